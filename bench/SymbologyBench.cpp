@@ -1,0 +1,40 @@
+// Cost of building and drawing symbols, independent of any device: a surface
+// that only counts what it is asked to draw.
+#include "Factory.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+class CountingSurface : public Surface {
+public:
+    void Line(Point, Point, std::int32_t) override { ++lines; }
+    Extent MeasureText(const Font& font, std::string_view text) override {
+        return {static_cast<std::int32_t>(text.size()) * 67, font.height};
+    }
+    void DrawText(const Font&, Point, std::string_view) override { ++texts; }
+    long lines = 0;
+    long texts = 0;
+};
+
+// Build + draw, as the view does at every paint, for each symbology the factory knows.
+void BM_BuildAndDraw(benchmark::State& state) {
+    const int id = static_cast<int>(state.range(0));
+    const std::string text(static_cast<std::size_t>(state.range(1)), '7');
+    CountingSurface surface;
+    for (auto _ : state) {
+        const auto barcode = CreateBarcode(id, text);
+        if (barcode) {
+            Point origin{0, 0};
+            barcode->Draw(surface, origin, 750, true, 0);
+            benchmark::DoNotOptimize(origin);
+        }
+    }
+    state.counters["lines/iter"] =
+        benchmark::Counter(static_cast<double>(surface.lines), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_BuildAndDraw)->ArgsProduct({benchmark::CreateDenseRange(0, 10, 1), {11, 10000}});
+
+} // namespace

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "Surface.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+// The settings that size every element, read from section "Barcode".
+inline constexpr int kDefaultDensity = 10; // mils per narrow element / module
+inline constexpr int kDefaultRatio = 3;    // wide element = Ratio x narrow
+// A stored value outside these ranges reads as its default: a narrow element
+// of more than an inch or a wide element more than ten narrow ones is no
+// usable symbol, and the bounds keep every length well inside 32 bits.
+inline constexpr int kMinDensity = 1;
+inline constexpr int kMaxDensity = 1000;
+inline constexpr int kMinRatio = 1;
+inline constexpr int kMaxRatio = 10;
+
+// Label font: Courier-style, 111 mils high, light weight.
+inline constexpr std::int32_t kLabelFontHeight = 111;
+inline constexpr std::int32_t kLabelFontWeight = 100;
+inline constexpr const char* kLabelFontFace = "Courier New";
+
+// Saturates a 64-bit length to the 32-bit range of the coordinate frame, so that
+// absurd inputs (a million characters, a huge bar) never overflow.
+constexpr std::int32_t ClampToInt32(std::int64_t v) {
+    if (v > INT32_MAX) {
+        return INT32_MAX;
+    }
+    if (v < INT32_MIN) {
+        return INT32_MIN;
+    }
+    return static_cast<std::int32_t>(v);
+}
+
+// Turns the letters a-z into A-Z and leaves every other byte alone (no locale:
+// Latin-1 letters above 127 are not data characters of any symbology).
+std::string UpperCaseAscii(std::string_view text);
+
+// The abstract symbology object: its data text after normalisation and the two
+// width settings. It never changes after construction, so drawing it many times
+// gives identical symbols.
+class CBarcode {
+public:
+    virtual ~CBarcode() = default;
+    CBarcode(const CBarcode&) = delete;
+    CBarcode& operator=(const CBarcode&) = delete;
+
+    // The symbol's length along the reading direction, in mils.
+    virtual std::int32_t TotalWidth() const = 0;
+
+    // Draws the symbol with its first element at origin; on return origin holds
+    // the end of the symbol. orientation is the number of quarter turns
+    // counter-clockwise (0 to 3).
+    virtual void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
+                      int orientation) const = 0;
+
+    const std::string& Data() const { return m_strData; }
+    std::int32_t Density() const { return m_nDensity; }
+    std::int32_t Ratio() const { return m_nRatio; }
+
+    // The drawing primitives shared by the symbologies.
+
+    // One bar: a band of the given width starting at (x, y) in the reading
+    // direction, extending length mils in the bar direction.
+    void DrawBar(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t length,
+                 std::int32_t width, int orientation) const;
+    // A run of "n"/"w" elements alternating bar, space, ..., starting with a bar.
+    void DrawElements(Surface& surface, std::string_view pattern, Point& origin,
+                      std::int32_t length, int orientation) const;
+    // A run of one-module elements: "b" a bar, anything else a space.
+    void DrawModules(Surface& surface, std::string_view pattern, Point& origin, std::int32_t length,
+                     int orientation) const;
+    // The human-readable text, centred on the symbol just beyond the bars' far edge.
+    void DrawLabel(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t symbolLength,
+                   std::int32_t barLength, std::string_view text, int orientation) const;
+
+protected:
+    // Stores the text, then reads Ratio and Density (in that order).
+    explicit CBarcode(std::string text);
+    CBarcode() : CBarcode(std::string()) {}
+
+    std::string m_strData;
+    std::int32_t m_nDensity = kDefaultDensity;
+    std::int32_t m_nRatio = kDefaultRatio;
+
+private:
+    // Moves origin by distance mils in the reading direction; the coordinate
+    // across it is left as it was.
+    static void Advance(Point& origin, std::int64_t distance, int orientation);
+};
+
+// Font of the human-readable text for one orientation.
+Font LabelFont(int orientation);
+
+// Reduces any integer to an orientation 0 to 3.
+constexpr int NormalOrientation(int orientation) {
+    return ((orientation % 4) + 4) % 4;
+}

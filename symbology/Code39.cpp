@@ -1,0 +1,187 @@
+#include "Code39.h"
+
+#include <array>
+#include <cstddef>
+
+namespace {
+
+struct Code39Char {
+    char character;
+    const char* pattern; // bar, space, ... , bar, then the narrow gap
+};
+
+// The Code 39 character set (ISO/IEC 16388, table of symbol characters), in the
+// order of the mod-43 check values 0 to 42, then the start/stop character.
+// Nine elements per character, exactly three of them wide, plus the "n" gap.
+constexpr std::array<Code39Char, 44> kCode39Table{{
+    {'0', "nnnwwnwnnn"}, {'1', "wnnwnnnnwn"}, {'2', "nnwwnnnnwn"}, {'3', "wnwwnnnnnn"},
+    {'4', "nnnwwnnnwn"}, {'5', "wnnwwnnnnn"}, {'6', "nnwwwnnnnn"}, {'7', "nnnwnnwnwn"},
+    {'8', "wnnwnnwnnn"}, {'9', "nnwwnnwnnn"}, {'A', "wnnnnwnnwn"}, {'B', "nnwnnwnnwn"},
+    {'C', "wnwnnwnnnn"}, {'D', "nnnnwwnnwn"}, {'E', "wnnnwwnnnn"}, {'F', "nnwnwwnnnn"},
+    {'G', "nnnnnwwnwn"}, {'H', "wnnnnwwnnn"}, {'I', "nnwnnwwnnn"}, {'J', "nnnnwwwnnn"},
+    {'K', "wnnnnnnwwn"}, {'L', "nnwnnnnwwn"}, {'M', "wnwnnnnwnn"}, {'N', "nnnnwnnwwn"},
+    {'O', "wnnnwnnwnn"}, {'P', "nnwnwnnwnn"}, {'Q', "nnnnnnwwwn"}, {'R', "wnnnnnwwnn"},
+    {'S', "nnwnnnwwnn"}, {'T', "nnnnwnwwnn"}, {'U', "wwnnnnnnwn"}, {'V', "nwwnnnnnwn"},
+    {'W', "wwwnnnnnnn"}, {'X', "nwnnwnnnwn"}, {'Y', "wwnnwnnnnn"}, {'Z', "nwwnwnnnnn"},
+    {'-', "nwnnnnwnwn"}, {'.', "wwnnnnwnnn"}, {' ', "nwwnnnwnnn"}, {'$', "nwnwnwnnnn"},
+    {'/', "nwnwnnnwnn"}, {'+', "nwnnnwnwnn"}, {'%', "nnnwnwnwnn"}, {'*', "nwnnwnwnnn"},
+}};
+constexpr std::size_t kCheckModulus = 43; // the first 43 rows carry check values
+constexpr char kStartStop = '*';
+
+// Code 39 Full ASCII (ISO/IEC 16388, full ASCII table): the one or two Code 39
+// characters that encode each 7-bit code, indexed by the code.
+constexpr std::array<const char*, 128> kFullAscii{
+    "%U", "$A", "$B", "$C", "$D", "$E", "$F", "$G", // 0-7
+    "$H", "$I", "$J", "$K", "$L", "$M", "$N", "$O", // 8-15
+    "$P", "$Q", "$R", "$S", "$T", "$U", "$V", "$W", // 16-23
+    "$X", "$Y", "$Z", "%A", "%B", "%C", "%D", "%E", // 24-31
+    " ",  "/A", "/B", "/C", "/D", "/E", "/F", "/G", // 32-39
+    "/H", "/I", "/J", "/K", "/L", "-",  ".",  "/O", // 40-47
+    "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  // 48-55
+    "8",  "9",  "/Z", "%F", "%G", "%H", "%I", "%J", // 56-63
+    "%V", "A",  "B",  "C",  "D",  "E",  "F",  "G",  // 64-71
+    "H",  "I",  "J",  "K",  "L",  "M",  "N",  "O",  // 72-79
+    "P",  "Q",  "R",  "S",  "T",  "U",  "V",  "W",  // 80-87
+    "X",  "Y",  "Z",  "%K", "%L", "%M", "%N", "%O", // 88-95
+    "%W", "+A", "+B", "+C", "+D", "+E", "+F", "+G", // 96-103
+    "+H", "+I", "+J", "+K", "+L", "+M", "+N", "+O", // 104-111
+    "+P", "+Q", "+R", "+S", "+T", "+U", "+V", "+W", // 112-119
+    "+X", "+Y", "+Z", "%P", "%Q", "%R", "%S", "%T", // 120-127
+};
+
+// Row of each byte in kCode39Table, or -1.
+constexpr std::array<signed char, 256> MakeRowIndex() {
+    std::array<signed char, 256> index{};
+    for (auto& row : index) {
+        row = -1;
+    }
+    for (std::size_t i = 0; i < kCode39Table.size(); ++i) {
+        index[static_cast<unsigned char>(kCode39Table[i].character)] = static_cast<signed char>(i);
+    }
+    return index;
+}
+constexpr std::array<signed char, 256> kRowIndex = MakeRowIndex();
+
+int RowOf(char c) {
+    return kRowIndex[static_cast<unsigned char>(c)];
+}
+
+} // namespace
+
+CCode39::CCode39(std::string_view text) : CBarcode(UpperCaseAscii(text)) {}
+
+std::int64_t CCode39::CharacterWidth() const {
+    return (3 * std::int64_t{m_nRatio} + 7) * m_nDensity;
+}
+
+std::string CCode39::CharPattern(char c) const {
+    const int row = RowOf(c);
+    return row < 0 ? std::string()
+                   : std::string(kCode39Table[static_cast<std::size_t>(row)].pattern);
+}
+
+int CCode39::CheckValue(char c) {
+    const int row = RowOf(c);
+    return row < 0 || row >= static_cast<int>(kCheckModulus) ? 0 : row;
+}
+
+char CCode39::CheckCharacter(int value) {
+    const int m = static_cast<int>(kCheckModulus);
+    return kCode39Table[static_cast<std::size_t>(((value % m) + m) % m)].character;
+}
+
+std::int32_t CCode39::TotalWidth() const {
+    return ClampToInt32(CharacterWidth() * (static_cast<std::int64_t>(m_strData.size()) + 2));
+}
+
+void CCode39::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
+                   int orientation) const {
+    const Point entry = origin;
+    const std::string framed = kStartStop + m_strData + kStartStop;
+    for (const char c : framed) {
+        DrawElements(surface, CharPattern(c), origin, barLength, orientation);
+    }
+    if (showText) {
+        DrawLabel(surface, entry.x, entry.y, TotalWidth(), barLength, m_strData, orientation);
+    }
+}
+
+// --- Code 39 Extended ---------------------------------------------------------
+
+CCode39Ext::CCode39Ext(std::string_view text) {
+    m_strData = std::string(text);
+}
+
+std::string_view CCode39Ext::FullAsciiEncoding(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    return code < kFullAscii.size() ? kFullAscii[code] : "";
+}
+
+std::string CCode39Ext::CharPattern(char c) const {
+    std::string pattern;
+    for (const char code39 : FullAsciiEncoding(c)) {
+        pattern += CCode39::CharPattern(code39);
+    }
+    return pattern;
+}
+
+std::int32_t CCode39Ext::TotalWidth() const {
+    std::int64_t characters = 2;
+    for (const char c : m_strData) {
+        characters += static_cast<std::int64_t>(FullAsciiEncoding(c).size());
+    }
+    return ClampToInt32(CharacterWidth() * characters);
+}
+
+void CCode39Ext::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
+                      int orientation) const {
+    const Point entry = origin;
+    const std::string startStop = CCode39::CharPattern(kStartStop);
+    DrawElements(surface, startStop, origin, barLength, orientation);
+    for (const char c : m_strData) {
+        DrawElements(surface, CharPattern(c), origin, barLength, orientation);
+    }
+    DrawElements(surface, startStop, origin, barLength, orientation);
+    if (showText) {
+        DrawLabel(surface, entry.x, entry.y, TotalWidth(), barLength, m_strData, orientation);
+    }
+}
+
+// --- Code 39 with mod-43 check character ---------------------------------------
+
+CCode39Mod43::CCode39Mod43(std::string_view text) : CCode39(text) {
+    m_strData = UpperCaseAscii(m_strData);
+}
+
+char CCode39Mod43::CheckChar() const {
+    int sum = 0;
+    for (const char c : m_strData) {
+        // Kept reduced so that any length of text sums without overflow.
+        sum = (sum + CheckValue(c)) % static_cast<int>(kCheckModulus);
+    }
+    return CheckCharacter(sum);
+}
+
+std::string CCode39Mod43::LabelText() const {
+    return m_strData + "  (" + CheckChar() + ")";
+}
+
+std::int32_t CCode39Mod43::TotalWidth() const {
+    return ClampToInt32(CharacterWidth() * (static_cast<std::int64_t>(m_strData.size()) + 3));
+}
+
+void CCode39Mod43::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
+                        int orientation) const {
+    const Point entry = origin;
+    const std::string startStop = CharPattern(kStartStop);
+    DrawElements(surface, startStop, origin, barLength, orientation);
+    for (const char c : m_strData) {
+        DrawElements(surface, CharPattern(c), origin, barLength, orientation);
+    }
+    DrawElements(surface, CharPattern(CheckChar()), origin, barLength, orientation);
+    DrawElements(surface, startStop, origin, barLength, orientation);
+    if (showText) {
+        DrawLabel(surface, entry.x, entry.y, TotalWidth(), barLength, LabelText(), orientation);
+    }
+}

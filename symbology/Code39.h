@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Barcode.h"
+
+#include <string>
+#include <string_view>
+
+// Code 39: every character is nine elements (three of them wide) followed by a
+// narrow inter-character gap, framed by the start/stop character "*".
+class CCode39 : public CBarcode {
+public:
+    explicit CCode39(std::string_view text);
+
+    std::int32_t TotalWidth() const override;
+    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
+              int orientation) const override;
+    // The ten-element pattern (gap included) of one character, or "" if the
+    // character has none.
+    virtual std::string CharPattern(char c) const;
+
+    // Value of a character in the mod-43 sum (0 for a character without one),
+    // and the character of a value 0 to 42.
+    static int CheckValue(char c);
+    static char CheckCharacter(int value);
+
+protected:
+    CCode39() = default;
+    // Width of one Code 39 character, its gap included: (3R + 7) x N mils.
+    std::int64_t CharacterWidth() const;
+};
+
+// Code 39 Extended: the full 7-bit ASCII set, each character as one or two
+// Code 39 characters. The text is kept as typed (lower case stays lower case).
+class CCode39Ext : public CCode39 {
+public:
+    explicit CCode39Ext(std::string_view text);
+
+    std::int32_t TotalWidth() const override;
+    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
+              int orientation) const override;
+    // The patterns of the one or two Code 39 characters that encode c; "" for a
+    // code of 128 or above.
+    std::string CharPattern(char c) const override;
+
+    // The Code 39 characters that encode c ("" for a code of 128 or above).
+    static std::string_view FullAsciiEncoding(char c);
+};
+
+// Code 39 with a modulo-43 check character before the stop character.
+class CCode39Mod43 : public CCode39 {
+public:
+    explicit CCode39Mod43(std::string_view text);
+
+    std::int32_t TotalWidth() const override;
+    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
+              int orientation) const override;
+
+    char CheckChar() const;
+    // The text, two blanks and the check character in parentheses.
+    std::string LabelText() const;
+};

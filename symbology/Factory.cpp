@@ -1,0 +1,19 @@
+#include "Factory.h"
+
+#include "Code39.h"
+
+std::unique_ptr<CBarcode> CreateBarcode(int symbologyId, std::string_view text) {
+    if (symbologyId < 0 || symbologyId >= kSymbologyCount) {
+        return nullptr;
+    }
+    switch (static_cast<SymbologyId>(symbologyId)) {
+    case SymbologyId::Code39:
+        return std::make_unique<CCode39>(text);
+    case SymbologyId::Code39Extended:
+        return std::make_unique<CCode39Ext>(text);
+    case SymbologyId::Code39Mod43:
+        return std::make_unique<CCode39Mod43>(text);
+    default:
+        return nullptr;
+    }
+}
