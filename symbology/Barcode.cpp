@@ -1,22 +1,11 @@
 #include "Barcode.h"
 
+#include "Frame.h"
 #include "Profile.h"
 
 #include <array>
 
 namespace {
-
-// Unit vectors of the reading direction and the bar direction per orientation.
-struct Directions {
-    int readX, readY;
-    int barX, barY;
-};
-constexpr std::array<Directions, 4> kDirections{{
-    {+1, 0, 0, -1}, // 0: read left to right, bars hang down
-    {0, +1, +1, 0}, // 1: quarter turn counter-clockwise, read bottom to top
-    {-1, 0, 0, +1}, // 2: half turn
-    {0, -1, -1, 0}, // 3: read top to bottom
-}};
 
 // Escapement of the label per orientation, in the platform's tenths of a degree.
 constexpr std::array<std::int32_t, 4> kLabelEscapement{0, -900, 1800, 900};
@@ -24,11 +13,6 @@ constexpr std::array<std::int32_t, 4> kLabelEscapement{0, -900, 1800, 900};
 int ReadSetting(std::string_view key, int defaultValue, int minValue, int maxValue) {
     const int value = GetProfileInt("Barcode", key, defaultValue);
     return value < minValue || value > maxValue ? defaultValue : value;
-}
-
-Point Offset(Point p, std::int64_t along, std::int64_t across, const Directions& d) {
-    return {ClampToInt32(p.x + along * d.readX + across * d.barX),
-            ClampToInt32(p.y + along * d.readY + across * d.barY)};
 }
 
 } // namespace
@@ -54,15 +38,14 @@ CBarcode::CBarcode(std::string text) : m_strData(std::move(text)) {
 }
 
 void CBarcode::Advance(Point& origin, std::int64_t distance, int orientation) {
-    origin = Offset(origin, distance, 0, kDirections[static_cast<std::size_t>(orientation)]);
+    origin = MoveInFrame(origin, distance, 0, orientation);
 }
 
 void CBarcode::DrawBar(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t length,
                        std::int32_t width, int orientation) const {
-    const Directions& d = kDirections[static_cast<std::size_t>(NormalOrientation(orientation))];
     const std::int32_t half = width / 2;
-    const Point from = Offset({x, y}, half, 0, d);
-    const Point to = Offset(from, 0, length, d);
+    const Point from = MoveInFrame({x, y}, half, 0, orientation);
+    const Point to = MoveInFrame(from, 0, length, orientation);
     surface.Line(from, to, width);
 }
 
@@ -101,7 +84,6 @@ void CBarcode::DrawLabel(Surface& surface, std::int32_t x, std::int32_t y,
     const Font font = LabelFont(orientation);
     const Extent extent = surface.MeasureText(font, text);
     const std::int64_t centring = (std::int64_t{symbolLength} - extent.cx) / 2;
-    const Point corner =
-        Offset({x, y}, centring, barLength, kDirections[static_cast<std::size_t>(orientation)]);
+    const Point corner = MoveInFrame({x, y}, centring, barLength, orientation);
     surface.DrawText(font, corner, text);
 }
