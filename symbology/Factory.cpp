@@ -1,6 +1,8 @@
 #include "Factory.h"
 
+#include "Code128.h"
 #include "Code39.h"
+#include "Code93.h"
 
 std::unique_ptr<CBarcode> CreateBarcode(int symbologyId, std::string_view text) {
     if (symbologyId < 0 || symbologyId >= kSymbologyCount) {
@@ -13,6 +15,10 @@ std::unique_ptr<CBarcode> CreateBarcode(int symbologyId, std::string_view text) 
         return std::make_unique<CCode39Ext>(text);
     case SymbologyId::Code39Mod43:
         return std::make_unique<CCode39Mod43>(text);
+    case SymbologyId::Code93:
+        return std::make_unique<CCode93>(text);
+    case SymbologyId::Code128:
+        return std::make_unique<CCode128>(text);
     default:
         return nullptr;
     }
