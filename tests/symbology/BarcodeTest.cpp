@@ -1,5 +1,11 @@
 #include "Barcode.h"
+#include "Code128.h"
+#include "Code39.h"
+#include "Code93.h"
+#include "EanUpc.h"
 #include "Factory.h"
+#include "Interleaved25.h"
+#include "Postnet.h"
 #include "Profile.h"
 #include "RecordingSurface.h"
 
@@ -8,6 +14,7 @@
 #include <climits>
 #include <map>
 #include <string>
+#include <typeinfo>
 
 namespace {
 
@@ -205,10 +212,17 @@ TEST(Profile, ValuesOutsideTheSaneRangeReadAsDefaults) {
     }
 }
 
-TEST(Factory, BuildsTheCode39FamilyAndNothingOutsideTheList) {
-    EXPECT_NE(CreateBarcode(0, "A"), nullptr);
-    EXPECT_NE(CreateBarcode(4, "A"), nullptr);
-    EXPECT_NE(CreateBarcode(5, "A"), nullptr);
+TEST(Factory, BuildsTheClassOfEveryListPositionAndNothingOutsideTheList) {
+    const std::type_info* classes[kSymbologyCount] = {
+        &typeid(CCode39),    &typeid(CCode93),      &typeid(CCode128), &typeid(CInterleaved25),
+        &typeid(CCode39Ext), &typeid(CCode39Mod43), &typeid(CPostnet), &typeid(CUpcA),
+        &typeid(CUpcE),      &typeid(CEan13),       &typeid(CEan8),
+    };
+    for (int id = 0; id < kSymbologyCount; ++id) {
+        const auto barcode = CreateBarcode(id, "1");
+        ASSERT_NE(barcode, nullptr) << id;
+        EXPECT_EQ(typeid(*barcode), *classes[id]) << kSymbologyNames[static_cast<std::size_t>(id)];
+    }
     for (const int id : {-1, 11, INT_MIN, INT_MAX}) {
         EXPECT_EQ(CreateBarcode(id, "A"), nullptr) << id;
     }

@@ -1,0 +1,230 @@
+#include "BarcodeMainView.h"
+#include "BarcodeView.h"
+#include "Factory.h"
+#include "InputPanel.h"
+#include "MainFrame.h"
+#include "QuillmarkApp.h"
+#include "QuillmarkDoc.h"
+#include "ResourceIds.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+// A started application, as the program starts it, without showing the window.
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        ASSERT_TRUE(app.InitInstance(false));
+        frame = app.MainFrame();
+        host = app.MainView();
+        view = host->BarcodeView();
+        panel = host->InputPanel();
+    }
+    void TearDown() override { QSettings().clear(); }
+
+    CQuillmarkApp app;
+    CMainFrame* frame = nullptr;
+    CBarcodeMainView* host = nullptr;
+    CBarcodeView* view = nullptr;
+    CInputPanel* panel = nullptr;
+};
+
+TEST_F(AppTest, CaptionAndFirstSize) {
+    EXPECT_EQ(frame->windowTitle(), "Corvane Quillmark");
+    EXPECT_EQ(frame->size(), QSize(620, 490));
+}
+
+TEST_F(AppTest, SettingsLiveUnderTheCompanyAndApplicationKey) {
+    EXPECT_TRUE(QSettings().fileName().endsWith(
+        "/Local AppWizard-Generated Applications/Quillmark.conf"))
+        << QSettings().fileName().toStdString();
+}
+
+TEST_F(AppTest, ProfileReaderReadsTheSettingsStoreAtEveryConstruction) {
+    struct Row {
+        const char* name;
+        QVariant density;
+        std::int32_t width;
+    };
+    const Row rows[] = {
+        {"absent", QVariant(), 320},
+        {"15", 15, 480},
+        {"text 15", QStringLiteral("15"), 480},
+        {"not a number", QStringLiteral("abc"), 320},
+        {"beyond 32 bits", QStringLiteral("99999999999"), 320},
+        {"zero", 0, 320},
+        {"INT_MIN", INT_MIN, 320},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QSettings settings;
+        if (row.density.isValid()) {
+            settings.setValue("Barcode/Density", row.density);
+        } else {
+            settings.remove("Barcode/Density");
+        }
+        settings.sync();
+        EXPECT_EQ(CreateBarcode(0, "")->TotalWidth(), row.width);
+    }
+}
+
+TEST_F(AppTest, PanelStartsWithTheSampleValues) {
+    EXPECT_EQ(panel->HeightEdit()->text(), "0.75");
+    EXPECT_EQ(panel->TextEdit()->text(), "21898623818");
+    EXPECT_TRUE(panel->ShowTextCheck()->isChecked());
+    EXPECT_FALSE(panel->TileModeCheck()->isChecked());
+    ASSERT_EQ(panel->SymbologyList()->count(), kSymbologyCount);
+    EXPECT_EQ(panel->SymbologyList()->currentIndex(), 0);
+    EXPECT_EQ(panel->SymbologyList()->itemText(5), "Code 39 (Mod43 Check Digit)");
+}
+
+TEST_F(AppTest, FirstDrawShowsTheSampleWidth) {
+    host->resize(600, 300);
+    view->grab(); // runs the paint path
+    EXPECT_EQ(panel->WidthDisplay()->text(), "2.08");
+}
+
+TEST_F(AppTest, HostLaysOutPanelStripAndBarcodeView) {
+    struct Row {
+        int width, height;
+    };
+    for (const Row& row : {Row{600, 400}, Row{300, 51}, Row{200, 50}, Row{200, 10}}) {
+        SCOPED_TRACE(std::to_string(row.width) + "x" + std::to_string(row.height));
+        host->LayOut(row.width, row.height);
+        EXPECT_EQ(panel->geometry().width(), row.width);
+        EXPECT_EQ(panel->geometry().height(), CBarcodeMainView::kPanelHeight);
+        EXPECT_EQ(view->geometry().top(), CBarcodeMainView::kPanelHeight);
+        // The part of the barcode view inside the host is the host below y = 50.
+        const QRect visible = view->geometry().intersected(QRect(0, 0, row.width, row.height));
+        if (row.height <= CBarcodeMainView::kPanelHeight) {
+            EXPECT_TRUE(visible.isEmpty());
+        } else {
+            EXPECT_EQ(visible, QRect(0, 50, row.width, row.height - 50));
+        }
+    }
+}
+
+TEST_F(AppTest, EachTileModeClickReachesTheViewExactlyOnce) {
+    QCheckBox* tile = panel->TileModeCheck();
+    for (int click = 1; click <= 3; ++click) {
+        tile->click();
+        EXPECT_EQ(view->IsTileMode(), click % 2 == 1) << click;
+        EXPECT_EQ(tile->isChecked(), view->IsTileMode()) << click;
+    }
+}
+
+TEST_F(AppTest, PanelButtonsReachTheViewHandlers) {
+    auto* zoomIn = qobject_cast<QAbstractButton*>(panel->Control(ids::kZoomInButton));
+    auto* turnLeft = qobject_cast<QAbstractButton*>(panel->Control(ids::kTurnLeftButton));
+    ASSERT_NE(zoomIn, nullptr);
+    ASSERT_NE(turnLeft, nullptr);
+    zoomIn->click();
+    turnLeft->click();
+    EXPECT_EQ(view->Zoom(), 2);
+    EXPECT_EQ(view->Orientation(), 1);
+    EXPECT_EQ(zoomIn->size(), QSize(24, 24));
+}
+
+TEST_F(AppTest, ViewCommandsAreFoundWhicheverViewIsActive) {
+    frame->SetActiveView(host);
+    EXPECT_TRUE(frame->RouteCommand(ids::kZoomIn));
+    EXPECT_EQ(view->Zoom(), 2);
+    EXPECT_TRUE(frame->QueryCommandState(ids::kFilePrint).enabled);
+    frame->SetActiveView(view);
+    EXPECT_TRUE(frame->RouteCommand(ids::kZoomOut));
+    EXPECT_EQ(view->Zoom(), 1);
+}
+
+TEST_F(AppTest, CommandsWithoutHandlerAreDisabled) {
+    frame->UpdateCommandStates();
+    for (const int id : {ids::kEditUndo, ids::kEditCut, ids::kEditPaste, ids::kNextPane,
+                         ids::kPrevPane}) {
+        ASSERT_NE(frame->Action(id), nullptr) << id;
+        EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
+        EXPECT_FALSE(frame->RouteCommand(id)) << id;
+    }
+    for (const int id : {ids::kFilePrint, ids::kAppAbout, ids::kHelpTopics, ids::kAppExit,
+                         ids::kViewToolbar}) {
+        EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
+    }
+}
+
+TEST_F(AppTest, MainMenuAcceleratorsAndToolbar) {
+    const QList<QAction*> menus = frame->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 4);
+    EXPECT_EQ(menus[0]->text(), "&File");
+    EXPECT_EQ(menus[3]->text(), "&Help");
+    const QList<QAction*> file = menus[0]->menu()->actions();
+    ASSERT_EQ(file.size(), 7);
+    EXPECT_EQ(file[0]->text(), "&Save\tCtrl+S");
+    EXPECT_TRUE(file[1]->isSeparator());
+    EXPECT_EQ(file[6]->text(), "E&xit");
+
+    EXPECT_EQ(frame->Action(ids::kEditCopy)->shortcut(), QKeySequence("Ctrl+C"));
+    EXPECT_EQ(frame->Action(ids::kHelpTopics)->shortcut(), QKeySequence("F1"));
+    EXPECT_EQ(frame->Action(ids::kPrevPane)->shortcut(), QKeySequence("Shift+F6"));
+    EXPECT_TRUE(frame->Action(ids::kEditUndo)->shortcut().isEmpty()); // shown, not bound
+    EXPECT_EQ(frame->Action(ids::kFilePrint)->statusTip(), "Print the active document");
+    EXPECT_EQ(frame->Action(ids::kFilePrint)->toolTip(), "Print");
+
+    const QList<QAction*> buttons = frame->ToolBar()->actions();
+    ASSERT_EQ(buttons.size(), 8);
+    EXPECT_EQ(buttons[0], frame->Action(ids::kEditCut));
+    EXPECT_TRUE(buttons[3]->isSeparator());
+    EXPECT_EQ(buttons[7], frame->Action(ids::kAppAbout));
+    EXPECT_FALSE(buttons[7]->icon().isNull());
+}
+
+TEST_F(AppTest, ViewMenuTogglesBarsWithCheckMarks) {
+    frame->RouteCommand(ids::kViewToolbar);
+    EXPECT_TRUE(frame->ToolBar()->isHidden());
+    EXPECT_FALSE(frame->Action(ids::kViewToolbar)->isChecked());
+    frame->RouteCommand(ids::kViewToolbar);
+    EXPECT_FALSE(frame->ToolBar()->isHidden());
+    EXPECT_TRUE(frame->Action(ids::kViewToolbar)->isChecked());
+    frame->RouteCommand(ids::kViewStatusBar);
+    EXPECT_FALSE(frame->Action(ids::kViewStatusBar)->isChecked());
+}
+
+TEST_F(AppTest, StatusTextSetsTheOnlyPane) {
+    frame->SetStatusText("Numeric character ( 0~9) only.");
+    EXPECT_EQ(frame->StatusText(), "Numeric character ( 0~9) only.");
+}
+
+TEST(QuillmarkDoc, HelpFileIsNamedAfterTheExecutable) {
+    struct Row {
+        const char* executable;
+        const char* help;
+    };
+    const Row rows[] = {
+        {"/usr/local/bin/quillmark", "/usr/local/bin/quillmark.htm"},
+        {"/opt/q/Quillmark.exe", "/opt/q/Quillmark.htm"},
+        {"/opt/my tools/q.v2.exe", "/opt/my tools/q.v2.htm"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(HelpFilePath(row.executable), row.help) << row.executable;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
