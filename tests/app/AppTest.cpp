@@ -49,8 +49,8 @@ TEST_F(AppTest, CaptionAndFirstSize) {
 }
 
 TEST_F(AppTest, SettingsLiveUnderTheCompanyAndApplicationKey) {
-    EXPECT_TRUE(QSettings().fileName().endsWith(
-        "/Local AppWizard-Generated Applications/Quillmark.conf"))
+    EXPECT_TRUE(
+        QSettings().fileName().endsWith("/Local AppWizard-Generated Applications/Quillmark.conf"))
         << QSettings().fileName().toStdString();
 }
 
@@ -151,14 +151,14 @@ TEST_F(AppTest, ViewCommandsAreFoundWhicheverViewIsActive) {
 
 TEST_F(AppTest, CommandsWithoutHandlerAreDisabled) {
     frame->UpdateCommandStates();
-    for (const int id : {ids::kEditUndo, ids::kEditCut, ids::kEditPaste, ids::kNextPane,
-                         ids::kPrevPane}) {
+    for (const int id :
+         {ids::kEditUndo, ids::kEditCut, ids::kEditPaste, ids::kNextPane, ids::kPrevPane}) {
         ASSERT_NE(frame->Action(id), nullptr) << id;
         EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
         EXPECT_FALSE(frame->RouteCommand(id)) << id;
     }
-    for (const int id : {ids::kFilePrint, ids::kAppAbout, ids::kHelpTopics, ids::kAppExit,
-                         ids::kViewToolbar}) {
+    for (const int id :
+         {ids::kFilePrint, ids::kAppAbout, ids::kHelpTopics, ids::kAppExit, ids::kViewToolbar}) {
         EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
     }
 }

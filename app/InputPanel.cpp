@@ -1,0 +1,237 @@
+#include "InputPanel.h"
+
+#include "BitmapButton.h"
+#include "ResourceIds.h"
+#include "ResourceTables.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <array>
+
+namespace {
+
+QString FromTable(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The images of the four bitmap buttons: normal and pressed, each at its size.
+struct ButtonImages {
+    int control;
+    const char* normal;
+    QSize normalSize;
+    const char* pressed;
+    QSize pressedSize;
+};
+const std::array<ButtonImages, 4> kButtonImages{{
+    {ids::kZoomInButton, ":/images/zoomin.svg", {24, 24}, ":/images/zoomin_down.svg", {21, 22}},
+    {ids::kZoomOutButton, ":/images/zoomout.svg", {24, 24}, ":/images/zoomout_down.svg", {21, 22}},
+    {ids::kTurnLeftButton,
+     ":/images/turnleft.svg",
+     {24, 24},
+     ":/images/turnleft_down.svg",
+     {24, 24}},
+    {ids::kTurnRightButton,
+     ":/images/turnright.svg",
+     {24, 24},
+     ":/images/turnright_down.svg",
+     {24, 24}},
+}};
+
+QPixmap Render(const char* path, QSize size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(QString::fromLatin1(path));
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return pixmap;
+}
+
+bool TakesFocus(res::ControlKind kind) {
+    return kind == res::ControlKind::Edit || kind == res::ControlKind::ComboBox ||
+           kind == res::ControlKind::CheckBox;
+}
+
+} // namespace
+
+CInputPanel::CInputPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("InputPanel%1").arg(ids::kInputPanelTemplate));
+    setAutoFillBackground(true);
+    CreateControls();
+    LoadButtonImages();
+}
+
+QRect CInputPanel::DialogUnitsToPixels(int x, int y, int cx, int cy) const {
+    // Horizontal dialog units are quarters, vertical ones eighths, of the
+    // font's average character width and height.
+    auto px = [this](int units) { return (units * m_baseUnitX + 2) / 4; };
+    auto py = [this](int units) { return (units * m_baseUnitY + 4) / 8; };
+    return {px(x), py(y), px(cx), py(cy)};
+}
+
+void CInputPanel::CreateControls() {
+    const res::DialogTemplate* layout = res::Dialog(ids::kInputPanelTemplate);
+    if (layout == nullptr) {
+        return;
+    }
+    QFont dialogFont(FromTable(layout->font), layout->pointSize);
+    setFont(dialogFont);
+    const QFontMetrics metrics(dialogFont);
+    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+    m_baseUnitX = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
+    m_baseUnitY = metrics.height();
+
+    std::vector<QLabel*> pendingBuddies; // labels waiting for the next focusable control
+    for (const res::DialogItem& item : layout->items) {
+        QWidget* control = nullptr;
+        const QString text = FromTable(item.text);
+        switch (item.kind) {
+        case res::ControlKind::Static: {
+            auto* label = new QLabel(text, this);
+            if (item.rightAligned) {
+                label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            }
+            if (text.contains(QLatin1Char('&'))) {
+                pendingBuddies.push_back(label);
+            }
+            if (item.id == ids::kWidthDisplay) {
+                m_pWidth = label;
+            }
+            control = label;
+            break;
+        }
+        case res::ControlKind::EtchedFrame: {
+            auto* frame = new QFrame(this);
+            frame->setFrameShape(QFrame::VLine);
+            frame->setFrameShadow(QFrame::Sunken);
+            control = frame;
+            break;
+        }
+        case res::ControlKind::Edit: {
+            auto* edit = new QLineEdit(this);
+            edit->installEventFilter(this);
+            (item.id == ids::kHeightEdit ? m_pHeight : m_pText) = edit;
+            control = edit;
+            break;
+        }
+        case res::ControlKind::ComboBox: {
+            m_pSymbology = new QComboBox(this);
+            const int id = item.id;
+            connect(m_pSymbology, &QComboBox::activated, this,
+                    [this, id] { Notify(id, NotifyCode::SelectionChanged); });
+            control = m_pSymbology;
+            break;
+        }
+        case res::ControlKind::Button: {
+            auto* button = new CBitmapButton(this);
+            button->setText(text);
+            button->setFocusPolicy(Qt::NoFocus);
+            const int id = item.id;
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, id] { Notify(id, NotifyCode::Clicked); });
+            control = button;
+            break;
+        }
+        case res::ControlKind::CheckBox: {
+            auto* check = new QCheckBox(text, this);
+            (item.id == ids::kShowTextCheck ? m_pShowText : m_pTileMode) = check;
+            const int id = item.id;
+            connect(check, &QAbstractButton::clicked, this,
+                    [this, id] { Notify(id, NotifyCode::Clicked); });
+            control = check;
+            break;
+        }
+        }
+        // A drop-down list's template height is that of its open list; closed,
+        // it keeps the height of its edit line.
+        QRect geometry = DialogUnitsToPixels(item.x, item.y, item.cx, item.cy);
+        if (item.kind == res::ControlKind::ComboBox) {
+            geometry.setHeight(DialogUnitsToPixels(0, 0, 0, 13).height());
+        }
+        control->setGeometry(geometry);
+        if (TakesFocus(item.kind)) {
+            for (QLabel* label : pendingBuddies) {
+                label->setBuddy(control);
+            }
+            pendingBuddies.clear();
+        }
+        if (item.id >= 0) {
+            control->setObjectName(QString::number(item.id));
+            m_controls[item.id] = control;
+        }
+    }
+}
+
+void CInputPanel::LoadButtonImages() {
+    for (const ButtonImages& images : kButtonImages) {
+        auto* button = qobject_cast<CBitmapButton*>(Control(images.control));
+        if (button == nullptr) {
+            continue;
+        }
+        button->LoadBitmaps(Render(images.normal, images.normalSize),
+                            Render(images.pressed, images.pressedSize));
+        button->SizeToContent();
+    }
+}
+
+QWidget* CInputPanel::Control(int id) const {
+    const auto it = m_controls.find(id);
+    return it == m_controls.end() ? nullptr : it->second;
+}
+
+void CInputPanel::Notify(int controlId, NotifyCode code) {
+    CNotifyEvent notification(controlId, code);
+    QCoreApplication::sendEvent(this, &notification);
+}
+
+bool CInputPanel::event(QEvent* event) {
+    if (event->type() == CNotifyEvent::EventType()) {
+        return true; // the panel itself has nothing more to do with it
+    }
+    return QWidget::event(event);
+}
+
+bool CInputPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && (watched == m_pHeight || watched == m_pText)) {
+        Notify(watched == m_pHeight ? ids::kHeightEdit : ids::kTextEdit, NotifyCode::FocusLost);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString CInputPanel::HeightText() const {
+    return m_pHeight != nullptr ? m_pHeight->text() : QString();
+}
+QString CInputPanel::DataText() const {
+    return m_pText != nullptr ? m_pText->text() : QString();
+}
+bool CInputPanel::IsShowTextChecked() const {
+    return m_pShowText != nullptr && m_pShowText->isChecked();
+}
+void CInputPanel::SetWidthText(const QString& text) {
+    if (m_pWidth != nullptr) {
+        m_pWidth->setText(text);
+    }
+}
+
+int CInputPanel::SelectedSymbology() const {
+    return m_pSymbology != nullptr ? m_pSymbology->currentIndex() : -1;
+}
+
+void CInputPanel::SetStartValues(const QString& height, const QString& data, bool showText) {
+    m_pHeight->setText(height);
+    m_pText->setText(data);
+    m_pShowText->setChecked(showText);
+}
+
+void CInputPanel::FillSymbologyList(const QStringList& names, int selected) {
+    m_pSymbology->clear();
+    m_pSymbology->addItems(names);
+    m_pSymbology->setCurrentIndex(selected);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "Notify.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QToolBar;
+
+// The main window: menu 128, the dockable toolbar 128, a one-pane status bar,
+// and the command route that carries every command to whoever handles it.
+class CMainFrame : public QMainWindow, public CCommandTarget {
+    Q_OBJECT
+public:
+    // The first size of the window, in pixels.
+    static constexpr int kInitialWidth = 620;
+    static constexpr int kInitialHeight = 490;
+
+    explicit CMainFrame(QWidget* parent = nullptr);
+
+    // The route, in order: the active view and then its document, the other
+    // views of the document (in the document's order, the active one skipped),
+    // the frame, and last the application.
+    void SetActiveView(CCommandTarget* view) { m_pActiveView = view; }
+    void SetDocument(CCommandTarget* document, std::vector<CCommandTarget*> views) {
+        m_pDocument = document;
+        m_views = std::move(views);
+    }
+    void SetApplication(CCommandTarget* application) { m_pApplication = application; }
+    CCommandTarget* ActiveView() const { return m_pActiveView; }
+
+    // Offers the command along the route until one link handles it.
+    bool RouteCommand(int id);
+    // The command's state as the route reports it; a command that nobody
+    // handles is disabled.
+    CommandState QueryCommandState(int id);
+    // Refreshes the enabled and checked state of every command's action.
+    void UpdateCommandStates();
+
+    // The action of a command (menus, toolbar and accelerators share it).
+    QAction* Action(int id) const;
+
+    // Sets the text of the status bar's only pane.
+    void SetStatusText(const QString& text);
+    QString StatusText() const;
+
+    QToolBar* ToolBar() const { return m_pToolBar; }
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+private:
+    QAction* CreateAction(int id);
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void LoadAccelerators();
+    std::vector<CCommandTarget*> Route() const;
+
+    std::map<int, QAction*> m_actions;
+    QToolBar* m_pToolBar = nullptr;
+    QLabel* m_pPane = nullptr;
+    CCommandTarget* m_pActiveView = nullptr;
+    CCommandTarget* m_pDocument = nullptr;
+    std::vector<CCommandTarget*> m_views;
+    CCommandTarget* m_pApplication = nullptr;
+};

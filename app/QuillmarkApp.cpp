@@ -1,0 +1,119 @@
+#include "QuillmarkApp.h"
+
+#include "AboutBox.h"
+#include "BarcodeMainView.h"
+#include "BarcodeView.h"
+#include "MainFrame.h"
+#include "Profile.h"
+#include "QuillmarkDoc.h"
+#include "ResourceIds.h"
+#include "ResourceTables.h"
+#include "Version.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QPageSetupDialog>
+#include <QSettings>
+
+namespace {
+const QString kSettingsSection = QStringLiteral("Settings");
+const QString kPreviewPagesKey = QStringLiteral("PreviewPages");
+} // namespace
+
+int ReadProfileInt(QSettings& settings, const QString& section, const QString& key,
+                   int defaultValue) {
+    const QVariant value = settings.value(section + QLatin1Char('/') + key);
+    if (!value.isValid()) {
+        return defaultValue;
+    }
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    return ok ? number : defaultValue;
+}
+
+CQuillmarkApp::CQuillmarkApp() = default;
+
+CQuillmarkApp::~CQuillmarkApp() {
+    SetProfileReader({});
+    // The frame owns the views, which the document only refers to.
+    m_pFrame.reset();
+    m_pDoc.reset();
+}
+
+bool CQuillmarkApp::InitInstance(bool show) {
+    // The settings store: every read and write from here on goes to it.
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kSettingsCompany));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
+    res::RegisterResources();
+    {
+        QSettings settings;
+        m_nPreviewPages = ReadProfileInt(settings, kSettingsSection, kPreviewPagesKey, 0);
+    }
+    SetProfileReader([](std::string_view section, std::string_view key, int defaultValue) {
+        QSettings settings;
+        return ReadProfileInt(settings, QString::fromLatin1(section.data(), section.size()),
+                              QString::fromLatin1(key.data(), key.size()), defaultValue);
+    });
+
+    // The document, the frame and, inside it, the host view with the panel and
+    // the barcode view.
+    m_pDoc = std::make_unique<CQuillmarkDoc>();
+    m_pFrame = std::make_unique<CMainFrame>();
+    m_pFrame->setWindowIcon(QIcon(QStringLiteral(":/images/appicon.svg")));
+    m_pMainView = new CBarcodeMainView(m_pFrame.get());
+    m_pFrame->setCentralWidget(m_pMainView);
+    CBarcodeView* barcodeView = m_pMainView->BarcodeView();
+    if (barcodeView == nullptr) {
+        return false;
+    }
+    barcodeView->SetPrinter(&m_printer);
+    m_pDoc->AddView(m_pMainView);
+    m_pDoc->AddView(barcodeView);
+    m_pFrame->SetActiveView(barcodeView);
+    m_pFrame->SetDocument(m_pDoc.get(), m_pDoc->Views());
+    m_pFrame->SetApplication(this);
+    barcodeView->OnInitialUpdate();
+    m_pFrame->UpdateCommandStates();
+    if (show) {
+        m_pFrame->show();
+    }
+    return true;
+}
+
+void CQuillmarkApp::ExitInstance() {
+    if (m_nPreviewPages != 0) {
+        QSettings settings;
+        settings.setValue(kSettingsSection + QLatin1Char('/') + kPreviewPagesKey, m_nPreviewPages);
+    }
+}
+
+void CQuillmarkApp::OnAbout() {
+    CAboutBox about(m_pFrame.get());
+    about.SetVersionText(VersionText(kVersionMajor, kVersionMinor, kVersionBuild));
+    about.exec();
+}
+
+void CQuillmarkApp::OnPrintSetup() {
+    QPageSetupDialog dialog(&m_printer, m_pFrame.get());
+    dialog.exec();
+}
+
+bool CQuillmarkApp::OnCommand(int id) {
+    switch (id) {
+    case ids::kAppAbout:
+        OnAbout();
+        return true;
+    case ids::kFilePrintSetup:
+        OnPrintSetup();
+        return true;
+    case ids::kAppExit:
+        m_pFrame->close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CQuillmarkApp::OnUpdateCommand(int id, CommandState&) {
+    return id == ids::kAppAbout || id == ids::kFilePrintSetup || id == ids::kAppExit;
+}

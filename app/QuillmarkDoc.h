@@ -1,0 +1,29 @@
+#pragma once
+
+#include "Notify.h"
+
+#include <QString>
+
+#include <vector>
+
+// The address of the support forum that Online Support opens.
+inline constexpr const char* kOnlineSupportAddress =
+    "https://support.corvane.example/forum/quillmark";
+
+// The help file: the executable's path with its extension (if any) replaced by
+// "htm", in the executable's folder.
+QString HelpFilePath(const QString& executablePath);
+
+// The one document. It holds no data; it knows its views and answers the two
+// help commands.
+class CQuillmarkDoc : public CCommandTarget {
+public:
+    void AddView(CCommandTarget* view) { m_views.push_back(view); }
+    const std::vector<CCommandTarget*>& Views() const { return m_views; }
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+private:
+    std::vector<CCommandTarget*> m_views;
+};

@@ -1,0 +1,177 @@
+#include "BarcodeView.h"
+#include "FakeInputValues.h"
+#include "ResourceIds.h"
+
+#include <QFocusEvent>
+#include <QPaintEvent>
+#include <QResizeEvent>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+namespace {
+
+bool Notify(CBarcodeView& view, int controlId, NotifyCode code = NotifyCode::Clicked) {
+    CNotifyEvent event(controlId, code);
+    return view.DispatchMessage(event);
+}
+
+TEST(BarcodeView, ZoomStaysWithinOneToEight) {
+    struct Row {
+        const char* name;
+        std::vector<int> clicks; // panel buttons or zoom commands, in order
+        int zoom;
+    };
+    const Row rows[] = {
+        {"nine zoom-ins from 1 stay at 8", std::vector<int>(9, ids::kZoomInButton), 8},
+        {"zoom-out at 1 stays at 1", {ids::kZoomOutButton}, 1},
+        {"in, in, out", {ids::kZoomInButton, ids::kZoomInButton, ids::kZoomOutButton}, 2},
+        {"menu commands act like the buttons", {ids::kZoomIn, ids::kZoomIn, ids::kZoomOut}, 2},
+        {"twelve menu zoom-ins stay at 8", std::vector<int>(12, ids::kZoomIn), 8},
+    };
+    for (const Row& row : rows) {
+        CBarcodeView view;
+        for (const int id : row.clicks) {
+            const bool isCommand = id == ids::kZoomIn || id == ids::kZoomOut;
+            EXPECT_TRUE(isCommand ? view.OnCommand(id) : Notify(view, id));
+        }
+        EXPECT_EQ(view.Zoom(), row.zoom) << row.name;
+    }
+}
+
+TEST(BarcodeView, TurnButtonsStayWithinZeroToThree) {
+    struct Row {
+        const char* name;
+        std::vector<int> clicks;
+        int orientation;
+    };
+    const Row rows[] = {
+        {"first button turns counter-clockwise", {ids::kTurnLeftButton}, 1},
+        {"second button from 0 gives 3", {ids::kTurnRightButton}, 3},
+        {"first button from 3 gives 0", std::vector<int>(4, ids::kTurnLeftButton), 0},
+        {"three first-button turns give 3", std::vector<int>(3, ids::kTurnLeftButton), 3},
+        {"the buttons undo each other", {ids::kTurnLeftButton, ids::kTurnRightButton}, 0},
+        {"seven second-button turns give 1", std::vector<int>(7, ids::kTurnRightButton), 1},
+    };
+    for (const Row& row : rows) {
+        CBarcodeView view;
+        for (const int id : row.clicks) {
+            EXPECT_TRUE(Notify(view, id));
+        }
+        EXPECT_EQ(view.Orientation(), row.orientation) << row.name;
+    }
+}
+
+TEST(BarcodeView, TileModeIsInvertedOnEveryClick) {
+    CBarcodeView view;
+    for (const bool expected : {true, false, true}) {
+        EXPECT_TRUE(Notify(view, ids::kTileModeCheck));
+        EXPECT_EQ(view.IsTileMode(), expected);
+    }
+}
+
+TEST(BarcodeView, MessageMapHandlesOnlyItsEntries) {
+    struct Row {
+        const char* name;
+        int controlId;
+        NotifyCode code;
+        bool handled;
+    };
+    const Row rows[] = {
+        {"show text click", ids::kShowTextCheck, NotifyCode::Clicked, true},
+        {"text field left", ids::kTextEdit, NotifyCode::FocusLost, true},
+        {"height field left", ids::kHeightEdit, NotifyCode::FocusLost, true},
+        {"typing is no entry", ids::kTextEdit, NotifyCode::Clicked, false},
+        {"zoom button losing focus is no entry", ids::kZoomInButton, NotifyCode::FocusLost, false},
+        {"the width display is no control of ours", ids::kWidthDisplay, NotifyCode::Clicked, false},
+        {"unknown id", 4242, NotifyCode::Clicked, false},
+    };
+    for (const Row& row : rows) {
+        CBarcodeView view;
+        EXPECT_EQ(Notify(view, row.controlId, row.code), row.handled) << row.name;
+        EXPECT_EQ(view.Zoom(), 1) << row.name;
+        EXPECT_EQ(view.Orientation(), 0) << row.name;
+        EXPECT_FALSE(view.IsTileMode()) << row.name;
+    }
+}
+
+TEST(BarcodeView, WindowEventsAreNeverHandledAsMessages) {
+    CBarcodeView view;
+    QPaintEvent paint(QRect(0, 0, 10, 10));
+    QResizeEvent resize(QSize(10, 10), QSize(5, 5));
+    QFocusEvent focus(QEvent::FocusOut);
+    EXPECT_FALSE(view.DispatchMessage(paint));
+    EXPECT_FALSE(view.DispatchMessage(resize));
+    EXPECT_FALSE(view.DispatchMessage(focus));
+}
+
+TEST(BarcodeView, CommandsItHandlesAreEnabledAndOthersPassOn) {
+    CBarcodeView view;
+    for (const int id : {ids::kZoomIn, ids::kZoomOut, ids::kFilePrint, ids::kFilePrintDirect,
+                         ids::kFilePrintPreview}) {
+        CCommandTarget::CommandState state{false, false};
+        EXPECT_TRUE(view.OnUpdateCommand(id, state)) << id;
+        EXPECT_TRUE(state.enabled) << id;
+    }
+    for (const int id : {ids::kEditCopy, ids::kFileSave, 0, ids::kZoomInButton}) {
+        CCommandTarget::CommandState state;
+        EXPECT_FALSE(view.OnUpdateCommand(id, state)) << id;
+        EXPECT_FALSE(view.OnCommand(id)) << id;
+    }
+}
+
+TEST(BarcodeView, DrawRebuildsTheBarcodeFromThePanelEveryTime) {
+    FakeInputValues panel;
+    CBarcodeView view;
+    view.SetInputValues(&panel);
+    view.OnInitialUpdate();
+
+    view.RenderToImage(96, 96, QSize(300, 150));
+    ASSERT_NE(view.Barcode(), nullptr);
+    EXPECT_EQ(view.Barcode()->Data(), "21898623818");
+    EXPECT_EQ(panel.width, "2.08");
+
+    panel.data = QString::fromUtf8("ab\u20AC");
+    view.SetSymbology(5); // Code 39 with its check character upper-cases
+    view.RenderToImage(96, 96, QSize(300, 150));
+    ASSERT_NE(view.Barcode(), nullptr);
+    EXPECT_EQ(view.Barcode()->Data(), "AB");
+    EXPECT_EQ(panel.width, "0.80"); // start, A, B, check, stop: 5 x 160 mils
+}
+
+TEST(BarcodeView, NoSelectionDrawsNothingAndKeepsTheWidthDisplay) {
+    FakeInputValues panel;
+    CBarcodeView view;
+    view.SetInputValues(&panel);
+    view.RenderToImage(96, 96, QSize(300, 150));
+    ASSERT_EQ(panel.width, "2.08");
+
+    view.SetSymbology(-1);
+    panel.data = "LONGER TEXT";
+    const QImage image = view.RenderToImage(96, 96, QSize(300, 150));
+    EXPECT_EQ(view.Barcode(), nullptr);
+    EXPECT_EQ(panel.width, "2.08");
+    QImage white(image.size(), image.format());
+    white.fill(Qt::white);
+    EXPECT_EQ(image, white);
+}
+
+TEST(BarcodeView, WithoutPanelNothingIsBuilt) {
+    CBarcodeView view;
+    view.RenderToImage(96, 96, QSize(100, 100));
+    EXPECT_EQ(view.Barcode(), nullptr);
+}
+
+TEST(BarcodeView, UnusableBitmapRequestsGiveNullImages) {
+    FakeInputValues panel;
+    CBarcodeView view;
+    view.SetInputValues(&panel);
+    EXPECT_TRUE(view.RenderToImage(0, 96, QSize(10, 10)).isNull());
+    EXPECT_TRUE(view.RenderToImage(96, -1, QSize(10, 10)).isNull());
+    EXPECT_TRUE(view.RenderToImage(INT_MAX, INT_MAX, QSize(10, 10)).isNull());
+    EXPECT_TRUE(view.RenderToImage(96, 96, QSize(0, 10)).isNull());
+}
+
+} // namespace

@@ -1,0 +1,295 @@
+#include "DeviceMapping.h"
+#include "Factory.h"
+#include "InputValues.h"
+#include "Layout.h"
+#include "RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <clocale>
+#include <string>
+
+namespace {
+
+using namespace std::string_literals;
+
+TEST(BarLength, FromHeightText) {
+    struct Row {
+        const char* name;
+        std::string text;
+        std::int32_t mils;
+    };
+    const Row rows[] = {
+        {"start value", "0.75", 750},
+        {"no number", "abc", 750},
+        {"zero", "0", 750},
+        {"negative", "-1", 750},
+        {"below one mil", "0.0004", 750},
+        {"trailing unit", "1.5in", 1500},
+        {"short bar", "0.3", 300},
+        {"truncated, not rounded", "0.0019", 1},
+        {"leading blanks and plus sign", " \t+2", 2000},
+        {"exponent", "5e-1", 500},
+        {"hexadecimal float", "0x1p-1", 500},
+        {"comma ends the number", "1,5", 1000},
+        {"empty", "", 750},
+        {"NUL ends the text",
+         "2\0"
+         "5"s,
+         2000},
+        {"two million inches", "2000000", 2000000000},
+        {"just beyond 32 bits", "2147483.648", INT32_MAX},
+        {"huge", "1e300", INT32_MAX},
+        {"infinity", "inf", INT32_MAX},
+        {"negative infinity", "-inf", 750},
+        {"not a number", "nan", 750},
+        {"negative not a number", "-nan(1)", 750},
+        {"10,000 nines", std::string(10000, '9'), INT32_MAX},
+        {"10,000 characters of tiny fraction", "0." + std::string(9997, '0') + "1", 750},
+        {"10,000 blanks", std::string(10000, ' '), 750},
+        {"one inch then 9,999 letters", "1" + std::string(9999, 'x'), 1000},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(BarLengthFromHeight(std::string_view(row.text)), row.mils) << row.name;
+    }
+}
+
+TEST(BarLength, FieldTextOutsideLatin1EndsTheNumber) {
+    EXPECT_EQ(BarLengthFromHeight(QString::fromUtf8("0.5\u20AC7")), 500);
+    EXPECT_EQ(BarLengthFromHeight(QString::fromUtf8("\u20AC0.5")), 750);
+}
+
+TEST(BarLength, DecimalPointWhateverTheUserLocale) {
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    }
+    const std::int32_t mils = BarLengthFromHeight(std::string_view("0.75"));
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(mils, 750);
+}
+
+TEST(EngineText, KeepsLatin1AndDropsEverythingElse) {
+    struct Row {
+        const char* name;
+        QString text;
+        std::string bytes;
+    };
+    const Row rows[] = {
+        {"ASCII", "Code 39", "Code 39"},
+        {"A tilde to I circumflex", QString::fromUtf8("\u00C3\u00C8\u00CE"), "\xC3\xC8\xCE"},
+        {"last Latin-1 character", QString::fromUtf8("y\u00FF"), "y\xFF"},
+        {"euro sign dropped", QString::fromUtf8("A\u20ACB"), "AB"},
+        {"first character past Latin-1 dropped", QString::fromUtf8("\u0100B"), "B"},
+        {"surrogate pair dropped whole", QString::fromUtf8("A\U0001F600B"), "AB"},
+        {"only foreign characters", QString::fromUtf8("\u4E2D\u6587"), ""},
+        {"NUL kept", QString(QChar(0)) + "a", "\0a"s},
+        {"question mark kept as typed", "?", "?"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(EngineText(row.text), row.bytes) << row.name;
+    }
+}
+
+TEST(WidthDisplay, InchesWithTwoDecimals) {
+    struct Row {
+        std::int32_t mils;
+        const char* text;
+    };
+    const Row rows[] = {
+        {2080, "2.08"}, {0, "0.00"}, {1504, "1.50"}, {329, "0.33"}, {INT32_MAX, "2147483.65"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(WidthText(row.mils), row.text) << row.mils;
+    }
+}
+
+TEST(Mapping, BarLengthInDevicePixels) {
+    struct Row {
+        const char* name;
+        int zoom;
+        int dpi;
+        double pixels;
+    };
+    const Row rows[] = {
+        {"screen zoom 1", 1, 96, 72},         {"screen zoom 2", 2, 96, 144},
+        {"screen zoom 8", 8, 96, 576},        {"300 dpi", 1, 300, 225},
+        {"printer at zoom 3", 3, 1200, 2700},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const DeviceMapping mapping =
+            PrepareMapping(row.zoom, row.dpi, row.dpi, QRect(0, 0, 640, 480));
+        const QTransform t = mapping.MilsToDevice();
+        EXPECT_EQ(t.map(QPointF(0, 0)), QPointF(320, 240));
+        // y grows upward: a bar hanging 750 mils down ends below its start.
+        EXPECT_DOUBLE_EQ(t.map(QPointF(0, -750)).y() - t.map(QPointF(0, 0)).y(), row.pixels);
+        EXPECT_DOUBLE_EQ(t.map(QPointF(750, 0)).x() - t.map(QPointF(0, 0)).x(), row.pixels);
+    }
+}
+
+TEST(Mapping, OriginAtTheTruncatedCentreOfTheOutputRectangle) {
+    EXPECT_EQ(CentreOf(QRect(0, 0, 5, 3)), QPoint(2, 1));
+    EXPECT_EQ(CentreOf(QRect(10, 20, 4, 4)), QPoint(12, 22));
+    EXPECT_EQ(PrepareMapping(1, 96, 72, QRect(0, 0, 641, 481)).viewportOrigin, QPoint(320, 240));
+}
+
+TEST(Mapping, MulDivRoundsHalvesAwayFromZeroAndNeverOverflows) {
+    struct Row {
+        const char* name;
+        std::int64_t a, b, c, result;
+    };
+    const Row rows[] = {
+        {"exact", 750, 96, 1000, 72},
+        {"rounds up", 2218, 96, 1000, 213},
+        {"half rounds up", 5, 1, 10, 1},
+        {"below half rounds down", 4, 1, 10, 0},
+        {"negative half rounds away", -5, 1, 10, -1},
+        {"divisor zero", 7, 7, 0, 0},
+        {"saturates", INT64_MAX, 8, 1000, INT64_MAX},
+        {"saturates negative", INT64_MIN, 8, 1000, -INT64_MAX},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(MulDiv(row.a, row.b, row.c), row.result) << row.name;
+    }
+}
+
+// The rectangle of ink of the recorded bars, in mils: left, bottom, right, top.
+struct InkBox {
+    double left, bottom, right, top;
+};
+
+InkBox InkOf(const RecordingSurface& surface) {
+    InkBox box{1e18, 1e18, -1e18, -1e18};
+    for (const RecordedLine& line : surface.lines) {
+        const double half = line.width / 2.0;
+        const bool vertical = line.from.x == line.to.x;
+        box.left = std::min(box.left, std::min(line.from.x, line.to.x) - (vertical ? half : 0));
+        box.right = std::max(box.right, std::max(line.from.x, line.to.x) + (vertical ? half : 0));
+        box.bottom = std::min(box.bottom, std::min(line.from.y, line.to.y) - (vertical ? 0 : half));
+        box.top = std::max(box.top, std::max(line.from.y, line.to.y) + (vertical ? 0 : half));
+    }
+    return box;
+}
+
+TEST(SymbolOrigin, CentresTheBarAreaInEveryOrientation) {
+    // The default Code 39 symbol: 2080 mils long, its last bar one narrow gap
+    // (10 mils) before the end.
+    const auto barcode = CreateBarcode(0, "21898623818");
+    ASSERT_EQ(barcode->TotalWidth(), 2080);
+    struct Row {
+        int orientation;
+        Point origin;
+        InkBox ink;
+    };
+    const Row rows[] = {
+        {0, {-1040, 375}, {-1040, -375, 1030, 375}},
+        {1, {-375, -1040}, {-375, -1040, 375, 1030}},
+        {2, {1040, -375}, {-1030, -375, 1040, 375}},
+        {3, {375, 1040}, {-375, -1030, 375, 1040}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.orientation);
+        Point origin = SymbolOrigin(2080, 750, row.orientation);
+        EXPECT_EQ(origin, row.origin);
+        RecordingSurface surface;
+        barcode->Draw(surface, origin, 750, false, row.orientation);
+        const InkBox ink = InkOf(surface);
+        EXPECT_DOUBLE_EQ(ink.left, row.ink.left);
+        EXPECT_DOUBLE_EQ(ink.bottom, row.ink.bottom);
+        EXPECT_DOUBLE_EQ(ink.right, row.ink.right);
+        EXPECT_DOUBLE_EQ(ink.top, row.ink.top);
+    }
+}
+
+TEST(SymbolOrigin, OddLengthsTruncateTowardZero) {
+    EXPECT_EQ(SymbolOrigin(2081, 751, 0), (Point{-1040, 375}));
+    EXPECT_EQ(SymbolOrigin(2081, 751, 2), (Point{1040, -375}));
+    EXPECT_EQ(SymbolOrigin(INT32_MAX, INT32_MAX, 3), (Point{INT32_MAX / 2, INT32_MAX / 2}));
+}
+
+TEST(Tiles, CellTurnsWithTheSymbol) {
+    struct Row {
+        const char* name;
+        std::int32_t width, barLength;
+        int orientation;
+        CellSize cell;
+    };
+    const Row rows[] = {
+        {"normal", 2080, 750, 0, {2218, 1027}},
+        {"half turn", 2080, 750, 2, {2218, 1027}},
+        {"quarter turn", 2080, 750, 1, {1027, 2218}},
+        {"three quarter turns", 2080, 750, 3, {1027, 2218}},
+        {"postnet bar", 1504, kPostnetBarLength, 0, {1642, 402}},
+        {"beyond 32 bits",
+         INT32_MAX,
+         INT32_MAX,
+         0,
+         {std::int64_t{INT32_MAX} + 138, std::int64_t{INT32_MAX} + 277}},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(TileCellMils(row.width, row.barLength, row.orientation), row.cell) << row.name;
+    }
+}
+
+TEST(Tiles, ColumnsAndRows) {
+    // The default symbol's cell at 96 dpi, zoom 1: 2218 x 1027 mils is 213 x 99 pixels.
+    const CellSize cell{2218, 1027};
+    struct Row {
+        const char* name;
+        int zoom;
+        int dpi;
+        QRect area;
+        CellSize deviceCell;
+        std::int64_t columns, rows;
+    };
+    const Row rows[] = {
+        {"exactly two cells wide draws three columns",
+         1,
+         96,
+         QRect(0, 0, 426, 99),
+         {213, 99},
+         3,
+         2},
+        {"one unit short of two cells", 1, 96, QRect(0, 0, 425, 98), {213, 99}, 2, 1},
+        {"empty area still draws one cell", 1, 96, QRect(0, 0, 0, 0), {213, 99}, 1, 1},
+        {"zoom 2", 2, 96, QRect(0, 0, 426, 99), {426, 197}, 2, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const TileGrid grid =
+            LayOutTiles(cell, PrepareMapping(row.zoom, row.dpi, row.dpi, row.area));
+        EXPECT_EQ(grid.cell, row.deviceCell);
+        EXPECT_EQ(grid.columns, row.columns);
+        EXPECT_EQ(grid.rows, row.rows);
+        EXPECT_EQ(grid.IsEmpty(), row.columns == 0);
+    }
+}
+
+TEST(Tiles, CellBelowHalfAUnitDrawsNothingAndDividesByNothing) {
+    // The smallest cell (an empty symbol with a 1-mil bar) on a 1-dpi device.
+    const TileGrid grid =
+        LayOutTiles(TileCellMils(0, 1, 0), PrepareMapping(1, 1, 1, QRect(0, 0, 100, 100)));
+    EXPECT_EQ(grid.cell, (CellSize{0, 0}));
+    EXPECT_TRUE(grid.IsEmpty());
+}
+
+TEST(Tiles, EveryCellCentredFromTheAreasTopLeft) {
+    const TileGrid grid =
+        LayOutTiles(CellSize{2218, 1027}, PrepareMapping(1, 96, 96, QRect(10, 20, 426, 99)));
+    EXPECT_EQ(grid.CellCentre(0, 0), QPoint(10 + 106, 20 + 49));
+    EXPECT_EQ(grid.CellCentre(2, 1), QPoint(10 + 2 * 213 + 106, 20 + 99 + 49));
+}
+
+TEST(Tiles, HugeCellsStayInRange) {
+    const TileGrid grid = LayOutTiles(TileCellMils(INT32_MAX, INT32_MAX, 0),
+                                      PrepareMapping(8, 1200, 1200, QRect(0, 0, 10000, 10000)));
+    EXPECT_EQ(grid.columns, 1);
+    EXPECT_EQ(grid.rows, 1);
+    EXPECT_EQ(grid.CellCentre(0, 0), QPoint(INT_MAX, INT_MAX));
+}
+
+} // namespace

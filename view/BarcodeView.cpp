@@ -1,0 +1,270 @@
+#include "BarcodeView.h"
+
+#include "Factory.h"
+#include "InputValues.h"
+#include "Layout.h"
+#include "QPainterSurface.h"
+#include "ResourceIds.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <array>
+
+namespace {
+
+constexpr int kOrientationCount = 4;
+constexpr double kMetresPerInch = 0.0254;
+// Far beyond any device; keeps a bitmap's dots-per-metre field in range.
+constexpr int kMaxImageDpi = 1'000'000;
+
+} // namespace
+
+CBarcodeView::CBarcodeView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent); // the draw paints the whole area
+}
+
+CBarcodeView::~CBarcodeView() = default;
+
+std::span<const CBarcodeView::NotifyEntry> CBarcodeView::NotifyMap() {
+    static constexpr std::array kMap{
+        NotifyEntry{ids::kZoomInButton, NotifyCode::Clicked, &CBarcodeView::OnZoomIn},
+        NotifyEntry{ids::kZoomOutButton, NotifyCode::Clicked, &CBarcodeView::OnZoomOut},
+        NotifyEntry{ids::kTurnLeftButton, NotifyCode::Clicked, &CBarcodeView::OnTurnLeft},
+        NotifyEntry{ids::kTurnRightButton, NotifyCode::Clicked, &CBarcodeView::OnTurnRight},
+        NotifyEntry{ids::kShowTextCheck, NotifyCode::Clicked, &CBarcodeView::OnShowText},
+        NotifyEntry{ids::kTileModeCheck, NotifyCode::Clicked, &CBarcodeView::OnTileMode},
+        NotifyEntry{ids::kTextEdit, NotifyCode::FocusLost, &CBarcodeView::OnFieldLeft},
+        NotifyEntry{ids::kHeightEdit, NotifyCode::FocusLost, &CBarcodeView::OnFieldLeft},
+        NotifyEntry{ids::kSymbologyList, NotifyCode::SelectionChanged,
+                    &CBarcodeView::OnSymbologyChanged},
+    };
+    return kMap;
+}
+
+std::span<const CBarcodeView::CommandEntry> CBarcodeView::CommandMap() {
+    static constexpr std::array kMap{
+        CommandEntry{ids::kZoomIn, &CBarcodeView::OnZoomIn},
+        CommandEntry{ids::kZoomOut, &CBarcodeView::OnZoomOut},
+        CommandEntry{ids::kFilePrint, &CBarcodeView::OnFilePrint},
+        CommandEntry{ids::kFilePrintDirect, &CBarcodeView::OnFilePrintDirect},
+        CommandEntry{ids::kFilePrintPreview, &CBarcodeView::OnFilePrintPreview},
+    };
+    return kMap;
+}
+
+bool CBarcodeView::DispatchMessage(QEvent& message) {
+    if (message.type() != CNotifyEvent::EventType()) {
+        return false; // paint, resize, focus...: never replayed here
+    }
+    const auto& notify = static_cast<const CNotifyEvent&>(message);
+    for (const NotifyEntry& entry : NotifyMap()) {
+        if (entry.controlId == notify.ControlId() && entry.code == notify.Code()) {
+            (this->*entry.handler)();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CBarcodeView::OnCommand(int id) {
+    for (const CommandEntry& entry : CommandMap()) {
+        if (entry.id == id) {
+            (this->*entry.handler)();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CBarcodeView::OnUpdateCommand(int id, CommandState& state) {
+    for (const CommandEntry& entry : CommandMap()) {
+        if (entry.id == id) {
+            state.enabled = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+void CBarcodeView::OnInitialUpdate() {
+    m_nSymbology = static_cast<int>(SymbologyId::Code39);
+    m_pBarcode.reset();
+    m_nZoom = kMinZoom;
+    if (m_pPanel != nullptr) {
+        m_pPanel->SetStartValues(QString::fromLatin1(kStartHeight), QString::fromLatin1(kStartData),
+                                 true);
+        QStringList names;
+        for (const std::string_view name : kSymbologyNames) {
+            names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        }
+        m_pPanel->FillSymbologyList(names, m_nSymbology);
+    }
+    Redraw();
+}
+
+void CBarcodeView::Redraw() {
+    update();
+}
+
+void CBarcodeView::OnZoomIn() {
+    m_nZoom = m_nZoom < kMaxZoom ? m_nZoom + 1 : kMaxZoom;
+    Redraw();
+}
+
+void CBarcodeView::OnZoomOut() {
+    m_nZoom = m_nZoom > kMinZoom ? m_nZoom - 1 : kMinZoom;
+    Redraw();
+}
+
+void CBarcodeView::OnTurnLeft() {
+    m_nOrientation = (m_nOrientation + 1) % kOrientationCount;
+    Redraw();
+}
+
+void CBarcodeView::OnTurnRight() {
+    m_nOrientation = (m_nOrientation + kOrientationCount - 1) % kOrientationCount;
+    Redraw();
+}
+
+void CBarcodeView::OnShowText() {
+    Redraw(); // the box's state is read at draw time
+}
+
+void CBarcodeView::OnTileMode() {
+    m_bTileMode = !m_bTileMode; // toggled, not read from the box
+    Redraw();
+}
+
+void CBarcodeView::OnFieldLeft() {
+    Redraw();
+}
+
+void CBarcodeView::OnSymbologyChanged() {
+    m_nSymbology = m_pPanel != nullptr ? m_pPanel->SelectedSymbology() : -1;
+    Redraw();
+}
+
+void CBarcodeView::OnFilePrint() {
+    QPrinter own(QPrinter::HighResolution);
+    QPrinter& printer = m_pPrinter != nullptr ? *m_pPrinter : own;
+    QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, 1);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() == QDialog::Accepted) {
+        PrintPage(printer);
+    }
+}
+
+void CBarcodeView::OnFilePrintDirect() {
+    QPrinter own(QPrinter::HighResolution); // the default printer, no dialog
+    PrintPage(m_pPrinter != nullptr ? *m_pPrinter : own);
+}
+
+void CBarcodeView::OnFilePrintPreview() {
+    QPrinter own(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(m_pPrinter != nullptr ? m_pPrinter : &own, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { PrintPage(*target); });
+    preview.exec();
+}
+
+DeviceMapping CBarcodeView::OnPrepareDC(const QPaintDevice& device, const QRect& outputRect) const {
+    return PrepareMapping(m_nZoom, device.logicalDpiX(), device.logicalDpiY(), outputRect);
+}
+
+std::int32_t CBarcodeView::DrawBarLength() const {
+    if (m_nSymbology == static_cast<int>(SymbologyId::Postnet)) {
+        return kPostnetBarLength;
+    }
+    return BarLengthFromHeight(m_pPanel->HeightText());
+}
+
+void CBarcodeView::OnDraw(QPainter& painter, const DeviceMapping& mapping) {
+    m_pBarcode.reset();
+    if (m_pPanel == nullptr) {
+        return;
+    }
+    const std::int32_t barLength = DrawBarLength();
+    m_pBarcode = CreateBarcode(m_nSymbology, EngineText(m_pPanel->DataText()));
+    if (!m_pBarcode) {
+        return; // no symbology selected: nothing drawn, Width left as it was
+    }
+    m_pPanel->SetWidthText(WidthText(m_pBarcode->TotalWidth()));
+    const bool showText = m_pPanel->IsShowTextChecked();
+
+    painter.save();
+    painter.resetTransform();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (m_bTileMode) {
+        DrawTiled(painter, mapping, barLength, showText);
+    } else {
+        DrawCentred(painter, mapping, barLength, showText);
+    }
+    painter.restore();
+}
+
+void CBarcodeView::DrawCentred(QPainter& painter, const DeviceMapping& mapping,
+                               std::int32_t barLength, bool showText) const {
+    DrawSymbol(painter, mapping.MilsToDevice(), barLength, showText);
+}
+
+void CBarcodeView::DrawTiled(QPainter& painter, const DeviceMapping& mapping,
+                             std::int32_t barLength, bool showText) const {
+    const TileGrid grid =
+        LayOutTiles(TileCellMils(m_pBarcode->TotalWidth(), barLength, m_nOrientation), mapping);
+    DeviceMapping cellMapping = mapping;
+    for (std::int64_t column = 0; column < grid.columns; ++column) {
+        for (std::int64_t row = 0; row < grid.rows; ++row) {
+            cellMapping.viewportOrigin = grid.CellCentre(column, row);
+            DrawSymbol(painter, cellMapping.MilsToDevice(), barLength, showText);
+        }
+    }
+}
+
+void CBarcodeView::DrawSymbol(QPainter& painter, const QTransform& milsToDevice,
+                              std::int32_t barLength, bool showText) const {
+    QPainterSurface surface(painter, milsToDevice);
+    Point origin = SymbolOrigin(m_pBarcode->TotalWidth(), barLength, m_nOrientation);
+    m_pBarcode->Draw(surface, origin, barLength, showText, m_nOrientation);
+}
+
+void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    OnDraw(painter, OnPrepareDC(*this, rect()));
+}
+
+bool CBarcodeView::PrintPage(QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    // The painter's origin is the printable area's top-left corner, and the
+    // device's size is that area's. One page only: no newPage() ever.
+    OnDraw(painter, OnPrepareDC(printer, QRect(0, 0, printer.width(), printer.height())));
+    return painter.end();
+}
+
+QImage CBarcodeView::RenderToImage(int dpiX, int dpiY, const QSize& pixelSize) {
+    if (pixelSize.isEmpty() || dpiX <= 0 || dpiY <= 0 || dpiX > kMaxImageDpi ||
+        dpiY > kMaxImageDpi) {
+        return {};
+    }
+    QImage image(pixelSize, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return image; // too large to allocate
+    }
+    image.setDotsPerMeterX(qRound(dpiX / kMetresPerInch));
+    image.setDotsPerMeterY(qRound(dpiY / kMetresPerInch));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    // Bitmaps become monochrome: keep the text's edges as clean as the bars'.
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    OnDraw(painter, OnPrepareDC(image, image.rect()));
+    painter.end();
+    return image;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QTransform>
+
+#include <cstdint>
+
+// One inch of the output is 1000 logical units (mils) at zoom 1.
+inline constexpr int kMilsPerInch = 1000;
+
+// The mapping of the mils frame onto one output device (screen, printer,
+// preview or bitmap): one mil spans zoom x (device units per logical inch) /
+// 1000 device units, x grows to the right, y grows upward, and logical (0, 0)
+// lies on viewportOrigin. The painter that draws with it works in device units.
+struct DeviceMapping {
+    int zoom = 1;
+    int dpiX = 0; // the device's units per logical inch, horizontally
+    int dpiY = 0; // and vertically
+    QRect area;   // the output rectangle: client area, printable area or bitmap
+    QPoint viewportOrigin;
+
+    // Absolute viewport extents for a window extent of kMilsPerInch.
+    std::int64_t ViewportExtentX() const { return std::int64_t{zoom} * dpiX; }
+    std::int64_t ViewportExtentY() const { return std::int64_t{zoom} * dpiY; }
+
+    // mils -> device: (x, y) goes to viewportOrigin + (x * extX, -y * extY) / 1000.
+    QTransform MilsToDevice() const;
+};
+
+// Prepares the mapping for a device: viewport extent zoom x the device's
+// resolution, origin at the centre of the output rectangle.
+DeviceMapping PrepareMapping(int zoom, int dpiX, int dpiY, const QRect& area);
+
+// The centre of a rectangle whose right and bottom edges are exclusive:
+// ((left + right) / 2, (top + bottom) / 2), truncated.
+QPoint CentreOf(const QRect& area);
+
+// a x b / c rounded to the nearest integer, halves away from zero; 0 when c is
+// 0, and saturated instead of overflowing.
+std::int64_t MulDiv(std::int64_t a, std::int64_t b, std::int64_t c);

@@ -1,0 +1,78 @@
+#include "InputValues.h"
+
+#include "Barcode.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+namespace {
+
+constexpr double kMilsPerInchF = 1000.0;
+
+#ifdef _WIN32
+using CLocale = _locale_t;
+CLocale MakeCLocale() {
+    return _create_locale(LC_NUMERIC, "C");
+}
+double StrtodC(const char* text, CLocale locale) {
+    return _strtod_l(text, nullptr, locale);
+}
+#else
+using CLocale = locale_t;
+CLocale MakeCLocale() {
+    return newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
+}
+double StrtodC(const char* text, CLocale locale) {
+    return strtod_l(text, nullptr, locale);
+}
+#endif
+
+// The leading number of a NUL-terminated text as strtod reads it in the C
+// locale. The GUI toolkit adopts the user's locale at start-up, in which plain
+// strtod would want a decimal comma; the field has always used a point.
+double LeadingNumber(const std::string& text) {
+    static const CLocale cLocale = MakeCLocale();
+    if (!cLocale) {
+        return std::strtod(text.c_str(), nullptr); // cannot happen: "C" always exists
+    }
+    return StrtodC(text.c_str(), cLocale);
+}
+
+} // namespace
+
+std::int32_t BarLengthFromHeight(std::string_view heightText) {
+    const double mils = LeadingNumber(std::string(heightText)) * kMilsPerInchF;
+    // Below one mil the length truncates to 0 or less; NaN is no length at all.
+    if (std::isnan(mils) || mils < 1.0) {
+        return kDefaultBarLength;
+    }
+    // Converting a double beyond the int range is undefined: clamp first.
+    if (mils >= static_cast<double>(INT32_MAX)) {
+        return INT32_MAX;
+    }
+    return static_cast<std::int32_t>(mils);
+}
+
+std::int32_t BarLengthFromHeight(const QString& heightText) {
+    // A character outside Latin-1 reads as "?", which ends the number there.
+    const QByteArray bytes = heightText.toLatin1();
+    return BarLengthFromHeight(std::string_view(bytes.constData(), bytes.size()));
+}
+
+std::string EngineText(const QString& text) {
+    constexpr char16_t kLastLatin1 = 0xFF;
+    std::string out;
+    out.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text) {
+        if (c.unicode() <= kLastLatin1) {
+            out.push_back(static_cast<char>(c.unicode()));
+        }
+    }
+    return out;
+}
+
+QString WidthText(std::int32_t totalWidthMils) {
+    // QString::asprintf formats in the C locale: always a decimal point.
+    return QString::asprintf("%0.2f", totalWidthMils * 0.001);
+}

@@ -1,0 +1,67 @@
+#include "Layout.h"
+
+#include "Barcode.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdlib>
+
+namespace {
+
+// Origin of a centred symbol as multiples of half its length (W / 2) and half
+// its bar length (H / 2), per orientation.
+struct OriginRule {
+    int xFromW, xFromH;
+    int yFromW, yFromH;
+};
+constexpr std::array<OriginRule, 4> kOriginRules{{
+    {-1, 0, 0, +1}, // 0: (-(W / 2), H / 2)
+    {0, -1, -1, 0}, // 1: (-(H / 2), -(W / 2))
+    {+1, 0, 0, -1}, // 2: (W / 2, -(H / 2))
+    {0, +1, +1, 0}, // 3: (H / 2, W / 2)
+}};
+
+bool IsTurnedAcross(int orientation) {
+    return orientation % 2 != 0;
+}
+
+int ClampToInt(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, INT_MIN, INT_MAX));
+}
+
+} // namespace
+
+Point SymbolOrigin(std::int32_t totalWidth, std::int32_t barLength, int orientation) {
+    const OriginRule& rule = kOriginRules[static_cast<std::size_t>(NormalOrientation(orientation))];
+    const std::int32_t halfW = totalWidth / 2;
+    const std::int32_t halfH = barLength / 2;
+    return {halfW * rule.xFromW + halfH * rule.xFromH, halfW * rule.yFromW + halfH * rule.yFromH};
+}
+
+CellSize TileCellMils(std::int32_t totalWidth, std::int32_t barLength, int orientation) {
+    const std::int64_t along = std::int64_t{totalWidth} + kCellMarginAlong;
+    const std::int64_t across = std::int64_t{barLength} + kCellMarginAcross;
+    if (IsTurnedAcross(NormalOrientation(orientation))) {
+        return {across, along};
+    }
+    return {along, across};
+}
+
+QPoint TileGrid::CellCentre(std::int64_t column, std::int64_t row) const {
+    return {ClampToInt(areaTopLeft.x() + column * cell.width + cell.width / 2),
+            ClampToInt(areaTopLeft.y() + row * cell.height + cell.height / 2)};
+}
+
+TileGrid LayOutTiles(const CellSize& cellMils, const DeviceMapping& mapping) {
+    TileGrid grid;
+    grid.areaTopLeft = mapping.area.topLeft();
+    grid.cell = {MulDiv(cellMils.width, mapping.ViewportExtentX(), kMilsPerInch),
+                 MulDiv(cellMils.height, mapping.ViewportExtentY(), kMilsPerInch)};
+    if (grid.cell.width <= 0 || grid.cell.height <= 0) {
+        return grid; // no columns: nothing is drawn
+    }
+    grid.columns = mapping.area.width() / grid.cell.width + 1;
+    grid.rows = std::llabs(mapping.area.height() / grid.cell.height) + 1;
+    return grid;
+}

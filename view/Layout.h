@@ -1,0 +1,44 @@
+#pragma once
+
+#include "DeviceMapping.h"
+#include "Surface.h"
+
+#include <cstdint>
+
+// Space around a symbol in a tile cell (and in a copied or saved bitmap), in
+// mils: along the reading direction, and across it, where the label also goes.
+// The symbols carry no quiet zones of their own.
+inline constexpr std::int32_t kCellMarginAlong = 138;
+inline constexpr std::int32_t kCellMarginAcross = 277;
+
+// The symbol's origin that centres its bar area, totalWidth long and barLength
+// deep, on logical (0, 0) (halves truncated toward zero).
+Point SymbolOrigin(std::int32_t totalWidth, std::int32_t barLength, int orientation);
+
+// A size in mils or in device units, wide enough never to overflow.
+struct CellSize {
+    std::int64_t width = 0;
+    std::int64_t height = 0;
+    friend bool operator==(const CellSize&, const CellSize&) = default;
+};
+
+// The tile cell of one symbol in mils: (length + 138) x (bar length + 277),
+// width by height, turned with the symbol in orientations 1 and 3.
+CellSize TileCellMils(std::int32_t totalWidth, std::int32_t barLength, int orientation);
+
+// The cells that fill an output area from its top-left corner.
+struct TileGrid {
+    CellSize cell;            // device units
+    std::int64_t columns = 0; // area width / cell width + 1
+    std::int64_t rows = 0;    // area height / cell height + 1
+    QPoint areaTopLeft;
+
+    bool IsEmpty() const { return columns <= 0 || rows <= 0; }
+    // The device point on which the centre of cell (column, row) lies.
+    QPoint CellCentre(std::int64_t column, std::int64_t row) const;
+};
+
+// Scales the cell to device units (rounded to the nearest unit) and counts the
+// columns and rows, the last of which overhang the area. A cell that rounds to
+// no device unit at all gives an empty grid: its symbol would be invisible.
+TileGrid LayOutTiles(const CellSize& cellMils, const DeviceMapping& mapping);
