@@ -81,6 +81,10 @@ void CInputPanel::CreateControls() {
     if (layout == nullptr) {
         return;
     }
+    // The dialog font's face is a logical name; take a face of similar metrics.
+    QFont::insertSubstitutions(FromTable(layout->font),
+                               {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                                QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     QFont dialogFont(FromTable(layout->font), layout->pointSize);
     setFont(dialogFont);
     const QFontMetrics metrics(dialogFont);
