@@ -11,8 +11,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QSvgRenderer>
 
 #include <array>
 
@@ -44,15 +42,6 @@ const std::array<ButtonImages, 4> kButtonImages{{
      ":/images/turnright_down.svg",
      {24, 24}},
 }};
-
-QPixmap Render(const char* path, QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QString::fromLatin1(path));
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
-}
 
 bool TakesFocus(res::ControlKind kind) {
     return kind == res::ControlKind::Edit || kind == res::ControlKind::ComboBox ||
@@ -179,8 +168,8 @@ void CInputPanel::LoadButtonImages() {
         if (button == nullptr) {
             continue;
         }
-        button->LoadBitmaps(Render(images.normal, images.normalSize),
-                            Render(images.pressed, images.pressedSize));
+        button->LoadBitmaps(res::RenderImage(images.normal, images.normalSize),
+                            res::RenderImage(images.pressed, images.pressedSize));
         button->SizeToContent();
     }
 }

@@ -7,9 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
 #include <QStatusBar>
-#include <QSvgRenderer>
 #include <QToolBar>
 
 #include <algorithm>
@@ -23,16 +21,6 @@ QString FromTable(std::string_view text) {
 // The caption: the first field of the document string.
 QString Caption() {
     return FromTable(res::String(ids::kMainResources)).section('\n', 0, 0);
-}
-
-// Paints one of our SVG images at exactly its pixel size.
-QPixmap Image(std::string_view path, QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(FromTable(path));
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
 }
 
 } // namespace
@@ -107,7 +95,7 @@ void CMainFrame::CreateToolBar() {
             action = CreateAction(command);
         }
         if (image < images.size()) {
-            action->setIcon(QIcon(Image(images[image++], imageSize)));
+            action->setIcon(QIcon(res::RenderImage(images[image++], imageSize)));
         }
         m_pToolBar->addAction(action);
     }

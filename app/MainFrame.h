@@ -13,7 +13,7 @@ class QToolBar;
 
 // The main window: menu 128, the dockable toolbar 128, a one-pane status bar,
 // and the command route that carries every command to whoever handles it.
-class CMainFrame : public QMainWindow, public CCommandTarget {
+class CMainFrame : public QMainWindow, public CCommandTarget, public CCommandRouter {
     Q_OBJECT
 public:
     // The first size of the window, in pixels.
@@ -34,7 +34,7 @@ public:
     CCommandTarget* ActiveView() const { return m_pActiveView; }
 
     // Offers the command along the route until one link handles it.
-    bool RouteCommand(int id);
+    bool RouteCommand(int id) override;
     // The command's state as the route reports it; a command that nobody
     // handles is disabled.
     CommandState QueryCommandState(int id);

@@ -2,6 +2,8 @@
 
 #include "ResourceIds.h"
 
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QtGlobal>
 
 #include <array>
@@ -141,6 +143,30 @@ std::span<const int> Toolbar(int id) {
 std::span<const std::string_view> ToolbarImages(int id) {
     return id == kMainResources ? std::span<const std::string_view>(kMainToolbarImages)
                                 : std::span<const std::string_view>();
+}
+
+std::string_view ToolbarImageFor(int command) {
+    const auto images = ToolbarImages(kMainResources);
+    std::size_t image = 0;
+    for (const int button : Toolbar(kMainResources)) {
+        if (button == 0) {
+            continue; // separators take no image
+        }
+        if (button == command) {
+            return image < images.size() ? images[image] : std::string_view();
+        }
+        ++image;
+    }
+    return {};
+}
+
+QPixmap RenderImage(std::string_view path, QSize size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(QString::fromLatin1(path.data(), static_cast<qsizetype>(path.size())));
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return pixmap;
 }
 
 std::string_view String(int id) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPixmap>
+#include <QSize>
+
 #include <span>
 #include <string_view>
 
@@ -35,6 +38,12 @@ std::span<const int> Toolbar(int id);
 std::span<const std::string_view> ToolbarImages(int id);
 inline constexpr int kToolbarImageWidth = 16;
 inline constexpr int kToolbarImageHeight = 15;
+
+// The image of a command's toolbar-128 button, or "" if it has none.
+std::string_view ToolbarImageFor(int command);
+
+// Paints one of our images at exactly the given pixel size.
+QPixmap RenderImage(std::string_view path, QSize size);
 
 // A string of the string table; empty for an unknown id. A command's string is
 // its status-bar prompt, a newline, and its tooltip.

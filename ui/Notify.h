@@ -52,3 +52,11 @@ public:
     // Fills the command's state; false when this target has no handler for it.
     virtual bool OnUpdateCommand(int id, CommandState& state) = 0;
 };
+
+// The window that carries a command along the whole route (the main frame):
+// whoever raises a command without knowing its handler hands it here.
+class CCommandRouter {
+public:
+    virtual ~CCommandRouter() = default;
+    virtual bool RouteCommand(int id) = 0;
+};

@@ -5,12 +5,20 @@
 #include "Layout.h"
 #include "QPainterSurface.h"
 #include "ResourceIds.h"
+#include "ResourceTables.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSaveFile>
 
 #include <array>
 
@@ -52,11 +60,18 @@ std::span<const CBarcodeView::CommandEntry> CBarcodeView::CommandMap() {
         CommandEntry{ids::kFilePrint, &CBarcodeView::OnFilePrint},
         CommandEntry{ids::kFilePrintDirect, &CBarcodeView::OnFilePrintDirect},
         CommandEntry{ids::kFilePrintPreview, &CBarcodeView::OnFilePrintPreview},
+        CommandEntry{ids::kEditCopy, &CBarcodeView::OnEditCopy},
+        CommandEntry{ids::kFileSave, &CBarcodeView::OnFileSave},
     };
     return kMap;
 }
 
 bool CBarcodeView::DispatchMessage(QEvent& message) {
+    if (message.type() == QEvent::ContextMenu) {
+        // A right click on the panel opens the view's menu too.
+        ShowContextMenu(static_cast<QContextMenuEvent&>(message).globalPos());
+        return true;
+    }
     if (message.type() != CNotifyEvent::EventType()) {
         return false; // paint, resize, focus...: never replayed here
     }
@@ -267,4 +282,120 @@ QImage CBarcodeView::RenderToImage(int dpiX, int dpiY, const QSize& pixelSize) {
     OnDraw(painter, OnPrepareDC(image, image.rect()));
     painter.end();
     return image;
+}
+
+QImage CBarcodeView::RenderBitmap(bool wholeViewInTileMode) {
+    if (!m_pBarcode || m_pPanel == nullptr) {
+        return {};
+    }
+    const int dpiX = logicalDpiX();
+    const int dpiY = logicalDpiY();
+    QSize size;
+    if (wholeViewInTileMode && m_bTileMode) {
+        size = rect().size();
+    } else {
+        // The height follows the Height field, Postnet included: only the
+        // draw itself uses Postnet's fixed bars.
+        const CellSize cell = TileCellMils(
+            m_pBarcode->TotalWidth(), BarLengthFromHeight(m_pPanel->HeightText()), m_nOrientation);
+        size = BitmapPixelSize(cell, dpiX, dpiY, m_nZoom);
+    }
+    if (size.isEmpty()) {
+        return {};
+    }
+    const QImage image = RenderToImage(dpiX, dpiY, size);
+    return image.isNull()
+               ? image
+               : image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
+}
+
+bool CBarcodeView::SaveBitmap(const QImage& bitmap, const QString& path, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    if (!bitmap.save(&file, "BMP")) {
+        file.cancelWriting();
+        *error = QStringLiteral("The bitmap could not be encoded.");
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void CBarcodeView::OnEditCopy() {
+    const QImage bitmap = RenderBitmap(true);
+    if (!bitmap.isNull()) {
+        QGuiApplication::clipboard()->setImage(bitmap);
+    }
+}
+
+void CBarcodeView::OnFileSave() {
+    if (!m_pBarcode) {
+        return;
+    }
+    // Rendered before asking for the name: the bitmap is what was on screen.
+    const QImage bitmap = RenderBitmap(false);
+    if (bitmap.isNull()) {
+        QMessageBox::warning(window(), QStringLiteral("Quillmark"),
+                             QStringLiteral("The barcode is too large to save as a bitmap."));
+        return;
+    }
+    QFileDialog dialog(window(), QStringLiteral("Save"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("Graphics Files (*.bmp)"));
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    QString error;
+    if (!SaveBitmap(bitmap, path, &error)) {
+        QMessageBox::warning(window(), QStringLiteral("Quillmark"),
+                             QStringLiteral("Cannot save the bitmap to %1:\n%2").arg(path, error));
+    }
+}
+
+void CBarcodeView::RaiseCommand(int id) {
+    if (auto* router = dynamic_cast<CCommandRouter*>(window()); router != nullptr) {
+        router->RouteCommand(id);
+    } else {
+        OnCommand(id);
+    }
+}
+
+std::unique_ptr<QMenu> CBarcodeView::BuildContextMenu() {
+    auto menu = std::make_unique<QMenu>(this);
+    const auto popups = res::Menu(ids::kContextMenu);
+    if (popups.empty()) {
+        return menu;
+    }
+    const QSize imageSize(res::kToolbarImageWidth, res::kToolbarImageHeight);
+    for (const res::MenuItem& item : popups.front().items) {
+        if (item.command == 0) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(
+            QString::fromLatin1(item.text.data(), static_cast<qsizetype>(item.text.size())));
+        if (const std::string_view image = res::ToolbarImageFor(item.command); !image.empty()) {
+            action->setIcon(QIcon(res::RenderImage(image, imageSize)));
+        }
+        const int id = item.command;
+        connect(action, &QAction::triggered, this, [this, id] { RaiseCommand(id); });
+    }
+    return menu;
+}
+
+void CBarcodeView::ShowContextMenu(const QPoint& globalPos) {
+    const std::unique_ptr<QMenu> menu = BuildContextMenu();
+    menu->exec(globalPos);
+}
+
+void CBarcodeView::contextMenuEvent(QContextMenuEvent* event) {
+    ShowContextMenu(event->globalPos());
 }

@@ -13,6 +13,7 @@
 class CInputValues;
 class QPainter;
 class QPaintDevice;
+class QMenu;
 class QPrinter;
 
 inline constexpr int kMinZoom = 1;
@@ -70,12 +71,25 @@ public:
     // A null image when the size or the resolution is unusable.
     QImage RenderToImage(int dpiX, int dpiY, const QSize& pixelSize);
 
+    // The monochrome bitmap that Copy and Save take out of the program: the
+    // barcode as the view draws it, at the screen's resolution times the zoom,
+    // in a cell with the tile margins; for Copy in tile mode the whole client
+    // area. Null before the first draw, or when it would be too large.
+    QImage RenderBitmap(bool wholeViewInTileMode);
+    // Writes the bitmap as a BMP file; the old file stays untouched unless the
+    // whole new one was written. On failure, error says why.
+    static bool SaveBitmap(const QImage& bitmap, const QString& path, QString* error);
+    // The context menu (menu 219) with the toolbar's images beside its
+    // commands; its commands go along the main window's route.
+    std::unique_ptr<QMenu> BuildContextMenu();
+
     bool DispatchMessage(QEvent& message) override;
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     using Handler = void (CBarcodeView::*)();
@@ -103,6 +117,10 @@ private:
     void OnFilePrint();
     void OnFilePrintDirect();
     void OnFilePrintPreview();
+    void OnEditCopy();
+    void OnFileSave();
+    void ShowContextMenu(const QPoint& globalPos);
+    void RaiseCommand(int id);
 
     // The bar length the draw uses: from the Height field, 125 for Postnet.
     std::int32_t DrawBarLength() const;

@@ -65,3 +65,17 @@ TileGrid LayOutTiles(const CellSize& cellMils, const DeviceMapping& mapping) {
     grid.rows = std::llabs(mapping.area.height() / grid.cell.height) + 1;
     return grid;
 }
+
+QSize BitmapPixelSize(const CellSize& cellMils, int dpiX, int dpiY, int zoom) {
+    constexpr std::int64_t kMilsPerInch = 1000;
+    const auto side = [zoom](std::int64_t mils, int dpi) -> int {
+        if (mils <= 0 || dpi <= 0 || zoom <= 0 || mils > kMaxBitmapSide * kMilsPerInch) {
+            return 0;
+        }
+        const std::int64_t pixels = std::int64_t{dpi} * zoom * mils / kMilsPerInch;
+        return pixels > kMaxBitmapSide ? 0 : static_cast<int>(pixels);
+    };
+    const int width = side(cellMils.width, dpiX);
+    const int height = side(cellMils.height, dpiY);
+    return width == 0 || height == 0 ? QSize() : QSize(width, height);
+}

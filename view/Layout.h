@@ -42,3 +42,12 @@ struct TileGrid {
 // columns and rows, the last of which overhang the area. A cell that rounds to
 // no device unit at all gives an empty grid: its symbol would be invisible.
 TileGrid LayOutTiles(const CellSize& cellMils, const DeviceMapping& mapping);
+
+// Largest side, in pixels, of a copied or saved bitmap. A larger one (a Height
+// of thousands of inches, say) is refused rather than allocated.
+inline constexpr std::int64_t kMaxBitmapSide = 16384;
+
+// The pixel size of a copied or saved bitmap of a cell of cellMils at the
+// resolution and zoom: dpi x zoom x mils / 1000, truncated. Either side is 0
+// when the bitmap would be empty or larger than kMaxBitmapSide.
+QSize BitmapPixelSize(const CellSize& cellMils, int dpiX, int dpiY, int zoom);
