@@ -110,12 +110,12 @@ TEST(BarcodeView, WindowEventsAreNeverHandledAsMessages) {
 TEST(BarcodeView, CommandsItHandlesAreEnabledAndOthersPassOn) {
     CBarcodeView view;
     for (const int id : {ids::kZoomIn, ids::kZoomOut, ids::kFilePrint, ids::kFilePrintDirect,
-                         ids::kFilePrintPreview}) {
+                         ids::kFilePrintPreview, ids::kEditCopy, ids::kFileSave}) {
         CCommandTarget::CommandState state{false, false};
         EXPECT_TRUE(view.OnUpdateCommand(id, state)) << id;
         EXPECT_TRUE(state.enabled) << id;
     }
-    for (const int id : {ids::kEditCopy, ids::kFileSave, 0, ids::kZoomInButton}) {
+    for (const int id : {ids::kEditPaste, ids::kAppAbout, 0, ids::kZoomInButton}) {
         CCommandTarget::CommandState state;
         EXPECT_FALSE(view.OnUpdateCommand(id, state)) << id;
         EXPECT_FALSE(view.OnCommand(id)) << id;
