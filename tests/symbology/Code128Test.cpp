@@ -1,5 +1,6 @@
 #include "Code128.h"
 #include "Decode.h"
+#include "Drawing.h"
 #include "Factory.h"
 #include "RecordingSurface.h"
 
@@ -28,41 +29,6 @@ const std::string kCodeC = "\xC7"; // 199
 const std::string kCodeB = "\xC8"; // 200: FNC4 in code set B
 const std::string kCodeA = "\xC9"; // 201: FNC4 in code set A
 const std::string kFnc1 = "\xCA";  // 202
-
-struct Drawn {
-    RecordingSurface surface;
-    Point end;
-};
-
-Drawn DrawAt(const CBarcode& barcode, int orientation, bool showText = true) {
-    Drawn drawn;
-    drawn.end = {0, 0};
-    barcode.Draw(drawn.surface, drawn.end, kBarLength, showText, orientation);
-    return drawn;
-}
-
-// The drawn symbol (orientation 0) read back as one letter per module.
-std::string ModulesOf(const Drawn& drawn) {
-    std::string modules(static_cast<std::size_t>(drawn.end.x / kDensity), 's');
-    for (const RecordedLine& line : drawn.surface.lines) {
-        EXPECT_EQ(line.width, kDensity);
-        const std::int32_t left = line.from.x - line.width / 2;
-        modules.at(static_cast<std::size_t>(left / kDensity)) = 'b';
-    }
-    return modules;
-}
-
-// Bar and space widths of a module pattern, in modules.
-std::vector<int> RunsOf(std::string_view modules) {
-    std::vector<int> runs;
-    for (std::size_t i = 0; i < modules.size(); ++i) {
-        if (i == 0 || modules[i] != modules[i - 1]) {
-            runs.push_back(0);
-        }
-        ++runs.back();
-    }
-    return runs;
-}
 
 TEST(Code128, WalkValuesAndCheckCharacter) {
     struct Row {
@@ -124,9 +90,9 @@ TEST(Code128, WalkValuesAndCheckCharacter) {
 TEST(Code128, EmptyTextIsStartCheckZeroAndStop) {
     const Drawn drawn = DrawAt(CCode128(""), 0, false);
     // START A (2 1 1 4 1 2), value 0, STOP with its termination bar.
-    EXPECT_EQ(ModulesOf(drawn), "bbsbssssbss"
-                                "bbsbbssbbss"
-                                "bbsssbbbsbsbb");
+    EXPECT_EQ(ModulesOf(drawn, kDensity), "bbsbssssbss"
+                                          "bbsbbssbbss"
+                                          "bbsssbbbsbsbb");
 }
 
 TEST(Code128, WidthIsTheTwelveModuleEstimate) {

@@ -1,5 +1,6 @@
 #include "Code39.h"
 #include "Decode.h"
+#include "Drawing.h"
 #include "Factory.h"
 #include "RecordingSurface.h"
 
@@ -16,18 +17,6 @@ using namespace std::string_literals;
 constexpr int kCode39Id = 0;
 constexpr int kExtendedId = 4;
 constexpr int kMod43Id = 5;
-
-struct Drawn {
-    RecordingSurface surface;
-    Point end;
-};
-
-Drawn DrawAt(const CBarcode& barcode, int orientation, bool showText = true) {
-    Drawn drawn;
-    drawn.end = {0, 0};
-    barcode.Draw(drawn.surface, drawn.end, 750, showText, orientation);
-    return drawn;
-}
 
 TEST(Code39Family, WidthsAndLabels) {
     struct Row {

@@ -1,5 +1,6 @@
 #include "Code93.h"
 #include "Decode.h"
+#include "Drawing.h"
 #include "Factory.h"
 #include "RecordingSurface.h"
 
@@ -18,41 +19,6 @@ using namespace std::string_literals;
 constexpr int kCode93Id = 1;
 constexpr std::int32_t kBarLength = 750;
 constexpr std::int32_t kDensity = 10; // the default module width
-
-struct Drawn {
-    RecordingSurface surface;
-    Point end;
-};
-
-Drawn DrawAt(const CBarcode& barcode, int orientation, bool showText = true) {
-    Drawn drawn;
-    drawn.end = {0, 0};
-    barcode.Draw(drawn.surface, drawn.end, kBarLength, showText, orientation);
-    return drawn;
-}
-
-// The drawn symbol (orientation 0) read back as one letter per module.
-std::string ModulesOf(const Drawn& drawn) {
-    std::string modules(static_cast<std::size_t>(drawn.end.x / kDensity), 's');
-    for (const RecordedLine& line : drawn.surface.lines) {
-        EXPECT_EQ(line.width, kDensity);
-        const std::int32_t left = line.from.x - line.width / 2;
-        modules.at(static_cast<std::size_t>(left / kDensity)) = 'b';
-    }
-    return modules;
-}
-
-// Bar and space widths of a module pattern, in modules.
-std::vector<int> RunsOf(std::string_view modules) {
-    std::vector<int> runs;
-    for (std::size_t i = 0; i < modules.size(); ++i) {
-        if (i == 0 || modules[i] != modules[i - 1]) {
-            runs.push_back(0);
-        }
-        ++runs.back();
-    }
-    return runs;
-}
 
 TEST(Code93, ValuesCheckCharactersAndWidth) {
     struct Row {
@@ -92,16 +58,16 @@ TEST(Code93, ValuesCheckCharactersAndWidth) {
 
 TEST(Code93, EmptyTextIsStartTwoZeroChecksAndStop) {
     const Drawn drawn = DrawAt(CCode93(""), 0, false);
-    EXPECT_EQ(ModulesOf(drawn), "bsbsbbbbs"    // start
-                                "bsssbsbss"    // C = 0
-                                "bsssbsbss"    // K = 0
-                                "bsbsbbbbsb"); // stop and termination bar
+    EXPECT_EQ(ModulesOf(drawn, kDensity), "bsbsbbbbs"    // start
+                                          "bsssbsbss"    // C = 0
+                                          "bsssbsbss"    // K = 0
+                                          "bsbsbbbbsb"); // stop and termination bar
 }
 
 TEST(Code93, CheckCharacterThatIsAShiftUsesTheShiftPattern) {
     // C of "Code 93" is 43, drawn as ($): the 9 modules before K and the stop.
     const Drawn drawn = DrawAt(CCode93("Code 93"), 0, false);
-    const std::string modules = ModulesOf(drawn);
+    const std::string modules = ModulesOf(drawn, kDensity);
     EXPECT_EQ(modules.substr(modules.size() - 28, 9), "bssbssbbs");
 }
 

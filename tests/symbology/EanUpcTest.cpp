@@ -1,5 +1,6 @@
 #include "EanUpc.h"
 #include "Decode.h"
+#include "Drawing.h"
 #include "Factory.h"
 #include "Profile.h"
 #include "RecordingSurface.h"
@@ -21,17 +22,6 @@ constexpr int kEan13Id = 9;
 constexpr int kEan8Id = 10;
 constexpr std::int32_t kBarLength = 400;
 constexpr std::int32_t kModule = 10; // the default Density
-
-struct Drawn {
-    RecordingSurface surface;
-    Point end;
-};
-
-Drawn DrawAt(const CBarcode& barcode, int orientation, bool showText) {
-    Drawn drawn;
-    barcode.Draw(drawn.surface, drawn.end, kBarLength, showText, orientation);
-    return drawn;
-}
 
 // The modules of a symbol drawn in orientation 0, read back from its bars: "b"
 // where a one-module bar starts, "s" elsewhere, from the first bar to the last.
@@ -258,7 +248,7 @@ TEST(EanUpcDraw, ModuleSequences) {
         SCOPED_TRACE(row.name);
         const auto barcode = CreateBarcode(row.id, row.text);
         for (const bool showText : {false, true}) {
-            const Drawn drawn = DrawAt(*barcode, 0, showText);
+            const Drawn drawn = DrawAt(*barcode, 0, showText, kBarLength);
             // The symbol's modules, quiet modules at the end included.
             std::string modules = ModulesOf(drawn.surface.lines);
             modules.resize(row.modules.size(), 's');
@@ -279,8 +269,8 @@ TEST(EanUpcDraw, Ean13WithLeadingZeroDrawsTheUpcABars) {
     for (const char* upcA : {"21898623818", "03600029145", "00000000000", "98765432109"}) {
         for (int orientation = 0; orientation < 4; ++orientation) {
             for (const bool showText : {false, true}) {
-                const Drawn a = DrawAt(CUpcA(upcA), orientation, showText);
-                const Drawn b = DrawAt(CEan13("0"s + upcA), orientation, showText);
+                const Drawn a = DrawAt(CUpcA(upcA), orientation, showText, kBarLength);
+                const Drawn b = DrawAt(CEan13("0"s + upcA), orientation, showText, kBarLength);
                 ASSERT_EQ(a.surface.lines.size(), b.surface.lines.size()) << upcA;
                 for (std::size_t i = 0; i < a.surface.lines.size(); ++i) {
                     EXPECT_EQ(a.surface.lines[i].from, b.surface.lines[i].from) << upcA;
@@ -369,14 +359,14 @@ TEST(EanUpcDraw, TextGroupsAndAnchors) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const auto barcode = CreateBarcode(row.id, row.data);
-        const Drawn drawn = DrawAt(*barcode, row.orientation, true);
+        const Drawn drawn = DrawAt(*barcode, row.orientation, true, kBarLength);
         ASSERT_EQ(drawn.surface.texts.size(), row.texts.size());
         for (std::size_t i = 0; i < row.texts.size(); ++i) {
             EXPECT_EQ(drawn.surface.texts[i].text, row.texts[i].text);
             EXPECT_EQ(drawn.surface.texts[i].topLeft, row.texts[i].anchor) << row.texts[i].text;
             EXPECT_EQ(drawn.surface.texts[i].font, LabelFont(row.orientation));
         }
-        EXPECT_TRUE(DrawAt(*barcode, row.orientation, false).surface.texts.empty());
+        EXPECT_TRUE(DrawAt(*barcode, row.orientation, false, kBarLength).surface.texts.empty());
     }
 }
 
@@ -399,7 +389,7 @@ TEST(EanUpcDraw, ANonDigitDrawsNothingAtAll) {
         SCOPED_TRACE(row.name);
         const auto barcode = CreateBarcode(row.id, row.text);
         for (int orientation = 0; orientation < 4; ++orientation) {
-            const Drawn drawn = DrawAt(*barcode, orientation, true);
+            const Drawn drawn = DrawAt(*barcode, orientation, true, kBarLength);
             EXPECT_TRUE(drawn.surface.lines.empty());
             EXPECT_TRUE(drawn.surface.texts.empty());
             EXPECT_EQ(drawn.end, (Point{0, 0}));
@@ -416,7 +406,7 @@ TEST(EanUpcDraw, AnyEightBitTextDrawsSafely) {
         }
         for (const int id : {kUpcAId, kUpcEId, kEan13Id, kEan8Id}) {
             const auto barcode = CreateBarcode(id, text);
-            DrawAt(*barcode, round % 4, true);
+            DrawAt(*barcode, round % 4, true, kBarLength);
         }
     }
 }

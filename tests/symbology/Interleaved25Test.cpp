@@ -1,5 +1,6 @@
 #include "Interleaved25.h"
 #include "Decode.h"
+#include "Drawing.h"
 #include "Factory.h"
 #include "Profile.h"
 #include "RecordingSurface.h"
@@ -15,17 +16,6 @@ using namespace std::string_literals;
 
 constexpr int kItfId = 3;
 constexpr std::int32_t kBarLength = 400;
-
-struct Drawn {
-    RecordingSurface surface;
-    Point end;
-};
-
-Drawn DrawAt(const CBarcode& barcode, int orientation, bool showText) {
-    Drawn drawn;
-    barcode.Draw(drawn.surface, drawn.end, kBarLength, showText, orientation);
-    return drawn;
-}
 
 // The elements of a symbol drawn in orientation 0, read back from its bars:
 // "n"/"w" by width, bars and spaces alternating from the first bar.
@@ -64,7 +54,7 @@ TEST(Interleaved25, NormalisationAndWidth) {
         EXPECT_EQ(barcode->Data(), row.data);
         EXPECT_EQ(barcode->TotalWidth(), row.width);
         // The reported width is the exact drawn length.
-        EXPECT_EQ(DrawAt(*barcode, 0, false).end, (Point{row.width, 0}));
+        EXPECT_EQ(DrawAt(*barcode, 0, false, kBarLength).end, (Point{row.width, 0}));
     }
 }
 
@@ -74,7 +64,7 @@ TEST(Interleaved25, RatioTwoMakesWideElementsTwentyMils) {
     const CInterleaved25 itf("123");
     SetProfileReader({});
     EXPECT_EQ(itf.TotalWidth(), 360); // ((2*2 + 3) * 4 + 2 + 6) * 10
-    const Drawn drawn = DrawAt(itf, 0, false);
+    const Drawn drawn = DrawAt(itf, 0, false, kBarLength);
     EXPECT_EQ(drawn.end, (Point{360, 0}));
     for (const RecordedLine& line : drawn.surface.lines) {
         EXPECT_TRUE(line.width == 10 || line.width == 20) << line.width;
@@ -108,7 +98,7 @@ TEST(Interleaved25, DigitPatternsFollowThePublishedWeights) {
 }
 
 TEST(Interleaved25, DrawsStartPairsAndStop) {
-    const Drawn drawn = DrawAt(CInterleaved25("123"), 0, false);
+    const Drawn drawn = DrawAt(CInterleaved25("123"), 0, false, kBarLength);
     EXPECT_EQ(ElementsOf(drawn.surface.lines, 10), "nnnn"
                                                    "nwnnwnwnnw"
                                                    "nwwwnnnnwn"
@@ -132,19 +122,19 @@ TEST(Interleaved25, LabelIsCentredBeyondTheBars) {
         {3, {-kBarLength, -91}},
     };
     for (const Row& row : rows) {
-        const Drawn drawn = DrawAt(CInterleaved25("123"), row.orientation, true);
+        const Drawn drawn = DrawAt(CInterleaved25("123"), row.orientation, true, kBarLength);
         ASSERT_EQ(drawn.surface.texts.size(), 1u);
         EXPECT_EQ(drawn.surface.texts[0].text, "0123");
         EXPECT_EQ(drawn.surface.texts[0].topLeft, row.corner) << row.orientation;
     }
-    EXPECT_TRUE(DrawAt(CInterleaved25("123"), 0, false).surface.texts.empty());
+    EXPECT_TRUE(DrawAt(CInterleaved25("123"), 0, false, kBarLength).surface.texts.empty());
 }
 
 TEST(Interleaved25, ANonDigitDrawsNothingAtAll) {
     for (const std::string& text : {"12A4"s, "A"s, "12 4"s, "1\0"s, "\xFF\x39"s}) {
         const CInterleaved25 itf(text);
         for (int orientation = 0; orientation < 4; ++orientation) {
-            const Drawn drawn = DrawAt(itf, orientation, true);
+            const Drawn drawn = DrawAt(itf, orientation, true, kBarLength);
             EXPECT_TRUE(drawn.surface.lines.empty()) << text;
             EXPECT_TRUE(drawn.surface.texts.empty()) << text;
             EXPECT_EQ(drawn.end, (Point{0, 0})) << text;
@@ -162,7 +152,7 @@ TEST(Interleaved25, AnyEightBitTextDrawsSafely) {
     for (const std::string& text : {noise, digits}) {
         const CInterleaved25 itf(text);
         for (int orientation = 0; orientation < 4; ++orientation) {
-            DrawAt(itf, orientation, true);
+            DrawAt(itf, orientation, true, kBarLength);
         }
     }
 }
