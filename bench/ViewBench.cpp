@@ -1,0 +1,66 @@
+// Cost of the view's render path: building the symbol and painting it onto a
+// bitmap, as copy and save do, and a screen full of tiles.
+#include "BarcodeView.h"
+#include "InputValues.h"
+#include "ResourceIds.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct BenchPanel : CInputValues {
+    QString data;
+    QString HeightText() const override { return QStringLiteral("0.75"); }
+    QString DataText() const override { return data; }
+    bool IsShowTextChecked() const override { return true; }
+    void SetWidthText(const QString&) override {}
+    int SelectedSymbology() const override { return 0; }
+    void SetStartValues(const QString&, const QString&, bool) override {}
+    void FillSymbologyList(const QStringList&, int) override {}
+};
+
+// One symbol rendered to a bitmap at a printer's resolution.
+void BM_RenderBitmap600Dpi(benchmark::State& state) {
+    BenchPanel panel;
+    panel.data = QStringLiteral("012345678901"); // digits: valid for every symbology benchmarked
+    CBarcodeView view;
+    view.SetInputValues(&panel);
+    view.SetSymbology(static_cast<int>(state.range(0)));
+    constexpr int kDpi = 600;
+    for (auto _ : state) {
+        const QImage image = view.RenderToImage(kDpi, kDpi, QSize(2400, 900));
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_RenderBitmap600Dpi)->Arg(0)->Arg(2)->Arg(9)->Unit(benchmark::kMillisecond);
+
+// A full-HD screen of tiles, as a paint in tile mode draws it.
+void BM_RenderTiledScreen(benchmark::State& state) {
+    BenchPanel panel;
+    panel.data = QStringLiteral("21898623818");
+    CBarcodeView view;
+    view.SetInputValues(&panel);
+    CNotifyEvent tile(ids::kTileModeCheck, NotifyCode::Clicked);
+    view.DispatchMessage(tile);
+    constexpr int kDpi = 96;
+    for (auto _ : state) {
+        const QImage image = view.RenderToImage(kDpi, kDpi, QSize(1920, 1080));
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_RenderTiledScreen)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
