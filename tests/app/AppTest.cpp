@@ -127,6 +127,19 @@ TEST_F(AppTest, EachTileModeClickReachesTheViewExactlyOnce) {
     }
 }
 
+TEST_F(AppTest, ChoosingASymbologyRedrawsWithIt) {
+    host->resize(600, 300);
+    QComboBox* list = panel->SymbologyList();
+    list->setCurrentIndex(7);
+    emit list->activated(7); // as a user's choice does
+    EXPECT_EQ(view->Symbology(), 7);
+    view->grab();
+    ASSERT_NE(view->Barcode(), nullptr);
+    EXPECT_EQ(panel->WidthDisplay()->text(),
+              QString::number(view->Barcode()->TotalWidth() / 1000.0, 'f', 2));
+    EXPECT_NE(panel->WidthDisplay()->text(), "2.08");
+}
+
 TEST_F(AppTest, PanelButtonsReachTheViewHandlers) {
     auto* zoomIn = qobject_cast<QAbstractButton*>(panel->Control(ids::kZoomInButton));
     auto* turnLeft = qobject_cast<QAbstractButton*>(panel->Control(ids::kTurnLeftButton));
