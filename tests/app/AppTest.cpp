@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <memory>
 
 namespace {
 
@@ -216,6 +217,30 @@ TEST_F(AppTest, ViewMenuTogglesBarsWithCheckMarks) {
 TEST_F(AppTest, StatusTextSetsTheOnlyPane) {
     frame->SetStatusText("Numeric character ( 0~9) only.");
     EXPECT_EQ(frame->StatusText(), "Numeric character ( 0~9) only.");
+}
+
+TEST(QuillmarkApp, LeavingTheTextFieldRedrawsAndTheProgramClosesCleanly) {
+    QStandardPaths::setTestModeEnabled(true);
+    auto app = std::make_unique<CQuillmarkApp>();
+    ASSERT_TRUE(app->InitInstance(true));
+    app->MainFrame()->activateWindow();
+    app->MainView()->InputPanel()->TextEdit()->setFocus();
+    QApplication::processEvents();
+    CInputPanel* panel = app->MainView()->InputPanel();
+    ASSERT_EQ(QApplication::focusWidget(), panel->TextEdit());
+    QApplication::processEvents();
+    EXPECT_EQ(panel->WidthDisplay()->text(), "2.08");
+
+    panel->TextEdit()->setText("ABC"); // typing alone does not redraw
+    QApplication::processEvents();
+    EXPECT_EQ(panel->WidthDisplay()->text(), "2.08");
+    panel->HeightEdit()->setFocus(); // leaving the field does
+    QApplication::processEvents();
+    EXPECT_EQ(panel->WidthDisplay()->text(), "0.80");
+    EXPECT_TRUE(app->MainFrame()->RouteCommand(ids::kAppExit));
+    QApplication::processEvents();
+    app->ExitInstance();
+    app.reset(); // the focus leaves widgets as they go: nothing may reach a dead view
 }
 
 TEST(QuillmarkDoc, HelpFileIsNamedAfterTheExecutable) {
