@@ -1,35 +1,77 @@
 #include "AboutBox.h"
 
-#include <QDialogButtonBox>
-#include <QGridLayout>
+#include "DialogUnits.h"
+#include "ResourceIds.h"
+#include "ResourceTables.h"
+
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+
+namespace {
+QString FromTable(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+} // namespace
 
 QString VersionText(int major, int minor, int build) {
     return QStringLiteral("Corvane Quillmark V%1.%2, Build %3.").arg(major).arg(minor).arg(build);
 }
 
-CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Quillmark"));
-    auto* icon = new QLabel(this);
-    icon->setPixmap(QIcon(QStringLiteral(":/images/appicon.svg")).pixmap(32, 32));
-    m_pVersion = new QLabel(QStringLiteral("Quillmark Version 1.0"), this);
-    m_pVersion->setTextFormat(Qt::PlainText);
-    auto* notice =
-        new QLabel(QStringLiteral("Copyright \u00A9 Corvane.\nAll rights reserved."), this);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, Qt::Vertical, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
-    grid->addWidget(m_pVersion, 0, 1);
-    grid->addWidget(notice, 1, 1);
-    grid->addWidget(buttons, 0, 2, 2, 1, Qt::AlignTop);
+QString UnknownVersionText() {
+    return QStringLiteral("Corvane Quillmark, version unknown.");
 }
 
-void CAboutBox::SetVersionText(const QString& text) {
-    m_pVersion->setText(text);
+CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
+    const res::DialogTemplate* layout = res::Dialog(ids::kAboutBoxTemplate);
+    if (layout == nullptr) {
+        return;
+    }
+    setWindowTitle(FromTable(layout->caption));
+    setFont(DialogUnits::TemplateFont(*layout));
+    const DialogUnits units(font());
+    setFixedSize(units.ToPixels(0, 0, layout->cx, layout->cy).size());
+    for (const res::DialogItem& item : layout->items) {
+        QWidget* control = nullptr;
+        switch (item.kind) {
+        case res::ControlKind::Icon: {
+            auto* icon = new QLabel(this);
+            const QRect box = units.ToPixels(item.x, item.y, item.cx, item.cy);
+            icon->setPixmap(QIcon(QStringLiteral(":/images/appicon.svg")).pixmap(box.size()));
+            control = icon;
+            break;
+        }
+        case res::ControlKind::DefaultButton: {
+            auto* ok = new QPushButton(FromTable(item.text), this);
+            ok->setDefault(true);
+            connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+            control = ok;
+            break;
+        }
+        default: {
+            auto* label = new QLabel(FromTable(item.text), this);
+            label->setTextFormat(Qt::PlainText); // no mnemonic or markup
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            if (item.id == ids::kAboutVersionText) {
+                m_pVersion = label;
+            }
+            control = label;
+            break;
+        }
+        }
+        control->setGeometry(units.ToPixels(item.x, item.y, item.cx, item.cy));
+    }
 }
+
 QString CAboutBox::VersionLine() const {
-    return m_pVersion->text();
+    return m_pVersion != nullptr ? m_pVersion->text() : QString();
+}
+
+void CAboutBox::showEvent(QShowEvent* event) {
+    // Like a dialog's data exchange at initialisation: the text goes into the
+    // control when the box appears.
+    if (m_pVersion != nullptr) {
+        m_pVersion->setText(m_strVersion);
+    }
+    QDialog::showEvent(event);
 }

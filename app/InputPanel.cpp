@@ -1,6 +1,7 @@
 #include "InputPanel.h"
 
 #include "BitmapButton.h"
+#include "DialogUnits.h"
 #include "ResourceIds.h"
 #include "ResourceTables.h"
 
@@ -43,6 +44,9 @@ const std::array<ButtonImages, 4> kButtonImages{{
      {24, 24}},
 }};
 
+// Height of one edit line, in dialog units.
+constexpr int kEditLineHeight = 13;
+
 bool TakesFocus(res::ControlKind kind) {
     return kind == res::ControlKind::Edit || kind == res::ControlKind::ComboBox ||
            kind == res::ControlKind::CheckBox;
@@ -57,29 +61,13 @@ CInputPanel::CInputPanel(QWidget* parent) : QWidget(parent) {
     LoadButtonImages();
 }
 
-QRect CInputPanel::DialogUnitsToPixels(int x, int y, int cx, int cy) const {
-    // Horizontal dialog units are quarters, vertical ones eighths, of the
-    // font's average character width and height.
-    auto px = [this](int units) { return (units * m_baseUnitX + 2) / 4; };
-    auto py = [this](int units) { return (units * m_baseUnitY + 4) / 8; };
-    return {px(x), py(y), px(cx), py(cy)};
-}
-
 void CInputPanel::CreateControls() {
     const res::DialogTemplate* layout = res::Dialog(ids::kInputPanelTemplate);
     if (layout == nullptr) {
         return;
     }
-    // The dialog font's face is a logical name; take a face of similar metrics.
-    QFont::insertSubstitutions(FromTable(layout->font),
-                               {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
-                                QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    QFont dialogFont(FromTable(layout->font), layout->pointSize);
-    setFont(dialogFont);
-    const QFontMetrics metrics(dialogFont);
-    const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    m_baseUnitX = (metrics.horizontalAdvance(alphabet) / 26 + 1) / 2;
-    m_baseUnitY = metrics.height();
+    setFont(DialogUnits::TemplateFont(*layout));
+    const DialogUnits units(font());
 
     std::vector<QLabel*> pendingBuddies; // labels waiting for the next focusable control
     for (const res::DialogItem& item : layout->items) {
@@ -132,6 +120,9 @@ void CInputPanel::CreateControls() {
             control = button;
             break;
         }
+        case res::ControlKind::Icon:
+        case res::ControlKind::DefaultButton:
+            continue; // not used by the panel's template
         case res::ControlKind::CheckBox: {
             auto* check = new QCheckBox(text, this);
             (item.id == ids::kShowTextCheck ? m_pShowText : m_pTileMode) = check;
@@ -144,9 +135,9 @@ void CInputPanel::CreateControls() {
         }
         // A drop-down list's template height is that of its open list; closed,
         // it keeps the height of its edit line.
-        QRect geometry = DialogUnitsToPixels(item.x, item.y, item.cx, item.cy);
+        QRect geometry = units.ToPixels(item.x, item.y, item.cx, item.cy);
         if (item.kind == res::ControlKind::ComboBox) {
-            geometry.setHeight(DialogUnitsToPixels(0, 0, 0, 13).height());
+            geometry.setHeight(units.ToPixels(0, 0, 0, kEditLineHeight).height());
         }
         control->setGeometry(geometry);
         if (TakesFocus(item.kind)) {

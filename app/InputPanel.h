@@ -32,9 +32,6 @@ public:
     QCheckBox* TileModeCheck() const { return m_pTileMode; }
     QLabel* WidthDisplay() const { return m_pWidth; }
 
-    // Turns a position in dialog units of the panel's font into pixels.
-    QRect DialogUnitsToPixels(int x, int y, int cx, int cy) const;
-
     QString HeightText() const override;
     QString DataText() const override;
     bool IsShowTextChecked() const override;
@@ -59,6 +56,4 @@ private:
     QCheckBox* m_pShowText = nullptr;
     QCheckBox* m_pTileMode = nullptr;
     QLabel* m_pWidth = nullptr;
-    int m_baseUnitX = 6;
-    int m_baseUnitY = 13;
 };

@@ -8,7 +8,7 @@
 #include "QuillmarkDoc.h"
 #include "ResourceIds.h"
 #include "ResourceTables.h"
-#include "Version.h"
+#include "VersionReader.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -89,7 +89,10 @@ void CQuillmarkApp::ExitInstance() {
 
 void CQuillmarkApp::OnAbout() {
     CAboutBox about(m_pFrame.get());
-    about.SetVersionText(VersionText(kVersionMajor, kVersionMinor, kVersionBuild));
+    ProgramVersion version;
+    about.SetVersionText(QueryVersion(QCoreApplication::applicationFilePath(), version)
+                             ? VersionText(version.major, version.minor, version.build)
+                             : UnknownVersionText());
     about.exec();
 }
 

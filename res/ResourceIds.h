@@ -16,6 +16,12 @@ inline constexpr int kZoomOutButton = 1184;
 inline constexpr int kTurnLeftButton = 1185;  // a quarter turn counter-clockwise
 inline constexpr int kTurnRightButton = 1186; // a quarter turn clockwise
 
+// The About box (dialog template 100) and its version line.
+inline constexpr int kAboutBoxTemplate = 100;
+inline constexpr int kAboutVersionText = 1001;
+inline constexpr int kOkButton = 1;
+inline constexpr int kAppIcon = 128;
+
 // Child window identifiers of the host view.
 inline constexpr int kInputPanelBar = 59394;
 inline constexpr int kFirstPane = 59648;

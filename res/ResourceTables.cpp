@@ -109,7 +109,17 @@ constexpr std::array kInputPanelItems{
     DialogItem{kShowTextCheck, ControlKind::CheckBox, "S&how Text", 279, 18, 48, 12},
     DialogItem{kTileModeCheck, ControlKind::CheckBox, "&Tile mode", 332, 18, 48, 12},
 };
-constexpr DialogTemplate kInputPanel{396, 31, "MS Shell Dlg", 8, kInputPanelItems};
+constexpr DialogTemplate kInputPanel{{}, 396, 31, "MS Shell Dlg", 8, kInputPanelItems};
+
+// Template 100: the About box.
+constexpr std::array kAboutBoxItems{
+    DialogItem{kAppIcon, ControlKind::Icon, {}, 11, 17, 21, 20},
+    DialogItem{kAboutVersionText, ControlKind::Static, "Quillmark Version 1.0", 40, 10, 119, 8},
+    DialogItem{-1, ControlKind::Static, "Copyright \xA9 2026 Corvane.\nAll rights reserved.", 40,
+               25, 136, 17},
+    DialogItem{kOkButton, ControlKind::DefaultButton, "OK", 178, 7, 50, 14},
+};
+constexpr DialogTemplate kAboutBox{"About Quillmark", 235, 71, "MS Sans Serif", 8, kAboutBoxItems};
 
 std::string_view Field(std::string_view text, bool second) {
     const std::size_t newline = text.find('\n');
@@ -186,7 +196,14 @@ std::string_view Tooltip(int command) {
 }
 
 const DialogTemplate* Dialog(int id) {
-    return id == kInputPanelTemplate ? &kInputPanel : nullptr;
+    switch (id) {
+    case kInputPanelTemplate:
+        return &kInputPanel;
+    case kAboutBoxTemplate:
+        return &kAboutBox;
+    default:
+        return nullptr;
+    }
 }
 
 } // namespace res

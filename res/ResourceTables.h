@@ -52,7 +52,16 @@ std::string_view Prompt(int command);
 std::string_view Tooltip(int command);
 
 // Dialog template items, positions and sizes in dialog units.
-enum class ControlKind { Static, Edit, ComboBox, Button, CheckBox, EtchedFrame };
+enum class ControlKind {
+    Static,
+    Edit,
+    ComboBox,
+    Button,
+    CheckBox,
+    EtchedFrame,
+    Icon,
+    DefaultButton
+};
 struct DialogItem {
     int id; // -1 for an item without identifier
     ControlKind kind;
@@ -61,8 +70,9 @@ struct DialogItem {
     bool rightAligned = false;
 };
 struct DialogTemplate {
-    int cx, cy;            // size in dialog units
-    std::string_view font; // face name
+    std::string_view caption; // empty for a child dialog
+    int cx, cy;               // size in dialog units
+    std::string_view font;    // face name
     int pointSize;
     std::span<const DialogItem> items;
 };

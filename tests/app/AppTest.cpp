@@ -1,3 +1,4 @@
+#include "AboutBox.h"
 #include "BarcodeMainView.h"
 #include "BarcodeView.h"
 #include "Factory.h"
@@ -6,6 +7,7 @@
 #include "QuillmarkApp.h"
 #include "QuillmarkDoc.h"
 #include "ResourceIds.h"
+#include "VersionReader.h"
 
 #include <QAction>
 #include <QApplication>
@@ -241,6 +243,23 @@ TEST(QuillmarkApp, LeavingTheTextFieldRedrawsAndTheProgramClosesCleanly) {
     QApplication::processEvents();
     app->ExitInstance();
     app.reset(); // the focus leaves widgets as they go: nothing may reach a dead view
+}
+
+TEST(AboutBox, ShowsTheVersionTheProgramCarries) {
+    ProgramVersion version;
+    ASSERT_TRUE(QueryVersion(QUILLMARK_EXECUTABLE, version));
+    EXPECT_EQ(VersionText(version.major, version.minor, version.build),
+              "Corvane Quillmark V1.0, Build 29.");
+    // The test program itself carries none.
+    EXPECT_FALSE(QueryVersion(QCoreApplication::applicationFilePath(), version));
+
+    CAboutBox about;
+    about.SetVersionText(VersionText(1, 0, 29));
+    EXPECT_EQ(about.windowTitle(), "About Quillmark");
+    EXPECT_EQ(about.VersionLine(), "Quillmark Version 1.0"); // until it is shown
+    about.show();
+    EXPECT_EQ(about.VersionLine(), "Corvane Quillmark V1.0, Build 29.");
+    about.accept();
 }
 
 TEST(QuillmarkDoc, HelpFileIsNamedAfterTheExecutable) {
