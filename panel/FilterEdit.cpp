@@ -239,7 +239,8 @@ bool CFilterEdit::OnFieldEvent(QEvent* message) {
         OnPaste();
     } else if (key.matches(QKeySequence::Cut)) {
         OnCut();
-    } else if (key.key() == Qt::Key_Delete && key.modifiers() == Qt::NoModifier) {
+    } else if (key.key() == Qt::Key_Delete &&
+               (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         OnKeyDown(Qt::Key_Delete);
     } else if (key.key() == Qt::Key_Backspace && IsPlainKey(key)) {
         OnChar(kBackspace);
