@@ -151,8 +151,8 @@ private:
     int m_nSymbology = 0;
     int m_nOrientation = 0;
     bool m_bTileMode = false;
-    // The Text field's filters: digits only (none refused beyond the limit, no
-    // sign), and free text without the start-up set of excluded characters.
+    // The Text field's filters: digits up to a limit, without a sign; and free
+    // text refusing a set of characters (the start-up set until a choice).
     CIntegerEdit m_editDigits{-kStartUpDigitLimit};
     CExcludeCharsEdit m_editAlnum{
         0, QString::fromUtf16(kStartUpExcluded.data(), kStartUpExcluded.size())};
