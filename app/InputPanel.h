@@ -34,6 +34,7 @@ public:
 
     QString HeightText() const override;
     QString DataText() const override;
+    QLineEdit* TextField() const override { return m_pText; }
     bool IsShowTextChecked() const override;
     void SetWidthText(const QString& text) override;
     int SelectedSymbology() const override;

@@ -13,7 +13,10 @@ class QToolBar;
 
 // The main window: menu 128, the dockable toolbar 128, a one-pane status bar,
 // and the command route that carries every command to whoever handles it.
-class CMainFrame : public QMainWindow, public CCommandTarget, public CCommandRouter {
+class CMainFrame : public QMainWindow,
+                   public CCommandTarget,
+                   public CCommandRouter,
+                   public CStatusText {
     Q_OBJECT
 public:
     // The first size of the window, in pixels.
@@ -45,7 +48,7 @@ public:
     QAction* Action(int id) const;
 
     // Sets the text of the status bar's only pane.
-    void SetStatusText(const QString& text);
+    void SetStatusText(const QString& text) override;
     QString StatusText() const;
 
     QToolBar* ToolBar() const { return m_pToolBar; }

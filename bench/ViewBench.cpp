@@ -14,6 +14,7 @@ struct BenchPanel : CInputValues {
     QString data;
     QString HeightText() const override { return QStringLiteral("0.75"); }
     QString DataText() const override { return data; }
+    QLineEdit* TextField() const override { return nullptr; }
     bool IsShowTextChecked() const override { return true; }
     void SetWidthText(const QString&) override {}
     int SelectedSymbology() const override { return 0; }

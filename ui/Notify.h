@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QEvent>
+#include <QString>
 
 // What happened to a child control, as it tells its parent window. The values
 // are the classic notification codes, so tables keyed by them read familiarly.
@@ -59,4 +60,12 @@ class CCommandRouter {
 public:
     virtual ~CCommandRouter() = default;
     virtual bool RouteCommand(int id) = 0;
+};
+
+// The window with a one-line status text (the main frame's status bar):
+// whoever has a message for it finds it as its top-level window.
+class CStatusText {
+public:
+    virtual ~CStatusText() = default;
+    virtual void SetStatusText(const QString& text) = 0;
 };

@@ -11,6 +11,7 @@
 #include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPaintEvent>
@@ -112,6 +113,11 @@ void CBarcodeView::OnInitialUpdate() {
     if (m_pPanel != nullptr) {
         m_pPanel->SetStartValues(QString::fromLatin1(kStartHeight), QString::fromLatin1(kStartData),
                                  true);
+        // Attached after the sample is in, so the sample is not filtered.
+        if (QLineEdit* field = m_pPanel->TextField(); field != nullptr) {
+            m_editDigits.Detach();
+            m_editAlnum.Attach(field);
+        }
         QStringList names;
         for (const std::string_view name : kSymbologyNames) {
             names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
@@ -160,7 +166,45 @@ void CBarcodeView::OnFieldLeft() {
 
 void CBarcodeView::OnSymbologyChanged() {
     m_nSymbology = m_pPanel != nullptr ? m_pPanel->SelectedSymbology() : -1;
+    const SymbologyRule* rule = RuleFor(m_nSymbology);
+    if (rule != nullptr) {
+        ApplyInputRule(*rule);
+    }
+    ShowStatusText(rule != nullptr
+                       ? QString::fromLatin1(rule->ruleText.data(),
+                                             static_cast<qsizetype>(rule->ruleText.size()))
+                       : QString());
     Redraw();
+}
+
+void CBarcodeView::ApplyInputRule(const SymbologyRule& rule) {
+    const QString text = m_pPanel->DataText();
+    // The chosen filter takes its setting before it sees the text: a filter
+    // swapped in under its old, shorter limit would drop digits that the new
+    // limit allows (the eleven-digit sample going to UPC A).
+    if (rule.filter == TextFilter::Digits) {
+        m_editDigits.SetDigitLimit(-rule.digitLimit); // negative: the sign is refused
+        AttachTextFilter(m_editDigits, m_editAlnum, text);
+    } else {
+        m_editAlnum.SetExcluded(QString::fromUtf16(rule.excluded.data(), rule.excluded.size()));
+        AttachTextFilter(m_editAlnum, m_editDigits, text);
+    }
+}
+
+void CBarcodeView::AttachTextFilter(CFilterEdit& chosen, CFilterEdit& other, const QString& text) {
+    QLineEdit* field = m_pPanel->TextField();
+    if (field == nullptr || chosen.Field() == field) {
+        return;
+    }
+    other.Detach();
+    chosen.Attach(field);
+    chosen.SetWindowText(text); // at once reduced to what the filter accepts
+}
+
+void CBarcodeView::ShowStatusText(const QString& text) {
+    if (auto* status = dynamic_cast<CStatusText*>(window()); status != nullptr) {
+        status->SetStatusText(text);
+    }
 }
 
 void CBarcodeView::OnFilePrint() {
@@ -204,6 +248,7 @@ void CBarcodeView::OnDraw(QPainter& painter, const DeviceMapping& mapping) {
         return;
     }
     const std::int32_t barLength = DrawBarLength();
+    // The Text field's text as the attached filter keeps it.
     m_pBarcode = CreateBarcode(m_nSymbology, EngineText(m_pPanel->DataText()));
     if (!m_pBarcode) {
         return; // no symbology selected: nothing drawn, Width left as it was

@@ -2,7 +2,10 @@
 
 #include "Barcode.h"
 #include "DeviceMapping.h"
+#include "ExcludeCharsEdit.h"
 #include "Notify.h"
+#include "NumericEdit.h"
+#include "SymbologyRules.h"
 
 #include <QImage>
 #include <QWidget>
@@ -48,6 +51,9 @@ public:
     bool IsTileMode() const { return m_bTileMode; }
     // The symbology object built by the last draw; null before the first one.
     const CBarcode* Barcode() const { return m_pBarcode.get(); }
+    // The two filters of the Text field; at most one is attached to it.
+    const CIntegerEdit& DigitsFilter() const { return m_editDigits; }
+    const CExcludeCharsEdit& AlnumFilter() const { return m_editAlnum; }
 
     // The start values: Code 39, zoom 1, no barcode yet, and the panel's
     // fields and Symbology list.
@@ -114,6 +120,13 @@ private:
     void OnTileMode();
     void OnFieldLeft();
     void OnSymbologyChanged();
+    // The chosen symbology's filter, with its setting, guards the Text field.
+    void ApplyInputRule(const SymbologyRule& rule);
+    // Swaps the filters on the Text field unless the chosen one is there
+    // already, and writes the text back through it.
+    void AttachTextFilter(CFilterEdit& chosen, CFilterEdit& other, const QString& text);
+    // The main window's status text, when the view lives in one that has it.
+    void ShowStatusText(const QString& text);
     void OnFilePrint();
     void OnFilePrintDirect();
     void OnFilePrintPreview();
@@ -138,4 +151,9 @@ private:
     int m_nSymbology = 0;
     int m_nOrientation = 0;
     bool m_bTileMode = false;
+    // The Text field's filters: digits up to a limit, without a sign; and free
+    // text refusing a set of characters (the start-up set until a choice).
+    CIntegerEdit m_editDigits{-kStartUpDigitLimit};
+    CExcludeCharsEdit m_editAlnum{
+        0, QString::fromUtf16(kStartUpExcluded.data(), kStartUpExcluded.size())};
 };

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+class QLineEdit;
+
 // The values the draw reads from the input panel, and the Width display it
 // writes. The panel implements this; the view reads it afresh at every draw and
 // never caches what it returns.
@@ -18,6 +20,8 @@ public:
     virtual QString HeightText() const = 0;
     // The Text field: the data text, as its input filter left it.
     virtual QString DataText() const = 0;
+    // The Text field itself, for the filter that guards it; null if none.
+    virtual QLineEdit* TextField() const = 0;
     // Whether the Show Text box is checked.
     virtual bool IsShowTextChecked() const = 0;
     // Shows the symbol length in the Width display.

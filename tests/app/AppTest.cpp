@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -214,6 +215,29 @@ TEST_F(AppTest, ViewMenuTogglesBarsWithCheckMarks) {
     EXPECT_TRUE(frame->Action(ids::kViewToolbar)->isChecked());
     frame->RouteCommand(ids::kViewStatusBar);
     EXPECT_FALSE(frame->Action(ids::kViewStatusBar)->isChecked());
+}
+
+TEST_F(AppTest, ChoosingASymbologyFiltersTheTextFieldAndShowsItsRule) {
+    const QString idle = frame->StatusText(); // no rule text at start-up
+    QComboBox* list = panel->SymbologyList();
+    list->setCurrentIndex(9);
+    emit list->activated(9); // EAN 13: twelve digits
+    EXPECT_EQ(frame->StatusText(), "Numeric character ( 0~9) only.");
+    EXPECT_EQ(panel->TextEdit()->text(), "21898623818");
+    panel->TextEdit()->end(false);
+    QTest::keyClicks(panel->TextEdit(), "x56");
+    EXPECT_EQ(panel->TextEdit()->text(), "218986238185");
+
+    list->setCurrentIndex(0);
+    emit list->activated(0);
+    EXPECT_EQ(frame->StatusText(), "Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)");
+    QTest::keyClicks(panel->TextEdit(), "{+");
+    EXPECT_EQ(panel->TextEdit()->text(), "218986238185+");
+
+    list->setCurrentIndex(-1);
+    emit list->activated(-1);
+    EXPECT_EQ(frame->StatusText(), "");
+    EXPECT_FALSE(idle.contains("character")) << idle.toStdString();
 }
 
 TEST_F(AppTest, StatusTextSetsTheOnlyPane) {
