@@ -8,12 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-QString FromTable(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-} // namespace
-
 QString VersionText(int major, int minor, int build) {
     return QStringLiteral("Corvane Quillmark V%1.%2, Build %3.").arg(major).arg(minor).arg(build);
 }
@@ -27,7 +21,7 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
     if (layout == nullptr) {
         return;
     }
-    setWindowTitle(FromTable(layout->caption));
+    setWindowTitle(res::Text(layout->caption));
     setFont(DialogUnits::TemplateFont(*layout));
     const DialogUnits units(font());
     setFixedSize(units.ToPixels(0, 0, layout->cx, layout->cy).size());
@@ -42,14 +36,14 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
             break;
         }
         case res::ControlKind::DefaultButton: {
-            auto* ok = new QPushButton(FromTable(item.text), this);
+            auto* ok = new QPushButton(res::Text(item.text), this);
             ok->setDefault(true);
             connect(ok, &QPushButton::clicked, this, &QDialog::accept);
             control = ok;
             break;
         }
         default: {
-            auto* label = new QLabel(FromTable(item.text), this);
+            auto* label = new QLabel(res::Text(item.text), this);
             label->setTextFormat(Qt::PlainText); // no mnemonic or markup
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             if (item.id == ids::kAboutVersionText) {

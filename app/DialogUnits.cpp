@@ -3,8 +3,7 @@
 #include <QFontMetrics>
 
 QFont DialogUnits::TemplateFont(const res::DialogTemplate& layout) {
-    const QString face =
-        QString::fromLatin1(layout.font.data(), static_cast<qsizetype>(layout.font.size()));
+    const QString face = res::Text(layout.font);
     QFont::insertSubstitutions(face, {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
                                       QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     return QFont(face, layout.pointSize);

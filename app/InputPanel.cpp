@@ -17,10 +17,6 @@
 
 namespace {
 
-QString FromTable(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The images of the four bitmap buttons: normal and pressed, each at its size.
 struct ButtonImages {
     int control;
@@ -72,7 +68,7 @@ void CInputPanel::CreateControls() {
     std::vector<QLabel*> pendingBuddies; // labels waiting for the next focusable control
     for (const res::DialogItem& item : layout->items) {
         QWidget* control = nullptr;
-        const QString text = FromTable(item.text);
+        const QString text = res::Text(item.text);
         switch (item.kind) {
         case res::ControlKind::Static: {
             auto* label = new QLabel(text, this);

@@ -14,13 +14,9 @@
 
 namespace {
 
-QString FromTable(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The caption: the first field of the document string.
 QString Caption() {
-    return FromTable(res::String(ids::kMainResources)).section('\n', 0, 0);
+    return res::Text(res::String(ids::kMainResources)).section('\n', 0, 0);
 }
 
 } // namespace
@@ -39,8 +35,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
 QAction* CMainFrame::CreateAction(int id) {
     auto* action = new QAction(this);
     action->setData(id);
-    action->setStatusTip(FromTable(res::Prompt(id)));
-    action->setToolTip(FromTable(res::Tooltip(id)));
+    action->setStatusTip(res::Text(res::Prompt(id)));
+    action->setToolTip(res::Text(res::Tooltip(id)));
     connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
     addAction(action); // so its shortcut works wherever the focus is in the window
     m_actions[id] = action;
@@ -54,7 +50,7 @@ QAction* CMainFrame::Action(int id) const {
 
 void CMainFrame::CreateMenus() {
     for (const res::Popup& popup : res::Menu(ids::kMainResources)) {
-        QMenu* menu = menuBar()->addMenu(FromTable(popup.title));
+        QMenu* menu = menuBar()->addMenu(res::Text(popup.title));
         for (const res::MenuItem& item : popup.items) {
             if (item.command == 0) {
                 menu->addSeparator();
@@ -65,7 +61,7 @@ void CMainFrame::CreateMenus() {
                 action = CreateAction(item.command);
             }
             // The text after "\t" is shown in the shortcut column as stored.
-            action->setText(FromTable(item.text));
+            action->setText(res::Text(item.text));
             menu->addAction(action);
         }
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
@@ -76,7 +72,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateToolBar() {
-    m_pToolBar = new QToolBar(FromTable(res::Tooltip(ids::kViewToolbar)), this);
+    m_pToolBar = new QToolBar(res::Text(res::Tooltip(ids::kViewToolbar)), this);
     m_pToolBar->setObjectName(QStringLiteral("toolbar%1").arg(ids::kViewToolbar));
     m_pToolBar->setAllowedAreas(Qt::AllToolBarAreas);
     m_pToolBar->setMovable(true);
@@ -103,7 +99,7 @@ void CMainFrame::CreateToolBar() {
 }
 
 void CMainFrame::CreateStatusBar() {
-    m_pPane = new QLabel(FromTable(res::String(ids::kIdleMessageString)));
+    m_pPane = new QLabel(res::Text(res::String(ids::kIdleMessageString)));
     statusBar()->addWidget(m_pPane, 1);
 }
 
@@ -114,7 +110,7 @@ void CMainFrame::LoadAccelerators() {
             action = CreateAction(accelerator.command);
         }
         QList<QKeySequence> keys = action->shortcuts();
-        keys << QKeySequence(FromTable(accelerator.keys));
+        keys << QKeySequence(res::Text(accelerator.keys));
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
     }

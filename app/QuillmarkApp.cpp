@@ -51,8 +51,7 @@ bool CQuillmarkApp::InitInstance(bool show) {
     }
     SetProfileReader([](std::string_view section, std::string_view key, int defaultValue) {
         QSettings settings;
-        return ReadProfileInt(settings, QString::fromLatin1(section.data(), section.size()),
-                              QString::fromLatin1(key.data(), key.size()), defaultValue);
+        return ReadProfileInt(settings, res::Text(section), res::Text(key), defaultValue);
     });
 
     // The document, the frame and, inside it, the host view with the panel and

@@ -170,10 +170,14 @@ std::string_view ToolbarImageFor(int command) {
     return {};
 }
 
+QString Text(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QPixmap RenderImage(std::string_view path, QSize size) {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(QString::fromLatin1(path.data(), static_cast<qsizetype>(path.size())));
+    QSvgRenderer renderer(Text(path));
     QPainter painter(&pixmap);
     renderer.render(&painter);
     return pixmap;

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QSize>
+#include <QString>
 
 #include <span>
 #include <string_view>
@@ -41,6 +42,9 @@ inline constexpr int kToolbarImageHeight = 15;
 
 // The image of a command's toolbar-128 button, or "" if it has none.
 std::string_view ToolbarImageFor(int command);
+
+// A table text (Latin-1) as a QString.
+QString Text(std::string_view text);
 
 // Paints one of our images at exactly the given pixel size.
 QPixmap RenderImage(std::string_view path, QSize size);

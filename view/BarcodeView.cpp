@@ -120,7 +120,7 @@ void CBarcodeView::OnInitialUpdate() {
         }
         QStringList names;
         for (const std::string_view name : kSymbologyNames) {
-            names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+            names << res::Text(name);
         }
         m_pPanel->FillSymbologyList(names, m_nSymbology);
     }
@@ -170,10 +170,7 @@ void CBarcodeView::OnSymbologyChanged() {
     if (rule != nullptr) {
         ApplyInputRule(*rule);
     }
-    ShowStatusText(rule != nullptr
-                       ? QString::fromLatin1(rule->ruleText.data(),
-                                             static_cast<qsizetype>(rule->ruleText.size()))
-                       : QString());
+    ShowStatusText(rule != nullptr ? res::Text(rule->ruleText) : QString());
     Redraw();
 }
 
@@ -425,8 +422,7 @@ std::unique_ptr<QMenu> CBarcodeView::BuildContextMenu() {
             menu->addSeparator();
             continue;
         }
-        QAction* action = menu->addAction(
-            QString::fromLatin1(item.text.data(), static_cast<qsizetype>(item.text.size())));
+        QAction* action = menu->addAction(res::Text(item.text));
         if (const std::string_view image = res::ToolbarImageFor(item.command); !image.empty()) {
             action->setIcon(QIcon(res::RenderImage(image, imageSize)));
         }
