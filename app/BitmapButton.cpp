@@ -18,6 +18,9 @@ void CBitmapButton::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, image);
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(2, 2, -3, -3));
+        // A dotted frame just inside the image's raised edge.
+        constexpr int kFocusInset = 2;
+        painter.drawRect(
+            rect().adjusted(kFocusInset, kFocusInset, -kFocusInset - 1, -kFocusInset - 1));
     }
 }

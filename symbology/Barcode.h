@@ -3,7 +3,6 @@
 #include "Surface.h"
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 

@@ -4,6 +4,9 @@
 
 namespace {
 
+// Every number of a block is one little-endian word of this many bytes.
+constexpr qsizetype kWordBytes = 4;
+
 // Words of a translation table are few: one per language of the program.
 constexpr std::uint32_t kMaxTranslations = 256;
 
@@ -19,14 +22,14 @@ QByteArray BlockKey() {
 
 std::uint32_t ReadWord(const QByteArray& bytes, qsizetype offset) {
     std::uint32_t word = 0;
-    for (int i = 3; i >= 0; --i) {
+    for (qsizetype i = kWordBytes - 1; i >= 0; --i) {
         word = (word << 8) | static_cast<unsigned char>(bytes[offset + i]);
     }
     return word;
 }
 
 void AppendWord(QByteArray& bytes, std::uint32_t word) {
-    for (int i = 0; i < 4; ++i) {
+    for (qsizetype i = 0; i < kWordBytes; ++i) {
         bytes.append(static_cast<char>((word >> (8 * i)) & 0xFF));
     }
 }
@@ -34,22 +37,22 @@ void AppendWord(QByteArray& bytes, std::uint32_t word) {
 // The size of a well-formed block at offset, or 0.
 qsizetype BlockSizeAt(const QByteArray& bytes, qsizetype offset) {
     qsizetype at = offset + static_cast<qsizetype>(kVersionKeyBytes);
-    if (at + 4 > bytes.size()) {
+    if (at + kWordBytes > bytes.size()) {
         return 0;
     }
     const std::uint32_t fixedLength = ReadWord(bytes, at);
     if (fixedLength != 0 && fixedLength != FixedFileInfo::kBytes) {
         return 0;
     }
-    at += 4 + static_cast<qsizetype>(fixedLength);
-    if (at + 4 > bytes.size()) {
+    at += kWordBytes + static_cast<qsizetype>(fixedLength);
+    if (at + kWordBytes > bytes.size()) {
         return 0;
     }
     const std::uint32_t translations = ReadWord(bytes, at);
     if (translations > kMaxTranslations) {
         return 0;
     }
-    at += 4 + 4 * static_cast<qsizetype>(translations);
+    at += kWordBytes * (1 + static_cast<qsizetype>(translations));
     return at <= bytes.size() ? at - offset : 0;
 }
 
@@ -104,7 +107,7 @@ bool CVersionReader::Load(const QString& path) {
     // A block without a translation table counts as no version information.
     const std::uint32_t fixedLength = ReadWord(block, kVersionKeyBytes);
     const qsizetype translationsAt =
-        static_cast<qsizetype>(kVersionKeyBytes) + 4 + static_cast<qsizetype>(fixedLength);
+        static_cast<qsizetype>(kVersionKeyBytes) + kWordBytes + static_cast<qsizetype>(fixedLength);
     if (ReadWord(block, translationsAt) == 0) {
         return false;
     }
@@ -123,9 +126,9 @@ bool CVersionReader::GetFixedInfo(FixedFileInfo& info) const {
         &read.fileOS,           &read.fileType,         &read.fileSubtype,   &read.fileDateMS,
         &read.fileDateLS,
     };
-    const qsizetype base = static_cast<qsizetype>(kVersionKeyBytes) + 4;
+    const qsizetype base = static_cast<qsizetype>(kVersionKeyBytes) + kWordBytes;
     for (std::size_t i = 0; i < FixedFileInfo::kWords; ++i) {
-        *fields[i] = ReadWord(m_block, base + 4 * static_cast<qsizetype>(i));
+        *fields[i] = ReadWord(m_block, base + kWordBytes * static_cast<qsizetype>(i));
     }
     if (read.signature != FixedFileInfo::kSignature) {
         return false;

@@ -204,9 +204,18 @@ void CBarcodeView::ShowStatusText(const QString& text) {
     }
 }
 
+QPrinter& CBarcodeView::Printer() {
+    if (m_pPrinter != nullptr) {
+        return *m_pPrinter;
+    }
+    if (!m_pOwnPrinter) {
+        m_pOwnPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *m_pOwnPrinter;
+}
+
 void CBarcodeView::OnFilePrint() {
-    QPrinter own(QPrinter::HighResolution);
-    QPrinter& printer = m_pPrinter != nullptr ? *m_pPrinter : own;
+    QPrinter& printer = Printer();
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, 1);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -216,13 +225,11 @@ void CBarcodeView::OnFilePrint() {
 }
 
 void CBarcodeView::OnFilePrintDirect() {
-    QPrinter own(QPrinter::HighResolution); // the default printer, no dialog
-    PrintPage(m_pPrinter != nullptr ? *m_pPrinter : own);
+    PrintPage(Printer()); // the current printer, no dialog
 }
 
 void CBarcodeView::OnFilePrintPreview() {
-    QPrinter own(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(m_pPrinter != nullptr ? m_pPrinter : &own, this);
+    QPrintPreviewDialog preview(&Printer(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { PrintPage(*target); });
     preview.exec();

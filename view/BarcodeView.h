@@ -37,7 +37,7 @@ public:
     ~CBarcodeView() override;
 
     // The printer that Print, Print direct and Print Preview use (shared with
-    // Print Setup); not owned. Without one each print uses a fresh printer.
+    // Print Setup); not owned. Without one the view keeps a printer of its own.
     void SetPrinter(QPrinter* printer) { m_pPrinter = printer; }
     // The panel whose values the draw reads; not owned. Without one the draw
     // builds and draws nothing.
@@ -134,6 +134,7 @@ private:
     void OnFileSave();
     void ShowContextMenu(const QPoint& globalPos);
     void RaiseCommand(int id);
+    QPrinter& Printer();
 
     // The bar length the draw uses: from the Height field, 125 for Postnet.
     std::int32_t DrawBarLength() const;
@@ -147,6 +148,7 @@ private:
     std::unique_ptr<CBarcode> m_pBarcode;
     CInputValues* m_pPanel = nullptr;
     QPrinter* m_pPrinter = nullptr;
+    std::unique_ptr<QPrinter> m_pOwnPrinter; // made when no printer is shared
     int m_nZoom = kMinZoom;
     int m_nSymbology = 0;
     int m_nOrientation = 0;

@@ -1,14 +1,13 @@
 #include "InputValues.h"
 
 #include "Barcode.h"
+#include "DeviceMapping.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
 
 namespace {
-
-constexpr double kMilsPerInchF = 1000.0;
 
 #ifdef _WIN32
 using CLocale = _locale_t;
@@ -42,7 +41,7 @@ double LeadingNumber(const std::string& text) {
 } // namespace
 
 std::int32_t BarLengthFromHeight(std::string_view heightText) {
-    const double mils = LeadingNumber(std::string(heightText)) * kMilsPerInchF;
+    const double mils = LeadingNumber(std::string(heightText)) * kMilsPerInch;
     // Below one mil the length truncates to 0 or less; NaN is no length at all.
     if (std::isnan(mils) || mils < 1.0) {
         return kDefaultBarLength;

@@ -67,7 +67,6 @@ TileGrid LayOutTiles(const CellSize& cellMils, const DeviceMapping& mapping) {
 }
 
 QSize BitmapPixelSize(const CellSize& cellMils, int dpiX, int dpiY, int zoom) {
-    constexpr std::int64_t kMilsPerInch = 1000;
     const auto side = [zoom](std::int64_t mils, int dpi) -> int {
         if (mils <= 0 || dpi <= 0 || zoom <= 0 || mils > kMaxBitmapSide * kMilsPerInch) {
             return 0;
