@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Notify.h"
+#include "CommandRoute.h"
 
 #include <QPrinter>
 #include <QString>

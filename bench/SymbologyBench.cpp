@@ -1,6 +1,6 @@
 // Cost of building and drawing symbols, independent of any device: a surface
 // that only counts what it is asked to draw.
-#include "Factory.h"
+#include "Symbologies.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,7 +21,7 @@ public:
 
 // Build + draw, as the view does at every paint, for each symbology the factory knows.
 void BM_BuildAndDraw(benchmark::State& state) {
-    const int id = static_cast<int>(state.range(0));
+    const auto id = static_cast<SymbologyId>(state.range(0));
     const std::string text(static_cast<std::size_t>(state.range(1)), '7');
     CountingSurface surface;
     for (auto _ : state) {

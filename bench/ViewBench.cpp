@@ -31,7 +31,7 @@ void BM_RenderBitmap600Dpi(benchmark::State& state) {
     view.SetSymbology(static_cast<int>(state.range(0)));
     constexpr int kDpi = 600;
     for (auto _ : state) {
-        const QImage image = view.RenderToImage(kDpi, kDpi, QSize(2400, 900));
+        const QImage image = view.Output().RenderToImage(kDpi, kDpi, QSize(2400, 900));
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -47,7 +47,7 @@ void BM_RenderTiledScreen(benchmark::State& state) {
     view.DispatchMessage(tile);
     constexpr int kDpi = 96;
     for (auto _ : state) {
-        const QImage image = view.RenderToImage(kDpi, kDpi, QSize(1920, 1080));
+        const QImage image = view.Output().RenderToImage(kDpi, kDpi, QSize(1920, 1080));
         benchmark::DoNotOptimize(image.constBits());
     }
 }

@@ -1,8 +1,8 @@
 #include "Barcode.h"
 
-#include "Frame.h"
 #include "Profile.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -10,9 +10,51 @@ namespace {
 // Escapement of the label per orientation, in the platform's tenths of a degree.
 constexpr std::array<std::int32_t, 4> kLabelEscapement{0, -900, 1800, 900};
 
+// A nudged label piece moves this many mils in x and y per orientation (in
+// orientation 2 only x moves). In orientations 2 and 3 that is 1 mil back over
+// the last guard bar, too little to matter to a scanner.
+constexpr std::array<Point, 4> kLabelNudge{{{1, 1}, {1, 1}, {1, 0}, {1, 1}}};
+
 int ReadSetting(std::string_view key, int defaultValue, int minValue, int maxValue) {
     const int value = GetProfileInt("Barcode", key, defaultValue);
     return value < minValue || value > maxValue ? defaultValue : value;
+}
+
+// Moves p by along mils in the reading direction and by across mils in the bar
+// direction of the orientation, saturating to the 32-bit frame.
+Point MoveInFrame(Point p, std::int64_t along, std::int64_t across, int orientation) {
+    // Reading direction per orientation; the bar direction is the reading
+    // direction turned a quarter clockwise: (x, y) -> (y, -x).
+    constexpr std::array<int, 4> kReadX{1, 0, -1, 0};
+    constexpr std::array<int, 4> kReadY{0, 1, 0, -1};
+    const auto o = static_cast<std::size_t>(NormalOrientation(orientation));
+    return {ClampToInt32(p.x + along * kReadX[o] + across * kReadY[o]),
+            ClampToInt32(p.y + along * kReadY[o] - across * kReadX[o])};
+}
+
+// The top-left corner of a label piece's text of the given width.
+Point LabelCorner(const LabelPiece& piece, Point entry, std::int32_t barLength,
+                  std::int64_t textWidth, int orientation) {
+    std::int64_t along = piece.along;
+    if (piece.align == LabelAlign::End) {
+        along -= textWidth;
+    } else if (piece.align == LabelAlign::Centre) {
+        along += (piece.span - textWidth) / 2;
+    }
+    Point corner = MoveInFrame(entry, along, std::int64_t{barLength} - piece.inset, orientation);
+    if (piece.nudged) {
+        const Point nudge = kLabelNudge[static_cast<std::size_t>(orientation)];
+        corner = {ClampToInt32(std::int64_t{corner.x} + nudge.x),
+                  ClampToInt32(std::int64_t{corner.y} + nudge.y)};
+    }
+    return corner;
+}
+
+void DrawPiece(Surface& surface, const Font& font, const LabelPiece& piece, Point entry,
+               std::int32_t barLength, int orientation) {
+    const std::int64_t width =
+        piece.align == LabelAlign::Start ? 0 : surface.MeasureText(font, piece.text).cx;
+    surface.DrawText(font, LabelCorner(piece, entry, barLength, width, orientation), piece.text);
 }
 
 } // namespace
@@ -27,6 +69,10 @@ std::string UpperCaseAscii(std::string_view text) {
     return out;
 }
 
+bool IsAllDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), IsDigit);
+}
+
 Font LabelFont(int orientation) {
     return Font{kLabelFontFace, kLabelFontHeight, kLabelFontWeight,
                 kLabelEscapement[static_cast<std::size_t>(NormalOrientation(orientation))]};
@@ -37,53 +83,66 @@ CBarcode::CBarcode(std::string text) : m_strData(std::move(text)) {
     m_nDensity = ReadSetting("Density", kDefaultDensity, kMinDensity, kMaxDensity);
 }
 
-void CBarcode::Advance(Point& origin, std::int64_t distance, int orientation) {
-    origin = MoveInFrame(origin, distance, 0, orientation);
+EncodingBuilder CBarcode::Builder() const {
+    return {m_nDensity, m_nRatio * m_nDensity};
+}
+
+void CBarcode::CentredLabel(EncodingBuilder& builder, std::string_view text,
+                            std::int32_t totalWidth) {
+    builder.Label(text, 0, LabelAlign::Centre, 0, totalWidth);
+}
+
+void CBarcode::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
+                    int orientation) const {
+    DrawEncoding(Encode(), surface, origin, barLength, showText, orientation);
+}
+
+void CBarcode::DrawEncoding(const Encoding& encoding, Surface& surface, Point& origin,
+                            std::int32_t barLength, bool showText, int orientation) {
+    if (encoding.Empty()) {
+        return;
+    }
+    orientation = NormalOrientation(orientation);
+    const Point entry = origin;
+    const Font font = LabelFont(orientation);
+    auto piece = encoding.label.begin();
+    const auto drawPiecesUpTo = [&](std::size_t drawn) {
+        for (; showText && piece != encoding.label.end() && piece->afterElements <= drawn;
+             ++piece) {
+            DrawPiece(surface, font, *piece, entry, barLength, orientation);
+        }
+    };
+    drawPiecesUpTo(0);
+    if (showText) {
+        origin = MoveInFrame(origin, encoding.leadSpace, 0, orientation);
+    }
+    for (std::size_t i = 0; i < encoding.elements.size(); ++i) {
+        const Element& element = encoding.elements[i];
+        if (element.bar) {
+            const std::int32_t length = element.length > 0 ? element.length : barLength;
+            const Point start = MoveInFrame(origin, 0, element.lift, orientation);
+            DrawBar(surface, start.x, start.y, length, element.width, orientation);
+        }
+        origin = MoveInFrame(origin, element.width, 0, orientation);
+        drawPiecesUpTo(i + 1);
+    }
 }
 
 void CBarcode::DrawBar(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t length,
-                       std::int32_t width, int orientation) const {
+                       std::int32_t width, int orientation) {
     const std::int32_t half = width / 2;
     const Point from = MoveInFrame({x, y}, half, 0, orientation);
     const Point to = MoveInFrame(from, 0, length, orientation);
     surface.Line(from, to, width);
 }
 
-void CBarcode::DrawElements(Surface& surface, std::string_view pattern, Point& origin,
-                            std::int32_t length, int orientation) const {
-    orientation = NormalOrientation(orientation);
-    bool isBar = true;
-    for (const char element : pattern) {
-        const std::int32_t width = element == 'w' ? m_nRatio * m_nDensity : m_nDensity;
-        if (isBar) {
-            DrawBar(surface, origin.x, origin.y, length, width, orientation);
-        }
-        Advance(origin, width, orientation);
-        isBar = !isBar;
-    }
-}
-
-void CBarcode::DrawModules(Surface& surface, std::string_view pattern, Point& origin,
-                           std::int32_t length, int orientation) const {
-    orientation = NormalOrientation(orientation);
-    for (const char module : pattern) {
-        if (module == 'b') {
-            DrawBar(surface, origin.x, origin.y, length, m_nDensity, orientation);
-        }
-        Advance(origin, m_nDensity, orientation);
-    }
-}
-
 void CBarcode::DrawLabel(Surface& surface, std::int32_t x, std::int32_t y,
                          std::int32_t symbolLength, std::int32_t barLength, std::string_view text,
-                         int orientation) const {
+                         int orientation) {
     if (text.empty()) {
         return;
     }
     orientation = NormalOrientation(orientation);
-    const Font font = LabelFont(orientation);
-    const Extent extent = surface.MeasureText(font, text);
-    const std::int64_t centring = (std::int64_t{symbolLength} - extent.cx) / 2;
-    const Point corner = MoveInFrame({x, y}, centring, barLength, orientation);
-    surface.DrawText(font, corner, text);
+    const LabelPiece piece{std::string(text), 0, LabelAlign::Centre, symbolLength};
+    DrawPiece(surface, LabelFont(orientation), piece, {x, y}, barLength, orientation);
 }

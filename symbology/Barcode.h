@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Encoding.h"
 #include "Surface.h"
 
 #include <cstdint>
@@ -38,6 +39,11 @@ constexpr std::int32_t ClampToInt32(std::int64_t v) {
 // Latin-1 letters above 127 are not data characters of any symbology).
 std::string UpperCaseAscii(std::string_view text);
 
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsAllDigits(std::string_view text);
+
 // The abstract symbology object: its data text after normalisation and the two
 // width settings. It never changes after construction, so drawing it many times
 // gives identical symbols.
@@ -50,31 +56,33 @@ public:
     // The symbol's length along the reading direction, in mils.
     virtual std::int32_t TotalWidth() const = 0;
 
+    // The symbol as plain data: its elements in reading order and its label.
+    // Empty when the text cannot be encoded at all.
+    virtual Encoding Encode() const = 0;
+
     // Draws the symbol with its first element at origin; on return origin holds
     // the end of the symbol. orientation is the number of quarter turns
     // counter-clockwise (0 to 3).
-    virtual void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-                      int orientation) const = 0;
+    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
+              int orientation) const;
 
     const std::string& Data() const { return m_strData; }
     std::int32_t Density() const { return m_nDensity; }
     std::int32_t Ratio() const { return m_nRatio; }
 
-    // The drawing primitives shared by the symbologies.
+    // The one routine that turns an encoding into surface calls: elements in
+    // order from the origin, each label piece after the elements it follows.
+    static void DrawEncoding(const Encoding& encoding, Surface& surface, Point& origin,
+                             std::int32_t barLength, bool showText, int orientation);
 
     // One bar: a band of the given width starting at (x, y) in the reading
     // direction, extending length mils in the bar direction.
-    void DrawBar(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t length,
-                 std::int32_t width, int orientation) const;
-    // A run of "n"/"w" elements alternating bar, space, ..., starting with a bar.
-    void DrawElements(Surface& surface, std::string_view pattern, Point& origin,
-                      std::int32_t length, int orientation) const;
-    // A run of one-module elements: "b" a bar, anything else a space.
-    void DrawModules(Surface& surface, std::string_view pattern, Point& origin, std::int32_t length,
-                     int orientation) const;
+    static void DrawBar(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t length,
+                        std::int32_t width, int orientation);
     // The human-readable text, centred on the symbol just beyond the bars' far edge.
-    void DrawLabel(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t symbolLength,
-                   std::int32_t barLength, std::string_view text, int orientation) const;
+    static void DrawLabel(Surface& surface, std::int32_t x, std::int32_t y,
+                          std::int32_t symbolLength, std::int32_t barLength, std::string_view text,
+                          int orientation);
 
 protected:
     // Stores the text, then reads Ratio and Density (in that order).
@@ -85,10 +93,11 @@ protected:
     std::int32_t m_nDensity = kDefaultDensity;
     std::int32_t m_nRatio = kDefaultRatio;
 
-private:
-    // Moves origin by distance mils in the reading direction; the coordinate
-    // across it is left as it was.
-    static void Advance(Point& origin, std::int64_t distance, int orientation);
+    // A builder whose "n", "w" and module widths are this symbol's.
+    EncodingBuilder Builder() const;
+    // The label centred on the symbol's TotalWidth, after every element.
+    static void CentredLabel(EncodingBuilder& builder, std::string_view text,
+                             std::int32_t totalWidth);
 };
 
 // Font of the human-readable text for one orientation.

@@ -114,10 +114,6 @@ CCode128::CodeSet OtherSet(CCode128::CodeSet set) {
     return set == CCode128::kCodeSetA ? CCode128::kCodeSetB : CCode128::kCodeSetA;
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // In code set C only CODE A, CODE B and FNC1 stand by themselves; they carry
 // the same values as in code set A.
 bool IsCodeSetCFunction(char c) {
@@ -246,18 +242,16 @@ int CCode128::CheckValueOf(const std::vector<int>& values) const {
     return static_cast<int>(sum);
 }
 
-void CCode128::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-                    int orientation) const {
-    const Point entry = origin;
+Encoding CCode128::Encode() const {
     const std::vector<int> values = SymbolValues();
-    const int check = CheckValueOf(values);
-    DrawModules(surface, CharPattern(StartValue()), origin, barLength, orientation);
+    EncodingBuilder builder = Builder();
+    builder.Modules(CharPattern(StartValue()));
     for (const int value : values) {
-        DrawModules(surface, CharPattern(value), origin, barLength, orientation);
+        builder.Modules(CharPattern(value));
     }
-    DrawModules(surface, CharPattern(check), origin, barLength, orientation);
-    DrawModules(surface, CharPattern(kStop), origin, barLength, orientation);
-    if (showText) {
-        DrawLabel(surface, entry.x, entry.y, TotalWidth(), barLength, m_strData, orientation);
-    }
+    builder.Modules(CharPattern(CheckValueOf(values)));
+    builder.Modules(CharPattern(kStop));
+    const std::int32_t totalWidth = TotalWidth();
+    CentredLabel(builder, m_strData, totalWidth);
+    return builder.Finish(totalWidth);
 }

@@ -35,8 +35,7 @@ public:
     // also the two digits of one code set C pair and a byte that draws nothing,
     // so it never falls short of the drawn width (11 modules per value + 35).
     std::int32_t TotalWidth() const override;
-    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-              int orientation) const override;
+    Encoding Encode() const override;
     // The module pattern ("b" bar, "s" space) of a symbol value 0 to 106, or ""
     // for any other value.
     virtual std::string_view CharPattern(int value) const;

@@ -1,5 +1,7 @@
 #include "Code39.h"
 
+#include "FullAscii.h"
+
 #include <array>
 #include <cstddef>
 
@@ -28,27 +30,6 @@ constexpr std::array<Code39Char, 44> kCode39Table{{
 }};
 constexpr std::size_t kCheckModulus = 43; // the first 43 rows carry check values
 constexpr char kStartStop = '*';
-
-// Code 39 Full ASCII (ISO/IEC 16388, full ASCII table): the one or two Code 39
-// characters that encode each 7-bit code, indexed by the code.
-constexpr std::array<const char*, 128> kFullAscii{
-    "%U", "$A", "$B", "$C", "$D", "$E", "$F", "$G", // 0-7
-    "$H", "$I", "$J", "$K", "$L", "$M", "$N", "$O", // 8-15
-    "$P", "$Q", "$R", "$S", "$T", "$U", "$V", "$W", // 16-23
-    "$X", "$Y", "$Z", "%A", "%B", "%C", "%D", "%E", // 24-31
-    " ",  "/A", "/B", "/C", "/D", "/E", "/F", "/G", // 32-39
-    "/H", "/I", "/J", "/K", "/L", "-",  ".",  "/O", // 40-47
-    "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  // 48-55
-    "8",  "9",  "/Z", "%F", "%G", "%H", "%I", "%J", // 56-63
-    "%V", "A",  "B",  "C",  "D",  "E",  "F",  "G",  // 64-71
-    "H",  "I",  "J",  "K",  "L",  "M",  "N",  "O",  // 72-79
-    "P",  "Q",  "R",  "S",  "T",  "U",  "V",  "W",  // 80-87
-    "X",  "Y",  "Z",  "%K", "%L", "%M", "%N", "%O", // 88-95
-    "%W", "+A", "+B", "+C", "+D", "+E", "+F", "+G", // 96-103
-    "+H", "+I", "+J", "+K", "+L", "+M", "+N", "+O", // 104-111
-    "+P", "+Q", "+R", "+S", "+T", "+U", "+V", "+W", // 112-119
-    "+X", "+Y", "+Z", "%P", "%Q", "%R", "%S", "%T", // 120-127
-};
 
 // Row of each byte in kCode39Table, or -1.
 constexpr std::array<signed char, 256> MakeRowIndex() {
@@ -95,16 +76,24 @@ std::int32_t CCode39::TotalWidth() const {
     return ClampToInt32(CharacterWidth() * (static_cast<std::int64_t>(m_strData.size()) + 2));
 }
 
-void CCode39::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-                   int orientation) const {
-    const Point entry = origin;
-    const std::string framed = kStartStop + m_strData + kStartStop;
-    for (const char c : framed) {
-        DrawElements(surface, CharPattern(c), origin, barLength, orientation);
+Encoding CCode39::Encode() const {
+    return EncodeFramed({}, m_strData);
+}
+
+Encoding CCode39::EncodeFramed(std::string_view checkCharacters, std::string_view label) const {
+    const std::string startStop = CCode39::CharPattern(kStartStop);
+    EncodingBuilder builder = Builder();
+    builder.Elements(startStop);
+    for (const char c : m_strData) {
+        builder.Elements(CharPattern(c));
     }
-    if (showText) {
-        DrawLabel(surface, entry.x, entry.y, TotalWidth(), barLength, m_strData, orientation);
+    for (const char c : checkCharacters) {
+        builder.Elements(CCode39::CharPattern(c));
     }
+    builder.Elements(startStop);
+    const std::int32_t totalWidth = TotalWidth();
+    CentredLabel(builder, label, totalWidth);
+    return builder.Finish(totalWidth);
 }
 
 // --- Code 39 Extended ---------------------------------------------------------
@@ -114,8 +103,7 @@ CCode39Ext::CCode39Ext(std::string_view text) {
 }
 
 std::string_view CCode39Ext::FullAsciiEncoding(char c) {
-    const auto code = static_cast<unsigned char>(c);
-    return code < kFullAscii.size() ? kFullAscii[code] : "";
+    return FullAsciiCode39(c);
 }
 
 std::string CCode39Ext::CharPattern(char c) const {
@@ -134,25 +122,9 @@ std::int32_t CCode39Ext::TotalWidth() const {
     return ClampToInt32(CharacterWidth() * characters);
 }
 
-void CCode39Ext::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-                      int orientation) const {
-    const Point entry = origin;
-    const std::string startStop = CCode39::CharPattern(kStartStop);
-    DrawElements(surface, startStop, origin, barLength, orientation);
-    for (const char c : m_strData) {
-        DrawElements(surface, CharPattern(c), origin, barLength, orientation);
-    }
-    DrawElements(surface, startStop, origin, barLength, orientation);
-    if (showText) {
-        DrawLabel(surface, entry.x, entry.y, TotalWidth(), barLength, m_strData, orientation);
-    }
-}
-
 // --- Code 39 with mod-43 check character ---------------------------------------
 
-CCode39Mod43::CCode39Mod43(std::string_view text) : CCode39(text) {
-    m_strData = UpperCaseAscii(m_strData);
-}
+CCode39Mod43::CCode39Mod43(std::string_view text) : CCode39(text) {}
 
 char CCode39Mod43::CheckChar() const {
     int sum = 0;
@@ -171,17 +143,6 @@ std::int32_t CCode39Mod43::TotalWidth() const {
     return ClampToInt32(CharacterWidth() * (static_cast<std::int64_t>(m_strData.size()) + 3));
 }
 
-void CCode39Mod43::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-                        int orientation) const {
-    const Point entry = origin;
-    const std::string startStop = CharPattern(kStartStop);
-    DrawElements(surface, startStop, origin, barLength, orientation);
-    for (const char c : m_strData) {
-        DrawElements(surface, CharPattern(c), origin, barLength, orientation);
-    }
-    DrawElements(surface, CharPattern(CheckChar()), origin, barLength, orientation);
-    DrawElements(surface, startStop, origin, barLength, orientation);
-    if (showText) {
-        DrawLabel(surface, entry.x, entry.y, TotalWidth(), barLength, LabelText(), orientation);
-    }
+Encoding CCode39Mod43::Encode() const {
+    return EncodeFramed(std::string(1, CheckChar()), LabelText());
 }

@@ -12,8 +12,7 @@ public:
     explicit CCode39(std::string_view text);
 
     std::int32_t TotalWidth() const override;
-    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-              int orientation) const override;
+    Encoding Encode() const override;
     // The ten-element pattern (gap included) of one character, or "" if the
     // character has none.
     virtual std::string CharPattern(char c) const;
@@ -27,6 +26,9 @@ protected:
     CCode39() = default;
     // Width of one Code 39 character, its gap included: (3R + 7) x N mils.
     std::int64_t CharacterWidth() const;
+    // Start, each data character as CharPattern gives it, the check characters
+    // (plain Code 39), stop, and the label centred on TotalWidth.
+    Encoding EncodeFramed(std::string_view checkCharacters, std::string_view label) const;
 };
 
 // Code 39 Extended: the full 7-bit ASCII set, each character as one or two
@@ -36,8 +38,6 @@ public:
     explicit CCode39Ext(std::string_view text);
 
     std::int32_t TotalWidth() const override;
-    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-              int orientation) const override;
     // The patterns of the one or two Code 39 characters that encode c; "" for a
     // code of 128 or above.
     std::string CharPattern(char c) const override;
@@ -52,8 +52,7 @@ public:
     explicit CCode39Mod43(std::string_view text);
 
     std::int32_t TotalWidth() const override;
-    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-              int orientation) const override;
+    Encoding Encode() const override;
 
     char CheckChar() const;
     // The text, two blanks and the check character in parentheses.

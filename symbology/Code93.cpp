@@ -1,5 +1,7 @@
 #include "Code93.h"
 
+#include "FullAscii.h"
+
 #include <array>
 #include <cstddef>
 
@@ -39,55 +41,34 @@ constexpr std::string_view kBasicCharacters = "0123456789ABCDEFGHIJKLMNOPQRSTUVW
 constexpr std::string_view kShiftCharacters = "$%/+";
 constexpr int kFirstShiftValue = 43;
 
-// Code 93 full ASCII (ANSI/AIM BC5-1995, full ASCII character set), indexed
-// by the 7-bit code. A one-character entry is that basic character; in a
-// two-character entry the first is a shift character, written as the sign in
-// its parentheses ("%U" is (%) U), and the second a letter.
-constexpr std::array<std::string_view, 128> kFullAscii{
-    "%U", "$A", "$B", "$C", "$D", "$E", "$F", "$G", // 0-7
-    "$H", "$I", "$J", "$K", "$L", "$M", "$N", "$O", // 8-15
-    "$P", "$Q", "$R", "$S", "$T", "$U", "$V", "$W", // 16-23
-    "$X", "$Y", "$Z", "%A", "%B", "%C", "%D", "%E", // 24-31
-    " ",  "/A", "/B", "/C", "$",  "%",  "/F", "/G", // 32-39
-    "/H", "/I", "/J", "+",  "/L", "-",  ".",  "/",  // 40-47
-    "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  // 48-55
-    "8",  "9",  "/Z", "%F", "%G", "%H", "%I", "%J", // 56-63
-    "%V", "A",  "B",  "C",  "D",  "E",  "F",  "G",  // 64-71
-    "H",  "I",  "J",  "K",  "L",  "M",  "N",  "O",  // 72-79
-    "P",  "Q",  "R",  "S",  "T",  "U",  "V",  "W",  // 80-87
-    "X",  "Y",  "Z",  "%K", "%L", "%M", "%N", "%O", // 88-95
-    "%W", "+A", "+B", "+C", "+D", "+E", "+F", "+G", // 96-103
-    "+H", "+I", "+J", "+K", "+L", "+M", "+N", "+O", // 104-111
-    "+P", "+Q", "+R", "+S", "+T", "+U", "+V", "+W", // 112-119
-    "+X", "+Y", "+Z", "%P", "%Q", "%R", "%S", "%T", // 120-127
-};
-
-// The full-ASCII table as symbol values.
-struct Encoding {
+// The full-ASCII table as symbol values: one or two per code.
+struct AsciiValues {
     std::array<int, 2> values{};
     std::size_t count = 0;
 };
 
-constexpr Encoding EncodingOf(std::string_view entry) {
-    Encoding encoding;
+constexpr AsciiValues ValuesOf(std::string_view entry) {
+    AsciiValues ascii;
     if (entry.size() == 1) {
-        encoding.values[0] = static_cast<int>(kBasicCharacters.find(entry[0]));
+        ascii.values[0] = static_cast<int>(kBasicCharacters.find(entry[0]));
     } else {
-        encoding.values[0] = kFirstShiftValue + static_cast<int>(kShiftCharacters.find(entry[0]));
-        encoding.values[1] = static_cast<int>(kBasicCharacters.find(entry[1]));
+        ascii.values[0] = kFirstShiftValue + static_cast<int>(kShiftCharacters.find(entry[0]));
+        ascii.values[1] = static_cast<int>(kBasicCharacters.find(entry[1]));
     }
-    encoding.count = entry.size();
-    return encoding;
+    ascii.count = entry.size();
+    return ascii;
 }
 
-constexpr std::array<Encoding, 128> MakeEncodings() {
-    std::array<Encoding, 128> encodings{};
-    for (std::size_t code = 0; code < kFullAscii.size(); ++code) {
-        encodings[code] = EncodingOf(kFullAscii[code]);
+constexpr std::size_t kAsciiCodes = 128;
+
+constexpr std::array<AsciiValues, kAsciiCodes> MakeAsciiValues() {
+    std::array<AsciiValues, kAsciiCodes> table{};
+    for (std::size_t code = 0; code < kAsciiCodes; ++code) {
+        table[code] = ValuesOf(FullAsciiCode93(static_cast<char>(code)));
     }
-    return encodings;
+    return table;
 }
-constexpr std::array<Encoding, 128> kEncodings = MakeEncodings();
+constexpr std::array<AsciiValues, kAsciiCodes> kAsciiValues = MakeAsciiValues();
 
 } // namespace
 
@@ -104,11 +85,11 @@ std::span<const int> CCode93::FullAsciiValues(char c) {
     // Codes above 127 have no encoding: they are skipped alike by the drawing,
     // the width and both check characters.
     const auto code = static_cast<unsigned char>(c);
-    if (code >= kEncodings.size()) {
+    if (code >= kAsciiValues.size()) {
         return {};
     }
-    const Encoding& encoding = kEncodings[code];
-    return {encoding.values.data(), encoding.count};
+    const AsciiValues& ascii = kAsciiValues[code];
+    return {ascii.values.data(), ascii.count};
 }
 
 std::vector<int> CCode93::SymbolValues() const {
@@ -147,19 +128,18 @@ std::int32_t CCode93::TotalWidth() const {
     return ClampToInt32((kModulesPerCharacter * characters + kStopModules) * m_nDensity);
 }
 
-void CCode93::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-                   int orientation) const {
-    const Point entry = origin;
+Encoding CCode93::Encode() const {
     const std::vector<int> values = SymbolValues();
     const CheckCharacters checks = ChecksOf(values);
-    DrawModules(surface, Pattern(kStartStop), origin, barLength, orientation);
+    EncodingBuilder builder = Builder();
+    builder.Modules(Pattern(kStartStop));
     for (const int value : values) {
-        DrawModules(surface, Pattern(value), origin, barLength, orientation);
+        builder.Modules(Pattern(value));
     }
-    DrawModules(surface, Pattern(checks.c), origin, barLength, orientation);
-    DrawModules(surface, Pattern(checks.k), origin, barLength, orientation);
-    DrawModules(surface, Pattern(kStopWithTerminationBar), origin, barLength, orientation);
-    if (showText) {
-        DrawLabel(surface, entry.x, entry.y, TotalWidth(), barLength, m_strData, orientation);
-    }
+    builder.Modules(Pattern(checks.c));
+    builder.Modules(Pattern(checks.k));
+    builder.Modules(Pattern(kStopWithTerminationBar));
+    const std::int32_t totalWidth = TotalWidth();
+    CentredLabel(builder, m_strData, totalWidth);
+    return builder.Finish(totalWidth);
 }

@@ -28,8 +28,7 @@ public:
     // Start, data, C and K at 9 modules each and the 10-module stop: the exact
     // drawn length.
     std::int32_t TotalWidth() const override;
-    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-              int orientation) const override;
+    Encoding Encode() const override;
 
     // The module pattern ("b" bar, "s" space) of a value 0 to 48, "" otherwise.
     static std::string_view Pattern(int value);

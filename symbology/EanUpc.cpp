@@ -1,17 +1,10 @@
 #include "EanUpc.h"
 
-#include "Frame.h"
-
 #include <algorithm>
 #include <cstddef>
 
 namespace {
 
-// Data digits kept by each symbology; the check digit is never part of them.
-constexpr std::size_t kUpcADigits = 11;
-constexpr std::size_t kUpcEDigits = 6;
-constexpr std::size_t kEan13Digits = 12;
-constexpr std::size_t kEan8Digits = 7;
 // Digits drawn in each half of UPC-A and EAN-13, and of EAN-8; the right half
 // ends with the check digit.
 constexpr std::size_t kFullHalf = 6;
@@ -72,10 +65,6 @@ static_assert(RowsAreWellFormed(kEanRight, kModulesPerDigit, "sb"));
 static_assert(RowsAreWellFormed(kUpcEParity, kUpcEParityLetters, "OE"));
 static_assert(RowsAreWellFormed(kEan13Parity, kEan13ParityLetters, "OE"));
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The pattern of a digit in a table, without the row's own digit; empty for a
 // character that is not a digit, so no row outside the ten is ever read.
 std::string_view Row(const EanTable& table, char digit) {
@@ -90,122 +79,13 @@ std::string FitToDigitCount(std::string_view text, std::size_t digitCount) {
     return fitted;
 }
 
-bool IsAllDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), IsDigit);
-}
-
 char DigitChar(int value) {
     return static_cast<char>('0' + value);
 }
 
-// The check digit's text starts at the pen after the end guard moved by this
-// many mils in x and y (in orientation 2 only x moves). In orientations 2 and 3
-// that is 1 mil back over the last guard bar, too little to matter to a scanner.
-constexpr std::array<Point, 4> kCheckTextNudge{{{1, 1}, {1, 1}, {1, 0}, {1, 1}}};
-
-// What one symbol draws, in order: an optional digit before the start guard,
-// the start guard, the left digits (each from set A or B as its parity letter
-// says) and their text, then either the centre guard, the right digits (set C)
-// and their text, or nothing (UPC-E), the end guard and an optional check
-// digit text after it.
-struct Layout {
-    std::string_view leadText{};
-    std::string_view leftDigits{};
-    std::string_view leftParity{}; // "O" set A, any other letter set B; one per digit
-    std::string_view leftText{};   // right-aligned to the end of the left digits
-    std::int32_t leftTextGap = 0;
-    std::string_view rightDigits{}; // empty: no centre guard and no right half
-    std::string_view rightText{};   // starts at the start of the right digits
-    std::string_view endGuard{};
-    std::string_view trailingText{};
-};
-
-// Draws a Layout: the pen, the bar length, the orientation and the font, made
-// once for the whole draw.
-class SymbolWriter {
-public:
-    SymbolWriter(const CBarcode& barcode, Surface& surface, Point& pen, std::int32_t barLength,
-                 bool showText, int orientation)
-        : m_barcode(barcode), m_surface(surface), m_pen(pen), m_barLength(barLength),
-          m_showText(showText), m_orientation(NormalOrientation(orientation)),
-          m_font(LabelFont(orientation)) {}
-
-    void Draw(const Layout& layout) {
-        if (!layout.leadText.empty()) {
-            LeadDigit(layout.leadText);
-        }
-        Modules(kNormalGuard);
-        for (std::size_t i = 0; i < layout.leftDigits.size(); ++i) {
-            const bool odd = i < layout.leftParity.size() && layout.leftParity[i] == kOdd;
-            Modules(Row(odd ? kEanLeftOdd : kEanLeftEven, layout.leftDigits[i]));
-        }
-        TextEndingAtPen(layout.leftText, layout.leftTextGap);
-        if (!layout.rightDigits.empty()) {
-            Modules(kCentreGuard);
-            const Point rightHalf = m_pen;
-            for (const char digit : layout.rightDigits) {
-                Modules(Row(kEanRight, digit));
-            }
-            Text(rightHalf, layout.rightText);
-        }
-        Modules(layout.endGuard);
-        if (!layout.trailingText.empty()) {
-            TrailingText(layout.trailingText);
-        }
-    }
-
-private:
-    void Modules(std::string_view pattern) {
-        m_barcode.DrawModules(m_surface, pattern, m_pen, m_barLength, m_orientation);
-    }
-
-    // The text at its anchor: start moved back by `back` against the reading
-    // direction and kTextInset short of the bars' far end in the bar direction.
-    void Text(Point start, std::string_view text, std::int64_t back = 0) {
-        if (!m_showText || text.empty()) {
-            return;
-        }
-        const Point anchor =
-            MoveInFrame(start, -back, std::int64_t{m_barLength} - kTextInset, m_orientation);
-        m_surface.DrawText(m_font, anchor, text);
-    }
-
-    void TextEndingAtPen(std::string_view text, std::int32_t gap) {
-        if (!m_showText || text.empty()) {
-            return;
-        }
-        const std::int64_t width = m_surface.MeasureText(m_font, text).cx;
-        Text(m_pen, text, width + gap);
-    }
-
-    // The leading digit sits at the pen and the start guard follows after the
-    // lead space; without text there is neither.
-    void LeadDigit(std::string_view text) {
-        if (!m_showText) {
-            return;
-        }
-        Text(m_pen, text);
-        m_pen = MoveInFrame(m_pen, kLeadSpace, 0, m_orientation);
-    }
-
-    void TrailingText(std::string_view text) {
-        const Point nudge = kCheckTextNudge[static_cast<std::size_t>(m_orientation)];
-        const Point start{ClampToInt32(std::int64_t{m_pen.x} + nudge.x),
-                          ClampToInt32(std::int64_t{m_pen.y} + nudge.y)};
-        Text(start, text);
-    }
-
-    const CBarcode& m_barcode;
-    Surface& m_surface;
-    Point& m_pen;
-    std::int32_t m_barLength;
-    bool m_showText;
-    int m_orientation;
-    Font m_font;
-};
-
-std::int32_t ReportedWidth(std::int64_t modules, std::int32_t density, std::int32_t lead) {
-    return ClampToInt32(modules * density + lead);
+// The data digits a symbology keeps (its Text field's digit limit).
+std::size_t DataDigits(SymbologyId id) {
+    return static_cast<std::size_t>(FactsOf(id).digitLimit);
 }
 
 // The UPC-E expansion to an 11-digit UPC-A number of number system 0, chosen
@@ -238,48 +118,78 @@ int ComputeCheckDigit(std::string_view digits) {
     return sum > 0 ? kModulus - sum : 0;
 }
 
+// --- The shared walk --------------------------------------------------------------
+
+CEanUpc::CEanUpc(SymbologyId id, std::string_view text, std::int64_t widthModules, bool leadDigit)
+    : CBarcode(FitToDigitCount(text, DataDigits(id))), m_widthModules(widthModules),
+      m_leadSpace(leadDigit ? kLeadSpace : 0) {}
+
+std::int32_t CEanUpc::TotalWidth() const {
+    return ClampToInt32(m_widthModules * m_nDensity + m_leadSpace);
+}
+
+Encoding CEanUpc::Encode() const {
+    if (!IsAllDigits(m_strData)) {
+        return {};
+    }
+    const DigitGroups groups = Groups();
+    // Texts are placed from the origin; with the label shown the start guard
+    // follows the leading digit after the lead space.
+    const std::int32_t lead = groups.leadText.empty() ? 0 : kLeadSpace;
+    EncodingBuilder builder = Builder();
+    builder.Label(groups.leadText, 0, LabelAlign::Start, kTextInset);
+    builder.Modules(kNormalGuard);
+    for (std::size_t i = 0; i < groups.leftDigits.size(); ++i) {
+        const bool odd = i < groups.leftParity.size() && groups.leftParity[i] == kOdd;
+        builder.Modules(Row(odd ? kEanLeftOdd : kEanLeftEven, groups.leftDigits[i]));
+    }
+    builder.Label(groups.leftText, lead + builder.Position() - groups.leftTextGap, LabelAlign::End,
+                  kTextInset);
+    if (!groups.rightDigits.empty()) {
+        builder.Modules(kCentreGuard);
+        const std::int64_t rightHalf = lead + builder.Position();
+        for (const char digit : groups.rightDigits) {
+            builder.Modules(Row(kEanRight, digit));
+        }
+        builder.Label(groups.rightText, rightHalf, LabelAlign::Start, kTextInset);
+    }
+    builder.Modules(groups.endGuard);
+    builder.Label(groups.trailingText, lead + builder.Position(), LabelAlign::Start, kTextInset, 0,
+                  true);
+    return builder.Finish(TotalWidth(), lead);
+}
+
 // --- UPC-A -----------------------------------------------------------------------
 
-CUpcA::CUpcA(std::string_view text) : CBarcode(FitToDigitCount(text, kUpcADigits)) {}
+CUpcA::CUpcA(std::string_view text) : CEanUpc(SymbologyId::UpcA, text, kUpcAWidthModules, true) {}
 
 int CUpcA::CheckDigit() const {
     return ComputeCheckDigit(m_strData);
 }
 
-std::int32_t CUpcA::TotalWidth() const {
-    return ReportedWidth(kUpcAWidthModules, m_nDensity, kLeadSpace);
-}
-
-void CUpcA::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-                 int orientation) const {
-    if (!IsAllDigits(m_strData)) {
-        return;
-    }
+CEanUpc::DigitGroups CUpcA::Groups() const {
     const std::string_view d = m_strData;
     // The number-system digit and the check digit are printed outside the
     // guards, so the texts of the halves leave out their bars.
     const std::string check(1, DigitChar(CheckDigit()));
-    const std::string right = std::string(d.substr(kFullHalf)) + check;
-    const std::string parity(kFullHalf, kOdd);
-    const Layout layout{
-        .leadText = d.substr(0, kLeadDigit),
-        .leftDigits = d.substr(0, kFullHalf),
-        .leftParity = parity,
-        .leftText = d.substr(kLeadDigit, kFullHalf - kLeadDigit),
-        .rightDigits = right,
-        .rightText = d.substr(kFullHalf),
+    return {
+        .leadText = std::string(d.substr(0, kLeadDigit)),
+        .leftDigits = std::string(d.substr(0, kFullHalf)),
+        .leftParity = std::string(kFullHalf, kOdd),
+        .leftText = std::string(d.substr(kLeadDigit, kFullHalf - kLeadDigit)),
+        .rightDigits = std::string(d.substr(kFullHalf)) + check,
+        .rightText = std::string(d.substr(kFullHalf)),
         .endGuard = kNormalGuard,
         .trailingText = check,
     };
-    SymbolWriter(*this, surface, origin, barLength, showText, orientation).Draw(layout);
 }
 
 // --- UPC-E -----------------------------------------------------------------------
 
-CUpcE::CUpcE(std::string_view text) : CBarcode(FitToDigitCount(text, kUpcEDigits)) {}
+CUpcE::CUpcE(std::string_view text) : CEanUpc(SymbologyId::UpcE, text, kUpcEWidthModules, true) {}
 
 std::string CUpcE::Expansion() const {
-    const char last = m_strData[kUpcEDigits - 1];
+    const char last = m_strData.back();
     if (!IsDigit(last)) {
         return {};
     }
@@ -294,92 +204,63 @@ int CUpcE::CheckDigit() const {
     return ComputeCheckDigit(Expansion());
 }
 
-std::int32_t CUpcE::TotalWidth() const {
-    return ReportedWidth(kUpcEWidthModules, m_nDensity, kLeadSpace);
-}
-
-void CUpcE::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-                 int orientation) const {
-    if (!IsAllDigits(m_strData)) {
-        return;
-    }
-    const int check = CheckDigit();
-    const std::string checkText(1, DigitChar(check));
-    const Layout layout{
-        .leadText = kUpcENumberSystem,
+CEanUpc::DigitGroups CUpcE::Groups() const {
+    const char check = DigitChar(CheckDigit());
+    return {
+        .leadText = std::string(kUpcENumberSystem),
         .leftDigits = m_strData,
-        .leftParity = Row(kUpcEParity, DigitChar(check)),
+        .leftParity = std::string(Row(kUpcEParity, check)),
         .leftText = m_strData,
         .leftTextGap = kUpcETextGap,
         .endGuard = kUpcEEndGuard,
-        .trailingText = checkText,
+        .trailingText = std::string(1, check),
     };
-    SymbolWriter(*this, surface, origin, barLength, showText, orientation).Draw(layout);
 }
 
 // --- EAN-13 ----------------------------------------------------------------------
 
-CEan13::CEan13(std::string_view text) : CBarcode(FitToDigitCount(text, kEan13Digits)) {}
+CEan13::CEan13(std::string_view text)
+    : CEanUpc(SymbologyId::Ean13, text, kEan13WidthModules, true) {}
 
 int CEan13::CheckDigit() const {
     // A leading "0" gives the last data digit the weight 3.
     return ComputeCheckDigit("0" + m_strData);
 }
 
-std::int32_t CEan13::TotalWidth() const {
-    return ReportedWidth(kEan13WidthModules, m_nDensity, kLeadSpace);
-}
-
-void CEan13::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-                  int orientation) const {
-    if (!IsAllDigits(m_strData)) {
-        return;
-    }
+CEanUpc::DigitGroups CEan13::Groups() const {
     const std::string_view d = m_strData;
     // The leading digit is carried by the parity of the 2nd to 7th digits; the
     // 2nd is always odd.
-    const std::string parity = kOdd + std::string(Row(kEan13Parity, d[0]));
     const std::string right =
         std::string(d.substr(kLeadDigit + kFullHalf)) + DigitChar(CheckDigit());
-    const Layout layout{
-        .leadText = d.substr(0, kLeadDigit),
-        .leftDigits = d.substr(kLeadDigit, kFullHalf),
-        .leftParity = parity,
-        .leftText = d.substr(kLeadDigit, kFullHalf),
+    return {
+        .leadText = std::string(d.substr(0, kLeadDigit)),
+        .leftDigits = std::string(d.substr(kLeadDigit, kFullHalf)),
+        .leftParity = kOdd + std::string(Row(kEan13Parity, d[0])),
+        .leftText = std::string(d.substr(kLeadDigit, kFullHalf)),
         .rightDigits = right,
         .rightText = right,
         .endGuard = kNormalGuard,
     };
-    SymbolWriter(*this, surface, origin, barLength, showText, orientation).Draw(layout);
 }
 
 // --- EAN-8 -----------------------------------------------------------------------
 
-CEan8::CEan8(std::string_view text) : CBarcode(FitToDigitCount(text, kEan8Digits)) {}
+CEan8::CEan8(std::string_view text) : CEanUpc(SymbologyId::Ean8, text, kEan8WidthModules, false) {}
 
 int CEan8::CheckDigit() const {
     return ComputeCheckDigit(m_strData);
 }
 
-std::int32_t CEan8::TotalWidth() const {
-    return ReportedWidth(kEan8WidthModules, m_nDensity, 0);
-}
-
-void CEan8::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-                 int orientation) const {
-    if (!IsAllDigits(m_strData)) {
-        return;
-    }
+CEanUpc::DigitGroups CEan8::Groups() const {
     const std::string_view d = m_strData;
     const std::string right = std::string(d.substr(kShortHalf)) + DigitChar(CheckDigit());
-    const std::string parity(kShortHalf, kOdd);
-    const Layout layout{
-        .leftDigits = d.substr(0, kShortHalf),
-        .leftParity = parity,
-        .leftText = d.substr(0, kShortHalf),
+    return {
+        .leftDigits = std::string(d.substr(0, kShortHalf)),
+        .leftParity = std::string(kShortHalf, kOdd),
+        .leftText = std::string(d.substr(0, kShortHalf)),
         .rightDigits = right,
         .rightText = right,
         .endGuard = kNormalGuard,
     };
-    SymbolWriter(*this, surface, origin, barLength, showText, orientation).Draw(layout);
 }

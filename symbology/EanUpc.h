@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Barcode.h"
+#include "Symbologies.h"
 
 #include <array>
 #include <string>
@@ -8,9 +9,7 @@
 
 // The retail numeric symbologies UPC-A, UPC-E, EAN-13 and EAN-8. Each keeps a
 // fixed number of data digits (cut or zero-filled on construction), adds a
-// modulo-10 check digit and draws guard patterns and seven-module digits with
-// DrawModules. The human-readable digits are placed group by group under the
-// bars they stand for.
+// modulo-10 check digit and encodes guard patterns and seven-module digits.
 
 // One table of the EAN/UPC standard: ten rows indexed by digit value, each
 // beginning with the digit character itself, followed by the pattern ("s"/"b"
@@ -49,44 +48,84 @@ inline constexpr EanTable kEan13Parity{
 // a decimal digit.
 int ComputeCheckDigit(std::string_view digits);
 
-// Each class draws nothing at all when a data character is not a decimal digit:
-// the tables have no row for it, and a partial symbol would scan as other data
-// or not at all.
-class CUpcA : public CBarcode {
+// The shared walk of the four: a leading digit before the start guard, the
+// start guard, the left digits (each from set A or B as its parity letter
+// says), then either the centre guard and the right digits (set C) or nothing
+// (UPC-E), the end guard, and a check digit after it; the digits' texts are
+// placed group by group under the bars they stand for.
+//
+// Each class encodes nothing at all when a data character is not a decimal
+// digit: the tables have no row for it, and a partial symbol would scan as
+// other data or not at all.
+class CEanUpc : public CBarcode {
 public:
-    explicit CUpcA(std::string_view text);
+    // Modules times the module width, plus the lead space of the symbologies
+    // that print a digit before their start guard: a fixed value, not the
+    // drawn extent.
     std::int32_t TotalWidth() const override;
-    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-              int orientation) const override;
-    int CheckDigit() const;
+    Encoding Encode() const override;
+    // The modulo-10 check digit of the data digits (-1 if one is not a digit).
+    virtual int CheckDigit() const = 0;
+
+protected:
+    // Keeps the symbology's number of data digits: the first ones of the text,
+    // zero-filled at the end.
+    CEanUpc(SymbologyId id, std::string_view text, std::int64_t widthModules, bool leadDigit);
+
+    // What one symbol draws, in order, as digit strings and their texts.
+    struct DigitGroups {
+        std::string leadText{};
+        std::string leftDigits{};
+        std::string leftParity{}; // "O" set A, any other letter set B; one per digit
+        std::string leftText{};   // right-aligned to the end of the left digits
+        std::int32_t leftTextGap = 0;
+        std::string rightDigits{}; // empty: no centre guard and no right half
+        std::string rightText{};   // starts at the start of the right digits
+        std::string_view endGuard{};
+        std::string trailingText{};
+    };
+    virtual DigitGroups Groups() const = 0;
+
+private:
+    std::int64_t m_widthModules;
+    std::int32_t m_leadSpace;
 };
 
-class CUpcE : public CBarcode {
+class CUpcA : public CEanUpc {
+public:
+    explicit CUpcA(std::string_view text);
+    int CheckDigit() const override;
+
+protected:
+    DigitGroups Groups() const override;
+};
+
+class CUpcE : public CEanUpc {
 public:
     explicit CUpcE(std::string_view text);
-    std::int32_t TotalWidth() const override;
-    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-              int orientation) const override;
     // The 11-digit UPC-A number (number system 0) the six digits stand for; empty
     // when the last data character is not a digit.
     std::string Expansion() const;
-    int CheckDigit() const;
+    int CheckDigit() const override;
+
+protected:
+    DigitGroups Groups() const override;
 };
 
-class CEan13 : public CBarcode {
+class CEan13 : public CEanUpc {
 public:
     explicit CEan13(std::string_view text);
-    std::int32_t TotalWidth() const override;
-    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-              int orientation) const override;
-    int CheckDigit() const;
+    int CheckDigit() const override;
+
+protected:
+    DigitGroups Groups() const override;
 };
 
-class CEan8 : public CBarcode {
+class CEan8 : public CEanUpc {
 public:
     explicit CEan8(std::string_view text);
-    std::int32_t TotalWidth() const override;
-    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-              int orientation) const override;
-    int CheckDigit() const;
+    int CheckDigit() const override;
+
+protected:
+    DigitGroups Groups() const override;
 };

@@ -29,10 +29,6 @@ constexpr std::int64_t kStartStopNarrow = 6;
 // Narrow elements of each digit.
 constexpr std::int64_t kNarrowPerDigit = kElementsPerDigit - kWidePerDigit;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 } // namespace
 
 CInterleaved25::CInterleaved25(std::string_view text) : CBarcode(std::string(text)) {
@@ -63,21 +59,19 @@ std::int32_t CInterleaved25::TotalWidth() const {
     return ClampToInt32((perDigit * digits + ratio + kStartStopNarrow) * m_nDensity);
 }
 
-void CInterleaved25::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-                          int orientation) const {
+Encoding CInterleaved25::Encode() const {
     // A character without a pattern would shift every following pair from bars
     // to spaces; an unreadable partial symbol is worse than none.
-    if (!std::all_of(m_strData.begin(), m_strData.end(), IsDigit)) {
-        return;
+    if (!IsAllDigits(m_strData)) {
+        return {};
     }
-    const Point entry = origin;
-    DrawElements(surface, kStart, origin, barLength, orientation);
+    EncodingBuilder builder = Builder();
+    builder.Elements(kStart);
     for (std::size_t i = 0; i + 1 < m_strData.size(); i += 2) {
-        DrawElements(surface, PairPattern(m_strData[i], m_strData[i + 1]), origin, barLength,
-                     orientation);
+        builder.Elements(PairPattern(m_strData[i], m_strData[i + 1]));
     }
-    DrawElements(surface, kStop, origin, barLength, orientation);
-    if (showText) {
-        DrawLabel(surface, entry.x, entry.y, TotalWidth(), barLength, m_strData, orientation);
-    }
+    builder.Elements(kStop);
+    const std::int32_t totalWidth = TotalWidth();
+    CentredLabel(builder, m_strData, totalWidth);
+    return builder.Finish(totalWidth);
 }

@@ -16,8 +16,7 @@ public:
     // ((2R + 3) x n + R + 6) x N mils: the exact drawn length.
     std::int32_t TotalWidth() const override;
     // Draws nothing at all if a data character is not a digit.
-    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-              int orientation) const override;
+    Encoding Encode() const override;
 
     // The ten elements of a digit pair: the digits' elements taken in turn, the
     // first digit's as bars and the second's as spaces; "" if either is not a digit.

@@ -1,6 +1,6 @@
 #include "Postnet.h"
 
-#include "Frame.h"
+#include "Symbologies.h"
 
 #include <algorithm>
 #include <array>
@@ -30,13 +30,10 @@ constexpr char kFullBar = '1';
 constexpr std::int64_t kFixedBars = 2 + kBarsPerDigit;
 constexpr int kModulus = 10;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 } // namespace
 
-CPostnet::CPostnet(std::string_view text) : CBarcode(std::string(text)) {}
+CPostnet::CPostnet(std::string_view text)
+    : CBarcode(std::string(text)), m_nFullBarHeight(FactsOf(SymbologyId::Postnet).fixedBarLength) {}
 
 std::string CPostnet::CharPattern(char c) const {
     return IsDigit(c) ? std::string(kDigitBars[static_cast<std::size_t>(c - '0')]) : std::string();
@@ -61,24 +58,23 @@ std::int32_t CPostnet::TotalWidth() const {
     return ClampToInt32(pitch * (static_cast<std::int64_t>(kBarsPerDigit) * digits + kFixedBars));
 }
 
-void CPostnet::DrawBars(Surface& surface, std::string_view pattern, Point& origin,
-                        int orientation) const {
-    const std::int64_t pitch = std::int64_t{m_nBarWidth} + m_nBarGap;
+void CPostnet::AddBars(EncodingBuilder& builder, std::string_view pattern) const {
     for (const char bar : pattern) {
         const std::int32_t height = bar == kFullBar ? m_nFullBarHeight : m_nHalfBarHeight;
         // Half bars start further out so that every bar ends on the same line.
-        const Point start = MoveInFrame(origin, 0, m_nFullBarHeight - height, orientation);
-        DrawBar(surface, start.x, start.y, height, m_nBarWidth, orientation);
-        origin = MoveInFrame(origin, pitch, 0, orientation);
+        builder.Bar(m_nBarWidth, height, m_nFullBarHeight - height);
+        builder.Space(m_nBarGap);
     }
 }
 
-void CPostnet::Draw(Surface& surface, Point& origin, std::int32_t /*barLength*/, bool /*showText*/,
-                    int orientation) const {
-    DrawBars(surface, kFrameBar, origin, orientation);
+Encoding CPostnet::Encode() const {
+    EncodingBuilder builder = Builder();
+    builder.FixedSizes();
+    AddBars(builder, kFrameBar);
     for (const char c : m_strData) {
-        DrawBars(surface, CharPattern(c), origin, orientation);
+        AddBars(builder, CharPattern(c));
     }
-    DrawBars(surface, CharPattern(static_cast<char>('0' + CheckDigit())), origin, orientation);
-    DrawBars(surface, kFrameBar, origin, orientation);
+    AddBars(builder, CharPattern(static_cast<char>('0' + CheckDigit())));
+    AddBars(builder, kFrameBar);
+    return builder.Finish(TotalWidth());
 }

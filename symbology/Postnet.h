@@ -17,10 +17,10 @@ public:
     // closing frame bar included; characters other than digits draw no bars and
     // are not counted, so this is the exact drawn length.
     std::int32_t TotalWidth() const override;
-    // Ignores barLength and showText: full bars are always 125 mils, half bars
-    // 50 mils, both ending on the line one full bar from the origin line.
-    void Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,
-              int orientation) const override;
+    // Bars of their own lengths, whatever the bar length drawn with: full bars
+    // are the symbology's fixed bar length, half bars 50 mils, both ending on the
+    // line one full bar from the origin line. No label.
+    Encoding Encode() const override;
     // The bars of a digit, "1" full and "0" half; "" for any other character,
     // which then draws nothing, moves nothing and adds nothing to the check digit.
     virtual std::string CharPattern(char c) const;
@@ -28,12 +28,12 @@ public:
     int CheckDigit() const;
 
 private:
-    // Draws a run of "1"/"0" bars from the origin, one pitch apart.
-    void DrawBars(Surface& surface, std::string_view pattern, Point& origin, int orientation) const;
+    // Adds a run of "1"/"0" bars, each followed by its gap.
+    void AddBars(EncodingBuilder& builder, std::string_view pattern) const;
 
     // The fixed geometry of the symbology, in mils.
-    std::int32_t m_nBarWidth = 20;       // every bar
-    std::int32_t m_nBarGap = 27;         // space between neighbouring bars
-    std::int32_t m_nFullBarHeight = 125; // a "1"
-    std::int32_t m_nHalfBarHeight = 50;  // a "0"
+    std::int32_t m_nBarWidth = 20;      // every bar
+    std::int32_t m_nBarGap = 27;        // space between neighbouring bars
+    std::int32_t m_nFullBarHeight;      // a "1"
+    std::int32_t m_nHalfBarHeight = 50; // a "0"
 };

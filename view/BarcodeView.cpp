@@ -1,34 +1,22 @@
 #include "BarcodeView.h"
 
-#include "Factory.h"
+#include "ContextMenu.h"
+#include "FieldValues.h"
 #include "InputValues.h"
-#include "Layout.h"
-#include "QPainterSurface.h"
 #include "ResourceIds.h"
 #include "ResourceTables.h"
+#include "SymbolPainter.h"
 
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileDialog>
-#include <QGuiApplication>
-#include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QSaveFile>
 
 #include <array>
 
 namespace {
 
 constexpr int kOrientationCount = 4;
-constexpr double kMetresPerInch = 0.0254;
-// Far beyond any device; keeps a bitmap's dots-per-metre field in range.
-constexpr int kMaxImageDpi = 1'000'000;
 
 } // namespace
 
@@ -44,10 +32,10 @@ std::span<const CBarcodeView::NotifyEntry> CBarcodeView::NotifyMap() {
         NotifyEntry{ids::kZoomOutButton, NotifyCode::Clicked, &CBarcodeView::OnZoomOut},
         NotifyEntry{ids::kTurnLeftButton, NotifyCode::Clicked, &CBarcodeView::OnTurnLeft},
         NotifyEntry{ids::kTurnRightButton, NotifyCode::Clicked, &CBarcodeView::OnTurnRight},
-        NotifyEntry{ids::kShowTextCheck, NotifyCode::Clicked, &CBarcodeView::OnShowText},
+        NotifyEntry{ids::kShowTextCheck, NotifyCode::Clicked, &CBarcodeView::Redraw},
         NotifyEntry{ids::kTileModeCheck, NotifyCode::Clicked, &CBarcodeView::OnTileMode},
-        NotifyEntry{ids::kTextEdit, NotifyCode::FocusLost, &CBarcodeView::OnFieldLeft},
-        NotifyEntry{ids::kHeightEdit, NotifyCode::FocusLost, &CBarcodeView::OnFieldLeft},
+        NotifyEntry{ids::kTextEdit, NotifyCode::FocusLost, &CBarcodeView::Redraw},
+        NotifyEntry{ids::kHeightEdit, NotifyCode::FocusLost, &CBarcodeView::Redraw},
         NotifyEntry{ids::kSymbologyList, NotifyCode::SelectionChanged,
                     &CBarcodeView::OnSymbologyChanged},
     };
@@ -113,14 +101,10 @@ void CBarcodeView::OnInitialUpdate() {
     if (m_pPanel != nullptr) {
         m_pPanel->SetStartValues(QString::fromLatin1(kStartHeight), QString::fromLatin1(kStartData),
                                  true);
-        // Attached after the sample is in, so the sample is not filtered.
-        if (QLineEdit* field = m_pPanel->TextField(); field != nullptr) {
-            m_editDigits.Detach();
-            m_editAlnum.Attach(field);
-        }
+        m_filters.AttachStartUp(m_pPanel->TextField());
         QStringList names;
-        for (const std::string_view name : kSymbologyNames) {
-            names << res::Text(name);
+        for (const SymbologyFacts& facts : Symbologies()) {
+            names << res::Text(facts.name);
         }
         m_pPanel->FillSymbologyList(names, m_nSymbology);
     }
@@ -151,51 +135,19 @@ void CBarcodeView::OnTurnRight() {
     Redraw();
 }
 
-void CBarcodeView::OnShowText() {
-    Redraw(); // the box's state is read at draw time
-}
-
 void CBarcodeView::OnTileMode() {
     m_bTileMode = !m_bTileMode; // toggled, not read from the box
     Redraw();
 }
 
-void CBarcodeView::OnFieldLeft() {
-    Redraw();
-}
-
 void CBarcodeView::OnSymbologyChanged() {
     m_nSymbology = m_pPanel != nullptr ? m_pPanel->SelectedSymbology() : -1;
-    const SymbologyRule* rule = RuleFor(m_nSymbology);
-    if (rule != nullptr) {
-        ApplyInputRule(*rule);
+    const std::optional<SymbologyId> id = SymbologyAt(m_nSymbology);
+    if (id) {
+        m_filters.Apply(FactsOf(*id), m_pPanel->TextField());
     }
-    ShowStatusText(rule != nullptr ? res::Text(rule->ruleText) : QString());
+    ShowStatusText(id ? res::Text(FactsOf(*id).ruleText) : QString());
     Redraw();
-}
-
-void CBarcodeView::ApplyInputRule(const SymbologyRule& rule) {
-    const QString text = m_pPanel->DataText();
-    // The chosen filter takes its setting before it sees the text: a filter
-    // swapped in under its old, shorter limit would drop digits that the new
-    // limit allows (the eleven-digit sample going to UPC A).
-    if (rule.filter == TextFilter::Digits) {
-        m_editDigits.SetDigitLimit(-rule.digitLimit); // negative: the sign is refused
-        AttachTextFilter(m_editDigits, m_editAlnum, text);
-    } else {
-        m_editAlnum.SetExcluded(QString::fromUtf16(rule.excluded.data(), rule.excluded.size()));
-        AttachTextFilter(m_editAlnum, m_editDigits, text);
-    }
-}
-
-void CBarcodeView::AttachTextFilter(CFilterEdit& chosen, CFilterEdit& other, const QString& text) {
-    QLineEdit* field = m_pPanel->TextField();
-    if (field == nullptr || chosen.Field() == field) {
-        return;
-    }
-    other.Detach();
-    chosen.Attach(field);
-    chosen.SetWindowText(text); // at once reduced to what the filter accepts
 }
 
 void CBarcodeView::ShowStatusText(const QString& text) {
@@ -204,35 +156,24 @@ void CBarcodeView::ShowStatusText(const QString& text) {
     }
 }
 
-QPrinter& CBarcodeView::Printer() {
-    if (m_pPrinter != nullptr) {
-        return *m_pPrinter;
-    }
-    if (!m_pOwnPrinter) {
-        m_pOwnPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    }
-    return *m_pOwnPrinter;
-}
-
 void CBarcodeView::OnFilePrint() {
-    QPrinter& printer = Printer();
-    QPrintDialog dialog(&printer, this);
-    dialog.setMinMax(1, 1);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() == QDialog::Accepted) {
-        PrintPage(printer);
-    }
+    m_output.Print();
 }
 
 void CBarcodeView::OnFilePrintDirect() {
-    PrintPage(Printer()); // the current printer, no dialog
+    m_output.PrintDirect();
 }
 
 void CBarcodeView::OnFilePrintPreview() {
-    QPrintPreviewDialog preview(&Printer(), this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { PrintPage(*target); });
-    preview.exec();
+    m_output.PrintPreview();
+}
+
+void CBarcodeView::OnEditCopy() {
+    m_output.Copy();
+}
+
+void CBarcodeView::OnFileSave() {
+    m_output.Save();
 }
 
 DeviceMapping CBarcodeView::OnPrepareDC(const QPaintDevice& device, const QRect& outputRect) const {
@@ -240,10 +181,22 @@ DeviceMapping CBarcodeView::OnPrepareDC(const QPaintDevice& device, const QRect&
 }
 
 std::int32_t CBarcodeView::DrawBarLength() const {
-    if (m_nSymbology == static_cast<int>(SymbologyId::Postnet)) {
-        return kPostnetBarLength;
+    const std::int32_t requested = BarLengthFromHeight(m_pPanel->HeightText());
+    const std::optional<SymbologyId> id = SymbologyAt(m_nSymbology);
+    return id ? BarLengthOf(*id, requested) : requested;
+}
+
+QString CBarcodeView::HeightText() const {
+    return m_pPanel != nullptr ? m_pPanel->HeightText() : QString();
+}
+
+std::unique_ptr<CBarcode> CBarcodeView::BuildSymbol() const {
+    const std::optional<SymbologyId> id = SymbologyAt(m_nSymbology);
+    if (m_pPanel == nullptr || !id) {
+        return nullptr;
     }
-    return BarLengthFromHeight(m_pPanel->HeightText());
+    // The Text field's text as the attached filter keeps it.
+    return CreateBarcode(*id, EngineText(m_pPanel->DataText()));
 }
 
 void CBarcodeView::OnDraw(QPainter& painter, const DeviceMapping& mapping) {
@@ -252,161 +205,21 @@ void CBarcodeView::OnDraw(QPainter& painter, const DeviceMapping& mapping) {
         return;
     }
     const std::int32_t barLength = DrawBarLength();
-    // The Text field's text as the attached filter keeps it.
-    m_pBarcode = CreateBarcode(m_nSymbology, EngineText(m_pPanel->DataText()));
+    m_pBarcode = BuildSymbol();
     if (!m_pBarcode) {
         return; // no symbology selected: nothing drawn, Width left as it was
     }
     m_pPanel->SetWidthText(WidthText(m_pBarcode->TotalWidth()));
     const bool showText = m_pPanel->IsShowTextChecked();
 
-    painter.save();
-    painter.resetTransform();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    if (m_bTileMode) {
-        DrawTiled(painter, mapping, barLength, showText);
-    } else {
-        DrawCentred(painter, mapping, barLength, showText);
-    }
-    painter.restore();
-}
-
-void CBarcodeView::DrawCentred(QPainter& painter, const DeviceMapping& mapping,
-                               std::int32_t barLength, bool showText) const {
-    DrawSymbol(painter, mapping.MilsToDevice(), barLength, showText);
-}
-
-void CBarcodeView::DrawTiled(QPainter& painter, const DeviceMapping& mapping,
-                             std::int32_t barLength, bool showText) const {
-    const TileGrid grid =
-        LayOutTiles(TileCellMils(m_pBarcode->TotalWidth(), barLength, m_nOrientation), mapping);
-    DeviceMapping cellMapping = mapping;
-    for (std::int64_t column = 0; column < grid.columns; ++column) {
-        for (std::int64_t row = 0; row < grid.rows; ++row) {
-            cellMapping.viewportOrigin = grid.CellCentre(column, row);
-            DrawSymbol(painter, cellMapping.MilsToDevice(), barLength, showText);
-        }
-    }
-}
-
-void CBarcodeView::DrawSymbol(QPainter& painter, const QTransform& milsToDevice,
-                              std::int32_t barLength, bool showText) const {
-    QPainterSurface surface(painter, milsToDevice);
-    Point origin = SymbolOrigin(m_pBarcode->TotalWidth(), barLength, m_nOrientation);
-    m_pBarcode->Draw(surface, origin, barLength, showText, m_nOrientation);
+    PaintSymbol(painter, mapping,
+                {m_pBarcode->Encode(), barLength, showText, m_nOrientation, m_bTileMode});
 }
 
 void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     OnDraw(painter, OnPrepareDC(*this, rect()));
-}
-
-bool CBarcodeView::PrintPage(QPrinter& printer) {
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return false;
-    }
-    // The painter's origin is the printable area's top-left corner, and the
-    // device's size is that area's. One page only: no newPage() ever.
-    OnDraw(painter, OnPrepareDC(printer, QRect(0, 0, printer.width(), printer.height())));
-    return painter.end();
-}
-
-QImage CBarcodeView::RenderToImage(int dpiX, int dpiY, const QSize& pixelSize) {
-    if (pixelSize.isEmpty() || dpiX <= 0 || dpiY <= 0 || dpiX > kMaxImageDpi ||
-        dpiY > kMaxImageDpi) {
-        return {};
-    }
-    QImage image(pixelSize, QImage::Format_RGB32);
-    if (image.isNull()) {
-        return image; // too large to allocate
-    }
-    image.setDotsPerMeterX(qRound(dpiX / kMetresPerInch));
-    image.setDotsPerMeterY(qRound(dpiY / kMetresPerInch));
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    // Bitmaps become monochrome: keep the text's edges as clean as the bars'.
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    OnDraw(painter, OnPrepareDC(image, image.rect()));
-    painter.end();
-    return image;
-}
-
-QImage CBarcodeView::RenderBitmap(bool wholeViewInTileMode) {
-    if (!m_pBarcode || m_pPanel == nullptr) {
-        return {};
-    }
-    const int dpiX = logicalDpiX();
-    const int dpiY = logicalDpiY();
-    QSize size;
-    if (wholeViewInTileMode && m_bTileMode) {
-        size = rect().size();
-    } else {
-        // The height follows the Height field, Postnet included: only the
-        // draw itself uses Postnet's fixed bars.
-        const CellSize cell = TileCellMils(
-            m_pBarcode->TotalWidth(), BarLengthFromHeight(m_pPanel->HeightText()), m_nOrientation);
-        size = BitmapPixelSize(cell, dpiX, dpiY, m_nZoom);
-    }
-    if (size.isEmpty()) {
-        return {};
-    }
-    const QImage image = RenderToImage(dpiX, dpiY, size);
-    return image.isNull()
-               ? image
-               : image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
-}
-
-bool CBarcodeView::SaveBitmap(const QImage& bitmap, const QString& path, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    if (!bitmap.save(&file, "BMP")) {
-        file.cancelWriting();
-        *error = QStringLiteral("The bitmap could not be encoded.");
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-void CBarcodeView::OnEditCopy() {
-    const QImage bitmap = RenderBitmap(true);
-    if (!bitmap.isNull()) {
-        QGuiApplication::clipboard()->setImage(bitmap);
-    }
-}
-
-void CBarcodeView::OnFileSave() {
-    if (!m_pBarcode) {
-        return;
-    }
-    // Rendered before asking for the name: the bitmap is what was on screen.
-    const QImage bitmap = RenderBitmap(false);
-    if (bitmap.isNull()) {
-        QMessageBox::warning(window(), QStringLiteral("Quillmark"),
-                             QStringLiteral("The barcode is too large to save as a bitmap."));
-        return;
-    }
-    QFileDialog dialog(window(), QStringLiteral("Save"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Graphics Files (*.bmp)"));
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    const QString path = dialog.selectedFiles().constFirst();
-    QString error;
-    if (!SaveBitmap(bitmap, path, &error)) {
-        QMessageBox::warning(window(), QStringLiteral("Quillmark"),
-                             QStringLiteral("Cannot save the bitmap to %1:\n%2").arg(path, error));
-    }
 }
 
 void CBarcodeView::RaiseCommand(int id) {
@@ -418,25 +231,7 @@ void CBarcodeView::RaiseCommand(int id) {
 }
 
 std::unique_ptr<QMenu> CBarcodeView::BuildContextMenu() {
-    auto menu = std::make_unique<QMenu>(this);
-    const auto popups = res::Menu(ids::kContextMenu);
-    if (popups.empty()) {
-        return menu;
-    }
-    const QSize imageSize(res::kToolbarImageWidth, res::kToolbarImageHeight);
-    for (const res::MenuItem& item : popups.front().items) {
-        if (item.command == 0) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction* action = menu->addAction(res::Text(item.text));
-        if (const std::string_view image = res::ToolbarImageFor(item.command); !image.empty()) {
-            action->setIcon(QIcon(res::RenderImage(image, imageSize)));
-        }
-        const int id = item.command;
-        connect(action, &QAction::triggered, this, [this, id] { RaiseCommand(id); });
-    }
-    return menu;
+    return BuildBarcodeContextMenu(this, [this](int id) { RaiseCommand(id); });
 }
 
 void CBarcodeView::ShowContextMenu(const QPoint& globalPos) {

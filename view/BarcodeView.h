@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Barcode.h"
+#include "BarcodeOutput.h"
+#include "CommandRoute.h"
 #include "DeviceMapping.h"
-#include "ExcludeCharsEdit.h"
 #include "Notify.h"
-#include "NumericEdit.h"
-#include "SymbologyRules.h"
+#include "Symbologies.h"
+#include "TextFilterSwitch.h"
 
 #include <QImage>
 #include <QWidget>
@@ -38,7 +38,7 @@ public:
 
     // The printer that Print, Print direct and Print Preview use (shared with
     // Print Setup); not owned. Without one the view keeps a printer of its own.
-    void SetPrinter(QPrinter* printer) { m_pPrinter = printer; }
+    void SetPrinter(QPrinter* printer) { m_output.SetPrinter(printer); }
     // The panel whose values the draw reads; not owned. Without one the draw
     // builds and draws nothing.
     void SetInputValues(CInputValues* panel) { m_pPanel = panel; }
@@ -51,9 +51,16 @@ public:
     bool IsTileMode() const { return m_bTileMode; }
     // The symbology object built by the last draw; null before the first one.
     const CBarcode* Barcode() const { return m_pBarcode.get(); }
+    // A symbology object built afresh from the panel's current values; null
+    // without a panel or a chosen symbology.
+    std::unique_ptr<CBarcode> BuildSymbol() const;
+    // The Height field's text ("" without a panel).
+    QString HeightText() const;
     // The two filters of the Text field; at most one is attached to it.
-    const CIntegerEdit& DigitsFilter() const { return m_editDigits; }
-    const CExcludeCharsEdit& AlnumFilter() const { return m_editAlnum; }
+    const CIntegerEdit& DigitsFilter() const { return m_filters.DigitsFilter(); }
+    const CExcludeCharsEdit& AlnumFilter() const { return m_filters.AlnumFilter(); }
+    // Printing, copying and saving.
+    CBarcodeOutput& Output() { return m_output; }
 
     // The start values: Code 39, zoom 1, no barcode yet, and the panel's
     // fields and Symbology list.
@@ -68,23 +75,6 @@ public:
     // draws, centred or tiled. The painter works in device units.
     void OnDraw(QPainter& painter, const DeviceMapping& mapping);
 
-    // Prints exactly one page: the barcode centred on the printable area at
-    // its physical size times the zoom, or the area tiled from its top-left
-    // corner. False if the printer could not be opened.
-    bool PrintPage(QPrinter& printer);
-    // Renders the view off screen onto a white bitmap of the given size and
-    // resolution, exactly as it would draw on screen (for copy and save).
-    // A null image when the size or the resolution is unusable.
-    QImage RenderToImage(int dpiX, int dpiY, const QSize& pixelSize);
-
-    // The monochrome bitmap that Copy and Save take out of the program: the
-    // barcode as the view draws it, at the screen's resolution times the zoom,
-    // in a cell with the tile margins; for Copy in tile mode the whole client
-    // area. Null before the first draw, or when it would be too large.
-    QImage RenderBitmap(bool wholeViewInTileMode);
-    // Writes the bitmap as a BMP file; the old file stays untouched unless the
-    // whole new one was written. On failure, error says why.
-    static bool SaveBitmap(const QImage& bitmap, const QString& path, QString* error);
     // The context menu (menu 219) with the toolbar's images beside its
     // commands; its commands go along the main window's route.
     std::unique_ptr<QMenu> BuildContextMenu();
@@ -116,15 +106,8 @@ private:
     void OnZoomOut();
     void OnTurnLeft();
     void OnTurnRight();
-    void OnShowText();
     void OnTileMode();
-    void OnFieldLeft();
     void OnSymbologyChanged();
-    // The chosen symbology's filter, with its setting, guards the Text field.
-    void ApplyInputRule(const SymbologyRule& rule);
-    // Swaps the filters on the Text field unless the chosen one is there
-    // already, and writes the text back through it.
-    void AttachTextFilter(CFilterEdit& chosen, CFilterEdit& other, const QString& text);
     // The main window's status text, when the view lives in one that has it.
     void ShowStatusText(const QString& text);
     void OnFilePrint();
@@ -134,28 +117,17 @@ private:
     void OnFileSave();
     void ShowContextMenu(const QPoint& globalPos);
     void RaiseCommand(int id);
-    QPrinter& Printer();
 
-    // The bar length the draw uses: from the Height field, 125 for Postnet.
+    // The bar length the draw uses: from the Height field, or the
+    // symbology's own.
     std::int32_t DrawBarLength() const;
-    void DrawCentred(QPainter& painter, const DeviceMapping& mapping, std::int32_t barLength,
-                     bool showText) const;
-    void DrawTiled(QPainter& painter, const DeviceMapping& mapping, std::int32_t barLength,
-                   bool showText) const;
-    void DrawSymbol(QPainter& painter, const QTransform& milsToDevice, std::int32_t barLength,
-                    bool showText) const;
 
     std::unique_ptr<CBarcode> m_pBarcode;
     CInputValues* m_pPanel = nullptr;
-    QPrinter* m_pPrinter = nullptr;
-    std::unique_ptr<QPrinter> m_pOwnPrinter; // made when no printer is shared
     int m_nZoom = kMinZoom;
     int m_nSymbology = 0;
     int m_nOrientation = 0;
     bool m_bTileMode = false;
-    // The Text field's filters: digits up to a limit, without a sign; and free
-    // text refusing a set of characters (the start-up set until a choice).
-    CIntegerEdit m_editDigits{-kStartUpDigitLimit};
-    CExcludeCharsEdit m_editAlnum{
-        0, QString::fromUtf16(kStartUpExcluded.data(), kStartUpExcluded.size())};
+    CTextFilterSwitch m_filters;
+    CBarcodeOutput m_output{*this};
 };

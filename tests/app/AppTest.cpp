@@ -1,12 +1,12 @@
 #include "AboutBox.h"
 #include "BarcodeMainView.h"
 #include "BarcodeView.h"
-#include "Factory.h"
 #include "InputPanel.h"
 #include "MainFrame.h"
 #include "QuillmarkApp.h"
 #include "QuillmarkDoc.h"
 #include "ResourceIds.h"
+#include "Symbologies.h"
 #include "VersionReader.h"
 
 #include <QAction>
@@ -82,7 +82,7 @@ TEST_F(AppTest, ProfileReaderReadsTheSettingsStoreAtEveryConstruction) {
             settings.remove("Barcode/Density");
         }
         settings.sync();
-        EXPECT_EQ(CreateBarcode(0, "")->TotalWidth(), row.width);
+        EXPECT_EQ(CreateBarcode(SymbologyId::Code39, "")->TotalWidth(), row.width);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ExcludeCharsEdit.h"
 #include "FieldTest.h"
-#include "SymbologyRules.h"
+#include "Symbologies.h"
+#include "TextFilterSwitch.h"
 
 #include <QSignalSpy>
 
@@ -13,7 +14,9 @@ namespace {
 QString FromView(std::u16string_view set) {
     return QString::fromUtf16(set.data(), static_cast<qsizetype>(set.size()));
 }
-const QString kCode39 = FromView(kCode39Excluded);
+const QString kCode39 =
+    QString::fromLatin1(FactsOf(SymbologyId::Code39).excluded.data(),
+                        static_cast<qsizetype>(FactsOf(SymbologyId::Code39).excluded.size()));
 const QString kStartUp = FromView(kStartUpExcluded);
 const QString kNone;
 

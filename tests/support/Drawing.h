@@ -24,13 +24,17 @@ inline Drawn DrawAt(const CBarcode& barcode, int orientation, bool showText = tr
 }
 
 // A symbol drawn in orientation 0 from the origin, read back as one letter per
-// module: "b" where a one-module bar lies, "s" elsewhere, up to its end.
+// module: "b" where a bar lies, "s" elsewhere, up to its end. Every bar must be
+// a whole number of modules starting on a module boundary.
 inline std::string ModulesOf(const Drawn& drawn, std::int32_t module) {
     std::string modules(static_cast<std::size_t>(drawn.end.x / module), 's');
     for (const RecordedLine& line : drawn.surface.lines) {
-        EXPECT_EQ(line.width, module);
+        EXPECT_EQ(line.width % module, 0) << "a bar of part of a module";
         const std::int32_t left = line.from.x - line.width / 2;
-        modules.at(static_cast<std::size_t>(left / module)) = 'b';
+        EXPECT_EQ(left % module, 0) << "a bar off the module grid";
+        for (std::int32_t m = 0; m < line.width / module; ++m) {
+            modules.at(static_cast<std::size_t>(left / module + m)) = 'b';
+        }
     }
     return modules;
 }

@@ -3,28 +3,47 @@
 #include "Code39.h"
 #include "Code93.h"
 #include "EanUpc.h"
-#include "Factory.h"
 #include "Interleaved25.h"
 #include "Postnet.h"
 #include "Profile.h"
 #include "RecordingSurface.h"
+#include "Symbologies.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <map>
+#include <optional>
 #include <string>
 #include <typeinfo>
 
 namespace {
 
-// A symbology without elements of its own, to exercise the shared primitives.
+// A symbology whose encoding is one run of "n"/"w" elements and then one of
+// "b"/"s" modules, to exercise the builder and the one draw routine.
 class PrimitiveProbe : public CBarcode {
 public:
-    PrimitiveProbe() = default;
+    explicit PrimitiveProbe(std::string elements = {}, std::string modules = {})
+        : m_elements(std::move(elements)), m_modules(std::move(modules)) {}
     std::int32_t TotalWidth() const override { return 0; }
-    void Draw(Surface&, Point&, std::int32_t, bool, int) const override {}
+    Encoding Encode() const override {
+        EncodingBuilder builder = Builder();
+        builder.Elements(m_elements);
+        builder.Modules(m_modules);
+        return builder.Finish(0);
+    }
+
+private:
+    std::string m_elements;
+    std::string m_modules;
 };
+
+RecordingSurface DrawProbe(const PrimitiveProbe& probe, Point& origin, std::int32_t length,
+                           int orientation) {
+    RecordingSurface surface;
+    probe.Draw(surface, origin, length, false, orientation);
+    return surface;
+}
 
 // Installs a profile holding the given "Barcode" values for one test.
 class ScopedProfile {
@@ -76,9 +95,8 @@ TEST(DrawBar, OddWidthTruncatesTheHalfWidth) {
 }
 
 TEST(DrawElements, NarrowWideNarrowInOrientationZero) {
-    RecordingSurface surface;
     Point origin{0, 0};
-    PrimitiveProbe().DrawElements(surface, "nwn", origin, 750, 0);
+    const RecordingSurface surface = DrawProbe(PrimitiveProbe("nwn"), origin, 750, 0);
     ASSERT_EQ(surface.lines.size(), 2u);
     // Bars cover x 0..10 and 40..50, from y 0 down to -750.
     EXPECT_EQ(surface.lines[0].from, (Point{5, 0}));
@@ -89,9 +107,8 @@ TEST(DrawElements, NarrowWideNarrowInOrientationZero) {
 }
 
 TEST(DrawElements, NarrowWideNarrowInOrientationOne) {
-    RecordingSurface surface;
     Point origin{0, 0};
-    PrimitiveProbe().DrawElements(surface, "nwn", origin, 750, 1);
+    const RecordingSurface surface = DrawProbe(PrimitiveProbe("nwn"), origin, 750, 1);
     ASSERT_EQ(surface.lines.size(), 2u);
     EXPECT_EQ(surface.lines[0].from, (Point{0, 5}));
     EXPECT_EQ(surface.lines[0].to, (Point{750, 5}));
@@ -100,25 +117,43 @@ TEST(DrawElements, NarrowWideNarrowInOrientationOne) {
     EXPECT_EQ(origin, (Point{0, 50}));
 }
 
-TEST(DrawElements, EveryCallStartsWithABar) {
-    RecordingSurface surface;
-    Point origin{0, 0};
-    const PrimitiveProbe probe;
-    probe.DrawElements(surface, "nn", origin, 100, 0); // bar, space
-    probe.DrawElements(surface, "n", origin, 100, 0);  // bar again
-    ASSERT_EQ(surface.lines.size(), 2u);
-    EXPECT_EQ(surface.lines[1].from.x, 25);
+TEST(EncodingBuilder, EveryElementRunStartsWithABar) {
+    EncodingBuilder builder(10, 30);
+    builder.Elements("nn"); // bar, space
+    builder.Elements("n");  // bar again
+    const Encoding encoding = builder.Finish(0);
+    const std::vector<Element> expected{{10, true}, {10, false}, {10, true}};
+    EXPECT_EQ(encoding.elements, expected);
+    EXPECT_EQ(encoding.DrawnWidth(), 30);
 }
 
-TEST(DrawModules, BarsAbutAndSpacesAdvance) {
-    RecordingSurface surface;
+TEST(EncodingBuilder, NeighbouringModulesOfOneColourAreOneElement) {
+    struct Row {
+        const char* name;
+        const char* modules;
+        std::vector<Element> expected;
+    };
+    const Row rows[] = {
+        {"bars abut", "bbsb", {{20, true}, {10, false}, {10, true}}},
+        {"spaces merge", "bssssb", {{10, true}, {40, false}, {10, true}}},
+        {"a run across two patterns", "bsbb", {{10, true}, {10, false}, {20, true}}},
+    };
+    for (const Row& row : rows) {
+        EncodingBuilder builder(10, 30);
+        builder.Modules(std::string_view(row.modules).substr(0, 2));
+        builder.Modules(std::string_view(row.modules).substr(2));
+        EXPECT_EQ(builder.Finish(0).elements, row.expected) << row.name;
+    }
+}
+
+TEST(DrawModules, AMergedRunIsOneBarOfItsWholeWidth) {
     Point origin{0, 0};
-    PrimitiveProbe().DrawModules(surface, "bbsb", origin, 500, 2);
-    ASSERT_EQ(surface.lines.size(), 3u);
-    EXPECT_EQ(surface.lines[0].from, (Point{-5, 0}));
-    EXPECT_EQ(surface.lines[1].from, (Point{-15, 0}));
-    EXPECT_EQ(surface.lines[2].from, (Point{-35, 0}));
-    EXPECT_EQ(surface.lines[2].to, (Point{-35, 500}));
+    const RecordingSurface surface = DrawProbe(PrimitiveProbe("", "bbsb"), origin, 500, 2);
+    ASSERT_EQ(surface.lines.size(), 2u);
+    EXPECT_EQ(surface.lines[0].from, (Point{-10, 0}));
+    EXPECT_EQ(surface.lines[0].width, 20);
+    EXPECT_EQ(surface.lines[1].from, (Point{-35, 0}));
+    EXPECT_EQ(surface.lines[1].to, (Point{-35, 500}));
     EXPECT_EQ(origin, (Point{-40, 0}));
 }
 
@@ -163,9 +198,8 @@ TEST(DrawLabel, EmptyTextDrawsNothing) {
 }
 
 TEST(Primitives, CoordinatesSaturateInsteadOfOverflowing) {
-    RecordingSurface surface;
     Point origin{INT32_MAX - 5, INT32_MIN + 5};
-    PrimitiveProbe().DrawElements(surface, "wwww", origin, INT32_MAX, 0);
+    const RecordingSurface surface = DrawProbe(PrimitiveProbe("wwww"), origin, INT32_MAX, 0);
     EXPECT_EQ(origin.x, INT32_MAX);
     ASSERT_FALSE(surface.lines.empty());
     EXPECT_EQ(surface.lines[0].to.y, INT32_MIN);
@@ -179,17 +213,16 @@ TEST(Profile, DefaultsWithoutAReader) {
 
 TEST(Profile, RatioSetsTheWideElement) {
     ScopedProfile profile({{"Ratio", 2}});
-    RecordingSurface surface;
     Point origin{0, 0};
-    PrimitiveProbe().DrawElements(surface, "w", origin, 100, 0);
+    const RecordingSurface surface = DrawProbe(PrimitiveProbe("w"), origin, 100, 0);
     ASSERT_EQ(surface.lines.size(), 1u);
     EXPECT_EQ(surface.lines[0].width, 20);
 }
 
 TEST(Profile, ChangedDensityTakesEffectAtTheNextConstruction) {
-    auto before = CreateBarcode(0, "");
+    auto before = CreateBarcode(SymbologyId::Code39, "");
     ScopedProfile profile({{"Density", 15}});
-    auto after = CreateBarcode(0, "");
+    auto after = CreateBarcode(SymbologyId::Code39, "");
     EXPECT_EQ(before->TotalWidth(), 320);
     EXPECT_EQ(after->TotalWidth(), 480); // 2 x (3 x 3 + 7) x 15
     EXPECT_EQ(before->Density(), 10);    // an existing object keeps its values
@@ -212,19 +245,51 @@ TEST(Profile, ValuesOutsideTheSaneRangeReadAsDefaults) {
     }
 }
 
-TEST(Factory, BuildsTheClassOfEveryListPositionAndNothingOutsideTheList) {
+TEST(Symbologies, BuildTheClassOfEveryListPositionAndNothingOutsideTheList) {
     const std::type_info* classes[kSymbologyCount] = {
         &typeid(CCode39),    &typeid(CCode93),      &typeid(CCode128), &typeid(CInterleaved25),
         &typeid(CCode39Ext), &typeid(CCode39Mod43), &typeid(CPostnet), &typeid(CUpcA),
         &typeid(CUpcE),      &typeid(CEan13),       &typeid(CEan8),
     };
-    for (int id = 0; id < kSymbologyCount; ++id) {
-        const auto barcode = CreateBarcode(id, "1");
-        ASSERT_NE(barcode, nullptr) << id;
-        EXPECT_EQ(typeid(*barcode), *classes[id]) << kSymbologyNames[static_cast<std::size_t>(id)];
+    for (int index = 0; index < kSymbologyCount; ++index) {
+        const std::optional<SymbologyId> id = SymbologyAt(index);
+        ASSERT_TRUE(id.has_value()) << index;
+        const SymbologyFacts& facts = FactsOf(*id);
+        EXPECT_EQ(static_cast<int>(facts.id), index) << facts.name;
+        const auto barcode = CreateBarcode(*id, "1");
+        ASSERT_NE(barcode, nullptr) << facts.name;
+        const CBarcode& built = *barcode; // typeid of a reference: no evaluated expression
+        EXPECT_EQ(typeid(built), *classes[index]) << facts.name;
     }
-    for (const int id : {-1, 11, INT_MIN, INT_MAX}) {
-        EXPECT_EQ(CreateBarcode(id, "A"), nullptr) << id;
+    for (const int index : {-1, 11, INT_MIN, INT_MAX}) {
+        EXPECT_FALSE(SymbologyAt(index).has_value()) << index;
+    }
+}
+
+TEST(Symbologies, FoundByListNameOrAliasInAnyCase) {
+    struct Row {
+        const char* name;
+        std::optional<SymbologyId> expected;
+    };
+    const Row rows[] = {
+        {"Code 39", SymbologyId::Code39},
+        {"CODE 39 (MOD43 CHECK DIGIT)", SymbologyId::Code39Mod43},
+        {"ean13", SymbologyId::Ean13},
+        {"I2OF5", SymbologyId::Interleaved25},
+        {"upc a", SymbologyId::UpcA},
+        {"Code39 ", std::nullopt},
+        {"", std::nullopt},
+        {"qr", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(FindSymbology(row.name), row.expected) << row.name;
+    }
+}
+
+TEST(Symbologies, OnlyPostnetHasABarLengthOfItsOwn) {
+    for (const SymbologyFacts& facts : Symbologies()) {
+        const std::int32_t expected = facts.id == SymbologyId::Postnet ? 125 : 300;
+        EXPECT_EQ(BarLengthOf(facts.id, 300), expected) << facts.name;
     }
 }
 

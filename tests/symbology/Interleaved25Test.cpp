@@ -1,9 +1,9 @@
 #include "Interleaved25.h"
 #include "Decode.h"
 #include "Drawing.h"
-#include "Factory.h"
 #include "Profile.h"
 #include "RecordingSurface.h"
+#include "Symbologies.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,6 @@ namespace {
 
 using namespace std::string_literals;
 
-constexpr int kItfId = 3;
 constexpr std::int32_t kBarLength = 400;
 
 // The elements of a symbol drawn in orientation 0, read back from its bars:
@@ -49,7 +48,7 @@ TEST(Interleaved25, NormalisationAndWidth) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const auto barcode = CreateBarcode(kItfId, row.text);
+        const auto barcode = CreateBarcode(SymbologyId::Interleaved25, row.text);
         ASSERT_NE(barcode, nullptr);
         EXPECT_EQ(barcode->Data(), row.data);
         EXPECT_EQ(barcode->TotalWidth(), row.width);
@@ -138,51 +137,6 @@ TEST(Interleaved25, ANonDigitDrawsNothingAtAll) {
             EXPECT_TRUE(drawn.surface.lines.empty()) << text;
             EXPECT_TRUE(drawn.surface.texts.empty()) << text;
             EXPECT_EQ(drawn.end, (Point{0, 0})) << text;
-        }
-    }
-}
-
-TEST(Interleaved25, AnyEightBitTextDrawsSafely) {
-    std::mt19937 random(25);
-    std::string noise(10001, '\0');
-    for (char& c : noise) {
-        c = static_cast<char>(random() & 0xFF);
-    }
-    const std::string digits(10001, '9');
-    for (const std::string& text : {noise, digits}) {
-        const CInterleaved25 itf(text);
-        for (int orientation = 0; orientation < 4; ++orientation) {
-            DrawAt(itf, orientation, true, kBarLength);
-        }
-    }
-}
-
-TEST(Interleaved25RoundTrip, DecoderReadsEverySymbolInEveryOrientation) {
-    // The installed decoder (ZXing 1.4) reads ITF symbols of six digits or
-    // more; shorter ones are valid Interleaved 2 of 5 but it rejects them to
-    // avoid false reads, so the odd-length case here is five digits (012345).
-    struct Row {
-        const char* name;
-        const char* text;
-        const char* expected;
-    };
-    const Row rows[] = {
-        {"odd length read with its leading zero", "12345", "012345"},
-        {"six digits", "123456", "123456"},
-        {"start-up sample", "21898623818", "021898623818"},
-        {"every pair of digits", "0123456789987654321", "00123456789987654321"},
-    };
-    for (const Row& row : rows) {
-        const auto barcode = CreateBarcode(kItfId, row.text);
-        for (int orientation = 0; orientation < 4; ++orientation) {
-            for (const bool showText : {false, true}) {
-                SCOPED_TRACE(std::string(row.name) + ", orientation " +
-                             std::to_string(orientation) + (showText ? ", text" : ", no text"));
-                const Decoded decoded =
-                    DrawAndDecode(*barcode, orientation, Symbology::Itf, showText);
-                ASSERT_TRUE(decoded.valid);
-                EXPECT_EQ(decoded.text, row.expected);
-            }
         }
     }
 }

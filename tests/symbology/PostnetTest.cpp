@@ -1,6 +1,6 @@
 #include "Postnet.h"
-#include "Factory.h"
 #include "RecordingSurface.h"
+#include "Symbologies.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,6 @@ namespace {
 
 using namespace std::string_literals;
 
-constexpr int kPostnetId = 6;
 constexpr std::int32_t kPitch = 47;
 constexpr std::int32_t kBarWidth = 20;
 constexpr std::int32_t kFullBar = 125;
@@ -132,7 +131,7 @@ TEST(Postnet, ReadBackInEveryOrientation) {
         {"a letter adds nothing", "12a3", "123", 4, 22, 1034},
     };
     for (const Row& row : rows) {
-        const auto barcode = CreateBarcode(kPostnetId, row.text);
+        const auto barcode = CreateBarcode(SymbologyId::Postnet, row.text);
         ASSERT_NE(barcode, nullptr);
         EXPECT_EQ(barcode->Data(), row.text) << row.name;
         EXPECT_EQ(barcode->TotalWidth(), row.width) << row.name;
@@ -185,7 +184,7 @@ TEST(Postnet, BarLengthAndShowTextAreIgnored) {
     }
 }
 
-TEST(Postnet, AnyEightBitTextDrawsSafely) {
+TEST(Postnet, AnyTextReadsBackAsWholeDigitsAndFrame) {
     std::mt19937 random(6);
     std::string noise(10000, '\0');
     for (char& c : noise) {

@@ -128,14 +128,14 @@ TEST(BarcodeView, DrawRebuildsTheBarcodeFromThePanelEveryTime) {
     view.SetInputValues(&panel);
     view.OnInitialUpdate();
 
-    view.RenderToImage(96, 96, QSize(300, 150));
+    view.Output().RenderToImage(96, 96, QSize(300, 150));
     ASSERT_NE(view.Barcode(), nullptr);
     EXPECT_EQ(view.Barcode()->Data(), "21898623818");
     EXPECT_EQ(panel.width, "2.08");
 
     panel.data = QString::fromUtf8("ab\u20AC");
     view.SetSymbology(5); // Code 39 with its check character upper-cases
-    view.RenderToImage(96, 96, QSize(300, 150));
+    view.Output().RenderToImage(96, 96, QSize(300, 150));
     ASSERT_NE(view.Barcode(), nullptr);
     EXPECT_EQ(view.Barcode()->Data(), "AB");
     EXPECT_EQ(panel.width, "0.80"); // start, A, B, check, stop: 5 x 160 mils
@@ -145,12 +145,12 @@ TEST(BarcodeView, NoSelectionDrawsNothingAndKeepsTheWidthDisplay) {
     FakeInputValues panel;
     CBarcodeView view;
     view.SetInputValues(&panel);
-    view.RenderToImage(96, 96, QSize(300, 150));
+    view.Output().RenderToImage(96, 96, QSize(300, 150));
     ASSERT_EQ(panel.width, "2.08");
 
     view.SetSymbology(-1);
     panel.data = "LONGER TEXT";
-    const QImage image = view.RenderToImage(96, 96, QSize(300, 150));
+    const QImage image = view.Output().RenderToImage(96, 96, QSize(300, 150));
     EXPECT_EQ(view.Barcode(), nullptr);
     EXPECT_EQ(panel.width, "2.08");
     QImage white(image.size(), image.format());
@@ -160,7 +160,7 @@ TEST(BarcodeView, NoSelectionDrawsNothingAndKeepsTheWidthDisplay) {
 
 TEST(BarcodeView, WithoutPanelNothingIsBuilt) {
     CBarcodeView view;
-    view.RenderToImage(96, 96, QSize(100, 100));
+    view.Output().RenderToImage(96, 96, QSize(100, 100));
     EXPECT_EQ(view.Barcode(), nullptr);
 }
 
@@ -168,10 +168,10 @@ TEST(BarcodeView, UnusableBitmapRequestsGiveNullImages) {
     FakeInputValues panel;
     CBarcodeView view;
     view.SetInputValues(&panel);
-    EXPECT_TRUE(view.RenderToImage(0, 96, QSize(10, 10)).isNull());
-    EXPECT_TRUE(view.RenderToImage(96, -1, QSize(10, 10)).isNull());
-    EXPECT_TRUE(view.RenderToImage(INT_MAX, INT_MAX, QSize(10, 10)).isNull());
-    EXPECT_TRUE(view.RenderToImage(96, 96, QSize(0, 10)).isNull());
+    EXPECT_TRUE(view.Output().RenderToImage(0, 96, QSize(10, 10)).isNull());
+    EXPECT_TRUE(view.Output().RenderToImage(96, -1, QSize(10, 10)).isNull());
+    EXPECT_TRUE(view.Output().RenderToImage(INT_MAX, INT_MAX, QSize(10, 10)).isNull());
+    EXPECT_TRUE(view.Output().RenderToImage(96, 96, QSize(0, 10)).isNull());
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "BarcodeView.h"
 #include "Decode.h"
 #include "FakeInputValues.h"
-#include "Layout.h"
+#include "Placement.h"
 #include "ResourceIds.h"
 
 #include <QAction>
@@ -73,14 +73,14 @@ TEST(BitmapPixelSize, ScalesTruncatesAndRefusesTheUnusable) {
 
 TEST(CopyBitmap, IsMonochromeSizedByTheCellAndReadsBack) {
     DrawnView scene;
-    const QImage bitmap = scene.view.RenderBitmap(true);
+    const QImage bitmap = scene.view.Output().RenderBitmap(true);
     ASSERT_FALSE(bitmap.isNull());
     EXPECT_EQ(bitmap.depth(), 1);
     EXPECT_EQ(bitmap.size(), QSize(scene.Pixels(2080 + 138), scene.Pixels(750 + 277)));
 
     scene.view.OnCommand(ids::kZoomIn);
     scene.Click(ids::kTurnLeftButton);
-    const QImage turned = scene.view.RenderBitmap(true);
+    const QImage turned = scene.view.Output().RenderBitmap(true);
     EXPECT_EQ(turned.size(), QSize(scene.Pixels(750 + 277, 2), scene.Pixels(2080 + 138, 2)));
     const Decoded decoded = DecodeImage(ToGray(turned), Symbology::Code39);
     ASSERT_TRUE(decoded.valid);
@@ -90,8 +90,8 @@ TEST(CopyBitmap, IsMonochromeSizedByTheCellAndReadsBack) {
 TEST(CopyBitmap, TileModeCopiesTheWholeClientArea) {
     DrawnView scene;
     scene.Click(ids::kTileModeCheck);
-    EXPECT_EQ(scene.view.RenderBitmap(true).size(), QSize(500, 300));
-    EXPECT_EQ(scene.view.RenderBitmap(false).size(),
+    EXPECT_EQ(scene.view.Output().RenderBitmap(true).size(), QSize(500, 300));
+    EXPECT_EQ(scene.view.Output().RenderBitmap(false).size(),
               QSize(scene.Pixels(2080 + 138), scene.Pixels(750 + 277)));
 }
 
@@ -99,28 +99,30 @@ TEST(CopyBitmap, PostnetBitmapFollowsTheHeightField) {
     DrawnView scene(6);
     scene.panel.height = "2";
     scene.view.grab();
-    const QImage bitmap = scene.view.RenderBitmap(false);
+    const QImage bitmap = scene.view.Output().RenderBitmap(false);
     EXPECT_EQ(bitmap.height(), scene.Pixels(2000 + 277));
 }
 
-TEST(CopyBitmap, NothingBeforeTheFirstDrawOrWhenTooLarge) {
-    FakeInputValues panel;
+TEST(CopyBitmap, NothingWithoutAPanelOrASymbologyOrWhenTooLarge) {
     CBarcodeView view;
+    EXPECT_TRUE(view.Output().RenderBitmap(true).isNull());
+    FakeInputValues panel;
     view.SetInputValues(&panel);
-    EXPECT_TRUE(view.RenderBitmap(true).isNull());
+    view.SetSymbology(-1);
+    EXPECT_TRUE(view.Output().RenderBitmap(true).isNull());
 
     DrawnView scene;
     scene.panel.height = "1e300";
-    EXPECT_TRUE(scene.view.RenderBitmap(false).isNull());
+    EXPECT_TRUE(scene.view.Output().RenderBitmap(false).isNull());
 }
 
 TEST(SaveBitmap, WritesAOneBitBmpThatLoadsBack) {
     DrawnView scene;
-    const QImage bitmap = scene.view.RenderBitmap(false);
+    const QImage bitmap = scene.view.Output().RenderBitmap(false);
     QTemporaryDir dir;
     const QString path = dir.filePath("label.bmp");
     QString error;
-    ASSERT_TRUE(CBarcodeView::SaveBitmap(bitmap, path, &error)) << error.toStdString();
+    ASSERT_TRUE(CBarcodeOutput::SaveBitmap(bitmap, path, &error)) << error.toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -143,12 +145,13 @@ TEST(SaveBitmap, ReplacesAnExistingFileWholeAndReportsFailure) {
         old.write(QByteArray(1'000'000, 'x')); // longer than the new bitmap
     }
     QString error;
-    ASSERT_TRUE(CBarcodeView::SaveBitmap(scene.view.RenderBitmap(false), path, &error));
+    ASSERT_TRUE(CBarcodeOutput::SaveBitmap(scene.view.Output().RenderBitmap(false), path, &error));
     EXPECT_FALSE(QImage(path).isNull());
     EXPECT_LT(QFile(path).size(), 1'000'000);
 
     const QString missingFolder = dir.filePath("no/such/folder/label.bmp");
-    EXPECT_FALSE(CBarcodeView::SaveBitmap(scene.view.RenderBitmap(false), missingFolder, &error));
+    EXPECT_FALSE(
+        CBarcodeOutput::SaveBitmap(scene.view.Output().RenderBitmap(false), missingFolder, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFile::exists(missingFolder));
 }

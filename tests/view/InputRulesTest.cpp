@@ -149,7 +149,7 @@ TEST(InputRules, DrawReadsTheFilteredText) {
     f.Select(0);
     f.field.setText("AB-12 CD");
     f.Select(7);
-    f.view.RenderToImage(96, 96, QSize(400, 200));
+    f.view.Output().RenderToImage(96, 96, QSize(400, 200));
     ASSERT_NE(f.view.Barcode(), nullptr);
     EXPECT_EQ(f.view.Barcode()->Data(), "12000000000");
 }

@@ -1,8 +1,8 @@
 #include "DeviceMapping.h"
-#include "Factory.h"
-#include "InputValues.h"
-#include "Layout.h"
+#include "FieldValues.h"
+#include "Placement.h"
 #include "RecordingSurface.h"
+#include "Symbologies.h"
 
 #include <gtest/gtest.h>
 
@@ -178,7 +178,7 @@ InkBox InkOf(const RecordingSurface& surface) {
 TEST(SymbolOrigin, CentresTheBarAreaInEveryOrientation) {
     // The default Code 39 symbol: 2080 mils long, its last bar one narrow gap
     // (10 mils) before the end.
-    const auto barcode = CreateBarcode(0, "21898623818");
+    const auto barcode = CreateBarcode(SymbologyId::Code39, "21898623818");
     ASSERT_EQ(barcode->TotalWidth(), 2080);
     struct Row {
         int orientation;
@@ -223,7 +223,7 @@ TEST(Tiles, CellTurnsWithTheSymbol) {
         {"half turn", 2080, 750, 2, {2218, 1027}},
         {"quarter turn", 2080, 750, 1, {1027, 2218}},
         {"three quarter turns", 2080, 750, 3, {1027, 2218}},
-        {"postnet bar", 1504, kPostnetBarLength, 0, {1642, 402}},
+        {"postnet bar", 1504, FactsOf(SymbologyId::Postnet).fixedBarLength, 0, {1642, 402}},
         {"beyond 32 bits",
          INT32_MAX,
          INT32_MAX,

@@ -3,12 +3,13 @@
 // bar edges are measured in pixels, pages are counted in the PDF file.
 #include "BarcodeView.h"
 #include "Decode.h"
-#include "Factory.h"
 #include "FakeInputValues.h"
-#include "Layout.h"
+#include "FieldValues.h"
+#include "Placement.h"
 #include "QPainterSurface.h"
 #include "RecordingSurface.h"
 #include "ResourceIds.h"
+#include "Symbologies.h"
 
 #include <QFile>
 #include <QPainter>
@@ -55,14 +56,14 @@ struct Scene {
     }
     // A bitmap holding the symbol with kTestMargin all round.
     QImage Render(int dpi) {
-        const auto barcode = CreateBarcode(view.Symbology(), EngineText(panel.data));
+        const auto barcode = view.BuildSymbol();
         const std::int64_t along = barcode->TotalWidth() + 2 * kTestMargin;
         const std::int64_t across = BarLengthFromHeight(panel.height) + 2 * kTestMargin;
         const bool turned = view.Orientation() % 2 != 0;
         const std::int64_t unitsPerInch = std::int64_t{dpi} * view.Zoom();
         const QSize size(static_cast<int>((turned ? across : along) * unitsPerInch / 1000),
                          static_cast<int>((turned ? along : across) * unitsPerInch / 1000));
-        return view.RenderToImage(dpi, dpi, size);
+        return view.Output().RenderToImage(dpi, dpi, size);
     }
 };
 
@@ -367,7 +368,8 @@ TEST(RenderToImage, IsWhatTheScreenShows) {
     view.resize(420, 160);
     view.OnCommand(ids::kZoomIn);
     const QImage screen = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage bitmap = view.RenderToImage(view.logicalDpiX(), view.logicalDpiY(), view.size());
+    const QImage bitmap =
+        view.Output().RenderToImage(view.logicalDpiX(), view.logicalDpiY(), view.size());
     ASSERT_EQ(screen.size(), bitmap.size());
     EXPECT_EQ(screen, bitmap);
     EXPECT_FALSE(InkBounds(screen).isEmpty());
@@ -379,13 +381,13 @@ TEST(RenderToImage, TilesFillTheAreaWithIdenticalCentredSymbols) {
         SCOPED_TRACE(OrientationName(orientation));
         Scene scene(0, "TILE", "0.3", true, 1, orientation);
         scene.Click(ids::kTileModeCheck);
-        const auto barcode = CreateBarcode(0, "TILE");
+        const auto barcode = CreateBarcode(SymbologyId::Code39, "TILE");
         const TileGrid grid = LayOutTiles(TileCellMils(barcode->TotalWidth(), 300, orientation),
                                           PrepareMapping(1, kDpi, kDpi, QRect()));
         const int cx = static_cast<int>(grid.cell.width);
         const int cy = static_cast<int>(grid.cell.height);
         // Exactly two cells wide and two high: the third column and row fall outside.
-        const QImage image = scene.view.RenderToImage(kDpi, kDpi, QSize(2 * cx, 2 * cy));
+        const QImage image = scene.view.Output().RenderToImage(kDpi, kDpi, QSize(2 * cx, 2 * cy));
         const QImage first = image.copy(0, 0, cx, cy);
         EXPECT_EQ(image.copy(cx, 0, cx, cy), first);
         EXPECT_EQ(image.copy(0, cy, cx, cy), first);
@@ -394,7 +396,7 @@ TEST(RenderToImage, TilesFillTheAreaWithIdenticalCentredSymbols) {
         // Each cell holds the symbol exactly as it is drawn centred in a bitmap of
         // the cell's size.
         scene.Click(ids::kTileModeCheck);
-        EXPECT_EQ(scene.view.RenderToImage(kDpi, kDpi, QSize(cx, cy)), first);
+        EXPECT_EQ(scene.view.Output().RenderToImage(kDpi, kDpi, QSize(cx, cy)), first);
         QImage padded(cx + 200, cy + 200, QImage::Format_RGB32);
         padded.fill(Qt::white);
         QPainter(&padded).drawImage(100, 100, first);
@@ -406,10 +408,7 @@ TEST(RenderToImage, TilesFillTheAreaWithIdenticalCentredSymbols) {
 
 TEST(RenderToImage, PostnetBarsAre125MilsWhateverTheHeight) {
     Scene scene(static_cast<int>(SymbologyId::Postnet), "12345", "2", true, 1, 0);
-    if (CreateBarcode(scene.view.Symbology(), "12345") == nullptr) {
-        GTEST_SKIP() << "Postnet is not part of this build";
-    }
-    const QImage image = scene.view.RenderToImage(600, 600, QSize(1200, 1600));
+    const QImage image = scene.view.Output().RenderToImage(600, 600, QSize(1200, 1600));
     EXPECT_EQ(InkBounds(image).height(), 75); // 125 mils at 600 dpi, no label
 }
 
@@ -456,7 +455,7 @@ TEST(Printing, EveryJobIsExactlyOnePage) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
-        EXPECT_TRUE(scene.view.PrintPage(printer));
+        EXPECT_TRUE(scene.view.Output().PrintPage(printer));
         EXPECT_EQ(CountPdfPages(path), 1);
         EXPECT_EQ(scene.panel.width, "2.08");
     }

@@ -1,4 +1,4 @@
-#include "Layout.h"
+#include "Placement.h"
 
 #include "Barcode.h"
 

@@ -1,4 +1,4 @@
-#include "InputValues.h"
+#include "FieldValues.h"
 
 #include "Barcode.h"
 #include "DeviceMapping.h"

@@ -1,0 +1,63 @@
+#include "Encoding.h"
+
+#include "Barcode.h"
+
+#include <numeric>
+
+std::int64_t Encoding::DrawnWidth() const {
+    return std::accumulate(elements.begin(), elements.end(), std::int64_t{0},
+                           [](std::int64_t sum, const Element& e) { return sum + e.width; });
+}
+
+EncodingBuilder::EncodingBuilder(std::int32_t narrow, std::int32_t wide)
+    : m_narrow(narrow), m_wide(wide), m_module(narrow) {}
+
+void EncodingBuilder::Add(Element element) {
+    m_position += element.width;
+    if (!m_encoding.elements.empty()) {
+        Element& last = m_encoding.elements.back();
+        if (last.bar == element.bar && last.length == element.length && last.lift == element.lift) {
+            last.width = ClampToInt32(std::int64_t{last.width} + element.width);
+            return;
+        }
+    }
+    m_encoding.elements.push_back(element);
+}
+
+void EncodingBuilder::Elements(std::string_view pattern) {
+    bool bar = true;
+    for (const char element : pattern) {
+        Add({element == 'w' ? m_wide : m_narrow, bar});
+        bar = !bar;
+    }
+}
+
+void EncodingBuilder::Modules(std::string_view pattern) {
+    for (const char module : pattern) {
+        Add({m_narrow, module == 'b'});
+    }
+}
+
+void EncodingBuilder::Bar(std::int32_t width, std::int32_t length, std::int32_t lift) {
+    Add({width, true, length, lift});
+}
+
+void EncodingBuilder::Space(std::int32_t width) {
+    Add({width, false});
+}
+
+void EncodingBuilder::Label(std::string_view text, std::int64_t along, LabelAlign align,
+                            std::int32_t inset, std::int64_t span, bool nudged) {
+    if (text.empty()) {
+        return;
+    }
+    m_encoding.label.push_back(
+        {std::string(text), along, align, span, inset, m_encoding.elements.size(), nudged});
+}
+
+Encoding EncodingBuilder::Finish(std::int32_t totalWidth, std::int32_t leadSpace) {
+    m_encoding.totalWidth = totalWidth;
+    m_encoding.leadSpace = leadSpace;
+    m_encoding.module = m_module;
+    return std::move(m_encoding);
+}

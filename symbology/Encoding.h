@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One element of a symbol in reading order: a bar or a space, its width in mils
+// along the reading direction. Neighbouring modules of one colour are one
+// element, so a wide bar is always one solid bar on every device.
+struct Element {
+    std::int32_t width = 0;
+    bool bar = false;
+    // A bar of a fixed length of its own (Postnet's full and half bars): its
+    // length, and how far from the origin line it starts in the bar direction.
+    // A length of 0 takes the bar length the symbol is drawn with.
+    std::int32_t length = 0;
+    std::int32_t lift = 0;
+    friend bool operator==(const Element&, const Element&) = default;
+};
+
+// Where a label piece lies along the reading direction, relative to its anchor.
+enum class LabelAlign {
+    Start,  // the text starts at the anchor
+    End,    // the text ends at the anchor
+    Centre, // the text is centred on the span that starts at the anchor
+};
+
+// One piece of the human-readable text. Its top-left corner lies `inset` mils
+// short of the bars' far end in the bar direction; along the reading direction
+// it is placed by `align` against `along`, mils from the symbol's origin.
+struct LabelPiece {
+    std::string text;
+    std::int64_t along = 0;
+    LabelAlign align = LabelAlign::Start;
+    std::int64_t span = 0; // Centre: the length the text is centred on
+    std::int32_t inset = 0;
+    // The piece is drawn once this many elements have been drawn, so an opaque
+    // text box covers exactly the bars it covered when symbol and text were
+    // drawn interleaved.
+    std::size_t afterElements = 0;
+    // Moves the corner 1 mil right and, except in orientation 2, 1 mil up
+    // (the EAN/UPC check digit after the end guard).
+    bool nudged = false;
+    friend bool operator==(const LabelPiece&, const LabelPiece&) = default;
+};
+
+// What a symbology makes of its text: the whole symbol as plain data, drawn by
+// CBarcode::Draw, or read by any renderer that needs no drawing surface.
+struct Encoding {
+    std::vector<Element> elements;
+    std::vector<LabelPiece> label;
+    // Mils between the origin and the first element when the label is shown
+    // (the EAN/UPC digit printed before the start guard); without the label the
+    // first element starts at the origin.
+    std::int32_t leadSpace = 0;
+    // The symbol's length as the symbology reports it, which may exceed the
+    // drawn length (Code 128's estimate, the EAN/UPC lead space).
+    std::int32_t totalWidth = 0;
+    // The module (narrow element) width in mils when every element is a whole
+    // number of modules, so a device can put them on its own grid; 0 when the
+    // elements have fixed sizes of their own (Postnet).
+    std::int32_t module = 0;
+
+    bool Empty() const { return elements.empty(); }
+    // Mils from the first element's start to the last element's end.
+    std::int64_t DrawnWidth() const;
+};
+
+// Builds an Encoding element by element, merging neighbours of one colour.
+class EncodingBuilder {
+public:
+    // narrow and wide are the widths of "n" and "w" elements; narrow is also
+    // the module of "b"/"s" patterns.
+    EncodingBuilder(std::int32_t narrow, std::int32_t wide);
+
+    // "n"/"w" elements alternating bar, space, ..., starting with a bar.
+    void Elements(std::string_view pattern);
+    // One-module elements: "b" a bar, anything else a space.
+    void Modules(std::string_view pattern);
+    void Bar(std::int32_t width, std::int32_t length = 0, std::int32_t lift = 0);
+    void Space(std::int32_t width);
+
+    // Adds a label piece to be drawn after the elements added so far.
+    void Label(std::string_view text, std::int64_t along, LabelAlign align, std::int32_t inset = 0,
+               std::int64_t span = 0, bool nudged = false);
+
+    // Mils from the first element's start to the end of the last one added.
+    std::int64_t Position() const { return m_position; }
+
+    Encoding Finish(std::int32_t totalWidth, std::int32_t leadSpace = 0);
+    // Marks the elements as not being whole modules.
+    void FixedSizes() { m_module = 0; }
+
+private:
+    void Add(Element element);
+
+    Encoding m_encoding;
+    std::int32_t m_narrow;
+    std::int32_t m_wide;
+    std::int32_t m_module;
+    std::int64_t m_position = 0;
+};

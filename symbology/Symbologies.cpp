@@ -1,0 +1,109 @@
+#include "Symbologies.h"
+
+#include "Code128.h"
+#include "Code39.h"
+#include "Code93.h"
+#include "EanUpc.h"
+#include "Interleaved25.h"
+#include "Postnet.h"
+
+#include <cstddef>
+
+namespace {
+
+template <class Symbology> std::unique_ptr<CBarcode> Build(std::string_view text) {
+    return std::make_unique<Symbology>(text);
+}
+
+// Characters that Code 39, Code 93 and Code 39 with its check character
+// refuse in the Text field: < > " ' { } [ ] and backslash.
+constexpr std::string_view kCode39Excluded = "<>\"'{}[]\\";
+
+constexpr std::string_view kCode39RuleText = "Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)";
+constexpr std::string_view kAnyTextRuleText = "Any alphanumeric characters.";
+constexpr std::string_view kDigitsRuleText = "Numeric character ( 0~9) only.";
+
+// The longest POSTNET data: ZIP code, ZIP+4 and the delivery point (5+4+2).
+constexpr int kPostnetDigitLimit = 11;
+// Interleaved 2 of 5 takes any number of digit pairs: as many digits as a
+// line edit holds by default.
+constexpr int kInterleavedDigitLimit = 32767;
+// The data digits of UPC-A, UPC-E, EAN-13 and EAN-8.
+constexpr int kUpcADigits = 11;
+constexpr int kUpcEDigits = 6;
+constexpr int kEan13Digits = 12;
+constexpr int kEan8Digits = 7;
+// A POSTNET full bar: the symbology's own bar length (one eighth of an inch).
+constexpr std::int32_t kPostnetBarLength = 125;
+
+using enum SymbologyId;
+using enum TextFilter;
+
+constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
+    {Code39, "Code 39", "code39", Build<CCode39>, Alphanumeric, 0, kCode39Excluded, kCode39RuleText,
+     0},
+    {Code93, "Code 93", "code93", Build<CCode93>, Alphanumeric, 0, kCode39Excluded, kCode39RuleText,
+     0},
+    {Code128, "Code 128", "code128", Build<CCode128>, Alphanumeric, 0, "", kAnyTextRuleText, 0},
+    {Interleaved25, "Interleaved 2 of 5", "i2of5", Build<CInterleaved25>, Digits,
+     kInterleavedDigitLimit, "", kDigitsRuleText, 0},
+    {Code39Extended, "Code 39 Extended", "code39ext", Build<CCode39Ext>, Alphanumeric, 0, "",
+     kAnyTextRuleText, 0},
+    {Code39Mod43, "Code 39 (Mod43 Check Digit)", "code39mod43", Build<CCode39Mod43>, Alphanumeric,
+     0, kCode39Excluded, kCode39RuleText, 0},
+    {Postnet, "Postnet", "postnet", Build<CPostnet>, Digits, kPostnetDigitLimit, "",
+     kDigitsRuleText, kPostnetBarLength},
+    {UpcA, "UPC A", "upca", Build<CUpcA>, Digits, kUpcADigits, "", kDigitsRuleText, 0},
+    {UpcE, "UPC E", "upce", Build<CUpcE>, Digits, kUpcEDigits, "", kDigitsRuleText, 0},
+    {Ean13, "EAN 13", "ean13", Build<CEan13>, Digits, kEan13Digits, "", kDigitsRuleText, 0},
+    {Ean8, "EAN 8", "ean8", Build<CEan8>, Digits, kEan8Digits, "", kDigitsRuleText, 0},
+}};
+
+constexpr bool RowsFollowSymbologyOrder() {
+    for (std::size_t i = 0; i < kSymbologies.size(); ++i) {
+        if (static_cast<std::size_t>(kSymbologies[i].id) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(RowsFollowSymbologyOrder(), "row i of the table is SymbologyId i");
+
+bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return UpperCaseAscii(a) == UpperCaseAscii(b);
+}
+
+} // namespace
+
+const std::array<SymbologyFacts, kSymbologyCount>& Symbologies() {
+    return kSymbologies;
+}
+
+const SymbologyFacts& FactsOf(SymbologyId id) {
+    return kSymbologies[static_cast<std::size_t>(id)];
+}
+
+std::optional<SymbologyId> SymbologyAt(int index) {
+    if (index < 0 || index >= kSymbologyCount) {
+        return std::nullopt;
+    }
+    return static_cast<SymbologyId>(index);
+}
+
+std::optional<SymbologyId> FindSymbology(std::string_view name) {
+    for (const SymbologyFacts& facts : kSymbologies) {
+        if (SameIgnoringAsciiCase(name, facts.name) || SameIgnoringAsciiCase(name, facts.alias)) {
+            return facts.id;
+        }
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<CBarcode> CreateBarcode(SymbologyId id, std::string_view text) {
+    return FactsOf(id).build(text);
+}
+
+std::int32_t BarLengthOf(SymbologyId id, std::int32_t requested) {
+    const std::int32_t fixed = FactsOf(id).fixedBarLength;
+    return fixed > 0 ? fixed : requested;
+}

@@ -1,0 +1,171 @@
+#include "BarcodeOutput.h"
+
+#include "BarcodeView.h"
+#include "FieldValues.h"
+#include "Placement.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Quillmark");
+constexpr double kMetresPerInch = 0.0254;
+// Far beyond any device; keeps a bitmap's dots-per-metre field in range.
+constexpr int kMaxImageDpi = 1'000'000;
+
+} // namespace
+
+CBarcodeOutput::CBarcodeOutput(CBarcodeView& view) : m_view(view) {}
+
+CBarcodeOutput::~CBarcodeOutput() = default;
+
+QPrinter& CBarcodeOutput::Printer() {
+    if (m_pPrinter != nullptr) {
+        return *m_pPrinter;
+    }
+    if (!m_pOwnPrinter) {
+        m_pOwnPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *m_pOwnPrinter;
+}
+
+bool CBarcodeOutput::PrintPage(QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    // The painter's origin is the printable area's top-left corner, and the
+    // device's size is that area's. One page only: no newPage() ever.
+    m_view.OnDraw(painter,
+                  m_view.OnPrepareDC(printer, QRect(0, 0, printer.width(), printer.height())));
+    return painter.end();
+}
+
+void CBarcodeOutput::Print() {
+    QPrinter& printer = Printer();
+    QPrintDialog dialog(&printer, m_view.window());
+    dialog.setMinMax(1, 1);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() == QDialog::Accepted) {
+        PrintPage(printer);
+    }
+}
+
+void CBarcodeOutput::PrintDirect() {
+    PrintPage(Printer()); // the current printer, no dialog
+}
+
+void CBarcodeOutput::PrintPreview() {
+    QPrintPreviewDialog preview(&Printer(), m_view.window());
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &m_view,
+                     [this](QPrinter* target) { PrintPage(*target); });
+    preview.exec();
+}
+
+QImage CBarcodeOutput::RenderToImage(int dpiX, int dpiY, const QSize& pixelSize) {
+    if (pixelSize.isEmpty() || dpiX <= 0 || dpiY <= 0 || dpiX > kMaxImageDpi ||
+        dpiY > kMaxImageDpi) {
+        return {};
+    }
+    QImage image(pixelSize, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return image; // too large to allocate
+    }
+    image.setDotsPerMeterX(qRound(dpiX / kMetresPerInch));
+    image.setDotsPerMeterY(qRound(dpiY / kMetresPerInch));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    // Bitmaps become monochrome: keep the text's edges as clean as the bars'.
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    m_view.OnDraw(painter, m_view.OnPrepareDC(image, image.rect()));
+    painter.end();
+    return image;
+}
+
+QImage CBarcodeOutput::RenderBitmap(bool wholeViewInTileMode) {
+    // Sized and drawn from the same, current values: the fields may have
+    // changed since the last draw (the caret still in the Text field).
+    const std::unique_ptr<CBarcode> barcode = m_view.BuildSymbol();
+    if (!barcode) {
+        return {};
+    }
+    m_view.Redraw(); // the view shows what is taken out
+    const int dpiX = m_view.logicalDpiX();
+    const int dpiY = m_view.logicalDpiY();
+    QSize size;
+    if (wholeViewInTileMode && m_view.IsTileMode()) {
+        size = m_view.rect().size();
+    } else {
+        // The height follows the Height field, Postnet included: only the
+        // draw itself uses Postnet's fixed bars.
+        const CellSize cell = TileCellMils(
+            barcode->TotalWidth(), BarLengthFromHeight(m_view.HeightText()), m_view.Orientation());
+        size = BitmapPixelSize(cell, dpiX, dpiY, m_view.Zoom());
+    }
+    if (size.isEmpty()) {
+        return {};
+    }
+    const QImage image = RenderToImage(dpiX, dpiY, size);
+    return image.isNull()
+               ? image
+               : image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
+}
+
+bool CBarcodeOutput::SaveBitmap(const QImage& bitmap, const QString& path, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    if (!bitmap.save(&file, "BMP")) {
+        file.cancelWriting();
+        *error = QStringLiteral("The bitmap could not be encoded.");
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void CBarcodeOutput::Copy() {
+    const QImage bitmap = RenderBitmap(true);
+    if (!bitmap.isNull()) {
+        QGuiApplication::clipboard()->setImage(bitmap);
+    }
+}
+
+void CBarcodeOutput::Save() {
+    if (!m_view.BuildSymbol()) {
+        return;
+    }
+    // Rendered before asking for the name: the bitmap is what was on screen.
+    const QImage bitmap = RenderBitmap(false);
+    if (bitmap.isNull()) {
+        QMessageBox::warning(m_view.window(), kTitle,
+                             QStringLiteral("The barcode is too large to save as a bitmap."));
+        return;
+    }
+    QFileDialog dialog(m_view.window(), QStringLiteral("Save"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("Graphics Files (*.bmp)"));
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    QString error;
+    if (!SaveBitmap(bitmap, path, &error)) {
+        QMessageBox::warning(m_view.window(), kTitle,
+                             QStringLiteral("Cannot save the bitmap to %1:\n%2").arg(path, error));
+    }
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <memory>
+
+class CBarcodeView;
+class QPrinter;
+
+// What leaves the program: the printed page (through the print dialog, at
+// once, or in a preview), the bitmap on the clipboard and the bitmap file. All
+// of it is drawn by the view's own draw routine from the panel's current values.
+class CBarcodeOutput {
+public:
+    explicit CBarcodeOutput(CBarcodeView& view);
+    ~CBarcodeOutput();
+    CBarcodeOutput(const CBarcodeOutput&) = delete;
+    CBarcodeOutput& operator=(const CBarcodeOutput&) = delete;
+
+    // The printer that Print, Print direct and Print Preview use (shared with
+    // Print Setup); not owned. Without one a printer of its own is made, at
+    // the printer's resolution.
+    void SetPrinter(QPrinter* printer) { m_pPrinter = printer; }
+    QPrinter& Printer();
+
+    // Prints exactly one page: the barcode centred on the printable area at
+    // its physical size times the zoom, or the area tiled from its top-left
+    // corner. False if the printer could not be opened.
+    bool PrintPage(QPrinter& printer);
+    void Print();
+    void PrintDirect();
+    void PrintPreview();
+
+    // Renders the view off screen onto a white bitmap of the given size and
+    // resolution, exactly as it would draw on screen (for copy and save).
+    // A null image when the size or the resolution is unusable.
+    QImage RenderToImage(int dpiX, int dpiY, const QSize& pixelSize);
+
+    // The monochrome bitmap that Copy and Save take out of the program: the
+    // barcode as the view draws it, at the screen's resolution times the zoom,
+    // in a cell with the tile margins; for Copy in tile mode the whole client
+    // area. Null when there is no symbol, or when it would be too large.
+    QImage RenderBitmap(bool wholeViewInTileMode);
+    // Writes the bitmap as a BMP file; the old file stays untouched unless the
+    // whole new one was written. On failure, error says why.
+    static bool SaveBitmap(const QImage& bitmap, const QString& path, QString* error);
+
+    void Copy();
+    void Save();
+
+private:
+    CBarcodeView& m_view;
+    QPrinter* m_pPrinter = nullptr;
+    std::unique_ptr<QPrinter> m_pOwnPrinter; // made when no printer is shared
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Conversions between the panel's fields and the engine's values.
+
+// The panel's values at start-up.
+inline constexpr const char* kStartHeight = "0.75";
+inline constexpr const char* kStartData = "21898623818";
+
+// Bar length used when the Height field holds no positive length.
+inline constexpr std::int32_t kDefaultBarLength = 750;
+
+// The bar length in mils for the Height field's text: its leading decimal
+// number in inches (strtod rules in the C locale, whatever the user's locale),
+// times 1000, truncated toward zero. No number, NaN, or a result of 0 or less
+// gives kDefaultBarLength; a length beyond the 32-bit range is clamped to
+// INT32_MAX mils.
+std::int32_t BarLengthFromHeight(std::string_view heightText);
+std::int32_t BarLengthFromHeight(const QString& heightText);
+
+// The data text as the engine's 8-bit text: every character of Latin-1 (up to
+// U+00FF) becomes its byte; any other character is dropped, so that it cannot
+// turn into a different, encodable character such as "?".
+std::string EngineText(const QString& text);
+
+// The Width display's text for a symbol length in mils: inches, two decimals.
+QString WidthText(std::int32_t totalWidthMils);
