@@ -3,6 +3,7 @@
 #include "Factory.h"
 #include "InputValues.h"
 #include "Layout.h"
+#include "OwnerDrawMenu.h"
 #include "QPainterSurface.h"
 #include "ResourceIds.h"
 #include "ResourceTables.h"
@@ -12,7 +13,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
@@ -417,31 +417,24 @@ void CBarcodeView::RaiseCommand(int id) {
     }
 }
 
-std::unique_ptr<QMenu> CBarcodeView::BuildContextMenu() {
-    auto menu = std::make_unique<QMenu>(this);
-    const auto popups = res::Menu(ids::kContextMenu);
-    if (popups.empty()) {
-        return menu;
+std::unique_ptr<COwnerDrawMenu> CBarcodeView::BuildContextMenu() {
+    auto menu = std::make_unique<COwnerDrawMenu>();
+    if (menu->LoadMenu(ids::kContextMenu)) {
+        menu->LoadToolbarImages(ids::kMainResources);
     }
-    const QSize imageSize(res::kToolbarImageWidth, res::kToolbarImageHeight);
-    for (const res::MenuItem& item : popups.front().items) {
-        if (item.command == 0) {
-            menu->addSeparator();
-            continue;
-        }
-        QAction* action = menu->addAction(res::Text(item.text));
-        if (const std::string_view image = res::ToolbarImageFor(item.command); !image.empty()) {
-            action->setIcon(QIcon(res::RenderImage(image, imageSize)));
-        }
-        const int id = item.command;
-        connect(action, &QAction::triggered, this, [this, id] { RaiseCommand(id); });
+    if (COwnerDrawMenu* popup = menu->GetSubMenu(0); popup != nullptr) {
+        connect(popup, &QMenu::triggered, this,
+                [this](QAction* action) { RaiseCommand(action->data().toInt()); });
     }
     return menu;
 }
 
 void CBarcodeView::ShowContextMenu(const QPoint& globalPos) {
-    const std::unique_ptr<QMenu> menu = BuildContextMenu();
-    menu->exec(globalPos);
+    const std::unique_ptr<COwnerDrawMenu> menu = BuildContextMenu();
+    if (COwnerDrawMenu* popup = menu->GetSubMenu(0); popup != nullptr) {
+        popup->exec(globalPos);
+    }
+    menu->DestroyMenu();
 }
 
 void CBarcodeView::contextMenuEvent(QContextMenuEvent* event) {
