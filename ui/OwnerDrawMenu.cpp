@@ -316,7 +316,9 @@ bool COwnerDrawMenu::LoadMenuIndirect(std::span<const res::MenuTemplateItem> ite
             if (lastOfLevel) {
                 levels.top().ended = true;
             }
-            auto submenu = std::make_unique<COwnerDrawMenu>();
+            // A popup is a window of its own; as a child of this menu it
+            // belongs to the same owner.
+            auto submenu = std::make_unique<COwnerDrawMenu>(this);
             levels.top().menu->AppendItem(text, flags, 0, submenu.get(), -1);
             levels.push({submenu.get(), false});
             m_submenus.push_back(std::move(submenu));

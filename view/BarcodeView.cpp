@@ -418,7 +418,8 @@ void CBarcodeView::RaiseCommand(int id) {
 }
 
 std::unique_ptr<COwnerDrawMenu> CBarcodeView::BuildContextMenu() {
-    auto menu = std::make_unique<COwnerDrawMenu>();
+    // The popup belongs to the top-level window, whose route its commands take.
+    auto menu = std::make_unique<COwnerDrawMenu>(window());
     if (menu->LoadMenu(ids::kContextMenu)) {
         menu->LoadToolbarImages(ids::kMainResources);
     }
