@@ -1,7 +1,6 @@
 #include "OwnerDrawMenu.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QImage>
 #include <QPainter>
 #include <QProxyStyle>
