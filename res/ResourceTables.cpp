@@ -141,6 +141,21 @@ std::span<const Popup> Menu(int id) {
     return {};
 }
 
+std::vector<MenuTemplateItem> MenuTemplate(int id) {
+    std::vector<MenuTemplateItem> items;
+    const std::span<const Popup> popups = Menu(id);
+    for (std::size_t p = 0; p < popups.size(); ++p) {
+        const bool lastPopup = p + 1 == popups.size();
+        items.push_back({kMenuPopup | (lastPopup ? kMenuEnd : 0U), 0, popups[p].title});
+        const std::span<const MenuItem> level = popups[p].items;
+        for (std::size_t i = 0; i < level.size(); ++i) {
+            const bool lastItem = i + 1 == level.size();
+            items.push_back({lastItem ? kMenuEnd : 0U, level[i].command, level[i].text});
+        }
+    }
+    return items;
+}
+
 std::span<const Accelerator> Accelerators(int id) {
     return id == kMainResources ? std::span<const Accelerator>(kMainAccelerators)
                                 : std::span<const Accelerator>();
@@ -153,21 +168,6 @@ std::span<const int> Toolbar(int id) {
 std::span<const std::string_view> ToolbarImages(int id) {
     return id == kMainResources ? std::span<const std::string_view>(kMainToolbarImages)
                                 : std::span<const std::string_view>();
-}
-
-std::string_view ToolbarImageFor(int command) {
-    const auto images = ToolbarImages(kMainResources);
-    std::size_t image = 0;
-    for (const int button : Toolbar(kMainResources)) {
-        if (button == 0) {
-            continue; // separators take no image
-        }
-        if (button == command) {
-            return image < images.size() ? images[image] : std::string_view();
-        }
-        ++image;
-    }
-    return {};
 }
 
 QString Text(std::string_view text) {

@@ -6,6 +6,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 // The program's menus, accelerators, toolbar, strings and dialog layouts, as
 // tables keyed by their numeric identifiers.
@@ -25,6 +26,21 @@ struct Popup {
 // Menu 128 (the main menu) and menu 219 (the context menu).
 std::span<const Popup> Menu(int id);
 
+// A menu in the standard menu-template form: the items of all levels in one
+// sequence, each popup followed by its own items, and the last item of every
+// level marked with kMenuEnd. A separator has command 0 and no text.
+inline constexpr unsigned kMenuGrayed = 0x01;
+inline constexpr unsigned kMenuChecked = 0x08;
+inline constexpr unsigned kMenuPopup = 0x10;
+inline constexpr unsigned kMenuEnd = 0x80;
+struct MenuTemplateItem {
+    unsigned flags;
+    int command; // 0 for a popup or a separator
+    std::string_view text;
+};
+// The template of menu `id`; empty if there is no such menu.
+std::vector<MenuTemplateItem> MenuTemplate(int id);
+
 // Accelerator table 128: a key sequence in portable text form and its command.
 struct Accelerator {
     std::string_view keys;
@@ -39,9 +55,6 @@ std::span<const int> Toolbar(int id);
 std::span<const std::string_view> ToolbarImages(int id);
 inline constexpr int kToolbarImageWidth = 16;
 inline constexpr int kToolbarImageHeight = 15;
-
-// The image of a command's toolbar-128 button, or "" if it has none.
-std::string_view ToolbarImageFor(int command);
 
 // A table text (Latin-1) as a QString.
 QString Text(std::string_view text);

@@ -1,14 +1,13 @@
 #include "BarcodeView.h"
 
-#include "ContextMenu.h"
 #include "FieldValues.h"
 #include "InputValues.h"
+#include "OwnerDrawMenu.h"
 #include "ResourceIds.h"
 #include "ResourceTables.h"
 #include "SymbolPainter.h"
 
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -230,13 +229,25 @@ void CBarcodeView::RaiseCommand(int id) {
     }
 }
 
-std::unique_ptr<QMenu> CBarcodeView::BuildContextMenu() {
-    return BuildBarcodeContextMenu(this, [this](int id) { RaiseCommand(id); });
+std::unique_ptr<COwnerDrawMenu> CBarcodeView::BuildContextMenu() {
+    // The popup belongs to the top-level window, whose route its commands take.
+    auto menu = std::make_unique<COwnerDrawMenu>(window());
+    if (menu->LoadMenu(ids::kContextMenu)) {
+        menu->LoadToolbarImages(ids::kMainResources);
+    }
+    if (COwnerDrawMenu* popup = menu->GetSubMenu(0); popup != nullptr) {
+        connect(popup, &QMenu::triggered, this,
+                [this](QAction* action) { RaiseCommand(action->data().toInt()); });
+    }
+    return menu;
 }
 
 void CBarcodeView::ShowContextMenu(const QPoint& globalPos) {
-    const std::unique_ptr<QMenu> menu = BuildContextMenu();
-    menu->exec(globalPos);
+    const std::unique_ptr<COwnerDrawMenu> menu = BuildContextMenu();
+    if (COwnerDrawMenu* popup = menu->GetSubMenu(0); popup != nullptr) {
+        popup->exec(globalPos);
+    }
+    menu->DestroyMenu();
 }
 
 void CBarcodeView::contextMenuEvent(QContextMenuEvent* event) {

@@ -16,7 +16,7 @@
 class CInputValues;
 class QPainter;
 class QPaintDevice;
-class QMenu;
+class COwnerDrawMenu;
 class QPrinter;
 
 inline constexpr int kMinZoom = 1;
@@ -75,9 +75,10 @@ public:
     // draws, centred or tiled. The painter works in device units.
     void OnDraw(QPainter& painter, const DeviceMapping& mapping);
 
-    // The context menu (menu 219) with the toolbar's images beside its
-    // commands; its commands go along the main window's route.
-    std::unique_ptr<QMenu> BuildContextMenu();
+    // The context menu (menu 219), owner-drawn with the toolbar's images
+    // beside its commands; its first popup is the one shown, and its
+    // commands go along the main window's route.
+    std::unique_ptr<COwnerDrawMenu> BuildContextMenu();
 
     bool DispatchMessage(QEvent& message) override;
     bool OnCommand(int id) override;
