@@ -21,6 +21,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -34,6 +35,9 @@ constexpr int kMaxImageDpi = 1'000'000;
 
 CBarcodeView::CBarcodeView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent); // the draw paints the whole area
+    // A click takes the focus, as in any document view: a panel field being
+    // edited is left, and leaving it redraws.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 CBarcodeView::~CBarcodeView() = default;
@@ -48,6 +52,8 @@ std::span<const CBarcodeView::NotifyEntry> CBarcodeView::NotifyMap() {
         NotifyEntry{ids::kTileModeCheck, NotifyCode::Clicked, &CBarcodeView::OnTileMode},
         NotifyEntry{ids::kTextEdit, NotifyCode::FocusLost, &CBarcodeView::OnFieldLeft},
         NotifyEntry{ids::kHeightEdit, NotifyCode::FocusLost, &CBarcodeView::OnFieldLeft},
+        NotifyEntry{ids::kTextEdit, NotifyCode::EnterPressed, &CBarcodeView::OnFieldEntered},
+        NotifyEntry{ids::kHeightEdit, NotifyCode::EnterPressed, &CBarcodeView::OnFieldEntered},
         NotifyEntry{ids::kSymbologyList, NotifyCode::SelectionChanged,
                     &CBarcodeView::OnSymbologyChanged},
     };
@@ -162,6 +168,10 @@ void CBarcodeView::OnTileMode() {
 
 void CBarcodeView::OnFieldLeft() {
     Redraw();
+}
+
+void CBarcodeView::OnFieldEntered() {
+    Redraw(); // the field keeps the focus
 }
 
 void CBarcodeView::OnSymbologyChanged() {
@@ -296,10 +306,26 @@ void CBarcodeView::DrawSymbol(QPainter& painter, const QTransform& milsToDevice,
     m_pBarcode->Draw(surface, origin, barLength, showText, m_nOrientation);
 }
 
+QSize CBarcodeView::DrawnCellSize(const DeviceMapping& mapping) const {
+    if (!m_pBarcode) {
+        return {};
+    }
+    const CellSize cell =
+        LayOutTiles(TileCellMils(m_pBarcode->TotalWidth(), DrawBarLength(), m_nOrientation),
+                    mapping)
+            .cell;
+    const auto side = [](std::int64_t pixels) {
+        return static_cast<int>(std::clamp<std::int64_t>(pixels, 0, QWIDGETSIZE_MAX));
+    };
+    return {side(cell.width), side(cell.height)};
+}
+
 void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    OnDraw(painter, OnPrepareDC(*this, rect()));
+    const DeviceMapping mapping = OnPrepareDC(*this, rect());
+    OnDraw(painter, mapping);
+    emit SymbolDrawn(DrawnCellSize(mapping));
 }
 
 bool CBarcodeView::PrintPage(QPrinter& printer) {

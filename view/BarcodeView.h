@@ -93,6 +93,12 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
+signals:
+    // After every draw on screen: the size in pixels that the symbol with its
+    // tile margins takes at the current zoom (what must be visible to see it
+    // whole); empty when nothing was drawn.
+    void SymbolDrawn(QSize cellPixels);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -119,6 +125,7 @@ private:
     void OnShowText();
     void OnTileMode();
     void OnFieldLeft();
+    void OnFieldEntered();
     void OnSymbologyChanged();
     // The chosen symbology's filter, with its setting, guards the Text field.
     void ApplyInputRule(const SymbologyRule& rule);
@@ -144,6 +151,8 @@ private:
                    bool showText) const;
     void DrawSymbol(QPainter& painter, const QTransform& milsToDevice, std::int32_t barLength,
                     bool showText) const;
+    // The last drawn symbol's tile cell in device units of the mapping.
+    QSize DrawnCellSize(const DeviceMapping& mapping) const;
 
     std::unique_ptr<CBarcode> m_pBarcode;
     CInputValues* m_pPanel = nullptr;
