@@ -82,9 +82,13 @@ CSettingsDialog::CSettingsDialog(const BarcodeSettings& current, PreviewSample s
     auto* ratioRow = new QHBoxLayout;
     ratioRow->addWidget(m_pRatio);
     ratioRow->addWidget(m_pWideElement, 1);
+    auto* densityLabel = new QLabel(QStringLiteral("&Density (narrow bar):"), this);
+    densityLabel->setBuddy(m_pDensity);
+    auto* ratioLabel = new QLabel(QStringLiteral("&Ratio (wide to narrow):"), this);
+    ratioLabel->setBuddy(m_pRatio);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Density (narrow bar):"), densityRow);
-    form->addRow(QStringLiteral("&Ratio (wide to narrow):"), ratioRow);
+    form->addRow(densityLabel, densityRow);
+    form->addRow(ratioLabel, ratioRow);
 
     auto* previewBox = new QGroupBox(QStringLiteral("Preview at actual size"), this);
     m_pPreview = new CSettingsPreview(std::move(sample), previewBox);
