@@ -7,9 +7,12 @@
 
 class CBarcodeView;
 class CInputPanel;
+class CViewScroller;
+struct PreviewSample;
 
 // The main window's client: the input panel as a fixed strip along the top and
-// the barcode view below it. The panel's messages are reflected to the
+// the barcode view below it, in a frame that scrolls it when the symbol at its
+// zoom is larger than the window. The panel's messages are reflected to the
 // barcode view, which holds the panel's logic. The host itself draws nothing.
 class CBarcodeMainView : public QWidget, public CCommandTarget {
     Q_OBJECT
@@ -22,9 +25,14 @@ public:
 
     CBarcodeView* BarcodeView() const { return m_pBarcodeView; }
     CInputPanel* InputPanel() const { return m_pPanel; }
+    // The scrolling frame the barcode view lies in.
+    CViewScroller* ViewScroller() const { return m_pScroller; }
 
     // Places the panel and the barcode view for a client area of the size.
     void LayOut(int width, int height);
+
+    // The symbol the main window shows, for the settings preview.
+    PreviewSample CurrentSample() const;
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
@@ -33,7 +41,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // After each draw: the view scrolls outside tile mode when the symbol
+    // needs more room than it has, and the status bar shows the zoom.
+    void OnSymbolDrawn(QSize cellPixels);
+    // Turning from the keyboard does what the panel's button does.
+    void ClickPanelButton(int controlId);
+    void OnBarcodeSettings();
+
     CBarcodeView* m_pBarcodeView = nullptr;
     CInputPanel* m_pPanel = nullptr;
+    CViewScroller* m_pScroller = nullptr;
     CMsgReflectHook m_reflectHook;
 };

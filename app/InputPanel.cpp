@@ -94,6 +94,9 @@ void CInputPanel::CreateControls() {
         case res::ControlKind::Edit: {
             auto* edit = new QLineEdit(this);
             edit->installEventFilter(this);
+            const int id = item.id;
+            connect(edit, &QLineEdit::returnPressed, this,
+                    [this, id] { Notify(id, NotifyCode::EnterPressed); });
             (item.id == ids::kHeightEdit ? m_pHeight : m_pText) = edit;
             control = edit;
             break;
@@ -110,6 +113,9 @@ void CInputPanel::CreateControls() {
             auto* button = new CBitmapButton(this);
             button->setText(text);
             button->setFocusPolicy(Qt::NoFocus);
+            // The button's string: its status-bar prompt and its tooltip.
+            button->setStatusTip(res::Text(res::Prompt(item.id)));
+            button->setToolTip(res::Text(res::Tooltip(item.id)));
             const int id = item.id;
             connect(button, &QAbstractButton::clicked, this,
                     [this, id] { Notify(id, NotifyCode::Clicked); });

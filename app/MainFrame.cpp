@@ -101,6 +101,8 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     m_pPane = new QLabel(res::Text(res::String(ids::kIdleMessageString)));
     statusBar()->addWidget(m_pPane, 1);
+    m_pZoomPane = new QLabel;
+    statusBar()->addPermanentWidget(m_pZoomPane);
 }
 
 void CMainFrame::LoadAccelerators() {
@@ -173,6 +175,14 @@ void CMainFrame::SetStatusText(const QString& text) {
 
 QString CMainFrame::StatusText() const {
     return m_pPane->text();
+}
+
+void CMainFrame::SetZoomIndicator(int zoom) {
+    m_pZoomPane->setText(QStringLiteral("Zoom %1\u00d7").arg(zoom));
+}
+
+QString CMainFrame::ZoomIndicatorText() const {
+    return m_pZoomPane->text();
 }
 
 bool CMainFrame::OnCommand(int id) {

@@ -50,6 +50,9 @@ public:
     // Sets the text of the status bar's only pane.
     void SetStatusText(const QString& text) override;
     QString StatusText() const;
+    // Shows the barcode view's zoom at the right of the status bar: "Zoom 3×".
+    void SetZoomIndicator(int zoom);
+    QString ZoomIndicatorText() const;
 
     QToolBar* ToolBar() const { return m_pToolBar; }
 
@@ -67,6 +70,7 @@ private:
     std::map<int, QAction*> m_actions;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pPane = nullptr;
+    QLabel* m_pZoomPane = nullptr;
     CCommandTarget* m_pActiveView = nullptr;
     CCommandTarget* m_pDocument = nullptr;
     std::vector<CCommandTarget*> m_views;

@@ -2,8 +2,10 @@
 
 #include "AboutBox.h"
 #include "BarcodeMainView.h"
+#include "BarcodeSettings.h"
 #include "BarcodeView.h"
 #include "MainFrame.h"
+#include "PrintSetup.h"
 #include "Profile.h"
 #include "QuillmarkDoc.h"
 #include "ResourceIds.h"
@@ -12,7 +14,7 @@
 
 #include <QCoreApplication>
 #include <QIcon>
-#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QSettings>
 
 namespace {
@@ -49,10 +51,7 @@ bool CQuillmarkApp::InitInstance(bool show) {
         QSettings settings;
         m_nPreviewPages = ReadProfileInt(settings, kSettingsSection, kPreviewPagesKey, 0);
     }
-    SetProfileReader([](std::string_view section, std::string_view key, int defaultValue) {
-        QSettings settings;
-        return ReadProfileInt(settings, res::Text(section), res::Text(key), defaultValue);
-    });
+    SetProfileReader(SettingsStoreReader());
 
     // The document, the frame and, inside it, the host view with the panel and
     // the barcode view.
@@ -96,8 +95,7 @@ void CQuillmarkApp::OnAbout() {
 }
 
 void CQuillmarkApp::OnPrintSetup() {
-    QPageSetupDialog dialog(&m_printer, m_pFrame.get());
-    dialog.exec();
+    MakePrintSetupDialog(m_printer, m_pFrame.get())->exec();
 }
 
 bool CQuillmarkApp::OnCommand(int id) {

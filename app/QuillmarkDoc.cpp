@@ -1,24 +1,60 @@
 #include "QuillmarkDoc.h"
 
 #include "OpenLink.h"
+#include "QuillmarkApp.h"
 #include "ResourceIds.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 
 QString HelpFilePath(const QString& executablePath) {
     const QFileInfo file(executablePath);
     return file.path() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral(".htm");
 }
 
+namespace {
+
+void SayCannotOpen(const QString& message) {
+    QMessageBox::warning(QApplication::activeWindow(), QString::fromLatin1(kApplicationName),
+                         message);
+}
+
+} // namespace
+
+void CQuillmarkDoc::OnHelpTopics() {
+    const QString help = HelpFilePath(QCoreApplication::applicationFilePath());
+    // A missing file is said at once: a browser started on it would only show
+    // an error page of its own, or nothing.
+    if (!QFileInfo::exists(help)) {
+        SayCannotOpen(QStringLiteral("Help cannot be shown: the help file %1 was not found.")
+                          .arg(QDir::toNativeSeparators(help)));
+        return;
+    }
+    if (OpenLink(help) == OpenLinkResult::Failed) {
+        SayCannotOpen(QStringLiteral("Help cannot be shown: no program to open the help file "
+                                     "%1 was found.")
+                          .arg(QDir::toNativeSeparators(help)));
+    }
+}
+
+void CQuillmarkDoc::OnOnlineSupport() {
+    const QString address = QString::fromLatin1(kOnlineSupportAddress);
+    if (OpenLink(address) == OpenLinkResult::Failed) {
+        SayCannotOpen(
+            QStringLiteral("Online Support cannot be shown: no web browser to open %1 was found.")
+                .arg(address));
+    }
+}
+
 bool CQuillmarkDoc::OnCommand(int id) {
     switch (id) {
     case ids::kHelpTopics:
-        // Failure is silent: there is nothing the user could do about it here.
-        OpenLink(HelpFilePath(QCoreApplication::applicationFilePath()));
+        OnHelpTopics();
         return true;
     case ids::kOnlineSupport:
-        OpenLink(QString::fromLatin1(kOnlineSupportAddress));
+        OnOnlineSupport();
         return true;
     default:
         return false;

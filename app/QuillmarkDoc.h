@@ -15,7 +15,7 @@ inline constexpr const char* kOnlineSupportAddress =
 QString HelpFilePath(const QString& executablePath);
 
 // The one document. It holds no data; it knows its views and answers the two
-// help commands.
+// help commands, saying so in a message box when they cannot be carried out.
 class CQuillmarkDoc : public CCommandTarget {
 public:
     void AddView(CCommandTarget* view) { m_views.push_back(view); }
@@ -25,5 +25,8 @@ public:
     bool OnUpdateCommand(int id, CommandState& state) override;
 
 private:
+    void OnHelpTopics();
+    void OnOnlineSupport();
+
     std::vector<CCommandTarget*> m_views;
 };

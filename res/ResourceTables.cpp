@@ -30,6 +30,13 @@ constexpr std::array kEditMenu{
 constexpr std::array kViewMenu{
     MenuItem{kViewToolbar, "&Toolbar"},
     MenuItem{kViewStatusBar, "&Status Bar"},
+    MenuItem{0, {}},
+    MenuItem{kZoomIn, "Zoom &In\tCtrl++"},
+    MenuItem{kZoomOut, "Zoom &Out\tCtrl+-"},
+    MenuItem{kTurnLeft, "Turn &Left\tCtrl+["},
+    MenuItem{kTurnRight, "Turn &Right\tCtrl+]"},
+    MenuItem{0, {}},
+    MenuItem{kBarcodeSettings, "&Barcode Settings..."},
 };
 constexpr std::array kHelpMenu{
     MenuItem{kHelpTopics, "&Help Topics\tF1"},
@@ -50,11 +57,14 @@ constexpr std::array kBarcodeContextItems{
 };
 constexpr std::array kContextMenuPopups{Popup{"Barcode Context", kBarcodeContextItems}};
 
+// Ctrl+= is Ctrl++ without Shift, as on most keyboards.
 constexpr std::array kMainAccelerators{
     Accelerator{"Ctrl+C", kEditCopy},   Accelerator{"Ctrl+P", kFilePrint},
     Accelerator{"Ctrl+S", kFileSave},   Accelerator{"Ctrl+V", kEditPaste},
     Accelerator{"F1", kHelpTopics},     Accelerator{"F6", kNextPane},
-    Accelerator{"Shift+F6", kPrevPane},
+    Accelerator{"Shift+F6", kPrevPane}, Accelerator{"Ctrl++", kZoomIn},
+    Accelerator{"Ctrl+=", kZoomIn},     Accelerator{"Ctrl+-", kZoomOut},
+    Accelerator{"Ctrl+[", kTurnLeft},   Accelerator{"Ctrl+]", kTurnRight},
 };
 
 constexpr std::array kMainToolbar{kEditCut,          kEditCopy,  kEditPaste, 0,
@@ -87,6 +97,19 @@ constexpr std::array kStrings{
     StringEntry{kHelpTopics, "List Help topics\nHelp Topics"},
     StringEntry{kOnlineSupport, "Visit Online Support\nOnline Support"},
     StringEntry{kAppAbout, "Display program information, version number and copyright\nAbout"},
+    // The View menu's zoom and turn rows share their texts with the panel's
+    // buttons.
+    StringEntry{kZoomIn, "Show the barcode one step larger\nZoom In"},
+    StringEntry{kZoomOut, "Show the barcode one step smaller\nZoom Out"},
+    StringEntry{kTurnLeft, "Turn the barcode a quarter turn counter-clockwise\nTurn Left"},
+    StringEntry{kTurnRight, "Turn the barcode a quarter turn clockwise\nTurn Right"},
+    StringEntry{kZoomInButton, "Show the barcode one step larger\nZoom In (Ctrl++)"},
+    StringEntry{kZoomOutButton, "Show the barcode one step smaller\nZoom Out (Ctrl+-)"},
+    StringEntry{kTurnLeftButton,
+                "Turn the barcode a quarter turn counter-clockwise\nTurn Left (Ctrl+[)"},
+    StringEntry{kTurnRightButton, "Turn the barcode a quarter turn clockwise\nTurn Right (Ctrl+])"},
+    StringEntry{kBarcodeSettings,
+                "Change the narrow bar width and the wide-to-narrow ratio\nBarcode Settings"},
 };
 
 // Template 30727: the input panel strip.

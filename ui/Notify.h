@@ -8,6 +8,9 @@ enum class NotifyCode : int {
     Clicked = 0,          // a button or check box was clicked
     SelectionChanged = 1, // a list's selection changed
     FocusLost = 0x200,    // an edit field lost the keyboard focus
+    // Enter was pressed in a single-line edit field. There is no classic code:
+    // a dialog turns it into its default button's click.
+    EnterPressed = 0x1000,
 };
 
 // One control notification (control id + code), sent as an event to the window

@@ -3,6 +3,7 @@
 #include "FieldValues.h"
 #include "InputValues.h"
 #include "OwnerDrawMenu.h"
+#include "Placement.h"
 #include "ResourceIds.h"
 #include "ResourceTables.h"
 #include "SymbolPainter.h"
@@ -11,6 +12,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -21,6 +23,9 @@ constexpr int kOrientationCount = 4;
 
 CBarcodeView::CBarcodeView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent); // the draw paints the whole area
+    // A click takes the focus, as in any document view: a panel field being
+    // edited is left, and leaving it redraws.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 CBarcodeView::~CBarcodeView() = default;
@@ -35,6 +40,8 @@ std::span<const CBarcodeView::NotifyEntry> CBarcodeView::NotifyMap() {
         NotifyEntry{ids::kTileModeCheck, NotifyCode::Clicked, &CBarcodeView::OnTileMode},
         NotifyEntry{ids::kTextEdit, NotifyCode::FocusLost, &CBarcodeView::Redraw},
         NotifyEntry{ids::kHeightEdit, NotifyCode::FocusLost, &CBarcodeView::Redraw},
+        NotifyEntry{ids::kTextEdit, NotifyCode::EnterPressed, &CBarcodeView::Redraw},
+        NotifyEntry{ids::kHeightEdit, NotifyCode::EnterPressed, &CBarcodeView::Redraw},
         NotifyEntry{ids::kSymbologyList, NotifyCode::SelectionChanged,
                     &CBarcodeView::OnSymbologyChanged},
     };
@@ -215,10 +222,26 @@ void CBarcodeView::OnDraw(QPainter& painter, const DeviceMapping& mapping) {
                 {m_pBarcode->Encode(), barLength, showText, m_nOrientation, m_bTileMode});
 }
 
+QSize CBarcodeView::DrawnCellSize(const DeviceMapping& mapping) const {
+    if (!m_pBarcode) {
+        return {};
+    }
+    const CellSize cell =
+        LayOutTiles(TileCellMils(m_pBarcode->TotalWidth(), DrawBarLength(), m_nOrientation),
+                    mapping)
+            .cell;
+    const auto side = [](std::int64_t pixels) {
+        return static_cast<int>(std::clamp<std::int64_t>(pixels, 0, QWIDGETSIZE_MAX));
+    };
+    return {side(cell.width), side(cell.height)};
+}
+
 void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    OnDraw(painter, OnPrepareDC(*this, rect()));
+    const DeviceMapping mapping = OnPrepareDC(*this, rect());
+    OnDraw(painter, mapping);
+    emit SymbolDrawn(DrawnCellSize(mapping));
 }
 
 void CBarcodeView::RaiseCommand(int id) {

@@ -84,6 +84,12 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
+signals:
+    // After every draw on screen: the size in pixels that the symbol with its
+    // tile margins takes at the current zoom (what must be visible to see it
+    // whole); empty when nothing was drawn.
+    void SymbolDrawn(QSize cellPixels);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -122,6 +128,8 @@ private:
     // The bar length the draw uses: from the Height field, or the
     // symbology's own.
     std::int32_t DrawBarLength() const;
+    // The last drawn symbol's tile cell in device units of the mapping.
+    QSize DrawnCellSize(const DeviceMapping& mapping) const;
 
     std::unique_ptr<CBarcode> m_pBarcode;
     CInputValues* m_pPanel = nullptr;

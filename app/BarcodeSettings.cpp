@@ -1,0 +1,70 @@
+#include "BarcodeSettings.h"
+
+#include "QuillmarkApp.h"
+
+#include <QSettings>
+
+namespace {
+
+constexpr std::string_view kSection = "Barcode";
+constexpr std::string_view kDensityKey = "Density";
+constexpr std::string_view kRatioKey = "Ratio";
+
+// The settings of the preview being built, if any. One user-interface thread:
+// nothing else reads or writes it.
+const BarcodeSettings* g_pUnsaved = nullptr;
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString StoreKey(std::string_view key) {
+    return Latin1(kSection) + QLatin1Char('/') + Latin1(key);
+}
+
+int ReadInRange(QSettings& store, std::string_view key, int defaultValue, int minValue,
+                int maxValue) {
+    const int value = ReadProfileInt(store, Latin1(kSection), Latin1(key), defaultValue);
+    return value < minValue || value > maxValue ? defaultValue : value;
+}
+
+} // namespace
+
+BarcodeSettings ReadBarcodeSettings(QSettings& store) {
+    return {ReadInRange(store, kDensityKey, kDefaultDensity, kMinDensity, kMaxDensity),
+            ReadInRange(store, kRatioKey, kDefaultRatio, kMinRatio, kMaxRatio)};
+}
+
+void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
+                          const BarcodeSettings& wanted) {
+    if (wanted.density != before.density) {
+        store.setValue(StoreKey(kDensityKey), wanted.density);
+    }
+    if (wanted.ratio != before.ratio) {
+        store.setValue(StoreKey(kRatioKey), wanted.ratio);
+    }
+}
+
+ProfileReader SettingsStoreReader() {
+    return [](std::string_view section, std::string_view key, int defaultValue) {
+        if (g_pUnsaved != nullptr && section == kSection) {
+            if (key == kDensityKey) {
+                return g_pUnsaved->density;
+            }
+            if (key == kRatioKey) {
+                return g_pUnsaved->ratio;
+            }
+        }
+        QSettings store;
+        return ReadProfileInt(store, Latin1(section), Latin1(key), defaultValue);
+    };
+}
+
+CUnsavedSettingsScope::CUnsavedSettingsScope(const BarcodeSettings& settings)
+    : m_pPrevious(g_pUnsaved) {
+    g_pUnsaved = &settings;
+}
+
+CUnsavedSettingsScope::~CUnsavedSettingsScope() {
+    g_pUnsaved = m_pPrevious;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Barcode.h"
+#include "Profile.h"
+
+class QSettings;
+
+// The two values of section "Barcode" that size every element of a symbol.
+struct BarcodeSettings {
+    int density = kDefaultDensity; // the narrow element, in mils
+    int ratio = kDefaultRatio;     // wide element = ratio x narrow
+    friend bool operator==(const BarcodeSettings&, const BarcodeSettings&) = default;
+};
+
+// The settings as the engine reads them: a missing value, or one outside its
+// range, reads as its default.
+BarcodeSettings ReadBarcodeSettings(QSettings& store);
+
+// Writes, as integers, the values of wanted that differ from before (what the
+// store read as). A value that does not change is not written, so the store
+// is left exactly as it was when nothing changes.
+void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
+                          const BarcodeSettings& wanted);
+
+// The profile reader the program installs for the engine: the settings store,
+// or, while a CUnsavedSettingsScope lives, its values for Density and Ratio.
+ProfileReader SettingsStoreReader();
+
+// While alive, symbols built through SettingsStoreReader take these settings
+// instead of the stored ones: how a preview shows values not yet saved.
+class CUnsavedSettingsScope {
+public:
+    explicit CUnsavedSettingsScope(const BarcodeSettings& settings);
+    ~CUnsavedSettingsScope();
+    CUnsavedSettingsScope(const CUnsavedSettingsScope&) = delete;
+    CUnsavedSettingsScope& operator=(const CUnsavedSettingsScope&) = delete;
+
+private:
+    const BarcodeSettings* m_pPrevious;
+};

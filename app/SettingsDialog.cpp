@@ -1,0 +1,141 @@
+#include "SettingsDialog.h"
+
+#include "DeviceMapping.h"
+#include "Placement.h"
+#include "QPainterSurface.h"
+#include "Symbologies.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr double kMillimetresPerMil = 0.0254;
+// The preview shows a symbol of about this size whole; longer ones are cut.
+constexpr int kPreviewWidthMils = 4000;
+constexpr int kPreviewHeightMils = 1300;
+
+} // namespace
+
+QString MillimetresText(double mils) {
+    return QStringLiteral("%1 mm").arg(mils * kMillimetresPerMil, 0, 'f', 3);
+}
+
+CSettingsPreview::CSettingsPreview(PreviewSample sample, QWidget* parent)
+    : QWidget(parent), m_sample(std::move(sample)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+CSettingsPreview::~CSettingsPreview() = default;
+
+void CSettingsPreview::SetSettings(const BarcodeSettings& settings) {
+    const CUnsavedSettingsScope unsaved(settings);
+    m_pBarcode = CreateBarcode(m_sample.symbology, m_sample.text);
+    update();
+}
+
+QSize CSettingsPreview::sizeHint() const {
+    return {logicalDpiX() * kPreviewWidthMils / kMilsPerInch,
+            logicalDpiY() * kPreviewHeightMils / kMilsPerInch};
+}
+
+void CSettingsPreview::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!m_pBarcode) {
+        return;
+    }
+    // True size: zoom 1 on this screen, the bar area centred as in the view.
+    const DeviceMapping mapping = PrepareMapping(1, logicalDpiX(), logicalDpiY(), rect());
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPainterSurface surface(painter, mapping.MilsToDevice());
+    Point origin = SymbolOrigin(m_pBarcode->TotalWidth(), m_sample.barLength, 0);
+    m_pBarcode->Draw(surface, origin, m_sample.barLength, true, 0);
+}
+
+CSettingsDialog::CSettingsDialog(const BarcodeSettings& current, PreviewSample sample,
+                                 QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Barcode Settings"));
+
+    m_pDensity = new QSpinBox(this);
+    m_pDensity->setRange(kMinDensity, kMaxDensity);
+    m_pDensity->setSuffix(QStringLiteral(" mils"));
+    m_pDensity->setValue(current.density);
+    m_pDensityMillimetres = new QLabel(this);
+    m_pRatio = new QSpinBox(this);
+    m_pRatio->setRange(kMinRatio, kMaxRatio);
+    m_pRatio->setSuffix(QStringLiteral(" : 1"));
+    m_pRatio->setValue(current.ratio);
+    m_pWideElement = new QLabel(this);
+
+    auto* densityRow = new QHBoxLayout;
+    densityRow->addWidget(m_pDensity);
+    densityRow->addWidget(m_pDensityMillimetres, 1);
+    auto* ratioRow = new QHBoxLayout;
+    ratioRow->addWidget(m_pRatio);
+    ratioRow->addWidget(m_pWideElement, 1);
+    auto* densityLabel = new QLabel(QStringLiteral("&Density (narrow bar):"), this);
+    densityLabel->setBuddy(m_pDensity);
+    auto* ratioLabel = new QLabel(QStringLiteral("&Ratio (wide to narrow):"), this);
+    ratioLabel->setBuddy(m_pRatio);
+    auto* form = new QFormLayout;
+    form->addRow(densityLabel, densityRow);
+    form->addRow(ratioLabel, ratioRow);
+
+    auto* previewBox = new QGroupBox(QStringLiteral("Preview at actual size"), this);
+    m_pPreview = new CSettingsPreview(std::move(sample), previewBox);
+    m_pLength = new QLabel(previewBox);
+    auto* previewLayout = new QVBoxLayout(previewBox);
+    previewLayout->addWidget(m_pPreview, 1);
+    previewLayout->addWidget(m_pLength);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(previewBox, 1);
+    layout->addWidget(buttons);
+
+    connect(m_pDensity, &QSpinBox::valueChanged, this, &CSettingsDialog::OnValuesChanged);
+    connect(m_pRatio, &QSpinBox::valueChanged, this, &CSettingsDialog::OnValuesChanged);
+    OnValuesChanged();
+}
+
+BarcodeSettings CSettingsDialog::Settings() const {
+    return {m_pDensity->value(), m_pRatio->value()};
+}
+
+void CSettingsDialog::OnValuesChanged() {
+    const BarcodeSettings settings = Settings();
+    m_pDensityMillimetres->setText(QStringLiteral("= ") + MillimetresText(settings.density));
+    const int wide = settings.density * settings.ratio;
+    m_pWideElement->setText(
+        QStringLiteral("wide bar %1 mils = %2").arg(wide).arg(MillimetresText(wide)));
+    m_pPreview->SetSettings(settings);
+    const CBarcode* barcode = m_pPreview->Barcode();
+    m_pLength->setText(barcode == nullptr
+                           ? QString()
+                           : QStringLiteral("Symbol length: %1 inches = %2")
+                                 .arg(barcode->TotalWidth() / double{kMilsPerInch}, 0, 'f', 2)
+                                 .arg(MillimetresText(barcode->TotalWidth())));
+}
+
+QString CSettingsDialog::DensityMillimetresText() const {
+    return m_pDensityMillimetres->text();
+}
+QString CSettingsDialog::WideElementText() const {
+    return m_pWideElement->text();
+}
+QString CSettingsDialog::LengthText() const {
+    return m_pLength->text();
+}

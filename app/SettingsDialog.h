@@ -1,0 +1,79 @@
+#pragma once
+
+#include "Symbologies.h"
+
+#include "BarcodeSettings.h"
+
+#include <QDialog>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class QLabel;
+class QSpinBox;
+
+// What the preview draws: the symbol the main window shows.
+struct PreviewSample {
+    SymbologyId symbology = SymbologyId::Code39;
+    std::string text; // the engine's 8-bit data text
+    std::int32_t barLength = 750;
+};
+
+// The sample at its true size (zoom 1), centred, with its label, as the
+// engine draws it with the given settings. Whatever does not fit is cut off.
+class CSettingsPreview : public QWidget {
+    Q_OBJECT
+public:
+    explicit CSettingsPreview(PreviewSample sample, QWidget* parent = nullptr);
+    ~CSettingsPreview() override;
+
+    // Rebuilds the symbol with these settings and redraws.
+    void SetSettings(const BarcodeSettings& settings);
+    // The symbol last built; null when the sample has no symbology.
+    const CBarcode* Barcode() const { return m_pBarcode.get(); }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    PreviewSample m_sample;
+    std::unique_ptr<CBarcode> m_pBarcode;
+};
+
+// View > Barcode Settings: the narrow element's width (Density, in mils, with
+// millimetres beside it) and the wide-to-narrow Ratio, with a live preview.
+// The dialog only collects the values; its caller stores them on OK.
+class CSettingsDialog : public QDialog {
+    Q_OBJECT
+public:
+    CSettingsDialog(const BarcodeSettings& current, PreviewSample sample,
+                    QWidget* parent = nullptr);
+
+    // The values as the dialog holds them now.
+    BarcodeSettings Settings() const;
+
+    QSpinBox* DensitySpin() const { return m_pDensity; }
+    QSpinBox* RatioSpin() const { return m_pRatio; }
+    CSettingsPreview* Preview() const { return m_pPreview; }
+    // The texts beside the values and under the preview.
+    QString DensityMillimetresText() const;
+    QString WideElementText() const;
+    QString LengthText() const;
+
+private:
+    void OnValuesChanged();
+
+    QSpinBox* m_pDensity = nullptr;
+    QSpinBox* m_pRatio = nullptr;
+    QLabel* m_pDensityMillimetres = nullptr;
+    QLabel* m_pWideElement = nullptr;
+    CSettingsPreview* m_pPreview = nullptr;
+    QLabel* m_pLength = nullptr;
+};
+
+// Millimetres for a length in mils, as the dialog shows it: "0.254 mm".
+QString MillimetresText(double mils);

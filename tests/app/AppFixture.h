@@ -1,0 +1,69 @@
+#pragma once
+
+#include "BarcodeMainView.h"
+#include "BarcodeView.h"
+#include "InputPanel.h"
+#include "MainFrame.h"
+#include "QuillmarkApp.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+// The program as it starts, with its main window shown and active, so that
+// focus, shortcuts, painting and scrolling work as for a user.
+class ShownAppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+        ASSERT_TRUE(app.InitInstance(true));
+        frame = app.MainFrame();
+        host = app.MainView();
+        view = host->BarcodeView();
+        panel = host->InputPanel();
+        frame->activateWindow();
+        Settle();
+    }
+    void TearDown() override {
+        frame->close();
+        QSettings().clear();
+    }
+
+    // Lets pending paints and the work they queue run.
+    static void Settle() {
+        for (int round = 0; round < 5; ++round) {
+            QApplication::processEvents();
+        }
+    }
+
+    CQuillmarkApp app;
+    CMainFrame* frame = nullptr;
+    CBarcodeMainView* host = nullptr;
+    CBarcodeView* view = nullptr;
+    CInputPanel* panel = nullptr;
+};
+
+// Hands the next modal dialog to respond once it is open, from inside its own
+// event loop; respond must close it. Gives up after about two seconds.
+inline void WhenModalOpens(std::function<void(QWidget&)> respond) {
+    auto* poll = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, tries, respond] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr && ++*tries < 200) {
+            return;
+        }
+        poll->stop();
+        poll->deleteLater();
+        if (modal != nullptr) {
+            respond(*modal);
+        }
+    });
+    poll->start(10);
+}

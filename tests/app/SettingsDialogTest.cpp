@@ -1,0 +1,233 @@
+#include "SettingsDialog.h"
+#include "AppFixture.h"
+#include "BarcodeSettings.h"
+#include "ResourceIds.h"
+#include "Symbologies.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Types into a spin box's field as a user does, over whatever it held.
+void TypeInto(QSpinBox& spin, const char* keys) {
+    auto* field = spin.findChild<QLineEdit*>();
+    ASSERT_NE(field, nullptr);
+    field->selectAll();
+    QTest::keyClicks(field, keys);
+}
+
+class BarcodeSettingsStore : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(kSettingsCompany);
+        QCoreApplication::setApplicationName(kApplicationName);
+        QSettings().clear();
+        SetProfileReader(SettingsStoreReader());
+    }
+    void TearDown() override {
+        QSettings().clear();
+        SetProfileReader({});
+    }
+};
+
+TEST_F(BarcodeSettingsStore, ReadsAsTheEngineDoes) {
+    struct Row {
+        const char* name;
+        QVariant density;
+        QVariant ratio;
+        BarcodeSettings read;
+    };
+    const Row rows[] = {
+        {"absent", QVariant(), QVariant(), {10, 3}},
+        {"integers", 15, 2, {15, 2}},
+        {"as text, as an older file may hold them",
+         QStringLiteral("25"),
+         QStringLiteral("4"),
+         {25, 4}},
+        {"the range's ends", 1000, 1, {1000, 1}},
+        {"beyond the ranges", 1001, 11, {10, 3}},
+        {"zero and negative", 0, -2, {10, 3}},
+        {"not numbers", QStringLiteral("wide"), QStringLiteral("x"), {10, 3}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        {
+            QSettings store;
+            store.clear();
+            if (row.density.isValid()) {
+                store.setValue("Barcode/Density", row.density);
+                store.setValue("Barcode/Ratio", row.ratio);
+            }
+        }
+        QSettings store;
+        EXPECT_EQ(ReadBarcodeSettings(store), row.read);
+        // What the dialog shows is what the engine draws with.
+        const auto barcode = CreateBarcode(SymbologyId::Code39, "A");
+        EXPECT_EQ(barcode->Density(), row.read.density);
+        EXPECT_EQ(barcode->Ratio(), row.read.ratio);
+    }
+}
+
+TEST_F(BarcodeSettingsStore, WritesIntegersAndOnlyWhatChanged) {
+    const QString path = QSettings().fileName();
+    {
+        QSettings store;
+        store.setValue("Barcode/Density", QStringLiteral("15")); // stored as text
+        store.setValue("Settings/PreviewPages", 2);
+    }
+    const QByteArray before = FileBytes(path);
+    ASSERT_FALSE(before.isEmpty());
+    {
+        QSettings store;
+        const BarcodeSettings stored = ReadBarcodeSettings(store);
+        WriteBarcodeSettings(store, stored, stored);
+    }
+    EXPECT_EQ(FileBytes(path), before) << "nothing changed, nothing written";
+    {
+        QSettings store;
+        WriteBarcodeSettings(store, ReadBarcodeSettings(store), {15, 4});
+    }
+    const QByteArray after = FileBytes(path);
+    EXPECT_TRUE(after.contains("Density=15")) << after.toStdString();
+    EXPECT_TRUE(after.contains("Ratio=4")) << after.toStdString();
+    EXPECT_TRUE(after.contains("PreviewPages=2")) << after.toStdString();
+    EXPECT_EQ(QSettings().value("Barcode/Ratio").typeId(), QMetaType::Int)
+        << "an integer, as the engine has always read it";
+}
+
+TEST_F(BarcodeSettingsStore, PreviewValuesNeverReachTheStoreOrOtherSymbols) {
+    QSettings().setValue("Barcode/Density", 12);
+    {
+        const BarcodeSettings unsaved{30, 2};
+        const CUnsavedSettingsScope scope(unsaved);
+        EXPECT_EQ(CreateBarcode(SymbologyId::Code39, "A")->Density(), 30);
+        EXPECT_EQ(CreateBarcode(SymbologyId::Code39, "A")->Ratio(), 2);
+    }
+    EXPECT_EQ(CreateBarcode(SymbologyId::Code39, "A")->Density(), 12);
+    EXPECT_EQ(QSettings().value("Barcode/Density").toInt(), 12);
+}
+
+TEST_F(BarcodeSettingsStore, DialogRefusesValuesOutsideTheRanges) {
+    CSettingsDialog dialog({10, 3}, PreviewSample{SymbologyId::Code39, "21898623818", 750});
+    struct Row {
+        const char* name;
+        QSpinBox* spin;
+        const char* typed;
+        int value;
+    };
+    const Row rows[] = {
+        {"density past 1000 stops at the digit that would pass it", dialog.DensitySpin(), "5000",
+         500},
+        {"density 1000 is taken", dialog.DensitySpin(), "1000", 1000},
+        {"ratio past 10", dialog.RatioSpin(), "11", 1},
+        {"ratio 10 is taken", dialog.RatioSpin(), "10", 10},
+        {"letters are refused", dialog.RatioSpin(), "x", 10},
+    };
+    for (const Row& row : rows) {
+        TypeInto(*row.spin, row.typed);
+        EXPECT_EQ(row.spin->value(), row.value) << row.name;
+    }
+    dialog.DensitySpin()->setValue(0);
+    dialog.RatioSpin()->setValue(25);
+    EXPECT_EQ(dialog.Settings(), (BarcodeSettings{1, 10}));
+}
+
+TEST_F(BarcodeSettingsStore, DialogShowsMillimetresAndAPreviewWithItsValues) {
+    CSettingsDialog dialog({10, 3}, PreviewSample{SymbologyId::Code39, "21898623818", 750});
+    EXPECT_EQ(dialog.DensityMillimetresText(), "= 0.254 mm");
+    EXPECT_EQ(dialog.WideElementText(), "wide bar 30 mils = 0.762 mm");
+    ASSERT_NE(dialog.Preview()->Barcode(), nullptr);
+    const std::int32_t width = dialog.Preview()->Barcode()->TotalWidth();
+    EXPECT_EQ(dialog.LengthText(), "Symbol length: 2.08 inches = 52.832 mm");
+
+    dialog.DensitySpin()->setValue(20);
+    EXPECT_EQ(dialog.DensityMillimetresText(), "= 0.508 mm");
+    EXPECT_EQ(dialog.Preview()->Barcode()->Density(), 20);
+    EXPECT_EQ(dialog.Preview()->Barcode()->TotalWidth(), 2 * width);
+    dialog.RatioSpin()->setValue(2);
+    EXPECT_EQ(dialog.WideElementText(), "wide bar 40 mils = 1.016 mm");
+    EXPECT_EQ(dialog.Preview()->Barcode()->Ratio(), 2);
+    EXPECT_FALSE(QSettings().contains("Barcode/Density")) << "the dialog itself stores nothing";
+
+    // The preview draws at true size: the sample's bars span its length on screen.
+    dialog.resize(dialog.sizeHint());
+    const QImage image = dialog.Preview()->grab().toImage();
+    int left = image.width(), right = -1;
+    const int row = image.height() / 2; // through the bars
+    for (int x = 0; x < image.width(); ++x) {
+        if (qGray(image.pixel(x, row)) < 128) {
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+    }
+    // The length ends in the gap after the last character: one narrow element.
+    const double pixelsPerMil = dialog.Preview()->logicalDpiX() / 1000.0;
+    EXPECT_NEAR(right - left + 1, dialog.Preview()->Barcode()->TotalWidth() * pixelsPerMil,
+                20 * pixelsPerMil + 1);
+}
+
+using SettingsCommand = ShownAppTest;
+
+TEST_F(SettingsCommand, OkStoresTheValuesAndTheNextDrawUsesThem) {
+    ASSERT_NE(frame->Action(ids::kBarcodeSettings), nullptr);
+    EXPECT_TRUE(frame->Action(ids::kBarcodeSettings)->isEnabled());
+    view->grab();
+    const std::int32_t before = view->Barcode()->TotalWidth();
+    bool seen = false;
+    WhenModalOpens([&seen](QWidget& modal) {
+        auto* dialog = qobject_cast<CSettingsDialog*>(&modal);
+        seen = dialog != nullptr;
+        if (dialog == nullptr) {
+            modal.close();
+            return;
+        }
+        TypeInto(*dialog->DensitySpin(), "20");
+        TypeInto(*dialog->RatioSpin(), "2");
+        dialog->accept();
+    });
+    EXPECT_TRUE(frame->RouteCommand(ids::kBarcodeSettings));
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(QSettings().value("Barcode/Density").toInt(), 20);
+    EXPECT_EQ(QSettings().value("Barcode/Ratio").toInt(), 2);
+    Settle();
+    view->grab();
+    ASSERT_NE(view->Barcode(), nullptr);
+    EXPECT_EQ(view->Barcode()->Density(), 20);
+    EXPECT_EQ(view->Barcode()->TotalWidth(),
+              CreateBarcode(SymbologyId::Code39, "21898623818")->TotalWidth());
+    EXPECT_NE(view->Barcode()->TotalWidth(), before);
+    EXPECT_EQ(panel->WidthDisplay()->text(),
+              QString::number(view->Barcode()->TotalWidth() / 1000.0, 'f', 2));
+}
+
+TEST_F(SettingsCommand, CancelLeavesTheSettingsFileByteIdentical) {
+    const QString path = QSettings().fileName();
+    {
+        QSettings store;
+        store.setValue("Barcode/Density", QStringLiteral("0x0f")); // unreadable: the default
+        store.setValue("Barcode/Ratio", 4);
+    }
+    const QByteArray before = FileBytes(path);
+    ASSERT_FALSE(before.isEmpty());
+    WhenModalOpens([](QWidget& modal) {
+        if (auto* dialog = qobject_cast<CSettingsDialog*>(&modal); dialog != nullptr) {
+            EXPECT_EQ(dialog->Settings(), (BarcodeSettings{10, 4}));
+            TypeInto(*dialog->DensitySpin(), "33");
+        }
+        QTest::keyClick(&modal, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(frame->RouteCommand(ids::kBarcodeSettings));
+    EXPECT_EQ(FileBytes(path), before);
+}
+
+} // namespace
