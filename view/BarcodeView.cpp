@@ -3,7 +3,6 @@
 #include "FieldValues.h"
 #include "InputValues.h"
 #include "OwnerDrawMenu.h"
-#include "Placement.h"
 #include "ResourceIds.h"
 #include "ResourceTables.h"
 #include "SymbolPainter.h"
@@ -12,7 +11,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -50,13 +48,13 @@ std::span<const CBarcodeView::NotifyEntry> CBarcodeView::NotifyMap() {
 
 std::span<const CBarcodeView::CommandEntry> CBarcodeView::CommandMap() {
     static constexpr std::array kMap{
-        CommandEntry{ids::kZoomIn, &CBarcodeView::OnZoomIn},
-        CommandEntry{ids::kZoomOut, &CBarcodeView::OnZoomOut},
-        CommandEntry{ids::kFilePrint, &CBarcodeView::OnFilePrint},
-        CommandEntry{ids::kFilePrintDirect, &CBarcodeView::OnFilePrintDirect},
-        CommandEntry{ids::kFilePrintPreview, &CBarcodeView::OnFilePrintPreview},
-        CommandEntry{ids::kEditCopy, &CBarcodeView::OnEditCopy},
-        CommandEntry{ids::kFileSave, &CBarcodeView::OnFileSave},
+        CommandEntry{ids::kZoomIn, [](CBarcodeView& v) { v.OnZoomIn(); }},
+        CommandEntry{ids::kZoomOut, [](CBarcodeView& v) { v.OnZoomOut(); }},
+        CommandEntry{ids::kFilePrint, [](CBarcodeView& v) { v.m_output.Print(); }},
+        CommandEntry{ids::kFilePrintDirect, [](CBarcodeView& v) { v.m_output.PrintDirect(); }},
+        CommandEntry{ids::kFilePrintPreview, [](CBarcodeView& v) { v.m_output.PrintPreview(); }},
+        CommandEntry{ids::kEditCopy, [](CBarcodeView& v) { v.m_output.Copy(); }},
+        CommandEntry{ids::kFileSave, [](CBarcodeView& v) { v.m_output.Save(); }},
     };
     return kMap;
 }
@@ -83,7 +81,7 @@ bool CBarcodeView::DispatchMessage(QEvent& message) {
 bool CBarcodeView::OnCommand(int id) {
     for (const CommandEntry& entry : CommandMap()) {
         if (entry.id == id) {
-            (this->*entry.handler)();
+            entry.handler(*this);
             return true;
         }
     }
@@ -162,26 +160,6 @@ void CBarcodeView::ShowStatusText(const QString& text) {
     }
 }
 
-void CBarcodeView::OnFilePrint() {
-    m_output.Print();
-}
-
-void CBarcodeView::OnFilePrintDirect() {
-    m_output.PrintDirect();
-}
-
-void CBarcodeView::OnFilePrintPreview() {
-    m_output.PrintPreview();
-}
-
-void CBarcodeView::OnEditCopy() {
-    m_output.Copy();
-}
-
-void CBarcodeView::OnFileSave() {
-    m_output.Save();
-}
-
 DeviceMapping CBarcodeView::OnPrepareDC(const QPaintDevice& device, const QRect& outputRect) const {
     return PrepareMapping(m_nZoom, device.logicalDpiX(), device.logicalDpiY(), outputRect);
 }
@@ -218,30 +196,16 @@ void CBarcodeView::OnDraw(QPainter& painter, const DeviceMapping& mapping) {
     m_pPanel->SetWidthText(WidthText(m_pBarcode->TotalWidth()));
     const bool showText = m_pPanel->IsShowTextChecked();
 
-    PaintSymbol(painter, mapping,
-                {m_pBarcode->Encode(), barLength, showText, m_nOrientation, m_bTileMode});
-}
-
-QSize CBarcodeView::DrawnCellSize(const DeviceMapping& mapping) const {
-    if (!m_pBarcode) {
-        return {};
-    }
-    const CellSize cell =
-        LayOutTiles(TileCellMils(m_pBarcode->TotalWidth(), DrawBarLength(), m_nOrientation),
-                    mapping)
-            .cell;
-    const auto side = [](std::int64_t pixels) {
-        return static_cast<int>(std::clamp<std::int64_t>(pixels, 0, QWIDGETSIZE_MAX));
-    };
-    return {side(cell.width), side(cell.height)};
+    const SymbolScene scene{m_pBarcode->Encode(), barLength, showText, m_nOrientation, m_bTileMode};
+    PaintSymbol(painter, mapping, scene);
+    m_drawnCell = SymbolCellSize(mapping, scene);
 }
 
 void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    const DeviceMapping mapping = OnPrepareDC(*this, rect());
-    OnDraw(painter, mapping);
-    emit SymbolDrawn(DrawnCellSize(mapping));
+    OnDraw(painter, OnPrepareDC(*this, rect()));
+    emit SymbolDrawn(m_drawnCell);
 }
 
 void CBarcodeView::RaiseCommand(int id) {

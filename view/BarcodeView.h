@@ -103,7 +103,7 @@ private:
     };
     struct CommandEntry {
         int id;
-        Handler handler;
+        void (*handler)(CBarcodeView&);
     };
     static std::span<const NotifyEntry> NotifyMap();
     static std::span<const CommandEntry> CommandMap();
@@ -117,19 +117,12 @@ private:
     void OnSymbologyChanged();
     // The main window's status text, when the view lives in one that has it.
     void ShowStatusText(const QString& text);
-    void OnFilePrint();
-    void OnFilePrintDirect();
-    void OnFilePrintPreview();
-    void OnEditCopy();
-    void OnFileSave();
     void ShowContextMenu(const QPoint& globalPos);
     void RaiseCommand(int id);
 
     // The bar length the draw uses: from the Height field, or the
     // symbology's own.
     std::int32_t DrawBarLength() const;
-    // The last drawn symbol's tile cell in device units of the mapping.
-    QSize DrawnCellSize(const DeviceMapping& mapping) const;
 
     std::unique_ptr<CBarcode> m_pBarcode;
     CInputValues* m_pPanel = nullptr;
@@ -137,6 +130,7 @@ private:
     int m_nSymbology = 0;
     int m_nOrientation = 0;
     bool m_bTileMode = false;
+    QSize m_drawnCell; // the last drawn symbol's tile cell, in device units
     CTextFilterSwitch m_filters;
     CBarcodeOutput m_output{*this};
 };

@@ -5,6 +5,9 @@
 #include "QPainterSurface.h"
 
 #include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,6 +19,17 @@ void PaintOne(QPainter& painter, const QTransform& milsToDevice, const SymbolSce
 }
 
 } // namespace
+
+QSize SymbolCellSize(const DeviceMapping& mapping, const SymbolScene& scene) {
+    const CellSize cell =
+        LayOutTiles(TileCellMils(scene.encoding.totalWidth, scene.barLength, scene.orientation),
+                    mapping)
+            .cell;
+    const auto side = [](std::int64_t units) {
+        return static_cast<int>(std::clamp<std::int64_t>(units, 0, QWIDGETSIZE_MAX));
+    };
+    return {side(cell.width), side(cell.height)};
+}
 
 void PaintSymbol(QPainter& painter, const DeviceMapping& mapping, const SymbolScene& scene) {
     painter.save();
