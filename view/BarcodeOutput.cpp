@@ -100,23 +100,16 @@ QImage CBarcodeOutput::RenderBitmap(bool wholeViewInTileMode) {
     m_view.Redraw(); // the view shows what is taken out
     const int dpiX = m_view.logicalDpiX();
     const int dpiY = m_view.logicalDpiY();
-    QSize size;
     if (wholeViewInTileMode && m_view.IsTileMode()) {
-        size = m_view.rect().size();
-    } else {
-        // The height follows the Height field, Postnet included: only the
-        // draw itself uses Postnet's fixed bars.
-        const CellSize cell = TileCellMils(
-            barcode->TotalWidth(), BarLengthFromHeight(m_view.HeightText()), m_view.Orientation());
-        size = BitmapPixelSize(cell, dpiX, dpiY, m_view.Zoom());
+        const QImage image = RenderToImage(dpiX, dpiY, m_view.rect().size());
+        return image.isNull() ? image
+                              : image.convertToFormat(QImage::Format_Mono,
+                                                      Qt::MonoOnly | Qt::ThresholdDither);
     }
-    if (size.isEmpty()) {
-        return {};
-    }
-    const QImage image = RenderToImage(dpiX, dpiY, size);
-    return image.isNull()
-               ? image
-               : image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
+    // The cell's height follows the Height field, Postnet included: only the
+    // draw itself uses Postnet's fixed bars.
+    return RenderSymbolCell(m_view.SceneOf(*barcode), BarLengthFromHeight(m_view.HeightText()),
+                            dpiX, dpiY, m_view.Zoom());
 }
 
 bool CBarcodeOutput::SaveBitmap(const QImage& bitmap, const QString& path, QString* error) {

@@ -183,20 +183,22 @@ std::unique_ptr<CBarcode> CBarcodeView::BuildSymbol() const {
     return CreateBarcode(*id, EngineText(m_pPanel->DataText()));
 }
 
+SymbolScene CBarcodeView::SceneOf(const CBarcode& barcode) const {
+    return {barcode.Encode(), DrawBarLength(), m_pPanel->IsShowTextChecked(), m_nOrientation,
+            m_bTileMode};
+}
+
 void CBarcodeView::OnDraw(QPainter& painter, const DeviceMapping& mapping) {
     m_pBarcode.reset();
     if (m_pPanel == nullptr) {
         return;
     }
-    const std::int32_t barLength = DrawBarLength();
     m_pBarcode = BuildSymbol();
     if (!m_pBarcode) {
         return; // no symbology selected: nothing drawn, Width left as it was
     }
     m_pPanel->SetWidthText(WidthText(m_pBarcode->TotalWidth()));
-    const bool showText = m_pPanel->IsShowTextChecked();
-
-    const SymbolScene scene{m_pBarcode->Encode(), barLength, showText, m_nOrientation, m_bTileMode};
+    const SymbolScene scene = SceneOf(*m_pBarcode);
     PaintSymbol(painter, mapping, scene);
     m_drawnCell = SymbolCellSize(mapping, scene);
 }

@@ -3,11 +3,17 @@
 #include <cstdlib>
 #include <limits>
 
+double DeviceMapping::ScaleX() const {
+    return gridScaleX > 0 ? gridScaleX : static_cast<double>(ViewportExtentX()) / kMilsPerInch;
+}
+
+double DeviceMapping::ScaleY() const {
+    return gridScaleY > 0 ? gridScaleY : static_cast<double>(ViewportExtentY()) / kMilsPerInch;
+}
+
 QTransform DeviceMapping::MilsToDevice() const {
-    const double scaleX = static_cast<double>(ViewportExtentX()) / kMilsPerInch;
-    const double scaleY = static_cast<double>(ViewportExtentY()) / kMilsPerInch;
     // The negative vertical scale makes logical y grow upward.
-    return QTransform(scaleX, 0, 0, -scaleY, viewportOrigin.x(), viewportOrigin.y());
+    return QTransform(ScaleX(), 0, 0, -ScaleY(), viewportOrigin.x(), viewportOrigin.y());
 }
 
 DeviceMapping PrepareMapping(int zoom, int dpiX, int dpiY, const QRect& area) {

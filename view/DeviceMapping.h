@@ -19,12 +19,20 @@ struct DeviceMapping {
     int dpiY = 0; // and vertically
     QRect area;   // the output rectangle: client area, printable area or bitmap
     QPoint viewportOrigin;
+    // Device units per mil along x and along y where the device grid sets them
+    // (the reading direction of a symbol of whole modules); 0 keeps the true
+    // scale, zoom x dpi / 1000.
+    double gridScaleX = 0;
+    double gridScaleY = 0;
 
     // Absolute viewport extents for a window extent of kMilsPerInch.
     std::int64_t ViewportExtentX() const { return std::int64_t{zoom} * dpiX; }
     std::int64_t ViewportExtentY() const { return std::int64_t{zoom} * dpiY; }
+    // Device units per mil.
+    double ScaleX() const;
+    double ScaleY() const;
 
-    // mils -> device: (x, y) goes to viewportOrigin + (x * extX, -y * extY) / 1000.
+    // mils -> device: (x, y) goes to viewportOrigin + (x * scaleX, -y * scaleY).
     QTransform MilsToDevice() const;
 };
 
