@@ -101,6 +101,8 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     m_pPane = new QLabel(res::Text(res::String(ids::kIdleMessageString)));
     statusBar()->addWidget(m_pPane, 1);
+    m_pSizePane = new QLabel;
+    statusBar()->addPermanentWidget(m_pSizePane);
     m_pZoomPane = new QLabel;
     statusBar()->addPermanentWidget(m_pZoomPane);
 }
@@ -175,6 +177,14 @@ void CMainFrame::SetStatusText(const QString& text) {
 
 QString CMainFrame::StatusText() const {
     return m_pPane->text();
+}
+
+void CMainFrame::SetAchievedSizeText(const QString& text) {
+    m_pSizePane->setText(text);
+}
+
+QString CMainFrame::AchievedSizeText() const {
+    return m_pSizePane->text();
 }
 
 void CMainFrame::SetZoomIndicator(int zoom) {

@@ -1,5 +1,6 @@
 #include "BarcodeOutput.h"
 
+#include "AchievedSize.h"
 #include "BarcodeView.h"
 #include "FieldValues.h"
 #include "Placement.h"
@@ -7,6 +8,8 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -63,8 +66,25 @@ void CBarcodeOutput::PrintDirect() {
     PrintPage(Printer()); // the current printer, no dialog
 }
 
+QString CBarcodeOutput::PrinterSizeText(const QPrinter& printer) const {
+    const std::unique_ptr<CBarcode> barcode = m_view.BuildSymbol();
+    if (!barcode) {
+        return {};
+    }
+    return AchievedSizeText(barcode->Encode(), barcode->Ratio(), printer.resolution(),
+                            m_view.Zoom(), QStringLiteral("dots"));
+}
+
 void CBarcodeOutput::PrintPreview() {
     QPrintPreviewDialog preview(&Printer(), m_view.window());
+    // What the printer's own resolution makes of the symbol, below the pages.
+    auto* sizes = new QLabel(PrinterSizeText(Printer()), &preview);
+    sizes->setObjectName(QStringLiteral("printerSizes"));
+    if (preview.layout() != nullptr) {
+        preview.layout()->addWidget(sizes);
+    }
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, sizes,
+                     [this, sizes](QPrinter* target) { sizes->setText(PrinterSizeText(*target)); });
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &m_view,
                      [this](QPrinter* target) { PrintPage(*target); });
     preview.exec();
@@ -102,9 +122,9 @@ QImage CBarcodeOutput::RenderBitmap(bool wholeViewInTileMode) {
     const int dpiY = m_view.logicalDpiY();
     if (wholeViewInTileMode && m_view.IsTileMode()) {
         const QImage image = RenderToImage(dpiX, dpiY, m_view.rect().size());
-        return image.isNull() ? image
-                              : image.convertToFormat(QImage::Format_Mono,
-                                                      Qt::MonoOnly | Qt::ThresholdDither);
+        return image.isNull()
+                   ? image
+                   : image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
     }
     // The cell's height follows the Height field, Postnet included: only the
     // draw itself uses Postnet's fixed bars.

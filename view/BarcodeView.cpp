@@ -1,5 +1,6 @@
 #include "BarcodeView.h"
 
+#include "AchievedSize.h"
 #include "FieldValues.h"
 #include "InputValues.h"
 #include "OwnerDrawMenu.h"
@@ -12,6 +13,7 @@
 #include <QPainter>
 
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -161,7 +163,16 @@ void CBarcodeView::ShowStatusText(const QString& text) {
 }
 
 DeviceMapping CBarcodeView::OnPrepareDC(const QPaintDevice& device, const QRect& outputRect) const {
-    return PrepareMapping(m_nZoom, device.logicalDpiX(), device.logicalDpiY(), outputRect);
+    // A screen that doubles its pixels draws on its real pixels: its
+    // resolution and the area are counted in them.
+    const double ratio = device.devicePixelRatioF() > 0 ? device.devicePixelRatioF() : 1.0;
+    const auto physical = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
+    DeviceMapping mapping =
+        PrepareMapping(m_nZoom, physical(device.logicalDpiX()), physical(device.logicalDpiY()),
+                       QRect(physical(outputRect.x()), physical(outputRect.y()),
+                             physical(outputRect.width()), physical(outputRect.height())));
+    mapping.devicePixelRatio = ratio;
+    return mapping;
 }
 
 std::int32_t CBarcodeView::DrawBarLength() const {
@@ -206,8 +217,16 @@ void CBarcodeView::OnDraw(QPainter& painter, const DeviceMapping& mapping) {
 void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    OnDraw(painter, OnPrepareDC(*this, rect()));
-    emit SymbolDrawn(m_drawnCell);
+    const DeviceMapping mapping = OnPrepareDC(*this, rect());
+    OnDraw(painter, mapping);
+    if (m_pBarcode) {
+        if (auto* status = dynamic_cast<CStatusText*>(window()); status != nullptr) {
+            status->SetAchievedSizeText(AchievedSizeText(m_pBarcode->Encode(), m_pBarcode->Ratio(),
+                                                         mapping.dpiX, m_nZoom,
+                                                         QStringLiteral("px")));
+        }
+    }
+    emit SymbolDrawn(m_drawnCell / mapping.devicePixelRatio); // in the widget's own units
 }
 
 void CBarcodeView::RaiseCommand(int id) {

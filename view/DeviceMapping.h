@@ -24,6 +24,10 @@ struct DeviceMapping {
     // scale, zoom x dpi / 1000.
     double gridScaleX = 0;
     double gridScaleY = 0;
+    // Device pixels per unit of the painter's own coordinates: 2 on a screen
+    // that doubles them. The mapping counts in device pixels (dpi and area
+    // included), so bars land on the screen's real pixels.
+    double devicePixelRatio = 1.0;
 
     // Absolute viewport extents for a window extent of kMilsPerInch.
     std::int64_t ViewportExtentX() const { return std::int64_t{zoom} * dpiX; }

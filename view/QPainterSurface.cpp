@@ -47,14 +47,9 @@ QString FromLatin1(std::string_view text) {
 } // namespace
 
 QPainterSurface::QPainterSurface(QPainter& painter, const QTransform& milsToDevice,
-                                 int orientation)
-    : m_painter(painter), m_milsToDevice(milsToDevice),
+                                 const QRectF& bounds, int orientation)
+    : m_painter(painter), m_milsToDevice(milsToDevice), m_bounds(bounds),
       m_orientation(NormalOrientation(orientation)) {}
-
-QRectF QPainterSurface::DeviceBounds() const {
-    const QPaintDevice* device = m_painter.device();
-    return device ? QRectF(0, 0, device->width(), device->height()) : QRectF();
-}
 
 void QPainterSurface::Line(Point from, Point to, std::int32_t penWidth) {
     if (penWidth <= 0) {
@@ -70,9 +65,8 @@ void QPainterSurface::Line(Point from, Point to, std::int32_t penWidth) {
     // An odd width's line lies half a mil before its band's centre in the
     // reading direction (the element primitives centre it on a whole mil).
     constexpr std::array<QPointF, 4> kHalfMilForward{{{0.5, 0}, {0, 0.5}, {-0.5, 0}, {0, -0.5}}};
-    const QPointF correction = penWidth % 2 != 0
-                                   ? kHalfMilForward[static_cast<std::size_t>(m_orientation)]
-                                   : QPointF();
+    const QPointF correction =
+        penWidth % 2 != 0 ? kHalfMilForward[static_cast<std::size_t>(m_orientation)] : QPointF();
     const double x = from.x + correction.x();
     const double y = from.y + correction.y();
     const QRectF band = vertical ? QRectF(QPointF(x - half, std::min(from.y, to.y)),
@@ -98,7 +92,7 @@ void QPainterSurface::FillBand(const QRectF& band, bool widthAlongX) {
                                            : across(band.top(), band.bottom());
     // Clip in doubles: far-away bars (huge heights, tiles off the page) must
     // not overflow the painter's integer coordinates.
-    const QRectF visible = QRectF(QPointF(left, top), QPointF(right, bottom)) & DeviceBounds();
+    const QRectF visible = QRectF(QPointF(left, top), QPointF(right, bottom)) & m_bounds;
     if (visible.isEmpty()) {
         return;
     }
@@ -171,7 +165,7 @@ void QPainterSurface::DrawText(const Font& font, Point topLeft, std::string_view
     QTransform local;
     local.translate(Snap(corner.x()), Snap(corner.y()));
     local.rotate(font.escapement / kTenthsPerDegree);
-    if (!local.mapRect(box).intersects(DeviceBounds())) {
+    if (!local.mapRect(box).intersects(m_bounds)) {
         return;
     }
     m_painter.save();

@@ -24,7 +24,9 @@ public:
     // orientation is the symbol's, which tells the reading direction: a bar of
     // odd width in mils is a line half a mil off its band's centre (its centre
     // is a whole mil), and the band is put back where its elements put it.
-    QPainterSurface(QPainter& painter, const QTransform& milsToDevice, int orientation = 0);
+    // bounds is the output area in device units; nothing outside it is drawn.
+    QPainterSurface(QPainter& painter, const QTransform& milsToDevice, const QRectF& bounds,
+                    int orientation = 0);
 
     void Line(Point from, Point to, std::int32_t penWidth) override;
     Extent MeasureText(const Font& font, std::string_view text) override;
@@ -40,9 +42,9 @@ private:
     double ScaleAcrossBaseline(const Font& font) const;
     // The platform font of a Font, sized for the painter's device.
     QFont DeviceFont(const Font& font) const;
-    QRectF DeviceBounds() const;
 
     QPainter& m_painter;
     QTransform m_milsToDevice;
+    QRectF m_bounds;
     int m_orientation;
 };

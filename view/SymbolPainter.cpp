@@ -26,7 +26,8 @@ constexpr int kMaxImageDpi = 1'000'000;
 constexpr std::array<QPointF, 4> kReadingStep{{{1, 0}, {0, 1}, {-1, 0}, {0, -1}}};
 
 void PaintOne(QPainter& painter, const DeviceMapping& gridMapping, const SymbolScene& scene) {
-    QPainterSurface surface(painter, SymbolToDevice(gridMapping, scene), scene.orientation);
+    QPainterSurface surface(painter, SymbolToDevice(gridMapping, scene), gridMapping.area,
+                            scene.orientation);
     Point origin = SymbolOrigin(scene.encoding.totalWidth, scene.barLength, scene.orientation);
     CBarcode::DrawEncoding(scene.encoding, surface, origin, scene.barLength, scene.showText,
                            scene.orientation);
@@ -40,8 +41,7 @@ DeviceMapping OnDeviceGrid(const DeviceMapping& mapping, const SymbolScene& scen
     const double dotsPerInch =
         static_cast<double>(alongX ? mapping.ViewportExtentX() : mapping.ViewportExtentY());
     if (dotsPerInch > 0) {
-        (alongX ? grid.gridScaleX : grid.gridScaleY) =
-            AlongDotsPerMil(scene.encoding, dotsPerInch);
+        (alongX ? grid.gridScaleX : grid.gridScaleY) = AlongDotsPerMil(scene.encoding, dotsPerInch);
     }
     return grid;
 }
@@ -60,10 +60,10 @@ QTransform SymbolToDevice(const DeviceMapping& gridMapping, const SymbolScene& s
 }
 
 QSize SymbolCellSize(const DeviceMapping& mapping, const SymbolScene& scene) {
-    const CellSize cell = LayOutTiles(TileCellMils(scene.encoding.totalWidth, scene.barLength,
-                                                   scene.orientation),
-                                      OnDeviceGrid(mapping, scene))
-                              .cell;
+    const CellSize cell =
+        LayOutTiles(TileCellMils(scene.encoding.totalWidth, scene.barLength, scene.orientation),
+                    OnDeviceGrid(mapping, scene))
+            .cell;
     const auto side = [](std::int64_t units) {
         return static_cast<int>(std::clamp<std::int64_t>(units, 0, QWIDGETSIZE_MAX));
     };
@@ -76,9 +76,9 @@ QImage RenderSymbolCell(const SymbolScene& scene, std::int32_t cellBarLength, in
         return {};
     }
     const DeviceMapping grid = OnDeviceGrid(PrepareMapping(zoom, dpiX, dpiY, QRect()), scene);
-    const QSize size = BitmapPixelSize(
-        TileCellMils(scene.encoding.totalWidth, cellBarLength, scene.orientation), grid.ScaleX(),
-        grid.ScaleY());
+    const QSize size =
+        BitmapPixelSize(TileCellMils(scene.encoding.totalWidth, cellBarLength, scene.orientation),
+                        grid.ScaleX(), grid.ScaleY());
     if (size.isEmpty()) {
         return {};
     }
@@ -100,7 +100,9 @@ QImage RenderSymbolCell(const SymbolScene& scene, std::int32_t cellBarLength, in
 
 void PaintSymbol(QPainter& painter, const DeviceMapping& mapping, const SymbolScene& scene) {
     painter.save();
-    painter.resetTransform();
+    // The painter counts in device pixels (a doubling screen's real ones).
+    const double ratio = mapping.devicePixelRatio > 0 ? mapping.devicePixelRatio : 1.0;
+    painter.setTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     painter.setRenderHint(QPainter::Antialiasing, false);
     // Labels are clipped with their bars: nothing reaches a printer's margin.
     painter.setClipRect(mapping.area);

@@ -4,6 +4,7 @@
 // return the text, and every bar and space along a scan line must be a whole
 // number of modules of n device dots.
 #include "DeviceGrid.h"
+#include "AchievedSize.h"
 #include "BarcodeView.h"
 #include "Decode.h"
 #include "FakeInputValues.h"
@@ -425,6 +426,87 @@ TEST(DeviceGrid, PrintingRunsAtThePrintersResolution) {
             }
         }
     }
+}
+
+TEST(AchievedSize, SaysWhatTheDeviceMakesOfTheNarrowElement) {
+    struct Row {
+        const char* name;
+        SymbologyId id;
+        int density, dpi, zoom;
+        const char* unit;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"screen", SymbologyId::Code39, 10, 96, 1, "px", "X 10.4 mil = 1 px @ 96 dpi, ratio 3"},
+        {"label printer", SymbologyId::Code128, 10, 203, 1, "dots",
+         "X 9.9 mil = 2 dots @ 203 dpi, ratio 3"},
+        {"zoomed", SymbologyId::Code39, 10, 96, 3, "px",
+         "X 10.4 mil = 3 px @ 96 dpi \u00d73, ratio 3"},
+        {"too coarse", SymbologyId::Code39, 15, 96, 1, "px",
+         "X 10.4 mil = 1 px @ 96 dpi, ratio 3 \u2014 15 mil cannot be drawn within 10 % at this "
+         "resolution"},
+        {"fine enough at 600 dpi", SymbologyId::Code39, 15, 600, 1, "dots",
+         "X 15.0 mil = 9 dots @ 600 dpi, ratio 3"},
+        {"Postnet", SymbologyId::Postnet, 10, 96, 1, "px", "Bars at their own true size @ 96 dpi"},
+    };
+    for (const Row& row : rows) {
+        const ScopedWidths widths(row.density, kRatio);
+        const auto barcode = CreateBarcode(row.id, "123");
+        EXPECT_EQ(AchievedSizeText(barcode->Encode(), barcode->Ratio(), row.dpi, row.zoom,
+                                   QString::fromLatin1(row.unit)),
+                  QString::fromUtf8(row.expected))
+            << row.name;
+    }
+}
+
+// A screen that doubles its pixels gets bars on its real pixels: Density 15
+// at 2 x 96 dpi is 3 pixels, where whole logical pixels would give 2.
+TEST(DeviceGrid, DoublingScreensDrawOnTheirRealPixels) {
+    const ScopedWidths widths(15, kRatio);
+    Scene scene(kSamples[0], 1, 0);
+    const QSize logical(400, 200);
+    QImage screen(logical * 2, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(2);
+    screen.fill(Qt::white);
+    {
+        QPainter painter(&screen);
+        scene.view.OnDraw(painter, scene.view.OnPrepareDC(screen, QRect(QPoint(), logical)));
+    }
+    const auto [low, high] = InkSpanAcross(screen, true);
+    ASSERT_GE(low, 0);
+    const std::vector<int> runs = RunsAlong(screen, true, (low + high) / 2);
+    ASSERT_FALSE(runs.empty());
+    for (const int run : runs) {
+        EXPECT_TRUE(run == 3 || run == 9) << run;
+    }
+}
+
+// Nothing of a tiled page reaches beyond the printable area, labels included.
+TEST(DeviceGrid, TiledOutputStaysInsideItsArea) {
+    Scene scene(kSamples[0], 1, 0);
+    CNotifyEvent tile(ids::kTileModeCheck, NotifyCode::Clicked);
+    scene.view.DispatchMessage(tile);
+    QImage paper(1200, 900, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    const QRect printable(150, 120, 800, 600);
+    {
+        QPainter painter(&paper);
+        DeviceMapping mapping = scene.view.OnPrepareDC(paper, printable);
+        scene.view.OnDraw(painter, mapping);
+    }
+    int inside = 0;
+    for (int y = 0; y < paper.height(); ++y) {
+        for (int x = 0; x < paper.width(); ++x) {
+            if (IsInk(paper, x, y)) {
+                EXPECT_TRUE(printable.contains(x, y)) << x << ", " << y;
+                ++inside;
+                if (!printable.contains(x, y)) {
+                    return;
+                }
+            }
+        }
+    }
+    EXPECT_GT(inside, 0);
 }
 
 } // namespace

@@ -295,7 +295,8 @@ TEST(QPainterSurface, TextTurnsWithTheSymbolAndIsNeverMirrored) {
         {
             QPainter painter(&image);
             QPainterSurface surface(
-                painter, PrepareMapping(1, kScreenDpi, kScreenDpi, image.rect()).MilsToDevice());
+                painter, PrepareMapping(1, kScreenDpi, kScreenDpi, image.rect()).MilsToDevice(),
+                image.rect());
             surface.DrawText(Font{kLabelFontFace, 1500, 400, row.escapement}, {0, 0}, "L");
         }
         double sumX = 0, sumY = 0;
@@ -325,7 +326,8 @@ TEST(QPainterSurface, MeasuresTextInMilsWhateverTheResolution) {
         image.setDotsPerMeterX(qRound(dpi / 0.0254));
         image.setDotsPerMeterY(qRound(dpi / 0.0254));
         QPainter painter(&image);
-        QPainterSurface surface(painter, PrepareMapping(1, dpi, dpi, image.rect()).MilsToDevice());
+        QPainterSurface surface(painter, PrepareMapping(1, dpi, dpi, image.rect()).MilsToDevice(),
+                                image.rect());
         const Extent extent = surface.MeasureText(font, "0123456789");
         // Ten characters of a fixed-pitch face 111 mils high: about 0.6 em each.
         EXPECT_NEAR(extent.cx, 10 * 0.6 * kLabelFontHeight, 60) << dpi;

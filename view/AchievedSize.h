@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Encoding.h"
+
+#include <QString>
+
+// What the device grid makes of the narrow element on one device, said where
+// it is decided: "X 10.4 mil = 1 px @ 96 dpi, ratio 3". A device that cannot
+// come within 10 % of the Density says so; fixed-size bars (Postnet) say that
+// they keep their true size. unit names the device's dots ("px", "dots").
+QString AchievedSizeText(const Encoding& encoding, int ratio, int dpi, int zoom,
+                         const QString& unit);
