@@ -35,3 +35,8 @@ QString AchievedSizeText(const Encoding& encoding, int ratio, int dpi, int zoom,
     }
     return text;
 }
+
+QString AchievedSizeText(const CBarcode& barcode, const DeviceMapping& mapping,
+                         const QString& unit) {
+    return AchievedSizeText(barcode.Encode(), barcode.Ratio(), mapping.dpiX, mapping.zoom, unit);
+}

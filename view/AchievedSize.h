@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Barcode.h"
+#include "DeviceMapping.h"
 #include "Encoding.h"
 
 #include <QString>
@@ -9,4 +11,8 @@
 // come within 10 % of the Density says so; fixed-size bars (Postnet) say that
 // they keep their true size. unit names the device's dots ("px", "dots").
 QString AchievedSizeText(const Encoding& encoding, int ratio, int dpi, int zoom,
+                         const QString& unit);
+
+// The same for a symbol drawn with a mapping (its resolution along x and zoom).
+QString AchievedSizeText(const CBarcode& barcode, const DeviceMapping& mapping,
                          const QString& unit);

@@ -71,8 +71,7 @@ QString CBarcodeOutput::PrinterSizeText(const QPrinter& printer) const {
     if (!barcode) {
         return {};
     }
-    return AchievedSizeText(barcode->Encode(), barcode->Ratio(), printer.resolution(),
-                            m_view.Zoom(), QStringLiteral("dots"));
+    return AchievedSizeText(*barcode, m_view.OnPrepareDC(printer, QRect()), QStringLiteral("dots"));
 }
 
 void CBarcodeOutput::PrintPreview() {

@@ -13,7 +13,6 @@
 #include <QPainter>
 
 #include <array>
-#include <cmath>
 
 namespace {
 
@@ -163,16 +162,7 @@ void CBarcodeView::ShowStatusText(const QString& text) {
 }
 
 DeviceMapping CBarcodeView::OnPrepareDC(const QPaintDevice& device, const QRect& outputRect) const {
-    // A screen that doubles its pixels draws on its real pixels: its
-    // resolution and the area are counted in them.
-    const double ratio = device.devicePixelRatioF() > 0 ? device.devicePixelRatioF() : 1.0;
-    const auto physical = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
-    DeviceMapping mapping =
-        PrepareMapping(m_nZoom, physical(device.logicalDpiX()), physical(device.logicalDpiY()),
-                       QRect(physical(outputRect.x()), physical(outputRect.y()),
-                             physical(outputRect.width()), physical(outputRect.height())));
-    mapping.devicePixelRatio = ratio;
-    return mapping;
+    return PrepareMapping(m_nZoom, device, outputRect);
 }
 
 std::int32_t CBarcodeView::DrawBarLength() const {

@@ -1,5 +1,6 @@
 #include "DeviceMapping.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -18,6 +19,17 @@ QTransform DeviceMapping::MilsToDevice() const {
 
 DeviceMapping PrepareMapping(int zoom, int dpiX, int dpiY, const QRect& area) {
     return DeviceMapping{zoom, dpiX, dpiY, area, CentreOf(area)};
+}
+
+DeviceMapping PrepareMapping(int zoom, const QPaintDevice& device, const QRect& area) {
+    const double ratio = device.devicePixelRatioF() > 0 ? device.devicePixelRatioF() : 1.0;
+    const auto physical = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
+    DeviceMapping mapping =
+        PrepareMapping(zoom, physical(device.logicalDpiX()), physical(device.logicalDpiY()),
+                       QRect(physical(area.x()), physical(area.y()), physical(area.width()),
+                             physical(area.height())));
+    mapping.devicePixelRatio = ratio;
+    return mapping;
 }
 
 QPoint CentreOf(const QRect& area) {

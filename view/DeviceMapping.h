@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPaintDevice>
 #include <QPoint>
 #include <QRect>
 #include <QTransform>
@@ -43,6 +44,9 @@ struct DeviceMapping {
 // Prepares the mapping for a device: viewport extent zoom x the device's
 // resolution, origin at the centre of the output rectangle.
 DeviceMapping PrepareMapping(int zoom, int dpiX, int dpiY, const QRect& area);
+// The same for a paint device and an area in its own units: a screen that
+// doubles its pixels is counted in its real pixels, resolution and area alike.
+DeviceMapping PrepareMapping(int zoom, const QPaintDevice& device, const QRect& area);
 
 // The centre of a rectangle whose right and bottom edges are exclusive:
 // ((left + right) / 2, (top + bottom) / 2), truncated.
