@@ -1,8 +1,12 @@
 #include "BarcodeSettings.h"
 
 #include "QuillmarkApp.h"
+#include "SettingsStore.h"
 
 #include <QSettings>
+
+#include <memory>
+#include <mutex>
 
 namespace {
 
@@ -46,7 +50,14 @@ void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
 }
 
 ProfileReader SettingsStoreReader() {
-    return [](std::string_view section, std::string_view key, int defaultValue) {
+    // Each reader keeps its own store, opened at its first read, so a reader
+    // installed after the store's names are set reads the right file.
+    struct SharedStore {
+        std::mutex mutex;
+        CSettingsStore store;
+    };
+    auto shared = std::make_shared<SharedStore>();
+    return [shared](std::string_view section, std::string_view key, int defaultValue) {
         if (g_pUnsaved != nullptr && section == kSection) {
             if (key == kDensityKey) {
                 return g_pUnsaved->density;
@@ -55,8 +66,8 @@ ProfileReader SettingsStoreReader() {
                 return g_pUnsaved->ratio;
             }
         }
-        QSettings store;
-        return ReadProfileInt(store, Latin1(section), Latin1(key), defaultValue);
+        const std::lock_guard lock(shared->mutex);
+        return ReadProfileInt(shared->store.Current(), Latin1(section), Latin1(key), defaultValue);
     };
 }
 

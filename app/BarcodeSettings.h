@@ -24,6 +24,8 @@ void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
 
 // The profile reader the program installs for the engine: the settings store,
 // or, while a CUnsavedSettingsScope lives, its values for Density and Ratio.
+// The store is opened at the reader's first read and read again only when its
+// file has changed (CSettingsStore), so a change is seen at the next symbol.
 ProfileReader SettingsStoreReader();
 
 // While alive, symbols built through SettingsStoreReader take these settings

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Quillmark needs to build, test and run,
-# asking apt only when one of them is missing.
+# asking apt only when one of them is missing, and the locale its tests use.
 set -euo pipefail
 
 packages=(
@@ -9,7 +9,14 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
     fonts-dejavu-core fonts-liberation
     xvfb xauth
+    locales
+    libclang-rt-14-dev
 )
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -20,10 +27,13 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo_cmd=(sudo)
-    fi
     "${sudo_cmd[@]}" apt-get update
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# A locale with a decimal comma, so that the test of the Height field's
+# independence from the user's locale runs rather than skips.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+    echo "Generating the de_DE.UTF-8 locale"
+    "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
 fi

@@ -2,7 +2,8 @@
 # Installs what is missing, then configures, builds and runs every test twice:
 # once with the default preset and once with AddressSanitizer + UBSan. The
 # release preset (benchmarks) and a Clang build are built too, so that every
-# preset and both compilers stay free of warnings.
+# preset and both compilers stay free of warnings. Last, each fuzz target runs
+# for 20 seconds on its seeds, so that a regression they reach fails here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,3 +21,6 @@ for preset in release clang; do
     cmake --preset "$preset"
     cmake --build --preset "$preset"
 done
+
+echo "=== fuzz targets (20 s each) ==="
+bash scripts/fuzz.sh 20

@@ -4,10 +4,12 @@
 #include "BarcodeView.h"
 #include "FieldValues.h"
 #include "Placement.h"
+#include "WholeBlockWriter.h"
 
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QImageWriter>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
@@ -133,13 +135,30 @@ QImage CBarcodeOutput::RenderBitmap(bool wholeViewInTileMode) {
 
 bool CBarcodeOutput::SaveBitmap(const QImage& bitmap, const QString& path, QString* error) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: the block writer below is the only buffer, and it sees
+    // every write the system refuses.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *error = file.errorString();
+        // An existing file the save may not replace: the system's reason
+        // (a read-only file system, no permission) says more than that.
+        QFile existing(path);
+        if (existing.exists() && !existing.open(QIODevice::ReadWrite)) {
+            *error += QStringLiteral(" (%1)").arg(existing.errorString());
+        }
         return false;
     }
-    if (!bitmap.save(&file, "BMP")) {
+    CWholeBlockWriter blocks(file);
+    QImageWriter writer(&blocks, "BMP");
+    const bool encoded = writer.write(bitmap);
+    // A write that failed on the file (no space left, a size limit, an I/O
+    // error) says the file's own error; only a failure of the encoder itself
+    // is an encoding problem. The last block is written before the commit,
+    // which would otherwise replace the old file with a cut-short one.
+    if (!encoded || !blocks.Flush()) {
+        *error = file.error() != QFileDevice::NoError
+                     ? file.errorString()
+                     : QStringLiteral("The bitmap could not be encoded.");
         file.cancelWriting();
-        *error = QStringLiteral("The bitmap could not be encoded.");
         return false;
     }
     if (!file.commit()) {
@@ -150,10 +169,17 @@ bool CBarcodeOutput::SaveBitmap(const QImage& bitmap, const QString& path, QStri
 }
 
 void CBarcodeOutput::Copy() {
-    const QImage bitmap = RenderBitmap(true);
-    if (!bitmap.isNull()) {
-        QGuiApplication::clipboard()->setImage(bitmap);
+    if (!m_view.BuildSymbol()) {
+        return;
     }
+    const QImage bitmap = RenderBitmap(true);
+    if (bitmap.isNull()) {
+        // The clipboard keeps what it held.
+        QMessageBox::warning(m_view.window(), kTitle,
+                             QStringLiteral("The barcode is too large to copy as a bitmap."));
+        return;
+    }
+    QGuiApplication::clipboard()->setImage(bitmap);
 }
 
 void CBarcodeOutput::Save() {

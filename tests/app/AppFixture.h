@@ -4,6 +4,7 @@
 #include "BarcodeView.h"
 #include "InputPanel.h"
 #include "MainFrame.h"
+#include "ModalDialogs.h"
 #include "QuillmarkApp.h"
 
 #include <QApplication>
@@ -48,22 +49,3 @@ protected:
     CBarcodeView* view = nullptr;
     CInputPanel* panel = nullptr;
 };
-
-// Hands the next modal dialog to respond once it is open, from inside its own
-// event loop; respond must close it. Gives up after about two seconds.
-inline void WhenModalOpens(std::function<void(QWidget&)> respond) {
-    auto* poll = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, tries, respond] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr && ++*tries < 200) {
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        if (modal != nullptr) {
-            respond(*modal);
-        }
-    });
-    poll->start(10);
-}

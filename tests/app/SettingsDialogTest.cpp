@@ -5,7 +5,10 @@
 #include "DeviceGrid.h"
 #include "Symbologies.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -118,6 +121,50 @@ TEST_F(BarcodeSettingsStore, PreviewValuesNeverReachTheStoreOrOtherSymbols) {
     EXPECT_EQ(QSettings().value("Barcode/Density").toInt(), 12);
 }
 
+// Replaces the settings file as an editor does, its time a second past the
+// last version's, as a person editing by hand leaves it.
+void WriteByHand(const QString& path, const QByteArray& text) {
+    const QDateTime after = QFileInfo(path).exists() ? QFileInfo(path).lastModified().addSecs(1)
+                                                     : QDateTime::currentDateTime();
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+    file.setFileTime(after, QFileDevice::FileModificationTime);
+}
+
+TEST_F(BarcodeSettingsStore, AFileChangedBetweenTwoSymbolsIsSeenByTheSecond) {
+    const QString path = QSettings().fileName();
+    const auto built = [] {
+        const auto barcode = CreateBarcode(SymbologyId::Code39, "A");
+        return BarcodeSettings{barcode->Density(), barcode->Ratio()};
+    };
+    EXPECT_EQ(built(), (BarcodeSettings{10, 3})) << "no file yet";
+    struct Row {
+        const char* name;
+        std::function<void()> change;
+        BarcodeSettings read;
+    };
+    const Row rows[] = {
+        {"created by hand",
+         [&] { WriteByHand(path, "[Barcode]\nDensity=25\nRatio=4\n"); },
+         {25, 4}},
+        {"edited by hand, same size",
+         [&] { WriteByHand(path, "[Barcode]\nDensity=26\nRatio=5\n"); },
+         {26, 5}},
+        {"written through the store", [] { QSettings().setValue("Barcode/Density", 7); }, {7, 5}},
+        {"edited by hand, out of range",
+         [&] { WriteByHand(path, "[Barcode]\nDensity=2000\nRatio=2\n"); },
+         {10, 2}},
+        {"removed", [&] { QFile::remove(path); }, {10, 3}},
+    };
+    for (const Row& row : rows) {
+        row.change();
+        EXPECT_EQ(built(), row.read) << row.name;
+        EXPECT_EQ(built(), row.read) << row.name << ", read again";
+    }
+}
+
 TEST_F(BarcodeSettingsStore, DialogRefusesValuesOutsideTheRanges) {
     CSettingsDialog dialog({10, 3}, PreviewSample{SymbologyId::Code39, "21898623818", 750});
     struct Row {
@@ -212,6 +259,16 @@ TEST_F(SettingsCommand, OkStoresTheValuesAndTheNextDrawUsesThem) {
     EXPECT_NE(view->Barcode()->TotalWidth(), before);
     EXPECT_EQ(panel->WidthDisplay()->text(),
               QString::number(view->Barcode()->TotalWidth() / 1000.0, 'f', 2));
+}
+
+TEST_F(SettingsCommand, AFileEditedByHandIsSeenAtTheNextDraw) {
+    view->grab();
+    ASSERT_NE(view->Barcode(), nullptr);
+    EXPECT_EQ(view->Barcode()->Density(), 10);
+    WriteByHand(QSettings().fileName(), "[Barcode]\nDensity=14\nRatio=2\n");
+    view->grab();
+    EXPECT_EQ(view->Barcode()->Density(), 14);
+    EXPECT_EQ(view->Barcode()->Ratio(), 2);
 }
 
 TEST_F(SettingsCommand, CancelLeavesTheSettingsFileByteIdentical) {

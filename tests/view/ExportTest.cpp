@@ -3,17 +3,28 @@
 #include "BarcodeView.h"
 #include "Decode.h"
 #include "DeviceGrid.h"
+#include "FailingFolder.h"
 #include "FakeInputValues.h"
+#include "ModalDialogs.h"
 #include "OwnerDrawMenu.h"
 #include "Placement.h"
 #include "ResourceIds.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <iostream>
 #include <memory>
 
 namespace {
@@ -161,6 +172,132 @@ TEST(SaveBitmap, ReplacesAnExistingFileWholeAndReportsFailure) {
         CBarcodeOutput::SaveBitmap(scene.view.Output().RenderBitmap(false), missingFolder, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFile::exists(missingFolder));
+}
+
+// A bitmap of stripes, as large as asked, in one bit per pixel.
+QImage StripedBitmap(QSize size) {
+    QImage image(size, QImage::Format_Mono);
+    image.setColor(0, qRgb(255, 255, 255));
+    image.setColor(1, qRgb(0, 0, 0));
+    for (int y = 0; y < size.height(); ++y) {
+        std::memset(image.scanLine(y), 0x0f, static_cast<std::size_t>(image.bytesPerLine()));
+    }
+    return image;
+}
+
+// What was in the file before the failed save: not a bitmap, so that no part
+// of a new one can pass for it.
+const QByteArray kOldFile = QByteArray("the old file's bytes ").repeated(500);
+
+TEST(SaveBitmap, AFailedWriteSaysTheFilesErrorAndLeavesTheOldFileWhole) {
+    struct Row {
+        const char* name;
+        WriteFailure failure;
+        QSize size; // larger than the file's buffer: fails inside the writer
+    };
+    const Row rows[] = {
+        {"no space left, inside the image writer", WriteFailure::NoSpace, {4000, 1000}},
+        {"no space left, at the last flush", WriteFailure::NoSpace, {200, 100}},
+        {"read-only file system", WriteFailure::ReadOnly, {200, 100}},
+        {"past the file size limit, inside the image writer",
+         WriteFailure::FileSizeLimit,
+         {4000, 1000}},
+        {"past the file size limit, at the last flush", WriteFailure::FileSizeLimit, {200, 100}},
+        {"no permission", WriteFailure::NoPermission, {200, 100}},
+    };
+    int tried = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const CFailingFolder folder(row.failure, "label.bmp", kOldFile);
+        if (!folder.Available()) {
+            std::cout << "[ NOT RUN  ] " << row.name << ": " << folder.Why().toStdString() << '\n';
+            continue;
+        }
+        ++tried;
+        QString error;
+        EXPECT_FALSE(
+            CBarcodeOutput::SaveBitmap(StripedBitmap(row.size), folder.FilePath(), &error));
+        EXPECT_TRUE(error.contains(folder.ErrorText()))
+            << error.toStdString() << " | wanted: " << folder.ErrorText().toStdString();
+        EXPECT_EQ(FileBytes(folder.FilePath()), kOldFile);
+        EXPECT_EQ(folder.Entries(), QStringList{"label.bmp"}) << "no part of the new file left";
+    }
+    EXPECT_GE(tried, 2) << "the file size limit needs no right of any kind";
+}
+
+// Answers a Save: the file dialog with path, "replace it?" with yes; keeps
+// the text of the message that follows. Waits for nothing once destroyed.
+struct SaveAnswers {
+    QString path;
+    QString message;
+    QPointer<QTimer> pending;
+
+    void AwaitNext() {
+        pending = WhenModalOpens([this](QWidget& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
+            if (auto* dialog = qobject_cast<QFileDialog*>(&modal); dialog != nullptr) {
+                AwaitNext(); // what the dialog opens next
+                dialog->selectFile(path);
+                static_cast<QDialog*>(dialog)->accept();
+            } else if (box != nullptr && box->button(QMessageBox::Yes) != nullptr) {
+                AwaitNext();
+                box->button(QMessageBox::Yes)->click();
+            } else {
+                message = box != nullptr ? box->text() : QString();
+                modal.close();
+            }
+        });
+    }
+    ~SaveAnswers() { delete pending; }
+};
+
+TEST(SaveCommand, AFullDeviceIsSaidWithItsOwnErrorAndTheOldFileStays) {
+    QStandardPaths::setTestModeEnabled(true); // the file dialog keeps its history
+    DrawnView scene;
+    std::unique_ptr<CFailingFolder> folder;
+    for (const WriteFailure failure : {WriteFailure::NoSpace, WriteFailure::FileSizeLimit}) {
+        folder = std::make_unique<CFailingFolder>(failure, "label.bmp", kOldFile);
+        if (folder->Available()) {
+            break;
+        }
+    }
+    ASSERT_TRUE(folder->Available()) << folder->Why().toStdString();
+    SaveAnswers answers{folder->FilePath(), {}, {}};
+    answers.AwaitNext();
+    scene.view.Output().Save();
+    EXPECT_TRUE(answers.message.contains(folder->FilePath())) << answers.message.toStdString();
+    EXPECT_TRUE(answers.message.contains(folder->ErrorText())) << answers.message.toStdString();
+    EXPECT_EQ(FileBytes(folder->FilePath()), kOldFile);
+}
+
+TEST(CopyCommand, PutsTheBitmapOnTheClipboardOrSaysItIsTooLarge) {
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    DrawnView scene;
+    QString message;
+    QPointer<QTimer> poll = WhenModalOpens([&message](QWidget& modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(&modal); box != nullptr) {
+            message = box->text();
+        }
+        modal.close();
+    });
+    scene.view.Output().Copy();
+    delete poll; // no message came; none is awaited any longer
+    EXPECT_EQ(message, "");
+    EXPECT_EQ(clipboard.image().convertToFormat(QImage::Format_Mono, Qt::MonoOnly),
+              scene.view.Output().RenderBitmap(true));
+
+    clipboard.setText("held before");
+    scene.panel.height = "1e300"; // bars longer than any bitmap
+    WhenModalOpens([&message](QWidget& modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(&modal); box != nullptr) {
+            message = box->text();
+        }
+        modal.close();
+    });
+    scene.view.Output().Copy();
+    EXPECT_EQ(message, "The barcode is too large to copy as a bitmap.");
+    EXPECT_EQ(clipboard.text(), "held before");
+    EXPECT_FALSE(clipboard.mimeData()->hasImage());
 }
 
 TEST(ContextMenu, SevenLinesWithTheToolbarImagesAndWorkingCommands) {

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSettings>
+
+#include <cstdint>
+#include <memory>
+
+// The application's settings store, opened once and read from memory. Before
+// each read it looks at the store's file; only when the file has changed since
+// the last look (written by this program's settings dialog, by another
+// instance of the program, or by hand) is it read again. A store that is not
+// one plain file (the registry on Windows, the preferences of macOS) is opened
+// afresh at every read, as there is no file to look at.
+//
+// The store itself tells versions of its file apart by size and time to the
+// millisecond: two versions of one size written within one millisecond read
+// as the first.
+class CSettingsStore {
+public:
+    CSettingsStore();
+    ~CSettingsStore();
+    CSettingsStore(const CSettingsStore&) = delete;
+    CSettingsStore& operator=(const CSettingsStore&) = delete;
+
+    // The store with the file's current contents.
+    QSettings& Current();
+
+    // What identifies one version of the file: where it is, its size and the
+    // times of its last change (to nanoseconds where the system keeps them).
+    struct FileStamp {
+        bool exists = false;
+        std::uint64_t device = 0;
+        std::uint64_t inode = 0;
+        std::int64_t size = 0;
+        std::int64_t modifiedSeconds = 0;
+        std::int64_t modifiedNanoseconds = 0;
+        std::int64_t changedSeconds = 0;
+        std::int64_t changedNanoseconds = 0;
+        friend bool operator==(const FileStamp&, const FileStamp&) = default;
+    };
+
+private:
+    std::unique_ptr<QSettings> m_pStore;
+    QByteArray m_path; // the store's file, in the file system's encoding
+    FileStamp m_stamp; // the file as it was when the store last read it
+};
