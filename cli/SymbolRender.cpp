@@ -1,0 +1,81 @@
+#include "SymbolRender.h"
+
+#include "DeviceGrid.h"
+#include "PdfWriter.h"
+#include "Placement.h"
+#include "SvgWriter.h"
+#include "SymbolPainter.h"
+#include "VectorScene.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr double kMetresPerInch = 0.0254;
+
+} // namespace
+
+QImage RenderCellBitmap(const Encoding& encoding, std::int32_t drawBarLength,
+                        std::int32_t cellBarLength, bool showText, int orientation, int dpi,
+                        int zoom) {
+    const QSize size = BitmapPixelSize(
+        TileCellMils(encoding.totalWidth, cellBarLength, orientation), dpi, dpi, zoom);
+    if (size.isEmpty()) {
+        return {};
+    }
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return image;
+    }
+    image.setDotsPerMeterX(qRound(dpi / kMetresPerInch));
+    image.setDotsPerMeterY(qRound(dpi / kMetresPerInch));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    const SymbolScene scene{encoding, drawBarLength, showText, orientation, false};
+    PaintSymbol(painter, PrepareMapping(zoom, dpi, dpi, image.rect()), scene);
+    painter.end();
+    return image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
+}
+
+RenderedSymbol RenderSymbol(const SymbolRequest& request) {
+    RenderedSymbol result;
+    const Encoding encoding = CreateBarcode(request.symbology, request.text)->Encode();
+    const std::int32_t drawBarLength = BarLengthOf(request.symbology, request.heightMils);
+    if (IsRaster(request.format)) {
+        result.module = encoding.module;
+        if (encoding.module > 0) {
+            result.achievedModule = AchievedModuleMils(
+                encoding.module, static_cast<double>(request.dpi) * request.zoom);
+        }
+        const QImage bitmap =
+            RenderCellBitmap(encoding, drawBarLength, request.heightMils, request.showText,
+                             request.orientation, request.dpi, request.zoom);
+        if (bitmap.isNull()) {
+            result.error = QStringLiteral("the symbol is too large for a bitmap at %1 dpi "
+                                          "(at most %2 pixels a side)")
+                               .arg(request.dpi)
+                               .arg(kMaxBitmapSide);
+            return result;
+        }
+        result.bytes = EncodeBitmap(bitmap, request.format);
+        if (result.bytes.isEmpty()) {
+            result.error = QStringLiteral("the bitmap could not be encoded");
+        }
+        return result;
+    }
+    const CellSize cell =
+        TileCellMils(encoding.totalWidth, request.heightMils, request.orientation);
+    VectorJob job;
+    job.encoding = &encoding;
+    job.barLength = drawBarLength;
+    job.showText = request.showText;
+    job.orientation = request.orientation;
+    job.cellWidth = cell.width;
+    job.cellHeight = cell.height;
+    job.origin = SymbolOrigin(encoding.totalWidth, drawBarLength, request.orientation);
+    VectorScene scene = BuildVectorScene(job);
+    scene.zoom = request.zoom;
+    result.bytes = request.format == OutputFormat::Svg ? WriteSvg(scene) : WritePdf(scene);
+    return result;
+}
