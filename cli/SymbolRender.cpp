@@ -1,9 +1,7 @@
 #include "SymbolRender.h"
 
 #include "DeviceGrid.h"
-#include "PdfWriter.h"
 #include "Placement.h"
-#include "SvgWriter.h"
 #include "SymbolPainter.h"
 #include "VectorScene.h"
 
@@ -74,8 +72,6 @@ RenderedSymbol RenderSymbol(const SymbolRequest& request) {
     job.cellWidth = cell.width;
     job.cellHeight = cell.height;
     job.origin = SymbolOrigin(encoding.totalWidth, drawBarLength, request.orientation);
-    VectorScene scene = BuildVectorScene(job);
-    scene.zoom = request.zoom;
-    result.bytes = request.format == OutputFormat::Svg ? WriteSvg(scene) : WritePdf(scene);
+    result.bytes = WriteVectorFile(job, request.zoom, request.format == OutputFormat::Pdf);
     return result;
 }

@@ -3,6 +3,8 @@
 #include "Encoding.h"
 #include "Surface.h"
 
+#include <QByteArray>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -67,3 +69,6 @@ struct VectorJob {
 // (one element, already merged with its neighbours of one colour) as a
 // rectangle and every label piece as a text.
 VectorScene BuildVectorScene(const VectorJob& job);
+
+// The vector file (SVG or PDF) of one symbol, every length zoom times its size.
+QByteArray WriteVectorFile(const VectorJob& job, int zoom, bool pdf);

@@ -9,11 +9,14 @@
 #include "SymbolRender.h"
 #include "ZbarDecode.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -233,6 +236,42 @@ TEST(BmpOutput, IsByteIdenticalToTheDesktopSave) {
         request.dpi = view.logicalDpiX();
         request.format = OutputFormat::Bmp;
         EXPECT_EQ(RenderSymbol(request).bytes, saved.readAll()) << row.name;
+    }
+}
+
+TEST(DesktopSave, OffersTheBitmapFirstThenTheToolsFormatsThroughItsWriters) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    FakeInputValues panel;
+    CBarcodeView view;
+    view.SetInputValues(&panel);
+    view.OnInitialUpdate();
+    view.resize(500, 300);
+    view.grab();
+    for (const char* name : {"saved.svg", "saved.pdf", "saved.png"}) {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        QStringList offered;
+        QString defaultSuffix;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            offered = dialog->nameFilters();
+            defaultSuffix = dialog->defaultSuffix();
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        view.Output().Save();
+        EXPECT_EQ(offered, QStringList({"Graphics Files (*.bmp)", "PNG Files (*.png)",
+                                        "SVG Files (*.svg)", "PDF Files (*.pdf)"}));
+        EXPECT_EQ(defaultSuffix, QStringLiteral("bmp"));
+
+        SymbolRequest request; // the panel's start values
+        request.text = "21898623818";
+        request.dpi = view.logicalDpiX();
+        request.format = *FormatOfPath(path);
+        QFile saved(path);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(saved.readAll(), RenderSymbol(request).bytes) << name;
     }
 }
 
