@@ -183,6 +183,9 @@ void CBarcodeOutput::Save() {
     QString error;
     if (format != OutputFormat::Bmp) {
         const std::unique_ptr<CBarcode> barcode = m_view.BuildSymbol();
+        if (!barcode) {
+            return;
+        }
         const Encoding encoding = barcode->Encode();
         const std::int32_t height = BarLengthFromHeight(m_view.HeightText());
         const std::int32_t barLength =
