@@ -3,7 +3,10 @@
 #include "AchievedSize.h"
 #include "BarcodeView.h"
 #include "FieldValues.h"
+#include "FileCommit.h"
+#include "OutputFormat.h"
 #include "Placement.h"
+#include "VectorScene.h"
 #include "WholeBlockWriter.h"
 
 #include <QClipboard>
@@ -195,14 +198,55 @@ void CBarcodeOutput::Save() {
     }
     QFileDialog dialog(m_view.window(), QStringLiteral("Save"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Graphics Files (*.bmp)"));
-    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    // The bitmap first and by default; the other formats through the
+    // command-line tool's writers.
+    const QStringList filters{
+        QStringLiteral("Graphics Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
+        QStringLiteral("SVG Files (*.svg)"), QStringLiteral("PDF Files (*.pdf)")};
+    const QStringList suffixes{QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("svg"),
+                               QStringLiteral("pdf")};
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffixes.constFirst());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &filters, &suffixes](const QString& filter) {
+                         dialog.setDefaultSuffix(suffixes.value(filters.indexOf(filter)));
+                     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
     const QString path = dialog.selectedFiles().constFirst();
+    const OutputFormat format = FormatOfPath(path).value_or(
+        FormatByName(suffixes.value(filters.indexOf(dialog.selectedNameFilter())))
+            .value_or(OutputFormat::Bmp));
     QString error;
-    if (!SaveBitmap(bitmap, path, &error)) {
+    if (format != OutputFormat::Bmp) {
+        const std::unique_ptr<CBarcode> barcode = m_view.BuildSymbol();
+        if (!barcode) {
+            return;
+        }
+        const Encoding encoding = barcode->Encode();
+        const std::int32_t height = BarLengthFromHeight(m_view.HeightText());
+        const std::int32_t barLength =
+            BarLengthOf(static_cast<SymbologyId>(m_view.Symbology()), height);
+        const CellSize cell = TileCellMils(encoding.totalWidth, height, m_view.Orientation());
+        const VectorJob job{&encoding,
+                            barLength,
+                            m_view.IsShowTextOn(),
+                            m_view.Orientation(),
+                            cell.width,
+                            cell.height,
+                            SymbolOrigin(encoding.totalWidth, barLength, m_view.Orientation())};
+        const QByteArray bytes =
+            format == OutputFormat::Png
+                ? EncodeBitmap(bitmap, format)
+                : WriteVectorFile(job, m_view.Zoom(), format == OutputFormat::Pdf);
+        CFileCommitter files;
+        if (!files.Write(path, bytes, &error) || !files.Sync(&error)) {
+            QMessageBox::warning(
+                m_view.window(), kTitle,
+                QStringLiteral("Cannot save the barcode to %1:\n%2").arg(path, error));
+        }
+    } else if (!SaveBitmap(bitmap, path, &error)) {
         QMessageBox::warning(m_view.window(), kTitle,
                              QStringLiteral("Cannot save the bitmap to %1:\n%2").arg(path, error));
     }

@@ -1,0 +1,92 @@
+#include "InputRule.h"
+
+#include <QList>
+
+#include <array>
+
+namespace {
+
+constexpr char32_t kLastLatin1 = 0xFF;
+
+// A character the engine leaves out of the symbol: its encoding alone is that
+// of the empty text (start, stop and check characters only).
+bool EncodesNothing(SymbologyId id, char c) {
+    static std::array<std::array<signed char, 256>, kSymbologyCount> known{};
+    signed char& cached = known[static_cast<std::size_t>(id)][static_cast<unsigned char>(c)];
+    if (cached == 0) {
+        const Encoding empty = CreateBarcode(id, "")->Encode();
+        const Encoding single = CreateBarcode(id, std::string_view(&c, 1))->Encode();
+        cached = single.elements == empty.elements ? 1 : -1;
+    }
+    return cached == 1;
+}
+
+QString Describe(char32_t c) {
+    const QString code =
+        QStringLiteral("U+%1").arg(static_cast<unsigned>(c), 4, 16, QLatin1Char('0')).toUpper();
+    if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
+        return code;
+    }
+    return QStringLiteral("\"%1\" (%2)").arg(QString::fromUcs4(&c, 1), code);
+}
+
+QString Name(SymbologyId id) {
+    const std::string_view name = FactsOf(id).name;
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// Why a character at a position is refused, or nothing.
+std::optional<QString> RefusalOf(SymbologyId id, char32_t c) {
+    const SymbologyFacts& facts = FactsOf(id);
+    if (facts.filter == TextFilter::Digits) {
+        if (c < '0' || c > '9') {
+            return QStringLiteral("takes digits only");
+        }
+        return std::nullopt;
+    }
+    if (c > kLastLatin1) {
+        return QStringLiteral("takes 8-bit (Latin-1) characters only");
+    }
+    const char byte = static_cast<char>(c);
+    if (facts.excluded.find(byte) != std::string_view::npos) {
+        return QStringLiteral("refuses it");
+    }
+    if (EncodesNothing(id, byte)) {
+        return QStringLiteral("has no encoding for it");
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid) {
+    const SymbologyFacts& facts = FactsOf(id);
+    CheckedText checked;
+    int position = 0;
+    for (const char32_t c : text.toUcs4()) {
+        ++position;
+        if (const std::optional<QString> why = RefusalOf(id, c)) {
+            if (dropInvalid) {
+                continue;
+            }
+            checked.refusal = TextRefusal{QStringLiteral("character %1 at position %2: %3 %4")
+                                              .arg(Describe(c))
+                                              .arg(position)
+                                              .arg(Name(id), *why)};
+            return checked;
+        }
+        checked.engineText += static_cast<char>(c);
+    }
+    if (facts.filter == TextFilter::Digits &&
+        checked.engineText.size() > static_cast<std::size_t>(facts.digitLimit)) {
+        if (!dropInvalid) {
+            checked.refusal = TextRefusal{QStringLiteral("%1 digits: %2 takes at most %3")
+                                              .arg(checked.engineText.size())
+                                              .arg(Name(id))
+                                              .arg(facts.digitLimit)};
+            return checked;
+        }
+        checked.engineText.resize(static_cast<std::size_t>(facts.digitLimit));
+    }
+    return checked;
+}

@@ -1,0 +1,247 @@
+#include "RenderOptions.h"
+
+#include "Barcode.h"
+#include "Batch.h"
+#include "FieldValues.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace {
+
+// The zoom and the orientation take the values the desktop program's buttons
+// step through.
+constexpr int kMinZoom = 1;
+constexpr int kMaxZoom = 8;
+constexpr int kMinTurn = 0;
+constexpr int kMaxTurn = 3;
+
+QString SymbologyList() {
+    QStringList names;
+    for (const SymbologyFacts& facts : Symbologies()) {
+        names << QString::fromLatin1(facts.alias.data(),
+                                     static_cast<qsizetype>(facts.alias.size()));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+// An integer option within [low, high]; the reason in error otherwise.
+std::optional<int> IntegerOption(const QCommandLineParser& parser, const QString& name, int low,
+                                 int high, QString* error) {
+    const QString text = parser.value(name);
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < low || value > high) {
+        *error = QStringLiteral("--%1 takes a whole number from %2 to %3, not \"%4\"")
+                     .arg(name)
+                     .arg(low)
+                     .arg(high)
+                     .arg(text);
+        return std::nullopt;
+    }
+    return value;
+}
+
+ParsedCommandLine UsageError(const QString& message) {
+    ParsedCommandLine parsed;
+    parsed.action = CommandAction::UsageError;
+    parsed.message = message;
+    return parsed;
+}
+
+} // namespace
+
+bool IsPositiveLength(const QString& heightText) {
+    static const QRegularExpression leadingNumber(
+        QStringLiteral(R"(^\s*\+?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)"));
+    const QRegularExpressionMatch match = leadingNumber.match(heightText);
+    if (!match.hasMatch()) {
+        return false;
+    }
+    bool ok = false;
+    const double inches = match.captured(0).trimmed().remove(QLatin1Char('+')).toDouble(&ok);
+    // Below one mil the Height field falls back to its default.
+    return ok && inches * 1000.0 >= 1.0;
+}
+
+ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Draws barcodes at true size into BMP, PNG, SVG or PDF files.\n"
+                       "Symbologies: %1, or their names as the desktop program lists them.\n"
+                       "Batch and CSV inputs are read as UTF-8; in output patterns {n} is the "
+                       "entry's number, zero-padded, and {text} its data text made safe for "
+                       "a file name.")
+            .arg(SymbologyList()));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the program's version."));
+    const QList<QCommandLineOption> options{
+        help,
+        version,
+        {{QStringLiteral("s"), QStringLiteral("symbology")},
+         QStringLiteral("The symbology (name or alias, any case)."),
+         QStringLiteral("name")},
+        {{QStringLiteral("o"), QStringLiteral("output")},
+         QStringLiteral("The output file, or for a batch a pattern with {n} or {text}."),
+         QStringLiteral("file")},
+        {QStringLiteral("batch"),
+         QStringLiteral("Draws one symbol per line of the file (- for standard input)."),
+         QStringLiteral("file")},
+        {QStringLiteral("csv"),
+         QStringLiteral("Draws one symbol per row of a CSV file whose header names columns "
+                        "among symbology, text, height and output (- for standard input)."),
+         QStringLiteral("file")},
+        {QStringLiteral("format"),
+         QStringLiteral("bmp, png, svg or pdf (default: from the "
+                        "output's extension)."),
+         QStringLiteral("format")},
+        {QStringLiteral("density"),
+         QStringLiteral("The narrow element in mils (default: the program's setting)."),
+         QStringLiteral("mils")},
+        {QStringLiteral("ratio"),
+         QStringLiteral("Wide element = ratio x narrow (default: the program's setting)."),
+         QStringLiteral("n")},
+        {QStringLiteral("height"), QStringLiteral("The bar height in inches (default 0.75)."),
+         QStringLiteral("inches")},
+        {QStringLiteral("zoom"), QStringLiteral("Scales the whole symbol, 1 to 8 (default 1)."),
+         QStringLiteral("n")},
+        {QStringLiteral("turn"),
+         QStringLiteral("Quarter turns counter-clockwise, 0 to 3 (default 0)."),
+         QStringLiteral("n")},
+        {QStringLiteral("no-text"), QStringLiteral("Leaves out the human-readable text.")},
+        {QStringLiteral("dpi"),
+         QStringLiteral("Resolution of BMP and PNG output (default %1).").arg(kDefaultDpi),
+         QStringLiteral("dpi")},
+        {QStringLiteral("drop-invalid"),
+         QStringLiteral("Drops characters the symbology refuses instead of failing.")},
+    };
+    parser.addOptions(options);
+    parser.addPositionalArgument(QStringLiteral("text"),
+                                 QStringLiteral("The data text of a single symbol."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+
+    if (!parser.parse(arguments)) {
+        return UsageError(parser.errorText());
+    }
+    if (parser.isSet(help)) {
+        ParsedCommandLine parsed;
+        parsed.action = CommandAction::Help;
+        parsed.message = parser.helpText();
+        return parsed;
+    }
+    if (parser.isSet(version)) {
+        ParsedCommandLine parsed;
+        parsed.action = CommandAction::Version;
+        return parsed;
+    }
+
+    ParsedCommandLine parsed;
+    RenderOptions& o = parsed.options;
+    QString error;
+
+    const QStringList texts = parser.positionalArguments();
+    const bool batch = parser.isSet(QStringLiteral("batch"));
+    const bool csv = parser.isSet(QStringLiteral("csv"));
+    if (int(batch) + int(csv) + int(!texts.isEmpty()) != 1) {
+        return UsageError(texts.size() > 1
+                              ? QStringLiteral("one data text only; quote a text with blanks")
+                              : QStringLiteral("give one data text, --batch or --csv"));
+    }
+    if (texts.size() > 1) {
+        return UsageError(QStringLiteral("one data text only; quote a text with blanks"));
+    }
+    if (batch) {
+        o.mode = InputMode::Batch;
+        o.input = parser.value(QStringLiteral("batch"));
+    } else if (csv) {
+        o.mode = InputMode::Csv;
+        o.input = parser.value(QStringLiteral("csv"));
+    } else {
+        o.text = texts.front();
+    }
+
+    if (parser.isSet(QStringLiteral("symbology"))) {
+        const QString name = parser.value(QStringLiteral("symbology"));
+        o.symbology = FindSymbology(name.toStdString());
+        if (!o.symbology) {
+            return UsageError(
+                QStringLiteral("unknown symbology \"%1\"; known: %2").arg(name, SymbologyList()));
+        }
+    } else if (o.mode != InputMode::Csv) {
+        return UsageError(QStringLiteral("--symbology is missing"));
+    }
+
+    o.output = parser.value(QStringLiteral("output"));
+    if (o.output.isEmpty() && o.mode != InputMode::Csv) {
+        return UsageError(QStringLiteral("--output is missing"));
+    }
+    if (o.mode == InputMode::Batch && !PatternNamesEachEntry(o.output)) {
+        return UsageError(QStringLiteral("a batch needs {n} or {text} in --output, or every "
+                                         "line would overwrite the last"));
+    }
+
+    if (parser.isSet(QStringLiteral("format"))) {
+        o.format = FormatByName(parser.value(QStringLiteral("format")));
+        if (!o.format) {
+            return UsageError(QStringLiteral("--format takes bmp, png, svg or pdf, not \"%1\"")
+                                  .arg(parser.value(QStringLiteral("format"))));
+        }
+    } else if (!o.output.isEmpty() && !FormatOfPath(o.output)) {
+        return UsageError(QStringLiteral("cannot tell the format of \"%1\"; name it .bmp, .png, "
+                                         ".svg or .pdf, or give --format")
+                              .arg(o.output));
+    }
+
+    const struct {
+        const char* name;
+        int low, high;
+        std::optional<int>* target;
+    } ranges[] = {
+        {"density", kMinDensity, kMaxDensity, &o.density},
+        {"ratio", kMinRatio, kMaxRatio, &o.ratio},
+    };
+    for (const auto& range : ranges) {
+        const QString name = QString::fromLatin1(range.name);
+        if (parser.isSet(name)) {
+            *range.target = IntegerOption(parser, name, range.low, range.high, &error);
+            if (!*range.target) {
+                return UsageError(error);
+            }
+        }
+    }
+    const struct {
+        const char* name;
+        int low, high;
+        int* target;
+    } values[] = {
+        {"zoom", kMinZoom, kMaxZoom, &o.zoom},
+        {"turn", kMinTurn, kMaxTurn, &o.orientation},
+        {"dpi", kMinDpi, kMaxDpi, &o.dpi},
+    };
+    for (const auto& value : values) {
+        const QString name = QString::fromLatin1(value.name);
+        if (parser.isSet(name)) {
+            const std::optional<int> number =
+                IntegerOption(parser, name, value.low, value.high, &error);
+            if (!number) {
+                return UsageError(error);
+            }
+            *value.target = *number;
+        }
+    }
+    if (parser.isSet(QStringLiteral("height"))) {
+        o.heightText = parser.value(QStringLiteral("height"));
+        if (!IsPositiveLength(o.heightText)) {
+            return UsageError(
+                QStringLiteral("--height takes a length in inches above 0, not \"%1\"")
+                    .arg(o.heightText));
+        }
+    }
+    o.heightMils = BarLengthFromHeight(o.heightText);
+    o.showText = !parser.isSet(QStringLiteral("no-text"));
+    o.dropInvalid = parser.isSet(QStringLiteral("drop-invalid"));
+    parsed.action = CommandAction::Render;
+    return parsed;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "OutputFormat.h"
+#include "Symbologies.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+// Where the data texts come from.
+enum class InputMode {
+    Single, // one text on the command line
+    Batch,  // one text per line of a file or of standard input
+    Csv,    // one record per row of a CSV file with a header row
+};
+
+// Everything the command line asks for, checked.
+struct RenderOptions {
+    InputMode mode = InputMode::Single;
+    QString text;   // Single
+    QString input;  // Batch or Csv: a path, or "-" for standard input
+    QString output; // a path, or a pattern with {n} and {text}
+    std::optional<SymbologyId> symbology;
+    std::optional<OutputFormat> format; // --format; otherwise from each output's extension
+    std::optional<int> density;         // mils; the settings' Density when absent
+    std::optional<int> ratio;           // the settings' Ratio when absent
+    QString heightText = QStringLiteral("0.75");
+    std::int32_t heightMils = 750;
+    int zoom = 1;
+    int orientation = 0;
+    bool showText = true;
+    int dpi = 300;
+    bool dropInvalid = false;
+};
+
+// What the command line asks the program to do.
+enum class CommandAction { Render, Help, Version, UsageError };
+
+struct ParsedCommandLine {
+    CommandAction action = CommandAction::UsageError;
+    RenderOptions options;
+    QString message; // UsageError: the one-line reason; Help: the help text
+};
+
+// Parses the arguments (the program's name first). Every value is checked
+// here, so that a bad one stops the run before any file is written.
+ParsedCommandLine ParseCommandLine(const QStringList& arguments);
+
+// The range of the resolution a raster output takes, in dots per inch.
+inline constexpr int kMinDpi = 10;
+inline constexpr int kMaxDpi = 4800;
+inline constexpr int kDefaultDpi = 300;
+
+// Whether a Height text starts with a length above 0 (the Height field would
+// take the default length for anything else).
+bool IsPositiveLength(const QString& heightText);

@@ -1,0 +1,372 @@
+#include "Runner.h"
+
+#include "Batch.h"
+#include "FieldValues.h"
+#include "FileCommit.h"
+#include "InputRule.h"
+#include "Profile.h"
+#include "SymbolRender.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QSettings>
+
+#include <cmath>
+#include <set>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
+namespace {
+
+// The desktop program's settings store and the keys of the two widths.
+constexpr const char* kSettingsCompany = "Local AppWizard-Generated Applications";
+constexpr const char* kApplicationName = "Quillmark";
+const QString kDensityKey = QStringLiteral("Barcode/Density");
+const QString kRatioKey = QStringLiteral("Barcode/Ratio");
+
+// Batches longer than this show their progress on a terminal.
+constexpr int kProgressThreshold = 100;
+// The achieved narrow element is reported when it is off by more than this.
+constexpr double kModuleTolerance = 0.10;
+
+int ReadSetting(const QSettings& store, const QString& key, int defaultValue, int low, int high) {
+    bool ok = false;
+    const int value = store.value(key).toInt(&ok);
+    return ok && value >= low && value <= high ? value : defaultValue;
+}
+
+// One symbol of the run, however it was given.
+struct Entry {
+    int line = 0;   // where it came from (0: the command line)
+    int number = 0; // {n}
+    QString text;
+    QString symbology; // empty: the --symbology option
+    QString height;    // empty: the --height option
+    QString output;    // empty: the --output pattern
+    QString error;     // a malformed input record
+};
+
+QString ReadInput(const QString& path, QString* error) {
+    QFile file;
+    const bool ok = path == QStringLiteral("-")
+                        ? file.open(stdin, QIODevice::ReadOnly)
+                        : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!ok) {
+        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return {};
+    }
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF))) {
+        text.remove(0, 1); // a byte order mark is no data
+    }
+    return text;
+}
+
+QList<Entry> BatchEntries(const QString& input) {
+    QList<Entry> entries;
+    for (const BatchLine& line : SplitBatchLines(input)) {
+        entries.append({line.line, line.line, line.text, {}, {}, {}, {}});
+    }
+    return entries;
+}
+
+QList<Entry> CsvEntries(const QString& input, QString* error) {
+    QList<CsvRecord> records = ParseCsv(input);
+    if (records.isEmpty()) {
+        *error = QStringLiteral("the CSV input has no header row");
+        return {};
+    }
+    const CsvRecord header = records.takeFirst();
+    QHash<QString, qsizetype> columns;
+    for (qsizetype i = 0; i < header.fields.size(); ++i) {
+        columns.insert(header.fields[i].trimmed().toLower(), i);
+    }
+    if (!columns.contains(QStringLiteral("text"))) {
+        *error = QStringLiteral("the CSV header names no \"text\" column");
+        return {};
+    }
+    const auto field = [&columns](const CsvRecord& record, const char* name) {
+        const qsizetype column = columns.value(QString::fromLatin1(name), -1);
+        return column >= 0 && column < record.fields.size() ? record.fields[column] : QString();
+    };
+    QList<Entry> entries;
+    int number = 0;
+    for (const CsvRecord& record : std::as_const(records)) {
+        Entry entry{record.line,
+                    ++number,
+                    field(record, "text"),
+                    field(record, "symbology"),
+                    field(record, "height"),
+                    field(record, "output"),
+                    record.error};
+        if (entry.error.isEmpty() && entry.text.isEmpty()) {
+            entry.error = QStringLiteral("no text");
+        }
+        entries.append(entry);
+    }
+    return entries;
+}
+
+// Progress on one updating line of a terminal.
+class CProgress {
+public:
+    CProgress(std::FILE* stream, qsizetype total)
+        : m_stream(stream), m_total(total),
+          m_shown(total > kProgressThreshold && IsTerminal(stream)) {}
+    ~CProgress() {
+        if (m_shown && m_drawn) {
+            std::fputs("\r\033[K", m_stream);
+        }
+    }
+    CProgress(const CProgress&) = delete;
+    CProgress& operator=(const CProgress&) = delete;
+
+    void Update(qsizetype done) {
+        if (!m_shown) {
+            return;
+        }
+        // Redrawn at every percent only: a terminal is slow.
+        const qsizetype percent = done * 100 / m_total;
+        if (m_drawn && percent == m_percent && done != m_total) {
+            return;
+        }
+        m_percent = percent;
+        m_drawn = true;
+        std::fprintf(m_stream, "\r%lld of %lld written (%lld %%)", static_cast<long long>(done),
+                     static_cast<long long>(m_total), static_cast<long long>(percent));
+        std::fflush(m_stream);
+    }
+    // Clears the line before a message, so the two never mix.
+    void Clear() {
+        if (m_shown && m_drawn) {
+            std::fputs("\r\033[K", m_stream);
+            m_drawn = false;
+        }
+    }
+
+private:
+    static bool IsTerminal(std::FILE* stream) {
+#if defined(__unix__) || defined(__APPLE__)
+        return isatty(fileno(stream)) != 0;
+#else
+        (void)stream;
+        return false;
+#endif
+    }
+
+    std::FILE* m_stream;
+    qsizetype m_total;
+    bool m_shown;
+    bool m_drawn = false;
+    qsizetype m_percent = -1;
+};
+
+class CRun {
+public:
+    CRun(const RenderOptions& options, std::FILE* errors) : m_options(options), m_errors(errors) {}
+
+    int Run() {
+        QList<Entry> entries;
+        if (m_options.mode == InputMode::Single) {
+            entries.append({0, 1, m_options.text, {}, {}, {}, {}});
+        } else {
+            QString error;
+            const QString input = ReadInput(m_options.input, &error);
+            if (error.isEmpty()) {
+                entries = m_options.mode == InputMode::Batch ? BatchEntries(input)
+                                                             : CsvEntries(input, &error);
+            }
+            if (!error.isEmpty()) {
+                Report(0, error);
+                return kExitUsage;
+            }
+        }
+        int largest = 0;
+        for (const Entry& entry : std::as_const(entries)) {
+            largest = std::max(largest, entry.number);
+        }
+        CProgress progress(m_errors, entries.size());
+        m_progress = &progress;
+        qsizetype done = 0;
+        for (const Entry& entry : std::as_const(entries)) {
+            WriteEntry(entry, largest);
+            progress.Update(++done);
+        }
+        QString error;
+        if (!m_committer.Sync(&error)) {
+            Report(0, error);
+            m_failed = true;
+        }
+        progress.Clear();
+        m_progress = nullptr;
+        if (m_options.mode == InputMode::Single && m_refused) {
+            return kExitUsage;
+        }
+        return m_failed ? kExitSomeFailed : kExitSuccess;
+    }
+
+private:
+    void Report(int line, const QString& message) {
+        if (m_progress != nullptr) {
+            m_progress->Clear();
+        }
+        const QString text =
+            line > 0 ? QStringLiteral("quillmark-render: line %1: %2\n").arg(line).arg(message)
+                     : QStringLiteral("quillmark-render: %1\n").arg(message);
+        std::fputs(text.toLocal8Bit().constData(), m_errors);
+    }
+
+    void Fail(const Entry& entry, const QString& message) {
+        Report(entry.line, message);
+        m_failed = true;
+    }
+
+    void WriteEntry(const Entry& entry, int largest) {
+        if (!entry.error.isEmpty()) {
+            Fail(entry, entry.error);
+            return;
+        }
+        SymbolRequest request;
+        if (!entry.symbology.isEmpty()) {
+            const std::optional<SymbologyId> id = FindSymbology(entry.symbology.toStdString());
+            if (!id) {
+                Fail(entry, QStringLiteral("unknown symbology \"%1\"").arg(entry.symbology));
+                return;
+            }
+            request.symbology = *id;
+        } else if (m_options.symbology) {
+            request.symbology = *m_options.symbology;
+        } else {
+            Fail(entry, QStringLiteral("no symbology: give a symbology column or --symbology"));
+            return;
+        }
+        request.heightMils = m_options.heightMils;
+        if (!entry.height.isEmpty()) {
+            if (!IsPositiveLength(entry.height)) {
+                Fail(entry, QStringLiteral("height \"%1\" is no length in inches above 0")
+                                .arg(entry.height));
+                return;
+            }
+            request.heightMils = BarLengthFromHeight(entry.height);
+        }
+        const QString pattern = entry.output.isEmpty() ? m_options.output : entry.output;
+        if (pattern.isEmpty()) {
+            Fail(entry, QStringLiteral("no output: give an output column or --output"));
+            return;
+        }
+        const QString path = m_options.mode == InputMode::Single
+                                 ? pattern
+                                 : ExpandOutputPattern(pattern, entry.number, largest, entry.text);
+        const std::optional<OutputFormat> format =
+            m_options.format ? m_options.format : FormatOfPath(path);
+        if (!format) {
+            Fail(entry, QStringLiteral("cannot tell the format of \"%1\"; name it .bmp, .png, "
+                                       ".svg or .pdf, or give --format")
+                            .arg(path));
+            return;
+        }
+        request.format = *format;
+        const CheckedText checked = CheckText(request.symbology, entry.text, m_options.dropInvalid);
+        if (checked.refusal) {
+            m_refused = true;
+            Fail(entry, checked.refusal->reason);
+            return;
+        }
+        request.text = checked.engineText;
+        request.showText = m_options.showText;
+        request.orientation = m_options.orientation;
+        request.zoom = m_options.zoom;
+        request.dpi = m_options.dpi;
+
+        // Two entries of a batch must never write one file: the later would
+        // silently replace the earlier.
+        const QString key = QFileInfo(path).absoluteFilePath();
+        if (m_written.contains(key)) {
+            Fail(entry, QStringLiteral("%1 is written by an earlier line already").arg(path));
+            return;
+        }
+        const RenderedSymbol symbol = RenderSymbol(request);
+        if (!symbol.error.isEmpty()) {
+            Fail(entry, symbol.error);
+            return;
+        }
+        NoteAchievedModule(symbol);
+        QString error;
+        if (!m_committer.Write(path, symbol.bytes, &error)) {
+            Fail(entry, error);
+            return;
+        }
+        m_written.insert(key);
+    }
+
+    // The device grid makes the narrow element whole dots; says so once per
+    // module when that is far from the Density asked for.
+    void NoteAchievedModule(const RenderedSymbol& symbol) {
+        if (symbol.module <= 0 || m_noted.contains(symbol.module)) {
+            return;
+        }
+        m_noted.insert(symbol.module);
+        if (std::abs(symbol.achievedModule - symbol.module) > kModuleTolerance * symbol.module) {
+            Report(0, QStringLiteral("note: at %1 dpi the narrow element is %2 mils, not %3 "
+                                     "(a whole number of dots)")
+                          .arg(m_options.dpi * m_options.zoom)
+                          .arg(symbol.achievedModule, 0, 'f', 2)
+                          .arg(symbol.module));
+        }
+    }
+
+    const RenderOptions& m_options;
+    std::FILE* m_errors;
+    CFileCommitter m_committer;
+    CProgress* m_progress = nullptr;
+    QSet<QString> m_written;
+    QSet<std::int32_t> m_noted;
+    bool m_failed = false;
+    bool m_refused = false;
+};
+
+} // namespace
+
+WidthSettings ResolveWidthSettings(const RenderOptions& options) {
+    WidthSettings settings{options.density.value_or(0), options.ratio.value_or(0)};
+    if (!options.density || !options.ratio) {
+        const QSettings store(QSettings::NativeFormat, QSettings::UserScope,
+                              QString::fromLatin1(kSettingsCompany),
+                              QString::fromLatin1(kApplicationName));
+        if (!options.density) {
+            settings.density =
+                ReadSetting(store, kDensityKey, kDefaultDensity, kMinDensity, kMaxDensity);
+        }
+        if (!options.ratio) {
+            settings.ratio = ReadSetting(store, kRatioKey, kDefaultRatio, kMinRatio, kMaxRatio);
+        }
+    }
+    return settings;
+}
+
+int RunRender(const RenderOptions& options, std::FILE* errors) {
+    // Every symbol of the run is built with the same widths: no store read
+    // per symbol.
+    const WidthSettings widths = ResolveWidthSettings(options);
+    SetProfileReader([widths](std::string_view section, std::string_view key, int defaultValue) {
+        if (section == "Barcode" && key == "Density") {
+            return widths.density;
+        }
+        if (section == "Barcode" && key == "Ratio") {
+            return widths.ratio;
+        }
+        return defaultValue;
+    });
+    const int status = CRun(options, errors).Run();
+    SetProfileReader({});
+    return status;
+}

@@ -1,0 +1,57 @@
+// quillmark-render: the desktop program's symbols from the command line.
+#include "RenderOptions.h"
+#include "Runner.h"
+#include "VersionReader.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+// The tool's error stream carries its own messages, one line each; the
+// platform layer's notes (a missing runtime folder, say) would only bury them.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "quillmark-render: %s\n", qPrintable(message));
+    }
+    (void)context;
+}
+
+QString VersionLine() {
+    ProgramVersion version;
+    if (!QueryVersion(QCoreApplication::applicationFilePath(), version)) {
+        return QStringLiteral("quillmark-render, version unknown");
+    }
+    return QStringLiteral("quillmark-render %1.%2, build %3")
+        .arg(version.major)
+        .arg(version.minor)
+        .arg(version.build);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // Labels are drawn with the platform's fonts, which need a GUI application
+    // object but no display: the tool runs on servers and in scripts.
+    qInstallMessageHandler(QuietMessages);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication application(argc, argv);
+    const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
+    switch (parsed.action) {
+    case CommandAction::Help:
+        std::fputs(parsed.message.toLocal8Bit().constData(), stdout);
+        return kExitSuccess;
+    case CommandAction::Version:
+        std::fprintf(stdout, "%s\n", VersionLine().toLocal8Bit().constData());
+        return kExitSuccess;
+    case CommandAction::UsageError:
+        std::fprintf(stderr, "quillmark-render: %s\n", parsed.message.toLocal8Bit().constData());
+        return kExitUsage;
+    case CommandAction::Render:
+        break;
+    }
+    return RunRender(parsed.options, stderr);
+}

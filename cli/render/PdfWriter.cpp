@@ -1,0 +1,103 @@
+#include "PdfWriter.h"
+
+#include <QList>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double kPointsPerMil = 72.0 / 1000.0;
+
+QByteArray Number(double value) {
+    QByteArray text = QByteArray::number(value, 'f', 4);
+    while (text.endsWith('0')) {
+        text.chop(1);
+    }
+    if (text.endsWith('.')) {
+        text.chop(1);
+    }
+    return text == "-0" ? QByteArray("0") : text;
+}
+
+QByteArray Points(double mils) {
+    return Number(mils * kPointsPerMil);
+}
+
+// 8-bit text as a PDF literal string: delimiters escaped, everything outside
+// printable ASCII as an octal escape (the font's encoding agrees with Latin-1
+// on every printable code).
+QByteArray PdfString(std::string_view text) {
+    QByteArray out("(");
+    for (const char byte : text) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (c == '(' || c == ')' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20 || c > 0x7E) {
+            out += '\\';
+            out += QByteArray::number(c, 8).rightJustified(3, '0');
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    out += ')';
+    return out;
+}
+
+// The page's drawing: white ground, bars, then each text on its white box in
+// a frame turned clockwise by the text's turn about its top-left corner.
+QByteArray PageContent(const VectorScene& scene) {
+    QByteArray content = Number(scene.zoom) + " 0 0 " + Number(scene.zoom) + " 0 0 cm\n1 g 0 0 " +
+                         Points(scene.cellWidth) + ' ' + Points(scene.cellHeight) + " re f\n0 g\n";
+    for (const VectorShape& shape : scene.shapes) {
+        if (!shape.isText) {
+            const VectorBar& bar = shape.bar;
+            content += Points(bar.x) + ' ' + Points(bar.y) + ' ' + Points(bar.width) + ' ' +
+                       Points(bar.height) + " re f\n";
+            continue;
+        }
+        const VectorText& text = shape.text;
+        const double radians = -text.turn * std::numbers::pi / 180.0;
+        const double c = std::round(std::cos(radians) * 1e6) / 1e6;
+        const double s = std::round(std::sin(radians) * 1e6) / 1e6;
+        content += "q " + Number(c) + ' ' + Number(s) + ' ' + Number(-s) + ' ' + Number(c) + ' ' +
+                   Points(text.x) + ' ' + Points(text.y) + " cm\n";
+        content += "1 g 0 " + Points(-text.boxHeight) + ' ' + Points(text.boxWidth) + ' ' +
+                   Points(text.boxHeight) + " re f 0 g\n";
+        content += "BT /F1 " + Points(text.fontHeight) + " Tf 0 " +
+                   Points(-kLabelAscentPerEm * text.fontHeight) + " Td " + PdfString(text.text) +
+                   " Tj ET Q\n";
+    }
+    return content;
+}
+
+} // namespace
+
+QByteArray WritePdf(const VectorScene& scene) {
+    const QByteArray content = PageContent(scene);
+    const QList<QByteArray> objects{
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Points(scene.cellWidth * scene.zoom) +
+            ' ' + Points(scene.cellHeight * scene.zoom) +
+            "] /Resources << /Font << /F1 5 0 R >> >> /Contents 4 0 R >>",
+        "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content +
+            "endstream",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>",
+    };
+    QByteArray pdf("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+    QList<qsizetype> offsets;
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        offsets.append(pdf.size());
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (const qsizetype offset : offsets) {
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    }
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
+           " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}

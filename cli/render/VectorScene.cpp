@@ -1,0 +1,88 @@
+#include "VectorScene.h"
+
+#include "Barcode.h"
+#include "PdfWriter.h"
+#include "SvgWriter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// The engine's surface that keeps shapes instead of drawing them. Lines arrive
+// in the cell-centred frame; the offset moves them to the bottom-left one.
+class VectorSurface : public Surface {
+public:
+    VectorSurface(VectorScene& scene, double offsetX, double offsetY)
+        : m_scene(scene), m_offsetX(offsetX), m_offsetY(offsetY) {}
+
+    // A line of flat caps is the band of its pen width centred on it.
+    void Line(Point from, Point to, std::int32_t penWidth) override {
+        const double half = penWidth / 2.0;
+        VectorBar bar;
+        if (from.x == to.x) {
+            bar = {from.x - half, static_cast<double>(std::min(from.y, to.y)),
+                   static_cast<double>(penWidth), std::abs(static_cast<double>(to.y) - from.y)};
+        } else {
+            bar = {static_cast<double>(std::min(from.x, to.x)), from.y - half,
+                   std::abs(static_cast<double>(to.x) - from.x), static_cast<double>(penWidth)};
+        }
+        if (bar.width <= 0 || bar.height <= 0) {
+            return;
+        }
+        bar.x += m_offsetX;
+        bar.y += m_offsetY;
+        m_scene.shapes.push_back({false, bar, {}});
+    }
+
+    Extent MeasureText(const Font& font, std::string_view text) override {
+        const double em = font.height;
+        return {
+            ClampToInt32(std::llround(kLabelAdvancePerEm * em * static_cast<double>(text.size()))),
+            ClampToInt32(std::llround(kLabelLineHeightPerEm * em))};
+    }
+
+    void DrawText(const Font& font, Point topLeft, std::string_view text) override {
+        if (text.empty()) {
+            return;
+        }
+        const Extent extent = MeasureText(font, text);
+        VectorText label;
+        label.x = topLeft.x + m_offsetX;
+        label.y = topLeft.y + m_offsetY;
+        label.turn = font.escapement / 10; // positive turns clockwise on the output
+        label.text = std::string(text);
+        label.fontHeight = font.height;
+        label.boxWidth = extent.cx;
+        label.boxHeight = extent.cy;
+        m_scene.shapes.push_back({true, {}, std::move(label)});
+    }
+
+private:
+    VectorScene& m_scene;
+    double m_offsetX;
+    double m_offsetY;
+};
+
+} // namespace
+
+VectorScene BuildVectorScene(const VectorJob& job) {
+    VectorScene scene;
+    scene.cellWidth = static_cast<double>(job.cellWidth);
+    scene.cellHeight = static_cast<double>(job.cellHeight);
+    if (job.encoding == nullptr) {
+        return scene;
+    }
+    VectorSurface surface(scene, scene.cellWidth / 2, scene.cellHeight / 2);
+    Point origin = job.origin;
+    CBarcode::DrawEncoding(*job.encoding, surface, origin, job.barLength, job.showText,
+                           job.orientation);
+    return scene;
+}
+
+QByteArray WriteVectorFile(const VectorJob& job, int zoom, bool pdf) {
+    VectorScene scene = BuildVectorScene(job);
+    scene.zoom = zoom;
+    return pdf ? WritePdf(scene) : WriteSvg(scene);
+}

@@ -1,0 +1,278 @@
+// Every output format reads back: bitmaps by two independent readers, SVG
+// through Qt's renderer, PDF by its page size and bar positions at true size.
+// The BMP is the desktop program's Save, byte for byte.
+#include "BarcodeView.h"
+#include "Decode.h"
+#include "FakeInputValues.h"
+#include "Placement.h"
+#include "ResourceIds.h"
+#include "SymbolRender.h"
+#include "ZbarDecode.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+GrayImage ToGray(const QImage& image) {
+    const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
+    GrayImage out{gray.width(), gray.height(), {}};
+    for (int y = 0; y < gray.height(); ++y) {
+        const uchar* line = gray.constScanLine(y);
+        out.pixels.insert(out.pixels.end(), line, line + gray.width());
+    }
+    return out;
+}
+
+// A symbol both readers know, with what each of them reports for it.
+struct Sample {
+    const char* name;
+    SymbologyId id;
+    const char* text;
+    Symbology zxing;
+    const char* zxingText;
+    const char* zbar;
+};
+
+const Sample kSamples[] = {
+    {"Code 128", SymbologyId::Code128, "QM-000123", Symbology::Code128, "QM-000123",
+     "CODE-128:QM-000123"},
+    {"Code 39", SymbologyId::Code39, "PART 42", Symbology::Code39, "PART 42", "CODE-39:PART 42"},
+    {"Code 93", SymbologyId::Code93, "ABC-93", Symbology::Code93, "ABC-93", "CODE-93:ABC-93"},
+    {"Interleaved 2 of 5", SymbologyId::Interleaved25, "12345678", Symbology::Itf, "12345678",
+     "I2/5:12345678"},
+    {"EAN 13", SymbologyId::Ean13, "400638133393", Symbology::Ean13, "4006381333931",
+     "EAN-13:4006381333931"},
+    {"EAN 8", SymbologyId::Ean8, "9638507", Symbology::Ean8, "96385074", "EAN-8:96385074"},
+};
+
+SymbolRequest RequestOf(const Sample& sample, OutputFormat format, int dpi) {
+    SymbolRequest request;
+    request.symbology = sample.id;
+    request.text = sample.text;
+    request.format = format;
+    request.dpi = dpi;
+    return request;
+}
+
+void ExpectBothReadersRead(const QImage& image, const Sample& sample, const std::string& where) {
+    ASSERT_FALSE(image.isNull()) << where;
+    const Decoded zxing = DecodeImage(ToGray(image), sample.zxing);
+    EXPECT_TRUE(zxing.valid) << where << " (ZXing)";
+    EXPECT_EQ(zxing.text, sample.zxingText) << where << " (ZXing)";
+    EXPECT_TRUE(ZbarDecode(image).contains(QString::fromLatin1(sample.zbar)))
+        << where << " (zbar): " << ZbarDecode(image).join(QLatin1Char(' ')).toStdString();
+}
+
+TEST(RasterOutput, BmpAndPngReadBackWithBothReadersAtEveryResolution) {
+    for (const int dpi : {203, 300, 600}) {
+        for (const OutputFormat format : {OutputFormat::Bmp, OutputFormat::Png}) {
+            for (const Sample& sample : kSamples) {
+                const RenderedSymbol symbol = RenderSymbol(RequestOf(sample, format, dpi));
+                ASSERT_TRUE(symbol.error.isEmpty()) << symbol.error.toStdString();
+                const QImage image = QImage::fromData(symbol.bytes);
+                const std::string where = std::string(sample.name) + " " +
+                                          ExtensionOf(format).toStdString() + " at " +
+                                          std::to_string(dpi) + " dpi";
+                EXPECT_EQ(image.depth(), 1) << where;
+                EXPECT_EQ(image.dotsPerMeterX(), qRound(dpi / 0.0254)) << where;
+                ExpectBothReadersRead(image, sample, where);
+            }
+        }
+    }
+}
+
+TEST(SvgOutput, RendersAt600DpiAndReadsBack) {
+    constexpr int kDpi = 600;
+    for (const Sample& sample : kSamples) {
+        const RenderedSymbol symbol = RenderSymbol(RequestOf(sample, OutputFormat::Svg, kDpi));
+        QSvgRenderer renderer(symbol.bytes);
+        ASSERT_TRUE(renderer.isValid()) << sample.name;
+        const QRectF box = renderer.viewBoxF(); // mils
+        QImage image(qRound(box.width() * kDpi / 1000), qRound(box.height() * kDpi / 1000),
+                     QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        ExpectBothReadersRead(image, sample, std::string(sample.name) + " SVG");
+    }
+}
+
+TEST(SvgOutput, IsTrueSizeInInches) {
+    const Sample& sample = kSamples[1]; // Code 39
+    SymbolRequest request = RequestOf(sample, OutputFormat::Svg, 300);
+    request.zoom = 2;
+    const RenderedSymbol symbol = RenderSymbol(request);
+    const Encoding encoding = CreateBarcode(sample.id, sample.text)->Encode();
+    const double width = (encoding.totalWidth + kCellMarginAlong) * 2 / 1000.0;
+    EXPECT_TRUE(symbol.bytes.contains("width=\"" + QByteArray::number(width) + "in\""))
+        << symbol.bytes.left(300).toStdString();
+    EXPECT_TRUE(symbol.bytes.contains("height=\"2.054in\"")); // (750 + 277) x 2 mils
+}
+
+// The filled rectangles of a PDF page's content ("x y w h re f"), in points.
+QList<QRectF> PdfBars(const QByteArray& pdf) {
+    QList<QRectF> bars;
+    static const QRegularExpression bar(
+        QStringLiteral(R"(^([-\d.]+) ([-\d.]+) ([-\d.]+) ([-\d.]+) re f$)"),
+        QRegularExpression::MultilineOption);
+    auto it = bar.globalMatch(QString::fromLatin1(pdf));
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        bars.append({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                     m.captured(4).toDouble()});
+    }
+    return bars;
+}
+
+TEST(PdfOutput, PageIsTheCellAndBarsLieAtTrueSize) {
+    constexpr double kPointsPerMil = 0.072;
+    for (const int orientation : {0, 1}) {
+        SymbolRequest request;
+        request.symbology = SymbologyId::Code39;
+        request.text = "A1";
+        request.format = OutputFormat::Pdf;
+        request.orientation = orientation;
+        request.showText = false;
+        const RenderedSymbol symbol = RenderSymbol(request);
+        const Encoding encoding = CreateBarcode(request.symbology, request.text)->Encode();
+        const CellSize cell = TileCellMils(encoding.totalWidth, 750, orientation);
+
+        static const QRegularExpression mediaBox(
+            QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])"));
+        const QRegularExpressionMatch box = mediaBox.match(QString::fromLatin1(symbol.bytes));
+        ASSERT_TRUE(box.hasMatch());
+        EXPECT_DOUBLE_EQ(box.captured(1).toDouble(), cell.width * kPointsPerMil);
+        EXPECT_DOUBLE_EQ(box.captured(2).toDouble(), cell.height * kPointsPerMil);
+
+        // One rectangle per bar, in order (the white ground is filled apart).
+        const QList<QRectF> bars = PdfBars(symbol.bytes);
+        const Point origin = SymbolOrigin(encoding.totalWidth, 750, orientation);
+        // Mils along the reading direction from the cell's bottom-left corner.
+        double along =
+            orientation == 0 ? cell.width / 2.0 + origin.x : cell.height / 2.0 + origin.y;
+        qsizetype index = 0;
+        for (const Element& element : encoding.elements) {
+            if (element.bar) {
+                ASSERT_LT(index, bars.size());
+                const QRectF& bar = bars[index++];
+                const double start = orientation == 0 ? bar.x() : bar.y();
+                const double width = orientation == 0 ? bar.width() : bar.height();
+                const double length = orientation == 0 ? bar.height() : bar.width();
+                EXPECT_NEAR(start / kPointsPerMil, along, 1e-3) << "orientation " << orientation;
+                EXPECT_NEAR(width / kPointsPerMil, element.width, 1e-3);
+                EXPECT_NEAR(length / kPointsPerMil, 750, 1e-3);
+            }
+            along += element.width;
+        }
+        EXPECT_EQ(index, bars.size()) << "one rectangle per merged bar";
+    }
+}
+
+TEST(PdfOutput, IsTheSameBytesEveryTime) {
+    SymbolRequest request;
+    request.symbology = SymbologyId::Ean13;
+    request.text = "400638133393";
+    request.format = OutputFormat::Pdf;
+    EXPECT_EQ(RenderSymbol(request).bytes, RenderSymbol(request).bytes);
+}
+
+TEST(BmpOutput, IsByteIdenticalToTheDesktopSave) {
+    struct Row {
+        const char* name;
+        int symbology;
+        const char* text;
+        const char* height;
+        bool showText;
+        int turns;
+    };
+    const Row rows[] = {
+        {"Code 39 start values", 0, "21898623818", "0.75", true, 0},
+        {"Code 128 without text", 2, "QM-42", "0.5", false, 0},
+        {"EAN 13 turned once", 9, "400638133393", "1", true, 1},
+        {"Postnet with its own bars", 6, "12345", "0.75", true, 2},
+    };
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const Row& row : rows) {
+        FakeInputValues panel;
+        CBarcodeView view;
+        view.SetInputValues(&panel);
+        view.OnInitialUpdate();
+        view.SetSymbology(row.symbology);
+        panel.data = QString::fromLatin1(row.text);
+        panel.height = QString::fromLatin1(row.height);
+        panel.showText = row.showText;
+        for (int i = 0; i < row.turns; ++i) {
+            CNotifyEvent click(ids::kTurnLeftButton, NotifyCode::Clicked);
+            view.DispatchMessage(click);
+        }
+        view.resize(500, 300);
+        view.grab();
+        const QString path = folder.filePath(QStringLiteral("desktop.bmp"));
+        QString error;
+        ASSERT_TRUE(CBarcodeOutput::SaveBitmap(view.Output().RenderBitmap(false), path, &error))
+            << row.name;
+        QFile saved(path);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+
+        SymbolRequest request;
+        request.symbology = static_cast<SymbologyId>(row.symbology);
+        request.text = row.text;
+        request.heightMils = static_cast<std::int32_t>(std::atof(row.height) * 1000);
+        request.showText = row.showText;
+        request.orientation = row.turns;
+        request.dpi = view.logicalDpiX();
+        request.format = OutputFormat::Bmp;
+        EXPECT_EQ(RenderSymbol(request).bytes, saved.readAll()) << row.name;
+    }
+}
+
+TEST(DesktopSave, OffersTheBitmapFirstThenTheToolsFormatsThroughItsWriters) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    FakeInputValues panel;
+    CBarcodeView view;
+    view.SetInputValues(&panel);
+    view.OnInitialUpdate();
+    view.resize(500, 300);
+    view.grab();
+    for (const char* name : {"saved.svg", "saved.pdf", "saved.png"}) {
+        const QString path = folder.filePath(QString::fromLatin1(name));
+        QStringList offered;
+        QString defaultSuffix;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            offered = dialog->nameFilters();
+            defaultSuffix = dialog->defaultSuffix();
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        view.Output().Save();
+        EXPECT_EQ(offered, QStringList({"Graphics Files (*.bmp)", "PNG Files (*.png)",
+                                        "SVG Files (*.svg)", "PDF Files (*.pdf)"}));
+        EXPECT_EQ(defaultSuffix, QStringLiteral("bmp"));
+
+        SymbolRequest request; // the panel's start values
+        request.text = "21898623818";
+        request.dpi = view.logicalDpiX();
+        request.format = *FormatOfPath(path);
+        QFile saved(path);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(saved.readAll(), RenderSymbol(request).bytes) << name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,208 @@
+// The tool as a whole process: inputs, exit statuses, messages and the files
+// it leaves behind.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    int status = -1;
+    QString errors;
+};
+
+class Tool : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_folder.isValid());
+        // A settings store of our own: the user's is never read.
+        m_environment = QProcessEnvironment::systemEnvironment();
+        m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path(QStringLiteral("config")));
+    }
+
+    QString Path(const QString& name) const { return m_folder.filePath(name); }
+
+    void WriteFile(const QString& name, const QByteArray& bytes) const {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    Result Run(const QStringList& arguments, const QByteArray& input = {}) const {
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.setWorkingDirectory(m_folder.path());
+        process.start(QStringLiteral(QUILLMARK_RENDER), arguments);
+        process.write(input);
+        process.closeWriteChannel();
+        process.waitForFinished(60000);
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    QStringList Files(const QString& folder = QString()) const {
+        return QDir(Path(folder)).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    QTemporaryDir m_folder;
+    QProcessEnvironment m_environment;
+};
+
+TEST_F(Tool, WritesOneSymbol) {
+    const Result result =
+        Run({"-s", "Code 128", "-o", "one.png", "--dpi", "203", "--height", "0.5", "ABC"});
+    EXPECT_EQ(result.status, 0) << result.errors.toStdString();
+    EXPECT_TRUE(result.errors.isEmpty());
+    const QImage image(Path(QStringLiteral("one.png")));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.height(), (500 + 277) * 203 / 1000);
+}
+
+TEST_F(Tool, BatchWritesTheGoodLinesAndReportsEachBadOneByNumber) {
+    WriteFile(QStringLiteral("in.txt"), "12345\nABC\n\n67890\n1234567890123\n11111\n");
+    QDir().mkpath(Path(QStringLiteral("out")));
+    const Result result = Run({"-s", "ean13", "--batch", "in.txt", "-o", "out/{n}.bmp"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.errors.contains(QStringLiteral("line 2: character \"A\"")))
+        << result.errors.toStdString();
+    EXPECT_TRUE(result.errors.contains(QStringLiteral("line 5: 13 digits")));
+    EXPECT_EQ(result.errors.count(QLatin1Char('\n')), 2);
+    EXPECT_EQ(Files(QStringLiteral("out")), QStringList({"1.bmp", "4.bmp", "6.bmp"}));
+}
+
+TEST_F(Tool, BatchPadsTheNumberToItsWidthAndReadsStandardInput) {
+    QByteArray input;
+    for (int i = 1; i <= 12; ++i) {
+        input += "N" + QByteArray::number(i) + "\r\n";
+    }
+    const Result result =
+        Run({"-s", "code39", "--batch", "-", "-o", "{n}-{text}.svg", "--no-text"}, input);
+    EXPECT_EQ(result.status, 0) << result.errors.toStdString();
+    const QStringList files = Files();
+    EXPECT_EQ(files.size(), 12);
+    EXPECT_TRUE(files.contains(QStringLiteral("01-N1.svg")));
+    EXPECT_TRUE(files.contains(QStringLiteral("12-N12.svg")));
+}
+
+TEST_F(Tool, CsvTakesQuotedCommasAndItsOwnColumns) {
+    WriteFile(QStringLiteral("in.csv"), "Text,Symbology,Output,Comment\r\n"
+                                        "\"A,B\",code128,a.pdf,\"x, \"\"y\"\"\"\r\n"
+                                        "123456,i2of5,b.png,\r\n"
+                                        "X,nosuch,c.bmp,\r\n");
+    const Result result = Run({"--csv", "in.csv"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.errors.contains(QStringLiteral("line 4: unknown symbology \"nosuch\"")))
+        << result.errors.toStdString();
+    EXPECT_EQ(Files(), QStringList({"a.pdf", "b.png", "in.csv"}));
+    QFile pdf(Path(QStringLiteral("a.pdf")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().contains("(A,B) Tj"));
+}
+
+TEST_F(Tool, UsageErrorsExitWithTwoOneLineAndNoFile) {
+    struct Row {
+        const char* name;
+        QStringList arguments;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"refused character", {"-s", "code39", "-o", "x.bmp", "A<B"}, "position 2"},
+        {"unknown symbology", {"-s", "code11", "-o", "x.bmp", "1"}, "unknown symbology"},
+        {"zoom out of range", {"-s", "code39", "-o", "x.bmp", "--zoom", "9", "A"}, "--zoom"},
+        {"turn not a number", {"-s", "code39", "-o", "x.bmp", "--turn", "x", "A"}, "--turn"},
+        {"dpi out of range", {"-s", "code39", "-o", "x.bmp", "--dpi", "0", "A"}, "--dpi"},
+        {"height without a number",
+         {"-s", "code39", "-o", "x.bmp", "--height", "tall", "A"},
+         "--height"},
+        {"density out of range",
+         {"-s", "code39", "-o", "x.bmp", "--density", "0", "A"},
+         "--density"},
+        {"unknown format", {"-s", "code39", "-o", "x.gif", "A"}, "format"},
+        {"unknown option", {"-s", "code39", "-o", "x.bmp", "--colour", "A"}, "colour"},
+        {"no text", {"-s", "code39", "-o", "x.bmp"}, "data text"},
+        {"batch without {n}", {"-s", "code39", "--batch", "-", "-o", "x.bmp"}, "{n}"},
+    };
+    for (const Row& row : rows) {
+        const Result result = Run(row.arguments);
+        EXPECT_EQ(result.status, 2) << row.name;
+        EXPECT_EQ(result.errors.count(QLatin1Char('\n')), 1) << row.name;
+        EXPECT_TRUE(result.errors.contains(QLatin1String(row.message)))
+            << row.name << ": " << result.errors.toStdString();
+        EXPECT_TRUE(Files().isEmpty()) << row.name;
+    }
+}
+
+TEST_F(Tool, DropInvalidDrawsWhatTheTextFieldWouldKeep) {
+    const Result result = Run({"-s", "code39", "-o", "x.svg", "--drop-invalid", "A<B"});
+    EXPECT_EQ(result.status, 0);
+    QFile svg(Path(QStringLiteral("x.svg")));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains(">AB</text>"));
+}
+
+TEST_F(Tool, AnUnwritableFolderFailsAndLeavesTheOldFileUntouched) {
+    QDir().mkpath(Path(QStringLiteral("locked")));
+    WriteFile(QStringLiteral("locked/old.bmp"), "old bytes");
+    QFile::setPermissions(Path(QStringLiteral("locked")), QFile::ReadOwner | QFile::ExeOwner);
+    // Permissions do not stop a superuser; a missing folder fails for everyone.
+    const bool permissionsHold = !QFileInfo(Path(QStringLiteral("locked"))).isWritable();
+
+    const QString target =
+        permissionsHold ? QStringLiteral("locked/old.bmp") : QStringLiteral("missing/old.bmp");
+    const Result result = Run({"-s", "code39", "-o", target, "A"});
+    QFile::setPermissions(Path(QStringLiteral("locked")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.errors.contains(target)) << result.errors.toStdString();
+    QFile old(Path(QStringLiteral("locked/old.bmp")));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old bytes"));
+    EXPECT_EQ(Files(QStringLiteral("locked")), QStringList({"old.bmp"}));
+}
+
+TEST_F(Tool, ReplacesAnExistingFileWhole) {
+    WriteFile(QStringLiteral("x.bmp"), QByteArray(100000, 'x'));
+    EXPECT_EQ(Run({"-s", "code39", "-o", "x.bmp", "A"}).status, 0);
+    EXPECT_FALSE(QImage(Path(QStringLiteral("x.bmp"))).isNull());
+    EXPECT_EQ(Files(), QStringList({"x.bmp"})); // no temporary left behind
+}
+
+TEST_F(Tool, TwoLinesNeverWriteOneFile) {
+    const Result result = Run({"-s", "code39", "--batch", "-", "-o", "{text}.bmp"}, "A/B\nA:B\n");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.errors.contains(QStringLiteral("line 2"))) << result.errors.toStdString();
+    EXPECT_EQ(Files(), QStringList({"A_B.bmp"}));
+}
+
+TEST_F(Tool, ReadsDensityAndRatioFromTheSettingsUnlessGiven) {
+    QDir().mkpath(Path(QStringLiteral("config/Local AppWizard-Generated Applications")));
+    WriteFile(QStringLiteral("config/Local AppWizard-Generated Applications/Quillmark.conf"),
+              "[Barcode]\nDensity=20\nRatio=2\n");
+    ASSERT_EQ(Run({"-s", "code39", "-o", "stored.svg", "--no-text", "A"}).status, 0);
+    ASSERT_EQ(Run({"-s", "code39", "-o", "given.svg", "--no-text", "--density", "10", "A"}).status,
+              0);
+    const auto widthOf = [this](const char* name) {
+        QFile file(Path(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray svg = file.readAll();
+        const qsizetype at = svg.indexOf("viewBox=\"0 0 ") + 13;
+        return svg.mid(at, svg.indexOf(' ', at) - at).toInt();
+    };
+    // Code 39 "A": start, A, stop; each (3 x Ratio + 7) x Density wide, gaps included.
+    EXPECT_EQ(widthOf("stored.svg"), 3 * (3 * 2 + 7) * 20 + 138);
+    EXPECT_EQ(widthOf("given.svg"), 3 * (3 * 2 + 7) * 10 + 138);
+}
+
+TEST_F(Tool, VersionAndHelpSucceed) {
+    const Result version = Run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    const Result help = Run({"--help"});
+    EXPECT_EQ(help.status, 0);
+}
+
+} // namespace
