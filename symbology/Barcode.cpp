@@ -20,13 +20,14 @@ int ReadSetting(std::string_view key, int defaultValue, int minValue, int maxVal
     return value < minValue || value > maxValue ? defaultValue : value;
 }
 
+// Reading direction per orientation; the bar direction is the reading
+// direction turned a quarter clockwise: (x, y) -> (y, -x).
+constexpr std::array<int, 4> kReadX{1, 0, -1, 0};
+constexpr std::array<int, 4> kReadY{0, 1, 0, -1};
+
 // Moves p by along mils in the reading direction and by across mils in the bar
 // direction of the orientation, saturating to the 32-bit frame.
 Point MoveInFrame(Point p, std::int64_t along, std::int64_t across, int orientation) {
-    // Reading direction per orientation; the bar direction is the reading
-    // direction turned a quarter clockwise: (x, y) -> (y, -x).
-    constexpr std::array<int, 4> kReadX{1, 0, -1, 0};
-    constexpr std::array<int, 4> kReadY{0, 1, 0, -1};
     const auto o = static_cast<std::size_t>(NormalOrientation(orientation));
     return {ClampToInt32(p.x + along * kReadX[o] + across * kReadY[o]),
             ClampToInt32(p.y + along * kReadY[o] - across * kReadX[o])};
@@ -105,27 +106,40 @@ void CBarcode::DrawEncoding(const Encoding& encoding, Surface& surface, Point& o
     orientation = NormalOrientation(orientation);
     const Point entry = origin;
     const Font font = LabelFont(orientation);
-    auto piece = encoding.label.begin();
-    const auto drawPiecesUpTo = [&](std::size_t drawn) {
-        for (; showText && piece != encoding.label.end() && piece->afterElements <= drawn;
-             ++piece) {
-            DrawPiece(surface, font, *piece, entry, barLength, orientation);
-        }
+    // Every point is worked out from the entry point in 64 bits and saturated
+    // once: the same as moving step by step with saturation, since each axis
+    // only ever moves one way along a symbol.
+    const auto o = static_cast<std::size_t>(orientation);
+    const std::int64_t readX = kReadX[o];
+    const std::int64_t readY = kReadY[o];
+    const auto at = [&](std::int64_t along, std::int64_t across) {
+        return Point{ClampToInt32(entry.x + along * readX + across * readY),
+                     ClampToInt32(entry.y + along * readY - across * readX)};
     };
-    drawPiecesUpTo(0);
-    if (showText) {
-        origin = MoveInFrame(origin, encoding.leadSpace, 0, orientation);
+    auto piece = encoding.label.begin();
+    const auto pieceDue = [&](std::size_t drawn) {
+        return showText && piece != encoding.label.end() && piece->afterElements <= drawn;
+    };
+    for (; pieceDue(0); ++piece) {
+        DrawPiece(surface, font, *piece, entry, barLength, orientation);
     }
+    std::int64_t along = showText ? encoding.leadSpace : 0;
     for (std::size_t i = 0; i < encoding.elements.size(); ++i) {
         const Element& element = encoding.elements[i];
         if (element.bar) {
-            const std::int32_t length = element.length > 0 ? element.length : barLength;
-            const Point start = MoveInFrame(origin, 0, element.lift, orientation);
-            DrawBar(surface, start.x, start.y, length, element.width, orientation);
+            // As DrawBar: a line of the bar's width along its middle (half
+            // the width truncated), flat ends at the bar's two ends.
+            const std::int64_t middle = along + element.width / 2;
+            const std::int64_t length = element.length > 0 ? element.length : barLength;
+            surface.Line(at(middle, element.lift), at(middle, element.lift + length),
+                         element.width);
         }
-        origin = MoveInFrame(origin, element.width, 0, orientation);
-        drawPiecesUpTo(i + 1);
+        along += element.width;
+        for (; pieceDue(i + 1); ++piece) {
+            DrawPiece(surface, font, *piece, entry, barLength, orientation);
+        }
     }
+    origin = at(along, 0);
 }
 
 void CBarcode::DrawBar(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t length,

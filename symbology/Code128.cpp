@@ -245,6 +245,9 @@ int CCode128::CheckValueOf(const std::vector<int>& values) const {
 Encoding CCode128::Encode() const {
     const std::vector<int> values = SymbolValues();
     EncodingBuilder builder = Builder();
+    // Three bars and three spaces per symbol character.
+    constexpr std::size_t kElementsPerCharacter = 6;
+    builder.Reserve(kElementsPerCharacter * (values.size() + 4));
     builder.Modules(CharPattern(StartValue()));
     for (const int value : values) {
         builder.Modules(CharPattern(value));

@@ -48,6 +48,12 @@ int RowOf(char c) {
     return kRowIndex[static_cast<unsigned char>(c)];
 }
 
+// The ten elements of a Code 39 character, or none.
+std::string_view PatternOf(char c) {
+    const int row = RowOf(c);
+    return row < 0 ? std::string_view() : kCode39Table[static_cast<std::size_t>(row)].pattern;
+}
+
 } // namespace
 
 CCode39::CCode39(std::string_view text) : CBarcode(UpperCaseAscii(text)) {}
@@ -57,9 +63,11 @@ std::int64_t CCode39::CharacterWidth() const {
 }
 
 std::string CCode39::CharPattern(char c) const {
-    const int row = RowOf(c);
-    return row < 0 ? std::string()
-                   : std::string(kCode39Table[static_cast<std::size_t>(row)].pattern);
+    return std::string(PatternOf(c));
+}
+
+void CCode39::EncodeCharacter(EncodingBuilder& builder, char c) const {
+    builder.Elements(PatternOf(c));
 }
 
 int CCode39::CheckValue(char c) {
@@ -81,14 +89,17 @@ Encoding CCode39::Encode() const {
 }
 
 Encoding CCode39::EncodeFramed(std::string_view checkCharacters, std::string_view label) const {
-    const std::string startStop = CCode39::CharPattern(kStartStop);
+    const std::string_view startStop = PatternOf(kStartStop);
     EncodingBuilder builder = Builder();
+    // Ten elements per character; Code 39 Extended may take two characters.
+    constexpr std::size_t kElementsPerCharacter = 10;
+    builder.Reserve(kElementsPerCharacter * (2 * m_strData.size() + checkCharacters.size() + 2));
     builder.Elements(startStop);
     for (const char c : m_strData) {
-        builder.Elements(CharPattern(c));
+        EncodeCharacter(builder, c);
     }
     for (const char c : checkCharacters) {
-        builder.Elements(CCode39::CharPattern(c));
+        builder.Elements(PatternOf(c));
     }
     builder.Elements(startStop);
     const std::int32_t totalWidth = TotalWidth();
@@ -104,6 +115,12 @@ CCode39Ext::CCode39Ext(std::string_view text) {
 
 std::string_view CCode39Ext::FullAsciiEncoding(char c) {
     return FullAsciiCode39(c);
+}
+
+void CCode39Ext::EncodeCharacter(EncodingBuilder& builder, char c) const {
+    for (const char code39 : FullAsciiEncoding(c)) {
+        builder.Elements(PatternOf(code39));
+    }
 }
 
 std::string CCode39Ext::CharPattern(char c) const {

@@ -26,7 +26,9 @@ protected:
     CCode39() = default;
     // Width of one Code 39 character, its gap included: (3R + 7) x N mils.
     std::int64_t CharacterWidth() const;
-    // Start, each data character as CharPattern gives it, the check characters
+    // Adds the elements of one data character.
+    virtual void EncodeCharacter(EncodingBuilder& builder, char c) const;
+    // Start, each data character as EncodeCharacter adds it, the check characters
     // (plain Code 39), stop, and the label centred on TotalWidth.
     Encoding EncodeFramed(std::string_view checkCharacters, std::string_view label) const;
 };
@@ -44,6 +46,9 @@ public:
 
     // The Code 39 characters that encode c ("" for a code of 128 or above).
     static std::string_view FullAsciiEncoding(char c);
+
+protected:
+    void EncodeCharacter(EncodingBuilder& builder, char c) const override;
 };
 
 // Code 39 with a modulo-43 check character before the stop character.

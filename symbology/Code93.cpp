@@ -132,6 +132,9 @@ Encoding CCode93::Encode() const {
     const std::vector<int> values = SymbolValues();
     const CheckCharacters checks = ChecksOf(values);
     EncodingBuilder builder = Builder();
+    // Three bars and three spaces per symbol character.
+    constexpr std::size_t kElementsPerCharacter = 6;
+    builder.Reserve(kElementsPerCharacter * (values.size() + 5));
     builder.Modules(Pattern(kStartStop));
     for (const int value : values) {
         builder.Modules(Pattern(value));

@@ -24,8 +24,7 @@ double AlongDotsPerMil(const Encoding& encoding, double dotsPerInch) {
 }
 
 double AchievedModuleMils(std::int32_t module, double dotsPerInch) {
-    return dotsPerInch > 0
-               ? static_cast<double>(DotsPerModule(module, dotsPerInch)) * kMilsPerInch /
-                     dotsPerInch
-               : 0.0;
+    return dotsPerInch > 0 ? static_cast<double>(DotsPerModule(module, dotsPerInch)) *
+                                 kMilsPerInch / dotsPerInch
+                           : 0.0;
 }

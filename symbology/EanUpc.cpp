@@ -137,6 +137,9 @@ Encoding CEanUpc::Encode() const {
     // follows the leading digit after the lead space.
     const std::int32_t lead = groups.leadText.empty() ? 0 : kLeadSpace;
     EncodingBuilder builder = Builder();
+    // At most four elements per digit, plus the guards.
+    constexpr std::size_t kGuardElements = 11;
+    builder.Reserve(4 * (groups.leftDigits.size() + groups.rightDigits.size()) + kGuardElements);
     builder.Label(groups.leadText, 0, LabelAlign::Start, kTextInset);
     builder.Modules(kNormalGuard);
     for (std::size_t i = 0; i < groups.leftDigits.size(); ++i) {

@@ -12,18 +12,6 @@ std::int64_t Encoding::DrawnWidth() const {
 EncodingBuilder::EncodingBuilder(std::int32_t narrow, std::int32_t wide)
     : m_narrow(narrow), m_wide(wide), m_module(narrow) {}
 
-void EncodingBuilder::Add(Element element) {
-    m_position += element.width;
-    if (!m_encoding.elements.empty()) {
-        Element& last = m_encoding.elements.back();
-        if (last.bar == element.bar && last.length == element.length && last.lift == element.lift) {
-            last.width = ClampToInt32(std::int64_t{last.width} + element.width);
-            return;
-        }
-    }
-    m_encoding.elements.push_back(element);
-}
-
 void EncodingBuilder::Elements(std::string_view pattern) {
     bool bar = true;
     for (const char element : pattern) {

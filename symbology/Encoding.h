@@ -74,6 +74,9 @@ public:
     // the module of "b"/"s" patterns.
     EncodingBuilder(std::int32_t narrow, std::int32_t wide);
 
+    // Room for this many elements, so a long symbol is built without regrowing.
+    void Reserve(std::size_t elements) { m_encoding.elements.reserve(elements); }
+
     // "n"/"w" elements alternating bar, space, ..., starting with a bar.
     void Elements(std::string_view pattern);
     // One-module elements: "b" a bar, anything else a space.
@@ -93,7 +96,19 @@ public:
     void FixedSizes() { m_module = 0; }
 
 private:
-    void Add(Element element);
+    void Add(Element element) {
+        m_position += element.width;
+        if (!m_encoding.elements.empty()) {
+            Element& last = m_encoding.elements.back();
+            if (last.bar == element.bar && last.length == element.length &&
+                last.lift == element.lift) {
+                // Widths stay far inside 32 bits: a run is at most a few modules.
+                last.width += element.width;
+                return;
+            }
+        }
+        m_encoding.elements.push_back(element);
+    }
 
     Encoding m_encoding;
     std::int32_t m_narrow;

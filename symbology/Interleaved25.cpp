@@ -66,6 +66,7 @@ Encoding CInterleaved25::Encode() const {
         return {};
     }
     EncodingBuilder builder = Builder();
+    builder.Reserve(kElementsPerDigit * m_strData.size() + kStart.size() + kStop.size());
     builder.Elements(kStart);
     for (std::size_t i = 0; i + 1 < m_strData.size(); i += 2) {
         builder.Elements(PairPattern(m_strData[i], m_strData[i + 1]));

@@ -30,13 +30,18 @@ constexpr char kFullBar = '1';
 constexpr std::int64_t kFixedBars = 2 + kBarsPerDigit;
 constexpr int kModulus = 10;
 
+// The bars of a digit, or none.
+std::string_view BarsOf(char c) {
+    return IsDigit(c) ? kDigitBars[static_cast<std::size_t>(c - '0')] : std::string_view();
+}
+
 } // namespace
 
 CPostnet::CPostnet(std::string_view text)
     : CBarcode(std::string(text)), m_nFullBarHeight(FactsOf(SymbologyId::Postnet).fixedBarLength) {}
 
 std::string CPostnet::CharPattern(char c) const {
-    return IsDigit(c) ? std::string(kDigitBars[static_cast<std::size_t>(c - '0')]) : std::string();
+    return std::string(BarsOf(c));
 }
 
 int CPostnet::CheckDigit() const {
@@ -69,12 +74,14 @@ void CPostnet::AddBars(EncodingBuilder& builder, std::string_view pattern) const
 
 Encoding CPostnet::Encode() const {
     EncodingBuilder builder = Builder();
+    // A bar and its gap per bar: five bars a digit, the check digit's and the frame.
+    builder.Reserve(2 * (kBarsPerDigit * (m_strData.size() + 1) + 2));
     builder.FixedSizes();
     AddBars(builder, kFrameBar);
     for (const char c : m_strData) {
-        AddBars(builder, CharPattern(c));
+        AddBars(builder, BarsOf(c));
     }
-    AddBars(builder, CharPattern(static_cast<char>('0' + CheckDigit())));
+    AddBars(builder, BarsOf(static_cast<char>('0' + CheckDigit())));
     AddBars(builder, kFrameBar);
     return builder.Finish(TotalWidth());
 }
