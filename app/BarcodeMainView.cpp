@@ -10,6 +10,9 @@
 #include "Symbologies.h"
 #include "ViewScroller.h"
 
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QResizeEvent>
 #include <QSettings>
 #include <QStyle>
@@ -27,6 +30,11 @@ CBarcodeMainView::CBarcodeMainView(QWidget* parent) : QWidget(parent) {
     // Queued: the view's size may change, which must not happen inside its paint.
     connect(m_pBarcodeView, &CBarcodeView::SymbolDrawn, this, &CBarcodeMainView::OnSymbolDrawn,
             Qt::QueuedConnection);
+    connect(&m_scanRunner, &CScanCheckRunner::Checked, this,
+            [this](const ScanResult&, const QString& text) { OnScanChecked(text); });
+    // The print preview is the output's own dialog; its showing and hiding
+    // are seen on their way to it.
+    qApp->installEventFilter(this);
     LayOut(width(), height());
 }
 
@@ -55,6 +63,58 @@ void CBarcodeMainView::OnSymbolDrawn(QSize cellPixels) {
     if (auto* frame = dynamic_cast<CMainFrame*>(window()); frame != nullptr) {
         frame->SetZoomIndicator(m_pBarcodeView->Zoom());
     }
+    if (!m_bPreviewOpen) {
+        StartScanCheck();
+    }
+}
+
+void CBarcodeMainView::StartScanCheck() {
+    const std::optional<SymbologyId> symbology = SymbologyAt(m_pBarcodeView->Symbology());
+    std::unique_ptr<CBarcode> built;
+    const CBarcode* barcode = m_pBarcodeView->Barcode(); // the one drawn last
+    if (m_bPreviewOpen || barcode == nullptr) {
+        built = m_pBarcodeView->BuildSymbol();
+        barcode = built.get();
+    }
+    if (!symbology || barcode == nullptr) {
+        m_scanRunner.Cancel();
+        OnScanChecked(QString());
+        return;
+    }
+    const QPaintDevice& device =
+        m_bPreviewOpen ? static_cast<const QPaintDevice&>(m_pBarcodeView->Output().Printer())
+                       : static_cast<const QPaintDevice&>(*m_pBarcodeView);
+    m_scanCheckedFor =
+        QStringLiteral("What a scanner reads from the symbol on the %1 at %2 dpi, "
+                       "zoom %3")
+            .arg(m_bPreviewOpen ? QStringLiteral("printer") : QStringLiteral("screen"))
+            .arg(device.logicalDpiX())
+            .arg(m_pBarcodeView->Zoom());
+    m_scanRunner.Start(MakeScanJob(
+        *symbology, *barcode, BarLengthOf(*symbology, BarLengthFromHeight(m_pPanel->HeightText())),
+        m_pPanel->IsShowTextChecked(), m_pBarcodeView->Orientation(), m_pBarcodeView->Zoom(),
+        device.logicalDpiX(), device.logicalDpiY()));
+}
+
+void CBarcodeMainView::OnScanChecked(const QString& text) {
+    if (auto* frame = dynamic_cast<CMainFrame*>(window()); frame != nullptr) {
+        frame->SetScanField(text, text.isEmpty() ? QString() : m_scanCheckedFor);
+    }
+}
+
+bool CBarcodeMainView::eventFilter(QObject* watched, QEvent* event) {
+    // The preview shows the printed page: while it is open the field tells
+    // what a scanner reads from the paper.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Show || type == QEvent::Hide) &&
+        qobject_cast<QPrintPreviewDialog*>(watched) != nullptr) {
+        const bool previewOpen = type == QEvent::Show;
+        if (previewOpen != m_bPreviewOpen) {
+            m_bPreviewOpen = previewOpen;
+            StartScanCheck();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 PreviewSample CBarcodeMainView::CurrentSample() const {

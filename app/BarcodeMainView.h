@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandRoute.h"
+#include "ScanCheck.h"
 #include "SubclassWnd.h"
 
 #include <QWidget>
@@ -34,11 +35,16 @@ public:
     // The symbol the main window shows, for the settings preview.
     PreviewSample CurrentSample() const;
 
+    // Reads the drawn symbol back off the user-interface thread; its result
+    // goes to the main window's scan field.
+    CScanCheckRunner& ScanRunner() { return m_scanRunner; }
+
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // After each draw: the view scrolls outside tile mode when the symbol
@@ -47,9 +53,16 @@ private:
     // Turning from the keyboard does what the panel's button does.
     void ClickPanelButton(int controlId);
     void OnBarcodeSettings();
+    // Starts the scan check of the symbol for the output it is seen on: the
+    // screen, or the printer while its preview is open.
+    void StartScanCheck();
+    void OnScanChecked(const QString& text);
 
     CBarcodeView* m_pBarcodeView = nullptr;
     CInputPanel* m_pPanel = nullptr;
     CViewScroller* m_pScroller = nullptr;
     CMsgReflectHook m_reflectHook;
+    CScanCheckRunner m_scanRunner;
+    bool m_bPreviewOpen = false;
+    QString m_scanCheckedFor; // the output and resolution of the running check
 };
