@@ -17,6 +17,14 @@
 #include <QSettings>
 #include <QStyle>
 
+namespace {
+
+// How long drawing must pause before the scan check starts: shorter than a
+// user notices, longer than the gap between two keys of a typist.
+constexpr int kScanCheckDelayMs = 150;
+
+} // namespace
+
 CBarcodeMainView::CBarcodeMainView(QWidget* parent) : QWidget(parent) {
     m_pPanel = new CInputPanel(this);
     m_pPanel->setObjectName(QString::number(ids::kInputPanelBar));
@@ -30,6 +38,12 @@ CBarcodeMainView::CBarcodeMainView(QWidget* parent) : QWidget(parent) {
     // Queued: the view's size may change, which must not happen inside its paint.
     connect(m_pBarcodeView, &CBarcodeView::SymbolDrawn, this, &CBarcodeMainView::OnSymbolDrawn,
             Qt::QueuedConnection);
+    // Drawing while typing stays as quick as without the check: a draw only
+    // makes the running check stale, and the next one starts when drawing
+    // pauses.
+    m_scanDelay.setSingleShot(true);
+    m_scanDelay.setInterval(kScanCheckDelayMs);
+    connect(&m_scanDelay, &QTimer::timeout, this, &CBarcodeMainView::StartScanCheck);
     connect(&m_scanRunner, &CScanCheckRunner::Checked, this,
             [this](const ScanResult&, const QString& text) { OnScanChecked(text); });
     // The print preview is the output's own dialog; its showing and hiding
@@ -64,7 +78,8 @@ void CBarcodeMainView::OnSymbolDrawn(QSize cellPixels) {
         frame->SetZoomIndicator(m_pBarcodeView->Zoom());
     }
     if (!m_bPreviewOpen) {
-        StartScanCheck();
+        m_scanRunner.Cancel();
+        m_scanDelay.start();
     }
 }
 
@@ -77,7 +92,7 @@ void CBarcodeMainView::StartScanCheck() {
         barcode = built.get();
     }
     if (!symbology || barcode == nullptr) {
-        m_scanRunner.Cancel();
+        m_scanRunner.Reset();
         OnScanChecked(QString());
         return;
     }
@@ -90,10 +105,13 @@ void CBarcodeMainView::StartScanCheck() {
             .arg(m_bPreviewOpen ? QStringLiteral("printer") : QStringLiteral("screen"))
             .arg(device.logicalDpiX())
             .arg(m_pBarcodeView->Zoom());
-    m_scanRunner.Start(MakeScanJob(
+    const bool started = m_scanRunner.Start(MakeScanJob(
         *symbology, *barcode, BarLengthOf(*symbology, BarLengthFromHeight(m_pPanel->HeightText())),
         m_pPanel->IsShowTextChecked(), m_pBarcodeView->Orientation(), m_pBarcodeView->Zoom(),
         device.logicalDpiX(), device.logicalDpiY()));
+    if (started) {
+        OnScanChecked(QString()); // the field told of another symbol
+    }
 }
 
 void CBarcodeMainView::OnScanChecked(const QString& text) {

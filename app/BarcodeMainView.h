@@ -4,6 +4,7 @@
 #include "ScanCheck.h"
 #include "SubclassWnd.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class CBarcodeView;
@@ -38,6 +39,10 @@ public:
     // Reads the drawn symbol back off the user-interface thread; its result
     // goes to the main window's scan field.
     CScanCheckRunner& ScanRunner() { return m_scanRunner; }
+    // Starts the scan check of the symbol as now drawn, for the output it is
+    // seen on: the screen, or the printer while its preview is open. After a
+    // draw it starts by itself once drawing pauses.
+    void StartScanCheck();
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
@@ -53,9 +58,6 @@ private:
     // Turning from the keyboard does what the panel's button does.
     void ClickPanelButton(int controlId);
     void OnBarcodeSettings();
-    // Starts the scan check of the symbol for the output it is seen on: the
-    // screen, or the printer while its preview is open.
-    void StartScanCheck();
     void OnScanChecked(const QString& text);
 
     CBarcodeView* m_pBarcodeView = nullptr;
@@ -63,6 +65,7 @@ private:
     CViewScroller* m_pScroller = nullptr;
     CMsgReflectHook m_reflectHook;
     CScanCheckRunner m_scanRunner;
+    QTimer m_scanDelay; // a pause in drawing, after which the check starts
     bool m_bPreviewOpen = false;
     QString m_scanCheckedFor; // the output and resolution of the running check
 };

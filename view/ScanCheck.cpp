@@ -321,11 +321,13 @@ CScanCheckRunner::~CScanCheckRunner() {
     m_pool.waitForDone(); // the running check uses this object to deliver
 }
 
-void CScanCheckRunner::Start(const ScanJob& job) {
-    if (m_lastJob && SameJob(*m_lastJob, job)) {
-        return; // a repaint of the same symbol: its check is done or under way
+bool CScanCheckRunner::Start(const ScanJob& job) {
+    const std::optional<ScanJob>& latest = m_pending ? m_pending : m_delivered;
+    if (latest && SameJob(*latest, job)) {
+        return false;
     }
-    m_lastJob = job;
+    m_pending = job;
+    m_delivered.reset(); // its result no longer tells of the symbol shown
     const std::uint64_t generation = ++m_generation;
     m_newest->store(generation);
     m_pool.start([this, job, generation, newest = m_newest] {
@@ -340,11 +342,17 @@ void CScanCheckRunner::Start(const ScanJob& job) {
                 Qt::QueuedConnection);
         }
     });
+    return true;
 }
 
 void CScanCheckRunner::Cancel() {
     m_newest->store(++m_generation);
-    m_lastJob.reset();
+    m_pending.reset();
+}
+
+void CScanCheckRunner::Reset() {
+    Cancel();
+    m_delivered.reset();
 }
 
 void CScanCheckRunner::WaitForChecks() {
@@ -355,6 +363,8 @@ void CScanCheckRunner::Deliver(std::uint64_t generation, const ScanResult& resul
     // Checked on this thread, where Start counts: a result that was already on
     // its way when a newer check started never reaches the field.
     if (generation == m_generation) {
+        m_delivered = std::move(m_pending);
+        m_pending.reset();
         emit Checked(result, ScanStatusText(result));
     }
 }

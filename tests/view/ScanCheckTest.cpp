@@ -214,20 +214,27 @@ TEST(ScanCheckRunner, OnlyTheNewestCheckReachesTheField) {
     }
 }
 
+// A repaint of the symbol whose result the field shows starts nothing, also
+// after a draw made the running check stale; another symbol starts a check.
 TEST(ScanCheckRunner, ARepaintOfTheSameSymbolStartsNoNewCheck) {
     CScanCheckRunner runner;
     Received received(runner);
     const ScanJob job = JobFor(SymbologyId::Postnet, "12345");
-    runner.Start(job);
-    const std::uint64_t generation = runner.Generation();
-    runner.Start(job);
-    EXPECT_EQ(runner.Generation(), generation);
+    const ScanJob turned = JobFor(SymbologyId::Postnet, "12345", 1);
+    EXPECT_TRUE(runner.Start(job));
+    EXPECT_FALSE(runner.Start(job)) << "under way";
     Settle(runner);
     EXPECT_EQ(received.texts, std::vector<std::string>{"\u2713 Scans: 12345"});
-    runner.Start(JobFor(SymbologyId::Postnet, "12345", 1)); // turned: a new symbol
-    EXPECT_GT(runner.Generation(), generation);
+    runner.Cancel();
+    EXPECT_FALSE(runner.Start(job)) << "its result is shown";
+    EXPECT_TRUE(runner.Start(turned));
+    EXPECT_TRUE(runner.Start(job)) << "the field no longer shows its result";
     Settle(runner);
     EXPECT_EQ(received.texts.size(), 2u);
+    runner.Reset();
+    EXPECT_TRUE(runner.Start(job)) << "the field was cleared";
+    Settle(runner);
+    EXPECT_EQ(received.texts.size(), 3u);
 }
 
 } // namespace
