@@ -4,7 +4,7 @@
 // cost of starting a check when drawing pauses, and the check's own cost on
 // the runner's thread.
 #include "BarcodeView.h"
-#include "InputValues.h"
+#include "QtBench.h"
 #include "ScanCheck.h"
 
 #include <QApplication>
@@ -16,36 +16,41 @@
 
 namespace {
 
-struct BenchPanel : CInputValues {
-    QString data;
-    QString HeightText() const override { return QStringLiteral("0.75"); }
-    QString DataText() const override { return data; }
-    QLineEdit* TextField() const override { return nullptr; }
-    bool IsShowTextChecked() const override { return true; }
-    void SetWidthText(const QString&) override {}
-    int SelectedSymbology() const override { return 0; }
-    void SetStartValues(const QString&, const QString&, bool) override {}
-    void FillSymbologyList(const QStringList&, int) override {}
-};
-
 // Two texts in turn, so that every draw is of a new symbol.
 const std::array<QString, 2> kTyped{QStringLiteral("21898623818"), QStringLiteral("21898623819")};
 constexpr int kDrawnBarLength = 750;
 constexpr int kPauseMs = 150; // as the main view waits
+// The barcode view's part of the first main window.
+constexpr int kViewWidth = 620;
+constexpr int kViewHeight = 400;
+
+// The timer the main view restarts at every draw.
+struct PauseTimer : QTimer {
+    PauseTimer() {
+        setSingleShot(true);
+        setInterval(kPauseMs);
+    }
+};
 
 struct ShownView {
+    SymbologyId id;
     BenchPanel panel;
     CBarcodeView view;
-    explicit ShownView(SymbologyId id) {
+    // The view of the benchmark's symbology, painted once; the benchmark is
+    // skipped when it does not paint.
+    explicit ShownView(benchmark::State& state) : id(static_cast<SymbologyId>(state.range(0))) {
         panel.data = kTyped[0];
         view.SetInputValues(&panel);
         view.SetSymbology(static_cast<int>(id));
-        view.resize(620, 400);
+        view.resize(kViewWidth, kViewHeight);
         view.show();
         // Painting starts once the window is exposed.
         for (int round = 0; round < 100 && view.Barcode() == nullptr; ++round) {
             QApplication::processEvents();
             view.repaint();
+        }
+        if (!Drawn()) {
+            state.SkipWithError("the view does not paint");
         }
     }
     bool Drawn() const { return view.Barcode() != nullptr; }
@@ -54,17 +59,15 @@ struct ShownView {
         panel.data = kTyped[static_cast<std::size_t>(round % 2)];
         view.repaint();
     }
-    ScanJob Job(SymbologyId id) const {
+    ScanJob Job() const {
         return MakeScanJob(id, *view.Barcode(), kDrawnBarLength, true, view.Orientation(),
                            view.Zoom(), view.logicalDpiX(), view.logicalDpiY());
     }
 };
 
 void BM_TypeAndRedraw(benchmark::State& state) {
-    const auto id = static_cast<SymbologyId>(state.range(0));
-    ShownView shown(id);
+    ShownView shown(state);
     if (!shown.Drawn()) {
-        state.SkipWithError("the view does not paint");
         return;
     }
     int round = 0;
@@ -79,17 +82,13 @@ BENCHMARK(BM_TypeAndRedraw)->Arg(0)->Arg(2)->Arg(9)->UseRealTime()->Unit(benchma
 // running check becomes stale and the pause timer restarts; the check starts
 // only when drawing pauses, as it never does here.
 void BM_TypeAndRedrawWithScanCheck(benchmark::State& state) {
-    const auto id = static_cast<SymbologyId>(state.range(0));
-    ShownView shown(id);
+    ShownView shown(state);
     if (!shown.Drawn()) {
-        state.SkipWithError("the view does not paint");
         return;
     }
     CScanCheckRunner runner;
-    runner.Start(shown.Job(id)); // a check under way, as after the last pause
-    QTimer pause;
-    pause.setSingleShot(true);
-    pause.setInterval(kPauseMs);
+    runner.Start(shown.Job()); // a check under way, as after the last pause
+    PauseTimer pause;
     int round = 0;
     for (auto _ : state) {
         shown.TypeAndRedraw(++round);
@@ -109,9 +108,7 @@ BENCHMARK(BM_TypeAndRedrawWithScanCheck)
 // redraw's own spread is larger than this.
 void BM_CheckWorkPerDraw(benchmark::State& state) {
     CScanCheckRunner runner;
-    QTimer pause;
-    pause.setSingleShot(true);
-    pause.setInterval(kPauseMs);
+    PauseTimer pause;
     for (auto _ : state) {
         runner.Cancel();
         pause.start();
@@ -122,15 +119,13 @@ BENCHMARK(BM_CheckWorkPerDraw)->Unit(benchmark::kMicrosecond);
 // What the pause costs the user-interface thread once: the job built from the
 // drawn symbol and handed to the runner.
 void BM_StartCheckAfterThePause(benchmark::State& state) {
-    const auto id = static_cast<SymbologyId>(state.range(0));
-    ShownView shown(id);
+    ShownView shown(state);
     if (!shown.Drawn()) {
-        state.SkipWithError("the view does not paint");
         return;
     }
     CScanCheckRunner runner;
     for (auto _ : state) {
-        runner.Start(shown.Job(id));
+        runner.Start(shown.Job());
         runner.Cancel();
     }
 }
@@ -138,13 +133,11 @@ BENCHMARK(BM_StartCheckAfterThePause)->Arg(0)->Arg(2)->Arg(9)->Unit(benchmark::k
 
 // The check itself, off the user-interface thread: render, read, compare.
 void BM_ScanCheckOfTheSample(benchmark::State& state) {
-    const auto id = static_cast<SymbologyId>(state.range(0));
-    ShownView shown(id);
+    ShownView shown(state);
     if (!shown.Drawn()) {
-        state.SkipWithError("the view does not paint");
         return;
     }
-    ScanJob job = shown.Job(id);
+    ScanJob job = shown.Job();
     job.zoom = 2; // a size at which the sample scans, so no larger one is tried
     for (auto _ : state) {
         benchmark::DoNotOptimize(CheckScan(job));
@@ -155,12 +148,5 @@ BENCHMARK(BM_ScanCheckOfTheSample)->Arg(0)->Arg(2)->Arg(6)->Arg(9)->Unit(benchma
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithWidgets(argc, argv);
 }
