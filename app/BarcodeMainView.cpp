@@ -53,8 +53,11 @@ CBarcodeMainView::CBarcodeMainView(QWidget* parent) : QWidget(parent) {
 }
 
 // The hook is detached before the panel goes, as a member destroyed ahead of
-// the children.
-CBarcodeMainView::~CBarcodeMainView() = default;
+// the children. The application's events stop coming here first: the
+// children still receive some while they go.
+CBarcodeMainView::~CBarcodeMainView() {
+    qApp->removeEventFilter(this);
+}
 
 void CBarcodeMainView::LayOut(int width, int height) {
     // The barcode view's side and bottom borders lie just outside the host,
