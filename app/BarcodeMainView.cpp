@@ -2,6 +2,7 @@
 
 #include "BarcodeSettings.h"
 #include "BarcodeView.h"
+#include "DeviceMapping.h"
 #include "FieldValues.h"
 #include "InputPanel.h"
 #include "MainFrame.h"
@@ -102,16 +103,18 @@ void CBarcodeMainView::StartScanCheck() {
     const QPaintDevice& device =
         m_bPreviewOpen ? static_cast<const QPaintDevice&>(m_pBarcodeView->Output().Printer())
                        : static_cast<const QPaintDevice&>(*m_pBarcodeView);
+    // The device's real dots: a screen that doubles its pixels draws the
+    // symbol on them.
+    const DeviceMapping resolution = PrepareMapping(1, device, QRect());
     m_scanCheckedFor =
-        QStringLiteral("What a scanner reads from the symbol on the %1 at %2 dpi, "
-                       "zoom %3")
+        QStringLiteral("What a scanner reads from the symbol on the %1 at %2 dpi, zoom %3")
             .arg(m_bPreviewOpen ? QStringLiteral("printer") : QStringLiteral("screen"))
-            .arg(device.logicalDpiX())
+            .arg(resolution.dpiX)
             .arg(m_pBarcodeView->Zoom());
     const bool started = m_scanRunner.Start(MakeScanJob(
         *symbology, *barcode, BarLengthOf(*symbology, BarLengthFromHeight(m_pPanel->HeightText())),
         m_pPanel->IsShowTextChecked(), m_pBarcodeView->Orientation(), m_pBarcodeView->Zoom(),
-        device.logicalDpiX(), device.logicalDpiY()));
+        resolution.dpiX, resolution.dpiY));
     if (started) {
         OnScanChecked(QString()); // the field told of another symbol
     }

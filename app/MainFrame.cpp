@@ -101,10 +101,12 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
     m_pPane = new QLabel(res::Text(res::String(ids::kIdleMessageString)));
     statusBar()->addWidget(m_pPane, 1);
-    m_pZoomPane = new QLabel;
-    statusBar()->addPermanentWidget(m_pZoomPane);
+    m_pSizePane = new QLabel;
+    statusBar()->addPermanentWidget(m_pSizePane);
     m_pScanPane = new QLabel;
     statusBar()->addPermanentWidget(m_pScanPane);
+    m_pZoomPane = new QLabel;
+    statusBar()->addPermanentWidget(m_pZoomPane);
 }
 
 void CMainFrame::LoadAccelerators() {
@@ -177,6 +179,14 @@ void CMainFrame::SetStatusText(const QString& text) {
 
 QString CMainFrame::StatusText() const {
     return m_pPane->text();
+}
+
+void CMainFrame::SetAchievedSizeText(const QString& text) {
+    m_pSizePane->setText(text);
+}
+
+QString CMainFrame::AchievedSizeText() const {
+    return m_pSizePane->text();
 }
 
 void CMainFrame::SetZoomIndicator(int zoom) {

@@ -50,6 +50,10 @@ public:
     // Sets the text of the status bar's only pane.
     void SetStatusText(const QString& text) override;
     QString StatusText() const;
+    // Shows what the screen makes of the symbol's sizes, at the right of the
+    // status bar.
+    void SetAchievedSizeText(const QString& text) override;
+    QString AchievedSizeText() const;
     // Shows the barcode view's zoom at the right of the status bar: "Zoom 3×".
     void SetZoomIndicator(int zoom);
     QString ZoomIndicatorText() const;
@@ -76,6 +80,7 @@ private:
     QLabel* m_pPane = nullptr;
     QLabel* m_pZoomPane = nullptr;
     QLabel* m_pScanPane = nullptr;
+    QLabel* m_pSizePane = nullptr;
     CCommandTarget* m_pActiveView = nullptr;
     CCommandTarget* m_pDocument = nullptr;
     std::vector<CCommandTarget*> m_views;

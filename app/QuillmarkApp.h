@@ -53,8 +53,8 @@ private:
     std::unique_ptr<CQuillmarkDoc> m_pDoc;
     std::unique_ptr<CMainFrame> m_pFrame;
     CBarcodeMainView* m_pMainView = nullptr; // owned by the frame
-    // At the printer's own resolution: a screen-resolution printer would put
-    // every bar edge on a 96-dpi grid on paper.
+    // At the printer's own resolution: bars go on its grid of dots, never on
+    // a 96-dpi grid scaled up.
     QPrinter m_printer{QPrinter::HighResolution};
     int m_nPreviewPages = 0;
 };

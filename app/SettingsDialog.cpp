@@ -2,7 +2,7 @@
 
 #include "DeviceMapping.h"
 #include "Placement.h"
-#include "QPainterSurface.h"
+#include "SymbolPainter.h"
 #include "Symbologies.h"
 
 #include <QDialogButtonBox>
@@ -54,10 +54,8 @@ void CSettingsPreview::paintEvent(QPaintEvent* /*event*/) {
     }
     // True size: zoom 1 on this screen, the bar area centred as in the view.
     const DeviceMapping mapping = PrepareMapping(1, logicalDpiX(), logicalDpiY(), rect());
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    QPainterSurface surface(painter, mapping.MilsToDevice());
-    Point origin = SymbolOrigin(m_pBarcode->TotalWidth(), m_sample.barLength, 0);
-    m_pBarcode->Draw(surface, origin, m_sample.barLength, true, 0);
+    PaintSymbol(painter, mapping,
+                SymbolScene{m_pBarcode->Encode(), m_sample.barLength, true, 0, false});
 }
 
 CSettingsDialog::CSettingsDialog(const BarcodeSettings& current, PreviewSample sample,

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ clang cmake ninja-build pkg-config
-    libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev libzbar-dev poppler-utils
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
     fonts-dejavu-core fonts-liberation
     xvfb xauth

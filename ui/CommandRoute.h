@@ -33,4 +33,7 @@ class CStatusText {
 public:
     virtual ~CStatusText() = default;
     virtual void SetStatusText(const QString& text) = 0;
+    // A permanent field at the right of the status bar: what the screen makes
+    // of the symbol's sizes.
+    virtual void SetAchievedSizeText(const QString& /*text*/) {}
 };

@@ -1,5 +1,6 @@
 #include "BarcodeOutput.h"
 
+#include "AchievedSize.h"
 #include "BarcodeView.h"
 #include "FieldValues.h"
 #include "Placement.h"
@@ -7,6 +8,8 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -63,8 +66,24 @@ void CBarcodeOutput::PrintDirect() {
     PrintPage(Printer()); // the current printer, no dialog
 }
 
+QString CBarcodeOutput::PrinterSizeText(const QPrinter& printer) const {
+    const std::unique_ptr<CBarcode> barcode = m_view.BuildSymbol();
+    if (!barcode) {
+        return {};
+    }
+    return AchievedSizeText(*barcode, m_view.OnPrepareDC(printer, QRect()), QStringLiteral("dots"));
+}
+
 void CBarcodeOutput::PrintPreview() {
     QPrintPreviewDialog preview(&Printer(), m_view.window());
+    // What the printer's own resolution makes of the symbol, below the pages.
+    auto* sizes = new QLabel(PrinterSizeText(Printer()), &preview);
+    sizes->setObjectName(QStringLiteral("printerSizes"));
+    if (preview.layout() != nullptr) {
+        preview.layout()->addWidget(sizes);
+    }
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, sizes,
+                     [this, sizes](QPrinter* target) { sizes->setText(PrinterSizeText(*target)); });
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &m_view,
                      [this](QPrinter* target) { PrintPage(*target); });
     preview.exec();
@@ -100,23 +119,16 @@ QImage CBarcodeOutput::RenderBitmap(bool wholeViewInTileMode) {
     m_view.Redraw(); // the view shows what is taken out
     const int dpiX = m_view.logicalDpiX();
     const int dpiY = m_view.logicalDpiY();
-    QSize size;
     if (wholeViewInTileMode && m_view.IsTileMode()) {
-        size = m_view.rect().size();
-    } else {
-        // The height follows the Height field, Postnet included: only the
-        // draw itself uses Postnet's fixed bars.
-        const CellSize cell = TileCellMils(
-            barcode->TotalWidth(), BarLengthFromHeight(m_view.HeightText()), m_view.Orientation());
-        size = BitmapPixelSize(cell, dpiX, dpiY, m_view.Zoom());
+        const QImage image = RenderToImage(dpiX, dpiY, m_view.rect().size());
+        return image.isNull()
+                   ? image
+                   : image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
     }
-    if (size.isEmpty()) {
-        return {};
-    }
-    const QImage image = RenderToImage(dpiX, dpiY, size);
-    return image.isNull()
-               ? image
-               : image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
+    // The cell's height follows the Height field, Postnet included: only the
+    // draw itself uses Postnet's fixed bars.
+    return RenderSymbolCell(m_view.SceneOf(*barcode), BarLengthFromHeight(m_view.HeightText()),
+                            dpiX, dpiY, m_view.Zoom());
 }
 
 bool CBarcodeOutput::SaveBitmap(const QImage& bitmap, const QString& path, QString* error) {

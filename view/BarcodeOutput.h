@@ -30,7 +30,10 @@ public:
     bool PrintPage(QPrinter& printer);
     void Print();
     void PrintDirect();
+    // The preview also shows what the printer's resolution makes of the
+    // symbol's sizes.
     void PrintPreview();
+    QString PrinterSizeText(const QPrinter& printer) const;
 
     // Renders the view off screen onto a white bitmap of the given size and
     // resolution, exactly as it would draw on screen (for copy and save).

@@ -1,5 +1,6 @@
 #include "BarcodeView.h"
 
+#include "AchievedSize.h"
 #include "FieldValues.h"
 #include "InputValues.h"
 #include "OwnerDrawMenu.h"
@@ -161,7 +162,7 @@ void CBarcodeView::ShowStatusText(const QString& text) {
 }
 
 DeviceMapping CBarcodeView::OnPrepareDC(const QPaintDevice& device, const QRect& outputRect) const {
-    return PrepareMapping(m_nZoom, device.logicalDpiX(), device.logicalDpiY(), outputRect);
+    return PrepareMapping(m_nZoom, device, outputRect);
 }
 
 std::int32_t CBarcodeView::DrawBarLength() const {
@@ -183,20 +184,22 @@ std::unique_ptr<CBarcode> CBarcodeView::BuildSymbol() const {
     return CreateBarcode(*id, EngineText(m_pPanel->DataText()));
 }
 
+SymbolScene CBarcodeView::SceneOf(const CBarcode& barcode) const {
+    return {barcode.Encode(), DrawBarLength(), m_pPanel->IsShowTextChecked(), m_nOrientation,
+            m_bTileMode};
+}
+
 void CBarcodeView::OnDraw(QPainter& painter, const DeviceMapping& mapping) {
     m_pBarcode.reset();
     if (m_pPanel == nullptr) {
         return;
     }
-    const std::int32_t barLength = DrawBarLength();
     m_pBarcode = BuildSymbol();
     if (!m_pBarcode) {
         return; // no symbology selected: nothing drawn, Width left as it was
     }
     m_pPanel->SetWidthText(WidthText(m_pBarcode->TotalWidth()));
-    const bool showText = m_pPanel->IsShowTextChecked();
-
-    const SymbolScene scene{m_pBarcode->Encode(), barLength, showText, m_nOrientation, m_bTileMode};
+    const SymbolScene scene = SceneOf(*m_pBarcode);
     PaintSymbol(painter, mapping, scene);
     m_drawnCell = SymbolCellSize(mapping, scene);
 }
@@ -204,8 +207,16 @@ void CBarcodeView::OnDraw(QPainter& painter, const DeviceMapping& mapping) {
 void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    OnDraw(painter, OnPrepareDC(*this, rect()));
-    emit SymbolDrawn(m_drawnCell);
+    const DeviceMapping mapping = OnPrepareDC(*this, rect());
+    OnDraw(painter, mapping);
+    if (m_pBarcode) {
+        if (auto* status = dynamic_cast<CStatusText*>(window()); status != nullptr) {
+            status->SetAchievedSizeText(AchievedSizeText(m_pBarcode->Encode(), m_pBarcode->Ratio(),
+                                                         mapping.dpiX, m_nZoom,
+                                                         QStringLiteral("px")));
+        }
+    }
+    emit SymbolDrawn(m_drawnCell / mapping.devicePixelRatio); // in the widget's own units
 }
 
 void CBarcodeView::RaiseCommand(int id) {

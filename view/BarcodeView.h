@@ -4,6 +4,7 @@
 #include "CommandRoute.h"
 #include "DeviceMapping.h"
 #include "Notify.h"
+#include "SymbolPainter.h"
 #include "Symbologies.h"
 #include "TextFilterSwitch.h"
 
@@ -54,6 +55,8 @@ public:
     // A symbology object built afresh from the panel's current values; null
     // without a panel or a chosen symbology.
     std::unique_ptr<CBarcode> BuildSymbol() const;
+    // How the symbol is drawn with the panel's current values (a panel is set).
+    SymbolScene SceneOf(const CBarcode& barcode) const;
     // The Height field's text ("" without a panel).
     QString HeightText() const;
     // The two filters of the Text field; at most one is attached to it.

@@ -1,17 +1,35 @@
 #include "DeviceMapping.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 
+double DeviceMapping::ScaleX() const {
+    return gridScaleX > 0 ? gridScaleX : static_cast<double>(ViewportExtentX()) / kMilsPerInch;
+}
+
+double DeviceMapping::ScaleY() const {
+    return gridScaleY > 0 ? gridScaleY : static_cast<double>(ViewportExtentY()) / kMilsPerInch;
+}
+
 QTransform DeviceMapping::MilsToDevice() const {
-    const double scaleX = static_cast<double>(ViewportExtentX()) / kMilsPerInch;
-    const double scaleY = static_cast<double>(ViewportExtentY()) / kMilsPerInch;
     // The negative vertical scale makes logical y grow upward.
-    return QTransform(scaleX, 0, 0, -scaleY, viewportOrigin.x(), viewportOrigin.y());
+    return QTransform(ScaleX(), 0, 0, -ScaleY(), viewportOrigin.x(), viewportOrigin.y());
 }
 
 DeviceMapping PrepareMapping(int zoom, int dpiX, int dpiY, const QRect& area) {
     return DeviceMapping{zoom, dpiX, dpiY, area, CentreOf(area)};
+}
+
+DeviceMapping PrepareMapping(int zoom, const QPaintDevice& device, const QRect& area) {
+    const double ratio = device.devicePixelRatioF() > 0 ? device.devicePixelRatioF() : 1.0;
+    const auto physical = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
+    DeviceMapping mapping =
+        PrepareMapping(zoom, physical(device.logicalDpiX()), physical(device.logicalDpiY()),
+                       QRect(physical(area.x()), physical(area.y()), physical(area.width()),
+                             physical(area.height())));
+    mapping.devicePixelRatio = ratio;
+    return mapping;
 }
 
 QPoint CentreOf(const QRect& area) {

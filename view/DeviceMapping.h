@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPaintDevice>
 #include <QPoint>
 #include <QRect>
 #include <QTransform>
@@ -19,18 +20,33 @@ struct DeviceMapping {
     int dpiY = 0; // and vertically
     QRect area;   // the output rectangle: client area, printable area or bitmap
     QPoint viewportOrigin;
+    // Device units per mil along x and along y where the device grid sets them
+    // (the reading direction of a symbol of whole modules); 0 keeps the true
+    // scale, zoom x dpi / 1000.
+    double gridScaleX = 0;
+    double gridScaleY = 0;
+    // Device pixels per unit of the painter's own coordinates: 2 on a screen
+    // that doubles them. The mapping counts in device pixels (dpi and area
+    // included), so bars land on the screen's real pixels.
+    double devicePixelRatio = 1.0;
 
     // Absolute viewport extents for a window extent of kMilsPerInch.
     std::int64_t ViewportExtentX() const { return std::int64_t{zoom} * dpiX; }
     std::int64_t ViewportExtentY() const { return std::int64_t{zoom} * dpiY; }
+    // Device units per mil.
+    double ScaleX() const;
+    double ScaleY() const;
 
-    // mils -> device: (x, y) goes to viewportOrigin + (x * extX, -y * extY) / 1000.
+    // mils -> device: (x, y) goes to viewportOrigin + (x * scaleX, -y * scaleY).
     QTransform MilsToDevice() const;
 };
 
 // Prepares the mapping for a device: viewport extent zoom x the device's
 // resolution, origin at the centre of the output rectangle.
 DeviceMapping PrepareMapping(int zoom, int dpiX, int dpiY, const QRect& area);
+// The same for a paint device and an area in its own units: a screen that
+// doubles its pixels is counted in its real pixels, resolution and area alike.
+DeviceMapping PrepareMapping(int zoom, const QPaintDevice& device, const QRect& area);
 
 // The centre of a rectangle whose right and bottom edges are exclusive:
 // ((left + right) / 2, (top + bottom) / 2), truncated.

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -56,8 +58,15 @@ QPoint TileGrid::CellCentre(std::int64_t column, std::int64_t row) const {
 TileGrid LayOutTiles(const CellSize& cellMils, const DeviceMapping& mapping) {
     TileGrid grid;
     grid.areaTopLeft = mapping.area.topLeft();
-    grid.cell = {MulDiv(cellMils.width, mapping.ViewportExtentX(), kMilsPerInch),
-                 MulDiv(cellMils.height, mapping.ViewportExtentY(), kMilsPerInch)};
+    // On the device grid a cell follows the symbol as drawn; at the true scale
+    // it is rounded exactly, with no floating point.
+    const auto scaled = [](std::int64_t mils, double gridScale, std::int64_t extent) {
+        return gridScale > 0 ? std::llround(std::min(static_cast<double>(mils) * gridScale,
+                                                     static_cast<double>(INT64_MAX / 2)))
+                             : MulDiv(mils, extent, kMilsPerInch);
+    };
+    grid.cell = {scaled(cellMils.width, mapping.gridScaleX, mapping.ViewportExtentX()),
+                 scaled(cellMils.height, mapping.gridScaleY, mapping.ViewportExtentY())};
     if (grid.cell.width <= 0 || grid.cell.height <= 0) {
         return grid; // no columns: nothing is drawn
     }
@@ -76,5 +85,18 @@ QSize BitmapPixelSize(const CellSize& cellMils, int dpiX, int dpiY, int zoom) {
     };
     const int width = side(cellMils.width, dpiX);
     const int height = side(cellMils.height, dpiY);
+    return width == 0 || height == 0 ? QSize() : QSize(width, height);
+}
+
+QSize BitmapPixelSize(const CellSize& cellMils, double scaleX, double scaleY) {
+    const auto side = [](std::int64_t mils, double scale) -> int {
+        if (mils <= 0 || !(scale > 0) || mils > kMaxBitmapSide * kMilsPerInch) {
+            return 0;
+        }
+        const double units = std::floor(static_cast<double>(mils) * scale);
+        return units > kMaxBitmapSide ? 0 : static_cast<int>(units);
+    };
+    const int width = side(cellMils.width, scaleX);
+    const int height = side(cellMils.height, scaleY);
     return width == 0 || height == 0 ? QSize() : QSize(width, height);
 }

@@ -51,3 +51,5 @@ inline constexpr std::int64_t kMaxBitmapSide = 16384;
 // resolution and zoom: dpi x zoom x mils / 1000, truncated. Either side is 0
 // when the bitmap would be empty or larger than kMaxBitmapSide.
 QSize BitmapPixelSize(const CellSize& cellMils, int dpiX, int dpiY, int zoom);
+// The same for device units per mil that the device grid sets.
+QSize BitmapPixelSize(const CellSize& cellMils, double scaleX, double scaleY);

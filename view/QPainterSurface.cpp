@@ -9,6 +9,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 
@@ -45,13 +46,10 @@ QString FromLatin1(std::string_view text) {
 
 } // namespace
 
-QPainterSurface::QPainterSurface(QPainter& painter, const QTransform& milsToDevice)
-    : m_painter(painter), m_milsToDevice(milsToDevice) {}
-
-QRectF QPainterSurface::DeviceBounds() const {
-    const QPaintDevice* device = m_painter.device();
-    return device ? QRectF(0, 0, device->width(), device->height()) : QRectF();
-}
+QPainterSurface::QPainterSurface(QPainter& painter, const QTransform& milsToDevice,
+                                 const QRectF& bounds, int orientation)
+    : m_painter(painter), m_milsToDevice(milsToDevice), m_bounds(bounds),
+      m_orientation(NormalOrientation(orientation)) {}
 
 void QPainterSurface::Line(Point from, Point to, std::int32_t penWidth) {
     if (penWidth <= 0) {
@@ -64,8 +62,13 @@ void QPainterSurface::Line(Point from, Point to, std::int32_t penWidth) {
         DrawSlantedLine(from, to, penWidth);
         return;
     }
-    const double x = from.x;
-    const double y = from.y;
+    // An odd width's line lies half a mil before its band's centre in the
+    // reading direction (the element primitives centre it on a whole mil).
+    constexpr std::array<QPointF, 4> kHalfMilForward{{{0.5, 0}, {0, 0.5}, {-0.5, 0}, {0, -0.5}}};
+    const QPointF correction =
+        penWidth % 2 != 0 ? kHalfMilForward[static_cast<std::size_t>(m_orientation)] : QPointF();
+    const double x = from.x + correction.x();
+    const double y = from.y + correction.y();
     const QRectF band = vertical ? QRectF(QPointF(x - half, std::min(from.y, to.y)),
                                           QPointF(x + half, std::max(from.y, to.y)))
                                  : QRectF(QPointF(std::min(from.x, to.x), y - half),
@@ -75,14 +78,13 @@ void QPainterSurface::Line(Point from, Point to, std::int32_t penWidth) {
 }
 
 void QPainterSurface::FillBand(const QRectF& band, bool widthAlongX) {
-    // Across the bar, a pen of the band's width rounded to whole units (at least
-    // one), centred where the band is: every bar of one width comes out equally
-    // wide, and each edge lies within three quarters of a unit of its place.
-    // Along the bar, both ends are rounded to the nearest unit boundary.
+    // Across the bar, each edge is rounded to the nearest unit on its own, never
+    // the width: neighbouring elements share their edges, so no gap opens inside
+    // a bar and no space closes; a bar keeps at least one unit. Along the bar,
+    // both ends are rounded to the nearest unit boundary.
     const auto across = [](double from, double to) {
-        const double width = std::max(1.0, Snap(to - from));
-        const double start = Snap((from + to - width) / 2);
-        return std::pair{start, start + width};
+        const double start = Snap(from);
+        return std::pair{start, std::max(start + 1, Snap(to))};
     };
     const auto [left, right] = widthAlongX ? across(band.left(), band.right())
                                            : std::pair{Snap(band.left()), Snap(band.right())};
@@ -90,7 +92,7 @@ void QPainterSurface::FillBand(const QRectF& band, bool widthAlongX) {
                                            : across(band.top(), band.bottom());
     // Clip in doubles: far-away bars (huge heights, tiles off the page) must
     // not overflow the painter's integer coordinates.
-    const QRectF visible = QRectF(QPointF(left, top), QPointF(right, bottom)) & DeviceBounds();
+    const QRectF visible = QRectF(QPointF(left, top), QPointF(right, bottom)) & m_bounds;
     if (visible.isEmpty()) {
         return;
     }
@@ -163,7 +165,7 @@ void QPainterSurface::DrawText(const Font& font, Point topLeft, std::string_view
     QTransform local;
     local.translate(Snap(corner.x()), Snap(corner.y()));
     local.rotate(font.escapement / kTenthsPerDegree);
-    if (!local.mapRect(box).intersects(DeviceBounds())) {
+    if (!local.mapRect(box).intersects(m_bounds)) {
         return;
     }
     m_painter.save();

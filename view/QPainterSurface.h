@@ -13,15 +13,20 @@ class QPainter;
 // frame onto them.
 //
 // Bars are filled as device rectangles, never antialiased, so a monochrome copy
-// of the output stays clean. Like a geometric pen, a bar's width is rounded to
-// whole device units (at least one) and centred on its place, so bars of one
-// width in mils come out equally wide everywhere; its ends are rounded to the
-// nearest unit. Every edge lies within one unit of where its mils put it.
+// of the output stays clean. Each edge of a bar is rounded to the nearest device
+// unit on its own (a bar keeps at least one unit): on the device grid the edges
+// of whole modules are whole units already, so abutting bars meet exactly and
+// every bar of one width in modules comes out equally wide.
 // Text is drawn upright in its own frame and turned by the escapement with the
 // symbol, so the y-up frame never mirrors it.
 class QPainterSurface : public Surface {
 public:
-    QPainterSurface(QPainter& painter, const QTransform& milsToDevice);
+    // orientation is the symbol's, which tells the reading direction: a bar of
+    // odd width in mils is a line half a mil off its band's centre (its centre
+    // is a whole mil), and the band is put back where its elements put it.
+    // bounds is the output area in device units; nothing outside it is drawn.
+    QPainterSurface(QPainter& painter, const QTransform& milsToDevice, const QRectF& bounds,
+                    int orientation = 0);
 
     void Line(Point from, Point to, std::int32_t penWidth) override;
     Extent MeasureText(const Font& font, std::string_view text) override;
@@ -37,8 +42,9 @@ private:
     double ScaleAcrossBaseline(const Font& font) const;
     // The platform font of a Font, sized for the painter's device.
     QFont DeviceFont(const Font& font) const;
-    QRectF DeviceBounds() const;
 
     QPainter& m_painter;
     QTransform m_milsToDevice;
+    QRectF m_bounds;
+    int m_orientation;
 };

@@ -62,11 +62,11 @@ TEST_F(ScanFieldTest, TellsWhatTheDrawnSymbolReadsAs) {
     EXPECT_EQ(Field(), "");
 }
 
-// A Density of 4 mils does not scan on the 96-dpi screen at zoom 1; the
-// printer's resolution renders it with whole dots, and the preview's field
-// says so until the preview closes.
+// Bars 4 mils long are less than half a pixel on the 96-dpi screen at zoom
+// 1 and do not scan; on the printer they are several dots long, and the
+// preview's field says so until the preview closes.
 TEST_F(ScanFieldTest, PrintPreviewChecksAtThePrintersResolution) {
-    QSettings().setValue("Barcode/Density", 4);
+    panel->HeightEdit()->setText("0.004");
     Draw(static_cast<int>(SymbologyId::Code128), "21898623818");
     ASSERT_EQ(view->logicalDpiX(), 96);
     const std::string screen = Field();

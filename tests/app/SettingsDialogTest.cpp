@@ -2,6 +2,7 @@
 #include "AppFixture.h"
 #include "BarcodeSettings.h"
 #include "ResourceIds.h"
+#include "DeviceGrid.h"
 #include "Symbologies.h"
 
 #include <QFile>
@@ -159,7 +160,8 @@ TEST_F(BarcodeSettingsStore, DialogShowsMillimetresAndAPreviewWithItsValues) {
     EXPECT_EQ(dialog.Preview()->Barcode()->Ratio(), 2);
     EXPECT_FALSE(QSettings().contains("Barcode/Density")) << "the dialog itself stores nothing";
 
-    // The preview draws at true size: the sample's bars span its length on screen.
+    // The preview draws as the view does: the sample's bars span its length on
+    // the screen's grid, where a module is a whole number of pixels.
     dialog.resize(dialog.sizeHint());
     const QImage image = dialog.Preview()->grab().toImage();
     int left = image.width(), right = -1;
@@ -171,7 +173,9 @@ TEST_F(BarcodeSettingsStore, DialogShowsMillimetresAndAPreviewWithItsValues) {
         }
     }
     // The length ends in the gap after the last character: one narrow element.
-    const double pixelsPerMil = dialog.Preview()->logicalDpiX() / 1000.0;
+    const int density = dialog.Preview()->Barcode()->Density();
+    const double pixelsPerMil =
+        static_cast<double>(DotsPerModule(density, dialog.Preview()->logicalDpiX())) / density;
     EXPECT_NEAR(right - left + 1, dialog.Preview()->Barcode()->TotalWidth() * pixelsPerMil,
                 20 * pixelsPerMil + 1);
 }

@@ -4,6 +4,8 @@
 #include "ResourceIds.h"
 #include "ViewScroller.h"
 
+#include <QPrinter>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
@@ -233,6 +235,25 @@ TEST(PrintSetup, ChoosesThePrinterAndPageWithoutPrinting) {
     for (auto* button : dialog->findChildren<QAbstractButton*>()) {
         EXPECT_NE(button->text().remove('&'), "Print") << "it sets up, it does not print";
     }
+}
+
+} // namespace
+
+namespace {
+
+// The status bar says what the screen makes of the symbol's sizes, and the
+// printer behind the print commands works at its own resolution.
+TEST_F(WorkingTest, StatusBarShowsTheAchievedSizeAndPrintingIsNotAt96Dpi) {
+    Settle();
+    EXPECT_EQ(frame->AchievedSizeText(), "X 10.4 mil = 1 px @ 96 dpi, ratio 3");
+    frame->RouteCommand(ids::kZoomIn);
+    Settle();
+    EXPECT_EQ(frame->AchievedSizeText(), "X 10.4 mil = 2 px @ 96 dpi \u00d72, ratio 3");
+    QPrinter& printer = view->Output().Printer();
+    EXPECT_EQ(printer.resolution(), QPrinter(QPrinter::HighResolution).resolution());
+    EXPECT_GT(printer.resolution(), 96);
+    EXPECT_TRUE(view->Output().PrinterSizeText(printer).startsWith("X 10.0 mil = "))
+        << view->Output().PrinterSizeText(printer).toStdString();
 }
 
 } // namespace

@@ -1,5 +1,9 @@
 #include "Decode.h"
 
+#include <zbar.h>
+
+using namespace zbar; // the C interface lives in this namespace under C++
+
 #include "Barcode.h"
 
 #include <ZXing/ReadBarcode.h>
@@ -149,4 +153,67 @@ Decoded DrawAndDecode(const CBarcode& barcode, int orientation, Symbology symbol
     return DecodeImage(
         RasteriseBars(surface.lines, pixelsPerMil, 10 * barcode.Density(), surface.texts),
         symbology);
+}
+
+namespace {
+
+zbar::zbar_symbol_type_t ZbarTypeOf(Symbology symbology) {
+    switch (symbology) {
+    case Symbology::Code39:
+    case Symbology::Code39Extended:
+        return ZBAR_CODE39;
+    case Symbology::Code93:
+        return ZBAR_CODE93;
+    case Symbology::Code128:
+        return ZBAR_CODE128;
+    case Symbology::Itf:
+        return ZBAR_I25;
+    case Symbology::UpcA:
+        return ZBAR_UPCA;
+    case Symbology::UpcE:
+        return ZBAR_UPCE;
+    case Symbology::Ean13:
+        return ZBAR_EAN13;
+    case Symbology::Ean8:
+        return ZBAR_EAN8;
+    }
+    return ZBAR_NONE;
+}
+
+} // namespace
+
+Decoded DecodeImageZbar(const GrayImage& image, Symbology symbology) {
+    if (image.width == 0 || image.height == 0) {
+        return {};
+    }
+    const zbar_symbol_type_t type = ZbarTypeOf(symbology);
+    zbar_image_scanner_t* scanner = zbar_image_scanner_create();
+    zbar_image_scanner_set_config(scanner, ZBAR_NONE, ZBAR_CFG_ENABLE, 0);
+    zbar_image_scanner_set_config(scanner, type, ZBAR_CFG_ENABLE, 1);
+    if (type == ZBAR_UPCA) {
+        // UPC-A is read by the EAN-13 decoder, then reported as itself.
+        zbar_image_scanner_set_config(scanner, ZBAR_EAN13, ZBAR_CFG_ENABLE, 1);
+    }
+    // Every line in both directions: the symbol may be turned.
+    zbar_image_scanner_set_config(scanner, ZBAR_NONE, ZBAR_CFG_X_DENSITY, 1);
+    zbar_image_scanner_set_config(scanner, ZBAR_NONE, ZBAR_CFG_Y_DENSITY, 1);
+    zbar_image_t* zimage = zbar_image_create();
+    zbar_image_set_format(zimage, zbar_fourcc('Y', '8', '0', '0'));
+    zbar_image_set_size(zimage, static_cast<unsigned>(image.width),
+                        static_cast<unsigned>(image.height));
+    zbar_image_set_data(zimage, image.pixels.data(), image.pixels.size(), nullptr);
+    Decoded decoded;
+    if (zbar_scan_image(scanner, zimage) > 0) {
+        for (const zbar_symbol_t* symbol = zbar_image_first_symbol(zimage); symbol != nullptr;
+             symbol = zbar_symbol_next(symbol)) {
+            if (zbar_symbol_get_type(symbol) == type) {
+                decoded = {true, std::string(zbar_symbol_get_data(symbol),
+                                             zbar_symbol_get_data_length(symbol))};
+                break;
+            }
+        }
+    }
+    zbar_image_destroy(zimage);
+    zbar_image_scanner_destroy(scanner);
+    return decoded;
 }

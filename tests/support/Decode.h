@@ -34,6 +34,11 @@ struct Decoded {
 // Reads the image with ZXing, restricted to the one symbology.
 Decoded DecodeImage(const GrayImage& image, Symbology symbology);
 
+// Reads the image with zbar, restricted to the one symbology. zbar returns
+// Code 39 without the full-ASCII decoding (the shift pairs as they are), and
+// UPC-A with its own twelve digits.
+Decoded DecodeImageZbar(const GrayImage& image, Symbology symbology);
+
 // Draws the barcode in the orientation onto a recorder, rasterises its bars at
 // pixelsPerModule whole pixels per Density and decodes them.
 Decoded DrawAndDecode(const CBarcode& barcode, int orientation, Symbology symbology,

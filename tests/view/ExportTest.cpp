@@ -2,6 +2,7 @@
 // program, the BMP files it writes, and the menu a right click opens.
 #include "BarcodeView.h"
 #include "Decode.h"
+#include "DeviceGrid.h"
 #include "FakeInputValues.h"
 #include "OwnerDrawMenu.h"
 #include "Placement.h"
@@ -36,6 +37,12 @@ struct DrawnView {
     // Pixels for mils at the view's resolution, truncated as the bitmap is.
     int Pixels(std::int64_t mils, int zoom = 1) const {
         return static_cast<int>(view.logicalDpiX() * zoom * mils / 1000);
+    }
+    // The same along the reading direction, where a 10-mil module is a whole
+    // number of pixels (the device grid).
+    int GridPixels(std::int64_t mils, int zoom = 1) const {
+        const std::int64_t module = DotsPerModule(10, view.logicalDpiX() * zoom);
+        return static_cast<int>(mils * module / 10);
     }
 };
 
@@ -76,12 +83,12 @@ TEST(CopyBitmap, IsMonochromeSizedByTheCellAndReadsBack) {
     const QImage bitmap = scene.view.Output().RenderBitmap(true);
     ASSERT_FALSE(bitmap.isNull());
     EXPECT_EQ(bitmap.depth(), 1);
-    EXPECT_EQ(bitmap.size(), QSize(scene.Pixels(2080 + 138), scene.Pixels(750 + 277)));
+    EXPECT_EQ(bitmap.size(), QSize(scene.GridPixels(2080 + 138), scene.Pixels(750 + 277)));
 
     scene.view.OnCommand(ids::kZoomIn);
     scene.Click(ids::kTurnLeftButton);
     const QImage turned = scene.view.Output().RenderBitmap(true);
-    EXPECT_EQ(turned.size(), QSize(scene.Pixels(750 + 277, 2), scene.Pixels(2080 + 138, 2)));
+    EXPECT_EQ(turned.size(), QSize(scene.Pixels(750 + 277, 2), scene.GridPixels(2080 + 138, 2)));
     const Decoded decoded = DecodeImage(ToGray(turned), Symbology::Code39);
     ASSERT_TRUE(decoded.valid);
     EXPECT_EQ(decoded.text, "21898623818");
@@ -92,7 +99,7 @@ TEST(CopyBitmap, TileModeCopiesTheWholeClientArea) {
     scene.Click(ids::kTileModeCheck);
     EXPECT_EQ(scene.view.Output().RenderBitmap(true).size(), QSize(500, 300));
     EXPECT_EQ(scene.view.Output().RenderBitmap(false).size(),
-              QSize(scene.Pixels(2080 + 138), scene.Pixels(750 + 277)));
+              QSize(scene.GridPixels(2080 + 138), scene.Pixels(750 + 277)));
 }
 
 TEST(CopyBitmap, PostnetBitmapFollowsTheHeightField) {
