@@ -2,6 +2,7 @@
 
 #include "BarcodeSettings.h"
 #include "BarcodeView.h"
+#include "DeviceMapping.h"
 #include "FieldValues.h"
 #include "InputPanel.h"
 #include "MainFrame.h"
@@ -10,9 +11,20 @@
 #include "Symbologies.h"
 #include "ViewScroller.h"
 
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QResizeEvent>
 #include <QSettings>
 #include <QStyle>
+
+namespace {
+
+// How long drawing must pause before the scan check starts: shorter than a
+// user notices, longer than the gap between two keys of a typist.
+constexpr int kScanCheckDelayMs = 150;
+
+} // namespace
 
 CBarcodeMainView::CBarcodeMainView(QWidget* parent) : QWidget(parent) {
     m_pPanel = new CInputPanel(this);
@@ -27,12 +39,26 @@ CBarcodeMainView::CBarcodeMainView(QWidget* parent) : QWidget(parent) {
     // Queued: the view's size may change, which must not happen inside its paint.
     connect(m_pBarcodeView, &CBarcodeView::SymbolDrawn, this, &CBarcodeMainView::OnSymbolDrawn,
             Qt::QueuedConnection);
+    // Drawing while typing stays as quick as without the check: a draw only
+    // makes the running check stale, and the next one starts when drawing
+    // pauses.
+    m_scanDelay.setSingleShot(true);
+    m_scanDelay.setInterval(kScanCheckDelayMs);
+    connect(&m_scanDelay, &QTimer::timeout, this, &CBarcodeMainView::StartScanCheck);
+    connect(&m_scanRunner, &CScanCheckRunner::Checked, this,
+            [this](const ScanResult&, const QString& text) { OnScanChecked(text); });
+    // The print preview is the output's own dialog; its showing and hiding
+    // are seen on their way to it.
+    qApp->installEventFilter(this);
     LayOut(width(), height());
 }
 
 // The hook is detached before the panel goes, as a member destroyed ahead of
-// the children.
-CBarcodeMainView::~CBarcodeMainView() = default;
+// the children. The application's events stop coming here first: the
+// children still receive some while they go.
+CBarcodeMainView::~CBarcodeMainView() {
+    qApp->removeEventFilter(this);
+}
 
 void CBarcodeMainView::LayOut(int width, int height) {
     // The barcode view's side and bottom borders lie just outside the host,
@@ -55,6 +81,64 @@ void CBarcodeMainView::OnSymbolDrawn(QSize cellPixels) {
     if (auto* frame = dynamic_cast<CMainFrame*>(window()); frame != nullptr) {
         frame->SetZoomIndicator(m_pBarcodeView->Zoom());
     }
+    if (!m_bPreviewOpen) {
+        m_scanRunner.Cancel();
+        m_scanDelay.start();
+    }
+}
+
+void CBarcodeMainView::StartScanCheck() {
+    const std::optional<SymbologyId> symbology = SymbologyAt(m_pBarcodeView->Symbology());
+    std::unique_ptr<CBarcode> built;
+    const CBarcode* barcode = m_pBarcodeView->Barcode(); // the one drawn last
+    if (m_bPreviewOpen || barcode == nullptr) {
+        built = m_pBarcodeView->BuildSymbol();
+        barcode = built.get();
+    }
+    if (!symbology || barcode == nullptr) {
+        m_scanRunner.Reset();
+        OnScanChecked(QString());
+        return;
+    }
+    const QPaintDevice& device =
+        m_bPreviewOpen ? static_cast<const QPaintDevice&>(m_pBarcodeView->Output().Printer())
+                       : static_cast<const QPaintDevice&>(*m_pBarcodeView);
+    // The device's real dots: a screen that doubles its pixels draws the
+    // symbol on them.
+    const DeviceMapping resolution = PrepareMapping(1, device, QRect());
+    m_scanCheckedFor =
+        QStringLiteral("What a scanner reads from the symbol on the %1 at %2 dpi, zoom %3")
+            .arg(m_bPreviewOpen ? QStringLiteral("printer") : QStringLiteral("screen"))
+            .arg(resolution.dpiX)
+            .arg(m_pBarcodeView->Zoom());
+    const bool started = m_scanRunner.Start(MakeScanJob(
+        *symbology, *barcode, BarLengthOf(*symbology, BarLengthFromHeight(m_pPanel->HeightText())),
+        m_pPanel->IsShowTextChecked(), m_pBarcodeView->Orientation(), m_pBarcodeView->Zoom(),
+        resolution.dpiX, resolution.dpiY));
+    if (started) {
+        OnScanChecked(QString()); // the field told of another symbol
+    }
+}
+
+void CBarcodeMainView::OnScanChecked(const QString& text) {
+    if (auto* frame = dynamic_cast<CMainFrame*>(window()); frame != nullptr) {
+        frame->SetScanField(text, text.isEmpty() ? QString() : m_scanCheckedFor);
+    }
+}
+
+bool CBarcodeMainView::eventFilter(QObject* watched, QEvent* event) {
+    // The preview shows the printed page: while it is open the field tells
+    // what a scanner reads from the paper.
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Show || type == QEvent::Hide) &&
+        qobject_cast<QPrintPreviewDialog*>(watched) != nullptr) {
+        const bool previewOpen = type == QEvent::Show;
+        if (previewOpen != m_bPreviewOpen) {
+            m_bPreviewOpen = previewOpen;
+            StartScanCheck();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 PreviewSample CBarcodeMainView::CurrentSample() const {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "CommandRoute.h"
+#include "ScanCheck.h"
 #include "SubclassWnd.h"
 
+#include <QTimer>
 #include <QWidget>
 
 class CBarcodeView;
@@ -34,11 +36,20 @@ public:
     // The symbol the main window shows, for the settings preview.
     PreviewSample CurrentSample() const;
 
+    // Reads the drawn symbol back off the user-interface thread; its result
+    // goes to the main window's scan field.
+    CScanCheckRunner& ScanRunner() { return m_scanRunner; }
+    // Starts the scan check of the symbol as now drawn, for the output it is
+    // seen on: the screen, or the printer while its preview is open. After a
+    // draw it starts by itself once drawing pauses.
+    void StartScanCheck();
+
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // After each draw: the view scrolls outside tile mode when the symbol
@@ -47,9 +58,14 @@ private:
     // Turning from the keyboard does what the panel's button does.
     void ClickPanelButton(int controlId);
     void OnBarcodeSettings();
+    void OnScanChecked(const QString& text);
 
     CBarcodeView* m_pBarcodeView = nullptr;
     CInputPanel* m_pPanel = nullptr;
     CViewScroller* m_pScroller = nullptr;
     CMsgReflectHook m_reflectHook;
+    CScanCheckRunner m_scanRunner;
+    QTimer m_scanDelay; // a pause in drawing, after which the check starts
+    bool m_bPreviewOpen = false;
+    QString m_scanCheckedFor; // the output and resolution of the running check
 };

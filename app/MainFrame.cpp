@@ -103,6 +103,8 @@ void CMainFrame::CreateStatusBar() {
     statusBar()->addWidget(m_pPane, 1);
     m_pSizePane = new QLabel;
     statusBar()->addPermanentWidget(m_pSizePane);
+    m_pScanPane = new QLabel;
+    statusBar()->addPermanentWidget(m_pScanPane);
     m_pZoomPane = new QLabel;
     statusBar()->addPermanentWidget(m_pZoomPane);
 }
@@ -189,6 +191,15 @@ QString CMainFrame::AchievedSizeText() const {
 
 void CMainFrame::SetZoomIndicator(int zoom) {
     m_pZoomPane->setText(QStringLiteral("Zoom %1\u00d7").arg(zoom));
+}
+
+void CMainFrame::SetScanField(const QString& text, const QString& checkedFor) {
+    m_pScanPane->setText(text);
+    m_pScanPane->setToolTip(checkedFor);
+}
+
+QString CMainFrame::ScanFieldText() const {
+    return m_pScanPane->text();
 }
 
 QString CMainFrame::ZoomIndicatorText() const {

@@ -57,6 +57,10 @@ public:
     // Shows the barcode view's zoom at the right of the status bar: "Zoom 3×".
     void SetZoomIndicator(int zoom);
     QString ZoomIndicatorText() const;
+    // Shows what a scanner reads from the symbol, beside the zoom; the tip
+    // names the output it was checked for.
+    void SetScanField(const QString& text, const QString& checkedFor);
+    QString ScanFieldText() const;
 
     QToolBar* ToolBar() const { return m_pToolBar; }
 
@@ -75,6 +79,7 @@ private:
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pPane = nullptr;
     QLabel* m_pZoomPane = nullptr;
+    QLabel* m_pScanPane = nullptr;
     QLabel* m_pSizePane = nullptr;
     CCommandTarget* m_pActiveView = nullptr;
     CCommandTarget* m_pDocument = nullptr;

@@ -1,7 +1,7 @@
 // Cost of the view's render path: building the symbol and painting it onto a
 // bitmap, as copy and save do, and a screen full of tiles.
 #include "BarcodeView.h"
-#include "InputValues.h"
+#include "QtBench.h"
 #include "ResourceIds.h"
 
 #include <QApplication>
@@ -9,18 +9,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-struct BenchPanel : CInputValues {
-    QString data;
-    QString HeightText() const override { return QStringLiteral("0.75"); }
-    QString DataText() const override { return data; }
-    QLineEdit* TextField() const override { return nullptr; }
-    bool IsShowTextChecked() const override { return true; }
-    void SetWidthText(const QString&) override {}
-    int SelectedSymbology() const override { return 0; }
-    void SetStartValues(const QString&, const QString&, bool) override {}
-    void FillSymbologyList(const QStringList&, int) override {}
-};
 
 // One symbol rendered to a bitmap at a printer's resolution.
 void BM_RenderBitmap600Dpi(benchmark::State& state) {
@@ -56,12 +44,5 @@ BENCHMARK(BM_RenderTiledScreen)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithWidgets(argc, argv);
 }

@@ -1,4 +1,5 @@
 #include "Postnet.h"
+#include "PostnetReader.h"
 #include "RecordingSurface.h"
 #include "Symbologies.h"
 
@@ -38,78 +39,36 @@ Point Upright(Point p, int orientation) {
     return p;
 }
 
-// What a bar-height reader sees: the digits and the check digit, or an error.
-struct Reading {
-    std::string digits;
-    int check = -1;
-    std::string error;
-};
-
-// Reads a recorded POSTNET symbol by the heights of its bars: every bar 20 mils
-// wide and one pitch from the last, all ending on one line 125 mils from the
-// origin line; full bars "1", half bars "0"; a frame bar at each end and groups
-// of five bars with two full ones, valued by the weights 7 4 2 1 0 (11 stands
-// for 0); the last group is the check digit, which brings the sum to a
-// multiple of ten.
-Reading ReadPostnet(const std::vector<RecordedLine>& lines, int orientation) {
-    struct Bar {
-        std::int32_t centre, nearEnd, farEnd, width;
-    };
-    std::vector<Bar> bars;
+// Reads a recorded POSTNET symbol: its geometry must be exactly the
+// symbology's in mils (every bar 20 mils wide and one pitch from the last, all
+// ending on one line 125 mils from the origin line, full bars 125 and half
+// bars 50 high); the program's bar-height reader then reads the digits.
+PostnetReading ReadRecorded(const std::vector<RecordedLine>& lines, int orientation) {
+    std::vector<PostnetBar> bars;
     for (const RecordedLine& line : lines) {
         const Point from = Upright(line.from, orientation);
         const Point to = Upright(line.to, orientation);
         if (from.x != to.x) {
             return {{}, -1, "a bar is not across the reading direction"};
         }
-        bars.push_back({from.x, std::max(from.y, to.y), std::min(from.y, to.y), line.width});
+        const std::int32_t nearEnd = std::max(from.y, to.y);
+        const std::int32_t farEnd = std::min(from.y, to.y);
+        const std::int32_t height = nearEnd - farEnd;
+        if (line.width != kBarWidth || farEnd != -kFullBar ||
+            (height != kFullBar && height != kHalfBar)) {
+            return {{}, -1, "a bar of the wrong size or off the common line"};
+        }
+        bars.push_back({static_cast<double>(from.x), static_cast<double>(farEnd),
+                        static_cast<double>(height)});
     }
     std::sort(bars.begin(), bars.end(),
-              [](const Bar& a, const Bar& b) { return a.centre < b.centre; });
-    std::string heights;
-    for (std::size_t i = 0; i < bars.size(); ++i) {
-        const Bar& bar = bars[i];
-        if (bar.width != kBarWidth || bar.farEnd != -kFullBar) {
-            return {{}, -1, "bar " + std::to_string(i) + " has the wrong width or far end"};
-        }
-        if (i > 0 && bar.centre - bars[i - 1].centre != kPitch) {
+              [](const PostnetBar& a, const PostnetBar& b) { return a.centre < b.centre; });
+    for (std::size_t i = 1; i < bars.size(); ++i) {
+        if (bars[i].centre - bars[i - 1].centre != kPitch) {
             return {{}, -1, "bar " + std::to_string(i) + " is off the pitch"};
         }
-        const std::int32_t height = bar.nearEnd - bar.farEnd;
-        if (height != kFullBar && height != kHalfBar) {
-            return {{}, -1, "bar " + std::to_string(i) + " is neither full nor half"};
-        }
-        heights += height == kFullBar ? '1' : '0';
     }
-    if (heights.size() < 7 || (heights.size() - 2) % 5 != 0 || heights.front() != '1' ||
-        heights.back() != '1') {
-        return {{}, -1, "no frame bars around groups of five: " + heights};
-    }
-    constexpr int kWeights[] = {7, 4, 2, 1, 0};
-    std::string values;
-    for (std::size_t group = 1; group + 1 < heights.size(); group += 5) {
-        int value = 0;
-        int full = 0;
-        for (std::size_t i = 0; i < 5; ++i) {
-            if (heights[group + i] == '1') {
-                value += kWeights[i];
-                ++full;
-            }
-        }
-        if (full != 2) {
-            return {{}, -1, "a group without two full bars: " + heights};
-        }
-        values += static_cast<char>('0' + value % 11);
-    }
-    Reading reading{values.substr(0, values.size() - 1), values.back() - '0', {}};
-    int sum = 0;
-    for (const char c : values) {
-        sum += c - '0';
-    }
-    if (sum % 10 != 0) {
-        reading.error = "the check digit does not match";
-    }
-    return reading;
+    return ReadPostnet(bars);
 }
 
 TEST(Postnet, ReadBackInEveryOrientation) {
@@ -140,7 +99,7 @@ TEST(Postnet, ReadBackInEveryOrientation) {
             SCOPED_TRACE(std::string(row.name) + ", orientation " + std::to_string(orientation));
             const Drawn drawn = DrawAt(*barcode, orientation);
             EXPECT_EQ(drawn.surface.lines.size(), row.bars);
-            const Reading reading = ReadPostnet(drawn.surface.lines, orientation);
+            const PostnetReading reading = ReadRecorded(drawn.surface.lines, orientation);
             EXPECT_EQ(reading.error, "");
             EXPECT_EQ(reading.digits, row.digits);
             EXPECT_EQ(reading.check, row.check);
@@ -193,7 +152,71 @@ TEST(Postnet, AnyTextReadsBackAsWholeDigitsAndFrame) {
     for (const std::string& text : {noise, std::string(10000, '9'), "\0\0"s}) {
         const CPostnet postnet(text);
         const Drawn drawn = DrawAt(postnet, 2);
-        EXPECT_EQ(ReadPostnet(drawn.surface.lines, 2).error, "");
+        EXPECT_EQ(ReadRecorded(drawn.surface.lines, 2).error, "");
+    }
+}
+
+// The bars of a height pattern ("1" full, "0" half) as a 96-dpi image holds
+// them: the pitch of 4.5 pixels rounded to 4 and 5 in turn, full bars 12
+// pixels and half bars 5, every foot on row 40.
+std::vector<PostnetBar> PixelBars(std::string_view heights) {
+    std::vector<PostnetBar> bars;
+    double centre = 3;
+    for (const char h : heights) {
+        bars.push_back({centre, 40, h == '1' ? 12.0 : 5.0});
+        centre += bars.size() % 2 == 0 ? 4 : 5;
+    }
+    return bars;
+}
+
+std::string FramedPattern(std::string_view digits) {
+    const CPostnet postnet("");
+    std::string heights = "1";
+    for (const char d : digits) {
+        heights += postnet.CharPattern(d);
+    }
+    return heights + "1";
+}
+
+// The reader as the scan check uses it, on bars measured in device pixels:
+// sizes are compared with each other only, and a damaged symbol is refused
+// with the reason rather than read as other digits.
+TEST(PostnetReader, ReadsPixelBarsAndRefusesDamagedOnes) {
+    struct Row {
+        const char* name;
+        std::vector<PostnetBar> bars;
+        bool reads;
+        std::string digits;
+    };
+    const std::string sample = FramedPattern("218986238184"); // check digit 4
+    std::vector<PostnetBar> lifted = PixelBars(sample);
+    lifted[2].foot -= 5; // a half bar floating above the common line
+    std::vector<PostnetBar> gap = PixelBars(sample);
+    gap.erase(gap.begin() + 7); // a bar lost: its neighbours two pitches apart
+    std::vector<PostnetBar> shuffled = PixelBars(FramedPattern("123455"));
+    std::reverse(shuffled.begin(), shuffled.end()); // order comes from the centres
+    const Row rows[] = {
+        {"the start-up sample", PixelBars(sample), true, "21898623818"},
+        {"five digits, bars given in any order", shuffled, true, "12345"},
+        {"no digits: frame, check 0, frame", PixelBars(FramedPattern("0")), true, ""},
+        {"wrong check digit", PixelBars(FramedPattern("123454")), false, ""},
+        {"a group of three full bars",
+         PixelBars("1"
+                   "11100"
+                   "11000"
+                   "1"),
+         false, ""},
+        {"no closing frame bar", PixelBars(sample.substr(0, sample.size() - 1)), false, ""},
+        {"a half bar off the common line", lifted, false, ""},
+        {"a bar missing", gap, false, ""},
+        {"nothing", {}, false, ""},
+    };
+    for (const Row& row : rows) {
+        const PostnetReading reading = ReadPostnet(row.bars);
+        EXPECT_EQ(reading.Valid(), row.reads) << row.name << ": " << reading.error;
+        if (row.reads) {
+            EXPECT_EQ(reading.digits, row.digits) << row.name;
+        }
     }
 }
 

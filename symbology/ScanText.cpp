@@ -1,0 +1,120 @@
+#include "ScanText.h"
+
+#include "Code128.h"
+#include "Code39.h"
+#include "EanUpc.h"
+
+#include <string_view>
+
+namespace {
+
+// Code 128's function characters as the data text carries them: bytes 195 to
+// 202 stand for the symbol values 95 to 102.
+constexpr int kFunctionByteOffset = 100;
+constexpr int kFirstFunctionByte = 195;
+constexpr int kLastFunctionByte = 202;
+constexpr int kUnitSeparatorValue = 95; // US in code set A, DEL in code set B
+constexpr char kUnitSeparator = '\x1F';
+constexpr char kDelete = '\x7F';
+constexpr char kGroupSeparator = '\x1D'; // FNC1 inside a GS1-128 symbol
+constexpr int kFnc4Offset = 128;
+
+// The meaning of a function value in a code set, as a reader sees it.
+enum class Function { Data, Nothing, Fnc1, Fnc4, ToA, ToB, ToC };
+
+Function FunctionOf(CCode128::CodeSet set, int value) {
+    switch (value) {
+    case CCode128::kFnc1:
+        return Function::Fnc1;
+    case CCode128::kCodeC:
+        return set == CCode128::kCodeSetC ? Function::Nothing : Function::ToC;
+    case CCode128::kCodeB:
+        return set == CCode128::kCodeSetB ? Function::Fnc4 : Function::ToB;
+    case CCode128::kCodeA:
+        return set == CCode128::kCodeSetA ? Function::Fnc4 : Function::ToA;
+    case kUnitSeparatorValue:
+        return set == CCode128::kCodeSetC ? Function::Nothing : Function::Data;
+    default: // FNC2, FNC3, SHIFT: no data of their own
+        return Function::Nothing;
+    }
+}
+
+std::string Code128Reading(std::string_view data) {
+    std::string reading;
+    auto set = CCode128::kCodeSetA; // the symbol starts in code set A
+    bool fnc4 = false;
+    bool first = true; // nothing read yet: a leading FNC1 only marks GS1-128
+    for (const char c : data) {
+        const int byte = static_cast<unsigned char>(c);
+        char out = c;
+        if (byte >= kFirstFunctionByte && byte <= kLastFunctionByte) {
+            const int value = byte - kFunctionByteOffset;
+            switch (FunctionOf(set, value)) {
+            case Function::Data: // US or DEL
+                out = set == CCode128::kCodeSetA ? kUnitSeparator : kDelete;
+                break;
+            case Function::Fnc1:
+                if (!first) {
+                    reading += kGroupSeparator;
+                }
+                first = false;
+                continue;
+            case Function::Fnc4:
+                fnc4 = true;
+                continue;
+            case Function::ToA:
+                set = CCode128::kCodeSetA;
+                continue;
+            case Function::ToB:
+                set = CCode128::kCodeSetB;
+                continue;
+            case Function::ToC:
+                set = CCode128::kCodeSetC;
+                continue;
+            case Function::Nothing:
+                continue;
+            }
+        }
+        if (fnc4) {
+            out = static_cast<char>(static_cast<unsigned char>(out) + kFnc4Offset);
+            fnc4 = false;
+        }
+        reading += out;
+        first = false;
+    }
+    return reading;
+}
+
+char DigitChar(int digit) {
+    return static_cast<char>('0' + digit);
+}
+
+std::string WithCheckDigit(const std::string& digits, const CBarcode& barcode) {
+    const int check = dynamic_cast<const CEanUpc&>(barcode).CheckDigit();
+    return check < 0 ? digits : digits + DigitChar(check);
+}
+
+} // namespace
+
+std::string ExpectedReading(SymbologyId id, const CBarcode& barcode) {
+    const std::string& data = barcode.Data();
+    switch (id) {
+    case SymbologyId::Code39Mod43:
+        return data + dynamic_cast<const CCode39Mod43&>(barcode).CheckChar();
+    case SymbologyId::Code128:
+        return Code128Reading(data);
+    case SymbologyId::UpcA:
+    case SymbologyId::Ean13:
+    case SymbologyId::Ean8:
+        return WithCheckDigit(data, barcode);
+    case SymbologyId::UpcE:
+        return WithCheckDigit("0" + data, barcode); // number system 0 leads
+    case SymbologyId::Code39:
+    case SymbologyId::Code39Extended:
+    case SymbologyId::Code93:
+    case SymbologyId::Interleaved25:
+    case SymbologyId::Postnet:
+        break;
+    }
+    return data;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Symbologies.h"
+
+#include <string>
+
+class CBarcode;
+
+// What a scanner reports for a symbol that says what its label says: the text
+// the scan check compares a reading with. It follows each symbology's rules
+// rather than the encoder's walk, so a character the encoder drops or changes
+// shows up as a difference:
+// - Code 39, Code 93, Code 39 Extended (read in full-ASCII mode), Interleaved
+//   2 of 5 and Postnet: the data text (upper-cased, zero-led, as the object
+//   keeps it); Code 39 with its mod-43 check character appended;
+// - UPC-A, EAN-13, EAN-8: the data digits and the check digit; UPC-E its
+//   number system 0, the six digits and the check digit;
+// - Code 128: the text with its function characters as a reader reports them
+//   (FNC1 as GS after the first position and as nothing at the start, FNC4
+//   adding 128 to the next character, code changes, SHIFT, FNC2 and FNC3 as
+//   nothing); every other byte as itself, whether or not the working code set
+//   has a value for it.
+std::string ExpectedReading(SymbologyId id, const CBarcode& barcode);

@@ -1,0 +1,88 @@
+// The scan field of the main window: what a scanner reads from the symbol as
+// it is drawn, on the screen and, while the preview is open, on paper.
+#include "AppFixture.h"
+#include "ResourceIds.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QTest>
+
+namespace {
+
+class ScanFieldTest : public ShownAppTest {
+protected:
+    // Types the text into the Text field of the chosen symbology and leaves
+    // the field with Enter, which draws; then lets the check finish.
+    void Draw(int symbology, const QString& text) {
+        QComboBox* list = panel->SymbologyList();
+        list->setCurrentIndex(symbology);
+        emit list->activated(symbology);
+        panel->TextEdit()->clear();
+        QTest::keyClicks(panel->TextEdit(), text);
+        QTest::keyClick(panel->TextEdit(), Qt::Key_Return);
+        SettleCheck();
+    }
+    // The check starts by itself once drawing pauses; the test does not wait
+    // for the pause but starts it at once.
+    void SettleCheck() {
+        Settle(); // the paint
+        host->StartScanCheck();
+        host->ScanRunner().WaitForChecks();
+        Settle(); // its result
+    }
+    std::string Field() const { return frame->ScanFieldText().toStdString(); }
+};
+
+TEST_F(ScanFieldTest, TellsWhatTheDrawnSymbolReadsAs) {
+    for (int zoom = 1; zoom < 3; ++zoom) {
+        frame->RouteCommand(ids::kZoomIn); // large enough for any screen
+    }
+    const struct {
+        const char* name;
+        SymbologyId id;
+        const char* typed;
+        const char* field;
+    } rows[] = {
+        {"Code 128 drops the braces of code set A", SymbologyId::Code128, "987654aZ{}",
+         "Scans as 987654AZ \u2014 the label shows 987654AZ{}"},
+        {"a * in the middle of Code 39", SymbologyId::Code39, "AB*CD",
+         "Does not scan at this size"},
+        {"EAN-13 reads with its check digit", SymbologyId::Ean13, "400638133393",
+         "\u2713 Scans: 4006381333931"},
+    };
+    for (const auto& row : rows) {
+        Draw(static_cast<int>(row.id), QString::fromLatin1(row.typed));
+        EXPECT_EQ(Field(), row.field) << row.name;
+    }
+    // No symbology chosen: nothing drawn, nothing to tell.
+    panel->SymbologyList()->setCurrentIndex(-1);
+    emit panel->SymbologyList()->activated(-1);
+    SettleCheck();
+    EXPECT_EQ(Field(), "");
+}
+
+// Bars 4 mils long are less than half a pixel on the 96-dpi screen at zoom
+// 1 and do not scan; on the printer they are several dots long, and the
+// preview's field says so until the preview closes.
+TEST_F(ScanFieldTest, PrintPreviewChecksAtThePrintersResolution) {
+    panel->HeightEdit()->setText("0.004");
+    Draw(static_cast<int>(SymbologyId::Code128), "21898623818");
+    ASSERT_EQ(view->logicalDpiX(), 96);
+    const std::string screen = Field();
+    EXPECT_EQ(screen.rfind("Does not scan at this size", 0), 0u) << screen;
+
+    std::string inPreview;
+    WhenModalOpens([&](QWidget& dialog) {
+        host->ScanRunner().WaitForChecks(); // started as the preview showed
+        Settle();
+        inPreview = Field();
+        dialog.close();
+    });
+    frame->RouteCommand(ids::kFilePrintPreview);
+    EXPECT_EQ(inPreview, "\u2713 Scans: 21898623818");
+    SettleCheck();
+    EXPECT_EQ(Field(), screen);
+}
+
+} // namespace

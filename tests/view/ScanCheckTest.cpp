@@ -1,0 +1,228 @@
+// The scan check: symbols rendered at an output's resolution and read back,
+// the status text it gives, and the runner that keeps stale checks out of it.
+#include "ScanCheck.h"
+#include "Symbologies.h"
+
+#include <QCoreApplication>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kScreenDpi = 96;
+constexpr int kPrinterDpi = 600;
+constexpr std::int32_t kBarLength = 750;
+
+ScanJob JobFor(SymbologyId id, const std::string& text, int orientation = 0, int dpi = kScreenDpi,
+               int zoom = 1, bool showText = true, std::int32_t barLength = kBarLength) {
+    const auto barcode = CreateBarcode(id, text);
+    return MakeScanJob(id, *barcode, BarLengthOf(id, barLength), showText, orientation, zoom, dpi,
+                       dpi);
+}
+
+// The start-up sample, or a valid text of the symbology's own length.
+struct Sample {
+    SymbologyId id;
+    std::string text;
+    std::string reads; // what the status field shows after "Scans: "
+};
+
+std::vector<Sample> Samples() {
+    using enum SymbologyId;
+    return {
+        {Code39, "21898623818", "21898623818"},
+        {Code93, "21898623818", "21898623818"},
+        {Code128, "21898623818", "21898623818"},
+        {Interleaved25, "21898623818", "021898623818"},
+        {Code39Extended, "Quillmark 1.0", "Quillmark 1.0"},
+        {Code39Mod43, "21898623818", "21898623818D"},
+        {Postnet, "21898623818", "21898623818"},
+        {UpcA, "21898623818", "218986238182"},
+        {UpcE, "123456", "01234565"},
+        {Ean13, "400638133393", "4006381333931"},
+        {Ean8, "9638507", "96385074"},
+    };
+}
+
+std::string Utf8(const QString& text) {
+    return text.toStdString();
+}
+
+// On a printer every symbology's sample reads as its label, turned any way,
+// with its label shown or not.
+TEST(ScanCheck, EverySampleReadsAsItsLabelInEveryOrientation) {
+    for (const Sample& sample : Samples()) {
+        for (int orientation = 0; orientation < 4; ++orientation) {
+            for (const bool showText : {true, false}) {
+                SCOPED_TRACE(std::string(FactsOf(sample.id).name) + ", orientation " +
+                             std::to_string(orientation) + (showText ? ", text" : ", no text"));
+                const ScanResult result = CheckScan(
+                    JobFor(sample.id, sample.text, orientation, kPrinterDpi, 1, showText));
+                EXPECT_EQ(result.verdict, ScanVerdict::Scans);
+                EXPECT_EQ(result.read, sample.reads);
+                EXPECT_EQ(Utf8(ScanStatusText(result)), "\u2713 Scans: " + sample.reads);
+            }
+        }
+    }
+}
+
+TEST(ScanCheck, ReportsWhatTheSymbolSaysAndWhatTheLabelSays) {
+    const std::string fnc1 = "\xCA";
+    const std::string codeC = "\xC7";
+    const struct {
+        const char* name;
+        SymbologyId id;
+        std::string text;
+        ScanVerdict verdict;
+        std::string status;
+    } rows[] = {
+        {"code set A has no braces", SymbologyId::Code128, "987654aZ{}", ScanVerdict::ScansAs,
+         "Scans as 987654AZ \u2014 the label shows 987654AZ{}"},
+        {"a * in the middle ends the symbol there", SymbologyId::Code39, "AB*CD",
+         ScanVerdict::DoesNotScan, "Does not scan at this size"},
+        {"FNC1 reads as a group separator, shown as its picture", SymbologyId::Code128,
+         "A" + codeC + "12" + fnc1 + "34", ScanVerdict::Scans, "\u2713 Scans: A12\u241D34"},
+        {"Code 39 Extended in full ASCII", SymbologyId::Code39Extended, "a+b", ScanVerdict::Scans,
+         "\u2713 Scans: a+b"},
+    };
+    for (const auto& row : rows) {
+        const ScanResult result = CheckScan(JobFor(row.id, row.text, 0, kPrinterDpi));
+        EXPECT_EQ(result.verdict, row.verdict) << row.name;
+        EXPECT_EQ(Utf8(ScanStatusText(result)), row.status) << row.name;
+    }
+}
+
+// Along the reading direction every output puts the modules on whole dots,
+// but the bars keep their true length: bars 4 mils long are less than half a
+// pixel on a 96-dpi screen and two and a half dots on a 600-dpi printer. The
+// answer follows the output, and the larger zoom it names does scan there.
+TEST(ScanCheck, AnswerFollowsTheResolutionOfTheOutput) {
+    constexpr std::int32_t kShortBars = 4;
+    const auto job = [&](int dpi, int zoom) {
+        return JobFor(SymbologyId::Code128, "21898623818", 0, dpi, zoom, true, kShortBars);
+    };
+    EXPECT_EQ(CheckScan(job(kPrinterDpi, 1)).verdict, ScanVerdict::Scans);
+
+    const ScanResult screen = CheckScan(job(kScreenDpi, 1));
+    ASSERT_EQ(screen.verdict, ScanVerdict::DoesNotScan);
+    ASSERT_GT(screen.scansAtZoom, 1);
+    EXPECT_EQ(Utf8(ScanStatusText(screen)),
+              "Does not scan at this size; it does at zoom " + std::to_string(screen.scansAtZoom));
+    EXPECT_EQ(CheckScan(job(kScreenDpi, screen.scansAtZoom)).verdict, ScanVerdict::Scans);
+    EXPECT_EQ(CheckScan(job(kScreenDpi, screen.scansAtZoom - 1)).verdict, ScanVerdict::DoesNotScan)
+        << "not the smallest zoom that scans";
+}
+
+// Neither a larger zoom nor a larger Density mends a symbol that is wrong
+// in itself, or bars too short for any zoom: none is named. (Every zoom and
+// every Density up to four times the current one is tried.)
+TEST(ScanCheck, NamesNoLargerSizeWhereNoneScans) {
+    const struct {
+        const char* name;
+        ScanJob job;
+    } rows[] = {
+        {"a * in the middle", JobFor(SymbologyId::Code39, "AB*CD")},
+        {"bars 1 mil long", JobFor(SymbologyId::Code128, "21898623818", 0, kScreenDpi, 1, true, 1)},
+    };
+    for (const auto& row : rows) {
+        const ScanResult result = CheckScan(row.job);
+        EXPECT_EQ(result.verdict, ScanVerdict::DoesNotScan) << row.name;
+        EXPECT_EQ(result.scansAtZoom, 0) << row.name;
+        EXPECT_EQ(result.scansAtDensity, 0) << row.name;
+    }
+}
+
+TEST(ScanCheck, NothingToCheckLeavesTheFieldEmpty) {
+    const struct {
+        const char* name;
+        ScanJob job;
+    } rows[] = {
+        {"EAN-13 of a letter draws nothing", JobFor(SymbologyId::Ean13, "12345678901X")},
+        {"too large to render",
+         JobFor(SymbologyId::Code128, std::string(3000, 'A'), 0, kPrinterDpi, 8)},
+    };
+    for (const auto& row : rows) {
+        const ScanResult result = CheckScan(row.job);
+        EXPECT_EQ(result.verdict, ScanVerdict::NotChecked) << row.name;
+        EXPECT_EQ(ScanStatusText(result), QString()) << row.name;
+    }
+}
+
+// The runner's results as the status field would receive them.
+struct Received {
+    explicit Received(CScanCheckRunner& runner) {
+        QObject::connect(
+            &runner, &CScanCheckRunner::Checked,
+            [this](const ScanResult&, const QString& text) { texts.push_back(Utf8(text)); });
+    }
+    std::vector<std::string> texts;
+};
+
+// Lets every check finish, then delivers what they posted.
+void Settle(CScanCheckRunner& runner) {
+    runner.WaitForChecks();
+    QCoreApplication::processEvents();
+}
+
+TEST(ScanCheckRunner, OnlyTheNewestCheckReachesTheField) {
+    const ScanJob first = JobFor(SymbologyId::Code128, "987654aZ{}", 0, kPrinterDpi);
+    const ScanJob second = JobFor(SymbologyId::Code128, "21898623818", 0, kPrinterDpi);
+    const std::string secondText = "\u2713 Scans: 21898623818";
+    {
+        SCOPED_TRACE("overtaken while running or waiting");
+        CScanCheckRunner runner;
+        Received received(runner);
+        runner.Start(first);
+        runner.Start(second);
+        Settle(runner);
+        EXPECT_EQ(received.texts, std::vector<std::string>{secondText});
+    }
+    {
+        SCOPED_TRACE("overtaken after its result was posted");
+        CScanCheckRunner runner;
+        Received received(runner);
+        runner.Start(first);
+        runner.WaitForChecks(); // its result waits in the event queue
+        runner.Start(second);
+        Settle(runner);
+        EXPECT_EQ(received.texts, std::vector<std::string>{secondText});
+    }
+    {
+        SCOPED_TRACE("cancelled");
+        CScanCheckRunner runner;
+        Received received(runner);
+        runner.Start(first);
+        runner.Cancel();
+        Settle(runner);
+        EXPECT_TRUE(received.texts.empty());
+    }
+}
+
+// A repaint of the symbol whose result the field shows starts nothing, also
+// after a draw made the running check stale; another symbol starts a check.
+TEST(ScanCheckRunner, ARepaintOfTheSameSymbolStartsNoNewCheck) {
+    CScanCheckRunner runner;
+    Received received(runner);
+    const ScanJob job = JobFor(SymbologyId::Postnet, "12345");
+    const ScanJob turned = JobFor(SymbologyId::Postnet, "12345", 1);
+    EXPECT_TRUE(runner.Start(job));
+    EXPECT_FALSE(runner.Start(job)) << "under way";
+    Settle(runner);
+    EXPECT_EQ(received.texts, std::vector<std::string>{"\u2713 Scans: 12345"});
+    runner.Cancel();
+    EXPECT_FALSE(runner.Start(job)) << "its result is shown";
+    EXPECT_TRUE(runner.Start(turned));
+    EXPECT_TRUE(runner.Start(job)) << "the field no longer shows its result";
+    Settle(runner);
+    EXPECT_EQ(received.texts.size(), 2u);
+    runner.Reset();
+    EXPECT_TRUE(runner.Start(job)) << "the field was cleared";
+    Settle(runner);
+    EXPECT_EQ(received.texts.size(), 3u);
+}
+
+} // namespace
