@@ -116,6 +116,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
          QStringLiteral("dpi")},
         {QStringLiteral("drop-invalid"),
          QStringLiteral("Drops characters the symbology refuses instead of failing.")},
+        {QStringLiteral("verify"),
+         QStringLiteral("Reads every output back as a scanner would (at --dpi) and fails the "
+                        "entry that does not scan as its label.")},
     };
     parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("text"),
@@ -242,6 +245,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     o.heightMils = BarLengthFromHeight(o.heightText);
     o.showText = !parser.isSet(QStringLiteral("no-text"));
     o.dropInvalid = parser.isSet(QStringLiteral("drop-invalid"));
+    o.verify = parser.isSet(QStringLiteral("verify"));
     parsed.action = CommandAction::Render;
     return parsed;
 }

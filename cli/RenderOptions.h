@@ -33,6 +33,7 @@ struct RenderOptions {
     bool showText = true;
     int dpi = 300;
     bool dropInvalid = false;
+    bool verify = false; // read every output back as a scanner would
 };
 
 // What the command line asks the program to do.

@@ -5,6 +5,7 @@
 #include "FileCommit.h"
 #include "InputRule.h"
 #include "Profile.h"
+#include "ScanCheck.h"
 #include "SymbolRender.h"
 
 #include <QFile>
@@ -306,6 +307,23 @@ private:
             return;
         }
         m_written.insert(key);
+        if (m_options.verify) {
+            Verify(entry, request);
+        }
+    }
+
+    // The symbol read back at the output's resolution (the printer's for a
+    // vector file): an entry that does not scan as its label fails, its file
+    // kept for a look.
+    void Verify(const Entry& entry, const SymbolRequest& request) {
+        const auto barcode = CreateBarcode(request.symbology, request.text);
+        const ScanJob job = MakeScanJob(
+            request.symbology, *barcode, BarLengthOf(request.symbology, request.heightMils),
+            request.showText, request.orientation, request.zoom, request.dpi, request.dpi);
+        const ScanResult result = CheckScan(job);
+        if (result.verdict != ScanVerdict::Scans) {
+            Fail(entry, ScanStatusText(result));
+        }
     }
 
     // The device grid makes the narrow element whole dots; says so once per

@@ -5,13 +5,12 @@
 #include "SymbolPainter.h"
 #include "VectorScene.h"
 
-
 QImage RenderCellBitmap(const Encoding& encoding, std::int32_t drawBarLength,
                         std::int32_t cellBarLength, bool showText, int orientation, int dpi,
                         int zoom) {
     // The very cell the desktop's Copy and Save render: byte for byte the same.
-    return RenderSymbolCell({encoding, drawBarLength, showText, orientation, false},
-                            cellBarLength, dpi, dpi, zoom);
+    return RenderSymbolCell({encoding, drawBarLength, showText, orientation, false}, cellBarLength,
+                            dpi, dpi, zoom);
 }
 
 RenderedSymbol RenderSymbol(const SymbolRequest& request) {

@@ -206,3 +206,28 @@ TEST_F(Tool, VersionAndHelpSucceed) {
 }
 
 } // namespace
+
+namespace {
+
+// --verify reads every output back: one that scans as its label passes
+// silently, one that does not fails its entry (its file kept) and the run.
+TEST_F(Tool, VerifyFailsTheEntriesThatDoNotScanAsTheirLabel) {
+    const Result good = Run({"-s", "code39", "-o", "good.bmp", "--verify", "CODE39"});
+    EXPECT_EQ(good.status, 0) << good.errors.toStdString();
+    EXPECT_TRUE(good.errors.isEmpty()) << good.errors.toStdString();
+
+    const Result star = Run({"-s", "code39", "-o", "star.bmp", "--verify", "AB*CD"});
+    EXPECT_EQ(star.status, 1);
+    EXPECT_TRUE(star.errors.contains(QStringLiteral("Does not scan"))) << star.errors.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("star.bmp"))));
+
+    WriteFile(QStringLiteral("in.txt"), "CODE39\nA*B\nTEST\n");
+    const Result batch =
+        Run({"-s", "code39", "--batch", "in.txt", "-o", "{n}.svg", "--verify", "--dpi", "600"});
+    EXPECT_EQ(batch.status, 1);
+    EXPECT_TRUE(batch.errors.contains(QStringLiteral(": line 2: Does not scan")))
+        << batch.errors.toStdString();
+    EXPECT_EQ(batch.errors.count(QLatin1Char('\n')), 1) << batch.errors.toStdString();
+}
+
+} // namespace
