@@ -1,8 +1,8 @@
 #include "SettingsDialog.h"
 #include "AppFixture.h"
 #include "BarcodeSettings.h"
-#include "ResourceIds.h"
 #include "DeviceGrid.h"
+#include "ResourceIds.h"
 #include "Symbologies.h"
 
 #include <QDateTime>

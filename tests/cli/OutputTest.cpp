@@ -5,6 +5,7 @@
 #include "Decode.h"
 #include "FakeInputValues.h"
 #include "Placement.h"
+#include "QtImages.h"
 #include "ResourceIds.h"
 #include "SymbolRender.h"
 #include "ZbarDecode.h"
@@ -23,16 +24,6 @@
 #include <cmath>
 
 namespace {
-
-GrayImage ToGray(const QImage& image) {
-    const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
-    GrayImage out{gray.width(), gray.height(), {}};
-    for (int y = 0; y < gray.height(); ++y) {
-        const uchar* line = gray.constScanLine(y);
-        out.pixels.insert(out.pixels.end(), line, line + gray.width());
-    }
-    return out;
-}
 
 // A symbol both readers know, with what each of them reports for it.
 struct Sample {

@@ -1,4 +1,5 @@
 #include "Code128.h"
+#include "Code128Text.h"
 #include "Decode.h"
 #include "Drawing.h"
 #include "RecordingSurface.h"
@@ -18,16 +19,6 @@ using namespace std::string_literals;
 
 constexpr std::int32_t kBarLength = 750;
 constexpr std::int32_t kDensity = 10; // the default module width
-
-// The function characters of the data text.
-const std::string kUs = "\xC3";    // 195: US in code set A
-const std::string kFnc3 = "\xC4";  // 196
-const std::string kFnc2 = "\xC5";  // 197
-const std::string kShift = "\xC6"; // 198
-const std::string kCodeC = "\xC7"; // 199
-const std::string kCodeB = "\xC8"; // 200: FNC4 in code set B
-const std::string kCodeA = "\xC9"; // 201: FNC4 in code set A
-const std::string kFnc1 = "\xCA";  // 202
 
 TEST(Code128, WalkValuesAndCheckCharacter) {
     struct Row {

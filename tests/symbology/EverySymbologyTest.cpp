@@ -1,6 +1,7 @@
 // Properties every symbology shares, checked over the whole symbology table:
 // any 8-bit text encodes and draws safely, and every symbol a decoder knows
 // reads back as its text in every orientation, with and without its label.
+#include "Code128Text.h"
 #include "Decode.h"
 #include "Drawing.h"
 #include "ScanText.h"
@@ -21,16 +22,6 @@ using namespace std::string_literals;
 namespace {
 
 constexpr std::int32_t kBarLength = 750;
-
-// Code 128 function characters as the data text carries them.
-const std::string kUs = "\xC3";    // 195: US in code set A
-const std::string kFnc3 = "\xC4";  // 196
-const std::string kFnc2 = "\xC5";  // 197
-const std::string kShift = "\xC6"; // 198
-const std::string kCodeC = "\xC7"; // 199
-const std::string kCodeB = "\xC8"; // 200: FNC4 in code set B
-const std::string kCodeA = "\xC9"; // 201: FNC4 in code set A
-const std::string kFnc1 = "\xCA";  // 202
 
 std::string Noise(std::mt19937& random, std::size_t length) {
     std::string text(length, '\0');

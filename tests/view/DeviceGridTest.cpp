@@ -10,6 +10,7 @@
 #include "FakeInputValues.h"
 #include "FieldValues.h"
 #include "Profile.h"
+#include "QtImages.h"
 #include "ResourceIds.h"
 #include "SymbologyOutput.h"
 
@@ -102,21 +103,6 @@ struct Scene {
         return view.Output().RenderToImage(dpi, dpi, cell);
     }
 };
-
-GrayImage ToGray(const QImage& image) {
-    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    GrayImage out{grey.width(), grey.height(), {}};
-    out.pixels.resize(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
-    for (int y = 0; y < out.height; ++y) {
-        std::memcpy(out.pixels.data() + static_cast<std::size_t>(y) * out.width,
-                    grey.constScanLine(y), static_cast<std::size_t>(out.width));
-    }
-    return out;
-}
-
-bool IsInk(const QImage& image, int x, int y) {
-    return qGray(image.pixel(x, y)) < 128;
-}
 
 // Pixels that are neither black nor white.
 int GreyPixels(const QImage& image) {

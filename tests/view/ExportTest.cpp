@@ -8,6 +8,7 @@
 #include "ModalDialogs.h"
 #include "OwnerDrawMenu.h"
 #include "Placement.h"
+#include "QtImages.h"
 #include "ResourceIds.h"
 
 #include <QAction>
@@ -56,16 +57,6 @@ struct DrawnView {
         return static_cast<int>(mils * module / 10);
     }
 };
-
-GrayImage ToGray(const QImage& image) {
-    const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
-    GrayImage out{gray.width(), gray.height(), {}};
-    for (int y = 0; y < gray.height(); ++y) {
-        const uchar* line = gray.constScanLine(y);
-        out.pixels.insert(out.pixels.end(), line, line + gray.width());
-    }
-    return out;
-}
 
 TEST(BitmapPixelSize, ScalesTruncatesAndRefusesTheUnusable) {
     struct Row {

@@ -7,6 +7,7 @@
 #include "FieldValues.h"
 #include "Placement.h"
 #include "QPainterSurface.h"
+#include "QtImages.h"
 #include "RecordingSurface.h"
 #include "ResourceIds.h"
 #include "Symbologies.h"
@@ -66,21 +67,6 @@ struct Scene {
         return view.Output().RenderToImage(dpi, dpi, size);
     }
 };
-
-GrayImage ToGray(const QImage& image) {
-    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    GrayImage out{grey.width(), grey.height(), {}};
-    out.pixels.resize(static_cast<std::size_t>(out.width) * static_cast<std::size_t>(out.height));
-    for (int y = 0; y < out.height; ++y) {
-        std::memcpy(out.pixels.data() + static_cast<std::size_t>(y) * out.width,
-                    grey.constScanLine(y), static_cast<std::size_t>(out.width));
-    }
-    return out;
-}
-
-bool IsInk(const QImage& image, int x, int y) {
-    return qGray(image.pixel(x, y)) < 128;
-}
 
 QRect InkBounds(const QImage& image) {
     QRect box;
