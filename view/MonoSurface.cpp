@@ -57,18 +57,19 @@ LabelSprite PaintSprite(const TextPlacement& placement, int dpmX, int dpmY) {
         shifted.local = turn * QTransform::fromTranslate(-area.x(), -area.y());
         QPainterSurface::PaintText(painter, shifted);
     }
-    for (int y = 0; y < scratch.height(); ++y) {
+    const int width = scratch.width();
+    const int height = scratch.height();
+    for (int y = 0; y < height; ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
         int x = 0;
-        while (x < scratch.width()) {
+        while (x < width) {
             if (row[x] == kUnpainted) {
                 ++x;
                 continue;
             }
             const bool black = qGray(row[x]) < kGreyThreshold;
             const int from = x;
-            while (x < scratch.width() && row[x] != kUnpainted &&
-                   (qGray(row[x]) < kGreyThreshold) == black) {
+            while (x < width && row[x] != kUnpainted && (qGray(row[x]) < kGreyThreshold) == black) {
                 ++x;
             }
             sprite.runs.push_back({y + area.y(), from + area.x(), x + area.x(), black});
