@@ -41,6 +41,27 @@ void BM_RenderTiledScreen(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderTiledScreen)->Unit(benchmark::kMillisecond);
 
+// One repaint of a 1026 x 649 view at the Text field's 32,767 characters:
+// without tile mode (0) and in it (1).
+void BM_RepaintLongTextView(benchmark::State& state) {
+    BenchPanel panel;
+    constexpr int kMaxText = 32767;
+    panel.data = QString(kMaxText, QLatin1Char('7'));
+    CBarcodeView view;
+    view.SetInputValues(&panel);
+    view.SetSymbology(2); // Code 128
+    if (state.range(0) != 0) {
+        CNotifyEvent tile(ids::kTileModeCheck, NotifyCode::Clicked);
+        view.DispatchMessage(tile);
+    }
+    constexpr int kDpi = 96;
+    for (auto _ : state) {
+        const QImage image = view.Output().RenderToImage(kDpi, kDpi, QSize(1026, 649));
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_RepaintLongTextView)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {

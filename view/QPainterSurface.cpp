@@ -20,9 +20,8 @@ constexpr double kTenthsPerDegree = 10.0;
 constexpr int kMinFontWeight = 1;
 constexpr int kMaxFontWeight = 1000;
 
-// The nearest device unit boundary.
 double Snap(double v) {
-    return std::floor(v + 0.5);
+    return SnapToUnit(v);
 }
 
 bool IsBaselineVertical(const Font& font) {
@@ -46,6 +45,53 @@ QString FromLatin1(std::string_view text) {
 
 } // namespace
 
+std::optional<QRect> StraightBarRect(const QTransform& milsToDevice, int orientation, Point from,
+                                     Point to, std::int32_t penWidth, const QRectF& bounds) {
+    const bool vertical = from.x == to.x;
+    const bool horizontal = from.y == to.y;
+    if (!vertical && !horizontal) {
+        return std::nullopt;
+    }
+    if (penWidth <= 0) {
+        return QRect();
+    }
+    const double half = penWidth / 2.0;
+    // An odd width's line lies half a mil before its band's centre in the
+    // reading direction (the element primitives centre it on a whole mil).
+    constexpr std::array<QPointF, 4> kHalfMilForward{{{0.5, 0}, {0, 0.5}, {-0.5, 0}, {0, -0.5}}};
+    const QPointF correction =
+        penWidth % 2 != 0
+            ? kHalfMilForward[static_cast<std::size_t>(NormalOrientation(orientation))]
+            : QPointF();
+    const double x = from.x + correction.x();
+    const double y = from.y + correction.y();
+    const QRectF band = vertical ? QRectF(QPointF(x - half, std::min(from.y, to.y)),
+                                          QPointF(x + half, std::max(from.y, to.y)))
+                                 : QRectF(QPointF(std::min(from.x, to.x), y - half),
+                                          QPointF(std::max(from.x, to.x), y + half));
+    // The mapping only scales and flips, so a vertical band stays vertical.
+    const QRectF device = milsToDevice.mapRect(band);
+    // Across the bar, each edge is rounded to the nearest unit on its own, never
+    // the width: neighbouring elements share their edges, so no gap opens inside
+    // a bar and no space closes; a bar keeps at least one unit. Along the bar,
+    // both ends are rounded to the nearest unit boundary.
+    const auto across = [](double start, double end) {
+        const double first = Snap(start);
+        return std::pair{first, std::max(first + 1, Snap(end))};
+    };
+    const auto [left, right] = vertical ? across(device.left(), device.right())
+                                        : std::pair{Snap(device.left()), Snap(device.right())};
+    const auto [top, bottom] = vertical ? std::pair{Snap(device.top()), Snap(device.bottom())}
+                                        : across(device.top(), device.bottom());
+    // Clip in doubles: far-away bars (huge heights, tiles off the page) must
+    // not overflow integer coordinates.
+    const QRectF visible = QRectF(QPointF(left, top), QPointF(right, bottom)) & bounds;
+    if (visible.isEmpty()) {
+        return QRect();
+    }
+    return visible.toAlignedRect();
+}
+
 QPainterSurface::QPainterSurface(QPainter& painter, const QTransform& milsToDevice,
                                  const QRectF& bounds, int orientation)
     : m_painter(painter), m_milsToDevice(milsToDevice), m_bounds(bounds),
@@ -55,60 +101,30 @@ void QPainterSurface::Line(Point from, Point to, std::int32_t penWidth) {
     if (penWidth <= 0) {
         return;
     }
-    const double half = penWidth / 2.0;
-    const bool vertical = from.x == to.x;
-    const bool horizontal = from.y == to.y;
-    if (!vertical && !horizontal) {
+    const std::optional<QRect> bar =
+        StraightBarRect(m_milsToDevice, m_orientation, from, to, penWidth, m_bounds);
+    if (!bar) {
         DrawSlantedLine(from, to, penWidth);
-        return;
+    } else if (!bar->isEmpty()) {
+        m_painter.fillRect(*bar, Qt::black);
     }
-    // An odd width's line lies half a mil before its band's centre in the
-    // reading direction (the element primitives centre it on a whole mil).
-    constexpr std::array<QPointF, 4> kHalfMilForward{{{0.5, 0}, {0, 0.5}, {-0.5, 0}, {0, -0.5}}};
-    const QPointF correction =
-        penWidth % 2 != 0 ? kHalfMilForward[static_cast<std::size_t>(m_orientation)] : QPointF();
-    const double x = from.x + correction.x();
-    const double y = from.y + correction.y();
-    const QRectF band = vertical ? QRectF(QPointF(x - half, std::min(from.y, to.y)),
-                                          QPointF(x + half, std::max(from.y, to.y)))
-                                 : QRectF(QPointF(std::min(from.x, to.x), y - half),
-                                          QPointF(std::max(from.x, to.x), y + half));
-    // The mapping only scales and flips, so a vertical band stays vertical.
-    FillBand(m_milsToDevice.mapRect(band), vertical);
-}
-
-void QPainterSurface::FillBand(const QRectF& band, bool widthAlongX) {
-    // Across the bar, each edge is rounded to the nearest unit on its own, never
-    // the width: neighbouring elements share their edges, so no gap opens inside
-    // a bar and no space closes; a bar keeps at least one unit. Along the bar,
-    // both ends are rounded to the nearest unit boundary.
-    const auto across = [](double from, double to) {
-        const double start = Snap(from);
-        return std::pair{start, std::max(start + 1, Snap(to))};
-    };
-    const auto [left, right] = widthAlongX ? across(band.left(), band.right())
-                                           : std::pair{Snap(band.left()), Snap(band.right())};
-    const auto [top, bottom] = widthAlongX ? std::pair{Snap(band.top()), Snap(band.bottom())}
-                                           : across(band.top(), band.bottom());
-    // Clip in doubles: far-away bars (huge heights, tiles off the page) must
-    // not overflow the painter's integer coordinates.
-    const QRectF visible = QRectF(QPointF(left, top), QPointF(right, bottom)) & m_bounds;
-    if (visible.isEmpty()) {
-        return;
-    }
-    m_painter.fillRect(visible.toAlignedRect(), Qt::black);
 }
 
 void QPainterSurface::DrawSlantedLine(Point from, Point to, std::int32_t penWidth) {
+    PaintSlantedLine(m_painter, m_milsToDevice, from, to, penWidth);
+}
+
+void QPainterSurface::PaintSlantedLine(QPainter& painter, const QTransform& milsToDevice,
+                                       Point from, Point to, std::int32_t penWidth) {
     // The engine draws only straight bars; a slanted line is stroked as a pen
     // would be, with flat caps.
-    const double scale = std::sqrt(std::abs(m_milsToDevice.determinant()));
-    m_painter.save();
-    m_painter.setRenderHint(QPainter::Antialiasing, false);
-    m_painter.setPen(QPen(Qt::black, penWidth * scale, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
-    m_painter.drawLine(m_milsToDevice.map(QPointF(from.x, from.y)),
-                       m_milsToDevice.map(QPointF(to.x, to.y)));
-    m_painter.restore();
+    const double scale = std::sqrt(std::abs(milsToDevice.determinant()));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::black, penWidth * scale, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+    painter.drawLine(milsToDevice.map(QPointF(from.x, from.y)),
+                     milsToDevice.map(QPointF(to.x, to.y)));
+    painter.restore();
 }
 
 double QPainterSurface::ScaleAlongBaseline(const Font& font) const {
@@ -150,29 +166,40 @@ Extent QPainterSurface::MeasureText(const Font& font, std::string_view text) {
             ToMils(metrics.height(), ScaleAcrossBaseline(font))};
 }
 
-void QPainterSurface::DrawText(const Font& font, Point topLeft, std::string_view text) {
+std::optional<TextPlacement> QPainterSurface::PlaceText(const Font& font, Point topLeft,
+                                                        std::string_view text) const {
     if (text.empty() || font.height <= 0 || ScaleAcrossBaseline(font) <= 0) {
-        return;
+        return std::nullopt;
     }
-    const QFont qfont = DeviceFont(font);
-    const QFontMetricsF metrics(qfont, m_painter.device());
-    const QString string = FromLatin1(text);
-    const QRectF box(0, 0, metrics.horizontalAdvance(string), metrics.height());
-
+    TextPlacement placement;
+    placement.font = DeviceFont(font);
+    const QFontMetricsF metrics(placement.font, m_painter.device());
+    placement.text = FromLatin1(text);
+    placement.box = QRectF(0, 0, metrics.horizontalAdvance(placement.text), metrics.height());
+    placement.ascent = metrics.ascent();
     // The text's own frame: y down as on the device, turned about its corner by
     // the escapement (positive turns clockwise on a y-down device, as on ours).
     const QPointF corner = m_milsToDevice.map(QPointF(topLeft.x, topLeft.y));
-    QTransform local;
-    local.translate(Snap(corner.x()), Snap(corner.y()));
-    local.rotate(font.escapement / kTenthsPerDegree);
-    if (!local.mapRect(box).intersects(m_bounds)) {
-        return;
+    placement.local.translate(Snap(corner.x()), Snap(corner.y()));
+    placement.local.rotate(font.escapement / kTenthsPerDegree);
+    if (!placement.local.mapRect(placement.box).intersects(m_bounds)) {
+        return std::nullopt;
     }
-    m_painter.save();
-    m_painter.setTransform(local, true);
-    m_painter.setFont(qfont);
-    m_painter.fillRect(box, Qt::white); // the opaque background
-    m_painter.setPen(Qt::black);
-    m_painter.drawText(QPointF(0, metrics.ascent()), string);
-    m_painter.restore();
+    return placement;
+}
+
+void QPainterSurface::PaintText(QPainter& painter, const TextPlacement& placement) {
+    painter.save();
+    painter.setTransform(placement.local, true);
+    painter.setFont(placement.font);
+    painter.fillRect(placement.box, Qt::white); // the opaque background
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(0, placement.ascent), placement.text);
+    painter.restore();
+}
+
+void QPainterSurface::DrawText(const Font& font, Point topLeft, std::string_view text) {
+    if (const std::optional<TextPlacement> placement = PlaceText(font, topLeft, text)) {
+        PaintText(m_painter, *placement);
+    }
 }

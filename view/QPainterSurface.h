@@ -2,11 +2,45 @@
 
 #include "Surface.h"
 
+#include <QFont>
+#include <QRect>
 #include <QRectF>
+#include <QString>
 #include <QTransform>
 
-class QFont;
+#include <optional>
+
+#include <cmath>
+
 class QPainter;
+
+// The nearest device unit boundary, halves up. A coordinate a whole number of
+// units away rounds alike: the slack absorbs the last bits floating point
+// leaves on an exact half, so a cell draws the same pixels wherever it lies.
+inline double SnapToUnit(double v) {
+    constexpr double kHalfSlack = 1e-7;
+    return std::floor(v + 0.5 + kHalfSlack);
+}
+
+// The device rectangle a straight bar from `from` to `to` fills, clipped to
+// bounds (empty when none of it shows); nullopt for a slanted line. Across the
+// bar each edge is rounded to the nearest unit on its own (a bar keeps at least
+// one unit); along it both ends are rounded. orientation is the symbol's: a bar
+// of odd width in mils is a line half a mil off its band's centre, put back
+// where its elements put it. Every surface on whole device units fills these.
+std::optional<QRect> StraightBarRect(const QTransform& milsToDevice, int orientation, Point from,
+                                     Point to, std::int32_t penWidth, const QRectF& bounds);
+
+// A label piece as a painter draws it: the device font, the string, its opaque
+// box in its own upright frame and that frame on the device (a whole-unit
+// corner turned by the escapement).
+struct TextPlacement {
+    QFont font;
+    QString text;
+    QRectF box;
+    QTransform local;
+    double ascent = 0;
+};
 
 // The engine's drawing surface on a QPainter. The painter works in device units
 // (no world transform of its own); milsToDevice maps the engine's y-up mils
@@ -32,10 +66,19 @@ public:
     Extent MeasureText(const Font& font, std::string_view text) override;
     void DrawText(const Font& font, Point topLeft, std::string_view text) override;
 
+    // Where DrawText puts the text; nullopt when nothing would be drawn (no
+    // text, no size, or the box wholly outside the bounds).
+    std::optional<TextPlacement> PlaceText(const Font& font, Point topLeft,
+                                           std::string_view text) const;
+    // Draws a placed text onto a painter in device units: the box filled white,
+    // the text in black.
+    static void PaintText(QPainter& painter, const TextPlacement& placement);
+    // Strokes a slanted line (the engine draws none) onto a painter in device
+    // units, as a pen would with flat caps.
+    static void PaintSlantedLine(QPainter& painter, const QTransform& milsToDevice, Point from,
+                                 Point to, std::int32_t penWidth);
+
 private:
-    // Fills a band given in device units; widthAlongX tells which of its sides
-    // is the pen width (kept at least one unit).
-    void FillBand(const QRectF& band, bool widthAlongX);
     void DrawSlantedLine(Point from, Point to, std::int32_t penWidth);
     // Device units per mil along the text's baseline and across it.
     double ScaleAlongBaseline(const Font& font) const;

@@ -1,0 +1,55 @@
+// Peak memory of the bitmap that Copy and Save make, at the side limit: the
+// rise of the process's peak resident size over one render, against the size
+// of the monochrome bitmap it returns.
+#include "Placement.h"
+#include "SymbolPainter.h"
+#include "Symbologies.h"
+
+#include <QApplication>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+long PeakKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    constexpr int kDpi = 600;
+    // A Code 128 symbol as long as the limit allows, with bars as long.
+    constexpr std::int32_t kBarLength = 27'000; // mils: 16,366 pixels with the margin
+    std::string text = "1";
+    SymbolScene scene;
+    for (;;) {
+        const std::string longer = text + "0123456789";
+        const Encoding encoding = CreateBarcode(SymbologyId::Code128, longer)->Encode();
+        if (BitmapPixelSize(TileCellMils(encoding.totalWidth, kBarLength, 0), kDpi, kDpi, 1)
+                .isEmpty()) {
+            break;
+        }
+        text = longer;
+        scene = {encoding, kBarLength, true, 0, false};
+    }
+    // A first small render loads the fonts, so they do not count.
+    RenderSymbolCell({CreateBarcode(SymbologyId::Code128, "1")->Encode(), 100, true, 0, false}, 100,
+                     kDpi, kDpi, 1);
+    const long before = PeakKiB();
+    const QImage bitmap = RenderSymbolCell(scene, kBarLength, kDpi, kDpi, 1);
+    const long rise = PeakKiB() - before;
+    const double bitmapKiB = static_cast<double>(bitmap.sizeInBytes()) / 1024;
+    std::printf("bitmap %d x %d, %.0f KiB; peak rose %ld KiB: %.2f x the bitmap\n", bitmap.width(),
+                bitmap.height(), bitmapKiB, rise, static_cast<double>(rise) / bitmapKiB);
+    return 0;
+}

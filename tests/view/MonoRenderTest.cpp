@@ -1,0 +1,270 @@
+// The 1-bit renderer of Copy, Save and quillmark-render against the painter:
+// a symbol drawn straight into the monochrome buffer must be, bit for bit, the
+// colour image a painter draws made monochrome.
+#include "Barcode.h"
+#include "DeviceMapping.h"
+#include "MonoSurface.h"
+#include "Placement.h"
+#include "Profile.h"
+#include "QPainterSurface.h"
+#include "SymbolPainter.h"
+#include "Symbologies.h"
+#include "SymbologyOutput.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+#include <functional>
+#include <string>
+
+namespace {
+
+// The bitmap as the painter drew it before the 1-bit renderer: a colour image
+// of the cell, the painter's symbol, a threshold conversion.
+QImage PainterCell(const SymbolScene& scene, std::int32_t cellBarLength, int dpi, int zoom) {
+    const DeviceMapping grid = OnDeviceGrid(PrepareMapping(zoom, dpi, dpi, QRect()), scene);
+    const QSize size =
+        BitmapPixelSize(TileCellMils(scene.encoding.totalWidth, cellBarLength, scene.orientation),
+                        grid.ScaleX(), grid.ScaleY());
+    QImage image(size, QImage::Format_RGB32);
+    constexpr double kMetresPerInch = 0.0254;
+    image.setDotsPerMeterX(qRound(dpi / kMetresPerInch));
+    image.setDotsPerMeterY(qRound(dpi / kMetresPerInch));
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        PaintSymbol(painter, PrepareMapping(zoom, dpi, dpi, image.rect()), scene);
+    }
+    return image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
+}
+
+// Same size, colours, resolution and every byte of the buffer (the padding
+// bits at each row's end included: a BMP carries them).
+void ExpectSameBitmap(const QImage& actual, const QImage& expected) {
+    ASSERT_FALSE(expected.isNull());
+    ASSERT_EQ(actual.format(), QImage::Format_Mono);
+    ASSERT_EQ(actual.size(), expected.size());
+    EXPECT_EQ(actual.colorTable(), expected.colorTable());
+    EXPECT_EQ(actual.dotsPerMeterX(), expected.dotsPerMeterX());
+    EXPECT_EQ(actual.dotsPerMeterY(), expected.dotsPerMeterY());
+    ASSERT_EQ(actual.sizeInBytes(), expected.sizeInBytes());
+    for (int y = 0; y < actual.height(); ++y) {
+        if (std::memcmp(actual.constScanLine(y), expected.constScanLine(y),
+                        static_cast<std::size_t>(actual.bytesPerLine())) != 0) {
+            int x = 0;
+            while (actual.constScanLine(y)[x] == expected.constScanLine(y)[x]) {
+                ++x;
+            }
+            ADD_FAILURE() << "row " << y << " of " << actual.height() << " differs at byte " << x
+                          << " of " << actual.bytesPerLine() << " (width " << actual.width()
+                          << "): " << int{actual.constScanLine(y)[x]} << " against "
+                          << int{expected.constScanLine(y)[x]};
+            return;
+        }
+    }
+}
+
+class ScopedWidths {
+public:
+    ScopedWidths(int density, int ratio) {
+        SetProfileReader([density, ratio](std::string_view, std::string_view key, int def) {
+            return key == "Density" ? density : key == "Ratio" ? ratio : def;
+        });
+    }
+    ~ScopedWidths() { SetProfileReader({}); }
+    ScopedWidths(const ScopedWidths&) = delete;
+    ScopedWidths& operator=(const ScopedWidths&) = delete;
+};
+
+struct Sample {
+    SymbologyId id;
+    const char* text;
+};
+
+const std::array<Sample, kSymbologyCount> kSamples{{
+    {SymbologyId::Code39, "CODE39"},
+    {SymbologyId::Code93, "CODE93"},
+    {SymbologyId::Code128, "Code128 x"},
+    {SymbologyId::Interleaved25, "123456"},
+    {SymbologyId::Code39Extended, "Ab1"},
+    {SymbologyId::Code39Mod43, "MOD43"},
+    {SymbologyId::Postnet, "21898623818"},
+    {SymbologyId::UpcA, "21898623818"},
+    {SymbologyId::UpcE, "123456"},
+    {SymbologyId::Ean13, "400638133393"},
+    {SymbologyId::Ean8, "9638507"},
+}};
+
+constexpr std::array kDensities{7, 10, 11, 13, 15};
+constexpr std::array kRatios{2, 3};
+constexpr std::array kZooms{1, 2, 3};
+constexpr std::array kDpis{96, 203, 300, 600};
+constexpr std::int32_t kHeight = 400; // mils
+
+void ExpectSameAsPainter(const Sample& sample, int density, int ratio, int zoom, int orientation,
+                         bool showText, int dpi) {
+    SCOPED_TRACE(std::string(FactsOf(sample.id).name) + ", Density " + std::to_string(density) +
+                 ", Ratio " + std::to_string(ratio) + ", zoom " + std::to_string(zoom) +
+                 ", orientation " + std::to_string(orientation) +
+                 (showText ? ", label" : ", no label") + ", " + std::to_string(dpi) + " dpi");
+    const ScopedWidths widths(density, ratio);
+    const SymbolScene scene{CreateBarcode(sample.id, sample.text)->Encode(),
+                            BarLengthOf(sample.id, kHeight), showText, orientation, false};
+    ExpectSameBitmap(RenderSymbolCell(scene, kHeight, dpi, dpi, zoom),
+                     PainterCell(scene, kHeight, dpi, zoom));
+}
+
+// Every symbology, orientation, label setting and resolution; Density, Ratio
+// and zoom step through all their values along the way.
+TEST(RenderSymbolCell, IsThePaintersBitmapForEverySymbologyTurnAndResolution) {
+    std::size_t step = 0;
+    for (const Sample& sample : kSamples) {
+        for (int orientation = 0; orientation < 4; ++orientation) {
+            for (const bool showText : {true, false}) {
+                for (const int dpi : kDpis) {
+                    ++step;
+                    ExpectSameAsPainter(sample, kDensities[step % kDensities.size()],
+                                        kRatios[step / 2 % kRatios.size()],
+                                        kZooms[step % kZooms.size()], orientation, showText, dpi);
+                }
+            }
+        }
+    }
+}
+
+// Every Density, Ratio and zoom for the symbologies of wide elements, of
+// modules and of fixed bars, at a label printer's resolution.
+TEST(RenderSymbolCell, IsThePaintersBitmapForEveryDensityRatioAndZoom) {
+    for (const std::size_t index : {0U, 2U, 6U, 9U}) {
+        for (const int density : kDensities) {
+            for (const int ratio : kRatios) {
+                for (const int zoom : kZooms) {
+                    ExpectSameAsPainter(kSamples[index], density, ratio, zoom, 1, true, 203);
+                }
+            }
+        }
+    }
+}
+
+// A label reaching past the bitmap's edges, and the same label drawn again
+// from the kept copy, at another position.
+TEST(RenderSymbolCell, LabelsClippedAtTheEdgesAndDrawnAgainFromTheKeptCopy) {
+    const ScopedWidths widths(1, 2);
+    for (const int orientation : {0, 3}) {
+        // A narrow symbol with a wide label: the label overhangs its cell.
+        const SymbolScene scene{CreateBarcode(SymbologyId::Code128, "WWWWWWWWWWWWWWWW")->Encode(),
+                                kHeight, true, orientation, false};
+        for (int pass = 0; pass < 2; ++pass) {
+            ExpectSameBitmap(RenderSymbolCell(scene, kHeight, 300, 300, 1),
+                             PainterCell(scene, kHeight, 300, 1));
+        }
+        ExpectSameBitmap(RenderSymbolCell(scene, 2 * kHeight, 300, 300, 2),
+                         PainterCell(scene, 2 * kHeight, 300, 2));
+    }
+}
+
+TEST(FillMonoSpan, SetsExactlyTheSpanWithinAndAcrossBytes) {
+    struct Case {
+        int from;
+        int to;
+    };
+    for (const Case span : {Case{0, 1}, Case{3, 5}, Case{7, 9}, Case{0, 8}, Case{5, 21},
+                            Case{8, 16}, Case{2, 30}, Case{4, 4}}) {
+        for (const bool black : {true, false}) {
+            std::array<uchar, 4> line{};
+            line.fill(black ? 0x00 : 0xff);
+            FillMonoSpan(line.data(), span.from, span.to, black);
+            for (int x = 0; x < 32; ++x) {
+                const bool set = (line[static_cast<std::size_t>(x / 8)] >> (7 - x % 8) & 1) != 0;
+                const bool inside = x >= span.from && x < span.to;
+                EXPECT_EQ(set, inside == black) << span.from << ".." << span.to << " at " << x;
+            }
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Tile mode as the painter drew it before cells were culled and repeated:
+// every cell of the grid, each symbol drawn in full.
+void PainterTiles(QPainter& painter, const DeviceMapping& mapping, const SymbolScene& scene) {
+    painter.save();
+    painter.setClipRect(mapping.area);
+    const DeviceMapping grid = OnDeviceGrid(mapping, scene);
+    const TileGrid tiles = LayOutTiles(
+        TileCellMils(scene.encoding.totalWidth, scene.barLength, scene.orientation), grid);
+    DeviceMapping cellMapping = grid;
+    for (std::int64_t column = 0; column < tiles.columns; ++column) {
+        for (std::int64_t row = 0; row < tiles.rows; ++row) {
+            cellMapping.viewportOrigin = tiles.CellCentre(column, row);
+            QPainterSurface surface(painter, SymbolToDevice(cellMapping, scene), cellMapping.area,
+                                    scene.orientation);
+            Point origin =
+                SymbolOrigin(scene.encoding.totalWidth, scene.barLength, scene.orientation);
+            CBarcode::DrawEncoding(scene.encoding, surface, origin, scene.barLength, scene.showText,
+                                   scene.orientation);
+        }
+    }
+    painter.restore();
+}
+
+QImage PaintedArea(const QSize& size, int dpi, bool antialiasedText,
+                   const std::function<void(QPainter&, const DeviceMapping&)>& paint) {
+    QImage image(size, QImage::Format_RGB32);
+    constexpr double kMetresPerInch = 0.0254;
+    image.setDotsPerMeterX(qRound(dpi / kMetresPerInch));
+    image.setDotsPerMeterY(qRound(dpi / kMetresPerInch));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing, antialiasedText);
+    paint(painter, PrepareMapping(1, dpi, dpi, QRect(QPoint(3, 5), size - QSize(7, 9))));
+    return image;
+}
+
+// Culled and repeated cells against every cell drawn in full: tiny and huge
+// cells, labels overhanging their cells, antialiased text, every turn.
+TEST(PaintSymbol, TilesArePixelForPixelEveryCellDrawnInFull) {
+    struct Row {
+        SymbologyId id;
+        const char* text;
+        int density;
+        bool showText;
+        bool antialiased;
+    };
+    const std::string longText(3000, 'A');
+    const std::array<Row, 5> rows{{
+        {SymbologyId::Code39, "TILE", 10, true, false},
+        {SymbologyId::Ean13, "400638133393", 13, true, true},
+        {SymbologyId::Code128, "WWWWWWWWWWWW", 1, true, true}, // labels overhang
+        {SymbologyId::Postnet, "12345", 15, false, false},
+        {SymbologyId::Code128, longText.c_str(), 7, true, false}, // cells wider than the area
+    }};
+    for (const Row& row : rows) {
+        const ScopedWidths widths(row.density, 2);
+        for (int orientation = 0; orientation < 4; ++orientation) {
+            SCOPED_TRACE(std::string(FactsOf(row.id).name) + ", Density " +
+                         std::to_string(row.density) + ", orientation " +
+                         std::to_string(orientation));
+            const SymbolScene scene{CreateBarcode(row.id, row.text)->Encode(),
+                                    BarLengthOf(row.id, kHeight), row.showText, orientation, true};
+            for (const int dpi : {96, 300}) {
+                const QSize size(700, 450);
+                const QImage expected = PaintedArea(
+                    size, dpi, row.antialiased,
+                    [&](QPainter& p, const DeviceMapping& m) { PainterTiles(p, m, scene); });
+                const QImage actual = PaintedArea(
+                    size, dpi, row.antialiased,
+                    [&](QPainter& p, const DeviceMapping& m) { PaintSymbol(p, m, scene); });
+                EXPECT_EQ(actual, expected) << dpi << " dpi";
+            }
+        }
+    }
+}
+
+} // namespace
