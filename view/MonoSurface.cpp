@@ -13,8 +13,8 @@
 namespace {
 
 constexpr double kMetresPerInch = 0.0254;
+// Colour-table index of white in the monochrome image (black is 1).
 constexpr int kWhite = 0;
-constexpr int kBlack = 1;
 // Pixels of a label's scratch image that nothing painted (neither its box nor
 // its text, both black or white).
 constexpr QRgb kUnpainted = qRgb(255, 0, 0);
