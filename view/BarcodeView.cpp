@@ -14,11 +14,7 @@
 
 #include <array>
 
-namespace {
-
-constexpr int kOrientationCount = 4;
-
-} // namespace
+constexpr int kOrientationCount = 4; // quarter turns of a full turn
 
 CBarcodeView::CBarcodeView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent); // the draw paints the whole area
@@ -213,12 +209,8 @@ void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), Qt::white);
     const DeviceMapping mapping = OnPrepareDC(*this, rect());
     OnDraw(painter, mapping);
-    if (m_pBarcode) {
-        if (auto* status = dynamic_cast<CStatusText*>(window()); status != nullptr) {
-            status->SetAchievedSizeText(AchievedSizeText(m_pBarcode->Encode(), m_pBarcode->Ratio(),
-                                                         mapping.dpiX, m_nZoom,
-                                                         QStringLiteral("px")));
-        }
+    if (auto* status = dynamic_cast<CStatusText*>(window()); status != nullptr && m_pBarcode) {
+        status->SetAchievedSizeText(AchievedSizeText(*m_pBarcode, mapping, QStringLiteral("px")));
     }
     emit SymbolDrawn(m_drawnCell / mapping.devicePixelRatio); // in the widget's own units
 }
