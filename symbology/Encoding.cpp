@@ -26,14 +26,6 @@ void EncodingBuilder::Modules(std::string_view pattern) {
     }
 }
 
-void EncodingBuilder::Bar(std::int32_t width, std::int32_t length, std::int32_t lift) {
-    Add({width, true, length, lift});
-}
-
-void EncodingBuilder::Space(std::int32_t width) {
-    Add({width, false});
-}
-
 void EncodingBuilder::Label(std::string_view text, std::int64_t along, LabelAlign align,
                             std::int32_t inset, std::int64_t span, bool nudged) {
     if (text.empty()) {

@@ -81,8 +81,10 @@ public:
     void Elements(std::string_view pattern);
     // One-module elements: "b" a bar, anything else a space.
     void Modules(std::string_view pattern);
-    void Bar(std::int32_t width, std::int32_t length = 0, std::int32_t lift = 0);
-    void Space(std::int32_t width);
+    void Bar(std::int32_t width, std::int32_t length = 0, std::int32_t lift = 0) {
+        Add({width, true, length, lift});
+    }
+    void Space(std::int32_t width) { Add({width, false}); }
 
     // Adds a label piece to be drawn after the elements added so far.
     void Label(std::string_view text, std::int64_t along, LabelAlign align, std::int32_t inset = 0,
