@@ -12,6 +12,7 @@
 #include "Profile.h"
 #include "QtImages.h"
 #include "ResourceIds.h"
+#include "ScopedWidths.h"
 #include "SymbologyOutput.h"
 
 #include <QFile>
@@ -32,19 +33,6 @@
 namespace {
 
 constexpr int kScreenDpi = 96;
-
-// Installs the Density and Ratio settings for one scope.
-class ScopedWidths {
-public:
-    ScopedWidths(int density, int ratio) {
-        SetProfileReader([density, ratio](std::string_view, std::string_view key, int def) {
-            return key == "Density" ? density : key == "Ratio" ? ratio : def;
-        });
-    }
-    ~ScopedWidths() { SetProfileReader({}); }
-    ScopedWidths(const ScopedWidths&) = delete;
-    ScopedWidths& operator=(const ScopedWidths&) = delete;
-};
 
 // A symbology's sample and what each reader returns for it.
 struct Sample {

@@ -7,6 +7,7 @@
 #include "Placement.h"
 #include "Profile.h"
 #include "QPainterSurface.h"
+#include "ScopedWidths.h"
 #include "SymbolPainter.h"
 #include "Symbologies.h"
 #include "SymbologyOutput.h"
@@ -67,18 +68,6 @@ void ExpectSameBitmap(const QImage& actual, const QImage& expected) {
         }
     }
 }
-
-class ScopedWidths {
-public:
-    ScopedWidths(int density, int ratio) {
-        SetProfileReader([density, ratio](std::string_view, std::string_view key, int def) {
-            return key == "Density" ? density : key == "Ratio" ? ratio : def;
-        });
-    }
-    ~ScopedWidths() { SetProfileReader({}); }
-    ScopedWidths(const ScopedWidths&) = delete;
-    ScopedWidths& operator=(const ScopedWidths&) = delete;
-};
 
 struct Sample {
     SymbologyId id;
