@@ -8,6 +8,7 @@
 #include "FuzzInput.h"
 
 #include "BarcodeView.h"
+#include "DeviceGrid.h"
 #include "FieldValues.h"
 #include "InputValues.h"
 #include "Placement.h"
@@ -38,14 +39,24 @@ struct FuzzPanel : CInputValues {
 };
 
 // The size RenderBitmap gives the bitmap of a symbol, as a user would work it
-// out: the cell at the screen's resolution and the zoom, or the view.
+// out: the cell at the screen's resolution and the zoom, or the view. Along
+// the reading direction a module is a whole number of pixels (the device
+// grid); Postnet's bars, which are no modules, keep their true scale.
 QSize ExpectedSize(CBarcodeView& view, const CBarcode& barcode, bool wholeView) {
     if (wholeView && view.IsTileMode()) {
         return view.rect().size();
     }
     const CellSize cell = TileCellMils(barcode.TotalWidth(), BarLengthFromHeight(view.HeightText()),
                                        view.Orientation());
-    return BitmapPixelSize(cell, view.logicalDpiX(), view.logicalDpiY(), view.Zoom());
+    const double perMilX = view.logicalDpiX() * view.Zoom() / 1000.0;
+    const double perMilY = view.logicalDpiY() * view.Zoom() / 1000.0;
+    const bool alongX = view.Orientation() % 2 == 0;
+    const bool modules = view.Symbology() != static_cast<int>(SymbologyId::Postnet);
+    const double along = modules ? static_cast<double>(DotsPerModule(
+                                       barcode.Density(), 1000.0 * (alongX ? perMilX : perMilY))) /
+                                       barcode.Density()
+                                 : (alongX ? perMilX : perMilY);
+    return BitmapPixelSize(cell, alongX ? along : perMilX, alongX ? perMilY : along);
 }
 
 } // namespace

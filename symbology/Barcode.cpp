@@ -84,6 +84,13 @@ CBarcode::CBarcode(std::string text) : m_strData(std::move(text)) {
     m_nDensity = ReadSetting("Density", kDefaultDensity, kMinDensity, kMaxDensity);
 }
 
+Encoding CBarcode::Unencodable() const {
+    Encoding encoding;
+    encoding.totalWidth = TotalWidth();
+    encoding.module = m_nDensity;
+    return encoding;
+}
+
 EncodingBuilder CBarcode::Builder() const {
     return {m_nDensity, m_nRatio * m_nDensity};
 }

@@ -93,6 +93,9 @@ protected:
     std::int32_t m_nDensity = kDefaultDensity;
     std::int32_t m_nRatio = kDefaultRatio;
 
+    // The encoding of a text that cannot be encoded at all: no elements, and
+    // the symbol's reported length, which still sizes its cell.
+    Encoding Unencodable() const;
     // A builder whose "n", "w" and module widths are this symbol's.
     EncodingBuilder Builder() const;
     // The label centred on the symbol's TotalWidth, after every element.

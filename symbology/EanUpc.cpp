@@ -130,7 +130,7 @@ std::int32_t CEanUpc::TotalWidth() const {
 
 Encoding CEanUpc::Encode() const {
     if (!IsAllDigits(m_strData)) {
-        return {};
+        return Unencodable();
     }
     const DigitGroups groups = Groups();
     // Texts are placed from the origin; with the label shown the start guard

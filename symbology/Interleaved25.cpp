@@ -63,7 +63,7 @@ Encoding CInterleaved25::Encode() const {
     // A character without a pattern would shift every following pair from bars
     // to spaces; an unreadable partial symbol is worse than none.
     if (!IsAllDigits(m_strData)) {
-        return {};
+        return Unencodable();
     }
     EncodingBuilder builder = Builder();
     builder.Reserve(kElementsPerDigit * m_strData.size() + kStart.size() + kStop.size());

@@ -311,3 +311,22 @@ TEST(ContextMenu, SevenLinesWithTheToolbarImagesAndWorkingCommands) {
 }
 
 } // namespace
+
+namespace {
+
+// A text a symbology cannot encode draws nothing, but its bitmap keeps the
+// symbol's cell, as wide as the Width display says, and blank.
+TEST(CopyBitmap, AnUnencodableTextKeepsTheSymbolsCell) {
+    DrawnView scene(static_cast<int>(SymbologyId::Ean13));
+    scene.panel.data = "4006x";
+    const QImage bitmap = scene.view.Output().RenderBitmap(false);
+    ASSERT_FALSE(bitmap.isNull());
+    EXPECT_EQ(bitmap.width(), scene.GridPixels(106 * 10 + 83 + 138));
+    EXPECT_EQ(bitmap.convertToFormat(QImage::Format_Grayscale8), [&] {
+        QImage white(bitmap.size(), QImage::Format_Grayscale8);
+        white.fill(Qt::white);
+        return white;
+    }());
+}
+
+} // namespace
