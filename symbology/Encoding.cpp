@@ -21,8 +21,16 @@ void EncodingBuilder::Elements(std::string_view pattern) {
 }
 
 void EncodingBuilder::Modules(std::string_view pattern) {
-    for (const char module : pattern) {
-        Add({m_narrow, module == 'b'});
+    // A run of equal modules is one element of its whole width.
+    for (std::size_t start = 0; start < pattern.size();) {
+        const bool bar = pattern[start] == 'b';
+        std::size_t end = start + 1;
+        while (end < pattern.size() && (pattern[end] == 'b') == bar) {
+            ++end;
+        }
+        // A run spans one symbol character at most (13 modules), far inside 32 bits.
+        Add({static_cast<std::int32_t>(end - start) * m_narrow, bar});
+        start = end;
     }
 }
 
