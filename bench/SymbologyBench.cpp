@@ -37,4 +37,19 @@ void BM_BuildAndDraw(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildAndDraw)->ArgsProduct({benchmark::CreateDenseRange(0, 10, 1), {11, 10000}});
 
+// What a repaint costs: the view encodes once per change and draws the kept
+// encoding at every paint.
+void BM_DrawKeptEncoding(benchmark::State& state) {
+    const auto id = static_cast<SymbologyId>(state.range(0));
+    const std::string text(static_cast<std::size_t>(state.range(1)), '7');
+    const Encoding encoding = CreateBarcode(id, text)->Encode();
+    CountingSurface surface;
+    for (auto _ : state) {
+        Point origin{0, 0};
+        CBarcode::DrawEncoding(encoding, surface, origin, 750, true, 0);
+        benchmark::DoNotOptimize(origin);
+    }
+}
+BENCHMARK(BM_DrawKeptEncoding)->ArgsProduct({{0, 2, 6, 9}, {11, 10000}});
+
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -56,6 +57,52 @@ void DrawPiece(Surface& surface, const Font& font, const LabelPiece& piece, Poin
     const std::int64_t width =
         piece.align == LabelAlign::Start ? 0 : surface.MeasureText(font, piece.text).cx;
     surface.DrawText(font, LabelCorner(piece, entry, barLength, width, orientation), piece.text);
+}
+
+// A point along and across the symbol from its entry point in orientation O,
+// worked out in 64 bits and saturated once: the same as moving step by step
+// with saturation, since each axis only ever moves one way along a symbol.
+template <int O> Point InFrame(Point entry, std::int64_t along, std::int64_t across) {
+    constexpr std::int64_t readX = kReadX[O];
+    constexpr std::int64_t readY = kReadY[O];
+    return {ClampToInt32(entry.x + along * readX + across * readY),
+            ClampToInt32(entry.y + along * readY - across * readX)};
+}
+
+// Draws the elements [first, last) from `along` mils past the entry point and
+// returns where the last one ends. Each bar is, as DrawBar draws it, a line of
+// the bar's width along its middle (half the width truncated) with flat ends.
+// The orientation is a template argument, so the long walk of a long symbol
+// has no per-bar direction arithmetic.
+template <int O>
+std::int64_t DrawElementsIn(Surface& surface, const Element* first, const Element* last,
+                            Point entry, std::int64_t along, std::int32_t barLength) {
+    for (; first != last; ++first) {
+        if (first->bar) {
+            const std::int64_t middle = along + first->width / 2;
+            const std::int64_t length = first->length > 0 ? first->length : barLength;
+            surface.Line(InFrame<O>(entry, middle, first->lift),
+                         InFrame<O>(entry, middle, std::int64_t{first->lift} + length),
+                         first->width);
+        }
+        along += first->width;
+    }
+    return along;
+}
+
+std::int64_t DrawElements(int orientation, Surface& surface, const Element* first,
+                          const Element* last, Point entry, std::int64_t along,
+                          std::int32_t barLength) {
+    switch (orientation) {
+    case 1:
+        return DrawElementsIn<1>(surface, first, last, entry, along, barLength);
+    case 2:
+        return DrawElementsIn<2>(surface, first, last, entry, along, barLength);
+    case 3:
+        return DrawElementsIn<3>(surface, first, last, entry, along, barLength);
+    default:
+        return DrawElementsIn<0>(surface, first, last, entry, along, barLength);
+    }
 }
 
 } // namespace
@@ -113,40 +160,25 @@ void CBarcode::DrawEncoding(const Encoding& encoding, Surface& surface, Point& o
     orientation = NormalOrientation(orientation);
     const Point entry = origin;
     const Font font = LabelFont(orientation);
-    // Every point is worked out from the entry point in 64 bits and saturated
-    // once: the same as moving step by step with saturation, since each axis
-    // only ever moves one way along a symbol.
-    const auto o = static_cast<std::size_t>(orientation);
-    const std::int64_t readX = kReadX[o];
-    const std::int64_t readY = kReadY[o];
-    const auto at = [&](std::int64_t along, std::int64_t across) {
-        return Point{ClampToInt32(entry.x + along * readX + across * readY),
-                     ClampToInt32(entry.y + along * readY - across * readX)};
-    };
+    const std::vector<Element>& elements = encoding.elements;
+    const std::size_t count = elements.size();
     auto piece = encoding.label.begin();
-    const auto pieceDue = [&](std::size_t drawn) {
-        return showText && piece != encoding.label.end() && piece->afterElements <= drawn;
-    };
-    for (; pieceDue(0); ++piece) {
-        DrawPiece(surface, font, *piece, entry, barLength, orientation);
-    }
+    const auto end = showText ? encoding.label.end() : encoding.label.begin();
     std::int64_t along = showText ? encoding.leadSpace : 0;
-    for (std::size_t i = 0; i < encoding.elements.size(); ++i) {
-        const Element& element = encoding.elements[i];
-        if (element.bar) {
-            // As DrawBar: a line of the bar's width along its middle (half
-            // the width truncated), flat ends at the bar's two ends.
-            const std::int64_t middle = along + element.width / 2;
-            const std::int64_t length = element.length > 0 ? element.length : barLength;
-            surface.Line(at(middle, element.lift), at(middle, element.lift + length),
-                         element.width);
-        }
-        along += element.width;
-        for (; pieceDue(i + 1); ++piece) {
+    // The elements between two label pieces are drawn in one straight run.
+    for (std::size_t drawn = 0;;) {
+        for (; piece != end && piece->afterElements <= drawn; ++piece) {
             DrawPiece(surface, font, *piece, entry, barLength, orientation);
         }
+        if (drawn == count) {
+            break;
+        }
+        const std::size_t until = piece != end ? std::min(count, piece->afterElements) : count;
+        along = DrawElements(orientation, surface, elements.data() + drawn, elements.data() + until,
+                             entry, along, barLength);
+        drawn = until;
     }
-    origin = at(along, 0);
+    origin = MoveInFrame(entry, along, 0, orientation);
 }
 
 void CBarcode::DrawBar(Surface& surface, std::int32_t x, std::int32_t y, std::int32_t length,

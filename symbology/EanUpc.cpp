@@ -137,9 +137,11 @@ Encoding CEanUpc::Encode() const {
     // follows the leading digit after the lead space.
     const std::int32_t lead = groups.leadText.empty() ? 0 : kLeadSpace;
     EncodingBuilder builder = Builder();
-    // At most four elements per digit, plus the guards.
+    // At most four elements per digit, plus the guards; at most four texts.
     constexpr std::size_t kGuardElements = 11;
-    builder.Reserve(4 * (groups.leftDigits.size() + groups.rightDigits.size()) + kGuardElements);
+    constexpr std::size_t kLabelPieces = 4;
+    builder.Reserve(4 * (groups.leftDigits.size() + groups.rightDigits.size()) + kGuardElements,
+                    kLabelPieces);
     builder.Label(groups.leadText, 0, LabelAlign::Start, kTextInset);
     builder.Modules(kNormalGuard);
     for (std::size_t i = 0; i < groups.leftDigits.size(); ++i) {

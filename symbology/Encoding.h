@@ -74,8 +74,12 @@ public:
     // the module of "b"/"s" patterns.
     EncodingBuilder(std::int32_t narrow, std::int32_t wide);
 
-    // Room for this many elements, so a long symbol is built without regrowing.
-    void Reserve(std::size_t elements) { m_encoding.elements.reserve(elements); }
+    // Room for this many elements and label pieces, so a symbol is built
+    // without regrowing either list.
+    void Reserve(std::size_t elements, std::size_t labelPieces = 1) {
+        m_encoding.elements.reserve(elements);
+        m_encoding.label.reserve(labelPieces);
+    }
 
     // "n"/"w" elements alternating bar, space, ..., starting with a bar.
     void Elements(std::string_view pattern);

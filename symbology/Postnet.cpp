@@ -75,7 +75,7 @@ void CPostnet::AddBars(EncodingBuilder& builder, std::string_view pattern) const
 Encoding CPostnet::Encode() const {
     EncodingBuilder builder = Builder();
     // A bar and its gap per bar: five bars a digit, the check digit's and the frame.
-    builder.Reserve(2 * (kBarsPerDigit * (m_strData.size() + 1) + 2));
+    builder.Reserve(2 * (kBarsPerDigit * (m_strData.size() + 1) + 2), 0); // no label
     builder.FixedSizes();
     AddBars(builder, kFrameBar);
     for (const char c : m_strData) {
