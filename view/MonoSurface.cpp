@@ -2,6 +2,7 @@
 
 #include "Barcode.h"
 
+#include <QFontMetricsF>
 #include <QHash>
 #include <QRgb>
 
@@ -15,9 +16,12 @@ namespace {
 constexpr double kMetresPerInch = 0.0254;
 // Colour-table index of white in the monochrome image (black is 1).
 constexpr int kWhite = 0;
-// Pixels of a label's scratch image that nothing painted (neither its box nor
-// its text, both black or white).
-constexpr QRgb kUnpainted = qRgb(255, 0, 0);
+// Pixels of a label's grey scratch image that nothing painted: mid grey, which
+// neither the white box nor the black text (no antialiasing) can leave. A grey
+// image, not a colour one: the painter sets glyphs on it without the slow
+// masked stores of its 32-bit glyph blit, and it is a quarter of the bytes to
+// scan.
+constexpr uchar kUnpaintedGrey = 128;
 // Labels kept per thread; past this many distinct ones the set starts afresh.
 constexpr qsizetype kMaxCachedLabels = 256;
 constexpr int kGreyThreshold = 128; // as the threshold conversion to mono
@@ -31,25 +35,67 @@ struct LabelSprite {
         bool black = false;
     };
     std::vector<Run> runs;
+    // Some pixel was painted on the scratch image's outermost rows or columns:
+    // the glyphs may reach further than the image did.
+    bool reachesEdge = false;
 };
 
-// Paints the label in its own frame on a colour image the painter's way and
-// keeps the painted pixels as runs.
-LabelSprite PaintSprite(const TextPlacement& placement, int dpmX, int dpmY) {
-    const QTransform turn(placement.local.m11(), placement.local.m12(), placement.local.m21(),
-                          placement.local.m22(), 0, 0);
-    // Glyphs may reach past the box; a margin of the box's height keeps them.
-    const int margin = static_cast<int>(placement.box.height()) + 2;
-    const QRect area =
-        turn.mapRect(placement.box).toAlignedRect().adjusted(-margin, -margin, margin, margin);
-    QImage scratch(area.size(), QImage::Format_RGB32);
+// How far past the label's box its glyphs may be looked for.
+enum class LabelReach {
+    Ink,  // the glyphs' own ink bounds, a few pixels to spare
+    Wide, // a margin of the box's height on every side
+};
+
+// The label's frame turned about its corner, without the corner's position.
+QTransform TurnOf(const TextPlacement& placement) {
+    return {placement.local.m11(),
+            placement.local.m12(),
+            placement.local.m21(),
+            placement.local.m22(),
+            0,
+            0};
+}
+
+// The pixels around the label's corner that are painted on.
+QRect SpriteArea(const TextPlacement& placement, LabelReach reach, const QPaintDevice& device) {
+    const QTransform turn = TurnOf(placement);
+    if (reach == LabelReach::Wide) {
+        const int margin = static_cast<int>(placement.box.height()) + 2;
+        return turn.mapRect(placement.box)
+            .toAlignedRect()
+            .adjusted(-margin, -margin, margin, margin);
+    }
+    // The glyphs' ink as the font reports it, drawn on the baseline at the
+    // ascent; the pixels to spare take in the rasteriser's rounding.
+    constexpr int kSpare = 3;
+    const QRectF ink = QFontMetricsF(placement.font, &device)
+                           .boundingRect(placement.text)
+                           .translated(0, placement.ascent);
+    return turn.mapRect(placement.box | ink)
+        .toAlignedRect()
+        .adjusted(-kSpare, -kSpare, kSpare, kSpare);
+}
+
+// Paints the label in its own frame the painter's way and keeps the painted
+// pixels as runs.
+LabelSprite PaintSprite(const TextPlacement& placement, int dpmX, int dpmY, LabelReach reach) {
+    const QTransform turn = TurnOf(placement);
+    // One scratch image per thread, reused while the labels keep their size (a
+    // batch of texts of one length): no allocation and no fresh pages per label.
+    thread_local QImage scratch;
+    scratch.setDotsPerMeterX(dpmX);
+    scratch.setDotsPerMeterY(dpmY);
+    const QRect area = SpriteArea(placement, reach, scratch);
+    if (scratch.size() != area.size()) {
+        scratch = QImage(area.size(), QImage::Format_Grayscale8);
+        scratch.setDotsPerMeterX(dpmX);
+        scratch.setDotsPerMeterY(dpmY);
+    }
     LabelSprite sprite;
     if (scratch.isNull()) {
         return sprite;
     }
-    scratch.setDotsPerMeterX(dpmX);
-    scratch.setDotsPerMeterY(dpmY);
-    scratch.fill(kUnpainted);
+    scratch.fill(kUnpaintedGrey);
     {
         QPainter painter(&scratch);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -60,20 +106,41 @@ LabelSprite PaintSprite(const TextPlacement& placement, int dpmX, int dpmY) {
     const int width = scratch.width();
     const int height = scratch.height();
     for (int y = 0; y < height; ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+        const uchar* row = scratch.constScanLine(y);
+        // Runs of one pixel value: each is classified once, and long unpainted
+        // stretches cost one comparison a pixel.
         int x = 0;
         while (x < width) {
-            if (row[x] == kUnpainted) {
+            const uchar value = row[x];
+            const int from = x;
+            while (x < width && row[x] == value) {
                 ++x;
+            }
+            if (value == kUnpaintedGrey) {
                 continue;
             }
-            const bool black = qGray(row[x]) < kGreyThreshold;
-            const int from = x;
-            while (x < width && row[x] != kUnpainted && (qGray(row[x]) < kGreyThreshold) == black) {
-                ++x;
+            sprite.reachesEdge =
+                sprite.reachesEdge || y == 0 || y == height - 1 || from == 0 || x == width;
+            const bool black = value < kGreyThreshold;
+            LabelSprite::Run* last = sprite.runs.empty() ? nullptr : &sprite.runs.back();
+            if (last != nullptr && last->y == y + area.y() && last->to == from + area.x() &&
+                last->black == black) {
+                last->to = x + area.x(); // two greys of one side of the threshold
+            } else {
+                sprite.runs.push_back({y + area.y(), from + area.x(), x + area.x(), black});
             }
-            sprite.runs.push_back({y + area.y(), from + area.x(), x + area.x(), black});
         }
+    }
+    return sprite;
+}
+
+// The label painted on an image just large enough for its glyphs' ink, or,
+// should a glyph reach that image's edge (a font whose ink bounds fall
+// short), on one with a wide margin.
+LabelSprite PaintLabel(const TextPlacement& placement, int dpmX, int dpmY) {
+    LabelSprite sprite = PaintSprite(placement, dpmX, dpmY, LabelReach::Ink);
+    if (sprite.reachesEdge) {
+        sprite = PaintSprite(placement, dpmX, dpmY, LabelReach::Wide);
     }
     return sprite;
 }
@@ -95,7 +162,7 @@ const LabelSprite& CachedSprite(const TextPlacement& placement, int dpmX, int dp
     if (cache.size() >= kMaxCachedLabels) {
         cache.clear();
     }
-    return *cache.insert(key, PaintSprite(placement, dpmX, dpmY));
+    return *cache.insert(key, PaintLabel(placement, dpmX, dpmY));
 }
 
 } // namespace
@@ -150,6 +217,28 @@ MonoSurface::MonoSurface(QImage& image, const QTransform& milsToDevice, int orie
     m_probePainter.setRenderHint(QPainter::TextAntialiasing, false);
 }
 
+MonoSurface::~MonoSurface() {
+    FlushBars();
+}
+
+void MonoSurface::FlushBars() {
+    if (m_maskBottom < m_maskTop) {
+        return;
+    }
+    uchar* const bits = m_image.bits();
+    const qsizetype stride = m_image.bytesPerLine();
+    const uchar* const mask = m_rowMask.data() + m_maskFirstByte;
+    const int bytes = m_maskLastByte - m_maskFirstByte + 1;
+    for (int y = m_maskTop; y <= m_maskBottom; ++y) {
+        uchar* const row = bits + y * stride + m_maskFirstByte;
+        for (int i = 0; i < bytes; ++i) {
+            row[i] = static_cast<uchar>(row[i] | mask[i]);
+        }
+    }
+    std::fill(m_rowMask.begin() + m_maskFirstByte, m_rowMask.begin() + m_maskLastByte + 1, 0);
+    m_maskBottom = m_maskTop - 1;
+}
+
 void MonoSurface::Line(Point from, Point to, std::int32_t penWidth) {
     if (penWidth <= 0) {
         return;
@@ -159,6 +248,7 @@ void MonoSurface::Line(Point from, Point to, std::int32_t penWidth) {
     if (!bar) {
         // The engine draws no slanted line; one is stroked by the painter onto a
         // colour copy and thresholded, as the colour path would.
+        FlushBars();
         QImage colour = m_image.convertToFormat(QImage::Format_RGB32);
         {
             QPainter painter(&colour);
@@ -167,11 +257,21 @@ void MonoSurface::Line(Point from, Point to, std::int32_t penWidth) {
         m_image = colour.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
         return;
     }
-    uchar* bits = m_image.bits();
-    const qsizetype stride = m_image.bytesPerLine();
-    for (int y = bar->top(); y <= bar->bottom(); ++y) {
-        FillMonoSpan(bits + y * stride, bar->left(), bar->right() + 1, true);
+    if (bar->isEmpty()) {
+        return;
     }
+    if (bar->top() != m_maskTop || bar->bottom() != m_maskBottom) {
+        FlushBars();
+        m_rowMask.resize(static_cast<std::size_t>(m_image.bytesPerLine()));
+        m_maskTop = bar->top();
+        m_maskBottom = bar->bottom();
+        m_maskFirstByte = static_cast<int>(m_image.bytesPerLine());
+        m_maskLastByte = -1;
+    }
+    constexpr int kBitsPerByte = 8;
+    m_maskFirstByte = std::min(m_maskFirstByte, bar->left() / kBitsPerByte);
+    m_maskLastByte = std::max(m_maskLastByte, bar->right() / kBitsPerByte);
+    FillMonoSpan(m_rowMask.data(), bar->left(), bar->right() + 1, true);
 }
 
 Extent MonoSurface::MeasureText(const Font& font, std::string_view text) {
@@ -183,12 +283,15 @@ void MonoSurface::DrawText(const Font& font, Point topLeft, std::string_view tex
     if (!placement) {
         return;
     }
+    FlushBars(); // the opaque box covers the bars drawn before it
     const int cornerX = static_cast<int>(placement->local.dx());
     const int cornerY = static_cast<int>(placement->local.dy());
     const LabelSprite& sprite =
         CachedSprite(*placement, m_image.dotsPerMeterX(), m_image.dotsPerMeterY());
     const int width = m_image.width();
     const int height = m_image.height();
+    uchar* const bits = m_image.bits(); // detaches once, not per run
+    const qsizetype stride = m_image.bytesPerLine();
     for (const LabelSprite::Run& run : sprite.runs) {
         const std::int64_t y = std::int64_t{run.y} + cornerY;
         if (y < 0 || y >= height) {
@@ -196,7 +299,6 @@ void MonoSurface::DrawText(const Font& font, Point topLeft, std::string_view tex
         }
         const auto from = std::clamp<std::int64_t>(std::int64_t{run.from} + cornerX, 0, width);
         const auto to = std::clamp<std::int64_t>(std::int64_t{run.to} + cornerX, 0, width);
-        FillMonoSpan(m_image.scanLine(static_cast<int>(y)), static_cast<int>(from),
-                     static_cast<int>(to), run.black);
+        FillMonoSpan(bits + y * stride, static_cast<int>(from), static_cast<int>(to), run.black);
     }
 }

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QTransform>
 
+#include <vector>
+
 // The engine's drawing surface straight on a monochrome (Format_Mono) image:
 // bars are set as whole device rectangles in the 1-bit buffer, with no colour
 // image in between, so a bitmap of any size needs no more memory than itself.
@@ -22,12 +24,19 @@ public:
     // MakeMonoBitmap); milsToDevice maps the engine's y-up mils frame onto its
     // pixels.
     MonoSurface(QImage& image, const QTransform& milsToDevice, int orientation);
+    // Sets the bars still held back (see m_rowMask).
+    ~MonoSurface() override;
+    MonoSurface(const MonoSurface&) = delete;
+    MonoSurface& operator=(const MonoSurface&) = delete;
 
     void Line(Point from, Point to, std::int32_t penWidth) override;
     Extent MeasureText(const Font& font, std::string_view text) override;
     void DrawText(const Font& font, Point topLeft, std::string_view text) override;
 
 private:
+    // Sets the held-back bars into every row of their span.
+    void FlushBars();
+
     QImage& m_image;
     QTransform m_milsToDevice;
     int m_orientation;
@@ -36,6 +45,16 @@ private:
     QImage m_probe;
     QPainter m_probePainter;
     QPainterSurface m_text;
+    // Bars that span the same rows (every full bar of a symbol read across the
+    // bitmap) are collected in one row's mask and set row by row at once: a
+    // word-wide OR per row instead of a span per bar per row. Anything else
+    // drawn (a label's opaque box, a slanted line) sets them first, so the
+    // pixels come out as if every bar had been set when it was drawn.
+    std::vector<uchar> m_rowMask;
+    int m_maskTop = 0;
+    int m_maskBottom = -1; // no bars held back while bottom < top
+    int m_maskFirstByte = 0;
+    int m_maskLastByte = -1;
 };
 
 // A white Format_Mono image (colour 0 white, 1 black, as a threshold

@@ -254,10 +254,13 @@ QImage RenderSymbolCell(const SymbolScene& scene, std::int32_t cellBarLength, in
     // Always the one symbol centred in its cell, tile mode or not.
     const DeviceMapping cellGrid =
         OnDeviceGrid(PrepareMapping(zoom, dpiX, dpiY, image.rect()), scene);
-    MonoSurface surface(image, SymbolToDevice(cellGrid, scene), scene.orientation);
-    Point origin = SymbolOrigin(scene.encoding.totalWidth, scene.barLength, scene.orientation);
-    CBarcode::DrawEncoding(scene.encoding, surface, origin, scene.barLength, scene.showText,
-                           scene.orientation);
+    {
+        // The surface sets its last bars when it goes.
+        MonoSurface surface(image, SymbolToDevice(cellGrid, scene), scene.orientation);
+        Point origin = SymbolOrigin(scene.encoding.totalWidth, scene.barLength, scene.orientation);
+        CBarcode::DrawEncoding(scene.encoding, surface, origin, scene.barLength, scene.showText,
+                               scene.orientation);
+    }
     return image;
 }
 

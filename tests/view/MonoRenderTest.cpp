@@ -125,6 +125,25 @@ TEST(RenderSymbolCell, IsThePaintersBitmapForEverySymbologyTurnAndResolution) {
     }
 }
 
+// The label is painted on a scratch image as small as its glyphs' ink allows:
+// accented capitals, descenders and brackets, which reach furthest past the
+// text's box, must come out as the painter draws them in every turn.
+TEST(RenderSymbolCell, LabelsOfTallAndDeepGlyphsAreThePaintersBitmap) {
+    // Latin-1 capitals with accents (outside Code 128's function bytes),
+    // descenders and the tallest ASCII marks.
+    const std::array<Sample, 2> labels{{
+        {SymbologyId::Code128, "\xC0\xC1\xC2\xD8\xDC\xDD\xDF\xFF"},
+        {SymbologyId::Code128, "gjpqy_|[]{}@$Q"},
+    }};
+    for (const Sample& sample : labels) {
+        for (int orientation = 0; orientation < 4; ++orientation) {
+            for (const int dpi : {96, 300, 600}) {
+                ExpectSameAsPainter(sample, 10, 3, 1, orientation, true, dpi);
+            }
+        }
+    }
+}
+
 // Every Density, Ratio and zoom for the symbologies of wide elements, of
 // modules and of fixed bars, at a label printer's resolution.
 TEST(RenderSymbolCell, IsThePaintersBitmapForEveryDensityRatioAndZoom) {

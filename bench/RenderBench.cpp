@@ -1,0 +1,44 @@
+// Cost of one batch line of quillmark-render without the file system: the
+// symbol built, drawn into its 1-bit bitmap and encoded as the file's bytes.
+// Every line has a text of its own, as in a run of serial numbers, so no
+// label is drawn twice.
+#include "SymbolRender.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+void BM_RenderBatchLine(benchmark::State& state) {
+    SymbolRequest request;
+    request.symbology = SymbologyId::Code128;
+    request.format = static_cast<OutputFormat>(state.range(0));
+    request.showText = state.range(1) != 0;
+    long serial = 0;
+    for (auto _ : state) {
+        request.text = "QM-" + std::to_string(100000 + serial++ % 900000) + "-ABCDEF";
+        const RenderedSymbol symbol = RenderSymbol(request);
+        benchmark::DoNotOptimize(symbol.bytes.constData());
+    }
+}
+BENCHMARK(BM_RenderBatchLine)
+    ->Args({static_cast<int>(OutputFormat::Bmp), 1})
+    ->Args({static_cast<int>(OutputFormat::Bmp), 0})
+    ->Args({static_cast<int>(OutputFormat::Png), 1})
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
