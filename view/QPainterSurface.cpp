@@ -161,9 +161,19 @@ Extent QPainterSurface::MeasureText(const Font& font, std::string_view text) {
     if (font.height <= 0 || ScaleAcrossBaseline(font) <= 0) {
         return {};
     }
-    const QFontMetricsF metrics(DeviceFont(font), m_painter.device());
-    return {ToMils(metrics.horizontalAdvance(FromLatin1(text)), ScaleAlongBaseline(font)),
+    const QFont deviceFont = DeviceFont(font);
+    const QFontMetricsF metrics(deviceFont, m_painter.device());
+    return {ToMils(Advance(deviceFont, FromLatin1(text)), ScaleAlongBaseline(font)),
             ToMils(metrics.height(), ScaleAcrossBaseline(font))};
+}
+
+double QPainterSurface::Advance(const QFont& font, const QString& text) const {
+    if (m_measuredAdvance < 0 || text != m_measuredText || font != m_measuredFont) {
+        m_measuredAdvance = QFontMetricsF(font, m_painter.device()).horizontalAdvance(text);
+        m_measuredText = text;
+        m_measuredFont = font;
+    }
+    return m_measuredAdvance;
 }
 
 std::optional<TextPlacement> QPainterSurface::PlaceText(const Font& font, Point topLeft,
@@ -175,7 +185,7 @@ std::optional<TextPlacement> QPainterSurface::PlaceText(const Font& font, Point 
     placement.font = DeviceFont(font);
     const QFontMetricsF metrics(placement.font, m_painter.device());
     placement.text = FromLatin1(text);
-    placement.box = QRectF(0, 0, metrics.horizontalAdvance(placement.text), metrics.height());
+    placement.box = QRectF(0, 0, Advance(placement.font, placement.text), metrics.height());
     placement.ascent = metrics.ascent();
     // The text's own frame: y down as on the device, turned about its corner by
     // the escapement (positive turns clockwise on a y-down device, as on ours).

@@ -85,9 +85,15 @@ private:
     double ScaleAcrossBaseline(const Font& font) const;
     // The platform font of a Font, sized for the painter's device.
     QFont DeviceFont(const Font& font) const;
+    // The advance of a text in device units. A centred label is measured and
+    // then placed; the last text's advance is kept so it is laid out once.
+    double Advance(const QFont& font, const QString& text) const;
 
     QPainter& m_painter;
     QTransform m_milsToDevice;
     QRectF m_bounds;
     int m_orientation;
+    mutable QFont m_measuredFont;
+    mutable QString m_measuredText;
+    mutable double m_measuredAdvance = -1; // none kept while negative
 };

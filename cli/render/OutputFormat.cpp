@@ -5,8 +5,68 @@
 #include <QImage>
 
 #include <array>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 
 namespace {
+
+// A 1-bit BMP: the 14-byte file header, the 40-byte information header, two
+// colour-table entries, then the rows bottom-up, each padded to 32 bits.
+constexpr int kFileHeaderBytes = 14;
+constexpr int kInfoHeaderBytes = 40;
+constexpr int kColourBytes = 4;
+constexpr int kMonoColours = 2;
+constexpr int kPixelOffset = kFileHeaderBytes + kInfoHeaderBytes + kMonoColours * kColourBytes;
+
+void PutLittleEndian(char*& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        *out++ = static_cast<char>((value >> (8 * i)) & 0xffU);
+    }
+}
+
+// A monochrome image written straight as a BMP file, field for field what
+// the image writer of the toolkit writes for it, in one block: no encoder
+// looked up and no write per row. Empty when the file would not fit a BMP.
+QByteArray MonoBmp(const QImage& image) {
+    const auto rowBytes = static_cast<std::int64_t>(image.bytesPerLine());
+    const std::int64_t pixelBytes = rowBytes * image.height();
+    const std::int64_t fileBytes = kPixelOffset + pixelBytes;
+    if (fileBytes > std::numeric_limits<std::int32_t>::max()) {
+        return {};
+    }
+    QByteArray bytes(static_cast<qsizetype>(fileBytes), Qt::Uninitialized);
+    char* out = bytes.data();
+    *out++ = 'B';
+    *out++ = 'M';
+    PutLittleEndian(out, static_cast<std::uint32_t>(fileBytes), 4);
+    PutLittleEndian(out, 0, 4); // reserved
+    PutLittleEndian(out, kPixelOffset, 4);
+    PutLittleEndian(out, kInfoHeaderBytes, 4);
+    PutLittleEndian(out, static_cast<std::uint32_t>(image.width()), 4);
+    PutLittleEndian(out, static_cast<std::uint32_t>(image.height()), 4);
+    PutLittleEndian(out, 1, 2); // planes
+    PutLittleEndian(out, 1, 2); // bits per pixel
+    PutLittleEndian(out, 0, 4); // no compression
+    PutLittleEndian(out, static_cast<std::uint32_t>(pixelBytes), 4);
+    PutLittleEndian(out, static_cast<std::uint32_t>(image.dotsPerMeterX()), 4);
+    PutLittleEndian(out, static_cast<std::uint32_t>(image.dotsPerMeterY()), 4);
+    PutLittleEndian(out, kMonoColours, 4); // colours used
+    PutLittleEndian(out, kMonoColours, 4); // colours that matter
+    for (const QRgb colour : image.colorTable()) {
+        *out++ = static_cast<char>(qBlue(colour));
+        *out++ = static_cast<char>(qGreen(colour));
+        *out++ = static_cast<char>(qRed(colour));
+        *out++ = 0;
+    }
+    // Format_Mono keeps the leftmost pixel in the highest bit and pads each
+    // row to 32 bits, as a BMP does: the rows are copied as they are.
+    for (int y = image.height() - 1; y >= 0; --y) {
+        std::memcpy(out, image.constScanLine(y), static_cast<std::size_t>(rowBytes));
+        out += rowBytes;
+    }
+    return bytes;
+}
 
 struct FormatName {
     OutputFormat format;
@@ -56,6 +116,10 @@ bool IsRaster(OutputFormat format) {
 QByteArray EncodeBitmap(const QImage& bitmap, OutputFormat format) {
     if (bitmap.isNull() || !IsRaster(format)) {
         return {};
+    }
+    if (format == OutputFormat::Bmp && bitmap.format() == QImage::Format_Mono &&
+        bitmap.colorCount() == kMonoColours) {
+        return MonoBmp(bitmap);
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
