@@ -8,8 +8,8 @@
 #include "ScanCheck.h"
 #include "SymbolRender.h"
 
+#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QSettings>
@@ -290,7 +290,7 @@ private:
 
         // Two entries of a batch must never write one file: the later would
         // silently replace the earlier.
-        const QString key = QFileInfo(path).absoluteFilePath();
+        const QString key = QDir::cleanPath(m_workingFolder.absoluteFilePath(path));
         if (m_written.contains(key)) {
             Fail(entry, QStringLiteral("%1 is written by an earlier line already").arg(path));
             return;
@@ -347,6 +347,8 @@ private:
     CFileCommitter m_committer;
     CProgress* m_progress = nullptr;
     QSet<QString> m_written;
+    // Relative output paths are resolved against it, looked up once per run.
+    const QDir m_workingFolder = QDir::current();
     QSet<std::int32_t> m_noted;
     bool m_failed = false;
     bool m_refused = false;

@@ -26,7 +26,8 @@ constexpr uchar kUnpaintedGrey = 128;
 constexpr qsizetype kMaxCachedLabels = 256;
 constexpr int kGreyThreshold = 128; // as the threshold conversion to mono
 
-// A label's pixels relative to its whole-unit corner, as runs along each row.
+// A label's pixels relative to its whole-unit corner: its opaque box, a
+// rectangle set white, then the runs along each row drawn over it.
 struct LabelSprite {
     struct Run {
         int y = 0;
@@ -34,6 +35,7 @@ struct LabelSprite {
         int to = 0;
         bool black = false;
     };
+    QRect box; // empty when the white pixels are kept as runs
     std::vector<Run> runs;
     // Some pixel was painted on the scratch image's outermost rows or columns:
     // the glyphs may reach further than the image did.
@@ -76,6 +78,74 @@ QRect SpriteArea(const TextPlacement& placement, LabelReach reach, const QPaintD
         .adjusted(-kSpare, -kSpare, kSpare, kSpare);
 }
 
+// The painted pixels of a label's scratch image, whose top-left pixel lies at
+// origin from the label's corner, as runs: the black ones always, the white
+// ones only when keepWhite is set; otherwise sprite.box is the white pixels'
+// bounding rectangle, and the white pixel count is left in whiteCount.
+LabelSprite ScanSprite(const QImage& scratch, QPoint origin, bool keepWhite,
+                       std::int64_t* whiteCount = nullptr) {
+    LabelSprite sprite;
+    const int width = scratch.width();
+    const int height = scratch.height();
+    int left = width;
+    int right = -1;
+    int top = height;
+    int bottom = -1;
+    std::int64_t white = 0;
+    for (int y = 0; y < height; ++y) {
+        const uchar* row = scratch.constScanLine(y);
+        // Runs of one pixel value: each is classified once.
+        int x = 0;
+        while (x < width) {
+            const uchar value = row[x];
+            const int from = x;
+            while (x < width && row[x] == value) {
+                ++x;
+            }
+            if (value == kUnpaintedGrey) {
+                continue;
+            }
+            sprite.reachesEdge =
+                sprite.reachesEdge || y == 0 || y == height - 1 || from == 0 || x == width;
+            const bool black = value < kGreyThreshold;
+            if (!black && !keepWhite) {
+                white += x - from;
+                left = std::min(left, from);
+                right = std::max(right, x - 1);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+                continue;
+            }
+            LabelSprite::Run* last = sprite.runs.empty() ? nullptr : &sprite.runs.back();
+            if (last != nullptr && last->y == y + origin.y() && last->to == from + origin.x() &&
+                last->black == black) {
+                last->to = x + origin.x(); // two greys of one side of the threshold
+            } else {
+                sprite.runs.push_back({y + origin.y(), from + origin.x(), x + origin.x(), black});
+            }
+        }
+    }
+    if (!keepWhite && right >= left) {
+        sprite.box = QRect(QPoint(left, top), QPoint(right, bottom)).translated(origin);
+    }
+    if (whiteCount != nullptr) {
+        *whiteCount = white;
+    }
+    return sprite;
+}
+
+// The black pixels of the runs that lie inside the box.
+std::int64_t BlackWithin(const LabelSprite& sprite) {
+    std::int64_t count = 0;
+    for (const LabelSprite::Run& run : sprite.runs) {
+        if (run.black && run.y >= sprite.box.top() && run.y <= sprite.box.bottom()) {
+            count += std::max(0, std::min(run.to, sprite.box.right() + 1) -
+                                     std::max(run.from, sprite.box.left()));
+        }
+    }
+    return count;
+}
+
 // Paints the label in its own frame the painter's way and keeps the painted
 // pixels as runs.
 LabelSprite PaintSprite(const TextPlacement& placement, int dpmX, int dpmY, LabelReach reach) {
@@ -91,9 +161,8 @@ LabelSprite PaintSprite(const TextPlacement& placement, int dpmX, int dpmY, Labe
         scratch.setDotsPerMeterX(dpmX);
         scratch.setDotsPerMeterY(dpmY);
     }
-    LabelSprite sprite;
     if (scratch.isNull()) {
-        return sprite;
+        return {};
     }
     scratch.fill(kUnpaintedGrey);
     {
@@ -103,33 +172,14 @@ LabelSprite PaintSprite(const TextPlacement& placement, int dpmX, int dpmY, Labe
         shifted.local = turn * QTransform::fromTranslate(-area.x(), -area.y());
         QPainterSurface::PaintText(painter, shifted);
     }
-    const int width = scratch.width();
-    const int height = scratch.height();
-    for (int y = 0; y < height; ++y) {
-        const uchar* row = scratch.constScanLine(y);
-        // Runs of one pixel value: each is classified once, and long unpainted
-        // stretches cost one comparison a pixel.
-        int x = 0;
-        while (x < width) {
-            const uchar value = row[x];
-            const int from = x;
-            while (x < width && row[x] == value) {
-                ++x;
-            }
-            if (value == kUnpaintedGrey) {
-                continue;
-            }
-            sprite.reachesEdge =
-                sprite.reachesEdge || y == 0 || y == height - 1 || from == 0 || x == width;
-            const bool black = value < kGreyThreshold;
-            LabelSprite::Run* last = sprite.runs.empty() ? nullptr : &sprite.runs.back();
-            if (last != nullptr && last->y == y + area.y() && last->to == from + area.x() &&
-                last->black == black) {
-                last->to = x + area.x(); // two greys of one side of the threshold
-            } else {
-                sprite.runs.push_back({y + area.y(), from + area.x(), x + area.x(), black});
-            }
-        }
+    // The white pixels are the box: when they and the black ones among them
+    // fill a rectangle, the rectangle stands for them and only the black runs
+    // are kept; otherwise the white runs are kept too.
+    std::int64_t white = 0;
+    LabelSprite sprite = ScanSprite(scratch, area.topLeft(), false, &white);
+    if (!sprite.box.isEmpty() &&
+        white + BlackWithin(sprite) != std::int64_t{sprite.box.width()} * sprite.box.height()) {
+        sprite = ScanSprite(scratch, area.topLeft(), true);
     }
     return sprite;
 }
@@ -292,6 +342,20 @@ void MonoSurface::DrawText(const Font& font, Point topLeft, std::string_view tex
     const int height = m_image.height();
     uchar* const bits = m_image.bits(); // detaches once, not per run
     const qsizetype stride = m_image.bytesPerLine();
+    if (!sprite.box.isEmpty()) {
+        // The opaque box, then the text's runs over it.
+        const auto from =
+            std::clamp<std::int64_t>(std::int64_t{sprite.box.left()} + cornerX, 0, width);
+        const auto to =
+            std::clamp<std::int64_t>(std::int64_t{sprite.box.right()} + 1 + cornerX, 0, width);
+        const auto first =
+            std::clamp<std::int64_t>(std::int64_t{sprite.box.top()} + cornerY, 0, height);
+        const auto last =
+            std::clamp<std::int64_t>(std::int64_t{sprite.box.bottom()} + 1 + cornerY, 0, height);
+        for (std::int64_t y = first; y < last; ++y) {
+            FillMonoSpan(bits + y * stride, static_cast<int>(from), static_cast<int>(to), false);
+        }
+    }
     for (const LabelSprite::Run& run : sprite.runs) {
         const std::int64_t y = std::int64_t{run.y} + cornerY;
         if (y < 0 || y >= height) {

@@ -172,6 +172,27 @@ TEST_F(Tool, ReplacesAnExistingFileWhole) {
     EXPECT_EQ(Files(), QStringList({"x.bmp"})); // no temporary left behind
 }
 
+// A new file takes its name in one step; only a name already taken is looked
+// at: a folder there is refused, a file replaced with its permissions kept.
+TEST_F(Tool, ATakenNameIsAFolderRefusedOrAFileReplacedWithItsPermissions) {
+    QDir().mkpath(Path(QStringLiteral("taken.bmp")));
+    const Result refused = Run({"-s", "code39", "-o", "taken.bmp", "A"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.errors.contains(QStringLiteral("taken.bmp is a folder")))
+        << refused.errors.toStdString();
+    EXPECT_TRUE(QFileInfo(Path(QStringLiteral("taken.bmp"))).isDir());
+    EXPECT_TRUE(Files().isEmpty()); // no temporary left behind
+
+    WriteFile(QStringLiteral("private.bmp"), "old bytes");
+    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
+    ASSERT_TRUE(QFile::setPermissions(Path(QStringLiteral("private.bmp")), ownerOnly));
+    EXPECT_EQ(Run({"-s", "code39", "-o", "private.bmp", "A"}).status, 0);
+    EXPECT_FALSE(QImage(Path(QStringLiteral("private.bmp"))).isNull());
+    EXPECT_EQ(QFile::permissions(Path(QStringLiteral("private.bmp"))) &
+                  (QFile::ReadGroup | QFile::ReadOther | ownerOnly),
+              ownerOnly);
+}
+
 TEST_F(Tool, TwoLinesNeverWriteOneFile) {
     const Result result = Run({"-s", "code39", "--batch", "-", "-o", "{text}.bmp"}, "A/B\nA:B\n");
     EXPECT_EQ(result.status, 1);
