@@ -7,6 +7,7 @@
 #include <QRgb>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -26,17 +27,31 @@ constexpr uchar kUnpaintedGrey = 128;
 constexpr qsizetype kMaxCachedLabels = 256;
 constexpr int kGreyThreshold = 128; // as the threshold conversion to mono
 
-// A label's pixels relative to its whole-unit corner: its opaque box, a
-// rectangle set white, then the runs along each row drawn over it.
+constexpr int kBitsPerByte = 8;
+
+// A label's pixels relative to its whole-unit corner as two 1-bit masks in the
+// bitmap's own bit order (leftmost pixel in the highest bit): the pixels it
+// paints (its opaque box and its glyphs, wherever they reach) and, of those,
+// the black ones. Drawing it is a masked copy, eight pixels a step.
 struct LabelSprite {
-    struct Run {
-        int y = 0;
-        int from = 0;
-        int to = 0;
-        bool black = false;
-    };
-    QRect box; // empty when the white pixels are kept as runs
-    std::vector<Run> runs;
+    QPoint origin; // the masks' first pixel, from the corner
+    int width = 0;
+    int height = 0;
+    int rowBytes = 0;
+    // Each mask row has a zero byte before and after it, so that a copy at
+    // any bit offset reads its neighbours without a bounds check.
+    int stride = 0;
+    std::vector<uchar> painted;
+    std::vector<uchar> ink;
+    static uchar* Row(std::vector<uchar>& mask, int stride, int y) {
+        return mask.data() + static_cast<std::size_t>(y) * stride + 1;
+    }
+    const uchar* PaintedRow(int y) const {
+        return painted.data() + static_cast<std::size_t>(y) * stride + 1;
+    }
+    const uchar* InkRow(int y) const {
+        return ink.data() + static_cast<std::size_t>(y) * stride + 1;
+    }
     // Some pixel was painted on the scratch image's outermost rows or columns:
     // the glyphs may reach further than the image did.
     bool reachesEdge = false;
@@ -78,76 +93,71 @@ QRect SpriteArea(const TextPlacement& placement, LabelReach reach, const QPaintD
         .adjusted(-kSpare, -kSpare, kSpare, kSpare);
 }
 
-// The painted pixels of a label's scratch image, whose top-left pixel lies at
-// origin from the label's corner, as runs: the black ones always, the white
-// ones only when keepWhite is set; otherwise sprite.box is the white pixels'
-// bounding rectangle, and the white pixel count is left in whiteCount.
-LabelSprite ScanSprite(const QImage& scratch, QPoint origin, bool keepWhite,
-                       std::int64_t* whiteCount = nullptr) {
+// The masks of a label's scratch image, whose first pixel lies at origin from
+// the label's corner. Each group of eight pixels becomes one byte of each mask
+// with no branch, so the glyphs' many short strokes cost nothing extra.
+LabelSprite ScanSprite(const QImage& scratch, QPoint origin) {
     LabelSprite sprite;
-    const int width = scratch.width();
-    const int height = scratch.height();
-    int left = width;
-    int right = -1;
-    int top = height;
-    int bottom = -1;
-    std::int64_t white = 0;
-    for (int y = 0; y < height; ++y) {
+    sprite.origin = origin;
+    sprite.width = scratch.width();
+    sprite.height = scratch.height();
+    sprite.rowBytes = (sprite.width + kBitsPerByte - 1) / kBitsPerByte;
+    sprite.stride = sprite.rowBytes + 2;
+    const auto bytes = static_cast<std::size_t>(sprite.stride) * sprite.height;
+    sprite.painted.assign(bytes, 0);
+    sprite.ink.assign(bytes, 0);
+    constexpr std::uint64_t kEveryByte = 0x0101010101010101ULL;
+    constexpr std::uint64_t kAllUnpainted = kEveryByte * kUnpaintedGrey;
+    constexpr std::uint64_t kAllWhite = kEveryByte * 0xffU;
+    for (int y = 0; y < sprite.height; ++y) {
         const uchar* row = scratch.constScanLine(y);
-        // Runs of one pixel value: each is classified once.
-        int x = 0;
-        while (x < width) {
-            const uchar value = row[x];
-            const int from = x;
-            while (x < width && row[x] == value) {
-                ++x;
+        uchar* painted = LabelSprite::Row(sprite.painted, sprite.stride, y);
+        uchar* ink = LabelSprite::Row(sprite.ink, sprite.stride, y);
+        for (int byte = 0; byte < sprite.rowBytes; ++byte) {
+            const int x = byte * kBitsPerByte;
+            const int pixels = std::min(kBitsPerByte, sprite.width - x);
+            if (pixels == kBitsPerByte) {
+                // The margins and the box's blank stretches, eight at a time.
+                std::uint64_t eight = 0;
+                std::memcpy(&eight, row + x, sizeof eight);
+                if (eight == kAllUnpainted) {
+                    continue;
+                }
+                if (eight == kAllWhite) {
+                    painted[byte] = 0xff;
+                    continue;
+                }
             }
-            if (value == kUnpaintedGrey) {
-                continue;
+            unsigned paintedBits = 0;
+            unsigned inkBits = 0;
+            for (int k = 0; k < kBitsPerByte; ++k) {
+                const uchar value = k < pixels ? row[x + k] : kUnpaintedGrey;
+                paintedBits = (paintedBits << 1U) | (value != kUnpaintedGrey ? 1U : 0U);
+                inkBits = (inkBits << 1U) | (value < kGreyThreshold ? 1U : 0U);
             }
-            sprite.reachesEdge =
-                sprite.reachesEdge || y == 0 || y == height - 1 || from == 0 || x == width;
-            const bool black = value < kGreyThreshold;
-            if (!black && !keepWhite) {
-                white += x - from;
-                left = std::min(left, from);
-                right = std::max(right, x - 1);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-                continue;
-            }
-            LabelSprite::Run* last = sprite.runs.empty() ? nullptr : &sprite.runs.back();
-            if (last != nullptr && last->y == y + origin.y() && last->to == from + origin.x() &&
-                last->black == black) {
-                last->to = x + origin.x(); // two greys of one side of the threshold
-            } else {
-                sprite.runs.push_back({y + origin.y(), from + origin.x(), x + origin.x(), black});
-            }
+            painted[byte] = static_cast<uchar>(paintedBits);
+            ink[byte] = static_cast<uchar>(inkBits);
         }
     }
-    if (!keepWhite && right >= left) {
-        sprite.box = QRect(QPoint(left, top), QPoint(right, bottom)).translated(origin);
-    }
-    if (whiteCount != nullptr) {
-        *whiteCount = white;
+    // Painted pixels on the outermost rows or columns.
+    const auto paintedAt = [&sprite](int x, int y) {
+        return (sprite.PaintedRow(y)[x / kBitsPerByte] & (0x80U >> (x % kBitsPerByte))) != 0;
+    };
+    const auto rowPainted = [&sprite](int y) {
+        const uchar* first = sprite.PaintedRow(y);
+        return std::any_of(first, first + sprite.rowBytes, [](uchar b) { return b != 0; });
+    };
+    if (sprite.height > 0 && sprite.width > 0) {
+        sprite.reachesEdge = rowPainted(0) || rowPainted(sprite.height - 1);
+        for (int y = 0; y < sprite.height && !sprite.reachesEdge; ++y) {
+            sprite.reachesEdge = paintedAt(0, y) || paintedAt(sprite.width - 1, y);
+        }
     }
     return sprite;
 }
 
-// The black pixels of the runs that lie inside the box.
-std::int64_t BlackWithin(const LabelSprite& sprite) {
-    std::int64_t count = 0;
-    for (const LabelSprite::Run& run : sprite.runs) {
-        if (run.black && run.y >= sprite.box.top() && run.y <= sprite.box.bottom()) {
-            count += std::max(0, std::min(run.to, sprite.box.right() + 1) -
-                                     std::max(run.from, sprite.box.left()));
-        }
-    }
-    return count;
-}
-
 // Paints the label in its own frame the painter's way and keeps the painted
-// pixels as runs.
+// pixels as masks.
 LabelSprite PaintSprite(const TextPlacement& placement, int dpmX, int dpmY, LabelReach reach) {
     const QTransform turn = TurnOf(placement);
     // One scratch image per thread, reused while the labels keep their size (a
@@ -172,16 +182,7 @@ LabelSprite PaintSprite(const TextPlacement& placement, int dpmX, int dpmY, Labe
         shifted.local = turn * QTransform::fromTranslate(-area.x(), -area.y());
         QPainterSurface::PaintText(painter, shifted);
     }
-    // The white pixels are the box: when they and the black ones among them
-    // fill a rectangle, the rectangle stands for them and only the black runs
-    // are kept; otherwise the white runs are kept too.
-    std::int64_t white = 0;
-    LabelSprite sprite = ScanSprite(scratch, area.topLeft(), false, &white);
-    if (!sprite.box.isEmpty() &&
-        white + BlackWithin(sprite) != std::int64_t{sprite.box.width()} * sprite.box.height()) {
-        sprite = ScanSprite(scratch, area.topLeft(), true);
-    }
-    return sprite;
+    return ScanSprite(scratch, area.topLeft());
 }
 
 // The label painted on an image just large enough for its glyphs' ink, or,
@@ -340,29 +341,50 @@ void MonoSurface::DrawText(const Font& font, Point topLeft, std::string_view tex
         CachedSprite(*placement, m_image.dotsPerMeterX(), m_image.dotsPerMeterY());
     const int width = m_image.width();
     const int height = m_image.height();
-    uchar* const bits = m_image.bits(); // detaches once, not per run
+    uchar* const bits = m_image.bits(); // detaches once, not per row
     const qsizetype stride = m_image.bytesPerLine();
-    if (!sprite.box.isEmpty()) {
-        // The opaque box, then the text's runs over it.
-        const auto from =
-            std::clamp<std::int64_t>(std::int64_t{sprite.box.left()} + cornerX, 0, width);
-        const auto to =
-            std::clamp<std::int64_t>(std::int64_t{sprite.box.right()} + 1 + cornerX, 0, width);
-        const auto first =
-            std::clamp<std::int64_t>(std::int64_t{sprite.box.top()} + cornerY, 0, height);
-        const auto last =
-            std::clamp<std::int64_t>(std::int64_t{sprite.box.bottom()} + 1 + cornerY, 0, height);
-        for (std::int64_t y = first; y < last; ++y) {
-            FillMonoSpan(bits + y * stride, static_cast<int>(from), static_cast<int>(to), false);
-        }
+    // The sprite's first pixel on the bitmap; far-off labels are clipped whole.
+    const std::int64_t left = std::int64_t{sprite.origin.x()} + cornerX;
+    const std::int64_t top = std::int64_t{sprite.origin.y()} + cornerY;
+    if (left >= width || left + sprite.width <= 0) {
+        return;
     }
-    for (const LabelSprite::Run& run : sprite.runs) {
-        const std::int64_t y = std::int64_t{run.y} + cornerY;
+    // The bitmap bytes the sprite meets, and the pixels of the last of them
+    // that lie inside the bitmap (its row padding is never touched).
+    const auto firstByte = static_cast<int>(std::max<std::int64_t>(left, 0) / kBitsPerByte);
+    const auto lastByte =
+        static_cast<int>((std::min<std::int64_t>(left + sprite.width, width) - 1) / kBitsPerByte);
+    const unsigned lastMask = 0xffU << (kBitsPerByte - 1 - (width - 1) % kBitsPerByte);
+    // The first byte's pixels start `offset` pixels into the sprite's rows:
+    // mask byte firstIndex (-1 is the zero byte before a row), `shift` bits on.
+    const std::int64_t offset = std::int64_t{firstByte} * kBitsPerByte - left;
+    const std::int64_t firstIndex =
+        offset >= 0 ? offset / kBitsPerByte : -((kBitsPerByte - 1 - offset) / kBitsPerByte);
+    const auto shift = static_cast<int>(offset - firstIndex * kBitsPerByte);
+    for (int row = 0; row < sprite.height; ++row) {
+        const std::int64_t y = top + row;
         if (y < 0 || y >= height) {
             continue;
         }
-        const auto from = std::clamp<std::int64_t>(std::int64_t{run.from} + cornerX, 0, width);
-        const auto to = std::clamp<std::int64_t>(std::int64_t{run.to} + cornerX, 0, width);
-        FillMonoSpan(bits + y * stride, static_cast<int>(from), static_cast<int>(to), run.black);
+        const uchar* painted = sprite.PaintedRow(row) + firstIndex;
+        const uchar* ink = sprite.InkRow(row) + firstIndex;
+        uchar* line = bits + y * stride;
+        for (int byte = firstByte; byte <= lastByte; ++byte, ++painted, ++ink) {
+            // The eight sprite pixels this byte shows, from two mask bytes.
+            unsigned clear = unsigned{painted[0]} << shift;
+            unsigned set = unsigned{ink[0]} << shift;
+            if (shift != 0) {
+                clear |= unsigned{painted[1]} >> (kBitsPerByte - shift);
+                set |= unsigned{ink[1]} >> (kBitsPerByte - shift);
+            }
+            clear &= 0xffU;
+            set &= 0xffU;
+            if (byte == lastByte && (width % kBitsPerByte) != 0 &&
+                byte == (width - 1) / kBitsPerByte) {
+                clear &= lastMask;
+                set &= lastMask;
+            }
+            line[byte] = static_cast<uchar>((line[byte] & ~clear) | set);
+        }
     }
 }
