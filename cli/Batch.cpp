@@ -132,7 +132,9 @@ QString ExpandOutputPattern(const QString& pattern, int number, int largestNumbe
     const int width = static_cast<int>(QString::number(largestNumber).size());
     QString name = pattern;
     name.replace(kNumberField, QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0')));
-    name.replace(kTextField, SafeFileName(text));
+    if (name.contains(kTextField)) {
+        name.replace(kTextField, SafeFileName(text));
+    }
     return name;
 }
 

@@ -196,17 +196,37 @@ LabelSprite PaintLabel(const TextPlacement& placement, int dpmX, int dpmY) {
     return sprite;
 }
 
+// What besides its text tells one label's pixels from another's: the font,
+// the resolution and the turn, written out once while they stay the same (a
+// batch draws every label alike).
+const QString& LabelKeyPrefix(const TextPlacement& placement, int dpmX, int dpmY) {
+    struct Memo {
+        QFont font;
+        int dpmX = 0;
+        int dpmY = 0;
+        QTransform turn;
+        QString prefix;
+    };
+    thread_local Memo memo;
+    const QTransform turn = TurnOf(placement);
+    if (memo.prefix.isEmpty() || memo.dpmX != dpmX || memo.dpmY != dpmY || memo.turn != turn ||
+        memo.font != placement.font) {
+        memo = {placement.font, dpmX, dpmY, turn,
+                QStringLiteral("%1|%2|%3|%4,%5,%6,%7|")
+                    .arg(placement.font.toString())
+                    .arg(dpmX)
+                    .arg(dpmY)
+                    .arg(turn.m11())
+                    .arg(turn.m12())
+                    .arg(turn.m21())
+                    .arg(turn.m22())};
+    }
+    return memo.prefix;
+}
+
 const LabelSprite& CachedSprite(const TextPlacement& placement, int dpmX, int dpmY) {
     thread_local QHash<QString, LabelSprite> cache;
-    const QString key = QStringLiteral("%1|%2|%3|%4,%5,%6,%7|%8")
-                            .arg(placement.font.toString())
-                            .arg(dpmX)
-                            .arg(dpmY)
-                            .arg(placement.local.m11())
-                            .arg(placement.local.m12())
-                            .arg(placement.local.m21())
-                            .arg(placement.local.m22())
-                            .arg(placement.text);
+    const QString key = LabelKeyPrefix(placement, dpmX, dpmY) + placement.text;
     if (const auto found = cache.constFind(key); found != cache.constEnd()) {
         return *found;
     }
