@@ -10,6 +10,9 @@ goal names. No file is deleted until every run is over: ext4 skips inodes that
 were freed moments ago when it allocates new ones, and emptying the folder
 before each run made every program pay about 0.7 ms of system time per file
 searching past them, a cost of the measurement rather than of the programs.
+Each run also starts with nothing left to write (os.sync() before it, not
+timed): quillmark-render flushes its file system once at the end, which would
+otherwise write out the other programs' files too.
 
 Needs: the release build (cmake --preset release && cmake --build --preset
 release --target quillmark-render write_floor) and zint (apt-get install zint).
@@ -44,6 +47,10 @@ def measure(command, out):
     """Runs command once into the new, empty folder out (named by the command's
     OUT placeholder); returns (user, system, wall) seconds."""
     os.makedirs(out)
+    # Every run starts with nothing waiting to be written: quillmark-render
+    # makes its files durable at the end with one flush of their file system,
+    # which would otherwise also write out the files of the runs before it.
+    os.sync()
     command = [out + arg[3:] if arg == "OUT" or arg.startswith("OUT/") else arg
                for arg in command]
     before = resource.getrusage(resource.RUSAGE_CHILDREN)
