@@ -2,9 +2,8 @@
 // symbol built, drawn into its 1-bit bitmap and encoded as the file's bytes.
 // Every line has a text of its own, as in a run of serial numbers, so no
 // label is drawn twice.
+#include "QtBench.h"
 #include "SymbolRender.h"
-
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -33,12 +32,5 @@ BENCHMARK(BM_RenderBatchLine)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithWidgets(argc, argv);
 }
