@@ -95,7 +95,8 @@ QRect SpriteArea(const TextPlacement& placement, LabelReach reach, const QPaintD
 
 // The masks of a label's scratch image, whose first pixel lies at origin from
 // the label's corner. Each group of eight pixels becomes one byte of each mask
-// with no branch, so the glyphs' many short strokes cost nothing extra.
+// without a branch per pixel, so the glyphs' many short strokes cost nothing
+// extra; groups all unpainted or all white take one comparison.
 LabelSprite ScanSprite(const QImage& scratch, QPoint origin) {
     LabelSprite sprite;
     sprite.origin = origin;
