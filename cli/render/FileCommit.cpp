@@ -116,6 +116,20 @@ bool WriteNewFile(const QString& path, const QByteArray& bytes, QString* reason)
 #endif
 }
 
+#if defined(__unix__) || defined(__APPLE__)
+// Flushes one file, or a folder's names, to the disk: 0, or why not.
+int FlushToDisk(const QString& path, bool folder) {
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
+    if (fd < 0) {
+        return errno;
+    }
+    const int failure = ::fsync(fd) != 0 ? errno : 0;
+    ::close(fd);
+    return failure;
+}
+#endif
+
 } // namespace
 
 bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString* error) {
@@ -155,28 +169,60 @@ bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString
         }
     }
     m_folders.insert(target.path());
+    if (++m_count <= kFewFiles) {
+        m_files.append(path);
+    }
     return true;
 }
 
 bool CFileCommitter::Sync(QString* error) {
     bool ok = true;
+#if defined(__unix__) || defined(__APPLE__)
+    const auto failed = [&](const QString& path, int failure) {
+        *error = QStringLiteral("cannot flush %1 to the disk: %2")
+                     .arg(QFileInfo(path).absoluteFilePath(), SystemMessage(failure));
+        ok = false;
+    };
+    if (m_count <= kFewFiles) {
+        // A few files (a Save, one symbol): each file and the folders that
+        // name them, and nothing else that happens to wait on their disks.
+        for (const QString& file : std::as_const(m_files)) {
+            if (const int failure = FlushToDisk(file, false); failure != 0) {
+                failed(file, failure);
+            }
+        }
+        for (const QString& folder : std::as_const(m_folders)) {
+            if (const int failure = FlushToDisk(folder, true); failure != 0) {
+                failed(folder, failure);
+            }
+        }
+    } else {
 #if defined(__linux__)
-    // One flush of each file system written to covers every file and every
-    // rename in it.
-    for (const QString& folder : std::as_const(m_folders)) {
-        const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-        if (fd < 0 || ::syncfs(fd) != 0) {
-            *error = QStringLiteral("cannot flush %1 to the disk: %2")
-                         .arg(QFileInfo(folder).absoluteFilePath(), SystemMessage(errno));
-            ok = false;
+        // A batch: one flush of each file system written to covers every file
+        // and every rename in it.
+        for (const QString& folder : std::as_const(m_folders)) {
+            const int fd =
+                ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            if (fd < 0 || ::syncfs(fd) != 0) {
+                failed(folder, errno);
+            }
+            if (fd >= 0) {
+                ::close(fd);
+            }
         }
-        if (fd >= 0) {
-            ::close(fd);
+#else
+        for (const QString& folder : std::as_const(m_folders)) {
+            if (const int failure = FlushToDisk(folder, true); failure != 0) {
+                failed(folder, failure);
+            }
         }
+#endif
     }
 #else
     (void)error;
 #endif
     m_folders.clear();
+    m_files.clear();
+    m_count = 0;
     return ok;
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 // Writes whole files or nothing: each file goes to a temporary name in its own
 // folder and is renamed over the target only once every byte is written and
@@ -10,7 +11,8 @@
 // file is only ever replaced by a complete new one.
 //
 // Making the files durable (flushed to the disk) is done once for all of them
-// by Sync(): a batch of a thousand files pays for one flush, not a thousand.
+// by Sync(): a few files are flushed each, with their folders; a batch of more
+// pays for one flush of each file system it wrote to, not one per file.
 class CFileCommitter {
 public:
     // Writes bytes to path as described; on failure error says why and the
@@ -21,6 +23,11 @@ public:
     // the disk. False, with the reason, when the system reports a failure.
     bool Sync(QString* error);
 
+    // Up to this many files written since the last Sync are flushed one by one.
+    static constexpr qsizetype kFewFiles = 16;
+
 private:
     QSet<QString> m_folders; // the folders written into since the last Sync
+    QStringList m_files;     // the files, while there are no more than kFewFiles
+    qsizetype m_count = 0;   // files written since the last Sync
 };

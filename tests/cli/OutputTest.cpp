@@ -4,6 +4,7 @@
 #include "BarcodeView.h"
 #include "Decode.h"
 #include "FakeInputValues.h"
+#include "FileCommit.h"
 #include "MonoSurface.h"
 #include "Placement.h"
 #include "QtImages.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QPainter>
@@ -255,6 +257,29 @@ TEST(BmpOutput, IsWhatTheImageWriterWritesForEveryShape) {
                     << width << " x " << height << " at " << dpi << " dpi";
             }
         }
+    }
+}
+
+// A few files are flushed one by one and many by their file system, and a
+// file that cannot be flushed (here: gone again) is a failure that names it;
+// the files written stay.
+TEST(FileCommitter, FlushesFewFilesEachAndManyByTheirFileSystem) {
+    for (const qsizetype files : {qsizetype{2}, CFileCommitter::kFewFiles + 1}) {
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        CFileCommitter committer;
+        QString error;
+        for (qsizetype i = 0; i < files; ++i) {
+            ASSERT_TRUE(committer.Write(folder.filePath(QStringLiteral("%1.bin").arg(i)),
+                                        QByteArray("bytes"), &error))
+                << error.toStdString();
+        }
+        EXPECT_TRUE(committer.Sync(&error)) << error.toStdString();
+        ASSERT_TRUE(committer.Write(folder.filePath(QStringLiteral("gone.bin")), "x", &error));
+        ASSERT_TRUE(QFile::remove(folder.filePath(QStringLiteral("gone.bin"))));
+        EXPECT_FALSE(committer.Sync(&error));
+        EXPECT_TRUE(error.contains(QStringLiteral("gone.bin"))) << error.toStdString();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), files);
     }
 }
 
