@@ -9,15 +9,9 @@ namespace {
 
 constexpr double kPointsPerMil = 72.0 / 1000.0;
 
+// Four places of a point: finer than a hundredth of a mil.
 QByteArray Number(double value) {
-    QByteArray text = QByteArray::number(value, 'f', 4);
-    while (text.endsWith('0')) {
-        text.chop(1);
-    }
-    if (text.endsWith('.')) {
-        text.chop(1);
-    }
-    return text == "-0" ? QByteArray("0") : text;
+    return CompactNumber(value, 4);
 }
 
 QByteArray Points(double mils) {

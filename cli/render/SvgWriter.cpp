@@ -9,14 +9,7 @@ constexpr double kMilsPerInch = 1000.0;
 // A length with at most three decimals and no trailing zeros: mils are whole
 // numbers but a pen of odd width is centred on a half mil.
 QByteArray Number(double value) {
-    QByteArray text = QByteArray::number(value, 'f', 3);
-    while (text.endsWith('0')) {
-        text.chop(1);
-    }
-    if (text.endsWith('.')) {
-        text.chop(1);
-    }
-    return text == "-0" ? QByteArray("0") : text;
+    return CompactNumber(value, 3);
 }
 
 // 8-bit label text as XML character data. Characters that XML 1.0 cannot

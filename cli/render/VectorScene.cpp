@@ -8,6 +8,19 @@
 #include <cmath>
 #include <utility>
 
+QByteArray CompactNumber(double value, int decimals) {
+    QByteArray text = QByteArray::number(value, 'f', decimals);
+    if (text.contains('.')) {
+        while (text.endsWith('0')) {
+            text.chop(1);
+        }
+        if (text.endsWith('.')) {
+            text.chop(1);
+        }
+    }
+    return text == "-0" ? QByteArray("0") : text;
+}
+
 namespace {
 
 // The engine's surface that keeps shapes instead of drawing them. Lines arrive

@@ -46,6 +46,10 @@ struct VectorScene {
     std::vector<VectorShape> shapes;
 };
 
+// A number as the vector files write it: at most `decimals` places, no
+// trailing zeros, and no "-0".
+QByteArray CompactNumber(double value, int decimals);
+
 // The label font's metrics as every vector output uses them: a fixed pitch of
 // 0.6 em, as Courier and its metric twins have.
 inline constexpr double kLabelAdvancePerEm = 0.6;
