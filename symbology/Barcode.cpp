@@ -26,12 +26,25 @@ int ReadSetting(std::string_view key, int defaultValue, int minValue, int maxVal
 constexpr std::array<int, 4> kReadX{1, 0, -1, 0};
 constexpr std::array<int, 4> kReadY{0, 1, 0, -1};
 
-// Moves p by along mils in the reading direction and by across mils in the bar
-// direction of the orientation, saturating to the 32-bit frame.
+// Moves p by along mils in the reading direction (readX, readY) and by across
+// mils in the bar direction, worked out in 64 bits and saturated once to the
+// 32-bit frame: the same as moving step by step with saturation, since each
+// axis only ever moves one way along a symbol.
+constexpr Point MoveAlong(Point p, std::int64_t along, std::int64_t across, std::int64_t readX,
+                          std::int64_t readY) {
+    return {ClampToInt32(p.x + along * readX + across * readY),
+            ClampToInt32(p.y + along * readY - across * readX)};
+}
+
+// MoveAlong in the orientation's directions.
 Point MoveInFrame(Point p, std::int64_t along, std::int64_t across, int orientation) {
     const auto o = static_cast<std::size_t>(NormalOrientation(orientation));
-    return {ClampToInt32(p.x + along * kReadX[o] + across * kReadY[o]),
-            ClampToInt32(p.y + along * kReadY[o] - across * kReadX[o])};
+    return MoveAlong(p, along, across, kReadX[o], kReadY[o]);
+}
+
+// MoveAlong in a fixed orientation, so the directions are known at compile time.
+template <int O> Point InFrame(Point p, std::int64_t along, std::int64_t across) {
+    return MoveAlong(p, along, across, kReadX[O], kReadY[O]);
 }
 
 // The top-left corner of a label piece's text of the given width.
@@ -57,16 +70,6 @@ void DrawPiece(Surface& surface, const Font& font, const LabelPiece& piece, Poin
     const std::int64_t width =
         piece.align == LabelAlign::Start ? 0 : surface.MeasureText(font, piece.text).cx;
     surface.DrawText(font, LabelCorner(piece, entry, barLength, width, orientation), piece.text);
-}
-
-// A point along and across the symbol from its entry point in orientation O,
-// worked out in 64 bits and saturated once: the same as moving step by step
-// with saturation, since each axis only ever moves one way along a symbol.
-template <int O> Point InFrame(Point entry, std::int64_t along, std::int64_t across) {
-    constexpr std::int64_t readX = kReadX[O];
-    constexpr std::int64_t readY = kReadY[O];
-    return {ClampToInt32(entry.x + along * readX + across * readY),
-            ClampToInt32(entry.y + along * readY - across * readX)};
 }
 
 // Draws the elements [first, last) from `along` mils past the entry point and

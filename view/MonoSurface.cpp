@@ -27,7 +27,19 @@ constexpr uchar kUnpaintedGrey = 128;
 constexpr qsizetype kMaxCachedLabels = 256;
 constexpr int kGreyThreshold = 128; // as the threshold conversion to mono
 
+// Pixels of a Format_Mono row, eight to a byte, the leftmost in the highest bit.
 constexpr int kBitsPerByte = 8;
+constexpr unsigned kWholeByte = 0xffU;
+constexpr unsigned kLeftmostPixel = 0x80U;
+
+// The bit of pixel x within its byte.
+constexpr unsigned PixelBit(int x) {
+    return kLeftmostPixel >> (x % kBitsPerByte);
+}
+// The first `count` (1 to 8) pixels of a byte.
+constexpr unsigned FirstPixels(int count) {
+    return (kWholeByte << (kBitsPerByte - count)) & kWholeByte;
+}
 
 // A label's pixels relative to its whole-unit corner as two 1-bit masks in the
 // bitmap's own bit order (leftmost pixel in the highest bit): the pixels it
@@ -38,19 +50,13 @@ struct LabelSprite {
     int width = 0;
     int height = 0;
     int rowBytes = 0;
-    // Each mask row has a zero byte before and after it, so that a copy at
-    // any bit offset reads its neighbours without a bounds check.
-    int stride = 0;
     std::vector<uchar> painted;
     std::vector<uchar> ink;
-    static uchar* Row(std::vector<uchar>& mask, int stride, int y) {
-        return mask.data() + static_cast<std::size_t>(y) * stride + 1;
-    }
-    const uchar* PaintedRow(int y) const {
-        return painted.data() + static_cast<std::size_t>(y) * stride + 1;
-    }
-    const uchar* InkRow(int y) const {
-        return ink.data() + static_cast<std::size_t>(y) * stride + 1;
+    // Where row y's first byte lies in either mask. Each row has a zero byte
+    // before and after it, so that a copy at any bit offset reads its
+    // neighbours without a bounds check.
+    std::size_t RowStart(int y) const {
+        return static_cast<std::size_t>(y) * (static_cast<std::size_t>(rowBytes) + 2) + 1;
     }
     // Some pixel was painted on the scratch image's outermost rows or columns:
     // the glyphs may reach further than the image did.
@@ -103,17 +109,16 @@ LabelSprite ScanSprite(const QImage& scratch, QPoint origin) {
     sprite.width = scratch.width();
     sprite.height = scratch.height();
     sprite.rowBytes = (sprite.width + kBitsPerByte - 1) / kBitsPerByte;
-    sprite.stride = sprite.rowBytes + 2;
-    const auto bytes = static_cast<std::size_t>(sprite.stride) * sprite.height;
+    const std::size_t bytes = sprite.RowStart(sprite.height);
     sprite.painted.assign(bytes, 0);
     sprite.ink.assign(bytes, 0);
     constexpr std::uint64_t kEveryByte = 0x0101010101010101ULL;
     constexpr std::uint64_t kAllUnpainted = kEveryByte * kUnpaintedGrey;
-    constexpr std::uint64_t kAllWhite = kEveryByte * 0xffU;
+    constexpr std::uint64_t kAllWhite = kEveryByte * kWholeByte;
     for (int y = 0; y < sprite.height; ++y) {
         const uchar* row = scratch.constScanLine(y);
-        uchar* painted = LabelSprite::Row(sprite.painted, sprite.stride, y);
-        uchar* ink = LabelSprite::Row(sprite.ink, sprite.stride, y);
+        uchar* painted = sprite.painted.data() + sprite.RowStart(y);
+        uchar* ink = sprite.ink.data() + sprite.RowStart(y);
         for (int byte = 0; byte < sprite.rowBytes; ++byte) {
             const int x = byte * kBitsPerByte;
             const int pixels = std::min(kBitsPerByte, sprite.width - x);
@@ -125,7 +130,7 @@ LabelSprite ScanSprite(const QImage& scratch, QPoint origin) {
                     continue;
                 }
                 if (eight == kAllWhite) {
-                    painted[byte] = 0xff;
+                    painted[byte] = static_cast<uchar>(kWholeByte);
                     continue;
                 }
             }
@@ -142,10 +147,10 @@ LabelSprite ScanSprite(const QImage& scratch, QPoint origin) {
     }
     // Painted pixels on the outermost rows or columns.
     const auto paintedAt = [&sprite](int x, int y) {
-        return (sprite.PaintedRow(y)[x / kBitsPerByte] & (0x80U >> (x % kBitsPerByte))) != 0;
+        return (sprite.painted[sprite.RowStart(y) + x / kBitsPerByte] & PixelBit(x)) != 0;
     };
     const auto rowPainted = [&sprite](int y) {
-        const uchar* first = sprite.PaintedRow(y);
+        const uchar* first = sprite.painted.data() + sprite.RowStart(y);
         return std::any_of(first, first + sprite.rowBytes, [](uchar b) { return b != 0; });
     };
     if (sprite.height > 0 && sprite.width > 0) {
@@ -256,23 +261,21 @@ void FillMonoSpan(uchar* line, int from, int to, bool black) {
     if (from >= to) {
         return;
     }
-    constexpr int kBitsPerByte = 8;
-    constexpr unsigned kAll = 0xffU;
     const int first = from / kBitsPerByte;
     const int last = (to - 1) / kBitsPerByte;
     const auto apply = [&](int index, unsigned mask) {
         const auto byte = static_cast<unsigned>(line[index]);
         line[index] = static_cast<uchar>(black ? (byte | mask) : (byte & ~mask));
     };
-    const unsigned firstMask = kAll >> (from % kBitsPerByte);
-    const unsigned lastMask = (kAll << (kBitsPerByte - 1 - (to - 1) % kBitsPerByte)) & kAll;
+    const unsigned firstMask = kWholeByte >> (from % kBitsPerByte);
+    const unsigned lastMask = FirstPixels((to - 1) % kBitsPerByte + 1);
     if (first == last) {
         apply(first, firstMask & lastMask);
         return;
     }
     apply(first, firstMask);
     if (last - first > 1) {
-        std::memset(line + first + 1, black ? static_cast<int>(kAll) : 0,
+        std::memset(line + first + 1, black ? static_cast<int>(kWholeByte) : 0,
                     static_cast<std::size_t>(last - first - 1));
     }
     apply(last, lastMask);
@@ -340,7 +343,6 @@ void MonoSurface::Line(Point from, Point to, std::int32_t penWidth) {
         m_maskFirstByte = static_cast<int>(m_image.bytesPerLine());
         m_maskLastByte = -1;
     }
-    constexpr int kBitsPerByte = 8;
     m_maskFirstByte = std::min(m_maskFirstByte, bar->left() / kBitsPerByte);
     m_maskLastByte = std::max(m_maskLastByte, bar->right() / kBitsPerByte);
     FillMonoSpan(m_rowMask.data(), bar->left(), bar->right() + 1, true);
@@ -370,12 +372,13 @@ void MonoSurface::DrawText(const Font& font, Point topLeft, std::string_view tex
     if (left >= width || left + sprite.width <= 0) {
         return;
     }
-    // The bitmap bytes the sprite meets, and the pixels of the last of them
-    // that lie inside the bitmap (its row padding is never touched).
+    // The bitmap bytes the sprite meets.
     const auto firstByte = static_cast<int>(std::max<std::int64_t>(left, 0) / kBitsPerByte);
     const auto lastByte =
         static_cast<int>((std::min<std::int64_t>(left + sprite.width, width) - 1) / kBitsPerByte);
-    const unsigned lastMask = 0xffU << (kBitsPerByte - 1 - (width - 1) % kBitsPerByte);
+    // The bitmap's last byte holds only its last pixels; its padding stays.
+    const int lastImageByte = (width - 1) / kBitsPerByte;
+    const unsigned lastMask = FirstPixels((width - 1) % kBitsPerByte + 1);
     // The first byte's pixels start `offset` pixels into the sprite's rows:
     // mask byte firstIndex (-1 is the zero byte before a row), `shift` bits on.
     const std::int64_t offset = std::int64_t{firstByte} * kBitsPerByte - left;
@@ -387,8 +390,10 @@ void MonoSurface::DrawText(const Font& font, Point topLeft, std::string_view tex
         if (y < 0 || y >= height) {
             continue;
         }
-        const uchar* painted = sprite.PaintedRow(row) + firstIndex;
-        const uchar* ink = sprite.InkRow(row) + firstIndex;
+        const uchar* painted =
+            sprite.painted.data() + static_cast<std::int64_t>(sprite.RowStart(row)) + firstIndex;
+        const uchar* ink =
+            sprite.ink.data() + static_cast<std::int64_t>(sprite.RowStart(row)) + firstIndex;
         uchar* line = bits + y * stride;
         for (int byte = firstByte; byte <= lastByte; ++byte, ++painted, ++ink) {
             // The eight sprite pixels this byte shows, from two mask bytes.
@@ -398,13 +403,9 @@ void MonoSurface::DrawText(const Font& font, Point topLeft, std::string_view tex
                 clear |= unsigned{painted[1]} >> (kBitsPerByte - shift);
                 set |= unsigned{ink[1]} >> (kBitsPerByte - shift);
             }
-            clear &= 0xffU;
-            set &= 0xffU;
-            if (byte == lastByte && (width % kBitsPerByte) != 0 &&
-                byte == (width - 1) / kBitsPerByte) {
-                clear &= lastMask;
-                set &= lastMask;
-            }
+            const unsigned within = byte == lastImageByte ? lastMask : kWholeByte;
+            clear &= within;
+            set &= within;
             line[byte] = static_cast<uchar>((line[byte] & ~clear) | set);
         }
     }

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
+#define QUILLMARK_POSIX_FILES 1
 #include <cstdio> // renameat2
 #include <fcntl.h>
 #include <unistd.h>
@@ -65,7 +66,7 @@ NewName RenameToNewName(const QString& from, const QString& to, int* failure) {
 // batch writes a thousand small files, and each is one open, one write and
 // one close.
 bool WriteNewFile(const QString& path, const QByteArray& bytes, QString* reason) {
-#if defined(__unix__) || defined(__APPLE__)
+#if defined(QUILLMARK_POSIX_FILES)
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
@@ -103,12 +104,10 @@ bool WriteNewFile(const QString& path, const QByteArray& bytes, QString* reason)
         return false;
     }
     const bool written = file.write(bytes) == bytes.size() && file.flush();
-    *reason = file.errorString();
+    const QString writeError = file.errorString(); // a clean close clears it
     file.close();
     if (!written || file.error() != QFileDevice::NoError) {
-        if (written) {
-            *reason = file.errorString();
-        }
+        *reason = written ? file.errorString() : writeError;
         file.remove();
         return false;
     }
@@ -116,15 +115,28 @@ bool WriteNewFile(const QString& path, const QByteArray& bytes, QString* reason)
 #endif
 }
 
-#if defined(__unix__) || defined(__APPLE__)
-// Flushes one file, or a folder's names, to the disk: 0, or why not.
-int FlushToDisk(const QString& path, bool folder) {
+#if defined(QUILLMARK_POSIX_FILES)
+// What one flush to the disk covers.
+enum class Flush {
+    File,       // the file's bytes
+    Folder,     // the names in the folder
+    FileSystem, // everything on the folder's file system
+};
+
+// Flushes path to the disk as `what` says: 0, or why not.
+int FlushToDisk(const QString& path, Flush what) {
     const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_RDONLY | O_CLOEXEC | (folder ? O_DIRECTORY : 0));
+                          O_RDONLY | O_CLOEXEC | (what == Flush::File ? 0 : O_DIRECTORY));
     if (fd < 0) {
         return errno;
     }
-    const int failure = ::fsync(fd) != 0 ? errno : 0;
+#if defined(__linux__)
+    const int result = what == Flush::FileSystem ? ::syncfs(fd) : ::fsync(fd);
+#else
+    // Without a flush of one file system, every file system is flushed.
+    const int result = what == Flush::FileSystem ? (::sync(), 0) : ::fsync(fd);
+#endif
+    const int failure = result != 0 ? errno : 0;
     ::close(fd);
     return failure;
 }
@@ -140,19 +152,21 @@ bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString
         *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
         return false;
     }
+    // A failure after the write leaves the target as it was and no temporary.
+    const auto fail = [&](const QString& message) {
+        *error = message;
+        QFile::remove(temporary);
+        return false;
+    };
     int failure = 0;
     const NewName renamed = RenameToNewName(temporary, path, &failure);
     if (renamed == NewName::Failed) {
-        *error = QStringLiteral("cannot replace %1: %2").arg(path, SystemMessage(failure));
-        QFile::remove(temporary);
-        return false;
+        return fail(QStringLiteral("cannot replace %1: %2").arg(path, SystemMessage(failure)));
     }
     if (renamed == NewName::Taken) {
         // The target is there: a folder is refused, a file replaced whole.
         if (target.isDir()) {
-            *error = QStringLiteral("%1 is a folder").arg(path);
-            QFile::remove(temporary);
-            return false;
+            return fail(QStringLiteral("%1 is a folder").arg(path));
         }
         // A replaced file keeps its permissions; a new one has the folder's default.
         if (target.exists()) {
@@ -162,10 +176,8 @@ bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString
         std::filesystem::rename(QFile::encodeName(temporary).toStdString(),
                                 QFile::encodeName(path).toStdString(), replaced);
         if (replaced) {
-            *error = QStringLiteral("cannot replace %1: %2")
-                         .arg(path, QString::fromStdString(replaced.message()));
-            QFile::remove(temporary);
-            return false;
+            return fail(QStringLiteral("cannot replace %1: %2")
+                            .arg(path, QString::fromStdString(replaced.message())));
         }
     }
     m_folders.insert(target.path());
@@ -177,46 +189,25 @@ bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString
 
 bool CFileCommitter::Sync(QString* error) {
     bool ok = true;
-#if defined(__unix__) || defined(__APPLE__)
-    const auto failed = [&](const QString& path, int failure) {
-        *error = QStringLiteral("cannot flush %1 to the disk: %2")
-                     .arg(QFileInfo(path).absoluteFilePath(), SystemMessage(failure));
-        ok = false;
+#if defined(QUILLMARK_POSIX_FILES)
+    const auto flush = [&](const QString& path, Flush what) {
+        if (const int failure = FlushToDisk(path, what); failure != 0) {
+            *error = QStringLiteral("cannot flush %1 to the disk: %2")
+                         .arg(QFileInfo(path).absoluteFilePath(), SystemMessage(failure));
+            ok = false;
+        }
     };
-    if (m_count <= kFewFiles) {
-        // A few files (a Save, one symbol): each file and the folders that
-        // name them, and nothing else that happens to wait on their disks.
+    // A few files (a Save, one symbol): each file and the folders that name
+    // them, and nothing else that happens to wait on their disks. A batch: one
+    // flush of each file system written to covers every file and rename in it.
+    const bool few = m_count <= kFewFiles;
+    if (few) {
         for (const QString& file : std::as_const(m_files)) {
-            if (const int failure = FlushToDisk(file, false); failure != 0) {
-                failed(file, failure);
-            }
+            flush(file, Flush::File);
         }
-        for (const QString& folder : std::as_const(m_folders)) {
-            if (const int failure = FlushToDisk(folder, true); failure != 0) {
-                failed(folder, failure);
-            }
-        }
-    } else {
-#if defined(__linux__)
-        // A batch: one flush of each file system written to covers every file
-        // and every rename in it.
-        for (const QString& folder : std::as_const(m_folders)) {
-            const int fd =
-                ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-            if (fd < 0 || ::syncfs(fd) != 0) {
-                failed(folder, errno);
-            }
-            if (fd >= 0) {
-                ::close(fd);
-            }
-        }
-#else
-        for (const QString& folder : std::as_const(m_folders)) {
-            if (const int failure = FlushToDisk(folder, true); failure != 0) {
-                failed(folder, failure);
-            }
-        }
-#endif
+    }
+    for (const QString& folder : std::as_const(m_folders)) {
+        flush(folder, few ? Flush::Folder : Flush::FileSystem);
     }
 #else
     (void)error;
