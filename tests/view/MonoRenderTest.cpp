@@ -23,6 +23,16 @@
 
 namespace {
 
+// A white colour image at a resolution, for the painter to draw on.
+QImage WhiteImage(const QSize& size, int dpi) {
+    QImage image(size, QImage::Format_RGB32);
+    constexpr double kMetresPerInch = 0.0254;
+    image.setDotsPerMeterX(qRound(dpi / kMetresPerInch));
+    image.setDotsPerMeterY(qRound(dpi / kMetresPerInch));
+    image.fill(Qt::white);
+    return image;
+}
+
 // The bitmap as the painter drew it before the 1-bit renderer: a colour image
 // of the cell, the painter's symbol, a threshold conversion.
 QImage PainterCell(const SymbolScene& scene, std::int32_t cellBarLength, int dpi, int zoom) {
@@ -30,11 +40,7 @@ QImage PainterCell(const SymbolScene& scene, std::int32_t cellBarLength, int dpi
     const QSize size =
         BitmapPixelSize(TileCellMils(scene.encoding.totalWidth, cellBarLength, scene.orientation),
                         grid.ScaleX(), grid.ScaleY());
-    QImage image(size, QImage::Format_RGB32);
-    constexpr double kMetresPerInch = 0.0254;
-    image.setDotsPerMeterX(qRound(dpi / kMetresPerInch));
-    image.setDotsPerMeterY(qRound(dpi / kMetresPerInch));
-    image.fill(Qt::white);
+    QImage image = WhiteImage(size, dpi);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -224,11 +230,7 @@ void PainterTiles(QPainter& painter, const DeviceMapping& mapping, const SymbolS
 
 QImage PaintedArea(const QSize& size, int dpi, bool antialiasedText,
                    const std::function<void(QPainter&, const DeviceMapping&)>& paint) {
-    QImage image(size, QImage::Format_RGB32);
-    constexpr double kMetresPerInch = 0.0254;
-    image.setDotsPerMeterX(qRound(dpi / kMetresPerInch));
-    image.setDotsPerMeterY(qRound(dpi / kMetresPerInch));
-    image.fill(Qt::white);
+    QImage image = WhiteImage(size, dpi);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing, antialiasedText);
     paint(painter, PrepareMapping(1, dpi, dpi, QRect(QPoint(3, 5), size - QSize(7, 9))));
