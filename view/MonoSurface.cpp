@@ -82,21 +82,24 @@ QTransform TurnOf(const TextPlacement& placement) {
 // The pixels around the label's corner that are painted on.
 QRect SpriteArea(const TextPlacement& placement, LabelReach reach, const QPaintDevice& device) {
     const QTransform turn = TurnOf(placement);
+    const int margin = static_cast<int>(placement.box.height()) + 2;
+    const QRect wide =
+        turn.mapRect(placement.box).toAlignedRect().adjusted(-margin, -margin, margin, margin);
     if (reach == LabelReach::Wide) {
-        const int margin = static_cast<int>(placement.box.height()) + 2;
-        return turn.mapRect(placement.box)
-            .toAlignedRect()
-            .adjusted(-margin, -margin, margin, margin);
+        return wide;
     }
     // The glyphs' ink as the font reports it, drawn on the baseline at the
-    // ascent; the pixels to spare take in the rasteriser's rounding.
+    // ascent; the pixels to spare take in the rasteriser's rounding. The
+    // report is only a hint: for a control character (a tab, say) it can be
+    // absurdly large, so it never reaches past the wide margin.
     constexpr int kSpare = 3;
     const QRectF ink = QFontMetricsF(placement.font, &device)
                            .boundingRect(placement.text)
                            .translated(0, placement.ascent);
     return turn.mapRect(placement.box | ink)
-        .toAlignedRect()
-        .adjusted(-kSpare, -kSpare, kSpare, kSpare);
+               .toAlignedRect()
+               .adjusted(-kSpare, -kSpare, kSpare, kSpare) &
+           wide;
 }
 
 // The masks of a label's scratch image, whose first pixel lies at origin from
