@@ -4,22 +4,18 @@
 #include "FieldValues.h"
 #include "FileCommit.h"
 #include "InputRule.h"
+#include "Inputs.h"
 #include "Profile.h"
+#include "Progress.h"
 #include "ScanCheck.h"
 #include "SymbolRender.h"
 
 #include <QDir>
-#include <QFile>
-#include <QHash>
 #include <QSet>
 #include <QSettings>
 
 #include <cmath>
 #include <set>
-
-#if defined(__unix__) || defined(__APPLE__)
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -29,8 +25,6 @@ constexpr const char* kApplicationName = "Quillmark";
 const QString kDensityKey = QStringLiteral("Barcode/Density");
 const QString kRatioKey = QStringLiteral("Barcode/Ratio");
 
-// Batches longer than this show their progress on a terminal.
-constexpr int kProgressThreshold = 100;
 // The achieved narrow element is reported when it is off by more than this.
 constexpr double kModuleTolerance = 0.10;
 
@@ -39,137 +33,6 @@ int ReadSetting(const QSettings& store, const QString& key, int defaultValue, in
     const int value = store.value(key).toInt(&ok);
     return ok && value >= low && value <= high ? value : defaultValue;
 }
-
-// One symbol of the run, however it was given.
-struct Entry {
-    int line = 0;   // where it came from (0: the command line)
-    int number = 0; // {n}
-    QString text;
-    QString symbology; // empty: the --symbology option
-    QString height;    // empty: the --height option
-    QString output;    // empty: the --output pattern
-    QString error;     // a malformed input record
-};
-
-QString ReadInput(const QString& path, QString* error) {
-    QFile file;
-    const bool ok = path == QStringLiteral("-")
-                        ? file.open(stdin, QIODevice::ReadOnly)
-                        : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!ok) {
-        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
-        return {};
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
-        return {};
-    }
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF))) {
-        text.remove(0, 1); // a byte order mark is no data
-    }
-    return text;
-}
-
-QList<Entry> BatchEntries(const QString& input) {
-    QList<Entry> entries;
-    for (const BatchLine& line : SplitBatchLines(input)) {
-        entries.append({line.line, line.line, line.text, {}, {}, {}, {}});
-    }
-    return entries;
-}
-
-QList<Entry> CsvEntries(const QString& input, QString* error) {
-    QList<CsvRecord> records = ParseCsv(input);
-    if (records.isEmpty()) {
-        *error = QStringLiteral("the CSV input has no header row");
-        return {};
-    }
-    const CsvRecord header = records.takeFirst();
-    QHash<QString, qsizetype> columns;
-    for (qsizetype i = 0; i < header.fields.size(); ++i) {
-        columns.insert(header.fields[i].trimmed().toLower(), i);
-    }
-    if (!columns.contains(QStringLiteral("text"))) {
-        *error = QStringLiteral("the CSV header names no \"text\" column");
-        return {};
-    }
-    const auto field = [&columns](const CsvRecord& record, const char* name) {
-        const qsizetype column = columns.value(QString::fromLatin1(name), -1);
-        return column >= 0 && column < record.fields.size() ? record.fields[column] : QString();
-    };
-    QList<Entry> entries;
-    int number = 0;
-    for (const CsvRecord& record : std::as_const(records)) {
-        Entry entry{record.line,
-                    ++number,
-                    field(record, "text"),
-                    field(record, "symbology"),
-                    field(record, "height"),
-                    field(record, "output"),
-                    record.error};
-        if (entry.error.isEmpty() && entry.text.isEmpty()) {
-            entry.error = QStringLiteral("no text");
-        }
-        entries.append(entry);
-    }
-    return entries;
-}
-
-// Progress on one updating line of a terminal.
-class CProgress {
-public:
-    CProgress(std::FILE* stream, qsizetype total)
-        : m_stream(stream), m_total(total),
-          m_shown(total > kProgressThreshold && IsTerminal(stream)) {}
-    ~CProgress() {
-        if (m_shown && m_drawn) {
-            std::fputs("\r\033[K", m_stream);
-        }
-    }
-    CProgress(const CProgress&) = delete;
-    CProgress& operator=(const CProgress&) = delete;
-
-    void Update(qsizetype done) {
-        if (!m_shown) {
-            return;
-        }
-        // Redrawn at every percent only: a terminal is slow.
-        const qsizetype percent = done * 100 / m_total;
-        if (m_drawn && percent == m_percent && done != m_total) {
-            return;
-        }
-        m_percent = percent;
-        m_drawn = true;
-        std::fprintf(m_stream, "\r%lld of %lld written (%lld %%)", static_cast<long long>(done),
-                     static_cast<long long>(m_total), static_cast<long long>(percent));
-        std::fflush(m_stream);
-    }
-    // Clears the line before a message, so the two never mix.
-    void Clear() {
-        if (m_shown && m_drawn) {
-            std::fputs("\r\033[K", m_stream);
-            m_drawn = false;
-        }
-    }
-
-private:
-    static bool IsTerminal(std::FILE* stream) {
-#if defined(__unix__) || defined(__APPLE__)
-        return isatty(fileno(stream)) != 0;
-#else
-        (void)stream;
-        return false;
-#endif
-    }
-
-    std::FILE* m_stream;
-    qsizetype m_total;
-    bool m_shown;
-    bool m_drawn = false;
-    qsizetype m_percent = -1;
-};
 
 class CRun {
 public:

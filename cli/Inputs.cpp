@@ -1,0 +1,72 @@
+#include "Inputs.h"
+
+#include "Batch.h"
+
+#include <QFile>
+#include <QHash>
+
+QString ReadInput(const QString& path, QString* error) {
+    QFile file;
+    const bool ok = path == QStringLiteral("-")
+                        ? file.open(stdin, QIODevice::ReadOnly)
+                        : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!ok) {
+        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return {};
+    }
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF))) {
+        text.remove(0, 1); // a byte order mark is no data
+    }
+    return text;
+}
+
+QList<Entry> BatchEntries(const QString& input) {
+    QList<Entry> entries;
+    for (const BatchLine& line : SplitBatchLines(input)) {
+        entries.append({line.line, line.line, line.text, {}, {}, {}, {}});
+    }
+    return entries;
+}
+
+QList<Entry> CsvEntries(const QString& input, QString* error) {
+    QList<CsvRecord> records = ParseCsv(input);
+    if (records.isEmpty()) {
+        *error = QStringLiteral("the CSV input has no header row");
+        return {};
+    }
+    const CsvRecord header = records.takeFirst();
+    QHash<QString, qsizetype> columns;
+    for (qsizetype i = 0; i < header.fields.size(); ++i) {
+        columns.insert(header.fields[i].trimmed().toLower(), i);
+    }
+    if (!columns.contains(QStringLiteral("text"))) {
+        *error = QStringLiteral("the CSV header names no \"text\" column");
+        return {};
+    }
+    const auto field = [&columns](const CsvRecord& record, const char* name) {
+        const qsizetype column = columns.value(QString::fromLatin1(name), -1);
+        return column >= 0 && column < record.fields.size() ? record.fields[column] : QString();
+    };
+    QList<Entry> entries;
+    int number = 0;
+    for (const CsvRecord& record : std::as_const(records)) {
+        Entry entry{record.line,
+                    ++number,
+                    field(record, "text"),
+                    field(record, "symbology"),
+                    field(record, "height"),
+                    field(record, "output"),
+                    record.error};
+        if (entry.error.isEmpty() && entry.text.isEmpty()) {
+            entry.error = QStringLiteral("no text");
+        }
+        entries.append(entry);
+    }
+    return entries;
+}

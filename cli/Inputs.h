@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One symbol of the run, however it was given.
+struct Entry {
+    int line = 0;   // where it came from (0: the command line)
+    int number = 0; // {n}
+    QString text;
+    QString symbology; // empty: the --symbology option
+    QString height;    // empty: the --height option
+    QString output;    // empty: the --output pattern
+    QString error;     // a malformed input record
+};
+
+// The whole text of a file, or of standard input for "-", read as UTF-8 with
+// a byte order mark dropped; on failure empty, with *error set.
+QString ReadInput(const QString& path, QString* error);
+
+// One entry per data line of a batch input, numbered by its line.
+QList<Entry> BatchEntries(const QString& input);
+
+// One entry per record of a CSV input, its columns named by the header row
+// ("text" required; "symbology", "height" and "output" optional) and numbered
+// from 1. Without a header or a "text" column: empty, with *error set.
+QList<Entry> CsvEntries(const QString& input, QString* error);
