@@ -88,34 +88,26 @@ void CBarcodeMainView::OnSymbolDrawn(QSize cellPixels) {
 }
 
 void CBarcodeMainView::StartScanCheck() {
-    const std::optional<SymbologyId> symbology = SymbologyAt(m_pBarcodeView->Symbology());
-    std::unique_ptr<CBarcode> built;
-    const CBarcode* barcode = m_pBarcodeView->Barcode(); // the one drawn last
-    if (m_bPreviewOpen || barcode == nullptr) {
-        built = m_pBarcodeView->BuildSymbol();
-        barcode = built.get();
-    }
-    if (!symbology || barcode == nullptr) {
-        m_scanRunner.Reset();
-        OnScanChecked(QString());
-        return;
-    }
     const QPaintDevice& device =
         m_bPreviewOpen ? static_cast<const QPaintDevice&>(m_pBarcodeView->Output().Printer())
                        : static_cast<const QPaintDevice&>(*m_pBarcodeView);
     // The device's real dots: a screen that doubles its pixels draws the
     // symbol on them.
     const DeviceMapping resolution = PrepareMapping(1, device, QRect());
+    // On screen the symbol drawn last; for the printer the panel's values now.
+    const std::optional<RenderRequest> request = m_pBarcodeView->RequestOf(
+        OutputFormat::Bmp, resolution.dpiX, resolution.dpiY, !m_bPreviewOpen);
+    if (!request) {
+        m_scanRunner.Reset();
+        OnScanChecked(QString());
+        return;
+    }
     m_scanCheckedFor =
         QStringLiteral("What a scanner reads from the symbol on the %1 at %2 dpi, zoom %3")
             .arg(m_bPreviewOpen ? QStringLiteral("printer") : QStringLiteral("screen"))
             .arg(resolution.dpiX)
             .arg(m_pBarcodeView->Zoom());
-    const bool started = m_scanRunner.Start(MakeScanJob(
-        *symbology, *barcode, BarLengthOf(*symbology, BarLengthFromHeight(m_pPanel->HeightText())),
-        m_pPanel->IsShowTextChecked(), m_pBarcodeView->Orientation(), m_pBarcodeView->Zoom(),
-        resolution.dpiX, resolution.dpiY));
-    if (started) {
+    if (m_scanRunner.Start(MakeScanJob(*request))) {
         OnScanChecked(QString()); // the field told of another symbol
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CommandRoute.h"
-#include "ScanCheck.h"
+#include "ScanCheckRunner.h"
 #include "SubclassWnd.h"
 
 #include <QTimer>

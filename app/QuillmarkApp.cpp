@@ -22,17 +22,6 @@ const QString kSettingsSection = QStringLiteral("Settings");
 const QString kPreviewPagesKey = QStringLiteral("PreviewPages");
 } // namespace
 
-int ReadProfileInt(QSettings& settings, const QString& section, const QString& key,
-                   int defaultValue) {
-    const QVariant value = settings.value(section + QLatin1Char('/') + key);
-    if (!value.isValid()) {
-        return defaultValue;
-    }
-    bool ok = false;
-    const int number = value.toInt(&ok);
-    return ok ? number : defaultValue;
-}
-
 CQuillmarkApp::CQuillmarkApp() = default;
 
 CQuillmarkApp::~CQuillmarkApp() {

@@ -12,16 +12,6 @@ class CMainFrame;
 class CQuillmarkDoc;
 class QSettings;
 
-// The settings store's organisation and application names: on Linux they make
-// the INI file "<config>/Local AppWizard-Generated Applications/Quillmark.conf".
-inline constexpr const char* kSettingsCompany = "Local AppWizard-Generated Applications";
-inline constexpr const char* kApplicationName = "Quillmark";
-
-// Reads an integer of the settings store; a missing value, or one that is not
-// an integer of 32 bits, yields the default.
-int ReadProfileInt(QSettings& settings, const QString& section, const QString& key,
-                   int defaultValue);
-
 // The application: settings, the document, the main window and its views, and
 // the commands that belong to the program as a whole.
 class CQuillmarkApp : public CCommandTarget {

@@ -1,7 +1,7 @@
 #include "QuillmarkDoc.h"
 
+#include "BarcodeSettings.h"
 #include "OpenLink.h"
-#include "QuillmarkApp.h"
 #include "ResourceIds.h"
 
 #include <QApplication>

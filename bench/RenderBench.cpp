@@ -2,8 +2,9 @@
 // symbol built, drawn into its 1-bit bitmap and encoded as the file's bytes.
 // Every line has a text of its own, as in a run of serial numbers, so no
 // label is drawn twice.
-#include "QtBench.h"
 #include "SymbolRender.h"
+
+#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -12,14 +13,14 @@
 namespace {
 
 void BM_RenderBatchLine(benchmark::State& state) {
-    SymbolRequest request;
+    RenderRequest request;
     request.symbology = SymbologyId::Code128;
     request.format = static_cast<OutputFormat>(state.range(0));
     request.showText = state.range(1) != 0;
     long serial = 0;
     for (auto _ : state) {
         request.text = "QM-" + std::to_string(100000 + serial++ % 900000) + "-ABCDEF";
-        const RenderedSymbol symbol = RenderSymbol(request);
+        const RenderResult symbol = RenderSymbol(request);
         benchmark::DoNotOptimize(symbol.bytes.constData());
     }
 }
@@ -31,6 +32,14 @@ BENCHMARK(BM_RenderBatchLine)
 
 } // namespace
 
+// The labels need a GUI application's fonts, as in the tool; no display.
 int main(int argc, char** argv) {
-    return RunBenchmarksWithWidgets(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }

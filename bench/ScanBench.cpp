@@ -5,7 +5,7 @@
 // the runner's thread.
 #include "BarcodeView.h"
 #include "QtBench.h"
-#include "ScanCheck.h"
+#include "ScanCheckRunner.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -18,7 +18,6 @@ namespace {
 
 // Two texts in turn, so that every draw is of a new symbol.
 const std::array<QString, 2> kTyped{QStringLiteral("21898623818"), QStringLiteral("21898623819")};
-constexpr int kDrawnBarLength = 750;
 constexpr int kPauseMs = 150; // as the main view waits
 // The barcode view's part of the first main window.
 constexpr int kViewWidth = 620;
@@ -60,8 +59,8 @@ struct ShownView {
         view.repaint();
     }
     ScanJob Job() const {
-        return MakeScanJob(id, *view.Barcode(), kDrawnBarLength, true, view.Orientation(),
-                           view.Zoom(), view.logicalDpiX(), view.logicalDpiY());
+        return MakeScanJob(
+            *view.RequestOf(OutputFormat::Bmp, view.logicalDpiX(), view.logicalDpiY(), true));
     }
 };
 
@@ -138,7 +137,7 @@ void BM_ScanCheckOfTheSample(benchmark::State& state) {
         return;
     }
     ScanJob job = shown.Job();
-    job.zoom = 2; // a size at which the sample scans, so no larger one is tried
+    job.request.zoom = 2; // a size at which the sample scans, so no larger one is tried
     for (auto _ : state) {
         benchmark::DoNotOptimize(CheckScan(job));
     }

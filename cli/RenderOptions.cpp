@@ -2,6 +2,7 @@
 
 #include "Barcode.h"
 #include "Batch.h"
+#include "DeviceMapping.h"
 #include "FieldValues.h"
 
 #include <QCommandLineParser>
@@ -11,8 +12,6 @@ namespace {
 
 // The zoom and the orientation take the values the desktop program's buttons
 // step through.
-constexpr int kMinZoom = 1;
-constexpr int kMaxZoom = 8;
 constexpr int kMinTurn = 0;
 constexpr int kMaxTurn = 3;
 

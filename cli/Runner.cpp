@@ -1,11 +1,11 @@
 #include "Runner.h"
 
+#include "BarcodeSettings.h"
 #include "Batch.h"
 #include "FieldValues.h"
 #include "FileCommit.h"
 #include "InputRule.h"
 #include "Inputs.h"
-#include "Profile.h"
 #include "Progress.h"
 #include "ScanCheck.h"
 #include "SymbolRender.h"
@@ -19,24 +19,14 @@
 
 namespace {
 
-// The desktop program's settings store and the keys of the two widths.
-constexpr const char* kSettingsCompany = "Local AppWizard-Generated Applications";
-constexpr const char* kApplicationName = "Quillmark";
-const QString kDensityKey = QStringLiteral("Barcode/Density");
-const QString kRatioKey = QStringLiteral("Barcode/Ratio");
-
 // The achieved narrow element is reported when it is off by more than this.
 constexpr double kModuleTolerance = 0.10;
 
-int ReadSetting(const QSettings& store, const QString& key, int defaultValue, int low, int high) {
-    bool ok = false;
-    const int value = store.value(key).toInt(&ok);
-    return ok && value >= low && value <= high ? value : defaultValue;
-}
-
 class CRun {
 public:
-    CRun(const RenderOptions& options, std::FILE* errors) : m_options(options), m_errors(errors) {}
+    // Every symbol of the run is built with the same widths.
+    CRun(const RenderOptions& options, const BarWidths& widths, std::FILE* errors)
+        : m_options(options), m_widths(widths), m_errors(errors) {}
 
     int Run() {
         QList<Entry> entries;
@@ -99,7 +89,8 @@ private:
             Fail(entry, entry.error);
             return;
         }
-        SymbolRequest request;
+        RenderRequest request;
+        request.widths = m_widths;
         if (!entry.symbology.isEmpty()) {
             const std::optional<SymbologyId> id = FindSymbology(entry.symbology.toStdString());
             if (!id) {
@@ -149,7 +140,8 @@ private:
         request.showText = m_options.showText;
         request.orientation = m_options.orientation;
         request.zoom = m_options.zoom;
-        request.dpi = m_options.dpi;
+        request.dpiX = m_options.dpi;
+        request.dpiY = m_options.dpi;
 
         // Two entries of a batch must never write one file: the later would
         // silently replace the earlier.
@@ -158,7 +150,7 @@ private:
             Fail(entry, QStringLiteral("%1 is written by an earlier line already").arg(path));
             return;
         }
-        const RenderedSymbol symbol = RenderSymbol(request);
+        const RenderResult symbol = RenderSymbol(request);
         if (!symbol.error.isEmpty()) {
             Fail(entry, symbol.error);
             return;
@@ -178,12 +170,8 @@ private:
     // The symbol read back at the output's resolution (the printer's for a
     // vector file): an entry that does not scan as its label fails, its file
     // kept for a look.
-    void Verify(const Entry& entry, const SymbolRequest& request) {
-        const auto barcode = CreateBarcode(request.symbology, request.text);
-        const ScanJob job = MakeScanJob(
-            request.symbology, *barcode, BarLengthOf(request.symbology, request.heightMils),
-            request.showText, request.orientation, request.zoom, request.dpi, request.dpi);
-        const ScanResult result = CheckScan(job);
+    void Verify(const Entry& entry, const RenderRequest& request) {
+        const ScanResult result = CheckScan(MakeScanJob(request));
         if (result.verdict != ScanVerdict::Scans) {
             Fail(entry, ScanStatusText(result));
         }
@@ -191,7 +179,7 @@ private:
 
     // The device grid makes the narrow element whole dots; says so once per
     // module when that is far from the Density asked for.
-    void NoteAchievedModule(const RenderedSymbol& symbol) {
+    void NoteAchievedModule(const RenderResult& symbol) {
         if (symbol.module <= 0 || m_noted.contains(symbol.module)) {
             return;
         }
@@ -206,6 +194,7 @@ private:
     }
 
     const RenderOptions& m_options;
+    const BarWidths m_widths;
     std::FILE* m_errors;
     CFileCommitter m_committer;
     CProgress* m_progress = nullptr;
@@ -219,37 +208,18 @@ private:
 
 } // namespace
 
-WidthSettings ResolveWidthSettings(const RenderOptions& options) {
-    WidthSettings settings{options.density.value_or(0), options.ratio.value_or(0)};
+BarWidths ResolveWidthSettings(const RenderOptions& options) {
+    BarWidths widths{options.density.value_or(0), options.ratio.value_or(0)};
     if (!options.density || !options.ratio) {
-        const QSettings store(QSettings::NativeFormat, QSettings::UserScope,
-                              QString::fromLatin1(kSettingsCompany),
-                              QString::fromLatin1(kApplicationName));
-        if (!options.density) {
-            settings.density =
-                ReadSetting(store, kDensityKey, kDefaultDensity, kMinDensity, kMaxDensity);
-        }
-        if (!options.ratio) {
-            settings.ratio = ReadSetting(store, kRatioKey, kDefaultRatio, kMinRatio, kMaxRatio);
-        }
+        const std::unique_ptr<QSettings> store = OpenSettingsStore();
+        const BarWidths stored = ReadBarcodeSettings(*store);
+        widths.density = options.density.value_or(stored.density);
+        widths.ratio = options.ratio.value_or(stored.ratio);
     }
-    return settings;
+    return widths;
 }
 
 int RunRender(const RenderOptions& options, std::FILE* errors) {
-    // Every symbol of the run is built with the same widths: no store read
-    // per symbol.
-    const WidthSettings widths = ResolveWidthSettings(options);
-    SetProfileReader([widths](std::string_view section, std::string_view key, int defaultValue) {
-        if (section == "Barcode" && key == "Density") {
-            return widths.density;
-        }
-        if (section == "Barcode" && key == "Ratio") {
-            return widths.ratio;
-        }
-        return defaultValue;
-    });
-    const int status = CRun(options, errors).Run();
-    SetProfileReader({});
-    return status;
+    // The settings store is read once for the whole run.
+    return CRun(options, ResolveWidthSettings(options), errors).Run();
 }

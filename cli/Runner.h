@@ -15,11 +15,7 @@ enum ExitStatus : int {
 
 // The Density and Ratio to draw with: the options, or for those not given,
 // the desktop program's settings, read once.
-struct WidthSettings {
-    int density = 0;
-    int ratio = 0;
-};
-WidthSettings ResolveWidthSettings(const RenderOptions& options);
+BarWidths ResolveWidthSettings(const RenderOptions& options);
 
 // Runs the checked command line: reads the input, draws and writes every
 // symbol, and reports on the error stream (progress there too, when it is a

@@ -16,10 +16,8 @@ constexpr std::array<std::int32_t, 4> kLabelEscapement{0, -900, 1800, 900};
 // the last guard bar, too little to matter to a scanner.
 constexpr std::array<Point, 4> kLabelNudge{{{1, 1}, {1, 1}, {1, 0}, {1, 1}}};
 
-int ReadSetting(std::string_view key, int defaultValue, int minValue, int maxValue) {
-    const int value = GetProfileInt("Barcode", key, defaultValue);
-    return value < minValue || value > maxValue ? defaultValue : value;
-}
+// The widths of the innermost CGivenWidths scope of this thread, if any.
+thread_local const BarWidths* t_pGivenWidths = nullptr;
 
 // Reading direction per orientation; the bar direction is the reading
 // direction turned a quarter clockwise: (x, y) -> (y, -x).
@@ -130,8 +128,21 @@ Font LabelFont(int orientation) {
 }
 
 CBarcode::CBarcode(std::string text) : m_strData(std::move(text)) {
-    m_nRatio = ReadSetting("Ratio", kDefaultRatio, kMinRatio, kMaxRatio);
-    m_nDensity = ReadSetting("Density", kDefaultDensity, kMinDensity, kMaxDensity);
+    if (t_pGivenWidths != nullptr) {
+        m_nRatio = RatioOrDefault(t_pGivenWidths->ratio);
+        m_nDensity = DensityOrDefault(t_pGivenWidths->density);
+        return;
+    }
+    m_nRatio = RatioOrDefault(GetProfileInt("Barcode", "Ratio", kDefaultRatio));
+    m_nDensity = DensityOrDefault(GetProfileInt("Barcode", "Density", kDefaultDensity));
+}
+
+CGivenWidths::CGivenWidths(const BarWidths& widths) : m_pPrevious(t_pGivenWidths) {
+    t_pGivenWidths = &widths;
+}
+
+CGivenWidths::~CGivenWidths() {
+    t_pGivenWidths = m_pPrevious;
 }
 
 Encoding CBarcode::Unencodable() const {

@@ -18,6 +18,22 @@ inline constexpr int kMaxDensity = 1000;
 inline constexpr int kMinRatio = 1;
 inline constexpr int kMaxRatio = 10;
 
+// A stored or given Density and Ratio as a symbol uses them: either one
+// outside its range is its default.
+constexpr int DensityOrDefault(int density) {
+    return density < kMinDensity || density > kMaxDensity ? kDefaultDensity : density;
+}
+constexpr int RatioOrDefault(int ratio) {
+    return ratio < kMinRatio || ratio > kMaxRatio ? kDefaultRatio : ratio;
+}
+
+// The two widths that size every element of a symbol.
+struct BarWidths {
+    int density = kDefaultDensity; // the narrow element (module), in mils
+    int ratio = kDefaultRatio;     // wide element = ratio x narrow
+    friend bool operator==(const BarWidths&, const BarWidths&) = default;
+};
+
 // Label font: Courier-style, 111 mils high, light weight.
 inline constexpr std::int32_t kLabelFontHeight = 111;
 inline constexpr std::int32_t kLabelFontWeight = 100;
@@ -85,7 +101,8 @@ public:
                           int orientation);
 
 protected:
-    // Stores the text, then reads Ratio and Density (in that order).
+    // Stores the text, then takes Ratio and Density (in that order) from the
+    // settings, or from the widths a CGivenWidths scope gives.
     explicit CBarcode(std::string text);
     CBarcode() : CBarcode(std::string()) {}
 
@@ -101,6 +118,20 @@ protected:
     // The label centred on the symbol's TotalWidth, after every element.
     static void CentredLabel(EncodingBuilder& builder, std::string_view text,
                              std::int32_t totalWidth);
+};
+
+// While alive, every symbol this thread builds takes these widths instead of
+// reading the settings: how a symbol is built with widths of its own, on any
+// thread, whatever reader the program has installed.
+class CGivenWidths {
+public:
+    explicit CGivenWidths(const BarWidths& widths);
+    ~CGivenWidths();
+    CGivenWidths(const CGivenWidths&) = delete;
+    CGivenWidths& operator=(const CGivenWidths&) = delete;
+
+private:
+    const BarWidths* m_pPrevious;
 };
 
 // Font of the human-readable text for one orientation.

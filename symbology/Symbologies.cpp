@@ -103,6 +103,11 @@ std::unique_ptr<CBarcode> CreateBarcode(SymbologyId id, std::string_view text) {
     return FactsOf(id).build(text);
 }
 
+std::unique_ptr<CBarcode> CreateBarcode(SymbologyId id, std::string_view text, BarWidths widths) {
+    const CGivenWidths given(widths);
+    return FactsOf(id).build(text);
+}
+
 std::int32_t BarLengthOf(SymbologyId id, std::int32_t requested) {
     const std::int32_t fixed = FactsOf(id).fixedBarLength;
     return fixed > 0 ? fixed : requested;

@@ -67,6 +67,9 @@ std::optional<SymbologyId> FindSymbology(std::string_view name);
 
 // Builds the symbology object from the data text (8-bit characters).
 std::unique_ptr<CBarcode> CreateBarcode(SymbologyId id, std::string_view text);
+// The same with widths of its own instead of the settings' (a width outside
+// its range is its default).
+std::unique_ptr<CBarcode> CreateBarcode(SymbologyId id, std::string_view text, BarWidths widths);
 
 // The bar length a symbol is drawn with when the Height field asks for
 // requested mils.

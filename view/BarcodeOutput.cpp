@@ -2,17 +2,13 @@
 
 #include "AchievedSize.h"
 #include "BarcodeView.h"
-#include "FieldValues.h"
 #include "FileCommit.h"
 #include "OutputFormat.h"
-#include "Placement.h"
-#include "VectorScene.h"
-#include "WholeBlockWriter.h"
+#include "SymbolRender.h"
 
 #include <QClipboard>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
@@ -20,7 +16,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace {
 
@@ -117,58 +112,29 @@ QImage CBarcodeOutput::RenderToImage(int dpiX, int dpiY, const QSize& pixelSize)
 QImage CBarcodeOutput::RenderBitmap(bool wholeViewInTileMode) {
     // Sized and drawn from the same, current values: the fields may have
     // changed since the last draw (the caret still in the Text field).
-    const std::unique_ptr<CBarcode> barcode = m_view.BuildSymbol();
-    if (!barcode) {
+    const int dpiX = m_view.logicalDpiX();
+    const int dpiY = m_view.logicalDpiY();
+    const std::optional<RenderRequest> request = m_view.RequestOf(OutputFormat::Bmp, dpiX, dpiY);
+    if (!request) {
         return {};
     }
     m_view.Redraw(); // the view shows what is taken out
-    const int dpiX = m_view.logicalDpiX();
-    const int dpiY = m_view.logicalDpiY();
     if (wholeViewInTileMode && m_view.IsTileMode()) {
         const QImage image = RenderToImage(dpiX, dpiY, m_view.rect().size());
         return image.isNull()
                    ? image
                    : image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
     }
-    // The cell's height follows the Height field, Postnet included: only the
-    // draw itself uses Postnet's fixed bars.
-    return RenderSymbolCell(m_view.SceneOf(*barcode), BarLengthFromHeight(m_view.HeightText()),
-                            dpiX, dpiY, m_view.Zoom());
+    return RenderSymbolImage(*request).bitmap;
 }
 
 bool CBarcodeOutput::SaveBitmap(const QImage& bitmap, const QString& path, QString* error) {
-    QSaveFile file(path);
-    // Unbuffered: the block writer below is the only buffer, and it sees
-    // every write the system refuses.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *error = file.errorString();
-        // An existing file the save may not replace: the system's reason
-        // (a read-only file system, no permission) says more than that.
-        QFile existing(path);
-        if (existing.exists() && !existing.open(QIODevice::ReadWrite)) {
-            *error += QStringLiteral(" (%1)").arg(existing.errorString());
-        }
+    const QByteArray bytes = EncodeBitmap(bitmap, OutputFormat::Bmp);
+    if (bytes.isEmpty()) {
+        *error = QStringLiteral("The bitmap could not be encoded.");
         return false;
     }
-    CWholeBlockWriter blocks(file);
-    QImageWriter writer(&blocks, "BMP");
-    const bool encoded = writer.write(bitmap);
-    // A write that failed on the file (no space left, a size limit, an I/O
-    // error) says the file's own error; only a failure of the encoder itself
-    // is an encoding problem. The last block is written before the commit,
-    // which would otherwise replace the old file with a cut-short one.
-    if (!encoded || !blocks.Flush()) {
-        *error = file.error() != QFileDevice::NoError
-                     ? file.errorString()
-                     : QStringLiteral("The bitmap could not be encoded.");
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path, bytes, error);
 }
 
 void CBarcodeOutput::Copy() {
@@ -186,20 +152,23 @@ void CBarcodeOutput::Copy() {
 }
 
 void CBarcodeOutput::Save() {
-    if (!m_view.BuildSymbol()) {
+    // The request is taken before asking for the name: the file is what was
+    // on screen.
+    std::optional<RenderRequest> request =
+        m_view.RequestOf(OutputFormat::Bmp, m_view.logicalDpiX(), m_view.logicalDpiY());
+    if (!request) {
         return;
     }
-    // Rendered before asking for the name: the bitmap is what was on screen.
-    const QImage bitmap = RenderBitmap(false);
-    if (bitmap.isNull()) {
+    m_view.Redraw(); // the view shows what is taken out
+    RenderResult bitmap = RenderSymbol(*request);
+    if (!bitmap.error.isEmpty()) {
         QMessageBox::warning(m_view.window(), kTitle,
                              QStringLiteral("The barcode is too large to save as a bitmap."));
         return;
     }
     QFileDialog dialog(m_view.window(), QStringLiteral("Save"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The bitmap first and by default; the other formats through the
-    // command-line tool's writers.
+    // The bitmap first and by default; every format the output library writes.
     const QStringList filters{
         QStringLiteral("Graphics Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
         QStringLiteral("SVG Files (*.svg)"), QStringLiteral("PDF Files (*.pdf)")};
@@ -215,39 +184,14 @@ void CBarcodeOutput::Save() {
         return;
     }
     const QString path = dialog.selectedFiles().constFirst();
-    const OutputFormat format = FormatOfPath(path).value_or(
+    request->format = FormatOfPath(path).value_or(
         FormatByName(suffixes.value(filters.indexOf(dialog.selectedNameFilter())))
             .value_or(OutputFormat::Bmp));
-    QString error;
-    if (format != OutputFormat::Bmp) {
-        const std::unique_ptr<CBarcode> barcode = m_view.BuildSymbol();
-        if (!barcode) {
-            return;
-        }
-        const Encoding encoding = barcode->Encode();
-        const std::int32_t height = BarLengthFromHeight(m_view.HeightText());
-        const std::int32_t barLength =
-            BarLengthOf(static_cast<SymbologyId>(m_view.Symbology()), height);
-        const CellSize cell = TileCellMils(encoding.totalWidth, height, m_view.Orientation());
-        const VectorJob job{&encoding,
-                            barLength,
-                            m_view.IsShowTextOn(),
-                            m_view.Orientation(),
-                            cell.width,
-                            cell.height,
-                            SymbolOrigin(encoding.totalWidth, barLength, m_view.Orientation())};
-        const QByteArray bytes =
-            format == OutputFormat::Png
-                ? EncodeBitmap(bitmap, format)
-                : WriteVectorFile(job, m_view.Zoom(), format == OutputFormat::Pdf);
-        CFileCommitter files;
-        if (!files.Write(path, bytes, &error) || !files.Sync(&error)) {
-            QMessageBox::warning(
-                m_view.window(), kTitle,
-                QStringLiteral("Cannot save the barcode to %1:\n%2").arg(path, error));
-        }
-    } else if (!SaveBitmap(bitmap, path, &error)) {
+    const RenderResult file =
+        request->format == OutputFormat::Bmp ? std::move(bitmap) : RenderSymbol(*request);
+    QString error = file.error;
+    if (!error.isEmpty() || !WriteWholeFile(path, file.bytes, &error)) {
         QMessageBox::warning(m_view.window(), kTitle,
-                             QStringLiteral("Cannot save the bitmap to %1:\n%2").arg(path, error));
+                             QStringLiteral("Cannot save the barcode to %1:\n%2").arg(path, error));
     }
 }

@@ -189,11 +189,40 @@ SymbolScene CBarcodeView::SceneOf(const CBarcode& barcode) const {
             m_bTileMode};
 }
 
+std::optional<RenderRequest> CBarcodeView::RequestOf(OutputFormat format, int dpiX, int dpiY,
+                                                     bool asDrawn) const {
+    const std::optional<SymbologyId> id = SymbologyAt(m_nSymbology);
+    std::unique_ptr<CBarcode> built;
+    const CBarcode* barcode = asDrawn ? m_pBarcode.get() : nullptr;
+    if (barcode == nullptr) {
+        built = BuildSymbol();
+        barcode = built.get();
+    }
+    if (!id || barcode == nullptr) {
+        return std::nullopt;
+    }
+    RenderRequest request;
+    request.symbology = *id;
+    request.text = built ? EngineText(m_pPanel->DataText()) : m_drawnText;
+    // The cell's height follows the Height field, Postnet included: only the
+    // draw itself uses Postnet's fixed bars.
+    request.heightMils = BarLengthFromHeight(m_pPanel->HeightText());
+    request.widths = {barcode->Density(), barcode->Ratio()}; // the settings as read now
+    request.zoom = m_nZoom;
+    request.orientation = m_nOrientation;
+    request.showText = m_pPanel->IsShowTextChecked();
+    request.format = format;
+    request.dpiX = dpiX;
+    request.dpiY = dpiY;
+    return request;
+}
+
 void CBarcodeView::OnDraw(QPainter& painter, const DeviceMapping& mapping) {
     m_pBarcode.reset();
     if (m_pPanel == nullptr) {
         return;
     }
+    m_drawnText = EngineText(m_pPanel->DataText());
     m_pBarcode = BuildSymbol();
     if (!m_pBarcode) {
         return; // no symbology selected: nothing drawn, Width left as it was

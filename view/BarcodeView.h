@@ -5,6 +5,7 @@
 #include "DeviceMapping.h"
 #include "Notify.h"
 #include "SymbolPainter.h"
+#include "SymbolRender.h"
 #include "Symbologies.h"
 #include "TextFilterSwitch.h"
 
@@ -19,9 +20,6 @@ class QPainter;
 class QPaintDevice;
 class COwnerDrawMenu;
 class QPrinter;
-
-inline constexpr int kMinZoom = 1;
-inline constexpr int kMaxZoom = 8;
 
 // The window that shows the barcode. At every draw it reads the panel's values,
 // builds a fresh symbology object, shows its length in the Width display and
@@ -57,6 +55,13 @@ public:
     std::unique_ptr<CBarcode> BuildSymbol() const;
     // How the symbol is drawn with the panel's current values (a panel is set).
     SymbolScene SceneOf(const CBarcode& barcode) const;
+    // The output library's request for the symbol as the view shows it now
+    // (the panel's values, the settings' widths, zoom and turn) in a format at
+    // a resolution; nothing without a panel or a chosen symbology. asDrawn
+    // keeps the text and widths of the last draw, should the fields have
+    // changed since.
+    std::optional<RenderRequest> RequestOf(OutputFormat format, int dpiX, int dpiY,
+                                           bool asDrawn = false) const;
     // The Height field's text ("" without a panel).
     QString HeightText() const;
     // Whether the Show Text box is checked (false without a panel).
@@ -130,6 +135,7 @@ private:
     std::int32_t DrawBarLength() const;
 
     std::unique_ptr<CBarcode> m_pBarcode;
+    std::string m_drawnText; // the engine text m_pBarcode was built from
     CInputValues* m_pPanel = nullptr;
     int m_nZoom = kMinZoom;
     int m_nSymbology = 0;

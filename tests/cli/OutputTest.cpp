@@ -52,12 +52,13 @@ const Sample kSamples[] = {
     {"EAN 8", SymbologyId::Ean8, "9638507", Symbology::Ean8, "96385074", "EAN-8:96385074"},
 };
 
-SymbolRequest RequestOf(const Sample& sample, OutputFormat format, int dpi) {
-    SymbolRequest request;
+RenderRequest RequestOf(const Sample& sample, OutputFormat format, int dpi) {
+    RenderRequest request;
     request.symbology = sample.id;
     request.text = sample.text;
     request.format = format;
-    request.dpi = dpi;
+    request.dpiX = dpi;
+    request.dpiY = request.dpiX;
     return request;
 }
 
@@ -74,7 +75,7 @@ TEST(RasterOutput, BmpAndPngReadBackWithBothReadersAtEveryResolution) {
     for (const int dpi : {203, 300, 600}) {
         for (const OutputFormat format : {OutputFormat::Bmp, OutputFormat::Png}) {
             for (const Sample& sample : kSamples) {
-                const RenderedSymbol symbol = RenderSymbol(RequestOf(sample, format, dpi));
+                const RenderResult symbol = RenderSymbol(RequestOf(sample, format, dpi));
                 ASSERT_TRUE(symbol.error.isEmpty()) << symbol.error.toStdString();
                 const QImage image = QImage::fromData(symbol.bytes);
                 const std::string where = std::string(sample.name) + " " +
@@ -91,7 +92,7 @@ TEST(RasterOutput, BmpAndPngReadBackWithBothReadersAtEveryResolution) {
 TEST(SvgOutput, RendersAt600DpiAndReadsBack) {
     constexpr int kDpi = 600;
     for (const Sample& sample : kSamples) {
-        const RenderedSymbol symbol = RenderSymbol(RequestOf(sample, OutputFormat::Svg, kDpi));
+        const RenderResult symbol = RenderSymbol(RequestOf(sample, OutputFormat::Svg, kDpi));
         QSvgRenderer renderer(symbol.bytes);
         ASSERT_TRUE(renderer.isValid()) << sample.name;
         const QRectF box = renderer.viewBoxF(); // mils
@@ -107,9 +108,9 @@ TEST(SvgOutput, RendersAt600DpiAndReadsBack) {
 
 TEST(SvgOutput, IsTrueSizeInInches) {
     const Sample& sample = kSamples[1]; // Code 39
-    SymbolRequest request = RequestOf(sample, OutputFormat::Svg, 300);
+    RenderRequest request = RequestOf(sample, OutputFormat::Svg, 300);
     request.zoom = 2;
-    const RenderedSymbol symbol = RenderSymbol(request);
+    const RenderResult symbol = RenderSymbol(request);
     const Encoding encoding = CreateBarcode(sample.id, sample.text)->Encode();
     const double width = (encoding.totalWidth + kCellMarginAlong) * 2 / 1000.0;
     EXPECT_TRUE(symbol.bytes.contains("width=\"" + QByteArray::number(width) + "in\""))
@@ -135,13 +136,13 @@ QList<QRectF> PdfBars(const QByteArray& pdf) {
 TEST(PdfOutput, PageIsTheCellAndBarsLieAtTrueSize) {
     constexpr double kPointsPerMil = 0.072;
     for (const int orientation : {0, 1}) {
-        SymbolRequest request;
+        RenderRequest request;
         request.symbology = SymbologyId::Code39;
         request.text = "A1";
         request.format = OutputFormat::Pdf;
         request.orientation = orientation;
         request.showText = false;
-        const RenderedSymbol symbol = RenderSymbol(request);
+        const RenderResult symbol = RenderSymbol(request);
         const Encoding encoding = CreateBarcode(request.symbology, request.text)->Encode();
         const CellSize cell = TileCellMils(encoding.totalWidth, 750, orientation);
 
@@ -177,7 +178,7 @@ TEST(PdfOutput, PageIsTheCellAndBarsLieAtTrueSize) {
 }
 
 TEST(PdfOutput, IsTheSameBytesEveryTime) {
-    SymbolRequest request;
+    RenderRequest request;
     request.symbology = SymbologyId::Ean13;
     request.text = "400638133393";
     request.format = OutputFormat::Pdf;
@@ -223,13 +224,14 @@ TEST(BmpOutput, IsByteIdenticalToTheDesktopSave) {
         QFile saved(path);
         ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
 
-        SymbolRequest request;
+        RenderRequest request;
         request.symbology = static_cast<SymbologyId>(row.symbology);
         request.text = row.text;
         request.heightMils = static_cast<std::int32_t>(std::atof(row.height) * 1000);
         request.showText = row.showText;
         request.orientation = row.turns;
-        request.dpi = view.logicalDpiX();
+        request.dpiX = view.logicalDpiX();
+        request.dpiY = request.dpiX;
         request.format = OutputFormat::Bmp;
         EXPECT_EQ(RenderSymbol(request).bytes, saved.readAll()) << row.name;
     }
@@ -309,9 +311,10 @@ TEST(DesktopSave, OffersTheBitmapFirstThenTheToolsFormatsThroughItsWriters) {
                                         "SVG Files (*.svg)", "PDF Files (*.pdf)"}));
         EXPECT_EQ(defaultSuffix, QStringLiteral("bmp"));
 
-        SymbolRequest request; // the panel's start values
+        RenderRequest request; // the panel's start values
         request.text = "21898623818";
-        request.dpi = view.logicalDpiX();
+        request.dpiX = view.logicalDpiX();
+        request.dpiY = request.dpiX;
         request.format = *FormatOfPath(path);
         QFile saved(path);
         ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << name;

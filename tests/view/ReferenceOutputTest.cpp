@@ -109,6 +109,9 @@ struct VariantView {
         page.setDotsPerMeterY(qRound(dpi / kMetresPerInch));
         page.fill(Qt::white);
         QPainter painter(&page);
+        // Aliased text, as a printer's own raster makes it: antialiased glyphs
+        // depend on the state of the toolkit's glyph caches.
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
         view.OnDraw(painter, view.OnPrepareDC(page, page.rect()));
         painter.end();
         return page;
@@ -125,14 +128,16 @@ std::map<std::string, QString> CurrentDigests() {
             const std::string name = std::string(sample.alias) + '/' + variant.name;
             for (const OutputFormat format :
                  {OutputFormat::Bmp, OutputFormat::Png, OutputFormat::Svg, OutputFormat::Pdf}) {
-                SymbolRequest request;
+                RenderRequest request;
                 request.symbology = sample.id;
                 request.text = sample.text;
                 request.heightMils = BarLengthFromHeight(QString::fromLatin1(variant.height));
+                request.widths = {variant.density, variant.ratio};
                 request.showText = variant.showText;
                 request.orientation = variant.turn;
                 request.zoom = variant.zoom;
-                request.dpi = variant.dpi;
+                request.dpiX = variant.dpi;
+                request.dpiY = variant.dpi;
                 request.format = format;
                 digests[name + "/tool." + ExtensionOf(format).toStdString()] =
                     Digest(RenderSymbol(request).bytes);

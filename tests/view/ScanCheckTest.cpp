@@ -1,6 +1,6 @@
 // The scan check: symbols rendered at an output's resolution and read back,
 // the status text it gives, and the runner that keeps stale checks out of it.
-#include "ScanCheck.h"
+#include "ScanCheckRunner.h"
 #include "Symbologies.h"
 
 #include <QCoreApplication>
@@ -19,9 +19,16 @@ constexpr std::int32_t kBarLength = 750;
 
 ScanJob JobFor(SymbologyId id, const std::string& text, int orientation = 0, int dpi = kScreenDpi,
                int zoom = 1, bool showText = true, std::int32_t barLength = kBarLength) {
-    const auto barcode = CreateBarcode(id, text);
-    return MakeScanJob(id, *barcode, BarLengthOf(id, barLength), showText, orientation, zoom, dpi,
-                       dpi);
+    RenderRequest request;
+    request.symbology = id;
+    request.text = text;
+    request.heightMils = barLength;
+    request.showText = showText;
+    request.orientation = orientation;
+    request.zoom = zoom;
+    request.dpiX = dpi;
+    request.dpiY = dpi;
+    return MakeScanJob(request);
 }
 
 // The start-up sample, or a valid text of the symbology's own length.

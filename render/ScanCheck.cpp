@@ -1,16 +1,12 @@
 #include "ScanCheck.h"
 
-#include "Barcode.h"
-#include "BarcodeView.h"
 #include "DeviceMapping.h"
 #include "Placement.h"
 #include "PostnetReader.h"
 #include "ScanText.h"
-#include "SymbolPainter.h"
 
 #include <ZXing/ReadBarcode.h>
 
-#include <QPainter>
 #include <QTransform>
 
 #include <algorithm>
@@ -25,34 +21,18 @@ namespace {
 constexpr std::int64_t kQuietZoneMils = 250;
 constexpr std::int64_t kQuietZoneModules = 10;
 // A check image larger than this many pixels (a long symbol at zoom 8 on a
-// printer) is not made: 64 MB of colour image for a few microseconds of light.
+// printer) is not made: 16 MB of grey image for a few microseconds of light.
 constexpr std::int64_t kMaxScanPixels = 16'000'000;
-constexpr double kMetresPerInch = 0.0254;
 // Larger Densities tried when the symbol does not scan: up to four times the
 // current one, and at least twenty more mils.
 constexpr std::int32_t kDensityGrowth = 4;
 constexpr std::int32_t kMinDensitySteps = 20;
 constexpr int kQuarterTurns = 4;
+// Grey levels: below kInk a pixel is ink to the readers.
+constexpr int kInk = 128;
+constexpr uchar kBlack = 0;
+constexpr uchar kWhite = 255;
 constexpr int kDegreesPerTurn = 90;
-
-// The encoding as it is with another module: every element and label
-// position of a whole-module symbol scales by the same factor; EAN/UPC's lead
-// space is a fixed length of its own.
-Encoding WithModule(const Encoding& encoding, std::int32_t module) {
-    Encoding scaled = encoding;
-    const auto scale = [&](std::int64_t mils) { return mils * module / encoding.module; };
-    for (Element& element : scaled.elements) {
-        element.width = ClampToInt32(scale(element.width));
-    }
-    for (LabelPiece& piece : scaled.label) {
-        piece.along = scale(piece.along);
-        piece.span = scale(piece.span);
-    }
-    scaled.totalWidth = ClampToInt32(scale(std::int64_t{encoding.totalWidth} - encoding.leadSpace) +
-                                     encoding.leadSpace);
-    scaled.module = module;
-    return scaled;
-}
 
 QImage Grey(const QImage& image) {
     return image.convertToFormat(QImage::Format_Grayscale8);
@@ -104,7 +84,6 @@ std::optional<std::string> ReadWithZXing(const QImage& grey, SymbologyId id) {
 // bar, from its highest to its lowest inked pixel; y grows downward, so the
 // line all bars share is their lowest pixel.
 std::vector<PostnetBar> PostnetBars(const QImage& grey) {
-    constexpr int kInk = 128;
     std::vector<PostnetBar> bars;
     int start = -1;
     int top = 0;
@@ -152,21 +131,56 @@ std::optional<std::string> ReadPostnetImage(const QImage& grey) {
     return std::nullopt;
 }
 
-bool Reads(const ScanJob& job, int zoom) {
-    const QImage image = RenderForScan(job, zoom);
-    return !image.isNull() && ReadSymbol(image, job.symbology).has_value();
+// The bitmap of one symbol on a white field of a quiet zone, as grey levels,
+// and the symbol's module (0: bars of fixed sizes).
+struct ScanImage {
+    QImage grey;
+    std::int32_t module = 0;
+};
+
+ScanImage RenderScanImage(const RenderRequest& request) {
+    RenderRequest raster = request;
+    raster.format = OutputFormat::Bmp;
+    const RenderResult cell = RenderSymbolImage(raster);
+    ScanImage scan{{}, cell.module};
+    if (cell.bitmap.isNull() || cell.blank) {
+        return scan;
+    }
+    const std::int64_t quietMils = std::max(kQuietZoneMils, kQuietZoneModules * cell.module);
+    const std::int64_t quietX =
+        MulDiv(quietMils, std::int64_t{request.zoom} * request.dpiX, kMilsPerInch);
+    const std::int64_t quietY =
+        MulDiv(quietMils, std::int64_t{request.zoom} * request.dpiY, kMilsPerInch);
+    const std::int64_t width = cell.bitmap.width() + 2 * quietX;
+    const std::int64_t height = cell.bitmap.height() + 2 * quietY;
+    if (width > kMaxBitmapSide || height > kMaxBitmapSide || width * height > kMaxScanPixels) {
+        return scan;
+    }
+    QImage grey(static_cast<int>(width), static_cast<int>(height), QImage::Format_Grayscale8);
+    if (grey.isNull()) {
+        return scan;
+    }
+    grey.fill(Qt::white);
+    // The bitmap's two colours as grey levels, set pixel by pixel.
+    const QList<QRgb> colours = cell.bitmap.colorTable();
+    const auto level = [&colours](int index) {
+        return index < colours.size() && qGray(colours[index]) < kInk ? kBlack : kWhite;
+    };
+    const uchar levels[2] = {level(0), level(1)};
+    for (int y = 0; y < cell.bitmap.height(); ++y) {
+        const uchar* in = cell.bitmap.constScanLine(y);
+        uchar* out = grey.scanLine(static_cast<int>(quietY) + y) + quietX;
+        for (int x = 0; x < cell.bitmap.width(); ++x) {
+            out[x] = levels[(in[x >> 3] >> (7 - (x & 7))) & 1];
+        }
+    }
+    scan.grey = std::move(grey);
+    return scan;
 }
 
-bool SameEncoding(const Encoding& a, const Encoding& b) {
-    return a.elements == b.elements && a.label == b.label && a.leadSpace == b.leadSpace &&
-           a.totalWidth == b.totalWidth && a.module == b.module;
-}
-
-bool SameJob(const ScanJob& a, const ScanJob& b) {
-    return a.symbology == b.symbology && SameEncoding(a.encoding, b.encoding) &&
-           a.barLength == b.barLength && a.showText == b.showText &&
-           a.orientation == b.orientation && a.zoom == b.zoom && a.dpiX == b.dpiX &&
-           a.dpiY == b.dpiY && a.expected == b.expected && a.density == b.density;
+bool Reads(const RenderRequest& request, SymbologyId id) {
+    const QImage image = RenderForScan(request);
+    return !image.isNull() && ReadSymbol(image, id).has_value();
 }
 
 QString Visible(const std::string& bytes) {
@@ -191,50 +205,14 @@ QString Visible(const std::string& bytes) {
 
 } // namespace
 
-ScanJob MakeScanJob(SymbologyId id, const CBarcode& barcode, std::int32_t barLength, bool showText,
-                    int orientation, int zoom, int dpiX, int dpiY) {
-    return {id,
-            barcode.Encode(),
-            barLength,
-            showText,
-            orientation,
-            zoom,
-            dpiX,
-            dpiY,
-            ExpectedReading(id, barcode),
-            barcode.Density()};
+ScanJob MakeScanJob(const RenderRequest& request) {
+    const std::unique_ptr<CBarcode> barcode =
+        CreateBarcode(request.symbology, request.text, request.widths);
+    return {request, ExpectedReading(request.symbology, *barcode)};
 }
 
-QImage RenderForScan(const ScanJob& job, int zoom) {
-    if (job.encoding.Empty() || job.dpiX <= 0 || job.dpiY <= 0 || zoom <= 0) {
-        return {};
-    }
-    const SymbolScene scene{job.encoding, job.barLength, job.showText, job.orientation, false};
-    const DeviceMapping probe = PrepareMapping(zoom, job.dpiX, job.dpiY, QRect());
-    const QSize cell = SymbolCellSize(probe, scene);
-    const std::int64_t quietMils =
-        std::max(kQuietZoneMils, kQuietZoneModules * job.encoding.module);
-    const std::int64_t width =
-        cell.width() + 2 * MulDiv(quietMils, probe.ViewportExtentX(), kMilsPerInch);
-    const std::int64_t height =
-        cell.height() + 2 * MulDiv(quietMils, probe.ViewportExtentY(), kMilsPerInch);
-    if (cell.isEmpty() || width > kMaxBitmapSide || height > kMaxBitmapSide ||
-        width * height > kMaxScanPixels) {
-        return {};
-    }
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
-    if (image.isNull()) {
-        return image;
-    }
-    // The resolution sizes the label's font, as on the output itself.
-    image.setDotsPerMeterX(qRound(job.dpiX / kMetresPerInch));
-    image.setDotsPerMeterY(qRound(job.dpiY / kMetresPerInch));
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    PaintSymbol(painter, PrepareMapping(zoom, job.dpiX, job.dpiY, image.rect()), scene);
-    painter.end();
-    return image.convertToFormat(QImage::Format_Mono, Qt::MonoOnly | Qt::ThresholdDither);
+QImage RenderForScan(const RenderRequest& request) {
+    return RenderScanImage(request).grey;
 }
 
 std::optional<std::string> ReadSymbol(const QImage& image, SymbologyId id) {
@@ -247,40 +225,45 @@ std::optional<std::string> ReadSymbol(const QImage& image, SymbologyId id) {
 
 ScanResult CheckScan(const ScanJob& job, const std::function<bool()>& cancelled) {
     const auto stop = [&] { return cancelled && cancelled(); };
+    const SymbologyId id = job.request.symbology;
     ScanResult result;
     result.expected = job.expected;
-    const QImage image = RenderForScan(job, job.zoom);
-    if (image.isNull() || stop()) {
+    const ScanImage shown = RenderScanImage(job.request);
+    if (shown.grey.isNull() || stop()) {
         return result;
     }
-    if (const std::optional<std::string> read = ReadSymbol(image, job.symbology)) {
+    if (const std::optional<std::string> read = ReadSymbol(shown.grey, id)) {
         result.read = *read;
         result.verdict = *read == job.expected ? ScanVerdict::Scans : ScanVerdict::ScansAs;
         return result;
     }
     result.verdict = ScanVerdict::DoesNotScan;
-    for (int zoom = job.zoom + 1; zoom <= kMaxZoom; ++zoom) {
+    RenderRequest larger = job.request;
+    for (int zoom = job.request.zoom + 1; zoom <= kMaxZoom; ++zoom) {
         if (stop()) {
             return {};
         }
-        if (Reads(job, zoom)) {
+        larger.zoom = zoom;
+        if (Reads(larger, id)) {
             result.scansAtZoom = zoom;
             return result;
         }
     }
-    if (job.encoding.module <= 0 || job.density <= 0) {
+    if (shown.module <= 0) {
         return result; // fixed sizes of its own: Density plays no part
     }
-    const std::int32_t lastDensity = std::min(
-        kMaxDensity, std::max(job.density * kDensityGrowth, job.density + kMinDensitySteps));
-    for (std::int32_t density = job.density + 1; density <= lastDensity; ++density) {
+    // The Density the symbol was built with: one out of range reads as the default.
+    const std::int32_t density = DensityOrDefault(job.request.widths.density);
+    const std::int32_t lastDensity =
+        std::min(kMaxDensity, std::max(density * kDensityGrowth, density + kMinDensitySteps));
+    larger.zoom = job.request.zoom;
+    for (std::int32_t candidate = density + 1; candidate <= lastDensity; ++candidate) {
         if (stop()) {
             return {};
         }
-        ScanJob larger = job;
-        larger.encoding = WithModule(job.encoding, density);
-        if (Reads(larger, job.zoom)) {
-            result.scansAtDensity = density;
+        larger.widths.density = candidate;
+        if (Reads(larger, id)) {
+            result.scansAtDensity = candidate;
             return result;
         }
     }
@@ -308,63 +291,4 @@ QString ScanStatusText(const ScanResult& result) {
         return QStringLiteral("Does not scan at this size");
     }
     return {};
-}
-
-CScanCheckRunner::CScanCheckRunner(QObject* parent) : QObject(parent) {
-    // One check at a time: a newer one only waits for the stale one to notice
-    // that it is stale, which it does between two renderings.
-    m_pool.setMaxThreadCount(1);
-}
-
-CScanCheckRunner::~CScanCheckRunner() {
-    Cancel();
-    m_pool.waitForDone(); // the running check uses this object to deliver
-}
-
-bool CScanCheckRunner::Start(const ScanJob& job) {
-    const std::optional<ScanJob>& latest = m_pending ? m_pending : m_delivered;
-    if (latest && SameJob(*latest, job)) {
-        return false;
-    }
-    m_pending = job;
-    m_delivered.reset(); // its result no longer tells of the symbol shown
-    const std::uint64_t generation = ++m_generation;
-    m_newest->store(generation);
-    m_pool.start([this, job, generation, newest = m_newest] {
-        const auto stale = [&] { return newest->load() != generation; };
-        if (stale()) {
-            return;
-        }
-        const ScanResult result = CheckScan(job, stale);
-        if (!stale()) {
-            QMetaObject::invokeMethod(
-                this, [this, generation, result] { Deliver(generation, result); },
-                Qt::QueuedConnection);
-        }
-    });
-    return true;
-}
-
-void CScanCheckRunner::Cancel() {
-    m_newest->store(++m_generation);
-    m_pending.reset();
-}
-
-void CScanCheckRunner::Reset() {
-    Cancel();
-    m_delivered.reset();
-}
-
-void CScanCheckRunner::WaitForChecks() {
-    m_pool.waitForDone();
-}
-
-void CScanCheckRunner::Deliver(std::uint64_t generation, const ScanResult& result) {
-    // Checked on this thread, where Start counts: a result that was already on
-    // its way when a newer check started never reaches the field.
-    if (generation == m_generation) {
-        m_delivered = std::move(m_pending);
-        m_pending.reset();
-        emit Checked(result, ScanStatusText(result));
-    }
 }

@@ -9,6 +9,9 @@
 
 // One inch of the output is 1000 logical units (mils) at zoom 1.
 inline constexpr int kMilsPerInch = 1000;
+// Every output shows the symbol at its true size times a zoom of 1 to 8.
+inline constexpr int kMinZoom = 1;
+inline constexpr int kMaxZoom = 8;
 
 // The mapping of the mils frame onto one output device (screen, printer,
 // preview or bitmap): one mil spans zoom x (device units per logical inch) /

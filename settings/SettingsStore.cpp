@@ -1,5 +1,7 @@
 #include "SettingsStore.h"
 
+#include "BarcodeSettings.h"
+
 #include <QFile>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
@@ -37,7 +39,7 @@ CSettingsStore::~CSettingsStore() = default;
 QSettings& CSettingsStore::Current() {
 #ifdef QUILLMARK_STORE_IS_ONE_FILE
     if (!m_pStore) {
-        m_pStore = std::make_unique<QSettings>();
+        m_pStore = OpenSettingsStore();
         m_path = QFile::encodeName(m_pStore->fileName());
         m_stamp = StampOf(m_path);
         m_pStore->sync(); // the file as stamped, should it have changed while opening
@@ -51,7 +53,7 @@ QSettings& CSettingsStore::Current() {
         m_pStore->sync();
     }
 #else
-    m_pStore = std::make_unique<QSettings>();
+    m_pStore = OpenSettingsStore();
 #endif
     return *m_pStore;
 }

@@ -31,3 +31,7 @@ private:
     QStringList m_files;     // the files, while there are no more than kFewFiles
     qsizetype m_count = 0;   // files written since the last Sync
 };
+
+// One file written whole and flushed to the disk, as Save writes it: on
+// failure error says why (the system's own words) and the target is untouched.
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error);

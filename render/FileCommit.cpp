@@ -217,3 +217,8 @@ bool CFileCommitter::Sync(QString* error) {
     m_count = 0;
     return ok;
 }
+
+bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
+    CFileCommitter files;
+    return files.Write(path, bytes, error) && files.Sync(error);
+}

@@ -1,6 +1,5 @@
 #include "BarcodeSettings.h"
 
-#include "QuillmarkApp.h"
 #include "SettingsStore.h"
 
 #include <QSettings>
@@ -26,17 +25,30 @@ QString StoreKey(std::string_view key) {
     return Latin1(kSection) + QLatin1Char('/') + Latin1(key);
 }
 
-int ReadInRange(QSettings& store, std::string_view key, int defaultValue, int minValue,
-                int maxValue) {
-    const int value = ReadProfileInt(store, Latin1(kSection), Latin1(key), defaultValue);
-    return value < minValue || value > maxValue ? defaultValue : value;
-}
-
 } // namespace
 
+std::unique_ptr<QSettings> OpenSettingsStore() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QString::fromLatin1(kSettingsCompany),
+                                       QString::fromLatin1(kApplicationName));
+}
+
+int ReadProfileInt(QSettings& settings, const QString& section, const QString& key,
+                   int defaultValue) {
+    const QVariant value = settings.value(section + QLatin1Char('/') + key);
+    if (!value.isValid()) {
+        return defaultValue;
+    }
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    return ok ? number : defaultValue;
+}
+
 BarcodeSettings ReadBarcodeSettings(QSettings& store) {
-    return {ReadInRange(store, kDensityKey, kDefaultDensity, kMinDensity, kMaxDensity),
-            ReadInRange(store, kRatioKey, kDefaultRatio, kMinRatio, kMaxRatio)};
+    return {
+        DensityOrDefault(
+            ReadProfileInt(store, Latin1(kSection), Latin1(kDensityKey), kDefaultDensity)),
+        RatioOrDefault(ReadProfileInt(store, Latin1(kSection), Latin1(kRatioKey), kDefaultRatio))};
 }
 
 void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,

@@ -8,7 +8,6 @@
 
 #include <QPaintEngine>
 #include <QPainter>
-#include <QWidget>
 
 #include <algorithm>
 #include <array>
@@ -24,6 +23,8 @@ bool ReadsAlongX(int orientation) {
 
 // Far beyond any device; keeps a bitmap's dots-per-metre field in range.
 constexpr int kMaxImageDpi = 1'000'000;
+// The largest side a size in device units reports, as a widget's may be.
+constexpr std::int64_t kMaxSizeSide = (1 << 24) - 1;
 
 // The reading direction per orientation, as a unit step in the mils frame.
 constexpr std::array<QPointF, 4> kReadingStep{{{1, 0}, {0, 1}, {-1, 0}, {0, -1}}};
@@ -229,7 +230,7 @@ QSize SymbolCellSize(const DeviceMapping& mapping, const SymbolScene& scene) {
                     OnDeviceGrid(mapping, scene))
             .cell;
     const auto side = [](std::int64_t units) {
-        return static_cast<int>(std::clamp<std::int64_t>(units, 0, QWIDGETSIZE_MAX));
+        return static_cast<int>(std::clamp<std::int64_t>(units, 0, kMaxSizeSide));
     };
     return {side(cell.width), side(cell.height)};
 }

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "SymbolRender.h"
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+// The scan check: the symbol rendered at an output's resolution, exactly as
+// the bitmap that output gets, and read back as a scanner would (ZXing for
+// the bar-and-space symbologies, the bar-height reader for Postnet), compared
+// with what its label says.
+
+// One symbol on one output, everything the check needs and nothing that
+// lives on the user-interface thread.
+struct ScanJob {
+    RenderRequest request; // its format plays no part: the check reads a bitmap
+    std::string expected;  // what a scanner should report (ExpectedReading)
+
+    friend bool operator==(const ScanJob&, const ScanJob&) = default;
+};
+
+// A job for the request's symbol on an output of the request's resolution.
+ScanJob MakeScanJob(const RenderRequest& request);
+
+enum class ScanVerdict {
+    NotChecked,  // nothing drawn, or too large to render for the check
+    Scans,       // reads as the label says
+    ScansAs,     // reads, but as something else
+    DoesNotScan, // no reading at all
+};
+
+struct ScanResult {
+    ScanVerdict verdict = ScanVerdict::NotChecked;
+    std::string read;     // what the reader returned
+    std::string expected; // what the label says
+    // When the symbol does not scan: the smallest larger zoom, else the
+    // smallest larger Density, at which it does (0: none found).
+    int scansAtZoom = 0;
+    std::int32_t scansAtDensity = 0;
+
+    friend bool operator==(const ScanResult&, const ScanResult&) = default;
+};
+
+// The symbol's bitmap as the request renders it (its cell, margins and all)
+// on a white field that gives it a quiet zone, as grey levels: what a scanner
+// sees of the bitmap. Null when the request draws nothing or the image would
+// be too large.
+QImage RenderForScan(const RenderRequest& request);
+
+// Reads a monochrome image with the symbology's reader; nothing when it finds
+// no symbol. Code 39 Extended is read in full-ASCII mode.
+std::optional<std::string> ReadSymbol(const QImage& image, SymbologyId id);
+
+// Renders, reads and compares; when the symbol does not scan, tries the larger
+// zooms at the same resolution and then larger Densities. cancelled is asked
+// between the steps; a cancelled check returns NotChecked.
+ScanResult CheckScan(const ScanJob& job, const std::function<bool()>& cancelled = {});
+
+// The status field's text for a result.
+QString ScanStatusText(const ScanResult& result);

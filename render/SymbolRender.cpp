@@ -1,0 +1,86 @@
+#include "SymbolRender.h"
+
+#include "DeviceGrid.h"
+#include "Placement.h"
+#include "SymbolPainter.h"
+#include "VectorScene.h"
+
+namespace {
+
+// The symbol drawn with the request's bar length (Postnet keeps its own) in
+// a cell sized by the Height field's.
+struct Built {
+    Encoding encoding;
+    std::int32_t drawBarLength = 0;
+};
+
+Built Build(const RenderRequest& request) {
+    return {CreateBarcode(request.symbology, request.text, request.widths)->Encode(),
+            BarLengthOf(request.symbology, request.heightMils)};
+}
+
+bool ReadsAlongX(int orientation) {
+    return NormalOrientation(orientation) % 2 == 0;
+}
+
+// The 1-bit bitmap of the symbol in its cell, and the module it achieves on
+// the device's grid of dots along the reading direction.
+RenderResult RasterOf(const RenderRequest& request, const Built& built) {
+    RenderResult result;
+    const Encoding& encoding = built.encoding;
+    result.blank = encoding.Empty();
+    result.module = encoding.module;
+    if (encoding.module > 0) {
+        const int dpi = ReadsAlongX(request.orientation) ? request.dpiX : request.dpiY;
+        result.achievedModule =
+            AchievedModuleMils(encoding.module, static_cast<double>(dpi) * request.zoom);
+    }
+    result.bitmap = RenderSymbolCell(
+        {encoding, built.drawBarLength, request.showText, request.orientation, false},
+        request.heightMils, request.dpiX, request.dpiY, request.zoom);
+    if (result.bitmap.isNull()) {
+        const QString dpi = request.dpiX == request.dpiY
+                                ? QString::number(request.dpiX)
+                                : QStringLiteral("%1 x %2").arg(request.dpiX).arg(request.dpiY);
+        result.error = QStringLiteral("the symbol is too large for a bitmap at %1 dpi "
+                                      "(at most %2 pixels a side)")
+                           .arg(dpi)
+                           .arg(kMaxBitmapSide);
+    }
+    return result;
+}
+
+} // namespace
+
+RenderResult RenderSymbolImage(const RenderRequest& request) {
+    return RasterOf(request, Build(request));
+}
+
+RenderResult RenderSymbol(const RenderRequest& request) {
+    const Built built = Build(request);
+    if (IsRaster(request.format)) {
+        RenderResult result = RasterOf(request, built);
+        if (result.error.isEmpty()) {
+            result.bytes = EncodeBitmap(result.bitmap, request.format);
+            if (result.bytes.isEmpty()) {
+                result.error = QStringLiteral("the bitmap could not be encoded");
+            }
+        }
+        return result;
+    }
+    const Encoding& encoding = built.encoding;
+    const CellSize cell =
+        TileCellMils(encoding.totalWidth, request.heightMils, request.orientation);
+    VectorJob job;
+    job.encoding = &encoding;
+    job.barLength = built.drawBarLength;
+    job.showText = request.showText;
+    job.orientation = request.orientation;
+    job.cellWidth = cell.width;
+    job.cellHeight = cell.height;
+    job.origin = SymbolOrigin(encoding.totalWidth, built.drawBarLength, request.orientation);
+    RenderResult result;
+    result.blank = encoding.Empty();
+    result.bytes = WriteVectorFile(job, request.zoom, request.format == OutputFormat::Pdf);
+    return result;
+}
