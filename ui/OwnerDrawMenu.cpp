@@ -1,270 +1,12 @@
 #include "OwnerDrawMenu.h"
 
+#include "MenuTemplate.h"
+#include "OwnerDrawStyle.h"
+
 #include <QAction>
-#include <QImage>
-#include <QPainter>
-#include <QProxyStyle>
 #include <QStyleOptionMenuItem>
 
 #include <algorithm>
-#include <array>
-#include <stack>
-
-namespace {
-
-// The colours the menu is drawn in, named as the platform names them, and the
-// palette role each is read from. Read at every draw, so a palette change
-// shows at once.
-enum class SysColor {
-    Menu,          // the menu's background
-    MenuText,      // an item's text and check mark
-    Highlight,     // a selected item's background
-    HighlightText, // a selected item's text
-    ButtonFace,    // the face of a button: the background of a disabled image
-    ButtonLight,   // the lit edge of a raised box, the emboss of disabled items
-    ButtonShadow,  // the shaded edge of a raised box, a disabled image's shape
-    Light3D,       // between face and lit edge: the inside of a pressed box
-    DarkShadow3D,  // the outer shaded edge of the menu's frame
-    GrayText,      // disabled text
-};
-struct ColorSource {
-    SysColor color;
-    QPalette::ColorGroup group;
-    QPalette::ColorRole role;
-};
-constexpr std::array kColorSources{
-    ColorSource{SysColor::Menu, QPalette::Active, QPalette::Window},
-    ColorSource{SysColor::MenuText, QPalette::Active, QPalette::WindowText},
-    ColorSource{SysColor::Highlight, QPalette::Active, QPalette::Highlight},
-    ColorSource{SysColor::HighlightText, QPalette::Active, QPalette::HighlightedText},
-    ColorSource{SysColor::ButtonFace, QPalette::Active, QPalette::Button},
-    ColorSource{SysColor::ButtonLight, QPalette::Active, QPalette::Light},
-    ColorSource{SysColor::ButtonShadow, QPalette::Active, QPalette::Dark},
-    ColorSource{SysColor::Light3D, QPalette::Active, QPalette::Midlight},
-    ColorSource{SysColor::DarkShadow3D, QPalette::Active, QPalette::Shadow},
-    ColorSource{SysColor::GrayText, QPalette::Disabled, QPalette::WindowText},
-};
-
-QColor Color(const QPalette& palette, SysColor color) {
-    for (const ColorSource& source : kColorSources) {
-        if (source.color == color) {
-            return palette.color(source.group, source.role);
-        }
-    }
-    return {};
-}
-
-// Rectangles are given as the platform gives them: left, top, and the right
-// and bottom edges just outside.
-QRect Span(int left, int top, int right, int bottom) {
-    return {left, top, right - left, bottom - top};
-}
-
-void Fill(QPainter& painter, const QRect& rect, const QColor& color) {
-    if (rect.isValid()) {
-        painter.fillRect(rect, color);
-    }
-}
-
-// The one-pixel outline just inside the rectangle.
-void Outline(QPainter& painter, const QRect& rect, const QColor& color) {
-    Fill(painter, {rect.left(), rect.top(), rect.width(), 1}, color);
-    Fill(painter, {rect.left(), rect.bottom(), rect.width(), 1}, color);
-    Fill(painter, {rect.left(), rect.top(), 1, rect.height()}, color);
-    Fill(painter, {rect.right(), rect.top(), 1, rect.height()}, color);
-}
-
-// A three-dimensional box: top and left edge in one colour, right and bottom
-// edge (which own the two far corners) in the other.
-void Frame3d(QPainter& painter, const QRect& rect, const QColor& topLeft,
-             const QColor& bottomRight) {
-    Fill(painter, {rect.left(), rect.top(), rect.width() - 1, 1}, topLeft);
-    Fill(painter, {rect.left(), rect.top(), 1, rect.height() - 1}, topLeft);
-    Fill(painter, {rect.right(), rect.top(), 1, rect.height()}, bottomRight);
-    Fill(painter, {rect.left(), rect.bottom(), rect.width(), 1}, bottomRight);
-}
-
-// The check mark: 7 rows of 7 pixels, bit 0 the leftmost column.
-constexpr std::array<unsigned, 7> kTickRows{
-    0b1000000, 0b1100000, 0b1110001, 0b0111011, 0b0011111, 0b0001110, 0b0000100,
-};
-constexpr QPoint kTickOffset{4, 4};  // from the check box's top-left corner
-constexpr QPoint kRadioOffset{5, 4}; // the radio dot's square, likewise
-constexpr int kRadioDiameter = 6;
-
-// A menu line is the menu font's height and a margin of three pixels above
-// and below: 19 pixels for the classic 13-pixel menu font.
-constexpr int kMenuLineMargin = 6;
-
-// The item's content to the left of its text: the image box, two pixels of
-// frame on either side of the image and a gap.
-constexpr int kTextIndent = COwnerDrawMenu::kImageWidth + 9;
-// The highlight of a selected item with an image or check mark starts here,
-// keeping the image column in the menu colour.
-constexpr int kHighlightIndent = COwnerDrawMenu::kImageWidth + 5;
-
-// An image of one button, drawn the way a disabled button's is: its dark shape
-// in the shadow colour, with a copy in the lit colour one pixel down and to
-// the right. Light parts and the transparent face vanish.
-void DrawDisabledImage(QPainter& painter, const QPixmap& image, QPoint at,
-                       const QPalette& palette) {
-    const int w = COwnerDrawMenu::kImageWidth;
-    const int h = COwnerDrawMenu::kImageHeight;
-    const QImage source = image.toImage().convertToFormat(QImage::Format_ARGB32);
-    constexpr int kOpaque = 128; // antialiased edges count as shape when half covered
-    constexpr int kLight = 224;  // grey level from which a pixel counts as the lit colour
-    auto inShape = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= std::min(w, source.width()) ||
-            y >= std::min(h, source.height())) {
-            return false;
-        }
-        const QRgb pixel = source.pixel(x, y);
-        return qAlpha(pixel) >= kOpaque && qGray(pixel) < kLight;
-    };
-    const QColor face = Color(palette, SysColor::ButtonFace);
-    const QColor light = Color(palette, SysColor::ButtonLight);
-    const QColor shadow = Color(palette, SysColor::ButtonShadow);
-
-    // First the lit copy, on a canvas of the face colour, one pixel off.
-    QImage canvas(w, h, QImage::Format_ARGB32);
-    canvas.fill(face);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            if (inShape(x, y)) {
-                canvas.setPixelColor(x, y, light);
-            }
-        }
-    }
-    painter.drawImage(at + QPoint(1, 1), canvas);
-    // Then the shape itself over the lit copy as it falls inside the canvas.
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            if (inShape(x, y)) {
-                canvas.setPixelColor(x, y, shadow);
-            } else if (inShape(x - 1, y - 1)) {
-                canvas.setPixelColor(x, y, light);
-            }
-        }
-    }
-    painter.drawImage(at, canvas);
-}
-
-// Takes over the measuring and drawing of an owner-drawn menu's items, its
-// background and its frame; everything else is the application style's.
-class COwnerDrawStyle : public QProxyStyle {
-public:
-    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
-                           const QWidget* widget) const override {
-        if (type == CT_MenuItem) {
-            if (const auto [menu, item] = Find(option, widget); item != nullptr) {
-                COwnerDrawMenu::MeasureItemRequest request;
-                request.item = item;
-                menu->MeasureItem(request);
-                return {request.width, request.height};
-            }
-        }
-        return QProxyStyle::sizeFromContents(type, option, size, widget);
-    }
-
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override {
-        if (element == CE_MenuItem) {
-            if (const auto [menu, item] = Find(option, widget); item != nullptr) {
-                const auto* menuItem = static_cast<const QStyleOptionMenuItem*>(option);
-                COwnerDrawMenu::DrawItemRequest request;
-                request.painter = painter;
-                request.rect = option->rect;
-                request.item = item;
-                request.selected = (option->state & State_Selected) != 0;
-                request.disabled = (option->state & State_Enabled) == 0;
-                request.checked = menuItem->checked;
-                request.exclusive = menuItem->checkType == QStyleOptionMenuItem::Exclusive;
-                painter->save();
-                menu->DrawItem(request);
-                painter->restore();
-                return;
-            }
-        }
-        if (element == CE_MenuEmptyArea && IsOwnerDrawMenu(widget)) {
-            painter->fillRect(option->rect, Color(option->palette, SysColor::Menu));
-            return;
-        }
-        QProxyStyle::drawControl(element, option, painter, widget);
-    }
-
-    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget) const override {
-        if (element == PE_PanelMenu && IsOwnerDrawMenu(widget)) {
-            painter->fillRect(option->rect, Color(option->palette, SysColor::Menu));
-            return;
-        }
-        if (element == PE_FrameMenu && IsOwnerDrawMenu(widget)) {
-            // A raised frame two pixels wide; the third pixel is menu colour.
-            const QPalette& palette = option->palette;
-            const QRect outer = option->rect;
-            Frame3d(*painter, outer, Color(palette, SysColor::ButtonFace),
-                    Color(palette, SysColor::DarkShadow3D));
-            Frame3d(*painter, outer.adjusted(1, 1, -1, -1), Color(palette, SysColor::ButtonLight),
-                    Color(palette, SysColor::ButtonShadow));
-            Outline(*painter, outer.adjusted(2, 2, -2, -2), Color(palette, SysColor::Menu));
-            return;
-        }
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-    }
-
-    int pixelMetric(PixelMetric metric, const QStyleOption* option,
-                    const QWidget* widget) const override {
-        if (IsOwnerDrawMenu(widget)) {
-            switch (metric) {
-            case PM_MenuPanelWidth:
-                return kFrameWidth;
-            case PM_MenuHMargin:
-            case PM_MenuVMargin:
-                return 0;
-            default:
-                break;
-            }
-        }
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        // The keyboard walks over disabled items too, and they show selected.
-        if (hint == SH_Menu_AllowActiveAndDisabled && IsOwnerDrawMenu(widget)) {
-            return 1;
-        }
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-
-private:
-    static constexpr int kFrameWidth = 3;
-
-    static bool IsOwnerDrawMenu(const QWidget* widget) {
-        return qobject_cast<const COwnerDrawMenu*>(widget) != nullptr;
-    }
-
-    struct Found {
-        const COwnerDrawMenu* menu = nullptr;
-        const CMenuItemData* item = nullptr;
-    };
-    // The menu's record of the item the option describes; the menu puts the
-    // item's action into the option.
-    static Found Find(const QStyleOption* option, const QWidget* widget) {
-        const auto* menu = qobject_cast<const COwnerDrawMenu*>(widget);
-        if (menu == nullptr || option == nullptr) {
-            return {};
-        }
-        return {menu, menu->OwnerDrawData(qobject_cast<const QAction*>(option->styleObject))};
-    }
-};
-
-QString CommandPart(const QString& text) {
-    const qsizetype tab = text.indexOf(u'\t');
-    return tab < 0 ? text : text.left(tab);
-}
-
-} // namespace
 
 COwnerDrawMenu::COwnerDrawMenu(QWidget* parent)
     : QMenu(parent), m_style(std::make_unique<COwnerDrawStyle>()) {
@@ -296,44 +38,29 @@ bool COwnerDrawMenu::LoadMenuIndirect(std::span<const res::MenuTemplateItem> ite
         return false;
     }
     DestroyMenu();
-    // The menus whose items are being read, innermost on top, each with a
-    // flag telling that its last item has been read.
-    struct Level {
-        COwnerDrawMenu* menu;
-        bool ended;
-    };
-    std::stack<Level> levels;
-    levels.push({this, false});
-    // A template whose levels are not all closed ends with its items: the
-    // open levels keep what they have.
-    for (std::size_t i = 0; i < items.size() && !levels.empty(); ++i) {
-        const res::MenuTemplateItem& item = items[i];
-        const unsigned flags = item.flags & ~res::kMenuEnd;
-        const bool lastOfLevel = (item.flags & res::kMenuEnd) != 0;
-        const QString text = QString::fromLatin1(item.text.data(), qsizetype(item.text.size()));
-        if ((item.flags & res::kMenuPopup) != 0) {
-            if (lastOfLevel) {
-                levels.top().ended = true;
-            }
-            // A popup is a window of its own; as a child of this menu it
-            // belongs to the same owner.
-            auto submenu = std::make_unique<COwnerDrawMenu>(this);
-            levels.top().menu->AppendItem(text, flags, 0, submenu.get(), -1);
-            levels.push({submenu.get(), false});
-            m_submenus.push_back(std::move(submenu));
-            continue;
-        }
-        levels.top().menu->AppendItem(text, flags, item.command, nullptr, -1);
-        if (lastOfLevel) {
-            levels.top().ended = true;
-        }
-        while (!levels.empty() && levels.top().ended) {
-            levels.top().menu->AlignAccelerators();
-            levels.pop();
-        }
-    }
+    AppendLevel(ReadMenuTemplate(items), *this);
     MakeTopLevelPlain();
     return true;
+}
+
+void COwnerDrawMenu::AppendLevel(const MenuTemplateNode& level, COwnerDrawMenu& owner) {
+    for (const MenuTemplateNode& item : level.items) {
+        if (!item.IsPopup()) {
+            AppendItem(item.text, item.flags, item.command, nullptr, -1);
+            continue;
+        }
+        // A popup is a window of its own; as a child of the top-level menu it
+        // belongs to the same owner, which keeps it.
+        auto submenu = std::make_unique<COwnerDrawMenu>(&owner);
+        COwnerDrawMenu& popup = *submenu;
+        AppendItem(item.text, item.flags, 0, &popup, -1);
+        owner.m_submenus.push_back(std::move(submenu));
+        popup.AppendLevel(item, owner);
+    }
+    // A level the template leaves open keeps its texts as they are.
+    if (level.closed) {
+        AlignAccelerators();
+    }
 }
 
 void COwnerDrawMenu::AppendItem(const QString& text, unsigned flags, int command,
@@ -479,141 +206,15 @@ void COwnerDrawMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction
 }
 
 int COwnerDrawMenu::MenuLineHeight() const {
-    return fontMetrics().height() + kMenuLineMargin;
+    return ::MenuLineHeight(fontMetrics());
 }
 
 void COwnerDrawMenu::MeasureItem(MeasureItemRequest& request) const {
-    if ((request.item->flags & kSeparator) != 0) {
-        // The menu takes its width from the widest item; a separator adds
-        // none, but an item of no width would not be laid out at all.
-        request.width = 1;
-        request.height = MenuLineHeight() / 2;
-        return;
-    }
-    // The tab between command and accelerator measures as one space.
-    QString text = request.item->text;
-    text.replace(u'\t', u' ');
-    request.width = fontMetrics().horizontalAdvance(text) + 2 * kImageWidth + 1;
-    request.height = std::max(MenuLineHeight(), kImageHeight + 4);
+    const QSize size = MeasureMenuItem(*request.item, fontMetrics());
+    request.width = size.width();
+    request.height = size.height();
 }
 
 void COwnerDrawMenu::DrawItem(const DrawItemRequest& request) const {
-    QPainter& painter = *request.painter;
-    const CMenuItemData& item = *request.item;
-    const QPalette& pal = palette();
-    const int l = request.rect.left();
-    const int t = request.rect.top();
-    const int r = l + request.rect.width();
-    const int b = t + request.rect.height();
-    const int h = b - t;
-    constexpr int w = kImageWidth;
-    constexpr int v = kImageHeight;
-
-    if ((item.flags & kSeparator) != 0) {
-        // An etched line at half the height: shadow above, light below.
-        Fill(painter, Span(l, t + h / 2, r, t + h / 2 + 1), Color(pal, SysColor::ButtonShadow));
-        Fill(painter, Span(l, t + h / 2 + 1, r, t + h / 2 + 2), Color(pal, SysColor::ButtonLight));
-        return;
-    }
-
-    const bool hasImage = item.imageSource != -1;
-    const QColor menu = Color(pal, SysColor::Menu);
-    const QColor light = Color(pal, SysColor::ButtonLight);
-    const QColor shadow = Color(pal, SysColor::ButtonShadow);
-
-    if (request.selected) {
-        const int from = (hasImage || request.checked) ? l + kHighlightIndent : l;
-        Fill(painter, Span(l, t, r, b), menu);
-        Fill(painter, Span(from, t, r, b), Color(pal, SysColor::Highlight));
-    } else {
-        Fill(painter, Span(l, t, r, b), menu);
-    }
-    const QColor textColor =
-        Color(pal, request.selected ? SysColor::HighlightText : SysColor::MenuText);
-
-    const int d = std::max(0, (h - v - 4) / 2);
-    const QRect inner = Span(l + 1, t + d + 1, l + w + 3, t + d + v + 3);
-    const QRect outer = Span(l, t + d, l + w + 4, t + d + v + 4);
-    const QPoint imageAt(l + 2, t + d + 2);
-
-    if (hasImage) {
-        const QPixmap* image = item.imageIndex >= 0 && static_cast<std::size_t>(item.imageIndex) <
-                                                           item.imageList.size()
-                                   ? &item.imageList[static_cast<std::size_t>(item.imageIndex)]
-                                   : nullptr;
-        Outline(painter, inner, menu);
-        if (request.disabled) {
-            Outline(painter, outer, menu);
-            if (image != nullptr) {
-                DrawDisabledImage(painter, *image, imageAt, pal);
-            }
-        } else {
-            if (request.selected) {
-                Fill(painter, inner, menu);
-                if (request.checked) {
-                    Frame3d(painter, outer, shadow, light); // pressed
-                } else {
-                    Frame3d(painter, outer, light, shadow); // raised
-                }
-            } else if (request.checked) {
-                Fill(painter, inner, Color(pal, SysColor::Light3D));
-                Frame3d(painter, outer, shadow, light);
-            } else {
-                Fill(painter, inner, menu);
-                Outline(painter, outer, menu);
-            }
-            if (image != nullptr) {
-                painter.drawPixmap(imageAt, *image);
-            }
-        }
-    } else if (request.checked) {
-        const QRect box = Span(l + 1, t + d + 2, l + w + 1, t + d + v + 2);
-        Fill(painter, box, request.selected ? menu : Color(pal, SysColor::Light3D));
-        Frame3d(painter, box, shadow, light);
-        const QColor mark = Color(pal, SysColor::MenuText);
-        if (request.exclusive) {
-            painter.setRenderHint(QPainter::Antialiasing, false);
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(mark);
-            painter.drawEllipse(
-                QRect(box.topLeft() + kRadioOffset, QSize(kRadioDiameter, kRadioDiameter)));
-        } else {
-            const QPoint origin = box.topLeft() + kTickOffset;
-            for (int row = 0; row < static_cast<int>(kTickRows.size()); ++row) {
-                for (int column = 0; column < 7; ++column) {
-                    if (((kTickRows[static_cast<std::size_t>(row)] >> column) & 1U) != 0) {
-                        Fill(painter, {origin.x() + column, origin.y() + row, 1, 1}, mark);
-                    }
-                }
-            }
-        }
-    }
-
-    if (item.text.isEmpty()) {
-        return;
-    }
-    const QString command = CommandPart(item.text);
-    const qsizetype lastTab = item.text.lastIndexOf(u'\t');
-    const QString accelerator = lastTab < 0 ? QString() : item.text.mid(lastTab + 1);
-    QRect textRect = Span(l + kTextIndent, t - 1, r, b - 1);
-    if (lastTab >= 0) {
-        textRect.setRight(textRect.right() - w);
-    }
-    constexpr int kLine = Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::AlignVCenter;
-    painter.setFont(font());
-    auto drawText = [&](const QRect& rect, const QColor& color) {
-        painter.setPen(color);
-        painter.drawText(rect, kLine | Qt::AlignLeft, command);
-        if (lastTab >= 0) {
-            painter.drawText(rect, kLine | Qt::AlignRight, accelerator);
-        }
-    };
-    if (!request.disabled) {
-        drawText(textRect, textColor);
-    } else if (!request.selected) {
-        drawText(textRect.translated(1, 1), light); // embossed
-        drawText(textRect, Color(pal, SysColor::GrayText));
-    } else {
-        drawText(textRect, menu);
-    }
+    DrawMenuItem(request, palette(), font());
 }

@@ -13,6 +13,7 @@
 
 class QPainter;
 class COwnerDrawMenu;
+struct MenuTemplateNode;
 
 // What an owner-drawn menu keeps for one of its items.
 struct CMenuItemData {
@@ -110,6 +111,9 @@ private:
         int position = -1;
     };
 
+    // Appends the items of a template level to this menu; `owner`, the
+    // top-level menu, keeps the popups.
+    void AppendLevel(const MenuTemplateNode& level, COwnerDrawMenu& owner);
     void AppendItem(const QString& text, unsigned flags, int command, COwnerDrawMenu* submenu,
                     int imageSource);
     void SetItemImage(int command, int toolbarId);
