@@ -13,10 +13,7 @@ class QToolBar;
 
 // The main window: menu 128, the dockable toolbar 128, a one-pane status bar,
 // and the command route that carries every command to whoever handles it.
-class CMainFrame : public QMainWindow,
-                   public CCommandTarget,
-                   public CCommandRouter,
-                   public CStatusText {
+class CMainFrame : public QMainWindow, public CCommandTarget {
     Q_OBJECT
 public:
     // The first size of the window, in pixels.
@@ -37,7 +34,7 @@ public:
     CCommandTarget* ActiveView() const { return m_pActiveView; }
 
     // Offers the command along the route until one link handles it.
-    bool RouteCommand(int id) override;
+    bool RouteCommand(int id);
     // The command's state as the route reports it; a command that nobody
     // handles is disabled.
     CommandState QueryCommandState(int id);
@@ -48,11 +45,11 @@ public:
     QAction* Action(int id) const;
 
     // Sets the text of the status bar's only pane.
-    void SetStatusText(const QString& text) override;
+    void SetStatusText(const QString& text);
     QString StatusText() const;
     // Shows what the screen makes of the symbol's sizes, at the right of the
     // status bar.
-    void SetAchievedSizeText(const QString& text) override;
+    void SetAchievedSizeText(const QString& text);
     QString AchievedSizeText() const;
     // Shows the barcode view's zoom at the right of the status bar: "Zoom 3×".
     void SetZoomIndicator(int zoom);

@@ -20,6 +20,16 @@
 namespace {
 const QString kSettingsSection = QStringLiteral("Settings");
 const QString kPreviewPagesKey = QStringLiteral("PreviewPages");
+
+// What the barcode view reports goes to the frame's status bar; the commands
+// of its context menu take the frame's route.
+void ConnectToFrame(CMainFrame& frame, CBarcodeView& view) {
+    QObject::connect(&view, &CBarcodeView::StatusTextChanged, &frame, &CMainFrame::SetStatusText);
+    QObject::connect(&view, &CBarcodeView::AchievedSizeChanged, &frame,
+                     &CMainFrame::SetAchievedSizeText);
+    QObject::connect(&view, &CBarcodeView::CommandRaised, &frame, &CMainFrame::RouteCommand);
+}
+
 } // namespace
 
 CQuillmarkApp::CQuillmarkApp() = default;
@@ -53,6 +63,7 @@ bool CQuillmarkApp::InitInstance(bool show) {
     if (barcodeView == nullptr) {
         return false;
     }
+    ConnectToFrame(*m_pFrame, *barcodeView);
     barcodeView->SetPrinter(&m_printer);
     m_pDoc->AddView(m_pMainView);
     m_pDoc->AddView(barcodeView);

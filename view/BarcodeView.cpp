@@ -9,6 +9,7 @@
 #include "SymbolPainter.h"
 
 #include <QContextMenuEvent>
+#include <QMetaMethod>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -147,14 +148,8 @@ void CBarcodeView::OnSymbologyChanged() {
     if (id) {
         m_filters.Apply(FactsOf(*id), m_pPanel->TextField());
     }
-    ShowStatusText(id ? res::Text(FactsOf(*id).ruleText) : QString());
+    emit StatusTextChanged(id ? res::Text(FactsOf(*id).ruleText) : QString());
     Redraw();
-}
-
-void CBarcodeView::ShowStatusText(const QString& text) {
-    if (auto* status = dynamic_cast<CStatusText*>(window()); status != nullptr) {
-        status->SetStatusText(text);
-    }
 }
 
 DeviceMapping CBarcodeView::OnPrepareDC(const QPaintDevice& device, const QRect& outputRect) const {
@@ -238,22 +233,22 @@ void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), Qt::white);
     const DeviceMapping mapping = OnPrepareDC(*this, rect());
     OnDraw(painter, mapping);
-    if (auto* status = dynamic_cast<CStatusText*>(window()); status != nullptr && m_pBarcode) {
-        status->SetAchievedSizeText(AchievedSizeText(*m_pBarcode, mapping, QStringLiteral("px")));
+    if (m_pBarcode) {
+        emit AchievedSizeChanged(AchievedSizeText(*m_pBarcode, mapping, QStringLiteral("px")));
     }
     emit SymbolDrawn(m_drawnCell / mapping.devicePixelRatio); // in the widget's own units
 }
 
 void CBarcodeView::RaiseCommand(int id) {
-    if (auto* router = dynamic_cast<CCommandRouter*>(window()); router != nullptr) {
-        router->RouteCommand(id);
+    if (isSignalConnected(QMetaMethod::fromSignal(&CBarcodeView::CommandRaised))) {
+        emit CommandRaised(id);
     } else {
         OnCommand(id);
     }
 }
 
 std::unique_ptr<COwnerDrawMenu> CBarcodeView::BuildContextMenu() {
-    // The popup belongs to the top-level window, whose route its commands take.
+    // The popup belongs to the top-level window.
     auto menu = std::make_unique<COwnerDrawMenu>(window());
     if (menu->LoadMenu(ids::kContextMenu)) {
         menu->LoadToolbarImages(ids::kMainResources);

@@ -87,7 +87,7 @@ public:
 
     // The context menu (menu 219), owner-drawn with the toolbar's images
     // beside its commands; its first popup is the one shown, and its
-    // commands go along the main window's route.
+    // commands are raised with CommandRaised.
     std::unique_ptr<COwnerDrawMenu> BuildContextMenu();
 
     bool DispatchMessage(QEvent& message) override;
@@ -99,6 +99,15 @@ signals:
     // tile margins takes at the current zoom (what must be visible to see it
     // whole); empty when nothing was drawn.
     void SymbolDrawn(QSize cellPixels);
+    // After a draw on screen that drew a symbol: what the screen makes of its
+    // sizes, for the main window's status bar.
+    void AchievedSizeChanged(const QString& text);
+    // The Symbology list's selection changed: the chosen symbology's rule
+    // text for the main window's status bar, empty without a selection.
+    void StatusTextChanged(const QString& text);
+    // A command chosen in the context menu, for the main window's route.
+    // With nothing connected the view runs the command itself.
+    void CommandRaised(int id);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -125,8 +134,6 @@ private:
     void OnTurnRight();
     void OnTileMode();
     void OnSymbologyChanged();
-    // The main window's status text, when the view lives in one that has it.
-    void ShowStatusText(const QString& text);
     void ShowContextMenu(const QPoint& globalPos);
     void RaiseCommand(int id);
 
