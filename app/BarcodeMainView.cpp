@@ -5,7 +5,6 @@
 #include "DeviceMapping.h"
 #include "FieldValues.h"
 #include "InputPanel.h"
-#include "MainFrame.h"
 #include "ResourceIds.h"
 #include "SettingsDialog.h"
 #include "Symbologies.h"
@@ -78,9 +77,7 @@ void CBarcodeMainView::resizeEvent(QResizeEvent* event) {
 void CBarcodeMainView::OnSymbolDrawn(QSize cellPixels) {
     // Tiles fill whatever area there is: nothing to scroll to.
     m_pScroller->SetContentSize(m_pBarcodeView->IsTileMode() ? QSize() : cellPixels);
-    if (auto* frame = dynamic_cast<CMainFrame*>(window()); frame != nullptr) {
-        frame->SetZoomIndicator(m_pBarcodeView->Zoom());
-    }
+    emit ZoomShown(m_pBarcodeView->Zoom());
     if (!m_bPreviewOpen) {
         m_scanRunner.Cancel();
         m_scanDelay.start();
@@ -113,9 +110,7 @@ void CBarcodeMainView::StartScanCheck() {
 }
 
 void CBarcodeMainView::OnScanChecked(const QString& text) {
-    if (auto* frame = dynamic_cast<CMainFrame*>(window()); frame != nullptr) {
-        frame->SetScanField(text, text.isEmpty() ? QString() : m_scanCheckedFor);
-    }
+    emit ScanFieldChanged(text, text.isEmpty() ? QString() : m_scanCheckedFor);
 }
 
 bool CBarcodeMainView::eventFilter(QObject* watched, QEvent* event) {

@@ -37,7 +37,7 @@ public:
     PreviewSample CurrentSample() const;
 
     // Reads the drawn symbol back off the user-interface thread; its result
-    // goes to the main window's scan field.
+    // is reported with ScanFieldChanged.
     CScanCheckRunner& ScanRunner() { return m_scanRunner; }
     // Starts the scan check of the symbol as now drawn, for the output it is
     // seen on: the screen, or the printer while its preview is open. After a
@@ -47,13 +47,22 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
+signals:
+    // After each draw: the zoom the barcode view draws at, for the main
+    // window's status bar.
+    void ZoomShown(int zoom);
+    // What a scanner reads from the symbol, empty while a check runs or when
+    // there is nothing to check; the tip names the output it was checked
+    // for, and is empty with an empty text.
+    void ScanFieldChanged(const QString& text, const QString& tip);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // After each draw: the view scrolls outside tile mode when the symbol
-    // needs more room than it has, and the status bar shows the zoom.
+    // needs more room than it has, and the zoom is reported.
     void OnSymbolDrawn(QSize cellPixels);
     // Turning from the keyboard does what the panel's button does.
     void ClickPanelButton(int controlId);

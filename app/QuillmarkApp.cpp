@@ -21,13 +21,15 @@ namespace {
 const QString kSettingsSection = QStringLiteral("Settings");
 const QString kPreviewPagesKey = QStringLiteral("PreviewPages");
 
-// What the barcode view reports goes to the frame's status bar; the commands
-// of its context menu take the frame's route.
-void ConnectToFrame(CMainFrame& frame, CBarcodeView& view) {
+// What the views report goes to the frame's status bar; the commands of the
+// barcode view's context menu take the frame's route.
+void ConnectToFrame(CMainFrame& frame, CBarcodeMainView& host, CBarcodeView& view) {
     QObject::connect(&view, &CBarcodeView::StatusTextChanged, &frame, &CMainFrame::SetStatusText);
     QObject::connect(&view, &CBarcodeView::AchievedSizeChanged, &frame,
                      &CMainFrame::SetAchievedSizeText);
     QObject::connect(&view, &CBarcodeView::CommandRaised, &frame, &CMainFrame::RouteCommand);
+    QObject::connect(&host, &CBarcodeMainView::ZoomShown, &frame, &CMainFrame::SetZoomIndicator);
+    QObject::connect(&host, &CBarcodeMainView::ScanFieldChanged, &frame, &CMainFrame::SetScanField);
 }
 
 } // namespace
@@ -63,7 +65,7 @@ bool CQuillmarkApp::InitInstance(bool show) {
     if (barcodeView == nullptr) {
         return false;
     }
-    ConnectToFrame(*m_pFrame, *barcodeView);
+    ConnectToFrame(*m_pFrame, *m_pMainView, *barcodeView);
     barcodeView->SetPrinter(&m_printer);
     m_pDoc->AddView(m_pMainView);
     m_pDoc->AddView(barcodeView);
