@@ -5,7 +5,7 @@
 #include "SymbolPainter.h"
 #include "Symbologies.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 
 #include <sys/resource.h>
 
@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     constexpr int kDpi = 600;
     // A Code 128 symbol as long as the limit allows, with bars as long.
     constexpr std::int32_t kBarLength = 27'000; // mils: 16,366 pixels with the margin

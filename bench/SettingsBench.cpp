@@ -1,7 +1,6 @@
 // Cost of one symbol's construction with the program's settings reader
 // installed: every construction reads Density and Ratio from the store.
 #include "BarcodeSettings.h"
-#include "QuillmarkApp.h"
 #include "Symbologies.h"
 
 #include <QCoreApplication>

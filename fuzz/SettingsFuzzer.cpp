@@ -5,7 +5,6 @@
 #include "FuzzInput.h"
 
 #include "BarcodeSettings.h"
-#include "QuillmarkApp.h"
 #include "Symbologies.h"
 
 #include <QCoreApplication>
