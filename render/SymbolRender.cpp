@@ -1,7 +1,9 @@
 #include "SymbolRender.h"
 
 #include "DeviceGrid.h"
+#include "PdfWriter.h"
 #include "Placement.h"
+#include "SvgWriter.h"
 #include "SymbolPainter.h"
 #include "VectorScene.h"
 
@@ -79,8 +81,11 @@ RenderResult RenderSymbol(const RenderRequest& request) {
     job.cellWidth = cell.width;
     job.cellHeight = cell.height;
     job.origin = SymbolOrigin(encoding.totalWidth, built.drawBarLength, request.orientation);
+    // Every length zoom times its size.
+    VectorScene scene = BuildVectorScene(job);
+    scene.zoom = request.zoom;
     RenderResult result;
     result.blank = encoding.Empty();
-    result.bytes = WriteVectorFile(job, request.zoom, request.format == OutputFormat::Pdf);
+    result.bytes = request.format == OutputFormat::Pdf ? WritePdf(scene) : WriteSvg(scene);
     return result;
 }

@@ -1,8 +1,6 @@
 #include "VectorScene.h"
 
 #include "Barcode.h"
-#include "PdfWriter.h"
-#include "SvgWriter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -92,10 +90,4 @@ VectorScene BuildVectorScene(const VectorJob& job) {
     CBarcode::DrawEncoding(*job.encoding, surface, origin, job.barLength, job.showText,
                            job.orientation);
     return scene;
-}
-
-QByteArray WriteVectorFile(const VectorJob& job, int zoom, bool pdf) {
-    VectorScene scene = BuildVectorScene(job);
-    scene.zoom = zoom;
-    return pdf ? WritePdf(scene) : WriteSvg(scene);
 }

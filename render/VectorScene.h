@@ -73,6 +73,3 @@ struct VectorJob {
 // (one element, already merged with its neighbours of one colour) as a
 // rectangle and every label piece as a text.
 VectorScene BuildVectorScene(const VectorJob& job);
-
-// The vector file (SVG or PDF) of one symbol, every length zoom times its size.
-QByteArray WriteVectorFile(const VectorJob& job, int zoom, bool pdf);

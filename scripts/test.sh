@@ -9,6 +9,9 @@ cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh
 
+# The folders depend on each other one way only, with no loops of includes.
+python3 scripts/check_layers.py
+
 export QT_QPA_PLATFORM=offscreen
 for preset in default asan; do
     echo "=== preset: $preset ==="

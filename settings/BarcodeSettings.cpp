@@ -27,23 +27,6 @@ QString StoreKey(std::string_view key) {
 
 } // namespace
 
-std::unique_ptr<QSettings> OpenSettingsStore() {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QString::fromLatin1(kSettingsCompany),
-                                       QString::fromLatin1(kApplicationName));
-}
-
-int ReadProfileInt(QSettings& settings, const QString& section, const QString& key,
-                   int defaultValue) {
-    const QVariant value = settings.value(section + QLatin1Char('/') + key);
-    if (!value.isValid()) {
-        return defaultValue;
-    }
-    bool ok = false;
-    const int number = value.toInt(&ok);
-    return ok ? number : defaultValue;
-}
-
 BarcodeSettings ReadBarcodeSettings(QSettings& store) {
     return {
         DensityOrDefault(

@@ -2,26 +2,7 @@
 
 #include "Barcode.h"
 #include "Profile.h"
-
-#include <QString>
-
-#include <memory>
-
-class QSettings;
-
-// The settings store's organisation and application names: on Linux they make
-// the INI file "<config>/Local AppWizard-Generated Applications/Quillmark.conf".
-inline constexpr const char* kSettingsCompany = "Local AppWizard-Generated Applications";
-inline constexpr const char* kApplicationName = "Quillmark";
-
-// The program's settings store, by its names (the desktop program and the
-// tool read the same one).
-std::unique_ptr<QSettings> OpenSettingsStore();
-
-// Reads an integer of the settings store; a missing value, or one that is not
-// an integer of 32 bits, yields the default.
-int ReadProfileInt(QSettings& settings, const QString& section, const QString& key,
-                   int defaultValue);
+#include "SettingsStore.h"
 
 // The two values of section "Barcode" that size every element of a symbol.
 using BarcodeSettings = BarWidths;

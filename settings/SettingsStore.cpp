@@ -1,7 +1,5 @@
 #include "SettingsStore.h"
 
-#include "BarcodeSettings.h"
-
 #include <QFile>
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
@@ -31,6 +29,23 @@ CSettingsStore::FileStamp StampOf(const QByteArray& path) {
 #endif
 
 } // namespace
+
+std::unique_ptr<QSettings> OpenSettingsStore() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QString::fromLatin1(kSettingsCompany),
+                                       QString::fromLatin1(kApplicationName));
+}
+
+int ReadProfileInt(QSettings& settings, const QString& section, const QString& key,
+                   int defaultValue) {
+    const QVariant value = settings.value(section + QLatin1Char('/') + key);
+    if (!value.isValid()) {
+        return defaultValue;
+    }
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    return ok ? number : defaultValue;
+}
 
 CSettingsStore::CSettingsStore() = default;
 

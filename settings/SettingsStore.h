@@ -2,9 +2,24 @@
 
 #include <QByteArray>
 #include <QSettings>
+#include <QString>
 
 #include <cstdint>
 #include <memory>
+
+// The settings store's organisation and application names: on Linux they make
+// the INI file "<config>/Local AppWizard-Generated Applications/Quillmark.conf".
+inline constexpr const char* kSettingsCompany = "Local AppWizard-Generated Applications";
+inline constexpr const char* kApplicationName = "Quillmark";
+
+// The program's settings store, by its names (the desktop program and the
+// tool read the same one).
+std::unique_ptr<QSettings> OpenSettingsStore();
+
+// Reads an integer of the settings store; a missing value, or one that is not
+// an integer of 32 bits, yields the default.
+int ReadProfileInt(QSettings& settings, const QString& section, const QString& key,
+                   int defaultValue);
 
 // The application's settings store, opened once and read from memory. Before
 // each read it looks at the store's file; only when the file has changed since
