@@ -18,6 +18,11 @@ for preset in default asan; do
     cmake --preset "$preset"
     cmake --build --preset "$preset"
     ctest --preset "$preset"
+    # The tool stands on the output library alone: no widget code in it.
+    if ldd "build/$preset/bin/quillmark-render" | grep -E 'libQt6(Widgets|PrintSupport)'; then
+        echo "quillmark-render links widget libraries" >&2
+        exit 1
+    fi
 done
 for preset in release clang; do
     echo "=== preset: $preset (build only) ==="

@@ -144,19 +144,23 @@ TEST(SaveBitmap, WritesAOneBitBmpThatLoadsBack) {
               bitmap.convertToFormat(QImage::Format_Mono, Qt::MonoOnly));
 }
 
-TEST(SaveBitmap, ReplacesAnExistingFileWholeAndReportsFailure) {
+TEST(SaveBitmap, ReplacesAnExistingFileWholeWithItsPermissionsAndReportsFailure) {
     DrawnView scene;
     QTemporaryDir dir;
     const QString path = dir.filePath("label.bmp");
+    const auto shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     {
         QFile old(path);
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write(QByteArray(1'000'000, 'x')); // longer than the new bitmap
+        old.setPermissions(shared);
     }
     QString error;
     ASSERT_TRUE(CBarcodeOutput::SaveBitmap(scene.view.Output().RenderBitmap(false), path, &error));
     EXPECT_FALSE(QImage(path).isNull());
     EXPECT_LT(QFile(path).size(), 1'000'000);
+    constexpr int kOwnerGroupOther = 0x7077; // not the ReadUser bits of whoever asks
+    EXPECT_EQ(QFile::permissions(path) & kOwnerGroupOther, shared);
 
     const QString missingFolder = dir.filePath("no/such/folder/label.bmp");
     EXPECT_FALSE(
