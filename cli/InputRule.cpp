@@ -22,7 +22,7 @@ bool EncodesNothing(SymbologyId id, char c) {
 }
 
 QString Describe(char32_t c) {
-    const QString code =
+    QString code =
         QStringLiteral("U+%1").arg(static_cast<unsigned>(c), 4, 16, QLatin1Char('0')).toUpper();
     if (c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0)) {
         return code;

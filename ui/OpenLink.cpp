@@ -103,7 +103,7 @@ QString DefaultHtmlDesktopEntry(const QStringList& mimeappsFolders) {
             IniValue(folder + QStringLiteral("/mimeapps.list"),
                      QStringLiteral("Default Applications"), QStringLiteral("text/html"));
         // The value may list several entries; the first is the default.
-        const QString first = value.section(QLatin1Char(';'), 0, 0).trimmed();
+        QString first = value.section(QLatin1Char(';'), 0, 0).trimmed();
         if (!first.isEmpty()) {
             return first;
         }

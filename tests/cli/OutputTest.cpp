@@ -157,8 +157,8 @@ TEST(PdfOutput, PageIsTheCellAndBarsLieAtTrueSize) {
         const QList<QRectF> bars = PdfBars(symbol.bytes);
         const Point origin = SymbolOrigin(encoding.totalWidth, 750, orientation);
         // Mils along the reading direction from the cell's bottom-left corner.
-        double along =
-            orientation == 0 ? cell.width / 2.0 + origin.x : cell.height / 2.0 + origin.y;
+        double along = orientation == 0 ? static_cast<double>(cell.width) / 2 + origin.x
+                                        : static_cast<double>(cell.height) / 2 + origin.y;
         qsizetype index = 0;
         for (const Element& element : encoding.elements) {
             if (element.bar) {

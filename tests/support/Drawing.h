@@ -32,8 +32,9 @@ inline std::string ModulesOf(const Drawn& drawn, std::int32_t module) {
         EXPECT_EQ(line.width % module, 0) << "a bar of part of a module";
         const std::int32_t left = line.from.x - line.width / 2;
         EXPECT_EQ(left % module, 0) << "a bar off the module grid";
-        for (std::int32_t m = 0; m < line.width / module; ++m) {
-            modules.at(static_cast<std::size_t>(left / module + m)) = 'b';
+        const std::int32_t first = left / module;
+        for (std::int32_t m = first; m < first + line.width / module; ++m) {
+            modules.at(static_cast<std::size_t>(m)) = 'b';
         }
     }
     return modules;

@@ -20,7 +20,7 @@ FixedFileInfo Fixed(std::uint32_t productMS, std::uint32_t productLS, std::uint3
 
 // A file of some bytes of "program", the block, and more bytes after it.
 QString WriteFile(const QTemporaryDir& dir, const QByteArray& block) {
-    const QString path = dir.filePath("program");
+    QString path = dir.filePath("program");
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(1000, '\x90') + block + QByteArray(77, '\0'));

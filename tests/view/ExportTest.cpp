@@ -48,7 +48,7 @@ struct DrawnView {
     }
     // Pixels for mils at the view's resolution, truncated as the bitmap is.
     int Pixels(std::int64_t mils, int zoom = 1) const {
-        return static_cast<int>(view.logicalDpiX() * zoom * mils / 1000);
+        return static_cast<int>(std::int64_t{view.logicalDpiX()} * zoom * mils / 1000);
     }
     // The same along the reading direction, where a 10-mil module is a whole
     // number of pixels (the device grid).
