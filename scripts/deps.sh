@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ clang cmake ninja-build pkg-config python3
+    g++ clang clang-tidy cmake ninja-build pkg-config python3
     libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev libzbar-dev poppler-utils
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
     fonts-dejavu-core fonts-liberation

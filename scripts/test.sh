@@ -2,8 +2,9 @@
 # Installs what is missing, then configures, builds and runs every test twice:
 # once with the default preset and once with AddressSanitizer + UBSan. The
 # release preset (benchmarks) and a Clang build are built too, so that every
-# preset and both compilers stay free of warnings. Last, each fuzz target runs
-# for 20 seconds on its seeds, so that a regression they reach fails here.
+# preset and both compilers stay free of warnings, and clang-tidy checks every
+# source file the default preset compiles. Last, each fuzz target runs for 20
+# seconds on its seeds, so that a regression they reach fails here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,6 +25,10 @@ for preset in default asan; do
         exit 1
     fi
 done
+
+echo "=== clang-tidy (the default preset's sources) ==="
+bash scripts/tidy.sh
+
 for preset in release clang; do
     echo "=== preset: $preset (build only) ==="
     cmake --preset "$preset"
