@@ -9,7 +9,8 @@
 #include <algorithm>
 
 COwnerDrawMenu::COwnerDrawMenu(QWidget* parent)
-    : QMenu(parent), m_style(std::make_unique<COwnerDrawStyle>()) {
+    : QMenu(parent), COwnerDrawnItems(static_cast<const QWidget&>(*this)),
+      m_style(std::make_unique<COwnerDrawStyle>()) {
     setStyle(m_style.get());
 }
 
@@ -185,18 +186,6 @@ COwnerDrawMenu* COwnerDrawMenu::GetSubMenu(int position) const {
     return m_items[static_cast<std::size_t>(position)]->submenu;
 }
 
-const CMenuItemData* COwnerDrawMenu::OwnerDrawData(const QAction* action) const {
-    if (action == nullptr) {
-        return nullptr;
-    }
-    for (const auto& item : m_items) {
-        if (item->action == action) {
-            return (item->flags & kOwnerDraw) != 0 ? item.get() : nullptr;
-        }
-    }
-    return nullptr;
-}
-
 void COwnerDrawMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
     QMenu::initStyleOption(option, action);
     if (const CMenuItemData* item = OwnerDrawData(action)) {
@@ -207,14 +196,4 @@ void COwnerDrawMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction
 
 int COwnerDrawMenu::MenuLineHeight() const {
     return ::MenuLineHeight(fontMetrics());
-}
-
-void COwnerDrawMenu::MeasureItem(MeasureItemRequest& request) const {
-    const QSize size = MeasureMenuItem(*request.item, fontMetrics());
-    request.width = size.width();
-    request.height = size.height();
-}
-
-void COwnerDrawMenu::DrawItem(const DrawItemRequest& request) const {
-    DrawMenuItem(request, palette(), font());
 }

@@ -1,35 +1,17 @@
 #pragma once
 
+#include "MenuItem.h"
+#include "OwnerDrawStyle.h"
 #include "ResourceTables.h"
 
 #include <QMenu>
-#include <QPixmap>
-#include <QRect>
 #include <QString>
 
 #include <memory>
 #include <span>
 #include <vector>
 
-class QPainter;
-class COwnerDrawMenu;
 struct MenuTemplateNode;
-
-// What an owner-drawn menu keeps for one of its items.
-struct CMenuItemData {
-    // Command part, tab, accelerator part: "&Copy\t Ctrl+C". After the level
-    // is aligned the command part carries trailing spaces.
-    QString text;
-    int imageIndex = -1;  // position of the item's image in imageList
-    int imageSource = -1; // the toolbar the image comes from; -1 without image
-    unsigned flags = 0;   // the menu flags the item was appended with
-    int command = 0;
-    COwnerDrawMenu* submenu = nullptr; // for a popup item
-    // The whole button strip of the image's toolbar; empty when the item has
-    // no image or the toolbar's images could not be read.
-    std::vector<QPixmap> imageList;
-    QAction* action = nullptr; // the item itself; null for a record of no item
-};
 
 // A menu loaded from a menu template whose items below the top level are
 // measured and drawn here, not by the platform style: an image column at the
@@ -40,18 +22,22 @@ struct CMenuItemData {
 //
 // A chosen item's QAction carries its command in data(); the menu's
 // triggered() signal reports it.
-class COwnerDrawMenu : public QMenu {
+class COwnerDrawMenu : public QMenu, public COwnerDrawnItems {
     Q_OBJECT
 
 public:
     // Flags of the items, beside the template's own.
-    static constexpr unsigned kOwnerDraw = 0x100;
-    static constexpr unsigned kByPosition = 0x400;
-    static constexpr unsigned kSeparator = 0x800;
+    static constexpr unsigned kOwnerDraw = CMenuItemData::kOwnerDraw;
+    static constexpr unsigned kByPosition = CMenuItemData::kByPosition;
+    static constexpr unsigned kSeparator = CMenuItemData::kSeparator;
 
     // The toolbar's button image size.
-    static constexpr int kImageWidth = 16;
-    static constexpr int kImageHeight = 15;
+    static constexpr int kImageWidth = CMenuItemData::kImageWidth;
+    static constexpr int kImageHeight = CMenuItemData::kImageHeight;
+
+    // What the style asks of the menu for one of its items.
+    using MeasureItemRequest = ::MeasureItemRequest;
+    using DrawItemRequest = ::DrawItemRequest;
 
     explicit COwnerDrawMenu(QWidget* parent = nullptr);
     ~COwnerDrawMenu() override;
@@ -74,32 +60,10 @@ public:
 
     // The popup at `position` of this menu, or null.
     COwnerDrawMenu* GetSubMenu(int position) const;
-    // The records of this menu's items, in the order they were appended.
-    const std::vector<std::unique_ptr<CMenuItemData>>& Items() const { return m_items; }
-    // The record of an item of this menu, or null for an item not drawn here.
-    const CMenuItemData* OwnerDrawData(const QAction* action) const;
 
     // The height of one menu line in the menu's font: the unit of item and
     // separator heights.
     int MenuLineHeight() const;
-
-    struct MeasureItemRequest {
-        const CMenuItemData* item = nullptr;
-        int width = 0; // out
-        int height = 0;
-    };
-    virtual void MeasureItem(MeasureItemRequest& request) const;
-
-    struct DrawItemRequest {
-        QPainter* painter = nullptr;
-        QRect rect;
-        const CMenuItemData* item = nullptr;
-        bool selected = false;
-        bool disabled = false;
-        bool checked = false;
-        bool exclusive = false; // a checked item of a radio group shows a dot
-    };
-    virtual void DrawItem(const DrawItemRequest& request) const;
 
 protected:
     // Hands the style this menu's own record of the item and its full text.
@@ -122,7 +86,6 @@ private:
     void MakeTopLevelPlain();
     bool HasCommand(int command) const;
 
-    std::vector<std::unique_ptr<CMenuItemData>> m_items;
     std::vector<std::unique_ptr<COwnerDrawMenu>> m_submenus;
     std::unique_ptr<QStyle> m_style;
 };

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
+#include <QWidget>
 
 #include <algorithm>
 #include <array>
@@ -99,18 +100,18 @@ constexpr int kMenuLineMargin = 6;
 
 // The item's content to the left of its text: the image box, two pixels of
 // frame on either side of the image and a gap.
-constexpr int kTextIndent = COwnerDrawMenu::kImageWidth + 9;
+constexpr int kTextIndent = CMenuItemData::kImageWidth + 9;
 // The highlight of a selected item with an image or check mark starts here,
 // keeping the image column in the menu colour.
-constexpr int kHighlightIndent = COwnerDrawMenu::kImageWidth + 5;
+constexpr int kHighlightIndent = CMenuItemData::kImageWidth + 5;
 
 // An image of one button, drawn the way a disabled button's is: its dark shape
 // in the shadow colour, with a copy in the lit colour one pixel down and to
 // the right. Light parts and the transparent face vanish.
 void DrawDisabledImage(QPainter& painter, const QPixmap& image, QPoint at,
                        const QPalette& palette) {
-    const int w = COwnerDrawMenu::kImageWidth;
-    const int h = COwnerDrawMenu::kImageHeight;
+    const int w = CMenuItemData::kImageWidth;
+    const int h = CMenuItemData::kImageHeight;
     const QImage source = image.toImage().convertToFormat(QImage::Format_ARGB32);
     constexpr int kOpaque = 128; // antialiased edges count as shape when half covered
     constexpr int kLight = 224;  // grey level from which a pixel counts as the lit colour
@@ -153,18 +154,23 @@ void DrawDisabledImage(QPainter& painter, const QPixmap& image, QPoint at,
 // The menu's frame: two pixels of raised edge and one of menu colour.
 constexpr int kFrameWidth = 3;
 
+// The owner-drawn items of the widget, or null when it is no owner-drawn menu.
+const COwnerDrawnItems* OwnerDrawnItems(const QWidget* widget) {
+    return dynamic_cast<const COwnerDrawnItems*>(widget);
+}
+
 bool IsOwnerDrawMenu(const QWidget* widget) {
-    return qobject_cast<const COwnerDrawMenu*>(widget) != nullptr;
+    return OwnerDrawnItems(widget) != nullptr;
 }
 
 struct Found {
-    const COwnerDrawMenu* menu = nullptr;
+    const COwnerDrawnItems* menu = nullptr;
     const CMenuItemData* item = nullptr;
 };
 // The menu's record of the item the option describes; the menu puts the
 // item's action into the option.
 Found Find(const QStyleOption* option, const QWidget* widget) {
-    const auto* menu = qobject_cast<const COwnerDrawMenu*>(widget);
+    const COwnerDrawnItems* menu = OwnerDrawnItems(widget);
     if (menu == nullptr || option == nullptr) {
         return {};
     }
@@ -173,11 +179,33 @@ Found Find(const QStyleOption* option, const QWidget* widget) {
 
 } // namespace
 
+const CMenuItemData* COwnerDrawnItems::OwnerDrawData(const QAction* action) const {
+    if (action == nullptr) {
+        return nullptr;
+    }
+    for (const auto& item : m_items) {
+        if (item->action == action) {
+            return (item->flags & CMenuItemData::kOwnerDraw) != 0 ? item.get() : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+void COwnerDrawnItems::MeasureItem(MeasureItemRequest& request) const {
+    const QSize size = MeasureMenuItem(*request.item, m_widget->fontMetrics());
+    request.width = size.width();
+    request.height = size.height();
+}
+
+void COwnerDrawnItems::DrawItem(const DrawItemRequest& request) const {
+    DrawMenuItem(request, m_widget->palette(), m_widget->font());
+}
+
 QSize COwnerDrawStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
                                         const QSize& size, const QWidget* widget) const {
     if (type == CT_MenuItem) {
         if (const auto [menu, item] = Find(option, widget); item != nullptr) {
-            COwnerDrawMenu::MeasureItemRequest request;
+            MeasureItemRequest request;
             request.item = item;
             menu->MeasureItem(request);
             return {request.width, request.height};
@@ -191,7 +219,7 @@ void COwnerDrawStyle::drawControl(ControlElement element, const QStyleOption* op
     if (element == CE_MenuItem) {
         if (const auto [menu, item] = Find(option, widget); item != nullptr) {
             const auto* menuItem = static_cast<const QStyleOptionMenuItem*>(option);
-            COwnerDrawMenu::DrawItemRequest request;
+            DrawItemRequest request;
             request.painter = painter;
             request.rect = option->rect;
             request.item = item;
@@ -262,7 +290,7 @@ int MenuLineHeight(const QFontMetrics& metrics) {
 }
 
 QSize MeasureMenuItem(const CMenuItemData& item, const QFontMetrics& metrics) {
-    if ((item.flags & COwnerDrawMenu::kSeparator) != 0) {
+    if ((item.flags & CMenuItemData::kSeparator) != 0) {
         // The menu takes its width from the widest item; a separator adds
         // none, but an item of no width would not be laid out at all.
         return {1, MenuLineHeight(metrics) / 2};
@@ -270,12 +298,11 @@ QSize MeasureMenuItem(const CMenuItemData& item, const QFontMetrics& metrics) {
     // The tab between command and accelerator measures as one space.
     QString text = item.text;
     text.replace(u'\t', u' ');
-    return {metrics.horizontalAdvance(text) + 2 * COwnerDrawMenu::kImageWidth + 1,
-            std::max(MenuLineHeight(metrics), COwnerDrawMenu::kImageHeight + 4)};
+    return {metrics.horizontalAdvance(text) + 2 * CMenuItemData::kImageWidth + 1,
+            std::max(MenuLineHeight(metrics), CMenuItemData::kImageHeight + 4)};
 }
 
-void DrawMenuItem(const COwnerDrawMenu::DrawItemRequest& request, const QPalette& pal,
-                  const QFont& font) {
+void DrawMenuItem(const DrawItemRequest& request, const QPalette& pal, const QFont& font) {
     QPainter& painter = *request.painter;
     const CMenuItemData& item = *request.item;
     const int l = request.rect.left();
@@ -283,10 +310,10 @@ void DrawMenuItem(const COwnerDrawMenu::DrawItemRequest& request, const QPalette
     const int r = l + request.rect.width();
     const int b = t + request.rect.height();
     const int h = b - t;
-    constexpr int w = COwnerDrawMenu::kImageWidth;
-    constexpr int v = COwnerDrawMenu::kImageHeight;
+    constexpr int w = CMenuItemData::kImageWidth;
+    constexpr int v = CMenuItemData::kImageHeight;
 
-    if ((item.flags & COwnerDrawMenu::kSeparator) != 0) {
+    if ((item.flags & CMenuItemData::kSeparator) != 0) {
         // An etched line at half the height: shadow above, light below.
         Fill(painter, Span(l, t + h / 2, r, t + h / 2 + 1), Color(pal, SysColor::ButtonShadow));
         Fill(painter, Span(l, t + h / 2 + 1, r, t + h / 2 + 2), Color(pal, SysColor::ButtonLight));

@@ -8,6 +8,7 @@
 #include <QActionGroup>
 #include <QImage>
 #include <QPainter>
+#include <QStyleOptionMenuItem>
 
 #include <gtest/gtest.h>
 
@@ -373,6 +374,31 @@ TEST_F(OwnerDrawMenuTest, NestedPopupsAreLoadedLevelByLevel) {
     EXPECT_LT(metrics.horizontalAdvance(a), metrics.horizontalAdvance("&Much longer"));
     const QString b = inner->Items()[1]->text.section(u'\t', 0, 0);
     EXPECT_GE(metrics.horizontalAdvance(b), metrics.horizontalAdvance("&Much longer inner item "));
+}
+
+// The style reaches a menu only through its owner-drawn items: any menu that
+// has them, and names the item in the style option, is laid out by their own
+// measure.
+TEST(OwnerDrawnItemsTest, TheStyleLaysAnItemOutAtTheSizeItsMenuMeasures) {
+    struct FixedMenu : QMenu, COwnerDrawnItems {
+        FixedMenu() : COwnerDrawnItems(static_cast<const QWidget&>(*this)) {
+            auto& item = m_items.emplace_back(std::make_unique<CMenuItemData>());
+            item->flags = CMenuItemData::kOwnerDraw;
+            item->action = addAction(QStringLiteral("&Fixed"));
+            setStyle(&style);
+        }
+        ~FixedMenu() override { setStyle(nullptr); }
+        void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override {
+            QMenu::initStyleOption(option, action);
+            option->styleObject = m_items.front()->action;
+        }
+        void MeasureItem(MeasureItemRequest& request) const override {
+            request.width = 80;
+            request.height = 45;
+        }
+        COwnerDrawStyle style;
+    } menu;
+    EXPECT_EQ(menu.actionGeometry(menu.actions().at(0)).height(), 45);
 }
 
 } // namespace
