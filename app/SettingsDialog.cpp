@@ -36,8 +36,8 @@ CSettingsPreview::CSettingsPreview(PreviewSample sample, QWidget* parent)
 CSettingsPreview::~CSettingsPreview() = default;
 
 void CSettingsPreview::SetSettings(const BarcodeSettings& settings) {
-    const CUnsavedSettingsScope unsaved(settings);
-    m_pBarcode = CreateBarcode(m_sample.symbology, m_sample.text);
+    // The values not yet saved, for this symbol alone.
+    m_pBarcode = CreateBarcode(m_sample.symbology, m_sample.text, settings);
     update();
 }
 

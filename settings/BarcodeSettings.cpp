@@ -13,10 +13,6 @@ constexpr std::string_view kSection = "Barcode";
 constexpr std::string_view kDensityKey = "Density";
 constexpr std::string_view kRatioKey = "Ratio";
 
-// The settings of the preview being built, if any. One user-interface thread:
-// nothing else reads or writes it.
-const BarcodeSettings* g_pUnsaved = nullptr;
-
 QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -53,24 +49,7 @@ ProfileReader SettingsStoreReader() {
     };
     auto shared = std::make_shared<SharedStore>();
     return [shared](std::string_view section, std::string_view key, int defaultValue) {
-        if (g_pUnsaved != nullptr && section == kSection) {
-            if (key == kDensityKey) {
-                return g_pUnsaved->density;
-            }
-            if (key == kRatioKey) {
-                return g_pUnsaved->ratio;
-            }
-        }
         const std::lock_guard lock(shared->mutex);
         return ReadProfileInt(shared->store.Current(), Latin1(section), Latin1(key), defaultValue);
     };
-}
-
-CUnsavedSettingsScope::CUnsavedSettingsScope(const BarcodeSettings& settings)
-    : m_pPrevious(g_pUnsaved) {
-    g_pUnsaved = &settings;
-}
-
-CUnsavedSettingsScope::~CUnsavedSettingsScope() {
-    g_pUnsaved = m_pPrevious;
 }

@@ -17,21 +17,7 @@ BarcodeSettings ReadBarcodeSettings(QSettings& store);
 void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
                           const BarcodeSettings& wanted);
 
-// The profile reader the program installs for the engine: the settings store,
-// or, while a CUnsavedSettingsScope lives, its values for Density and Ratio.
+// The profile reader the program installs for the engine: the settings store.
 // The store is opened at the reader's first read and read again only when its
 // file has changed (CSettingsStore), so a change is seen at the next symbol.
 ProfileReader SettingsStoreReader();
-
-// While alive, symbols built through SettingsStoreReader take these settings
-// instead of the stored ones: how a preview shows values not yet saved.
-class CUnsavedSettingsScope {
-public:
-    explicit CUnsavedSettingsScope(const BarcodeSettings& settings);
-    ~CUnsavedSettingsScope();
-    CUnsavedSettingsScope(const CUnsavedSettingsScope&) = delete;
-    CUnsavedSettingsScope& operator=(const CUnsavedSettingsScope&) = delete;
-
-private:
-    const BarcodeSettings* m_pPrevious;
-};

@@ -111,12 +111,9 @@ TEST_F(BarcodeSettingsStore, WritesIntegersAndOnlyWhatChanged) {
 
 TEST_F(BarcodeSettingsStore, PreviewValuesNeverReachTheStoreOrOtherSymbols) {
     QSettings().setValue("Barcode/Density", 12);
-    {
-        const BarcodeSettings unsaved{30, 2};
-        const CUnsavedSettingsScope scope(unsaved);
-        EXPECT_EQ(CreateBarcode(SymbologyId::Code39, "A")->Density(), 30);
-        EXPECT_EQ(CreateBarcode(SymbologyId::Code39, "A")->Ratio(), 2);
-    }
+    const auto preview = CreateBarcode(SymbologyId::Code39, "A", BarcodeSettings{30, 2});
+    EXPECT_EQ(preview->Density(), 30);
+    EXPECT_EQ(preview->Ratio(), 2);
     EXPECT_EQ(CreateBarcode(SymbologyId::Code39, "A")->Density(), 12);
     EXPECT_EQ(QSettings().value("Barcode/Density").toInt(), 12);
 }
