@@ -83,7 +83,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
          QStringLiteral("The symbology (name or alias, any case)."),
          QStringLiteral("name")},
         {{QStringLiteral("o"), QStringLiteral("output")},
-         QStringLiteral("The output file, or for a batch a pattern with {n} or {text}."),
+         QStringLiteral("The output file (- for standard output, with --format), or for a "
+                        "batch a pattern with {n} or {text}."),
          QStringLiteral("file")},
         {QStringLiteral("batch"),
          QStringLiteral("Draws one symbol per line of the file (- for standard input)."),

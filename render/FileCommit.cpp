@@ -8,12 +8,14 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
 #define QUILLMARK_POSIX_FILES 1
 #include <cstdio> // renameat2
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -61,6 +63,71 @@ NewName RenameToNewName(const QString& from, const QString& to, int* failure) {
     return NewName::Taken;
 }
 
+#if defined(QUILLMARK_POSIX_FILES)
+// Writes every byte to an open file, again after a part was taken: 0, or
+// the system's reason why it stopped.
+int WriteAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    auto left = static_cast<std::size_t>(bytes.size());
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return written < 0 ? errno : EIO;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+// An output that is no file of its own (standard output as "-", a device, a
+// FIFO, a socket) is written straight through: there is nothing whole to
+// replace, and a rename would put a plain file in the device's place. Nothing
+// when path names a regular file, a folder or nothing yet; else 0 or why the
+// write failed.
+std::optional<int> WriteThrough(const QString& path, const QByteArray& bytes) {
+    if (path == QStringLiteral("-")) {
+        return WriteAll(STDOUT_FILENO, bytes);
+    }
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0 || S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)) {
+        return std::nullopt;
+    }
+    const int fd = ::open(name.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return errno;
+    }
+    int failure = WriteAll(fd, bytes);
+    if (::close(fd) != 0 && failure == 0) {
+        failure = errno;
+    }
+    return failure;
+}
+#endif
+
+// Gives the new file the owner and group of the one it replaces, where the
+// system lets us (an administrator replacing another user's file); a user
+// who may not give files away keeps the new file as before.
+void KeepOwner(const QString& replaced, const QString& temporary) {
+#if defined(QUILLMARK_POSIX_FILES)
+    struct stat old {};
+    struct stat now {};
+    const QByteArray name = QFile::encodeName(temporary);
+    if (::stat(QFile::encodeName(replaced).constData(), &old) == 0 &&
+        ::stat(name.constData(), &now) == 0 &&
+        (old.st_uid != now.st_uid || old.st_gid != now.st_gid)) {
+        (void)::chown(name.constData(), old.st_uid, old.st_gid);
+    }
+#else
+    (void)replaced;
+    (void)temporary;
+#endif
+}
+
 // Writes bytes to a file that must not exist yet; on failure the file is gone
 // again and reason says why. Straight system calls where there are any: a
 // batch writes a thousand small files, and each is one open, one write and
@@ -73,21 +140,7 @@ bool WriteNewFile(const QString& path, const QByteArray& bytes, QString* reason)
         *reason = SystemMessage(errno);
         return false;
     }
-    int failure = 0;
-    const char* data = bytes.constData();
-    auto left = static_cast<std::size_t>(bytes.size());
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            failure = written < 0 ? errno : EIO;
-            break;
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
+    int failure = WriteAll(fd, bytes);
     if (::close(fd) != 0 && failure == 0) {
         failure = errno;
     }
@@ -145,6 +198,18 @@ int FlushToDisk(const QString& path, Flush what) {
 } // namespace
 
 bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString* error) {
+#if defined(QUILLMARK_POSIX_FILES)
+    if (const std::optional<int> streamed = WriteThrough(path, bytes)) {
+        if (*streamed != 0) {
+            *error =
+                QStringLiteral("cannot write %1: %2")
+                    .arg(path == QStringLiteral("-") ? QStringLiteral("standard output") : path,
+                         SystemMessage(*streamed));
+            return false;
+        }
+        return true; // nothing to flush to a disk
+    }
+#endif
     const QFileInfo target(path);
     const QString temporary = TemporaryPath(target);
     QString reason;
@@ -171,6 +236,7 @@ bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString
         // A replaced file keeps its permissions; a new one has the folder's default.
         if (target.exists()) {
             QFile::setPermissions(temporary, QFile::permissions(path));
+            KeepOwner(path, temporary);
         }
         std::error_code replaced;
         std::filesystem::rename(QFile::encodeName(temporary).toStdString(),

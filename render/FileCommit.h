@@ -8,7 +8,9 @@
 // Writes whole files or nothing: each file goes to a temporary name in its own
 // folder and is renamed over the target only once every byte is written and
 // closed, so a failed write never leaves a half-written file, and an existing
-// file is only ever replaced by a complete new one.
+// file is only ever replaced by a complete new one. What is no file of its
+// own (standard output, named "-", a device, a FIFO) is written straight
+// through, never replaced.
 //
 // Making the files durable (flushed to the disk) is done once for all of them
 // by Sync(): a few files are flushed each, with their folders; a batch of more

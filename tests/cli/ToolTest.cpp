@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 struct Result {
@@ -191,6 +195,58 @@ TEST_F(Tool, ATakenNameIsAFolderRefusedOrAFileReplacedWithItsPermissions) {
     EXPECT_EQ(QFile::permissions(Path(QStringLiteral("private.bmp"))) &
                   (QFile::ReadGroup | QFile::ReadOther | ownerOnly),
               ownerOnly);
+
+    // An administrator replacing another user's file leaves it that user's.
+    const QByteArray theirs = QFile::encodeName(Path(QStringLiteral("theirs.bmp")));
+    constexpr uid_t kSomeoneElse = 65534;
+    WriteFile(QStringLiteral("theirs.bmp"), "old bytes");
+    if (::geteuid() == 0 && ::chown(theirs.constData(), kSomeoneElse, kSomeoneElse) == 0) {
+        EXPECT_EQ(Run({"-s", "code39", "-o", "theirs.bmp", "A"}).status, 0);
+        struct stat info {};
+        EXPECT_TRUE(::stat(theirs.constData(), &info) == 0 && info.st_uid == kSomeoneElse &&
+                    info.st_gid == kSomeoneElse);
+    }
+}
+
+// Standard output and a FIFO get the file's bytes straight through; a FIFO
+// stays a FIFO (no file is renamed over it).
+TEST_F(Tool, StandardOutputAndFifosAreWrittenThroughNeverReplaced) {
+    const QByteArray expected = [&] {
+        Run({"-s", "code39", "--format", "png", "-o", "file.png", "AB"});
+        QFile file(Path(QStringLiteral("file.png")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    ASSERT_FALSE(expected.isEmpty());
+    const QByteArray fifo = QFile::encodeName(Path(QStringLiteral("pipe")));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    for (const char* output : {"-", "pipe"}) {
+        SCOPED_TRACE(output);
+        // Open before the tool starts, without waiting for it: a tool that
+        // renamed a file over the FIFO must fail here, not hang.
+        const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+        ASSERT_GE(reader, 0);
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.setWorkingDirectory(m_folder.path());
+        process.start(QStringLiteral(QUILLMARK_RENDER),
+                      {"-s", "code39", "--format", "png", "-o", output, "AB"});
+        QByteArray piped;
+        const auto drain = [&] {
+            char buffer[4096];
+            for (ssize_t n; (n = ::read(reader, buffer, sizeof buffer)) > 0;) {
+                piped.append(buffer, n);
+            }
+        };
+        while (!process.waitForFinished(10)) {
+            drain();
+        }
+        drain();
+        ::close(reader);
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        EXPECT_EQ(std::string(output) == "-" ? process.readAllStandardOutput() : piped, expected);
+        struct stat info {};
+        EXPECT_TRUE(::stat(fifo.constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+    }
 }
 
 TEST_F(Tool, TwoLinesNeverWriteOneFile) {
