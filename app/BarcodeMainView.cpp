@@ -11,6 +11,7 @@
 #include "ViewScroller.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QResizeEvent>
@@ -147,14 +148,20 @@ void CBarcodeMainView::ClickPanelButton(int controlId) {
 }
 
 void CBarcodeMainView::OnBarcodeSettings() {
-    QSettings store;
-    const BarcodeSettings stored = ReadBarcodeSettings(store);
+    const std::unique_ptr<QSettings> store = OpenSettingsStore();
+    const BarcodeSettings stored = ReadBarcodeSettings(*store);
     CSettingsDialog dialog(stored, CurrentSample(), window());
     if (dialog.exec() != QDialog::Accepted) {
         return; // the store is not touched
     }
-    WriteBarcodeSettings(store, stored, dialog.Settings());
-    store.sync();
+    WriteBarcodeSettings(*store, stored, dialog.Settings());
+    store->sync();
+    if (store->status() != QSettings::NoError) {
+        const QString file = IrregularStoreFile();
+        QMessageBox::warning(window(), QString::fromLatin1(kApplicationName),
+                             QStringLiteral("The settings could not be stored in %1.")
+                                 .arg(file.isEmpty() ? store->fileName() : file));
+    }
     m_pBarcodeView->Redraw(); // every draw reads the settings afresh
 }
 

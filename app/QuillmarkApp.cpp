@@ -49,8 +49,8 @@ bool CQuillmarkApp::InitInstance(bool show) {
     QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
     res::RegisterResources();
     {
-        QSettings settings;
-        m_nPreviewPages = ReadProfileInt(settings, kSettingsSection, kPreviewPagesKey, 0);
+        const std::unique_ptr<QSettings> settings = OpenSettingsStore();
+        m_nPreviewPages = ReadProfileInt(*settings, kSettingsSection, kPreviewPagesKey, 0);
     }
     SetProfileReader(SettingsStoreReader());
 
@@ -73,6 +73,11 @@ bool CQuillmarkApp::InitInstance(bool show) {
     m_pFrame->SetDocument(m_pDoc.get(), m_pDoc->Views());
     m_pFrame->SetApplication(this);
     barcodeView->OnInitialUpdate();
+    if (const QString irregular = IrregularStoreFile(); !irregular.isEmpty()) {
+        m_pFrame->SetStatusText(QStringLiteral("%1 is not a plain file and is not read: the "
+                                               "default settings are used.")
+                                    .arg(irregular));
+    }
     m_pFrame->UpdateCommandStates();
     if (show) {
         m_pFrame->show();
@@ -82,8 +87,8 @@ bool CQuillmarkApp::InitInstance(bool show) {
 
 void CQuillmarkApp::ExitInstance() {
     if (m_nPreviewPages != 0) {
-        QSettings settings;
-        settings.setValue(kSettingsSection + QLatin1Char('/') + kPreviewPagesKey, m_nPreviewPages);
+        OpenSettingsStore()->setValue(kSettingsSection + QLatin1Char('/') + kPreviewPagesKey,
+                                      m_nPreviewPages);
     }
 }
 

@@ -220,6 +220,14 @@ BarWidths ResolveWidthSettings(const RenderOptions& options) {
 }
 
 int RunRender(const RenderOptions& options, std::FILE* errors) {
+    if (!options.density || !options.ratio) {
+        if (const QString irregular = IrregularStoreFile(); !irregular.isEmpty()) {
+            std::fprintf(errors,
+                         "quillmark-render: note: %s is not a plain file and is not read; the "
+                         "default Density and Ratio are used\n",
+                         irregular.toLocal8Bit().constData());
+        }
+    }
     // The settings store is read once for the whole run.
     return CRun(options, ResolveWidthSettings(options), errors).Run();
 }

@@ -13,8 +13,15 @@ inline constexpr const char* kSettingsCompany = "Local AppWizard-Generated Appli
 inline constexpr const char* kApplicationName = "Quillmark";
 
 // The program's settings store, by its names (the desktop program and the
-// tool read the same one).
+// tool read the same one). When IrregularStoreFile names a file, an empty
+// store that reads nothing and keeps nothing: every value is its default.
 std::unique_ptr<QSettings> OpenSettingsStore();
+
+// The first of the files the store would read (the user's and the system's,
+// of the program and of its organisation) that is there but is no regular
+// file, such as a FIFO or a device, which would hold a read up forever; empty
+// when there is none.
+QString IrregularStoreFile();
 
 // Reads an integer of the settings store; a missing value, or one that is not
 // an integer of 32 bits, yields the default.
@@ -45,6 +52,7 @@ public:
     // times of its last change (to nanoseconds where the system keeps them).
     struct FileStamp {
         bool exists = false;
+        bool regular = false; // a plain file, not a FIFO or a device
         std::uint64_t device = 0;
         std::uint64_t inode = 0;
         std::int64_t size = 0;

@@ -14,6 +14,8 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray FileBytes(const QString& path) {
@@ -157,6 +159,14 @@ TEST_F(BarcodeSettingsStore, AFileChangedBetweenTwoSymbolsIsSeenByTheSecond) {
          [&] { WriteByHand(path, "[Barcode]\nDensity=2000\nRatio=2\n"); },
          {10, 2}},
         {"removed", [&] { QFile::remove(path); }, {10, 3}},
+        // A FIFO would hold a read up forever: it is not read at all.
+        {"made a FIFO", [&] { ::mkfifo(QFile::encodeName(path).constData(), 0600); }, {10, 3}},
+        {"a plain file again",
+         [&] {
+             QFile::remove(path);
+             WriteByHand(path, "[Barcode]\nDensity=31\nRatio=2\n");
+         },
+         {31, 2}},
     };
     for (const Row& row : rows) {
         row.change();

@@ -275,6 +275,19 @@ TEST_F(Tool, ReadsDensityAndRatioFromTheSettingsUnlessGiven) {
     EXPECT_EQ(widthOf("given.svg"), 3 * (3 * 2 + 7) * 10 + 138);
 }
 
+// A settings file that is a FIFO would hold the read up forever: the tool
+// says it is not read and draws with the defaults.
+TEST_F(Tool, ASettingsFileThatIsNoPlainFileIsNotRead) {
+    const QString folder = Path(QStringLiteral("config/Local AppWizard-Generated Applications"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder + "/Quillmark.conf").constData(), 0600), 0);
+    const Result result = Run({"-s", "code39", "-o", "a.bmp", "AB"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_TRUE(result.errors.contains(QStringLiteral("is not a plain file and is not read")))
+        << result.errors.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("a.bmp"))));
+}
+
 TEST_F(Tool, VersionAndHelpSucceed) {
     const Result version = Run({"--version"});
     EXPECT_EQ(version.status, 0);
