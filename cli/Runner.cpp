@@ -6,6 +6,7 @@
 #include "FileCommit.h"
 #include "InputRule.h"
 #include "Inputs.h"
+#include "Placement.h"
 #include "Progress.h"
 #include "ScanCheck.h"
 #include "SymbolRender.h"
@@ -172,7 +173,12 @@ private:
     // kept for a look.
     void Verify(const Entry& entry, const RenderRequest& request) {
         const ScanResult result = CheckScan(MakeScanJob(request));
-        if (result.verdict != ScanVerdict::Scans) {
+        if (result.verdict == ScanVerdict::NotChecked) {
+            Fail(entry, QStringLiteral("cannot be read back: the symbol is too large for a "
+                                       "bitmap at %1 dpi (at most %2 pixels a side)")
+                            .arg(request.dpiX)
+                            .arg(kMaxBitmapSide));
+        } else if (result.verdict != ScanVerdict::Scans) {
             Fail(entry, ScanStatusText(result));
         }
     }

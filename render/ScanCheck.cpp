@@ -21,7 +21,8 @@ namespace {
 constexpr std::int64_t kQuietZoneMils = 250;
 constexpr std::int64_t kQuietZoneModules = 10;
 // A check image larger than this many pixels (a long symbol at zoom 8 on a
-// printer) is not made: 16 MB of grey image for a few microseconds of light.
+// printer) is not made whole: 16 MB of grey image is enough to read a band
+// across the bars.
 constexpr std::int64_t kMaxScanPixels = 16'000'000;
 // Larger Densities tried when the symbol does not scan: up to four times the
 // current one, and at least twenty more mils.
@@ -147,13 +148,32 @@ ScanImage RenderScanImage(const RenderRequest& request) {
         return scan;
     }
     const std::int64_t quietMils = std::max(kQuietZoneMils, kQuietZoneModules * cell.module);
-    const std::int64_t quietX =
+    std::int64_t quietX =
         MulDiv(quietMils, std::int64_t{request.zoom} * request.dpiX, kMilsPerInch);
-    const std::int64_t quietY =
+    std::int64_t quietY =
         MulDiv(quietMils, std::int64_t{request.zoom} * request.dpiY, kMilsPerInch);
-    const std::int64_t width = cell.bitmap.width() + 2 * quietX;
-    const std::int64_t height = cell.bitmap.height() + 2 * quietY;
-    if (width > kMaxBitmapSide || height > kMaxBitmapSide || width * height > kMaxScanPixels) {
+    // The part of the bitmap read: all of it, or for a symbol too large to
+    // read whole, a band across its bars through the middle of its cell, as a
+    // scanner reads one line across them (no quiet zone needed along the
+    // bars). Postnet is read by the heights of its bars: always whole.
+    QRect part = cell.bitmap.rect();
+    if ((part.width() + 2 * quietX) * (part.height() + 2 * quietY) > kMaxScanPixels &&
+        request.symbology != SymbologyId::Postnet) {
+        if (NormalOrientation(request.orientation) % 2 == 0) {
+            quietY = 0;
+            const std::int64_t rows = kMaxScanPixels / (part.width() + 2 * quietX);
+            part.setTop(static_cast<int>(std::max<std::int64_t>(0, (part.height() - rows) / 2)));
+            part.setHeight(static_cast<int>(std::min<std::int64_t>(rows, part.height())));
+        } else {
+            quietX = 0;
+            const std::int64_t columns = kMaxScanPixels / (part.height() + 2 * quietY);
+            part.setLeft(static_cast<int>(std::max<std::int64_t>(0, (part.width() - columns) / 2)));
+            part.setWidth(static_cast<int>(std::min<std::int64_t>(columns, part.width())));
+        }
+    }
+    const std::int64_t width = part.width() + 2 * quietX;
+    const std::int64_t height = part.height() + 2 * quietY;
+    if (part.isEmpty() || width * height > kMaxScanPixels) {
         return scan;
     }
     QImage grey(static_cast<int>(width), static_cast<int>(height), QImage::Format_Grayscale8);
@@ -167,11 +187,12 @@ ScanImage RenderScanImage(const RenderRequest& request) {
         return index < colours.size() && qGray(colours[index]) < kInk ? kBlack : kWhite;
     };
     const uchar levels[2] = {level(0), level(1)};
-    for (int y = 0; y < cell.bitmap.height(); ++y) {
-        const uchar* in = cell.bitmap.constScanLine(y);
+    for (int y = 0; y < part.height(); ++y) {
+        const uchar* in = cell.bitmap.constScanLine(part.top() + y);
         uchar* out = grey.scanLine(static_cast<int>(quietY) + y) + quietX;
-        for (int x = 0; x < cell.bitmap.width(); ++x) {
-            out[x] = levels[(in[x >> 3] >> (7 - (x & 7))) & 1];
+        for (int x = 0; x < part.width(); ++x) {
+            const int at = part.left() + x;
+            out[x] = levels[(in[at >> 3] >> (7 - (at & 7))) & 1];
         }
     }
     scan.grey = std::move(grey);

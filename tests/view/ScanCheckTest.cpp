@@ -143,6 +143,18 @@ TEST(ScanCheck, NamesNoLargerSizeWhereNoneScans) {
     }
 }
 
+// A symbol whose check image would pass 16 million pixels is read through a
+// band across its bars, turned or not.
+TEST(ScanCheck, ASymbolTooLargeToReadWholeIsReadThroughABand) {
+    constexpr std::int32_t kTallBars = 1500;
+    const std::string text(200, 'Q'); // 24 inches of Code 128 at 10 mils
+    for (const int orientation : {0, 1}) {
+        const ScanResult result = CheckScan(
+            JobFor(SymbologyId::Code128, text, orientation, kPrinterDpi, 1, true, kTallBars));
+        EXPECT_EQ(result.verdict, ScanVerdict::Scans) << "orientation " << orientation;
+    }
+}
+
 TEST(ScanCheck, NothingToCheckLeavesTheFieldEmpty) {
     const struct {
         const char* name;
