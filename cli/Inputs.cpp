@@ -34,7 +34,15 @@ QList<Entry> BatchEntries(const QString& input) {
     return entries;
 }
 
-QList<Entry> CsvEntries(const QString& input, QString* error) {
+namespace {
+
+// The columns a CSV header may name.
+const QStringList kColumns{QStringLiteral("symbology"), QStringLiteral("text"),
+                           QStringLiteral("height"), QStringLiteral("output")};
+
+} // namespace
+
+QList<Entry> CsvEntries(const QString& input, QString* error, QStringList* notes) {
     QList<CsvRecord> records = ParseCsv(input);
     if (records.isEmpty()) {
         *error = QStringLiteral("the CSV input has no header row");
@@ -43,7 +51,21 @@ QList<Entry> CsvEntries(const QString& input, QString* error) {
     const CsvRecord header = records.takeFirst();
     QHash<QString, qsizetype> columns;
     for (qsizetype i = 0; i < header.fields.size(); ++i) {
-        columns.insert(header.fields[i].trimmed().toLower(), i);
+        const QString name = header.fields[i].trimmed().toLower();
+        if (columns.contains(name)) {
+            *error = QStringLiteral("the CSV header names \"%1\" twice (columns %2 and %3)")
+                         .arg(name)
+                         .arg(columns.value(name) + 1)
+                         .arg(i + 1);
+            return {};
+        }
+        if (!kColumns.contains(name)) {
+            notes->append(QStringLiteral("the CSV header's column %1, \"%2\", is none of "
+                                         "symbology, text, height and output: it is not used")
+                              .arg(i + 1)
+                              .arg(header.fields[i]));
+        }
+        columns.insert(name, i);
     }
     if (!columns.contains(QStringLiteral("text"))) {
         *error = QStringLiteral("the CSV header names no \"text\" column");

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // One symbol of the run, however it was given.
 struct Entry {
@@ -23,5 +24,7 @@ QList<Entry> BatchEntries(const QString& input);
 
 // One entry per record of a CSV input, its columns named by the header row
 // ("text" required; "symbology", "height" and "output" optional) and numbered
-// from 1. Without a header or a "text" column: empty, with *error set.
-QList<Entry> CsvEntries(const QString& input, QString* error);
+// from 1. Without a header or a "text" column, or with a column named twice:
+// empty, with *error set. A column of any other name is not used, and said so
+// in *notes.
+QList<Entry> CsvEntries(const QString& input, QString* error, QStringList* notes);

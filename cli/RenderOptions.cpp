@@ -51,9 +51,11 @@ ParsedCommandLine UsageError(const QString& message) {
 } // namespace
 
 bool IsPositiveLength(const QString& heightText) {
-    static const QRegularExpression leadingNumber(
-        QStringLiteral(R"(^\s*\+?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)"));
-    const QRegularExpressionMatch match = leadingNumber.match(heightText);
+    // The whole text is the number: "1,5" is no length (the decimal sign is a
+    // point), rather than 1 inch and something after it.
+    static const QRegularExpression wholeNumber(
+        QStringLiteral(R"(^\s*\+?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
+    const QRegularExpressionMatch match = wholeNumber.match(heightText);
     if (!match.hasMatch()) {
         return false;
     }
@@ -163,6 +165,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         o.input = parser.value(QStringLiteral("csv"));
     } else {
         o.text = texts.front();
+        if (o.text.isEmpty()) {
+            return UsageError(QStringLiteral("the data text is empty"));
+        }
     }
 
     if (parser.isSet(QStringLiteral("symbology"))) {
@@ -180,7 +185,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     if (o.output.isEmpty() && o.mode != InputMode::Csv) {
         return UsageError(QStringLiteral("--output is missing"));
     }
-    if (o.mode == InputMode::Batch && !PatternNamesEachEntry(o.output)) {
+    if (o.mode != InputMode::Single && !o.output.isEmpty() && !PatternNamesEachEntry(o.output)) {
         return UsageError(QStringLiteral("a batch needs {n} or {text} in --output, or every "
                                          "line would overwrite the last"));
     }

@@ -36,9 +36,13 @@ public:
         } else {
             QString error;
             const QString input = ReadInput(m_options.input, &error);
+            QStringList notes;
             if (error.isEmpty()) {
                 entries = m_options.mode == InputMode::Batch ? BatchEntries(input)
-                                                             : CsvEntries(input, &error);
+                                                             : CsvEntries(input, &error, &notes);
+            }
+            for (const QString& note : std::as_const(notes)) {
+                Report(0, QStringLiteral("note: ") + note);
             }
             if (!error.isEmpty()) {
                 Report(0, error);

@@ -7,6 +7,9 @@
 #include "SymbolPainter.h"
 #include "VectorScene.h"
 
+#include <algorithm>
+#include <memory>
+
 namespace {
 
 // The symbol drawn with the request's bar length (Postnet keeps its own) in
@@ -16,9 +19,31 @@ struct Built {
     std::int32_t drawBarLength = 0;
 };
 
-Built Build(const RenderRequest& request) {
-    return {CreateBarcode(request.symbology, request.text, request.widths)->Encode(),
-            BarLengthOf(request.symbology, request.heightMils)};
+// The largest cell any output holds, in mils at its zoom: 200 inches a side,
+// the largest page a PDF reader takes (14,400 points). It is checked before
+// the symbol is encoded and the same for every format: no file is cut at its
+// page's edge, and no memory goes to a symbol that cannot be written.
+constexpr std::int64_t kMaxCellMils = 200LL * kMilsPerInch;
+
+// The encoded symbol, or why there is none: a cell larger than any page.
+Built Build(const RenderRequest& request, QString* error) {
+    const std::unique_ptr<CBarcode> barcode =
+        CreateBarcode(request.symbology, request.text, request.widths);
+    const CellSize cell =
+        TileCellMils(barcode->TotalWidth(), request.heightMils, request.orientation);
+    const std::int64_t zoom = std::max(request.zoom, 1);
+    if (cell.width * zoom > kMaxCellMils || cell.height * zoom > kMaxCellMils) {
+        const auto inches = [zoom](std::int64_t mils) {
+            return QString::number(static_cast<double>(mils * zoom) / kMilsPerInch, 'f', 2);
+        };
+        *error = QStringLiteral("the symbol takes %1 x %2 inches at zoom %3; no output holds "
+                                "more than %4 inches a side")
+                     .arg(inches(cell.width), inches(cell.height))
+                     .arg(zoom)
+                     .arg(kMaxCellMils / kMilsPerInch);
+        return {};
+    }
+    return {barcode->Encode(), BarLengthOf(request.symbology, request.heightMils)};
 }
 
 bool ReadsAlongX(int orientation) {
@@ -55,11 +80,24 @@ RenderResult RasterOf(const RenderRequest& request, const Built& built) {
 } // namespace
 
 RenderResult RenderSymbolImage(const RenderRequest& request) {
-    return RasterOf(request, Build(request));
+    QString error;
+    const Built built = Build(request, &error);
+    if (!error.isEmpty()) {
+        RenderResult refused;
+        refused.error = error;
+        return refused;
+    }
+    return RasterOf(request, built);
 }
 
 RenderResult RenderSymbol(const RenderRequest& request) {
-    const Built built = Build(request);
+    QString error;
+    const Built built = Build(request, &error);
+    if (!error.isEmpty()) {
+        RenderResult refused;
+        refused.error = error;
+        return refused;
+    }
     if (IsRaster(request.format)) {
         RenderResult result = RasterOf(request, built);
         if (result.error.isEmpty()) {

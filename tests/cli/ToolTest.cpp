@@ -130,6 +130,11 @@ TEST_F(Tool, UsageErrorsExitWithTwoOneLineAndNoFile) {
         {"unknown option", {"-s", "code39", "-o", "x.bmp", "--colour", "A"}, "colour"},
         {"no text", {"-s", "code39", "-o", "x.bmp"}, "data text"},
         {"batch without {n}", {"-s", "code39", "--batch", "-", "-o", "x.bmp"}, "{n}"},
+        {"CSV without {n}", {"--csv", "-", "-o", "x.bmp"}, "{n}"},
+        {"height with a decimal comma",
+         {"-s", "code39", "-o", "x.bmp", "--height", "1,5", "A"},
+         "--height"},
+        {"empty text", {"-s", "code39", "-o", "x.bmp", ""}, "empty"},
     };
     for (const Row& row : rows) {
         const Result result = Run(row.arguments);
@@ -139,6 +144,39 @@ TEST_F(Tool, UsageErrorsExitWithTwoOneLineAndNoFile) {
             << row.name << ": " << result.errors.toStdString();
         EXPECT_TRUE(Files().isEmpty()) << row.name;
     }
+}
+
+// What the tool would otherwise have to guess at is refused or said.
+TEST_F(Tool, NamesWhatItWillNotGuessAt) {
+    struct Row {
+        const char* name;
+        QStringList arguments;
+        QByteArray input;
+        int status;
+        const char* message;
+    };
+    const QStringList csv{"--csv", "-", "-s", "code39", "-o", "{n}.bmp"};
+    const Row rows[] = {
+        {"a CSV column named twice", csv, "text,Text\nA,B\n", 2, "names \"text\" twice"},
+        {"a CSV column of no use", csv, "text,colour\nA,red\n", 0, "column 2, \"colour\""},
+        {"bars longer than any page",
+         {"-s", "code39", "-o", "x.svg", "--height", "1e308", "A"},
+         {},
+         1,
+         "no output holds more than 200 inches"},
+        {"a symbol longer than any page",
+         {"-s", "code39", "-o", "x.pdf", QString(2000, QLatin1Char('A'))},
+         {},
+         1,
+         "no output holds more than 200 inches"},
+    };
+    for (const Row& row : rows) {
+        const Result result = Run(row.arguments, row.input);
+        EXPECT_EQ(result.status, row.status) << row.name;
+        EXPECT_TRUE(result.errors.contains(QLatin1String(row.message)))
+            << row.name << ": " << result.errors.toStdString();
+    }
+    EXPECT_EQ(Files(), QStringList({"1.bmp"})) << "only the CSV with a column of no use";
 }
 
 TEST_F(Tool, DropInvalidDrawsWhatTheTextFieldWouldKeep) {
