@@ -226,7 +226,9 @@ bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString
     int failure = 0;
     const NewName renamed = RenameToNewName(temporary, path, &failure);
     if (renamed == NewName::Failed) {
-        return fail(QStringLiteral("cannot replace %1: %2").arg(path, SystemMessage(failure)));
+        // Only a name not taken gets here (a taken one is EEXIST): nothing
+        // was replaced, the file was not written (a name too long, say).
+        return fail(QStringLiteral("cannot write %1: %2").arg(path, SystemMessage(failure)));
     }
     if (renamed == NewName::Taken) {
         // The target is there: a folder is refused, a file replaced whole.
