@@ -1,4 +1,5 @@
 // quillmark-render: the desktop program's symbols from the command line.
+#include "FileCommit.h"
 #include "RenderOptions.h"
 #include "Runner.h"
 #include "VersionReader.h"
@@ -53,5 +54,6 @@ int main(int argc, char* argv[]) {
     case CommandAction::Render:
         break;
     }
+    RemoveTemporaryFileOnInterrupt();
     return RunRender(parsed.options, stderr);
 }

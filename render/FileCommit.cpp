@@ -1,8 +1,10 @@
 #include "FileCommit.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <atomic>
 #include <cerrno>
@@ -13,8 +15,11 @@
 
 #if defined(__unix__) || defined(__APPLE__)
 #define QUILLMARK_POSIX_FILES 1
+#include <climits>
+#include <csignal>
 #include <cstdio> // renameat2
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -33,6 +38,61 @@ QString TemporaryPath(const QFileInfo& target) {
                                .arg(QCoreApplication::applicationPid())
                                .arg(g_counter.fetch_add(1));
 }
+
+#if defined(QUILLMARK_POSIX_FILES)
+// The temporary file being written, for an interrupt to remove: a plain
+// buffer and a flag, all a signal handler may touch.
+char g_pending[PATH_MAX];
+volatile std::sig_atomic_t g_hasPending = 0;
+
+// Names the temporary file an interrupt removes, or none (nullptr).
+void SetPending(const QByteArray* name) {
+    g_hasPending = 0;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    if (name != nullptr && name->size() < static_cast<qsizetype>(sizeof g_pending)) {
+        std::memcpy(g_pending, name->constData(), static_cast<std::size_t>(name->size()) + 1);
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        g_hasPending = 1;
+    }
+}
+
+// While alive, an interrupt removes the named temporary file.
+class PendingFile {
+public:
+    explicit PendingFile(const QByteArray& name) { SetPending(&name); }
+    ~PendingFile() { SetPending(nullptr); }
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+};
+
+// SIGINT or SIGTERM: the file being written goes, then the process ends as
+// the signal ends it, so whoever sent it sees it in the exit status.
+extern "C" void RemovePendingAndEnd(int signal) {
+    if (g_hasPending != 0) {
+        ::unlink(g_pending);
+    }
+    ::signal(signal, SIG_DFL);
+    ::raise(signal);
+}
+
+// A temporary file of this writer's naming whose process is gone (ended by
+// SIGKILL, or by a crash) is removed when a later write comes to its folder.
+void RemoveStaleTemporaries(const QString& folder) {
+    static const QRegularExpression ours(QStringLiteral(R"(^\.quillmark-(\d+)-\d+\.tmp$)"));
+    const QDir dir(folder);
+    const QStringList names = dir.entryList({QStringLiteral(".quillmark-*.tmp")},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        const QRegularExpressionMatch match = ours.match(name);
+        bool ok = false;
+        const qint64 pid = match.hasMatch() ? match.captured(1).toLongLong(&ok) : 0;
+        if (ok && pid > 0 && pid != ::getpid() && pid <= std::numeric_limits<pid_t>::max() &&
+            ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+            QFile::remove(dir.filePath(name));
+        }
+    }
+}
+#endif
 
 QString SystemMessage(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -211,7 +271,17 @@ bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString
     }
 #endif
     const QFileInfo target(path);
+#if defined(QUILLMARK_POSIX_FILES)
+    if (!m_folders.contains(target.path())) {
+        RemoveStaleTemporaries(target.path());
+    }
+#endif
     const QString temporary = TemporaryPath(target);
+#if defined(QUILLMARK_POSIX_FILES)
+    const QByteArray pendingName = QFile::encodeName(temporary);
+    // However the write ends, the temporary file is then no longer an interrupt's.
+    const PendingFile pending(pendingName);
+#endif
     QString reason;
     if (!WriteNewFile(temporary, bytes, &reason)) {
         *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
@@ -289,4 +359,15 @@ bool CFileCommitter::Sync(QString* error) {
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
     CFileCommitter files;
     return files.Write(path, bytes, error) && files.Sync(error);
+}
+
+void RemoveTemporaryFileOnInterrupt() {
+#if defined(QUILLMARK_POSIX_FILES)
+    struct sigaction action {};
+    action.sa_handler = RemovePendingAndEnd;
+    sigemptyset(&action.sa_mask);
+    for (const int signal : {SIGINT, SIGTERM}) {
+        ::sigaction(signal, &action, nullptr);
+    }
+#endif
 }

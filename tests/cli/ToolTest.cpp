@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -329,6 +330,44 @@ TEST_F(Tool, ASettingsFileThatIsNoPlainFileIsNotRead) {
     EXPECT_TRUE(result.errors.contains(QStringLiteral("is not a plain file and is not read")))
         << result.errors.toStdString();
     EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("a.bmp"))));
+}
+
+// SIGINT and SIGTERM end a batch as the signal ends it, with every file
+// written complete and no temporary file; one left by a process killed
+// outright goes at the next run into its folder, one of a live process stays.
+TEST_F(Tool, InterruptedRunsLeaveNoTemporaryFile) {
+    QByteArray lines;
+    for (int i = 0; i < 2000; ++i) {
+        lines += QByteArray::number(100000 + i) + '\n';
+    }
+    WriteFile(QStringLiteral("in.txt"), lines);
+    for (const int signal : {SIGINT, SIGTERM, SIGINT, SIGTERM}) {
+        QDir(Path(QStringLiteral("out"))).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("out"))));
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.setWorkingDirectory(m_folder.path());
+        process.start(QStringLiteral(QUILLMARK_RENDER),
+                      {"-s", "code128", "--dpi", "1200", "--batch", "in.txt", "-o", "out/{n}.png"});
+        ASSERT_TRUE(process.waitForStarted());
+        while (Files(QStringLiteral("out")).size() < 20 && !process.waitForFinished(5)) {
+        }
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << "ended by signal " << signal;
+        const QStringList files = Files(QStringLiteral("out"));
+        EXPECT_TRUE(files.filter(QStringLiteral(".tmp")).isEmpty())
+            << files.join(' ').toStdString();
+        ASSERT_FALSE(files.isEmpty());
+        EXPECT_FALSE(QImage(Path(QStringLiteral("out/") + files.constLast())).isNull());
+    }
+    const QString dead = QStringLiteral("out/.quillmark-2147483646-0.tmp");
+    const QString live = QStringLiteral("out/.quillmark-%1-0.tmp").arg(::getpid());
+    WriteFile(dead, "left by a process killed outright");
+    WriteFile(live, "being written by a live process");
+    EXPECT_EQ(Run({"-s", "code39", "-o", "out/a.bmp", "A"}).status, 0);
+    EXPECT_FALSE(QFileInfo::exists(Path(dead)));
+    EXPECT_TRUE(QFileInfo::exists(Path(live)));
 }
 
 TEST_F(Tool, VersionAndHelpSucceed) {
