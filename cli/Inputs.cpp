@@ -4,8 +4,23 @@
 
 #include <QFile>
 #include <QHash>
+#include <QStringDecoder>
 
-QString ReadInput(const QString& path, QString* error) {
+QList<int> LinesNotUtf8(const QByteArray& bytes) {
+    QList<int> lines;
+    int number = 0;
+    for (const QByteArray& line : bytes.split('\n')) {
+        ++number;
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString decoded = decoder.decode(line);
+        if (decoder.hasError()) {
+            lines.append(number);
+        }
+    }
+    return lines;
+}
+
+QString ReadInput(const QString& path, QString* error, QList<int>* notUtf8) {
     QFile file;
     const bool ok = path == QStringLiteral("-")
                         ? file.open(stdin, QIODevice::ReadOnly)
@@ -19,7 +34,10 @@ QString ReadInput(const QString& path, QString* error) {
         *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
         return {};
     }
-    QString text = QString::fromUtf8(bytes);
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder.decode(bytes);
+    // Only an input with a fault is looked at line by line.
+    *notUtf8 = decoder.hasError() ? LinesNotUtf8(bytes) : QList<int>();
     if (text.startsWith(QChar(0xFEFF))) {
         text.remove(0, 1); // a byte order mark is no data
     }

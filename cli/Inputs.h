@@ -16,8 +16,13 @@ struct Entry {
 };
 
 // The whole text of a file, or of standard input for "-", read as UTF-8 with
-// a byte order mark dropped; on failure empty, with *error set.
-QString ReadInput(const QString& path, QString* error);
+// a byte order mark dropped; on failure empty, with *error set. The numbers
+// of the lines holding bytes that are no UTF-8 go to *notUtf8 (their text
+// holds U+FFFD there, which the input does not).
+QString ReadInput(const QString& path, QString* error, QList<int>* notUtf8);
+
+// The numbers (from 1) of the lines of bytes that are no valid UTF-8.
+QList<int> LinesNotUtf8(const QByteArray& bytes);
 
 // One entry per data line of a batch input, numbered by its line.
 QList<Entry> BatchEntries(const QString& input);

@@ -31,7 +31,7 @@ CProgress::~CProgress() {
     }
 }
 
-void CProgress::Update(qsizetype done) {
+void CProgress::Update(qsizetype done, qsizetype failed) {
     if (!m_shown) {
         return;
     }
@@ -42,8 +42,15 @@ void CProgress::Update(qsizetype done) {
     }
     m_percent = percent;
     m_drawn = true;
-    std::fprintf(m_stream, "\r%lld of %lld written (%lld %%)", static_cast<long long>(done),
-                 static_cast<long long>(m_total), static_cast<long long>(percent));
+    // A line that failed is done but not written: the count says which.
+    if (failed > 0) {
+        std::fprintf(m_stream, "\r%lld of %lld done, %lld failed (%lld %%)",
+                     static_cast<long long>(done), static_cast<long long>(m_total),
+                     static_cast<long long>(failed), static_cast<long long>(percent));
+    } else {
+        std::fprintf(m_stream, "\r%lld of %lld written (%lld %%)", static_cast<long long>(done),
+                     static_cast<long long>(m_total), static_cast<long long>(percent));
+    }
     std::fflush(m_stream);
 }
 

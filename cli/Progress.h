@@ -4,7 +4,8 @@
 
 #include <cstdio>
 
-// Progress on one updating line of a terminal: "n of total written (p %)".
+// Progress on one updating line of a terminal: "n of total written (p %)",
+// or "n of total done, f failed (p %)" once a line has failed.
 // Shown only when the stream is a terminal and the batch is long; otherwise
 // every call does nothing.
 class CProgress {
@@ -14,7 +15,7 @@ public:
     CProgress(const CProgress&) = delete;
     CProgress& operator=(const CProgress&) = delete;
 
-    void Update(qsizetype done);
+    void Update(qsizetype done, qsizetype failed);
     // Clears the line before a message, so the two never mix.
     void Clear();
 

@@ -35,11 +35,20 @@ public:
             entries.append({0, 1, m_options.text, {}, {}, {}, {}});
         } else {
             QString error;
-            const QString input = ReadInput(m_options.input, &error);
+            QList<int> notUtf8;
+            const QString input = ReadInput(m_options.input, &error, &notUtf8);
             QStringList notes;
             if (error.isEmpty()) {
                 entries = m_options.mode == InputMode::Batch ? BatchEntries(input)
                                                              : CsvEntries(input, &error, &notes);
+            }
+            // Such a line's text holds U+FFFD, which its bytes do not: it is
+            // refused for what it is, not for a character it does not hold.
+            const QSet<int> badLines(notUtf8.cbegin(), notUtf8.cend());
+            for (Entry& entry : entries) {
+                if (entry.error.isEmpty() && badLines.contains(entry.line)) {
+                    entry.error = QStringLiteral("bytes that are not UTF-8");
+                }
             }
             for (const QString& note : std::as_const(notes)) {
                 Report(0, QStringLiteral("note: ") + note);
@@ -58,7 +67,7 @@ public:
         qsizetype done = 0;
         for (const Entry& entry : std::as_const(entries)) {
             WriteEntry(entry, largest);
-            progress.Update(++done);
+            progress.Update(++done, m_failures);
         }
         QString error;
         if (!m_committer.Sync(&error)) {
@@ -87,6 +96,7 @@ private:
     void Fail(const Entry& entry, const QString& message) {
         Report(entry.line, message);
         m_failed = true;
+        ++m_failures;
     }
 
     void WriteEntry(const Entry& entry, int largest) {
@@ -213,6 +223,7 @@ private:
     const QDir m_workingFolder = QDir::current();
     QSet<std::int32_t> m_noted;
     bool m_failed = false;
+    qsizetype m_failures = 0; // entries that failed
     bool m_refused = false;
 };
 

@@ -5,6 +5,7 @@
 #include "VersionReader.h"
 
 #include <QGuiApplication>
+#include <QStringDecoder>
 
 #include <cstdio>
 
@@ -38,6 +39,17 @@ int main(int argc, char* argv[]) {
     qInstallMessageHandler(QuietMessages);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // An argument that is no UTF-8 would reach the tool with U+FFFD in it, a
+    // character the user never typed: it is refused for what it is.
+    for (int i = 1; i < argc; ++i) {
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString decoded = decoder.decode(QByteArrayView(argv[i]));
+        if (decoder.hasError()) {
+            std::fprintf(stderr, "quillmark-render: argument %d holds bytes that are not UTF-8\n",
+                         i);
+            return kExitUsage;
+        }
     }
     QGuiApplication application(argc, argv);
     const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());

@@ -1,7 +1,12 @@
 // Batch inputs: lines, CSV records and the output names made from them.
 #include "Batch.h"
+#include "Progress.h"
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <unistd.h>
 
 namespace {
 
@@ -85,6 +90,31 @@ TEST(OutputPattern, CutsALongTextToANameEveryFileSystemTakes) {
     const QString name = SafeFileName(QString(1000, QLatin1Char('A')));
     EXPECT_LE(name.toUtf8().size(), 255);
     EXPECT_FALSE(name.isEmpty());
+}
+
+// A long batch's progress on a terminal counts a failed line as done, never
+// as written.
+TEST(BatchProgress, CountsFailedLinesApartFromWrittenOnes) {
+    int terminal = -1;
+    int device = -1;
+    ASSERT_EQ(::openpty(&terminal, &device, nullptr, nullptr, nullptr), 0);
+    std::FILE* stream = ::fdopen(device, "w");
+    ASSERT_NE(stream, nullptr);
+    {
+        CProgress progress(stream, 150);
+        progress.Update(149, 0);
+        progress.Update(150, 1);
+    }
+    std::fclose(stream);
+    ::fcntl(terminal, F_SETFL, O_NONBLOCK);
+    QByteArray shown;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(terminal, buffer, sizeof buffer)) > 0;) {
+        shown.append(buffer, n);
+    }
+    ::close(terminal);
+    EXPECT_TRUE(shown.contains("149 of 150 written")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("150 of 150 done, 1 failed")) << shown.toStdString();
 }
 
 } // namespace

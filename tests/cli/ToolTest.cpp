@@ -160,6 +160,11 @@ TEST_F(Tool, NamesWhatItWillNotGuessAt) {
     const Row rows[] = {
         {"a CSV column named twice", csv, "text,Text\nA,B\n", 2, "names \"text\" twice"},
         {"a CSV column of no use", csv, "text,colour\nA,red\n", 0, "column 2, \"colour\""},
+        {"a line of bytes that are no UTF-8",
+         {"-s", "code39", "--batch", "-", "-o", "u{n}.bmp"},
+         "AB\n\xff\xfe\nCD\n",
+         1,
+         "line 2: bytes that are not UTF-8"},
         {"bars longer than any page",
          {"-s", "code39", "-o", "x.svg", "--height", "1e308", "A"},
          {},
@@ -182,7 +187,8 @@ TEST_F(Tool, NamesWhatItWillNotGuessAt) {
         EXPECT_TRUE(result.errors.contains(QLatin1String(row.message)))
             << row.name << ": " << result.errors.toStdString();
     }
-    EXPECT_EQ(Files(), QStringList({"1.bmp"})) << "only the CSV with a column of no use";
+    EXPECT_EQ(Files(), QStringList({"1.bmp", "u1.bmp", "u3.bmp"}))
+        << "the CSV with a column of no use, and the batch's good lines";
 }
 
 TEST_F(Tool, DropInvalidDrawsWhatTheTextFieldWouldKeep) {
