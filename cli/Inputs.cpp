@@ -6,6 +6,14 @@
 #include <QHash>
 #include <QStringDecoder>
 
+namespace {
+
+// The largest batch or CSV input read: millions of lines, far below what
+// would exhaust the memory of a small machine.
+constexpr qint64 kMaxInputBytes = 256LL * 1024 * 1024;
+
+} // namespace
+
 QList<int> LinesNotUtf8(const QByteArray& bytes) {
     QList<int> lines;
     int number = 0;
@@ -29,9 +37,17 @@ QString ReadInput(const QString& path, QString* error, QList<int>* notUtf8) {
         *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
         return {};
     }
-    const QByteArray bytes = file.readAll();
+    // At most kMaxInputBytes and one more, so that an endless input (a
+    // device, a FIFO fed forever) is refused rather than read without end.
+    const QByteArray bytes = file.read(kMaxInputBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        return {};
+    }
+    if (bytes.size() > kMaxInputBytes) {
+        *error = QStringLiteral("%1 holds more than %2 MB; split it into smaller batches")
+                     .arg(path)
+                     .arg(kMaxInputBytes / (1024 * 1024));
         return {};
     }
     QStringDecoder decoder(QStringDecoder::Utf8);
