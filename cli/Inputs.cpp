@@ -10,7 +10,8 @@ namespace {
 
 // The largest batch or CSV input read: millions of lines, far below what
 // would exhaust the memory of a small machine.
-constexpr qint64 kMaxInputBytes = 256LL * 1024 * 1024;
+constexpr qint64 kBytesPerMegabyte = 1024LL * 1024;
+constexpr qint64 kMaxInputBytes = 256 * kBytesPerMegabyte;
 
 } // namespace
 
@@ -47,7 +48,7 @@ QString ReadInput(const QString& path, QString* error, QList<int>* notUtf8) {
     if (bytes.size() > kMaxInputBytes) {
         *error = QStringLiteral("%1 holds more than %2 MB; split it into smaller batches")
                      .arg(path)
-                     .arg(kMaxInputBytes / (1024 * 1024));
+                     .arg(kMaxInputBytes / kBytesPerMegabyte);
         return {};
     }
     QStringDecoder decoder(QStringDecoder::Utf8);
