@@ -172,7 +172,12 @@ private:
         }
         NoteAchievedModule(symbol);
         QString error;
-        if (!m_committer.Write(path, symbol.bytes, &error)) {
+        QString note;
+        const bool written = m_committer.Write(path, symbol.bytes, &error, &note);
+        if (!note.isEmpty()) {
+            Report(entry.line, QStringLiteral("note: ") + note);
+        }
+        if (!written) {
             Fail(entry, error);
             return;
         }

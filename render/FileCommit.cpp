@@ -170,22 +170,27 @@ std::optional<int> WriteThrough(const QString& path, const QByteArray& bytes) {
 #endif
 
 // Gives the new file the owner and group of the one it replaces, where the
-// system lets us (an administrator replacing another user's file); a user
-// who may not give files away keeps the new file as before.
-void KeepOwner(const QString& replaced, const QString& temporary) {
+// system lets us (an administrator replacing another user's file). False
+// when the replaced file was another user's and the new one cannot be: a
+// user may not give files away.
+bool KeepOwner(const QString& replaced, const QString& temporary) {
 #if defined(QUILLMARK_POSIX_FILES)
     struct stat old {};
     struct stat now {};
     const QByteArray name = QFile::encodeName(temporary);
     if (::stat(QFile::encodeName(replaced).constData(), &old) == 0 &&
         ::stat(name.constData(), &now) == 0 &&
-        (old.st_uid != now.st_uid || old.st_gid != now.st_gid)) {
-        (void)::chown(name.constData(), old.st_uid, old.st_gid);
+        (old.st_uid != now.st_uid || old.st_gid != now.st_gid) &&
+        ::chown(name.constData(), old.st_uid, old.st_gid) != 0) {
+        // The group alone may stay the user's own: only the owner is news.
+        return old.st_uid == now.st_uid ||
+               ::chown(name.constData(), old.st_uid, static_cast<gid_t>(-1)) == 0;
     }
 #else
     (void)replaced;
     (void)temporary;
 #endif
+    return true;
 }
 
 // Writes bytes to a file that must not exist yet; on failure the file is gone
@@ -257,7 +262,8 @@ int FlushToDisk(const QString& path, Flush what) {
 
 } // namespace
 
-bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString* error) {
+bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString* error,
+                           QString* note) {
 #if defined(QUILLMARK_POSIX_FILES)
     if (const std::optional<int> streamed = WriteThrough(path, bytes)) {
         if (*streamed != 0) {
@@ -308,7 +314,11 @@ bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString
         // A replaced file keeps its permissions; a new one has the folder's default.
         if (target.exists()) {
             QFile::setPermissions(temporary, QFile::permissions(path));
-            KeepOwner(path, temporary);
+            if (!KeepOwner(path, temporary) && note != nullptr) {
+                *note = QStringLiteral("%1 was another user's file and is now yours (only an "
+                                       "administrator may give a file away)")
+                            .arg(path);
+            }
         }
         std::error_code replaced;
         std::filesystem::rename(QFile::encodeName(temporary).toStdString(),

@@ -18,8 +18,11 @@
 class CFileCommitter {
 public:
     // Writes bytes to path as described; on failure error says why and the
-    // target is untouched.
-    bool Write(const QString& path, const QByteArray& bytes, QString* error);
+    // target is untouched. A replaced file keeps its permissions, and its
+    // owner and group where the system allows; *note says when the owner
+    // could not be kept.
+    bool Write(const QString& path, const QByteArray& bytes, QString* error,
+               QString* note = nullptr);
 
     // Flushes every file written so far, with the folders that name them, to
     // the disk. False, with the reason, when the system reports a failure.

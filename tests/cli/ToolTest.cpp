@@ -260,6 +260,22 @@ TEST_F(Tool, ATakenNameIsAFolderRefusedOrAFileReplacedWithItsPermissions) {
         struct stat info {};
         EXPECT_TRUE(::stat(theirs.constData(), &info) == 0 && info.st_uid == kSomeoneElse &&
                     info.st_gid == kSomeoneElse);
+
+        // A user who may not give files away is told that the file is now theirs.
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.setWorkingDirectory(m_folder.path());
+        ASSERT_TRUE(QFile::setPermissions(
+            m_folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                 QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+        WriteFile(QStringLiteral("root.bmp"), "old bytes");
+        process.start(QStringLiteral("setpriv"),
+                      {"--reuid=65534", "--regid=65534", "--clear-groups", QUILLMARK_RENDER, "-s",
+                       "code39", "-o", "root.bmp", "A"});
+        if (process.waitForStarted() && process.waitForFinished(60000)) {
+            EXPECT_EQ(process.exitCode(), 0);
+            EXPECT_TRUE(process.readAllStandardError().contains("is now yours"));
+        }
     }
 }
 
