@@ -39,59 +39,69 @@ QByteArray PdfString(std::string_view text) {
     return out;
 }
 
-// The page's drawing: white ground, bars, then each text on its white box in
-// a frame turned clockwise by the text's turn about its top-left corner.
-QByteArray PageContent(const VectorScene& scene) {
-    QByteArray content = Number(scene.zoom) + " 0 0 " + Number(scene.zoom) + " 0 0 cm\n1 g 0 0 " +
-                         Points(scene.cellWidth) + ' ' + Points(scene.cellHeight) + " re f\n0 g\n";
-    for (const VectorShape& shape : scene.shapes) {
-        if (!shape.isText) {
-            const VectorBar& bar = shape.bar;
-            content += Points(bar.x) + ' ' + Points(bar.y) + ' ' + Points(bar.width) + ' ' +
-                       Points(bar.height) + " re f\n";
-            continue;
-        }
-        const VectorText& text = shape.text;
+// The page's drawing, written into the file as each shape comes: white
+// ground, bars, then each text on its white box in a frame turned clockwise
+// by the text's turn about its top-left corner.
+class PdfSink : public VectorSink {
+public:
+    explicit PdfSink(QByteArray& content) : m_content(content) {}
+
+    void Bar(const VectorBar& bar) override {
+        m_content += Points(bar.x) + ' ' + Points(bar.y) + ' ' + Points(bar.width) + ' ' +
+                     Points(bar.height) + " re f\n";
+    }
+    void Text(const VectorText& text) override {
         const double radians = -text.turn * std::numbers::pi / 180.0;
         const double c = std::round(std::cos(radians) * 1e6) / 1e6;
         const double s = std::round(std::sin(radians) * 1e6) / 1e6;
-        content += "q " + Number(c) + ' ' + Number(s) + ' ' + Number(-s) + ' ' + Number(c) + ' ' +
-                   Points(text.x) + ' ' + Points(text.y) + " cm\n";
-        content += "1 g 0 " + Points(-text.boxHeight) + ' ' + Points(text.boxWidth) + ' ' +
-                   Points(text.boxHeight) + " re f 0 g\n";
-        content += "BT /F1 " + Points(text.fontHeight) + " Tf 0 " +
-                   Points(-kLabelAscentPerEm * text.fontHeight) + " Td " + PdfString(text.text) +
-                   " Tj ET Q\n";
+        m_content += "q " + Number(c) + ' ' + Number(s) + ' ' + Number(-s) + ' ' + Number(c) + ' ' +
+                     Points(text.x) + ' ' + Points(text.y) + " cm\n";
+        m_content += "1 g 0 " + Points(-text.boxHeight) + ' ' + Points(text.boxWidth) + ' ' +
+                     Points(text.boxHeight) + " re f 0 g\n";
+        m_content += "BT /F1 " + Points(text.fontHeight) + " Tf 0 " +
+                     Points(-kLabelAscentPerEm * text.fontHeight) + " Td " + PdfString(text.text) +
+                     " Tj ET Q\n";
     }
-    return content;
-}
+
+private:
+    QByteArray& m_content;
+};
+
+constexpr int kObjectCount = 5;
 
 } // namespace
 
-QByteArray WritePdf(const VectorScene& scene) {
-    const QByteArray content = PageContent(scene);
-    const QList<QByteArray> objects{
-        "<< /Type /Catalog /Pages 2 0 R >>",
-        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Points(scene.cellWidth * scene.zoom) +
-            ' ' + Points(scene.cellHeight * scene.zoom) +
-            "] /Resources << /Font << /F1 5 0 R >> >> /Contents 4 0 R >>",
-        "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content +
-            "endstream",
-        "<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>",
-    };
+QByteArray WritePdf(const VectorJob& job, int zoom) {
+    const auto width = static_cast<double>(job.cellWidth);
+    const auto height = static_cast<double>(job.cellHeight);
     QByteArray pdf("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
     QList<qsizetype> offsets;
-    for (qsizetype i = 0; i < objects.size(); ++i) {
+    const auto object = [&](const QByteArray& body) {
         offsets.append(pdf.size());
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
-    }
+        pdf += QByteArray::number(offsets.size()) + " 0 obj\n" + body + "\nendobj\n";
+    };
+    object("<< /Type /Catalog /Pages 2 0 R >>");
+    object("<< /Type /Pages /Kids [3 0 R] /Count 1 >>");
+    object("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + Points(width * zoom) + ' ' +
+           Points(height * zoom) + "] /Resources << /Font << /F1 5 0 R >> >> /Contents 4 0 R >>");
+    // The content stream goes straight into the file; its object's opening,
+    // which states its length, is put in front of it once that is known.
+    const qsizetype start = pdf.size();
+    pdf += Number(zoom) + " 0 0 " + Number(zoom) + " 0 0 cm\n1 g 0 0 " + Points(width) + ' ' +
+           Points(height) + " re f\n0 g\n";
+    PdfSink sink(pdf);
+    WalkVectorShapes(job, sink);
+    offsets.append(start);
+    pdf.insert(start,
+               "4 0 obj\n<< /Length " + QByteArray::number(pdf.size() - start) + " >>\nstream\n");
+    pdf += "endstream\nendobj\n";
+    object("<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>");
     const qsizetype xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    pdf += "xref\n0 " + QByteArray::number(kObjectCount + 1) + "\n0000000000 65535 f \n";
     for (const qsizetype offset : offsets) {
         pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
     }
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) +
+    pdf += "trailer\n<< /Size " + QByteArray::number(kObjectCount + 1) +
            " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
     return pdf;
 }

@@ -35,41 +35,50 @@ QByteArray XmlText(std::string_view text) {
     return out.toUtf8();
 }
 
+// Writes each shape as it comes. SVG's y grows downward: a point at y mils
+// above the bottom edge lies height - y below the top edge.
+class SvgSink : public VectorSink {
+public:
+    SvgSink(QByteArray& svg, double height) : m_svg(svg), m_height(height) {}
+
+    void Bar(const VectorBar& bar) override {
+        m_svg += "<rect x=\"" + Number(bar.x) + "\" y=\"" + Number(Flip(bar.y + bar.height)) +
+                 "\" width=\"" + Number(bar.width) + "\" height=\"" + Number(bar.height) + "\"/>\n";
+    }
+    void Text(const VectorText& text) override {
+        m_svg += "<g transform=\"translate(" + Number(text.x) + ' ' + Number(Flip(text.y)) +
+                 ") rotate(" + QByteArray::number(text.turn) + ")\">";
+        m_svg += "<rect width=\"" + Number(text.boxWidth) + "\" height=\"" +
+                 Number(text.boxHeight) + "\" fill=\"#fff\"/>";
+        m_svg += "<text y=\"" + Number(kLabelAscentPerEm * text.fontHeight) +
+                 "\" font-family=\"'Courier New', 'Liberation Mono', Courier, monospace\" "
+                 "font-size=\"" +
+                 Number(text.fontHeight) + "\" xml:space=\"preserve\">" + XmlText(text.text) +
+                 "</text></g>\n";
+    }
+
+private:
+    double Flip(double y) const { return m_height - y; }
+
+    QByteArray& m_svg;
+    double m_height;
+};
+
 } // namespace
 
-QByteArray WriteSvg(const VectorScene& scene) {
-    const double height = scene.cellHeight;
-    // SVG's y grows downward: a point at y mils above the bottom edge lies
-    // height - y below the top edge.
-    const auto flip = [height](double y) { return height - y; };
-
+QByteArray WriteSvg(const VectorJob& job, int zoom) {
+    const auto width = static_cast<double>(job.cellWidth);
+    const auto height = static_cast<double>(job.cellHeight);
     QByteArray svg;
     svg += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
-           Number(scene.cellWidth * scene.zoom / kMilsPerInch) + "in\" height=\"" +
-           Number(scene.cellHeight * scene.zoom / kMilsPerInch) + "in\" viewBox=\"0 0 " +
-           Number(scene.cellWidth) + ' ' + Number(scene.cellHeight) + "\">\n";
-    svg += "<rect width=\"" + Number(scene.cellWidth) + "\" height=\"" + Number(scene.cellHeight) +
-           "\" fill=\"#fff\"/>\n";
-    for (const VectorShape& shape : scene.shapes) {
-        if (!shape.isText) {
-            const VectorBar& bar = shape.bar;
-            svg += "<rect x=\"" + Number(bar.x) + "\" y=\"" + Number(flip(bar.y + bar.height)) +
-                   "\" width=\"" + Number(bar.width) + "\" height=\"" + Number(bar.height) +
-                   "\"/>\n";
-            continue;
-        }
-        const VectorText& text = shape.text;
-        svg += "<g transform=\"translate(" + Number(text.x) + ' ' + Number(flip(text.y)) +
-               ") rotate(" + QByteArray::number(text.turn) + ")\">";
-        svg += "<rect width=\"" + Number(text.boxWidth) + "\" height=\"" + Number(text.boxHeight) +
-               "\" fill=\"#fff\"/>";
-        svg += "<text y=\"" + Number(kLabelAscentPerEm * text.fontHeight) +
-               "\" font-family=\"'Courier New', 'Liberation Mono', Courier, monospace\" "
-               "font-size=\"" +
-               Number(text.fontHeight) + "\" xml:space=\"preserve\">" + XmlText(text.text) +
-               "</text></g>\n";
-    }
+           Number(width * zoom / kMilsPerInch) + "in\" height=\"" +
+           Number(height * zoom / kMilsPerInch) + "in\" viewBox=\"0 0 " + Number(width) + ' ' +
+           Number(height) + "\">\n";
+    svg +=
+        "<rect width=\"" + Number(width) + "\" height=\"" + Number(height) + "\" fill=\"#fff\"/>\n";
+    SvgSink sink(svg, height);
+    WalkVectorShapes(job, sink);
     svg += "</svg>\n";
     return svg;
 }

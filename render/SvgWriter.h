@@ -4,7 +4,8 @@
 
 #include <QByteArray>
 
-// The scene as an SVG document at true size: width and height in inches, one
-// user unit per mil, each bar one rectangle, each label piece a text on its
-// opaque white box.
-QByteArray WriteSvg(const VectorScene& scene);
+// One symbol in its cell as an SVG document at true size times the zoom:
+// width and height in inches, one user unit per mil, each bar one rectangle,
+// each label piece a text on its opaque white box. Each shape is written as
+// the walk of the encoding gives it: the file is the only copy of the drawing.
+QByteArray WriteSvg(const VectorJob& job, int zoom);

@@ -119,11 +119,9 @@ RenderResult RenderSymbol(const RenderRequest& request) {
     job.cellWidth = cell.width;
     job.cellHeight = cell.height;
     job.origin = SymbolOrigin(encoding.totalWidth, built.drawBarLength, request.orientation);
-    // Every length zoom times its size.
-    VectorScene scene = BuildVectorScene(job);
-    scene.zoom = request.zoom;
     RenderResult result;
     result.blank = encoding.Empty();
-    result.bytes = request.format == OutputFormat::Pdf ? WritePdf(scene) : WriteSvg(scene);
+    result.bytes = request.format == OutputFormat::Pdf ? WritePdf(job, request.zoom)
+                                                       : WriteSvg(job, request.zoom);
     return result;
 }

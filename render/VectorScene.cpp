@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 QByteArray CompactNumber(double value, int decimals) {
     QByteArray text = QByteArray::number(value, 'f', decimals);
@@ -21,12 +20,13 @@ QByteArray CompactNumber(double value, int decimals) {
 
 namespace {
 
-// The engine's surface that keeps shapes instead of drawing them. Lines arrive
-// in the cell-centred frame; the offset moves them to the bottom-left one.
+// The engine's surface that hands shapes on instead of drawing them. Lines
+// arrive in the cell-centred frame; the offset moves them to the bottom-left
+// one.
 class VectorSurface : public Surface {
 public:
-    VectorSurface(VectorScene& scene, double offsetX, double offsetY)
-        : m_scene(scene), m_offsetX(offsetX), m_offsetY(offsetY) {}
+    VectorSurface(VectorSink& sink, double offsetX, double offsetY)
+        : m_sink(sink), m_offsetX(offsetX), m_offsetY(offsetY) {}
 
     // A line of flat caps is the band of its pen width centred on it.
     void Line(Point from, Point to, std::int32_t penWidth) override {
@@ -44,7 +44,7 @@ public:
         }
         bar.x += m_offsetX;
         bar.y += m_offsetY;
-        m_scene.shapes.push_back({false, bar, {}});
+        m_sink.Bar(bar);
     }
 
     Extent MeasureText(const Font& font, std::string_view text) override {
@@ -67,27 +67,24 @@ public:
         label.fontHeight = font.height;
         label.boxWidth = extent.cx;
         label.boxHeight = extent.cy;
-        m_scene.shapes.push_back({true, {}, std::move(label)});
+        m_sink.Text(label);
     }
 
 private:
-    VectorScene& m_scene;
+    VectorSink& m_sink;
     double m_offsetX;
     double m_offsetY;
 };
 
 } // namespace
 
-VectorScene BuildVectorScene(const VectorJob& job) {
-    VectorScene scene;
-    scene.cellWidth = static_cast<double>(job.cellWidth);
-    scene.cellHeight = static_cast<double>(job.cellHeight);
+void WalkVectorShapes(const VectorJob& job, VectorSink& sink) {
     if (job.encoding == nullptr) {
-        return scene;
+        return;
     }
-    VectorSurface surface(scene, scene.cellWidth / 2, scene.cellHeight / 2);
+    VectorSurface surface(sink, static_cast<double>(job.cellWidth) / 2,
+                          static_cast<double>(job.cellHeight) / 2);
     Point origin = job.origin;
     CBarcode::DrawEncoding(*job.encoding, surface, origin, job.barLength, job.showText,
                            job.orientation);
-    return scene;
 }

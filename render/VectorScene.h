@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 // A symbol in its cell as vector shapes, for the outputs that keep true size
 // (SVG, PDF). All lengths are mils in a frame whose origin is the cell's
@@ -32,18 +31,14 @@ struct VectorText {
     double boxHeight = 0;
 };
 
-// One shape, in drawing order: a later shape covers an earlier one.
-struct VectorShape {
-    bool isText = false;
-    VectorBar bar;   // when !isText
-    VectorText text; // when isText
-};
-
-struct VectorScene {
-    double cellWidth = 0;
-    double cellHeight = 0;
-    int zoom = 1; // the output shows every length this many times its size
-    std::vector<VectorShape> shapes;
+// Takes a symbol's shapes one at a time, in drawing order (a later shape
+// covers an earlier one), as a writer puts them into its file: no list of
+// every shape is ever held.
+class VectorSink {
+public:
+    virtual ~VectorSink() = default;
+    virtual void Bar(const VectorBar& bar) = 0;
+    virtual void Text(const VectorText& text) = 0;
 };
 
 // A number as the vector files write it: at most `decimals` places, no
@@ -69,7 +64,7 @@ struct VectorJob {
     Point origin;
 };
 
-// Walks the encoding with the engine's one draw routine and keeps every bar
-// (one element, already merged with its neighbours of one colour) as a
-// rectangle and every label piece as a text.
-VectorScene BuildVectorScene(const VectorJob& job);
+// Walks the encoding with the engine's one draw routine and hands the sink
+// every bar (one element, already merged with its neighbours of one colour)
+// as a rectangle and every label piece as a text.
+void WalkVectorShapes(const VectorJob& job, VectorSink& sink);
