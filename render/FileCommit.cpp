@@ -154,7 +154,16 @@ std::optional<int> WriteThrough(const QString& path, const QByteArray& bytes) {
     }
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
-    if (::stat(name.constData(), &info) != 0 || S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)) {
+    if (::stat(name.constData(), &info) != 0 || S_ISDIR(info.st_mode)) {
+        return std::nullopt;
+    }
+    // A name in /dev or /proc (/dev/stdout, /proc/self/fd/1) stands for an
+    // open file of the process, whatever it is: a rename there would put a
+    // plain file in place of the system's own name.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const bool systemName = absolute.startsWith(QStringLiteral("/dev/")) ||
+                            absolute.startsWith(QStringLiteral("/proc/"));
+    if (S_ISREG(info.st_mode) && !systemName) {
         return std::nullopt;
     }
     const int fd = ::open(name.constData(), O_WRONLY | O_CLOEXEC | O_NOCTTY);

@@ -318,6 +318,17 @@ TEST_F(Tool, StandardOutputAndFifosAreWrittenThroughNeverReplaced) {
         struct stat info {};
         EXPECT_TRUE(::stat(fifo.constData(), &info) == 0 && S_ISFIFO(info.st_mode));
     }
+    // Standard output that is a plain file, named by the system's name for it.
+    QProcess process;
+    process.setProcessEnvironment(m_environment);
+    process.setStandardOutputFile(Path(QStringLiteral("redirected.png")));
+    process.start(QStringLiteral(QUILLMARK_RENDER),
+                  {"-s", "code39", "--format", "png", "-o", "/proc/self/fd/1", "AB"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    QFile redirected(Path(QStringLiteral("redirected.png")));
+    ASSERT_TRUE(redirected.open(QIODevice::ReadOnly));
+    EXPECT_EQ(redirected.readAll(), expected);
 }
 
 TEST_F(Tool, TwoLinesNeverWriteOneFile) {
