@@ -46,6 +46,12 @@ Built Build(const RenderRequest& request, QString* error) {
     return {barcode->Encode(), BarLengthOf(request.symbology, request.heightMils)};
 }
 
+RenderResult Refusal(const QString& error) {
+    RenderResult refused;
+    refused.error = error;
+    return refused;
+}
+
 bool ReadsAlongX(int orientation) {
     return NormalOrientation(orientation) % 2 == 0;
 }
@@ -82,21 +88,14 @@ RenderResult RasterOf(const RenderRequest& request, const Built& built) {
 RenderResult RenderSymbolImage(const RenderRequest& request) {
     QString error;
     const Built built = Build(request, &error);
-    if (!error.isEmpty()) {
-        RenderResult refused;
-        refused.error = error;
-        return refused;
-    }
-    return RasterOf(request, built);
+    return error.isEmpty() ? RasterOf(request, built) : Refusal(error);
 }
 
 RenderResult RenderSymbol(const RenderRequest& request) {
     QString error;
     const Built built = Build(request, &error);
     if (!error.isEmpty()) {
-        RenderResult refused;
-        refused.error = error;
-        return refused;
+        return Refusal(error);
     }
     if (IsRaster(request.format)) {
         RenderResult result = RasterOf(request, built);
