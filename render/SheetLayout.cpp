@@ -1,0 +1,225 @@
+#include "SheetLayout.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr double kMilsPerInch = 1000.0;
+constexpr double kMilsPerMillimetre = 1000.0 / 25.4;
+// Geometry is compared to a hundredth of a mil: the table's millimetres are
+// not whole mils.
+constexpr double kSlack = 0.01;
+
+enum class Unit { Inch, Millimetre };
+
+double Mils(double length, Unit unit) {
+    return length * (unit == Unit::Inch ? kMilsPerInch : kMilsPerMillimetre);
+}
+
+// One row of stock as its maker publishes it.
+struct Stock {
+    const char* name;
+    Unit unit;
+    double pageWidth, pageHeight;
+    int columns, rows;
+    double labelWidth, labelHeight;
+    double top, left;
+    double pitchX, pitchY;
+};
+
+// Sheets of labels (US Letter 8.5 x 11 in, A4 210 x 297 mm) and the single
+// labels of roll printers, where the page is the label.
+constexpr std::array<Stock, 10> kStock{{
+    {"letter-3x10", Unit::Inch, 8.5, 11, 3, 10, 2.625, 1, 0.5, 0.1875, 2.75, 1},
+    {"letter-2x10", Unit::Inch, 8.5, 11, 2, 10, 4, 1, 0.5, 0.15625, 4.1875, 1},
+    {"letter-4x20", Unit::Inch, 8.5, 11, 4, 20, 1.75, 0.5, 0.5, 0.28125, 2.0625, 0.5},
+    {"a4-3x8", Unit::Millimetre, 210, 297, 3, 8, 70, 37, 0.5, 0, 70, 37},
+    {"a4-3x7", Unit::Millimetre, 210, 297, 3, 7, 70, 42.3, 0.45, 0, 70, 42.3},
+    {"a4-4x10", Unit::Millimetre, 210, 297, 4, 10, 48.5, 25.4, 21.5, 8, 48.5, 25.4},
+    {"a4-2x7", Unit::Millimetre, 210, 297, 2, 7, 99.1, 38.1, 15.15, 4.65, 101.6, 38.1},
+    {"roll-2x1in", Unit::Inch, 2, 1, 1, 1, 2, 1, 0, 0, 2, 1},
+    {"roll-4x6in", Unit::Inch, 4, 6, 1, 1, 4, 6, 0, 0, 4, 6},
+    {"roll-57x32mm", Unit::Millimetre, 57, 32, 1, 1, 57, 32, 0, 0, 57, 32},
+}};
+
+SheetLayout LayoutOf(const Stock& stock) {
+    const auto mils = [&stock](double length) { return Mils(length, stock.unit); };
+    return {stock.name,       mils(stock.pageWidth),  mils(stock.pageHeight),  stock.columns,
+            stock.rows,       mils(stock.labelWidth), mils(stock.labelHeight), mils(stock.top),
+            mils(stock.left), mils(stock.pitchX),     mils(stock.pitchY)};
+}
+
+const std::vector<SheetLayout>& Sheets() {
+    static const std::vector<SheetLayout> sheets = [] {
+        std::vector<SheetLayout> all;
+        all.reserve(kStock.size());
+        for (const Stock& stock : kStock) {
+            all.push_back(LayoutOf(stock));
+        }
+        return all;
+    }();
+    return sheets;
+}
+
+// Why the labels do not fit their page or overlap, or nothing.
+std::string Fault(const SheetLayout& layout) {
+    if (layout.columns < 1 || layout.rows < 1) {
+        return "a sheet needs at least one column and one row";
+    }
+    if (!(layout.labelWidth > 0 && layout.labelHeight > 0)) {
+        return "a label needs a width and a height";
+    }
+    if (layout.pitchX + kSlack < layout.labelWidth || layout.pitchY + kSlack < layout.labelHeight) {
+        return "the pitch is smaller than the label: labels would overlap";
+    }
+    const LabelPlace last = LabelAt(layout, layout.LabelsPerSheet() - 1);
+    if (layout.left < -kSlack || layout.top < -kSlack ||
+        last.x + last.width > layout.pageWidth + kSlack ||
+        last.y + last.height > layout.pageHeight + kSlack) {
+        return "the labels do not fit the page";
+    }
+    return {};
+}
+
+std::optional<double> Number(std::string_view text) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// "WxH" with a unit after the second number ("in" or "mm"), as mils; or
+// "CxR" of whole numbers when unit is false.
+struct Pair {
+    double first = 0;
+    double second = 0;
+};
+std::optional<Pair> ParsePair(std::string_view text, bool lengths) {
+    const std::size_t times = text.find('x');
+    if (times == std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string_view second = text.substr(times + 1);
+    double scale = 1;
+    if (lengths) {
+        if (second.ends_with("in")) {
+            scale = kMilsPerInch;
+        } else if (second.ends_with("mm")) {
+            scale = kMilsPerMillimetre;
+        } else {
+            return std::nullopt;
+        }
+        second.remove_suffix(2);
+    }
+    const std::optional<double> a = Number(text.substr(0, times));
+    const std::optional<double> b = Number(second);
+    if (!a || !b || (!lengths && (*a != std::floor(*a) || *b != std::floor(*b)))) {
+        return std::nullopt;
+    }
+    return Pair{*a * scale, *b * scale};
+}
+
+std::optional<SheetLayout> ParseCustom(std::string_view text, std::string* error) {
+    SheetLayout layout;
+    layout.name = std::string(text);
+    bool page = false;
+    bool grid = false;
+    bool label = false;
+    bool pitch = false;
+    while (!text.empty()) {
+        const std::size_t comma = text.find(',');
+        const std::string_view field = text.substr(0, comma);
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+        const std::size_t equals = field.find('=');
+        const std::string_view key = field.substr(0, equals);
+        const std::string_view value =
+            equals == std::string_view::npos ? std::string_view() : field.substr(equals + 1);
+        if (key != "page" && key != "grid" && key != "label" && key != "margins" &&
+            key != "pitch") {
+            *error = "unknown field \"" + std::string(key) +
+                     "\" (page, grid, label, margins and pitch are known)";
+            return std::nullopt;
+        }
+        const std::optional<Pair> pair = ParsePair(value, key != "grid");
+        if (!pair) {
+            *error = "\"" + std::string(field) + "\" is no " +
+                     (key == "grid" ? "columns x rows" : "width x height in in or mm");
+            return std::nullopt;
+        }
+        if (key == "page") {
+            layout.pageWidth = pair->first;
+            layout.pageHeight = pair->second;
+            page = true;
+        } else if (key == "grid") {
+            layout.columns = static_cast<int>(std::min(pair->first, 1000.0));
+            layout.rows = static_cast<int>(std::min(pair->second, 1000.0));
+            grid = true;
+        } else if (key == "label") {
+            layout.labelWidth = pair->first;
+            layout.labelHeight = pair->second;
+            label = true;
+        } else if (key == "margins") {
+            layout.top = pair->first;
+            layout.left = pair->second;
+        } else { // pitch
+            layout.pitchX = pair->first;
+            layout.pitchY = pair->second;
+            pitch = true;
+        }
+    }
+    if (!page || !grid || !label) {
+        *error = "a custom sheet needs page=, grid= and label=";
+        return std::nullopt;
+    }
+    if (!pitch) {
+        layout.pitchX = layout.labelWidth;
+        layout.pitchY = layout.labelHeight;
+    }
+    return layout;
+}
+
+} // namespace
+
+LabelPlace LabelAt(const SheetLayout& layout, int index) {
+    const int columns = layout.columns > 0 ? layout.columns : 1;
+    const int column = index % columns;
+    const int row = index / columns;
+    return {layout.left + column * layout.pitchX, layout.top + row * layout.pitchY,
+            layout.labelWidth, layout.labelHeight};
+}
+
+std::span<const SheetLayout> BuiltInSheets() {
+    return Sheets();
+}
+
+std::optional<SheetLayout> ParseSheetLayout(std::string_view text, std::string* error) {
+    std::optional<SheetLayout> layout;
+    if (text.find('=') == std::string_view::npos) {
+        for (const SheetLayout& sheet : Sheets()) {
+            if (sheet.name == text) {
+                layout = sheet;
+            }
+        }
+        if (!layout) {
+            *error = "unknown sheet \"" + std::string(text) + "\"";
+            return std::nullopt;
+        }
+    } else {
+        layout = ParseCustom(text, error);
+        if (!layout) {
+            return std::nullopt;
+        }
+    }
+    if (std::string fault = Fault(*layout); !fault.empty()) {
+        *error = std::move(fault);
+        return std::nullopt;
+    }
+    return layout;
+}
