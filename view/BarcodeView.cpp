@@ -166,10 +166,6 @@ QString CBarcodeView::HeightText() const {
     return m_pPanel != nullptr ? m_pPanel->HeightText() : QString();
 }
 
-bool CBarcodeView::IsShowTextOn() const {
-    return m_pPanel != nullptr && m_pPanel->IsShowTextChecked();
-}
-
 std::unique_ptr<CBarcode> CBarcodeView::BuildSymbol() const {
     const std::optional<SymbologyId> id = SymbologyAt(m_nSymbology);
     if (m_pPanel == nullptr || !id) {

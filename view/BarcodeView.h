@@ -64,8 +64,6 @@ public:
                                            bool asDrawn = false) const;
     // The Height field's text ("" without a panel).
     QString HeightText() const;
-    // Whether the Show Text box is checked (false without a panel).
-    bool IsShowTextOn() const;
     // The two filters of the Text field; at most one is attached to it.
     const CIntegerEdit& DigitsFilter() const { return m_filters.DigitsFilter(); }
     const CExcludeCharsEdit& AlnumFilter() const { return m_filters.AlnumFilter(); }
