@@ -64,7 +64,7 @@ QString ReadInput(const QString& path, QString* error, QList<int>* notUtf8) {
 QList<Entry> BatchEntries(const QString& input) {
     QList<Entry> entries;
     for (const BatchLine& line : SplitBatchLines(input)) {
-        entries.append({line.line, line.line, line.text, {}, {}, {}, {}});
+        entries.append({line.line, line.line, line.text, {}, {}, {}, {}, {}});
     }
     return entries;
 }
@@ -73,7 +73,8 @@ namespace {
 
 // The columns a CSV header may name.
 const QStringList kColumns{QStringLiteral("symbology"), QStringLiteral("text"),
-                           QStringLiteral("height"), QStringLiteral("output")};
+                           QStringLiteral("height"), QStringLiteral("output"),
+                           QStringLiteral("caption")};
 
 } // namespace
 
@@ -95,10 +96,11 @@ QList<Entry> CsvEntries(const QString& input, QString* error, QStringList* notes
             return {};
         }
         if (!kColumns.contains(name)) {
-            notes->append(QStringLiteral("the CSV header's column %1, \"%2\", is none of "
-                                         "symbology, text, height and output: it is not used")
-                              .arg(i + 1)
-                              .arg(header.fields[i]));
+            notes->append(
+                QStringLiteral("the CSV header's column %1, \"%2\", is none of "
+                               "symbology, text, height, output and caption: it is not used")
+                    .arg(i + 1)
+                    .arg(header.fields[i]));
         }
         columns.insert(name, i);
     }
@@ -119,7 +121,8 @@ QList<Entry> CsvEntries(const QString& input, QString* error, QStringList* notes
                     field(record, "symbology"),
                     field(record, "height"),
                     field(record, "output"),
-                    record.error};
+                    record.error,
+                    field(record, "caption")};
         if (entry.error.isEmpty() && entry.text.isEmpty()) {
             entry.error = QStringLiteral("no text");
         }

@@ -13,6 +13,7 @@ struct Entry {
     QString height;    // empty: the --height option
     QString output;    // empty: the --output pattern
     QString error;     // a malformed input record
+    QString caption;   // label sheets: the line above the symbol (empty: --caption)
 };
 
 // The whole text of a file, or of standard input for "-", read as UTF-8 with
@@ -28,7 +29,7 @@ QList<int> LinesNotUtf8(const QByteArray& bytes);
 QList<Entry> BatchEntries(const QString& input);
 
 // One entry per record of a CSV input, its columns named by the header row
-// ("text" required; "symbology", "height" and "output" optional) and numbered
+// ("text" required; "symbology", "height", "output" and "caption" optional) and numbered
 // from 1. Without a header or a "text" column, or with a column named twice:
 // empty, with *error set. A column of any other name is not used, and said so
 // in *notes.

@@ -4,6 +4,7 @@
 #include "Batch.h"
 #include "DeviceMapping.h"
 #include "FieldValues.h"
+#include "LabelSheet.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -72,7 +73,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                        "Symbologies: %1, or their names as the desktop program lists them.\n"
                        "Batch and CSV inputs are read as UTF-8; in output patterns {n} is the "
                        "entry's number, zero-padded, and {text} its data text made safe for "
-                       "a file name.")
+                       "a file name.\n"
+                       "With --sheet the symbols are drawn at true size on label stock, one "
+                       "label each, into one PDF file, or into BMP or PNG pages at --dpi "
+                       "named with {page}.")
             .arg(SymbologyList()));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Shows this help."));
@@ -121,6 +125,23 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         {QStringLiteral("verify"),
          QStringLiteral("Reads every output back as a scanner would (at --dpi) and fails the "
                         "entry that does not scan as its label.")},
+        {QStringLiteral("sheet"),
+         QStringLiteral("Draws the symbols as labels on a sheet: a name --list-sheets shows, or "
+                        "page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with "
+                        "lengths in in or mm (8.5x11in)."),
+         QStringLiteral("layout")},
+        {QStringLiteral("list-sheets"), QStringLiteral("Lists the built-in label stock.")},
+        {QStringLiteral("start-at"),
+         QStringLiteral("The first label used on the first sheet, from 1 (default 1)."),
+         QStringLiteral("n")},
+        {QStringLiteral("copies"),
+         QStringLiteral("Labels of each text, one after another (default 1)."),
+         QStringLiteral("n")},
+        {QStringLiteral("caption"),
+         QStringLiteral("A line of text above every label's symbol (a CSV caption column "
+                        "gives each its own)."),
+         QStringLiteral("text")},
+        {QStringLiteral("outlines"), QStringLiteral("Draws each label's outline on the sheet.")},
     };
     parser.addOptions(options);
     parser.addPositionalArgument(QStringLiteral("text"),
@@ -139,6 +160,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     if (parser.isSet(version)) {
         ParsedCommandLine parsed;
         parsed.action = CommandAction::Version;
+        return parsed;
+    }
+    if (parser.isSet(QStringLiteral("list-sheets"))) {
+        ParsedCommandLine parsed;
+        parsed.action = CommandAction::ListSheets;
         return parsed;
     }
 
@@ -185,7 +211,31 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     if (o.output.isEmpty() && o.mode != InputMode::Csv) {
         return UsageError(QStringLiteral("--output is missing"));
     }
-    if (o.mode != InputMode::Single && !o.output.isEmpty() && !PatternNamesEachEntry(o.output)) {
+    o.sheet = parser.value(QStringLiteral("sheet"));
+    const bool sheet = parser.isSet(QStringLiteral("sheet"));
+    if (!sheet) {
+        for (const char* name : {"start-at", "copies", "caption", "outlines"}) {
+            if (parser.isSet(QString::fromLatin1(name))) {
+                return UsageError(QStringLiteral("--%1 is for label sheets: give --sheet")
+                                      .arg(QString::fromLatin1(name)));
+            }
+        }
+    } else {
+        std::string error;
+        if (!ParseSheetLayout(o.sheet.toStdString(), &error)) {
+            return UsageError(QStringLiteral("--sheet: %1; --list-sheets shows the built-in ones")
+                                  .arg(QString::fromStdString(error)));
+        }
+        if (o.output.isEmpty()) {
+            return UsageError(QStringLiteral("--output is missing"));
+        }
+        if (parser.isSet(QStringLiteral("zoom"))) {
+            return UsageError(QStringLiteral("labels are drawn at true size: --zoom does not go "
+                                             "with --sheet"));
+        }
+    }
+    if (!sheet && o.mode != InputMode::Single && !o.output.isEmpty() &&
+        !PatternNamesEachEntry(o.output)) {
         return UsageError(QStringLiteral("a batch needs {n} or {text} in --output, or every "
                                          "line would overwrite the last"));
     }
@@ -224,9 +274,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         int low, high;
         int* target;
     } values[] = {
-        {"zoom", kMinZoom, kMaxZoom, &o.zoom},
-        {"turn", kMinTurn, kMaxTurn, &o.orientation},
-        {"dpi", kMinDpi, kMaxDpi, &o.dpi},
+        {"zoom", kMinZoom, kMaxZoom, &o.zoom}, {"turn", kMinTurn, kMaxTurn, &o.orientation},
+        {"dpi", kMinDpi, kMaxDpi, &o.dpi},     {"start-at", 1, 1'000'000, &o.startAt},
+        {"copies", 1, kMaxCopies, &o.copies},
     };
     for (const auto& value : values) {
         const QString name = QString::fromLatin1(value.name);
@@ -251,6 +301,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     o.showText = !parser.isSet(QStringLiteral("no-text"));
     o.dropInvalid = parser.isSet(QStringLiteral("drop-invalid"));
     o.verify = parser.isSet(QStringLiteral("verify"));
+    o.caption = parser.value(QStringLiteral("caption"));
+    o.outlines = parser.isSet(QStringLiteral("outlines"));
     parsed.action = CommandAction::Render;
     return parsed;
 }

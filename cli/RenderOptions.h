@@ -9,6 +9,13 @@
 #include <cstdint>
 #include <optional>
 
+// The exit statuses of the tool.
+enum ExitStatus : int {
+    kExitSuccess = 0,    // every symbol written
+    kExitSomeFailed = 1, // a line of a batch failed, or a file could not be written
+    kExitUsage = 2,      // the command line itself is wrong; nothing written
+};
+
 // Where the data texts come from.
 enum class InputMode {
     Single, // one text on the command line
@@ -34,10 +41,17 @@ struct RenderOptions {
     int dpi = 300;
     bool dropInvalid = false;
     bool verify = false; // read every output back as a scanner would
+    // Label sheets: the layout as given (a built-in name or a custom one),
+    // empty for one file per symbol.
+    QString sheet;
+    int startAt = 1;
+    int copies = 1;
+    QString caption; // above every label, unless a CSV caption column gives one
+    bool outlines = false;
 };
 
 // What the command line asks the program to do.
-enum class CommandAction { Render, Help, Version, UsageError };
+enum class CommandAction { Render, Help, Version, ListSheets, UsageError };
 
 struct ParsedCommandLine {
     CommandAction action = CommandAction::UsageError;

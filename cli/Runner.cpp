@@ -9,6 +9,7 @@
 #include "Placement.h"
 #include "Progress.h"
 #include "ScanCheck.h"
+#include "SheetRun.h"
 #include "SymbolRender.h"
 
 #include <QDir>
@@ -32,7 +33,7 @@ public:
     int Run() {
         QList<Entry> entries;
         if (m_options.mode == InputMode::Single) {
-            entries.append({0, 1, m_options.text, {}, {}, {}, {}});
+            entries.append({0, 1, m_options.text, {}, {}, {}, {}, {}});
         } else {
             QString error;
             QList<int> notUtf8;
@@ -57,6 +58,9 @@ public:
                 Report(0, error);
                 return kExitUsage;
             }
+        }
+        if (!m_options.sheet.isEmpty()) {
+            return RunSheet(m_options, m_widths, entries, m_errors);
         }
         int largest = 0;
         for (const Entry& entry : std::as_const(entries)) {

@@ -6,13 +6,6 @@
 
 #include <cstdio>
 
-// The exit statuses of the tool.
-enum ExitStatus : int {
-    kExitSuccess = 0,    // every symbol written
-    kExitSomeFailed = 1, // a line of a batch failed, or a file could not be written
-    kExitUsage = 2,      // the command line itself is wrong; nothing written
-};
-
 // The Density and Ratio to draw with: the options, or for those not given,
 // the desktop program's settings, read once.
 BarWidths ResolveWidthSettings(const RenderOptions& options);

@@ -2,6 +2,7 @@
 #include "FileCommit.h"
 #include "RenderOptions.h"
 #include "Runner.h"
+#include "SheetLayout.h"
 #include "VersionReader.h"
 
 #include <QGuiApplication>
@@ -63,6 +64,11 @@ int main(int argc, char* argv[]) {
     case CommandAction::UsageError:
         std::fprintf(stderr, "quillmark-render: %s\n", parsed.message.toLocal8Bit().constData());
         return kExitUsage;
+    case CommandAction::ListSheets:
+        for (const SheetLayout& sheet : BuiltInSheets()) {
+            std::fprintf(stdout, "%-14s %s\n", sheet.name.c_str(), DescribeSheet(sheet).c_str());
+        }
+        return kExitSuccess;
     case CommandAction::Render:
         break;
     }

@@ -143,14 +143,25 @@ int WriteAll(int fd, const QByteArray& bytes) {
     return 0;
 }
 
+// Writes the producer's chunks to an open file: 0, or the system's reason
+// why a write stopped (the producer is then told to stop).
+int WriteProduced(int fd, const ByteProducer& produce) {
+    int failure = 0;
+    produce([&](const QByteArray& chunk) {
+        failure = WriteAll(fd, chunk);
+        return failure == 0;
+    });
+    return failure;
+}
+
 // An output that is no file of its own (standard output as "-", a device, a
 // FIFO, a socket) is written straight through: there is nothing whole to
 // replace, and a rename would put a plain file in the device's place. Nothing
 // when path names a regular file, a folder or nothing yet; else 0 or why the
 // write failed.
-std::optional<int> WriteThrough(const QString& path, const QByteArray& bytes) {
+std::optional<int> WriteThrough(const QString& path, const ByteProducer& produce) {
     if (path == QStringLiteral("-")) {
-        return WriteAll(STDOUT_FILENO, bytes);
+        return WriteProduced(STDOUT_FILENO, produce);
     }
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
@@ -170,7 +181,7 @@ std::optional<int> WriteThrough(const QString& path, const QByteArray& bytes) {
     if (fd < 0) {
         return errno;
     }
-    int failure = WriteAll(fd, bytes);
+    int failure = WriteProduced(fd, produce);
     if (::close(fd) != 0 && failure == 0) {
         failure = errno;
     }
@@ -206,7 +217,7 @@ bool KeepOwner(const QString& replaced, const QString& temporary) {
 // again and reason says why. Straight system calls where there are any: a
 // batch writes a thousand small files, and each is one open, one write and
 // one close.
-bool WriteNewFile(const QString& path, const QByteArray& bytes, QString* reason) {
+bool WriteNewFile(const QString& path, const ByteProducer& produce, QString* reason) {
 #if defined(QUILLMARK_POSIX_FILES)
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -214,7 +225,7 @@ bool WriteNewFile(const QString& path, const QByteArray& bytes, QString* reason)
         *reason = SystemMessage(errno);
         return false;
     }
-    int failure = WriteAll(fd, bytes);
+    int failure = WriteProduced(fd, produce);
     if (::close(fd) != 0 && failure == 0) {
         failure = errno;
     }
@@ -230,7 +241,12 @@ bool WriteNewFile(const QString& path, const QByteArray& bytes, QString* reason)
         *reason = file.errorString();
         return false;
     }
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
+    bool written = true;
+    produce([&](const QByteArray& chunk) {
+        written = file.write(chunk) == chunk.size();
+        return written;
+    });
+    written = written && file.flush();
     const QString writeError = file.errorString(); // a clean close clears it
     file.close();
     if (!written || file.error() != QFileDevice::NoError) {
@@ -273,8 +289,14 @@ int FlushToDisk(const QString& path, Flush what) {
 
 bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString* error,
                            QString* note) {
+    return Write(
+        path, [&bytes](const ByteSink& put) { put(bytes); }, error, note);
+}
+
+bool CFileCommitter::Write(const QString& path, const ByteProducer& produce, QString* error,
+                           QString* note) {
 #if defined(QUILLMARK_POSIX_FILES)
-    if (const std::optional<int> streamed = WriteThrough(path, bytes)) {
+    if (const std::optional<int> streamed = WriteThrough(path, produce)) {
         if (*streamed != 0) {
             *error =
                 QStringLiteral("cannot write %1: %2")
@@ -298,7 +320,7 @@ bool CFileCommitter::Write(const QString& path, const QByteArray& bytes, QString
     const PendingFile pending(pendingName);
 #endif
     QString reason;
-    if (!WriteNewFile(temporary, bytes, &reason)) {
+    if (!WriteNewFile(temporary, produce, &reason)) {
         *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
         return false;
     }

@@ -5,6 +5,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+// Takes the next chunk of a file's bytes: false when it could not be written.
+using ByteSink = std::function<bool(const QByteArray&)>;
+// Hands a file's bytes to the sink chunk by chunk (a document of many pages a
+// page at a time), stopping when the sink says false.
+using ByteProducer = std::function<void(const ByteSink&)>;
+
 // Writes whole files or nothing: each file goes to a temporary name in its own
 // folder and is renamed over the target only once every byte is written and
 // closed, so a failed write never leaves a half-written file, and an existing
@@ -22,6 +30,9 @@ public:
     // owner and group where the system allows; *note says when the owner
     // could not be kept.
     bool Write(const QString& path, const QByteArray& bytes, QString* error,
+               QString* note = nullptr);
+    // The same for bytes made while they are written, never held whole.
+    bool Write(const QString& path, const ByteProducer& produce, QString* error,
                QString* note = nullptr);
 
     // Flushes every file written so far, with the folders that name them, to

@@ -39,37 +39,31 @@ QByteArray PdfString(std::string_view text) {
     return out;
 }
 
-// The page's drawing, written into the file as each shape comes: white
-// ground, bars, then each text on its white box in a frame turned clockwise
-// by the text's turn about its top-left corner.
-class PdfSink : public VectorSink {
-public:
-    explicit PdfSink(QByteArray& content) : m_content(content) {}
-
-    void Bar(const VectorBar& bar) override {
-        m_content += Points(bar.x) + ' ' + Points(bar.y) + ' ' + Points(bar.width) + ' ' +
-                     Points(bar.height) + " re f\n";
-    }
-    void Text(const VectorText& text) override {
-        const double radians = -text.turn * std::numbers::pi / 180.0;
-        const double c = std::round(std::cos(radians) * 1e6) / 1e6;
-        const double s = std::round(std::sin(radians) * 1e6) / 1e6;
-        m_content += "q " + Number(c) + ' ' + Number(s) + ' ' + Number(-s) + ' ' + Number(c) + ' ' +
-                     Points(text.x) + ' ' + Points(text.y) + " cm\n";
-        m_content += "1 g 0 " + Points(-text.boxHeight) + ' ' + Points(text.boxWidth) + ' ' +
-                     Points(text.boxHeight) + " re f 0 g\n";
-        m_content += "BT /F1 " + Points(text.fontHeight) + " Tf 0 " +
-                     Points(-kLabelAscentPerEm * text.fontHeight) + " Td " + PdfString(text.text) +
-                     " Tj ET Q\n";
-    }
-
-private:
-    QByteArray& m_content;
-};
-
 constexpr int kObjectCount = 5;
 
 } // namespace
+
+QByteArray PdfPoints(double mils) {
+    return Points(mils);
+}
+
+void PdfShapeSink::Bar(const VectorBar& bar) {
+    m_content += Points(bar.x) + ' ' + Points(bar.y) + ' ' + Points(bar.width) + ' ' +
+                 Points(bar.height) + " re f\n";
+}
+
+void PdfShapeSink::Text(const VectorText& text) {
+    const double radians = -text.turn * std::numbers::pi / 180.0;
+    const double c = std::round(std::cos(radians) * 1e6) / 1e6;
+    const double s = std::round(std::sin(radians) * 1e6) / 1e6;
+    m_content += "q " + Number(c) + ' ' + Number(s) + ' ' + Number(-s) + ' ' + Number(c) + ' ' +
+                 Points(text.x) + ' ' + Points(text.y) + " cm\n";
+    m_content += "1 g 0 " + Points(-text.boxHeight) + ' ' + Points(text.boxWidth) + ' ' +
+                 Points(text.boxHeight) + " re f 0 g\n";
+    m_content += "BT /F1 " + Points(text.fontHeight) + " Tf 0 " +
+                 Points(-kLabelAscentPerEm * text.fontHeight) + " Td " + PdfString(text.text) +
+                 " Tj ET Q\n";
+}
 
 QByteArray WritePdf(const VectorJob& job, int zoom) {
     const auto width = static_cast<double>(job.cellWidth);
@@ -89,13 +83,13 @@ QByteArray WritePdf(const VectorJob& job, int zoom) {
     const qsizetype start = pdf.size();
     pdf += Number(zoom) + " 0 0 " + Number(zoom) + " 0 0 cm\n1 g 0 0 " + Points(width) + ' ' +
            Points(height) + " re f\n0 g\n";
-    PdfSink sink(pdf);
+    PdfShapeSink sink(pdf);
     WalkVectorShapes(job, sink);
     offsets.append(start);
     pdf.insert(start,
                "4 0 obj\n<< /Length " + QByteArray::number(pdf.size() - start) + " >>\nstream\n");
     pdf += "endstream\nendobj\n";
-    object("<< /Type /Font /Subtype /Type1 /BaseFont /Courier /Encoding /WinAnsiEncoding >>");
+    object(kPdfCourierFont);
     const qsizetype xref = pdf.size();
     pdf += "xref\n0 " + QByteArray::number(kObjectCount + 1) + "\n0000000000 65535 f \n";
     for (const qsizetype offset : offsets) {

@@ -82,8 +82,8 @@ void WalkVectorShapes(const VectorJob& job, VectorSink& sink) {
     if (job.encoding == nullptr) {
         return;
     }
-    VectorSurface surface(sink, static_cast<double>(job.cellWidth) / 2,
-                          static_cast<double>(job.cellHeight) / 2);
+    VectorSurface surface(sink, static_cast<double>(job.cellWidth) / 2 + job.shiftX,
+                          static_cast<double>(job.cellHeight) / 2 + job.shiftY);
     Point origin = job.origin;
     CBarcode::DrawEncoding(*job.encoding, surface, origin, job.barLength, job.showText,
                            job.orientation);

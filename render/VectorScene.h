@@ -62,6 +62,10 @@ struct VectorJob {
     std::int64_t cellWidth = 0;
     std::int64_t cellHeight = 0;
     Point origin;
+    // Moves the whole drawing, in mils (a label sheet places each symbol on
+    // its page this way).
+    double shiftX = 0;
+    double shiftY = 0;
 };
 
 // Walks the encoding with the engine's one draw routine and hands the sink

@@ -25,12 +25,13 @@ ALLOWED = {
     "version": set(),
     "res": set(),
     "render": {"symbology"},
+    "labels": {"render", "symbology"},
     "settings": {"symbology"},
     "ui": {"res"},
     "panel": {"symbology", "ui"},
     "view": {"render", "symbology", "panel", "ui", "res"},
-    "app": {"view", "render", "settings", "version", "symbology", "panel", "ui", "res"},
-    "cli": {"render", "settings", "version", "symbology"},
+    "app": {"view", "labels", "render", "settings", "version", "symbology", "panel", "ui", "res"},
+    "cli": {"labels", "render", "settings", "version", "symbology"},
 }
 
 # Loops kept on purpose (see above), as the checker prints them.

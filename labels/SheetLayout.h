@@ -48,3 +48,7 @@ std::span<const SheetLayout> BuiltInSheets();
 // with *error saying what is wrong, for an unknown name, a malformed custom
 // layout, or one whose labels overlap or leave the page.
 std::optional<SheetLayout> ParseSheetLayout(std::string_view text, std::string* error);
+
+// The layout in words for a list: "3 x 10 labels of 2.625 x 1 in (66.7 x
+// 25.4 mm) on 8.5 x 11 in (215.9 x 279.4 mm)".
+std::string DescribeSheet(const SheetLayout& layout);

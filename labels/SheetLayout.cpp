@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <utility>
 #include <vector>
 
@@ -222,4 +223,28 @@ std::optional<SheetLayout> ParseSheetLayout(std::string_view text, std::string* 
         return std::nullopt;
     }
     return layout;
+}
+
+std::string DescribeSheet(const SheetLayout& layout) {
+    const auto size = [](double width, double height) {
+        const auto number = [](double value, int decimals) {
+            char text[32];
+            std::snprintf(text, sizeof text, "%.*f", decimals, value);
+            std::string out(text);
+            while (out.find('.') != std::string::npos && (out.back() == '0' || out.back() == '.')) {
+                const bool point = out.back() == '.';
+                out.pop_back();
+                if (point) {
+                    break;
+                }
+            }
+            return out;
+        };
+        return number(width / kMilsPerInch, 3) + " x " + number(height / kMilsPerInch, 3) +
+               " in (" + number(width / kMilsPerMillimetre, 1) + " x " +
+               number(height / kMilsPerMillimetre, 1) + " mm)";
+    };
+    return std::to_string(layout.columns) + " x " + std::to_string(layout.rows) + " labels of " +
+           size(layout.labelWidth, layout.labelHeight) + " on " +
+           size(layout.pageWidth, layout.pageHeight);
 }

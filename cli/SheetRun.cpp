@@ -1,0 +1,161 @@
+#include "SheetRun.h"
+
+#include "FileCommit.h"
+#include "InputRule.h"
+#include "LabelSheet.h"
+#include "OutputFormat.h"
+
+#include <QSet>
+
+namespace {
+
+const QString kPageField = QStringLiteral("{page}");
+
+void Report(std::FILE* errors, const QString& message) {
+    std::fputs(QStringLiteral("quillmark-render: %1\n").arg(message).toLocal8Bit().constData(),
+               errors);
+}
+
+// The output name of one page: the pattern with every "{page}" replaced by the
+// page's number (from 1), zero-padded to the digits of the last.
+QString PagePath(const QString& pattern, int page, int pages) {
+    QString path = pattern;
+    return path.replace(kPageField,
+                        QString::number(page + 1).rightJustified(
+                            static_cast<int>(QString::number(pages).size()), QLatin1Char('0')));
+}
+
+} // namespace
+
+int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<Entry>& entries,
+             std::FILE* errors) {
+    std::string layoutError;
+    SheetJob job;
+    job.layout = *ParseSheetLayout(options.sheet.toStdString(), &layoutError);
+    job.symbol.symbology = options.symbology.value_or(SymbologyId::Code39);
+    job.symbol.heightMils = options.heightMils;
+    job.symbol.widths = widths;
+    job.symbol.orientation = options.orientation;
+    job.symbol.showText = options.showText;
+    job.symbol.dpiX = options.dpi;
+    job.symbol.dpiY = options.dpi;
+    job.startAt = options.startAt;
+    job.copies = options.copies;
+    job.outlines = options.outlines;
+    if (!options.symbology) {
+        Report(errors, QStringLiteral("a sheet takes one symbology: give --symbology"));
+        return kExitUsage;
+    }
+
+    // Every line is checked before anything is drawn: a sheet is printed
+    // whole or not at all.
+    QStringList refused;
+    bool otherColumns = false;
+    for (const Entry& entry : entries) {
+        otherColumns |=
+            !entry.symbology.isEmpty() || !entry.height.isEmpty() || !entry.output.isEmpty();
+        const CheckedText checked =
+            entry.error.isEmpty()
+                ? CheckText(job.symbol.symbology, entry.text, options.dropInvalid)
+                : CheckedText{{}, TextRefusal{entry.error}};
+        if (checked.refusal) {
+            refused.append(
+                entry.line > 0
+                    ? QStringLiteral("line %1: %2").arg(entry.line).arg(checked.refusal->reason)
+                    : checked.refusal->reason);
+            continue;
+        }
+        job.labels.push_back({entry.line > 0 ? entry.line : 1, checked.engineText,
+                              entry.caption.isEmpty() ? options.caption : entry.caption});
+    }
+    if (otherColumns) {
+        Report(errors, QStringLiteral("note: on a sheet every label takes the command line's "
+                                      "symbology, height and output; those columns are not used"));
+    }
+    if (!refused.isEmpty()) {
+        for (const QString& reason : std::as_const(refused)) {
+            Report(errors, reason);
+        }
+        Report(errors, QStringLiteral("%1 of %2 labels cannot be drawn; nothing was written")
+                           .arg(refused.size())
+                           .arg(entries.size()));
+        return entries.size() == 1 ? kExitUsage : kExitSomeFailed;
+    }
+    if (const QString fault = SheetJobFault(job); !fault.isEmpty()) {
+        Report(errors, fault);
+        return kExitUsage;
+    }
+    if (const QStringList tooLarge = LabelsThatDoNotFit(job); !tooLarge.isEmpty()) {
+        for (const QString& reason : tooLarge) {
+            Report(errors, reason);
+        }
+        Report(errors, QStringLiteral("%1 labels do not fit %2; nothing was written")
+                           .arg(tooLarge.size())
+                           .arg(QString::fromStdString(job.layout.name)));
+        return kExitSomeFailed;
+    }
+
+    const std::optional<OutputFormat> format =
+        options.format ? options.format : FormatOfPath(options.output);
+    const int pages = SheetPageCount(job);
+    if (format == OutputFormat::Svg) {
+        Report(errors, QStringLiteral("a sheet is written as one PDF document, or as BMP or PNG "
+                                      "pages: not as SVG"));
+        return kExitUsage;
+    }
+    const bool raster = format && IsRaster(*format);
+    if (raster && pages > 1 && !options.output.contains(kPageField)) {
+        Report(errors, QStringLiteral("the labels fill %1 pages: name the pages with {page} in "
+                                      "--output")
+                           .arg(pages));
+        return kExitUsage;
+    }
+
+    CFileCommitter files;
+    QString error;
+    bool failed = false;
+    for (int page = 0; page < (raster ? pages : 0); ++page) {
+        const QImage image = RenderSheetPage(job, page, options.dpi, options.dpi);
+        const QString path = PagePath(options.output, page, pages);
+        const QByteArray bytes = image.isNull() ? QByteArray() : EncodeBitmap(image, *format);
+        if (bytes.isEmpty()) {
+            Report(errors, QStringLiteral("page %1 is too large for a bitmap at %2 dpi")
+                               .arg(page + 1)
+                               .arg(options.dpi));
+            return kExitSomeFailed;
+        }
+        if (!files.Write(path, bytes, &error)) {
+            Report(errors, error);
+            return kExitSomeFailed;
+        }
+        if (options.verify) {
+            for (const QString& fault : VerifySheetPage(job, page, image)) {
+                Report(errors, fault);
+                failed = true;
+            }
+        }
+    }
+    if (!raster) {
+        const bool written = files.Write(
+            options.output,
+            [&job, &options](const ByteSink& put) { WriteSheetPdf(job, options.dpi, put); },
+            &error);
+        if (!written) {
+            Report(errors, error);
+            return kExitSomeFailed;
+        }
+        // The pages as a printer of --dpi draws them.
+        for (int page = 0; options.verify && page < pages; ++page) {
+            for (const QString& fault :
+                 VerifySheetPage(job, page, RenderSheetPage(job, page, options.dpi, options.dpi))) {
+                Report(errors, fault);
+                failed = true;
+            }
+        }
+    }
+    if (!files.Sync(&error)) {
+        Report(errors, error);
+        return kExitSomeFailed;
+    }
+    return failed ? kExitSomeFailed : kExitSuccess;
+}

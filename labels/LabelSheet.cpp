@@ -1,0 +1,487 @@
+#include "LabelSheet.h"
+
+#include "Barcode.h"
+#include "DeviceGrid.h"
+#include "MonoSurface.h"
+#include "PdfWriter.h"
+#include "Placement.h"
+#include "ScanCheck.h"
+#include "SymbolPainter.h"
+#include "VectorScene.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include <QPainter>
+
+namespace {
+
+// Room kept clear of other print along the reading direction on each side of
+// the bars: what a saved bitmap keeps.
+constexpr double kQuietZone = kCellMarginAlong / 2.0;
+// Between the caption's line and the symbol below it.
+constexpr double kCaptionGap = 20;
+// Sizes are compared to half a mil: millimetre stock is no whole mils.
+constexpr double kFitSlack = 0.5;
+
+double CaptionHeight() {
+    return kLabelLineHeightPerEm * kLabelFontHeight;
+}
+
+double CaptionWidth(const QString& caption) {
+    return kLabelAdvancePerEm * kLabelFontHeight * static_cast<double>(caption.size());
+}
+
+bool ReadsAlongX(int orientation) {
+    return NormalOrientation(orientation) % 2 == 0;
+}
+
+// The extent of what a symbol draws, in mils about its bar area's centre
+// (y upward): its bars alone, and its bars with its label's boxes.
+struct Extent {
+    double minX = std::numeric_limits<double>::max();
+    double minY = std::numeric_limits<double>::max();
+    double maxX = std::numeric_limits<double>::lowest();
+    double maxY = std::numeric_limits<double>::lowest();
+
+    bool Empty() const { return minX > maxX; }
+    double Width() const { return Empty() ? 0 : maxX - minX; }
+    double Height() const { return Empty() ? 0 : maxY - minY; }
+    void Add(double x, double y) {
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+    }
+};
+
+class ExtentSink : public VectorSink {
+public:
+    void Bar(const VectorBar& bar) override {
+        for (Extent* extent : {&bars, &ink}) {
+            extent->Add(bar.x, bar.y);
+            extent->Add(bar.x + bar.width, bar.y + bar.height);
+        }
+    }
+    // The text's box, turned clockwise about its top-left corner.
+    void Text(const VectorText& text) override {
+        const double radians = -text.turn * std::acos(-1.0) / 180.0;
+        const double c = std::cos(radians);
+        const double s = std::sin(radians);
+        for (const auto& [u, v] : {std::pair{0.0, 0.0},
+                                   {text.boxWidth, 0.0},
+                                   {0.0, -text.boxHeight},
+                                   {text.boxWidth, -text.boxHeight}}) {
+            ink.Add(text.x + u * c - v * s, text.y + u * s + v * c);
+        }
+    }
+    Extent bars;
+    Extent ink;
+};
+
+// One label's symbol, built once for all its copies.
+struct BuiltLabel {
+    Encoding encoding;
+    std::int32_t barLength = 0;
+    Extent bars;
+    Extent ink;
+};
+
+RenderRequest RequestFor(const SheetJob& job, const SheetLabel& label) {
+    RenderRequest request = job.symbol;
+    request.text = label.text;
+    request.zoom = 1;
+    return request;
+}
+
+VectorJob VectorJobOf(const SheetJob& job, const BuiltLabel& built) {
+    VectorJob vector;
+    vector.encoding = &built.encoding;
+    vector.barLength = built.barLength;
+    vector.showText = job.symbol.showText;
+    vector.orientation = job.symbol.orientation;
+    vector.origin = SymbolOrigin(built.encoding.totalWidth, built.barLength, vector.orientation);
+    return vector;
+}
+
+BuiltLabel Build(const SheetJob& job, const SheetLabel& label) {
+    const RenderRequest request = RequestFor(job, label);
+    BuiltLabel built;
+    built.encoding = CreateBarcode(request.symbology, request.text, request.widths)->Encode();
+    built.barLength = BarLengthOf(request.symbology, request.heightMils);
+    ExtentSink extent;
+    WalkVectorShapes(VectorJobOf(job, built), extent);
+    built.bars = extent.bars;
+    built.ink = extent.ink;
+    return built;
+}
+
+// Where one label's drawing goes on its page, in mils from the page's
+// top-left corner (y downward), the printer's offset not yet applied.
+struct LabelPlan {
+    double centreX = 0; // the symbol's bar-area centre
+    double centreY = 0;
+    double captionLeft = 0;
+    double captionTop = 0;
+};
+
+LabelPlan PlanLabel(const LabelPlace& place, const BuiltLabel& built, const QString& caption) {
+    const double captionBlock = caption.isEmpty() ? 0 : CaptionHeight() + kCaptionGap;
+    const double top = place.y + (place.height - captionBlock - built.ink.Height()) / 2;
+    const double middle = place.x + place.width / 2;
+    LabelPlan plan;
+    plan.captionLeft = middle - CaptionWidth(caption) / 2;
+    plan.captionTop = top;
+    // The ink's centre on the label's middle, below the caption.
+    const double inkCentreX = (built.ink.minX + built.ink.maxX) / 2;
+    const double inkCentreY = (built.ink.minY + built.ink.maxY) / 2;
+    plan.centreX = middle - inkCentreX;
+    plan.centreY = top + captionBlock + built.ink.Height() / 2 + inkCentreY;
+    return plan;
+}
+
+// A length in mils as whole dots, rounded.
+int Dots(double mils, int dpi) {
+    return static_cast<int>(std::lround(mils * dpi / kMilsPerInch));
+}
+
+// The labels' built symbols as a page walks its places: copies of one label
+// follow each other, so only the last one is kept.
+class LabelCache {
+public:
+    explicit LabelCache(const SheetJob& job) : m_job(job) {}
+    const BuiltLabel& Get(int index) {
+        if (index != m_index) {
+            m_built = Build(m_job, m_job.labels[static_cast<std::size_t>(index)]);
+            m_index = index;
+        }
+        return m_built;
+    }
+
+private:
+    const SheetJob& m_job;
+    int m_index = -1;
+    BuiltLabel m_built;
+};
+
+void SetDot(QImage& image, int x, int y) {
+    if (x >= 0 && y >= 0 && x < image.width() && y < image.height()) {
+        uchar* line = image.scanLine(y);
+        line[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
+    }
+}
+
+void HorizontalLine(QImage& image, int left, int right, int y) {
+    if (y >= 0 && y < image.height()) {
+        FillMonoSpan(image.scanLine(y), std::max(left, 0), std::min(right, image.width()), true);
+    }
+}
+
+void VerticalLine(QImage& image, int x, int top, int bottom) {
+    for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
+        SetDot(image, x, y);
+    }
+}
+
+// A rectangle's edges, one dot wide, inside it.
+void Outline(QImage& image, const QRect& rect) {
+    HorizontalLine(image, rect.left(), rect.right() + 1, rect.top());
+    HorizontalLine(image, rect.left(), rect.right() + 1, rect.bottom());
+    VerticalLine(image, rect.left(), rect.top(), rect.bottom() + 1);
+    VerticalLine(image, rect.right(), rect.top(), rect.bottom() + 1);
+}
+
+QImage BlankPage(const SheetJob& job, int dpiX, int dpiY) {
+    return MakeMonoBitmap(
+        QSize(Dots(job.layout.pageWidth, dpiX), Dots(job.layout.pageHeight, dpiY)), dpiX, dpiY);
+}
+
+// The caption in the label font, upright, its top-left corner at a page
+// point in mils (y downward) mapped by milsToDevice's scale and offset.
+void DrawCaption(QImage& page, const QTransform& pageToDevice, double left, double top,
+                 const QString& caption) {
+    MonoSurface surface(page, pageToDevice, 0);
+    const QByteArray text = caption.toLatin1();
+    surface.DrawText(LabelFont(0),
+                     {static_cast<std::int32_t>(std::lround(left)),
+                      static_cast<std::int32_t>(std::lround(-top))},
+                     std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+}
+
+QString Inches(double mils) {
+    return QString::number(mils / kMilsPerInch, 'f', 2);
+}
+
+} // namespace
+
+QString SheetJobFault(const SheetJob& job) {
+    const int perSheet = job.layout.LabelsPerSheet();
+    if (job.startAt < 1 || job.startAt > perSheet) {
+        return QStringLiteral("the first label must be 1 to %1 on %2")
+            .arg(perSheet)
+            .arg(QString::fromStdString(job.layout.name));
+    }
+    if (job.copies < 1 || job.copies > kMaxCopies) {
+        return QStringLiteral("copies must be 1 to %1").arg(kMaxCopies);
+    }
+    if (static_cast<std::int64_t>(job.labels.size()) * job.copies > kMaxSheetLabels) {
+        return QStringLiteral("%1 labels of %2 copies each are more than the %3 one run takes")
+            .arg(job.labels.size())
+            .arg(job.copies)
+            .arg(kMaxSheetLabels);
+    }
+    if (job.labels.empty()) {
+        return QStringLiteral("there are no labels to print");
+    }
+    return {};
+}
+
+int SheetPageCount(const SheetJob& job) {
+    const std::int64_t perSheet = std::max(job.layout.LabelsPerSheet(), 1);
+    const std::int64_t places = std::int64_t{std::max(job.startAt, 1) - 1} +
+                                static_cast<std::int64_t>(job.labels.size()) * job.copies;
+    return static_cast<int>((places + perSheet - 1) / perSheet);
+}
+
+int LabelIndexAt(const SheetJob& job, int page, int place) {
+    const std::int64_t slot =
+        std::int64_t{page} * job.layout.LabelsPerSheet() + place - (std::max(job.startAt, 1) - 1);
+    if (slot < 0 || job.copies < 1) {
+        return -1;
+    }
+    const std::int64_t index = slot / job.copies;
+    return index < static_cast<std::int64_t>(job.labels.size()) ? static_cast<int>(index) : -1;
+}
+
+QStringList LabelsThatDoNotFit(const SheetJob& job) {
+    QStringList faults;
+    const double labelWidth = job.layout.labelWidth;
+    const double labelHeight = job.layout.labelHeight;
+    const bool alongX = ReadsAlongX(job.symbol.orientation);
+    for (const SheetLabel& label : job.labels) {
+        const BuiltLabel built = Build(job, label);
+        const double captionBlock = label.caption.isEmpty() ? 0 : CaptionHeight() + kCaptionGap;
+        const double width = built.ink.Width() + (alongX ? 2 * kQuietZone : 0);
+        const double height = built.ink.Height() + (alongX ? 0 : 2 * kQuietZone) + captionBlock;
+        const double captionWidth = CaptionWidth(label.caption);
+        if (width > labelWidth + kFitSlack || height > labelHeight + kFitSlack ||
+            captionWidth > labelWidth + kFitSlack) {
+            faults.append(
+                QStringLiteral("line %1: the symbol takes %2 x %3 in with its quiet zones%4; "
+                               "the label is %5 x %6 in")
+                    .arg(label.line)
+                    .arg(Inches(std::max(width, captionWidth)), Inches(height),
+                         label.caption.isEmpty() ? QString() : QStringLiteral(" and caption"),
+                         Inches(labelWidth), Inches(labelHeight)));
+        }
+    }
+    return faults;
+}
+
+QRect LabelRectOnPage(const SheetJob& job, int place, int dpiX, int dpiY) {
+    const LabelPlace label = LabelAt(job.layout, place);
+    const int left = Dots(label.x + job.offsetX, dpiX);
+    const int top = Dots(label.y + job.offsetY, dpiY);
+    return QRect(QPoint(left, top), QPoint(Dots(label.x + label.width + job.offsetX, dpiX) - 1,
+                                           Dots(label.y + label.height + job.offsetY, dpiY) - 1));
+}
+
+QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY) {
+    QImage image = BlankPage(job, dpiX, dpiY);
+    if (image.isNull()) {
+        return image;
+    }
+    const QTransform pageToDevice(dpiX / 1000.0, 0, 0, -dpiY / 1000.0, job.offsetX * dpiX / 1000.0,
+                                  job.offsetY * dpiY / 1000.0);
+    LabelCache cache(job);
+    for (int place = 0; place < job.layout.LabelsPerSheet(); ++place) {
+        const QRect labelRect = LabelRectOnPage(job, place, dpiX, dpiY);
+        if (job.outlines) {
+            Outline(image, labelRect);
+        }
+        const int index = LabelIndexAt(job, page, place);
+        if (index < 0) {
+            continue;
+        }
+        const SheetLabel& label = job.labels[static_cast<std::size_t>(index)];
+        const BuiltLabel& built = cache.Get(index);
+        const LabelPlan plan = PlanLabel(LabelAt(job.layout, place), built, label.caption);
+        if (!label.caption.isEmpty()) {
+            DrawCaption(image, pageToDevice, plan.captionLeft, plan.captionTop, label.caption);
+        }
+        if (built.encoding.Empty()) {
+            continue;
+        }
+        // The symbol's centre on a whole dot; the device grid then sets its
+        // module to whole dots and its first edge on one, as every output does.
+        const SymbolScene scene{built.encoding, built.barLength, job.symbol.showText,
+                                job.symbol.orientation, false};
+        DeviceMapping mapping = PrepareMapping(1, dpiX, dpiY, labelRect);
+        mapping.viewportOrigin =
+            QPoint(Dots(plan.centreX + job.offsetX, dpiX), Dots(plan.centreY + job.offsetY, dpiY));
+        const DeviceMapping grid = OnDeviceGrid(mapping, scene);
+        MonoSurface surface(image, SymbolToDevice(grid, scene), scene.orientation);
+        Point origin = SymbolOrigin(built.encoding.totalWidth, built.barLength, scene.orientation);
+        CBarcode::DrawEncoding(built.encoding, surface, origin, built.barLength, scene.showText,
+                               scene.orientation);
+    }
+    return image;
+}
+
+QImage RenderAlignmentPage(const SheetJob& job, int dpiX, int dpiY) {
+    QImage image = BlankPage(job, dpiX, dpiY);
+    if (image.isNull()) {
+        return image;
+    }
+    const int columns = job.layout.columns;
+    const int last = job.layout.LabelsPerSheet() - 1;
+    const int corners[] = {0, columns - 1, last - columns + 1, last};
+    for (int place = 0; place <= last; ++place) {
+        const QRect rect = LabelRectOnPage(job, place, dpiX, dpiY);
+        Outline(image, rect);
+        if (std::find(std::begin(corners), std::end(corners), place) != std::end(corners)) {
+            const QPoint centre = rect.center();
+            HorizontalLine(image, rect.left(), rect.right() + 1, centre.y());
+            VerticalLine(image, centre.x(), rect.top(), rect.bottom() + 1);
+        }
+    }
+    return image;
+}
+
+bool WriteSheetPdf(const SheetJob& job, int gridDpi,
+                   const std::function<bool(const QByteArray&)>& write) {
+    // Objects: 1 the catalogue, 2 the page tree (written last, when its pages
+    // are known), 3 the font, then each page and its content stream.
+    qsizetype written = 0;
+    QList<qsizetype> offsets(3, 0);
+    const auto put = [&](const QByteArray& bytes) {
+        written += bytes.size();
+        return write(bytes);
+    };
+    const auto object = [&](int number, const QByteArray& body) {
+        if (number > offsets.size()) {
+            offsets.resize(number);
+        }
+        offsets[number - 1] = written;
+        return put(QByteArray::number(number) + " 0 obj\n" + body + "\nendobj\n");
+    };
+    if (!put("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n") || !object(1, "<< /Type /Catalog /Pages 2 0 R >>") ||
+        !object(3, kPdfCourierFont)) {
+        return false;
+    }
+    const int pages = SheetPageCount(job);
+    const double pageHeight = job.layout.pageHeight;
+    const QByteArray mediaBox =
+        "[0 0 " + PdfPoints(job.layout.pageWidth) + ' ' + PdfPoints(pageHeight) + ']';
+    const double grid = gridDpi > 0 ? kMilsPerInch / gridDpi : 0;
+    const auto snap = [grid](double mils) {
+        return grid > 0 ? std::round(mils / grid) * grid - mils : 0.0;
+    };
+    LabelCache cache(job);
+    QByteArray kids;
+    for (int page = 0; page < pages; ++page) {
+        QByteArray content;
+        PdfShapeSink sink(content);
+        for (int place = 0; place < job.layout.LabelsPerSheet(); ++place) {
+            const LabelPlace label = LabelAt(job.layout, place);
+            const double x = label.x + job.offsetX;
+            const double y = pageHeight - label.y - job.offsetY - label.height;
+            if (job.outlines) {
+                content += "0.5 w " + PdfPoints(x) + ' ' + PdfPoints(y) + ' ' +
+                           PdfPoints(label.width) + ' ' + PdfPoints(label.height) + " re S\n";
+            }
+            const int index = LabelIndexAt(job, page, place);
+            if (index < 0) {
+                continue;
+            }
+            const SheetLabel& data = job.labels[static_cast<std::size_t>(index)];
+            const BuiltLabel& built = cache.Get(index);
+            const LabelPlan plan = PlanLabel(label, built, data.caption);
+            if (!data.caption.isEmpty()) {
+                VectorText caption;
+                caption.x = plan.captionLeft + job.offsetX;
+                caption.y = pageHeight - plan.captionTop - job.offsetY;
+                caption.text = data.caption.toLatin1().toStdString();
+                caption.fontHeight = kLabelFontHeight;
+                caption.boxWidth = CaptionWidth(data.caption);
+                caption.boxHeight = CaptionHeight();
+                sink.Text(caption);
+            }
+            if (built.encoding.Empty()) {
+                continue;
+            }
+            VectorJob vector = VectorJobOf(job, built);
+            vector.shiftX = plan.centreX + job.offsetX;
+            vector.shiftY = pageHeight - plan.centreY - job.offsetY;
+            // The bars' leading edge on the grid's dots, across the reading
+            // direction left as it is.
+            if (ReadsAlongX(vector.orientation)) {
+                vector.shiftX += snap(vector.shiftX + built.bars.minX);
+            } else {
+                vector.shiftY += snap(vector.shiftY + built.bars.minY);
+            }
+            WalkVectorShapes(vector, sink);
+        }
+        const int number = 4 + 2 * page;
+        kids += QByteArray::number(number) + " 0 R ";
+        if (!object(number, "<< /Type /Page /Parent 2 0 R /MediaBox " + mediaBox +
+                                " /Resources << /Font << /F1 3 0 R >> >> /Contents " +
+                                QByteArray::number(number + 1) + " 0 R >>") ||
+            !object(number + 1, "<< /Length " + QByteArray::number(content.size()) +
+                                    " >>\nstream\n" + content + "endstream")) {
+            return false;
+        }
+    }
+    kids.chop(1);
+    if (!object(2, "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(pages) +
+                       " >>")) {
+        return false;
+    }
+    const qsizetype xref = written;
+    QByteArray tail =
+        "xref\n0 " + QByteArray::number(offsets.size() + 1) + "\n0000000000 65535 f \n";
+    for (const qsizetype offset : offsets) {
+        tail += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    }
+    tail += "trailer\n<< /Size " + QByteArray::number(offsets.size() + 1) +
+            " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return put(tail);
+}
+
+QStringList VerifySheetPage(const SheetJob& job, int page, const QImage& image) {
+    QStringList faults;
+    const int dpiX = qRound(image.dotsPerMeterX() * 0.0254);
+    const int dpiY = qRound(image.dotsPerMeterY() * 0.0254);
+    for (int place = 0; place < job.layout.LabelsPerSheet(); ++place) {
+        const int index = LabelIndexAt(job, page, place);
+        if (index < 0) {
+            continue;
+        }
+        const SheetLabel& label = job.labels[static_cast<std::size_t>(index)];
+        const RenderRequest request = RequestFor(job, label);
+        const std::string expected = MakeScanJob(request).expected;
+        // The label alone on white, as a scanner aimed at it sees it.
+        const QRect rect = LabelRectOnPage(job, place, dpiX, dpiY).adjusted(1, 1, -1, -1);
+        QImage field(rect.size() + QSize(2, 2) * (dpiX / 4), QImage::Format_Grayscale8);
+        field.fill(Qt::white);
+        {
+            QPainter painter(&field);
+            painter.drawImage(QPoint(dpiX / 4, dpiX / 4), image.copy(rect));
+        }
+        const std::optional<std::string> read = ReadSymbol(field, job.symbol.symbology);
+        if (!read || *read != expected) {
+            faults.append(QStringLiteral("line %1 (page %2, label %3): %4")
+                              .arg(label.line)
+                              .arg(page + 1)
+                              .arg(place + 1)
+                              .arg(read ? QStringLiteral("reads as \"%1\"")
+                                              .arg(QString::fromLatin1(read->c_str()))
+                                        : QStringLiteral("does not scan")));
+        }
+    }
+    return faults;
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "LabelData.h"
+#include "SheetLayout.h"
+#include "SymbolRender.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+// A run of labels on label stock: the symbol's settings, the labels' data,
+// where on the first sheet to begin and how many of each.
+struct SheetJob {
+    SheetLayout layout;
+    // Symbology, bar length, Density and Ratio, turn and text shown; each
+    // label gives its own text, and every symbol is drawn at its true size.
+    RenderRequest symbol;
+    std::vector<SheetLabel> labels;
+    int startAt = 1; // the first label place used on the first sheet, from 1
+    int copies = 1;  // of each label, one after another
+    bool outlines = false;
+    // The printer's offset, in mils: everything on the page is moved this far
+    // right and down (negative: left and up).
+    double offsetX = 0;
+    double offsetY = 0;
+};
+
+inline constexpr int kMaxCopies = 1000;
+
+// Why the job cannot be printed as it is (a start place off the sheet, copies
+// out of range, too many labels), or an empty text.
+QString SheetJobFault(const SheetJob& job);
+
+// The pages the job fills.
+int SheetPageCount(const SheetJob& job);
+
+// The label drawn in place `place` (0 is the top-left, row by row) of page
+// `page` (from 0): an index into job.labels, or -1 for a place left empty.
+int LabelIndexAt(const SheetJob& job, int page, int place);
+
+// The labels whose symbol (with its quiet zones, text and caption) does not
+// fit its label, each named with its line and the sizes: nothing is printed
+// while this holds anything, and nothing is ever cut.
+QStringList LabelsThatDoNotFit(const SheetJob& job);
+
+// One page as the printer gets it: a white Format_Mono image of the whole
+// page at the resolution (colour 0 white, 1 black), each symbol drawn at its
+// true size on the device's grid of dots, centred in its label with its
+// caption above it; with the label outlines when the job asks for them. Null
+// when the page cannot be allocated.
+QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY);
+
+// The alignment page: every label's outline, and a crosshair through the
+// centre of each corner label, moved by the job's offset.
+QImage RenderAlignmentPage(const SheetJob& job, int dpiX, int dpiY);
+
+// Label `place` of a page rendered at the resolution, with the job's offset
+// applied: the part of the page image that holds it.
+QRect LabelRectOnPage(const SheetJob& job, int place, int dpiX, int dpiY);
+
+// The job as a PDF document at true size, one page per sheet, each symbol in
+// vector shapes with its first bar edge on the grid of `gridDpi` dots per
+// inch (so that a printer of that resolution, or any multiple of it, draws
+// every module alike). The document is handed to `write` a page at a time,
+// never held whole; a false from `write` stops the run and returns false.
+bool WriteSheetPdf(const SheetJob& job, int gridDpi,
+                   const std::function<bool(const QByteArray&)>& write);
+
+// Reads every label of a rendered page back as a scanner would and compares
+// it with what its label says: one message per label that does not scan as
+// it should, naming its line, page and place.
+QStringList VerifySheetPage(const SheetJob& job, int page, const QImage& image);

@@ -1,0 +1,3 @@
+#include "LabelSheet.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,14 @@
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+// Label sheets need a GUI application for the label's fonts, and no
+// display and no widgets: without a platform chosen it runs on the offscreen one.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    testing::InitGoogleTest(&argc, argv);
+    QGuiApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
