@@ -441,3 +441,73 @@ TEST_F(Tool, VerifyFailsTheEntriesThatDoNotScanAsTheirLabel) {
 }
 
 } // namespace
+
+// Label sheets: one PDF of every page, or PNG pages; refused lines and labels
+// too small are named before anything is written.
+TEST_F(Tool, SheetsWriteEveryPageOrNothing) {
+    QByteArray lines;
+    for (int i = 1; i <= 65; ++i) {
+        lines += QByteArray("ITEM-") + QByteArray::number(i) + '\n';
+    }
+    WriteFile(QStringLiteral("list.txt"), lines);
+    WriteFile(QStringLiteral("bad.txt"), "590123412345\n12A4\n");
+    const auto pages = [this](const QString& pdf) {
+        QFile file(Path(pdf));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().count("/Type /Page ") : -1;
+    };
+    const struct {
+        QStringList arguments;
+        int status;
+        const char* message; // in the error stream
+        QStringList files;   // besides the inputs
+    } rows[] = {
+        {{"-s", "code128", "--sheet", "letter-3x10", "--batch", "list.txt", "-o", "l.pdf"},
+         0,
+         "",
+         {"l.pdf"}},
+        {{"-s", "code128", "--sheet", "roll-2x1in", "--height", "0.5", "--copies", "2", "-o",
+          "p{page}.png", "--verify", "R-1"},
+         0,
+         "",
+         {"p1.png", "p2.png"}},
+        {{"-s", "ean13", "--sheet", "letter-3x10", "--batch", "bad.txt", "-o", "b.pdf"},
+         1,
+         "line 2: character \"A\"",
+         {}},
+        {{"-s", "code128", "--sheet", "letter-4x20", "-o", "s.pdf", "X"},
+         1,
+         "the label is 1.75 x 0.50 in",
+         {}},
+        {{"-s", "code128", "--sheet", "letter-3x10", "--batch", "list.txt", "-o", "p.png"},
+         2,
+         "{page}",
+         {}},
+        {{"-s", "code128", "--sheet", "letter-3x10", "--start-at", "31", "-o", "s.pdf", "X"},
+         2,
+         "1 to 30",
+         {}},
+        {{"-s", "code128", "--copies", "2", "-o", "s.pdf", "X"}, 2, "give --sheet", {}},
+        {{"-s", "code128", "--sheet", "a5-2x2", "-o", "s.pdf", "X"}, 2, "--list-sheets", {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        const Result result = Run(row.arguments);
+        EXPECT_EQ(result.status, row.status) << result.errors.toStdString();
+        EXPECT_TRUE(result.errors.contains(QString::fromUtf8(row.message)))
+            << result.errors.toStdString();
+        QStringList expected = QStringList({"bad.txt", "list.txt"}) + row.files;
+        expected.sort();
+        EXPECT_EQ(Files().join(' '), expected.join(' '));
+        for (const QString& file : row.files) {
+            QFile::remove(Path(file));
+        }
+    }
+    // 65 labels fill three pages; started at label 5 as well.
+    EXPECT_EQ(Run({"-s", "code128", "--sheet", "letter-3x10", "--batch", "list.txt", "-o", "l.pdf",
+                   "--start-at", "5", "--verify"})
+                  .status,
+              0);
+    EXPECT_EQ(pages(QStringLiteral("l.pdf")), 3);
+    const Result listed = Run({"--list-sheets"});
+    EXPECT_EQ(listed.status, 0);
+}

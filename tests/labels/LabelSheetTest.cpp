@@ -1,3 +1,197 @@
 #include "LabelSheet.h"
+#include "SheetReading.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+namespace {
+
+QStringList Texts(const QList<LabelText>& labels) {
+    QStringList texts;
+    for (const LabelText& label : labels) {
+        texts << QStringLiteral("%1:%2|%3").arg(label.line).arg(label.text, label.caption);
+    }
+    return texts;
+}
+
+// A Code 128 job of `count` numbered labels on a sheet.
+SheetJob NumberedJob(const char* sheet, int count, int startAt = 1, int copies = 1) {
+    std::string error;
+    SheetJob job;
+    job.layout = *ParseSheetLayout(sheet, &error);
+    job.symbol.symbology = SymbologyId::Code128;
+    QString sequenceError;
+    const CheckedLabels checked = CheckLabels(
+        SymbologyId::Code128, SequenceLabels({"ITEM-", 1, 1, count, 3, {}}, &sequenceError));
+    job.labels = checked.labels;
+    job.startAt = startAt;
+    job.copies = copies;
+    return job;
+}
+
+std::vector<std::string> Expected(const SheetJob& job, int page) {
+    std::vector<std::string> texts;
+    for (int place = 0; place < job.layout.LabelsPerSheet(); ++place) {
+        if (const int index = LabelIndexAt(job, page, place); index >= 0) {
+            texts.push_back(job.labels[static_cast<std::size_t>(index)].text);
+        }
+    }
+    return texts;
+}
+
+void ExpectPageReads(const SheetJob& job, int page, const QImage& image, int dpi) {
+    const std::vector<std::string> expected = Expected(job, page);
+    const std::vector<LabelReading> read = ReadSheetPage(job, page, image, dpi, Symbology::Code128);
+    ASSERT_EQ(read.size(), expected.size());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        EXPECT_EQ(read[i].zxing, expected[i]) << "label " << i + 1;
+        EXPECT_EQ(read[i].zbar, expected[i]) << "label " << i + 1;
+    }
+}
+
+} // namespace
+
+TEST(LabelData, SequencesLinesAndCsvColumnsGiveTheirLabels) {
+    QString error;
+    EXPECT_EQ(Texts(SequenceLabels({"A", 8, 2, 3, 3, "-X"}, &error)),
+              QStringList({"1:A008-X|", "2:A010-X|", "3:A012-X|"}));
+    EXPECT_EQ(Texts(SequenceLabels({{}, 1, -2, 2, 2, {}}, &error)),
+              QStringList({"1:01|", "2:-01|"}));
+    EXPECT_EQ(Texts(LineLabels("one\r\n\ntwo\n", "cap")), QStringList({"1:one|cap", "3:two|cap"}));
+    const QString csv = "sku,name\nP-1,\"Bolt, M4\"\nP-2,Nut\n";
+    EXPECT_EQ(CsvColumns(csv), QStringList({"sku", "name"}));
+    EXPECT_EQ(Texts(CsvLabels(csv, "sku", "name", &error)),
+              QStringList({"2:P-1|Bolt, M4", "3:P-2|Nut"}));
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+
+    const struct {
+        LabelSequence sequence;
+        const char* why;
+    } refused[] = {
+        {{{}, 1, 1, 0, 0, {}}, "count"},
+        {{{}, INT64_MAX - 1, 1, 3, 0, {}}, "range"},
+        {{{}, 1, 1, 1, 21, {}}, "width"},
+    };
+    for (const auto& row : refused) {
+        error.clear();
+        EXPECT_TRUE(SequenceLabels(row.sequence, &error).isEmpty());
+        EXPECT_TRUE(error.contains(row.why)) << error.toStdString();
+    }
+    error.clear();
+    EXPECT_TRUE(CsvLabels(csv, "code", {}, &error).isEmpty());
+    EXPECT_TRUE(error.contains("\"code\"")) << error.toStdString();
+
+    // Each line the symbology cannot draw is named by its line and character.
+    const CheckedLabels checked =
+        CheckLabels(SymbologyId::Ean13, LineLabels("590123412345\n12A4\n\n98x\n"));
+    ASSERT_EQ(checked.labels.size(), 1U);
+    EXPECT_EQ(checked.labels[0].text, "590123412345");
+    ASSERT_EQ(checked.refused.size(), 2);
+    EXPECT_TRUE(checked.refused[0].startsWith("line 2: character \"A\""))
+        << checked.refused[0].toStdString();
+    EXPECT_TRUE(checked.refused[1].startsWith("line 4: character \"x\""))
+        << checked.refused[1].toStdString();
+}
+
+TEST(LabelSheet, StartAtAndCopiesPlaceLabelsInOrder) {
+    const struct {
+        int count, startAt, copies;
+        int pages;
+        std::vector<int> firstPage; // label index per place of page 1
+    } rows[] = {
+        {65, 1, 1, 3, {0, 1, 2}},
+        {65, 5, 1, 3, {-1, -1, -1, -1, 0, 1}},
+        {3, 29, 2, 2, {}},
+        {2, 1, 3, 1, {0, 0, 0, 1, 1, 1, -1}},
+    };
+    for (const auto& row : rows) {
+        const SheetJob job = NumberedJob("letter-3x10", row.count, row.startAt, row.copies);
+        EXPECT_EQ(SheetPageCount(job), row.pages);
+        for (std::size_t place = 0; place < row.firstPage.size(); ++place) {
+            EXPECT_EQ(LabelIndexAt(job, 0, static_cast<int>(place)), row.firstPage[place]);
+        }
+    }
+    // 65 labels: 30, 30 and 5; from place 29 with 2 copies: 0 0 | 1 1 2 2.
+    const SheetJob full = NumberedJob("letter-3x10", 65);
+    EXPECT_EQ(Expected(full, 2).size(), 5U);
+    const SheetJob late = NumberedJob("letter-3x10", 3, 29, 2);
+    EXPECT_EQ(Expected(late, 0), (std::vector<std::string>{"ITEM-001", "ITEM-001"}));
+    EXPECT_EQ(Expected(late, 1).size(), 4U);
+    EXPECT_TRUE(SheetJobFault(NumberedJob("letter-3x10", 3, 31)).contains("1 to 30"));
+    EXPECT_TRUE(SheetJobFault(NumberedJob("letter-3x10", 3, 1, 0)).contains("copies"));
+}
+
+// A symbol that does not fit its label is named before anything is drawn.
+TEST(LabelSheet, SymbolsThatDoNotFitTheirLabelAreNamed) {
+    SheetJob job = NumberedJob("letter-4x20", 2);
+    EXPECT_TRUE(LabelsThatDoNotFit(job).isEmpty() == false); // 0.75 in bars on 0.5 in labels
+    job.symbol.heightMils = 250;
+    EXPECT_TRUE(LabelsThatDoNotFit(job).isEmpty());
+    job.labels[1].text = "A-MUCH-LONGER-PART-NUMBER";
+    job.labels[1].line = 7;
+    const QStringList faults = LabelsThatDoNotFit(job);
+    ASSERT_EQ(faults.size(), 1);
+    EXPECT_TRUE(faults[0].startsWith("line 7: the symbol takes")) << faults[0].toStdString();
+    job.labels[1].text = "OK";
+    job.labels[1].caption = "A caption far too long for the label";
+    EXPECT_EQ(LabelsThatDoNotFit(job).size(), 1);
+}
+
+// Every label of every page, as the printer and as the PDF document draw it,
+// reads back in its place and in order with both readers.
+TEST(LabelSheet, EveryLabelOfEveryPageScansInItsPlace) {
+    SheetJob job = NumberedJob("letter-3x10", 65);
+    job.labels[3].caption = "Bin 4";
+    for (const int dpi : {300, 600}) {
+        for (int page = 0; page < SheetPageCount(job); ++page) {
+            SCOPED_TRACE(testing::Message() << dpi << " dpi, page " << page + 1);
+            ExpectPageReads(job, page, RenderSheetPage(job, page, dpi, dpi), dpi);
+        }
+    }
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty()) {
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    }
+    QTemporaryDir dir;
+    QFile pdf(dir.filePath("labels.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(WriteSheetPdf(
+        job, 300, [&pdf](const QByteArray& bytes) { return pdf.write(bytes) == bytes.size(); }));
+    pdf.close();
+    for (const int dpi : {300, 600}) {
+        const QString stem = dir.filePath(QStringLiteral("p%1").arg(dpi));
+        ASSERT_EQ(QProcess::execute(pdftoppm, {"-r", QString::number(dpi), "-mono", "-png",
+                                               pdf.fileName(), stem}),
+                  0);
+        for (int page = 0; page < SheetPageCount(job); ++page) {
+            SCOPED_TRACE(testing::Message() << "PDF at " << dpi << " dpi, page " << page + 1);
+            const QImage image(QStringLiteral("%1-%2.png").arg(stem).arg(page + 1));
+            ASSERT_FALSE(image.isNull());
+            ExpectPageReads(job, page, image, dpi);
+        }
+    }
+}
+
+// The printer's offset moves every dot of the page by exactly its amount;
+// the alignment page outlines every label, with a crosshair in each corner.
+TEST(LabelSheet, OffsetMovesEveryLabelByItsAmount) {
+    SheetJob job = NumberedJob("a4-3x8", 24);
+    job.outlines = true;
+    const QImage plain = RenderSheetPage(job, 0, 300, 300);
+    job.offsetX = 100; // 30 dots right
+    job.offsetY = 50;  // 15 dots down
+    const QImage moved = RenderSheetPage(job, 0, 300, 300);
+    const QRect kept = plain.rect().adjusted(0, 0, -30, -15);
+    EXPECT_EQ(moved.copy(kept.translated(30, 15)), plain.copy(kept));
+
+    const QImage alignment = RenderAlignmentPage(job, 300, 300);
+    const QRect first = LabelRectOnPage(job, 0, 300, 300);
+    for (const QPoint dot : {first.topLeft(), first.bottomRight(), first.center()}) {
+        EXPECT_TRUE(IsInk(alignment, dot.x(), dot.y()));
+    }
+    EXPECT_FALSE(IsInk(alignment, LabelRectOnPage(job, 4, 300, 300).center().x(),
+                       LabelRectOnPage(job, 4, 300, 300).center().y()));
+}

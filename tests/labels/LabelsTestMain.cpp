@@ -1,4 +1,5 @@
 #include <QGuiApplication>
+#include <QImageReader>
 
 #include <gtest/gtest.h>
 
@@ -10,5 +11,7 @@ int main(int argc, char** argv) {
     }
     testing::InitGoogleTest(&argc, argv);
     QGuiApplication app(argc, argv);
+    // A Letter page read back at 600 dpi is converted through 32-bit pixels.
+    QImageReader::setAllocationLimit(512);
     return RUN_ALL_TESTS();
 }
