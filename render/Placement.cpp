@@ -55,7 +55,7 @@ QPoint TileGrid::CellCentre(std::int64_t column, std::int64_t row) const {
             ClampToInt(areaTopLeft.y() + row * cell.height + cell.height / 2)};
 }
 
-TileGrid LayOutTiles(const CellSize& cellMils, const DeviceMapping& mapping) {
+TileGrid LayOutTiles(const CellSize& cellMils, const DeviceMapping& mapping, TileEdge edge) {
     TileGrid grid;
     grid.areaTopLeft = mapping.area.topLeft();
     // On the device grid a cell follows the symbol as drawn; at the true scale
@@ -70,8 +70,9 @@ TileGrid LayOutTiles(const CellSize& cellMils, const DeviceMapping& mapping) {
     if (grid.cell.width <= 0 || grid.cell.height <= 0) {
         return grid; // no columns: nothing is drawn
     }
-    grid.columns = mapping.area.width() / grid.cell.width + 1;
-    grid.rows = std::llabs(mapping.area.height() / grid.cell.height) + 1;
+    const std::int64_t overhang = edge == TileEdge::Overhang ? 1 : 0;
+    grid.columns = mapping.area.width() / grid.cell.width + overhang;
+    grid.rows = std::llabs(mapping.area.height() / grid.cell.height) + overhang;
     return grid;
 }
 

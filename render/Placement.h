@@ -26,11 +26,16 @@ struct CellSize {
 // width by height, turned with the symbol in orientations 1 and 3.
 CellSize TileCellMils(std::int32_t totalWidth, std::int32_t barLength, int orientation);
 
+// Whether the last column and row of cells may overhang the area (a window
+// that shows as much as it can) or only whole cells are laid out (a printed
+// page, where a cut symbol is a spoilt label).
+enum class TileEdge { Overhang, WholeCells };
+
 // The cells that fill an output area from its top-left corner.
 struct TileGrid {
     CellSize cell;            // device units
-    std::int64_t columns = 0; // area width / cell width + 1
-    std::int64_t rows = 0;    // area height / cell height + 1
+    std::int64_t columns = 0; // area width / cell width, + 1 when overhanging
+    std::int64_t rows = 0;    // area height / cell height, + 1 when overhanging
     QPoint areaTopLeft;
 
     bool IsEmpty() const { return columns <= 0 || rows <= 0; }
@@ -39,9 +44,12 @@ struct TileGrid {
 };
 
 // Scales the cell to device units (rounded to the nearest unit) and counts the
-// columns and rows, the last of which overhang the area. A cell that rounds to
-// no device unit at all gives an empty grid: its symbol would be invisible.
-TileGrid LayOutTiles(const CellSize& cellMils, const DeviceMapping& mapping);
+// columns and rows: with Overhang the last of each overhang the area, with
+// WholeCells none does, and a cell larger than the area gives an empty grid. A
+// cell that rounds to no device unit at all gives an empty grid: its symbol
+// would be invisible.
+TileGrid LayOutTiles(const CellSize& cellMils, const DeviceMapping& mapping,
+                     TileEdge edge = TileEdge::Overhang);
 
 // Largest side, in pixels, of a copied or saved bitmap. A larger one (a Height
 // of thousands of inches, say) is refused rather than allocated.

@@ -113,8 +113,9 @@ constexpr double kMaxCellImagePixels = 16.0 * 1024 * 1024;
 // units apart and each symbol's first edge snaps alike), so the part of a cell
 // any visible cell shows is painted once into an image and copied into each.
 void PaintTiles(QPainter& painter, const DeviceMapping& grid, const SymbolScene& scene) {
-    const TileGrid tiles = LayOutTiles(
-        TileCellMils(scene.encoding.totalWidth, scene.barLength, scene.orientation), grid);
+    const TileGrid tiles =
+        LayOutTiles(TileCellMils(scene.encoding.totalWidth, scene.barLength, scene.orientation),
+                    grid, scene.tileEdge);
     if (tiles.IsEmpty()) {
         return;
     }

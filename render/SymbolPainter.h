@@ -2,6 +2,7 @@
 
 #include "DeviceMapping.h"
 #include "Encoding.h"
+#include "Placement.h"
 
 #include <QImage>
 #include <QSize>
@@ -16,7 +17,8 @@ struct SymbolScene {
     std::int32_t barLength = 0;
     bool showText = true;
     int orientation = 0;
-    bool tiled = false; // the whole output tiled with the symbol
+    bool tiled = false;                     // the whole output tiled with the symbol
+    TileEdge tileEdge = TileEdge::Overhang; // whole cells only on a printed page
 };
 
 // The mapping with the symbol's reading direction on the device grid: there a

@@ -4,6 +4,7 @@
 #include "BarcodeView.h"
 #include "FileCommit.h"
 #include "OutputFormat.h"
+#include "SymbolPainter.h"
 #include "SymbolRender.h"
 
 #include <QClipboard>
@@ -40,15 +41,42 @@ QPrinter& CBarcodeOutput::Printer() {
     return *m_pOwnPrinter;
 }
 
-bool CBarcodeOutput::PrintPage(QPrinter& printer) {
+QString CBarcodeOutput::TileMisfit(const DeviceMapping& page) const {
+    const std::unique_ptr<CBarcode> barcode = m_view.BuildSymbol();
+    if (!barcode || !m_view.IsTileMode()) {
+        return {};
+    }
+    const QSize cell = SymbolCellSize(page, m_view.SceneOf(*barcode));
+    if (cell.width() <= page.area.width() && cell.height() <= page.area.height()) {
+        return {};
+    }
+    const auto inches = [](int units, int dpi) {
+        return QString::number(static_cast<double>(units) / dpi, 'f', 2);
+    };
+    return QStringLiteral("A tile of the barcode (%1 x %2 in) is larger than the printable "
+                          "area (%3 x %4 in). Nothing was printed.")
+        .arg(inches(cell.width(), page.dpiX), inches(cell.height(), page.dpiY),
+             inches(page.area.width(), page.dpiX), inches(page.area.height(), page.dpiY));
+}
+
+bool CBarcodeOutput::PrintPage(QPrinter& printer, QString* error) {
+    // The painter's origin is the printable area's top-left corner, and the
+    // device's size is that area's.
+    const DeviceMapping page =
+        m_view.OnPrepareDC(printer, QRect(0, 0, printer.width(), printer.height()));
+    // Asked before the job starts: no blank sheet comes out.
+    QString why = TileMisfit(page);
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (why.isEmpty() && !painter.begin(&printer)) {
+        why = QStringLiteral("The printer could not be opened.");
+    }
+    if (!why.isEmpty()) {
+        if (error != nullptr) {
+            *error = why;
+        }
         return false;
     }
-    // The painter's origin is the printable area's top-left corner, and the
-    // device's size is that area's. One page only: no newPage() ever.
-    m_view.OnDraw(painter,
-                  m_view.OnPrepareDC(printer, QRect(0, 0, printer.width(), printer.height())));
+    m_view.OnPrint(painter, page); // one page only: no newPage() ever
     return painter.end();
 }
 
@@ -58,12 +86,19 @@ void CBarcodeOutput::Print() {
     dialog.setMinMax(1, 1);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() == QDialog::Accepted) {
-        PrintPage(printer);
+        PrintAndSay(printer);
     }
 }
 
 void CBarcodeOutput::PrintDirect() {
-    PrintPage(Printer()); // the current printer, no dialog
+    PrintAndSay(Printer()); // the current printer, no dialog
+}
+
+void CBarcodeOutput::PrintAndSay(QPrinter& printer) {
+    QString error;
+    if (!PrintPage(printer, &error)) {
+        QMessageBox::warning(m_view.window(), kTitle, error);
+    }
 }
 
 QString CBarcodeOutput::PrinterSizeText(const QPrinter& printer) const {
@@ -82,10 +117,12 @@ void CBarcodeOutput::PrintPreview() {
     if (preview.layout() != nullptr) {
         preview.layout()->addWidget(sizes);
     }
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, sizes,
-                     [this, sizes](QPrinter* target) { sizes->setText(PrinterSizeText(*target)); });
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &m_view,
-                     [this](QPrinter* target) { PrintPage(*target); });
+    // A page that cannot be printed is said in the same place.
+    QObject::connect(
+        &preview, &QPrintPreviewDialog::paintRequested, sizes, [this, sizes](QPrinter* target) {
+            QString error;
+            sizes->setText(PrintPage(*target, &error) ? PrinterSizeText(*target) : error);
+        });
     preview.exec();
 }
 

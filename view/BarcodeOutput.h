@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DeviceMapping.h"
+
 #include <QImage>
 #include <QString>
 
@@ -26,8 +28,10 @@ public:
 
     // Prints exactly one page: the barcode centred on the printable area at
     // its physical size times the zoom, or the area tiled from its top-left
-    // corner. False if the printer could not be opened.
-    bool PrintPage(QPrinter& printer);
+    // corner with as many whole cells as fit. False, with error saying why
+    // (when given), if the printer could not be opened or a tiled page would
+    // not hold a single whole cell; then nothing is printed.
+    bool PrintPage(QPrinter& printer, QString* error = nullptr);
     void Print();
     void PrintDirect();
     // The preview also shows what the printer's resolution makes of the
@@ -53,6 +57,12 @@ public:
     void Save();
 
 private:
+    // Why a tiled page could not hold one whole cell; empty when it can, or
+    // when the symbol is centred.
+    QString TileMisfit(const DeviceMapping& page) const;
+    // Prints the page, or says why it could not.
+    void PrintAndSay(QPrinter& printer);
+
     CBarcodeView& m_view;
     QPrinter* m_pPrinter = nullptr;
     std::unique_ptr<QPrinter> m_pOwnPrinter; // made when no printer is shared

@@ -209,6 +209,14 @@ std::optional<RenderRequest> CBarcodeView::RequestOf(OutputFormat format, int dp
 }
 
 void CBarcodeView::OnDraw(QPainter& painter, const DeviceMapping& mapping) {
+    DrawSymbol(painter, mapping, TileEdge::Overhang);
+}
+
+void CBarcodeView::OnPrint(QPainter& painter, const DeviceMapping& mapping) {
+    DrawSymbol(painter, mapping, TileEdge::WholeCells);
+}
+
+void CBarcodeView::DrawSymbol(QPainter& painter, const DeviceMapping& mapping, TileEdge edge) {
     m_pBarcode.reset();
     if (m_pPanel == nullptr) {
         return;
@@ -219,7 +227,8 @@ void CBarcodeView::OnDraw(QPainter& painter, const DeviceMapping& mapping) {
         return; // no symbology selected: nothing drawn, Width left as it was
     }
     m_pPanel->SetWidthText(WidthText(m_pBarcode->TotalWidth()));
-    const SymbolScene scene = SceneOf(*m_pBarcode);
+    SymbolScene scene = SceneOf(*m_pBarcode);
+    scene.tileEdge = edge;
     PaintSymbol(painter, mapping, scene);
     m_drawnCell = SymbolCellSize(mapping, scene);
 }

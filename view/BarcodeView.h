@@ -82,6 +82,9 @@ public:
     // Reads the panel, rebuilds the barcode, updates the Width display and
     // draws, centred or tiled. The painter works in device units.
     void OnDraw(QPainter& painter, const DeviceMapping& mapping);
+    // The same for a printed page (and its preview): tiled, the page holds
+    // only the cells that fit it whole, never a cut symbol.
+    void OnPrint(QPainter& painter, const DeviceMapping& mapping);
 
     // The context menu (menu 219), owner-drawn with the toolbar's images
     // beside its commands; its first popup is the one shown, and its
@@ -138,6 +141,8 @@ private:
     // The bar length the draw uses: from the Height field, or the
     // symbology's own.
     std::int32_t DrawBarLength() const;
+    // OnDraw and OnPrint: tiles as far as the edge allows.
+    void DrawSymbol(QPainter& painter, const DeviceMapping& mapping, TileEdge edge);
 
     std::unique_ptr<CBarcode> m_pBarcode;
     std::string m_drawnText; // the engine text m_pBarcode was built from

@@ -23,6 +23,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -421,6 +422,46 @@ TEST(Printing, EveryJobIsExactlyOnePage) {
         EXPECT_EQ(CountPdfPages(path), 1);
         EXPECT_EQ(scene.panel.width, "2.08");
     }
+}
+
+// A tiled page holds the whole cells that fit it from its top-left corner, each
+// of which scans, and no ink beyond them; a cell too large for the page is not
+// printed at all, and the print path says why.
+TEST(Printing, TiledPageHoldsWholeCellsOnly) {
+    for (const auto& [dpi, orientation] : {std::pair{203, 0}, {300, 1}, {600, 0}}) {
+        SCOPED_TRACE(dpi);
+        Scene scene(0, "TILE", "0.3", true, 1, orientation);
+        scene.Click(ids::kTileModeCheck);
+        QImage page(dpi * 43 / 10, dpi * 26 / 10, QImage::Format_RGB32); // 4.3 x 2.6 in
+        page.setDotsPerMeterX(qRound(dpi / 0.0254));
+        page.setDotsPerMeterY(qRound(dpi / 0.0254));
+        page.fill(Qt::white);
+        const DeviceMapping mapping = scene.view.OnPrepareDC(page, page.rect());
+        QPainter painter(&page);
+        scene.view.OnPrint(painter, mapping);
+        painter.end();
+        const QSize cell = SymbolCellSize(mapping, scene.view.SceneOf(*scene.view.Barcode()));
+        const int columns = page.width() / cell.width();
+        const int rows = page.height() / cell.height();
+        EXPECT_TRUE(
+            QRect(0, 0, columns * cell.width(), rows * cell.height()).contains(InkBounds(page)));
+        for (int at = 0; at < columns * rows; ++at) {
+            const QPoint corner(at % columns * cell.width(), at / columns * cell.height());
+            QImage padded(cell + QSize(200, 200), QImage::Format_RGB32); // a quiet zone
+            padded.fill(Qt::white);
+            QPainter(&padded).drawImage(100, 100, page.copy(QRect(corner, cell)));
+            EXPECT_EQ(DecodeImage(ToGray(padded), Symbology::Code39).text, "TILE") << at;
+        }
+    }
+    Scene large(0, "21898623818", "0.75", true, 8, 0); // a cell 17.7 inches wide
+    large.Click(ids::kTileModeCheck);
+    QTemporaryDir dir;
+    QPrinter printer;
+    printer.setOutputFileName(dir.filePath("large.pdf"));
+    QString error;
+    EXPECT_FALSE(large.view.Output().PrintPage(printer, &error));
+    EXPECT_TRUE(error.contains("larger than the printable area")) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(printer.outputFileName())) << "no blank sheet";
 }
 
 } // namespace
