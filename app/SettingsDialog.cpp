@@ -121,11 +121,12 @@ void CSettingsDialog::OnValuesChanged() {
         QStringLiteral("wide bar %1 mils = %2").arg(wide).arg(MillimetresText(wide)));
     m_pPreview->SetSettings(settings);
     const CBarcode* barcode = m_pPreview->Barcode();
-    m_pLength->setText(barcode == nullptr
-                           ? QString()
-                           : QStringLiteral("Symbol length: %1 inches = %2")
-                                 .arg(barcode->TotalWidth() / double{kMilsPerInch}, 0, 'f', 2)
-                                 .arg(MillimetresText(barcode->TotalWidth())));
+    const std::int32_t length =
+        barcode == nullptr ? 0 : ClampToInt32(barcode->Encode().SymbolLength());
+    m_pLength->setText(barcode == nullptr ? QString()
+                                          : QStringLiteral("Symbol length: %1 inches = %2")
+                                                .arg(length / double{kMilsPerInch}, 0, 'f', 2)
+                                                .arg(MillimetresText(length)));
 }
 
 QString CSettingsDialog::DensityMillimetresText() const {

@@ -46,7 +46,7 @@ QSize ExpectedSize(CBarcodeView& view, const CBarcode& barcode, bool wholeView) 
     if (wholeView && view.IsTileMode()) {
         return view.rect().size();
     }
-    const CellSize cell = TileCellMils(barcode.TotalWidth(), BarLengthFromHeight(view.HeightText()),
+    const CellSize cell = TileCellMils(barcode.Encode(), BarLengthFromHeight(view.HeightText()),
                                        view.Orientation());
     const double perMilX = view.logicalDpiX() * view.Zoom() / 1000.0;
     const double perMilY = view.logicalDpiY() * view.Zoom() / 1000.0;

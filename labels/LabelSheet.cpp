@@ -20,9 +20,6 @@
 
 namespace {
 
-// Room kept clear of other print along the reading direction on each side of
-// the bars: what a saved bitmap keeps.
-constexpr double kQuietZone = kCellMarginAlong / 2.0;
 // Between the caption's line and the symbol below it.
 constexpr double kCaptionGap = 20;
 // Sizes are compared to half a mil: millimetre stock is no whole mils.
@@ -42,7 +39,7 @@ bool ReadsAlongX(int orientation) {
 
 // The extent of what a symbol draws, in mils about its bar area's centre
 // (y upward): its bars alone, and its bars with its label's boxes.
-struct Extent {
+struct InkExtent {
     double minX = std::numeric_limits<double>::max();
     double minY = std::numeric_limits<double>::max();
     double maxX = std::numeric_limits<double>::lowest();
@@ -62,7 +59,7 @@ struct Extent {
 class ExtentSink : public VectorSink {
 public:
     void Bar(const VectorBar& bar) override {
-        for (Extent* extent : {&bars, &ink}) {
+        for (InkExtent* extent : {&bars, &ink}) {
             extent->Add(bar.x, bar.y);
             extent->Add(bar.x + bar.width, bar.y + bar.height);
         }
@@ -79,16 +76,16 @@ public:
             ink.Add(text.x + u * c - v * s, text.y + u * s + v * c);
         }
     }
-    Extent bars;
-    Extent ink;
+    InkExtent bars;
+    InkExtent ink;
 };
 
 // One label's symbol, built once for all its copies.
 struct BuiltLabel {
     Encoding encoding;
     std::int32_t barLength = 0;
-    Extent bars;
-    Extent ink;
+    InkExtent bars;
+    InkExtent ink;
 };
 
 RenderRequest RequestFor(const SheetJob& job, const SheetLabel& label) {
@@ -104,7 +101,8 @@ VectorJob VectorJobOf(const SheetJob& job, const BuiltLabel& built) {
     vector.barLength = built.barLength;
     vector.showText = job.symbol.showText;
     vector.orientation = job.symbol.orientation;
-    vector.origin = SymbolOrigin(built.encoding.totalWidth, built.barLength, vector.orientation);
+    vector.origin =
+        SymbolOrigin(built.encoding, built.barLength, vector.showText, vector.orientation);
     return vector;
 }
 
@@ -265,8 +263,21 @@ QStringList LabelsThatDoNotFit(const SheetJob& job) {
     for (const SheetLabel& label : job.labels) {
         const BuiltLabel built = Build(job, label);
         const double captionBlock = label.caption.isEmpty() ? 0 : CaptionHeight() + kCaptionGap;
-        const double width = built.ink.Width() + (alongX ? 2 * kQuietZone : 0);
-        const double height = built.ink.Height() + (alongX ? 0 : 2 * kQuietZone) + captionBlock;
+        // The bars with the clear space a saved bitmap keeps on each side
+        // (their quiet zones), and the text beyond them if it reaches further.
+        InkExtent clear = built.ink;
+        const double quiet = CellMarginAlong(built.encoding);
+        if (!built.bars.Empty()) {
+            if (alongX) {
+                clear.Add(built.bars.minX - quiet, built.bars.minY);
+                clear.Add(built.bars.maxX + quiet, built.bars.maxY);
+            } else {
+                clear.Add(built.bars.minX, built.bars.minY - quiet);
+                clear.Add(built.bars.maxX, built.bars.maxY + quiet);
+            }
+        }
+        const double width = clear.Width();
+        const double height = clear.Height() + captionBlock;
         const double captionWidth = CaptionWidth(label.caption);
         if (width > labelWidth + kFitSlack || height > labelHeight + kFitSlack ||
             captionWidth > labelWidth + kFitSlack) {
@@ -325,7 +336,8 @@ QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY) {
             QPoint(Dots(plan.centreX + job.offsetX, dpiX), Dots(plan.centreY + job.offsetY, dpiY));
         const DeviceMapping grid = OnDeviceGrid(mapping, scene);
         MonoSurface surface(image, SymbolToDevice(grid, scene), scene.orientation);
-        Point origin = SymbolOrigin(built.encoding.totalWidth, built.barLength, scene.orientation);
+        Point origin =
+            SymbolOrigin(built.encoding, built.barLength, scene.showText, scene.orientation);
         CBarcode::DrawEncoding(built.encoding, surface, origin, built.barLength, scene.showText,
                                scene.orientation);
     }

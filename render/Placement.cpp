@@ -34,15 +34,29 @@ int ClampToInt(std::int64_t v) {
 
 } // namespace
 
-Point SymbolOrigin(std::int32_t totalWidth, std::int32_t barLength, int orientation) {
+std::int32_t CellMarginAlong(const Encoding& encoding) {
+    // One module more than the standard's: placing the bars on the device's
+    // grid and cutting the bitmap to whole dots may each take part of a dot.
+    return std::max(kCellMarginAlong / 2,
+                    ClampToInt32(std::int64_t{std::max(encoding.quietBefore, encoding.quietAfter)} +
+                                 encoding.module));
+}
+
+Point SymbolOrigin(const Encoding& encoding, std::int32_t barLength, bool showText,
+                   int orientation) {
     const OriginRule& rule = kOriginRules[static_cast<std::size_t>(NormalOrientation(orientation))];
-    const std::int32_t halfW = totalWidth / 2;
+    // The first element lies the lead space past the origin, the bars' middle
+    // half their drawn length past that.
+    const Encoding::Span bars = encoding.Bars();
+    const std::int32_t halfW = ClampToInt32(bars.start + bars.Length() / 2 +
+                                            (showText ? std::int64_t{encoding.leadSpace} : 0));
     const std::int32_t halfH = barLength / 2;
     return {halfW * rule.xFromW + halfH * rule.xFromH, halfW * rule.yFromW + halfH * rule.yFromH};
 }
 
-CellSize TileCellMils(std::int32_t totalWidth, std::int32_t barLength, int orientation) {
-    const std::int64_t along = std::int64_t{totalWidth} + kCellMarginAlong;
+CellSize TileCellMils(const Encoding& encoding, std::int32_t barLength, int orientation) {
+    const std::int64_t along =
+        encoding.SymbolLength() + 2 * std::int64_t{CellMarginAlong(encoding)};
     const std::int64_t across = std::int64_t{barLength} + kCellMarginAcross;
     if (IsTurnedAcross(NormalOrientation(orientation))) {
         return {across, along};

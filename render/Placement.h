@@ -1,19 +1,29 @@
 #pragma once
 
 #include "DeviceMapping.h"
+#include "Encoding.h"
 #include "Surface.h"
 
 #include <cstdint>
 
 // Space around a symbol in a tile cell (and in a copied or saved bitmap), in
-// mils: along the reading direction, and across it, where the label also goes.
-// The symbols carry no quiet zones of their own.
+// mils: along the reading direction (the least on each side is half of it),
+// and across it, where the label also goes.
 inline constexpr std::int32_t kCellMarginAlong = 138;
 inline constexpr std::int32_t kCellMarginAcross = 277;
 
-// The symbol's origin that centres its bar area, totalWidth long and barLength
-// deep, on logical (0, 0) (halves truncated toward zero).
-Point SymbolOrigin(std::int32_t totalWidth, std::int32_t barLength, int orientation);
+// The clear space kept on each side of the bars along the reading direction:
+// the larger of the symbology's two quiet zones and a module to spare, and
+// never less than half kCellMarginAlong. It is in the symbol's mils, so on a device grid it is as
+// many achieved modules as the standard asks for.
+std::int32_t CellMarginAlong(const Encoding& encoding);
+
+// The symbol's origin that centres its drawn bars (from the first element's
+// start to the last one's end) and its bar length on logical (0, 0), halves
+// truncated toward zero. With the text shown, the elements start the
+// encoding's lead space past the origin.
+Point SymbolOrigin(const Encoding& encoding, std::int32_t barLength, bool showText,
+                   int orientation);
 
 // A size in mils or in device units, wide enough never to overflow.
 struct CellSize {
@@ -22,9 +32,10 @@ struct CellSize {
     friend bool operator==(const CellSize&, const CellSize&) = default;
 };
 
-// The tile cell of one symbol in mils: (length + 138) x (bar length + 277),
-// width by height, turned with the symbol in orientations 1 and 3.
-CellSize TileCellMils(std::int32_t totalWidth, std::int32_t barLength, int orientation);
+// The tile cell of one symbol in mils: (drawn length + twice its margin along)
+// x (bar length + 277), width by height, turned with the symbol in
+// orientations 1 and 3.
+CellSize TileCellMils(const Encoding& encoding, std::int32_t barLength, int orientation);
 
 // Whether the last column and row of cells may overhang the area (a window
 // that shows as much as it can) or only whole cells are laid out (a printed

@@ -32,7 +32,7 @@ constexpr std::array<QPointF, 4> kReadingStep{{{1, 0}, {0, 1}, {-1, 0}, {0, -1}}
 void PaintOne(QPainter& painter, const DeviceMapping& gridMapping, const SymbolScene& scene) {
     QPainterSurface surface(painter, SymbolToDevice(gridMapping, scene), gridMapping.area,
                             scene.orientation);
-    Point origin = SymbolOrigin(scene.encoding.totalWidth, scene.barLength, scene.orientation);
+    Point origin = SymbolOrigin(scene.encoding, scene.barLength, scene.showText, scene.orientation);
     CBarcode::DrawEncoding(scene.encoding, surface, origin, scene.barLength, scene.showText,
                            scene.orientation);
 }
@@ -113,9 +113,8 @@ constexpr double kMaxCellImagePixels = 16.0 * 1024 * 1024;
 // units apart and each symbol's first edge snaps alike), so the part of a cell
 // any visible cell shows is painted once into an image and copied into each.
 void PaintTiles(QPainter& painter, const DeviceMapping& grid, const SymbolScene& scene) {
-    const TileGrid tiles =
-        LayOutTiles(TileCellMils(scene.encoding.totalWidth, scene.barLength, scene.orientation),
-                    grid, scene.tileEdge);
+    const TileGrid tiles = LayOutTiles(
+        TileCellMils(scene.encoding, scene.barLength, scene.orientation), grid, scene.tileEdge);
     if (tiles.IsEmpty()) {
         return;
     }
@@ -135,7 +134,8 @@ void PaintTiles(QPainter& painter, const DeviceMapping& grid, const SymbolScene&
     QRectF ink;
     {
         ExtentSurface extent(painter, SymbolToDevice(cellMapping, scene), scene.orientation);
-        Point origin = SymbolOrigin(scene.encoding.totalWidth, scene.barLength, scene.orientation);
+        Point origin =
+            SymbolOrigin(scene.encoding, scene.barLength, scene.showText, scene.orientation);
         CBarcode::DrawEncoding(scene.encoding, extent, origin, scene.barLength, scene.showText,
                                scene.orientation);
         ink = extent.DeviceRect().translated(-QPointF(firstCentre));
@@ -215,7 +215,7 @@ DeviceMapping OnDeviceGrid(const DeviceMapping& mapping, const SymbolScene& scen
 QTransform SymbolToDevice(const DeviceMapping& gridMapping, const SymbolScene& scene) {
     const QTransform milsToDevice = gridMapping.MilsToDevice();
     const int orientation = NormalOrientation(scene.orientation);
-    const Point origin = SymbolOrigin(scene.encoding.totalWidth, scene.barLength, orientation);
+    const Point origin = SymbolOrigin(scene.encoding, scene.barLength, scene.showText, orientation);
     const double lead = scene.showText ? scene.encoding.leadSpace : 0;
     const QPointF step = kReadingStep[static_cast<std::size_t>(orientation)];
     const QPointF firstEdge = milsToDevice.map(QPointF(origin.x, origin.y) + lead * step);
@@ -227,7 +227,7 @@ QTransform SymbolToDevice(const DeviceMapping& gridMapping, const SymbolScene& s
 
 QSize SymbolCellSize(const DeviceMapping& mapping, const SymbolScene& scene) {
     const CellSize cell =
-        LayOutTiles(TileCellMils(scene.encoding.totalWidth, scene.barLength, scene.orientation),
+        LayOutTiles(TileCellMils(scene.encoding, scene.barLength, scene.orientation),
                     OnDeviceGrid(mapping, scene))
             .cell;
     const auto side = [](std::int64_t units) {
@@ -243,7 +243,7 @@ QImage RenderSymbolCell(const SymbolScene& scene, std::int32_t cellBarLength, in
     }
     const DeviceMapping grid = OnDeviceGrid(PrepareMapping(zoom, dpiX, dpiY, QRect()), scene);
     const QSize size =
-        BitmapPixelSize(TileCellMils(scene.encoding.totalWidth, cellBarLength, scene.orientation),
+        BitmapPixelSize(TileCellMils(scene.encoding, cellBarLength, scene.orientation),
                         grid.ScaleX(), grid.ScaleY());
     if (size.isEmpty()) {
         return {};
@@ -259,7 +259,8 @@ QImage RenderSymbolCell(const SymbolScene& scene, std::int32_t cellBarLength, in
     {
         // The surface sets its last bars when it goes.
         MonoSurface surface(image, SymbolToDevice(cellGrid, scene), scene.orientation);
-        Point origin = SymbolOrigin(scene.encoding.totalWidth, scene.barLength, scene.orientation);
+        Point origin =
+            SymbolOrigin(scene.encoding, scene.barLength, scene.showText, scene.orientation);
         CBarcode::DrawEncoding(scene.encoding, surface, origin, scene.barLength, scene.showText,
                                scene.orientation);
     }

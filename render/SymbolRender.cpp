@@ -20,17 +20,16 @@ struct Built {
 };
 
 // The largest cell any output holds, in mils at its zoom: 200 inches a side,
-// the largest page a PDF reader takes (14,400 points). It is checked before
-// the symbol is encoded and the same for every format: no file is cut at its
-// page's edge, and no memory goes to a symbol that cannot be written.
+// the largest page a PDF reader takes (14,400 points). It is checked the same
+// for every format: no file is cut at its page's edge, and no memory goes to
+// a bitmap or a file that cannot be written.
 constexpr std::int64_t kMaxCellMils = 200LL * kMilsPerInch;
 
 // The encoded symbol, or why there is none: a cell larger than any page.
 Built Build(const RenderRequest& request, QString* error) {
-    const std::unique_ptr<CBarcode> barcode =
-        CreateBarcode(request.symbology, request.text, request.widths);
-    const CellSize cell =
-        TileCellMils(barcode->TotalWidth(), request.heightMils, request.orientation);
+    Built built{CreateBarcode(request.symbology, request.text, request.widths)->Encode(),
+                BarLengthOf(request.symbology, request.heightMils)};
+    const CellSize cell = TileCellMils(built.encoding, request.heightMils, request.orientation);
     const std::int64_t zoom = std::max(request.zoom, 1);
     if (cell.width * zoom > kMaxCellMils || cell.height * zoom > kMaxCellMils) {
         const auto inches = [zoom](std::int64_t mils) {
@@ -43,7 +42,7 @@ Built Build(const RenderRequest& request, QString* error) {
                      .arg(kMaxCellMils / kMilsPerInch);
         return {};
     }
-    return {barcode->Encode(), BarLengthOf(request.symbology, request.heightMils)};
+    return built;
 }
 
 RenderResult Refusal(const QString& error) {
@@ -108,8 +107,7 @@ RenderResult RenderSymbol(const RenderRequest& request) {
         return result;
     }
     const Encoding& encoding = built.encoding;
-    const CellSize cell =
-        TileCellMils(encoding.totalWidth, request.heightMils, request.orientation);
+    const CellSize cell = TileCellMils(encoding, request.heightMils, request.orientation);
     VectorJob job;
     job.encoding = &encoding;
     job.barLength = built.drawBarLength;
@@ -117,7 +115,7 @@ RenderResult RenderSymbol(const RenderRequest& request) {
     job.orientation = request.orientation;
     job.cellWidth = cell.width;
     job.cellHeight = cell.height;
-    job.origin = SymbolOrigin(encoding.totalWidth, built.drawBarLength, request.orientation);
+    job.origin = SymbolOrigin(encoding, built.drawBarLength, request.showText, request.orientation);
     RenderResult result;
     result.blank = encoding.Empty();
     result.bytes = request.format == OutputFormat::Pdf ? WritePdf(job, request.zoom)

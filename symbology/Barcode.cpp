@@ -149,16 +149,19 @@ Encoding CBarcode::Unencodable() const {
     Encoding encoding;
     encoding.totalWidth = TotalWidth();
     encoding.module = m_nDensity;
+    encoding.quietBefore = std::max(m_quietZone.mils, m_quietZone.before * m_nDensity);
+    encoding.quietAfter = std::max(m_quietZone.mils, m_quietZone.after * m_nDensity);
     return encoding;
 }
 
 EncodingBuilder CBarcode::Builder() const {
-    return {m_nDensity, m_nRatio * m_nDensity};
+    EncodingBuilder builder(m_nDensity, m_nRatio * m_nDensity);
+    builder.QuietZone(m_quietZone.before, m_quietZone.after, m_quietZone.mils);
+    return builder;
 }
 
-void CBarcode::CentredLabel(EncodingBuilder& builder, std::string_view text,
-                            std::int32_t totalWidth) {
-    builder.Label(text, 0, LabelAlign::Centre, 0, totalWidth);
+void CBarcode::CentredLabel(EncodingBuilder& builder, std::string_view text) {
+    builder.Label(text, 0, LabelAlign::Centre, 0, builder.Position());
 }
 
 void CBarcode::Draw(Surface& surface, Point& origin, std::int32_t barLength, bool showText,

@@ -60,6 +60,15 @@ constexpr bool IsDigit(char c) {
 }
 bool IsAllDigits(std::string_view text);
 
+// The clear space a symbology's standard asks for on each side of its bars,
+// free of any other print: modules before the first bar and after the last,
+// and at least `mils` (all of it for a symbology of fixed-size bars).
+struct QuietZone {
+    std::int32_t before = 0;
+    std::int32_t after = 0;
+    std::int32_t mils = 0;
+};
+
 // The abstract symbology object: its data text after normalisation and the two
 // width settings. It never changes after construction, so drawing it many times
 // gives identical symbols.
@@ -85,6 +94,9 @@ public:
     const std::string& Data() const { return m_strData; }
     std::int32_t Density() const { return m_nDensity; }
     std::int32_t Ratio() const { return m_nRatio; }
+    // The symbology's quiet zones, which its encodings carry in mils; set once
+    // by CreateBarcode from the symbology table.
+    void SetQuietZone(const QuietZone& zone) { m_quietZone = zone; }
 
     // The one routine that turns an encoding into surface calls: elements in
     // order from the origin, each label piece after the elements it follows.
@@ -109,15 +121,15 @@ protected:
     std::string m_strData;
     std::int32_t m_nDensity = kDefaultDensity;
     std::int32_t m_nRatio = kDefaultRatio;
+    QuietZone m_quietZone;
 
     // The encoding of a text that cannot be encoded at all: no elements, and
     // the symbol's reported length, which still sizes its cell.
     Encoding Unencodable() const;
     // A builder whose "n", "w" and module widths are this symbol's.
     EncodingBuilder Builder() const;
-    // The label centred on the symbol's TotalWidth, after every element.
-    static void CentredLabel(EncodingBuilder& builder, std::string_view text,
-                             std::int32_t totalWidth);
+    // The label centred on the bars drawn so far, after every element.
+    static void CentredLabel(EncodingBuilder& builder, std::string_view text);
 };
 
 // While alive, every symbol this thread builds takes these widths instead of

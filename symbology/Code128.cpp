@@ -255,6 +255,6 @@ Encoding CCode128::Encode() const {
     builder.Modules(CharPattern(CheckValueOf(values)));
     builder.Modules(CharPattern(kStop));
     const std::int32_t totalWidth = TotalWidth();
-    CentredLabel(builder, m_strData, totalWidth);
+    CentredLabel(builder, m_strData);
     return builder.Finish(totalWidth);
 }

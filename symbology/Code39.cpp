@@ -103,7 +103,7 @@ Encoding CCode39::EncodeFramed(std::string_view checkCharacters, std::string_vie
     }
     builder.Elements(startStop);
     const std::int32_t totalWidth = TotalWidth();
-    CentredLabel(builder, label, totalWidth);
+    CentredLabel(builder, label);
     return builder.Finish(totalWidth);
 }
 

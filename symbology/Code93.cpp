@@ -143,6 +143,6 @@ Encoding CCode93::Encode() const {
     builder.Modules(Pattern(checks.k));
     builder.Modules(Pattern(kStopWithTerminationBar));
     const std::int32_t totalWidth = TotalWidth();
-    CentredLabel(builder, m_strData, totalWidth);
+    CentredLabel(builder, m_strData);
     return builder.Finish(totalWidth);
 }

@@ -9,6 +9,25 @@ std::int64_t Encoding::DrawnWidth() const {
                            [](std::int64_t sum, const Element& e) { return sum + e.width; });
 }
 
+Encoding::Span Encoding::Bars() const {
+    Span span;
+    std::int64_t position = 0;
+    bool seen = false;
+    for (const Element& element : elements) {
+        if (element.bar) {
+            span.start = seen ? span.start : position;
+            span.end = position + element.width;
+            seen = true;
+        }
+        position += element.width;
+    }
+    return span;
+}
+
+std::int64_t Encoding::SymbolLength() const {
+    return Empty() ? std::int64_t{totalWidth} : Bars().Length();
+}
+
 EncodingBuilder::EncodingBuilder(std::int32_t narrow, std::int32_t wide)
     : m_narrow(narrow), m_wide(wide), m_module(narrow) {}
 
@@ -47,5 +66,10 @@ Encoding EncodingBuilder::Finish(std::int32_t totalWidth, std::int32_t leadSpace
     m_encoding.totalWidth = totalWidth;
     m_encoding.leadSpace = leadSpace;
     m_encoding.module = m_module;
+    const auto quiet = [this](std::int32_t modules) {
+        return std::max(m_quietMils, ClampToInt32(std::int64_t{modules} * m_module));
+    };
+    m_encoding.quietBefore = quiet(m_quietBefore);
+    m_encoding.quietAfter = quiet(m_quietAfter);
     return std::move(m_encoding);
 }

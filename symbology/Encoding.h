@@ -61,10 +61,28 @@ struct Encoding {
     // number of modules, so a device can put them on its own grid; 0 when the
     // elements have fixed sizes of their own (Postnet).
     std::int32_t module = 0;
+    // The clear space the symbology's standard asks for before the first bar
+    // and after the last, in mils.
+    std::int32_t quietBefore = 0;
+    std::int32_t quietAfter = 0;
 
     bool Empty() const { return elements.empty(); }
     // Mils from the first element's start to the last element's end.
     std::int64_t DrawnWidth() const;
+    // Where the bars lie, in mils from the first element's start: the leading
+    // edge of the first bar and the trailing edge of the last (spaces before
+    // and after them, such as Code 39's gap after its stop character, are no
+    // part of what a reader or a ruler sees). Both 0 without a bar.
+    struct Span {
+        std::int64_t start = 0;
+        std::int64_t end = 0;
+        std::int64_t Length() const { return end - start; }
+    };
+    Span Bars() const;
+    // The symbol's length as a ruler measures it: its bars' span, or for an
+    // encoding of no bars at all the length the symbology reports (the room
+    // its symbol would take).
+    std::int64_t SymbolLength() const;
 };
 
 // Builds an Encoding element by element, merging neighbours of one colour.
@@ -98,6 +116,13 @@ public:
     std::int64_t Position() const { return m_position; }
 
     Encoding Finish(std::int32_t totalWidth, std::int32_t leadSpace = 0);
+    // The quiet zones: modules before and after the bars, at least `mils`
+    // each (all of it in mils for elements of fixed sizes).
+    void QuietZone(std::int32_t before, std::int32_t after, std::int32_t mils) {
+        m_quietBefore = before;
+        m_quietAfter = after;
+        m_quietMils = mils;
+    }
     // Marks the elements as not being whole modules.
     void FixedSizes() { m_module = 0; }
 
@@ -117,6 +142,9 @@ private:
     }
 
     Encoding m_encoding;
+    std::int32_t m_quietBefore = 0;
+    std::int32_t m_quietAfter = 0;
+    std::int32_t m_quietMils = 0;
     std::int32_t m_narrow;
     std::int32_t m_wide;
     std::int32_t m_module;

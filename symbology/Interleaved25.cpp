@@ -73,6 +73,6 @@ Encoding CInterleaved25::Encode() const {
     }
     builder.Elements(kStop);
     const std::int32_t totalWidth = TotalWidth();
-    CentredLabel(builder, m_strData, totalWidth);
+    CentredLabel(builder, m_strData);
     return builder.Finish(totalWidth);
 }

@@ -36,27 +36,44 @@ constexpr int kEan8Digits = 7;
 // A POSTNET full bar: the symbology's own bar length (one eighth of an inch).
 constexpr std::int32_t kPostnetBarLength = 125;
 
+// Quiet zones, in modules before and after the bars: ten for the bar-and-space
+// symbologies read in both directions; the EAN/UPC family's own, with room
+// for the digit printed outside the guard bars; a fixed clear zone of an
+// eighth of an inch on each side of a POSTNET code.
+constexpr QuietZone kTenModules{10, 10, 0};
+constexpr QuietZone kPostnetClearZone{0, 0, 125};
+
 using enum SymbologyId;
 using enum TextFilter;
 
 constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
     {Code39, "Code 39", "code39", Build<CCode39>, Alphanumeric, 0, kCode39Excluded, kCode39RuleText,
-     0},
+     0, kTenModules},
     {Code93, "Code 93", "code93", Build<CCode93>, Alphanumeric, 0, kCode39Excluded, kCode39RuleText,
-     0},
-    {Code128, "Code 128", "code128", Build<CCode128>, Alphanumeric, 0, "", kAnyTextRuleText, 0},
+     0, kTenModules},
+    {Code128, "Code 128", "code128", Build<CCode128>, Alphanumeric, 0, "", kAnyTextRuleText, 0,
+     kTenModules},
     {Interleaved25, "Interleaved 2 of 5", "i2of5", Build<CInterleaved25>, Digits,
-     kInterleavedDigitLimit, "", kDigitsRuleText, 0},
+     kInterleavedDigitLimit, "", kDigitsRuleText, 0, kTenModules},
     {Code39Extended, "Code 39 Extended", "code39ext", Build<CCode39Ext>, Alphanumeric, 0, "",
-     kAnyTextRuleText, 0},
+     kAnyTextRuleText, 0, kTenModules},
     {Code39Mod43, "Code 39 (Mod43 Check Digit)", "code39mod43", Build<CCode39Mod43>, Alphanumeric,
-     0, kCode39Excluded, kCode39RuleText, 0},
+     0, kCode39Excluded, kCode39RuleText, 0, kTenModules},
     {Postnet, "Postnet", "postnet", Build<CPostnet>, Digits, kPostnetDigitLimit, "",
-     kDigitsRuleText, kPostnetBarLength},
-    {UpcA, "UPC A", "upca", Build<CUpcA>, Digits, kUpcADigits, "", kDigitsRuleText, 0},
-    {UpcE, "UPC E", "upce", Build<CUpcE>, Digits, kUpcEDigits, "", kDigitsRuleText, 0},
-    {Ean13, "EAN 13", "ean13", Build<CEan13>, Digits, kEan13Digits, "", kDigitsRuleText, 0},
-    {Ean8, "EAN 8", "ean8", Build<CEan8>, Digits, kEan8Digits, "", kDigitsRuleText, 0},
+     kDigitsRuleText, kPostnetBarLength, kPostnetClearZone},
+    {UpcA, "UPC A", "upca", Build<CUpcA>, Digits, kUpcADigits, "", kDigitsRuleText, 0, {9, 9, 0}},
+    {UpcE, "UPC E", "upce", Build<CUpcE>, Digits, kUpcEDigits, "", kDigitsRuleText, 0, {9, 7, 0}},
+    {Ean13,
+     "EAN 13",
+     "ean13",
+     Build<CEan13>,
+     Digits,
+     kEan13Digits,
+     "",
+     kDigitsRuleText,
+     0,
+     {11, 7, 0}},
+    {Ean8, "EAN 8", "ean8", Build<CEan8>, Digits, kEan8Digits, "", kDigitsRuleText, 0, {7, 7, 0}},
 }};
 
 constexpr bool RowsFollowSymbologyOrder() {
@@ -100,12 +117,14 @@ std::optional<SymbologyId> FindSymbology(std::string_view name) {
 }
 
 std::unique_ptr<CBarcode> CreateBarcode(SymbologyId id, std::string_view text) {
-    return FactsOf(id).build(text);
+    std::unique_ptr<CBarcode> barcode = FactsOf(id).build(text);
+    barcode->SetQuietZone(FactsOf(id).quietZone);
+    return barcode;
 }
 
 std::unique_ptr<CBarcode> CreateBarcode(SymbologyId id, std::string_view text, BarWidths widths) {
     const CGivenWidths given(widths);
-    return FactsOf(id).build(text);
+    return CreateBarcode(id, text);
 }
 
 std::int32_t BarLengthOf(SymbologyId id, std::int32_t requested) {

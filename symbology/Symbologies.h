@@ -50,6 +50,9 @@ struct SymbologyFacts {
     // A bar length of the symbology's own in mils, used whatever the Height
     // field holds; 0 where the Height field sets it.
     std::int32_t fixedBarLength;
+    // The least clear space on each side of the bars the symbology's
+    // standard asks for.
+    QuietZone quietZone;
 };
 
 // The symbology table, in SymbologyId order.

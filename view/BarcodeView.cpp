@@ -226,8 +226,9 @@ void CBarcodeView::DrawSymbol(QPainter& painter, const DeviceMapping& mapping, T
     if (!m_pBarcode) {
         return; // no symbology selected: nothing drawn, Width left as it was
     }
-    m_pPanel->SetWidthText(WidthText(m_pBarcode->TotalWidth()));
     SymbolScene scene = SceneOf(*m_pBarcode);
+    // The length a ruler measures on the drawn bars.
+    m_pPanel->SetWidthText(WidthText(ClampToInt32(scene.encoding.SymbolLength())));
     scene.tileEdge = edge;
     PaintSymbol(painter, mapping, scene);
     m_drawnCell = SymbolCellSize(mapping, scene);

@@ -100,7 +100,7 @@ TEST_F(AppTest, PanelStartsWithTheSampleValues) {
 TEST_F(AppTest, FirstDrawShowsTheSampleWidth) {
     host->resize(600, 300);
     view->grab(); // runs the paint path
-    EXPECT_EQ(panel->WidthDisplay()->text(), "2.08");
+    EXPECT_EQ(panel->WidthDisplay()->text(), "2.07");
 }
 
 TEST_F(AppTest, HostLaysOutPanelStripAndBarcodeView) {
@@ -143,8 +143,9 @@ TEST_F(AppTest, ChoosingASymbologyRedrawsWithIt) {
     view->grab();
     ASSERT_NE(view->Barcode(), nullptr);
     EXPECT_EQ(panel->WidthDisplay()->text(),
-              QString::number(view->Barcode()->TotalWidth() / 1000.0, 'f', 2));
-    EXPECT_NE(panel->WidthDisplay()->text(), "2.08");
+              QString::number(
+                  static_cast<double>(view->Barcode()->Encode().SymbolLength()) / 1000.0, 'f', 2));
+    EXPECT_NE(panel->WidthDisplay()->text(), "2.07");
 }
 
 TEST_F(AppTest, PanelButtonsReachTheViewHandlers) {
@@ -258,14 +259,14 @@ TEST(QuillmarkApp, LeavingTheTextFieldRedrawsAndTheProgramClosesCleanly) {
     CInputPanel* panel = app->MainView()->InputPanel();
     ASSERT_EQ(QApplication::focusWidget(), panel->TextEdit());
     QApplication::processEvents();
-    EXPECT_EQ(panel->WidthDisplay()->text(), "2.08");
+    EXPECT_EQ(panel->WidthDisplay()->text(), "2.07");
 
     panel->TextEdit()->setText("ABC"); // typing alone does not redraw
     QApplication::processEvents();
-    EXPECT_EQ(panel->WidthDisplay()->text(), "2.08");
+    EXPECT_EQ(panel->WidthDisplay()->text(), "2.07");
     panel->HeightEdit()->setFocus(); // leaving the field does
     QApplication::processEvents();
-    EXPECT_EQ(panel->WidthDisplay()->text(), "0.80");
+    EXPECT_EQ(panel->WidthDisplay()->text(), "0.79");
     EXPECT_TRUE(app->MainFrame()->RouteCommand(ids::kAppExit));
     QApplication::processEvents();
     app->ExitInstance();

@@ -206,7 +206,7 @@ TEST_F(BarcodeSettingsStore, DialogShowsMillimetresAndAPreviewWithItsValues) {
     EXPECT_EQ(dialog.WideElementText(), "wide bar 30 mils = 0.762 mm");
     ASSERT_NE(dialog.Preview()->Barcode(), nullptr);
     const std::int32_t width = dialog.Preview()->Barcode()->TotalWidth();
-    EXPECT_EQ(dialog.LengthText(), "Symbol length: 2.08 inches = 52.832 mm");
+    EXPECT_EQ(dialog.LengthText(), "Symbol length: 2.07 inches = 52.578 mm");
 
     dialog.DensitySpin()->setValue(20);
     EXPECT_EQ(dialog.DensityMillimetresText(), "= 0.508 mm");
@@ -268,7 +268,8 @@ TEST_F(SettingsCommand, OkStoresTheValuesAndTheNextDrawUsesThem) {
               CreateBarcode(SymbologyId::Code39, "21898623818")->TotalWidth());
     EXPECT_NE(view->Barcode()->TotalWidth(), before);
     EXPECT_EQ(panel->WidthDisplay()->text(),
-              QString::number(view->Barcode()->TotalWidth() / 1000.0, 'f', 2));
+              QString::number(
+                  static_cast<double>(view->Barcode()->Encode().SymbolLength()) / 1000.0, 'f', 2));
 }
 
 TEST_F(SettingsCommand, AFileEditedByHandIsSeenAtTheNextDraw) {

@@ -78,10 +78,10 @@ TEST_F(WorkingTest, EnterInEitherFieldRedrawsAndKeepsTheFocusThere) {
     Settle();
     text->setText("ABC");
     Settle();
-    EXPECT_EQ(panel->WidthDisplay()->text(), "2.08");
+    EXPECT_EQ(panel->WidthDisplay()->text(), "2.07");
     QTest::keyClick(text, Qt::Key_Enter); // the keypad's Enter too
     Settle();
-    EXPECT_EQ(panel->WidthDisplay()->text(), "0.80");
+    EXPECT_EQ(panel->WidthDisplay()->text(), "0.79");
     EXPECT_EQ(QApplication::focusWidget(), text);
 }
 

@@ -112,7 +112,8 @@ TEST(SvgOutput, IsTrueSizeInInches) {
     request.zoom = 2;
     const RenderResult symbol = RenderSymbol(request);
     const Encoding encoding = CreateBarcode(sample.id, sample.text)->Encode();
-    const double width = (encoding.totalWidth + kCellMarginAlong) * 2 / 1000.0;
+    const double width =
+        static_cast<double>(encoding.Bars().Length() + 2 * CellMarginAlong(encoding)) * 2 / 1000.0;
     EXPECT_TRUE(symbol.bytes.contains("width=\"" + QByteArray::number(width) + "in\""))
         << symbol.bytes.left(300).toStdString();
     EXPECT_TRUE(symbol.bytes.contains("height=\"2.054in\"")); // (750 + 277) x 2 mils
@@ -144,7 +145,7 @@ TEST(PdfOutput, PageIsTheCellAndBarsLieAtTrueSize) {
         request.showText = false;
         const RenderResult symbol = RenderSymbol(request);
         const Encoding encoding = CreateBarcode(request.symbology, request.text)->Encode();
-        const CellSize cell = TileCellMils(encoding.totalWidth, 750, orientation);
+        const CellSize cell = TileCellMils(encoding, 750, orientation);
 
         static const QRegularExpression mediaBox(
             QStringLiteral(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])"));
@@ -155,7 +156,7 @@ TEST(PdfOutput, PageIsTheCellAndBarsLieAtTrueSize) {
 
         // One rectangle per bar, in order (the white ground is filled apart).
         const QList<QRectF> bars = PdfBars(symbol.bytes);
-        const Point origin = SymbolOrigin(encoding.totalWidth, 750, orientation);
+        const Point origin = SymbolOrigin(encoding, 750, false, orientation);
         // Mils along the reading direction from the cell's bottom-left corner.
         double along = orientation == 0 ? static_cast<double>(cell.width) / 2 + origin.x
                                         : static_cast<double>(cell.height) / 2 + origin.y;

@@ -352,9 +352,10 @@ TEST_F(Tool, ReadsDensityAndRatioFromTheSettingsUnlessGiven) {
         const qsizetype at = svg.indexOf("viewBox=\"0 0 ") + 13;
         return svg.mid(at, svg.indexOf(' ', at) - at).toInt();
     };
-    // Code 39 "A": start, A, stop; each (3 x Ratio + 7) x Density wide, gaps included.
-    EXPECT_EQ(widthOf("stored.svg"), 3 * (3 * 2 + 7) * 20 + 138);
-    EXPECT_EQ(widthOf("given.svg"), 3 * (3 * 2 + 7) * 10 + 138);
+    // Code 39 "A": start, A, stop; each (3 x Ratio + 7) x Density wide, gaps
+    // included but the last; ten modules of quiet zone and one to spare a side.
+    EXPECT_EQ(widthOf("stored.svg"), 3 * (3 * 2 + 7) * 20 - 20 + 2 * 11 * 20);
+    EXPECT_EQ(widthOf("given.svg"), 3 * (3 * 2 + 7) * 10 - 10 + 2 * 11 * 10);
 }
 
 // A settings file that is a FIFO would hold the read up forever: the tool

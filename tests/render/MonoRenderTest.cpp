@@ -9,6 +9,7 @@
 #include "QPainterSurface.h"
 #include "ScopedWidths.h"
 #include "SymbolPainter.h"
+#include "SymbolRender.h"
 #include "Symbologies.h"
 #include "SymbologyOutput.h"
 
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -38,7 +40,7 @@ QImage WhiteImage(const QSize& size, int dpi) {
 QImage PainterCell(const SymbolScene& scene, std::int32_t cellBarLength, int dpi, int zoom) {
     const DeviceMapping grid = OnDeviceGrid(PrepareMapping(zoom, dpi, dpi, QRect()), scene);
     const QSize size =
-        BitmapPixelSize(TileCellMils(scene.encoding.totalWidth, cellBarLength, scene.orientation),
+        BitmapPixelSize(TileCellMils(scene.encoding, cellBarLength, scene.orientation),
                         grid.ScaleX(), grid.ScaleY());
     QImage image = WhiteImage(size, dpi);
     {
@@ -211,8 +213,8 @@ void PainterTiles(QPainter& painter, const DeviceMapping& mapping, const SymbolS
     painter.save();
     painter.setClipRect(mapping.area);
     const DeviceMapping grid = OnDeviceGrid(mapping, scene);
-    const TileGrid tiles = LayOutTiles(
-        TileCellMils(scene.encoding.totalWidth, scene.barLength, scene.orientation), grid);
+    const TileGrid tiles =
+        LayOutTiles(TileCellMils(scene.encoding, scene.barLength, scene.orientation), grid);
     DeviceMapping cellMapping = grid;
     for (std::int64_t column = 0; column < tiles.columns; ++column) {
         for (std::int64_t row = 0; row < tiles.rows; ++row) {
@@ -220,7 +222,7 @@ void PainterTiles(QPainter& painter, const DeviceMapping& mapping, const SymbolS
             QPainterSurface surface(painter, SymbolToDevice(cellMapping, scene), cellMapping.area,
                                     scene.orientation);
             Point origin =
-                SymbolOrigin(scene.encoding.totalWidth, scene.barLength, scene.orientation);
+                SymbolOrigin(scene.encoding, scene.barLength, scene.showText, scene.orientation);
             CBarcode::DrawEncoding(scene.encoding, surface, origin, scene.barLength, scene.showText,
                                    scene.orientation);
         }
@@ -278,3 +280,56 @@ TEST(PaintSymbol, TilesArePixelForPixelEveryCellDrawnInFull) {
 }
 
 } // namespace
+
+// What Save, Copy and the tool write keeps the symbology's quiet zone on each
+// side of the bars, in modules as the device grid achieves them, and the bars
+// measure what the Width field says, on a scan line through their middle.
+TEST(RenderSymbol, KeepsTheStandardQuietZonesAndTheStatedLength) {
+    for (const Sample& sample : kSamples) {
+        for (const int density : {7, 10, 20}) {
+            for (const int dpi : {203, 300}) {
+                for (const int orientation : {0, 1}) {
+                    SCOPED_TRACE(testing::Message() << sample.id << ", Density " << density << ", "
+                                                    << dpi << " dpi, turn " << orientation);
+                    RenderRequest request;
+                    request.symbology = sample.id;
+                    request.text = sample.text;
+                    request.widths.density = density;
+                    request.orientation = orientation;
+                    request.dpiX = request.dpiY = dpi;
+                    const RenderResult result = RenderSymbol(request);
+                    QImage bitmap;
+                    ASSERT_TRUE(bitmap.loadFromData(result.bytes, "BMP"));
+                    if (orientation == 1) {
+                        bitmap = bitmap.transformed(QTransform().rotate(90));
+                    }
+                    const int y = bitmap.height() / 2 - 10;
+                    int first = -1;
+                    int last = -1;
+                    for (int x = 0; x < bitmap.width(); ++x) {
+                        if (qGray(bitmap.pixel(x, y)) < 128) {
+                            first = first < 0 ? x : first;
+                            last = x;
+                        }
+                    }
+                    ASSERT_GE(first, 0);
+                    const Encoding encoding =
+                        CreateBarcode(sample.id, sample.text, request.widths)->Encode();
+                    const QuietZone zone = FactsOf(sample.id).quietZone;
+                    const double dotsPerMil =
+                        encoding.module > 0
+                            ? std::round(result.achievedModule * dpi / 1000.0) / encoding.module
+                            : dpi / 1000.0;
+                    const auto dots = [dotsPerMil](double mils) {
+                        return static_cast<int>(std::floor(mils * dotsPerMil + 1e-9));
+                    };
+                    EXPECT_GE(first, dots(std::max(zone.mils, zone.before * encoding.module)));
+                    EXPECT_GE(bitmap.width() - 1 - last,
+                              dots(std::max(zone.mils, zone.after * encoding.module)));
+                    EXPECT_NEAR(last + 1 - first,
+                                static_cast<double>(encoding.SymbolLength()) * dotsPerMil, 1.0);
+                }
+            }
+        }
+    }
+}

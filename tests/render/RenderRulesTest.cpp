@@ -200,15 +200,16 @@ TEST(SymbolOrigin, CentresTheBarAreaInEveryOrientation) {
         Point origin;
         InkBox ink;
     };
+    // The drawn bars, 2070 mils, are centred: not the reported 2080.
     const Row rows[] = {
-        {0, {-1040, 375}, {-1040, -375, 1030, 375}},
-        {1, {-375, -1040}, {-375, -1040, 375, 1030}},
-        {2, {1040, -375}, {-1030, -375, 1040, 375}},
-        {3, {375, 1040}, {-375, -1030, 375, 1040}},
+        {0, {-1035, 375}, {-1035, -375, 1035, 375}},
+        {1, {-375, -1035}, {-375, -1035, 375, 1035}},
+        {2, {1035, -375}, {-1035, -375, 1035, 375}},
+        {3, {375, 1035}, {-375, -1035, 375, 1035}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.orientation);
-        Point origin = SymbolOrigin(2080, 750, row.orientation);
+        Point origin = SymbolOrigin(barcode->Encode(), 750, false, row.orientation);
         EXPECT_EQ(origin, row.origin);
         RecordingSurface surface;
         barcode->Draw(surface, origin, 750, false, row.orientation);
@@ -220,33 +221,47 @@ TEST(SymbolOrigin, CentresTheBarAreaInEveryOrientation) {
     }
 }
 
-TEST(SymbolOrigin, OddLengthsTruncateTowardZero) {
-    EXPECT_EQ(SymbolOrigin(2081, 751, 0), (Point{-1040, 375}));
-    EXPECT_EQ(SymbolOrigin(2081, 751, 2), (Point{1040, -375}));
-    EXPECT_EQ(SymbolOrigin(INT32_MAX, INT32_MAX, 3), (Point{INT32_MAX / 2, INT32_MAX / 2}));
+// One bar of the given length, with quiet zones of `quiet` mils on each side.
+Encoding OneBar(std::int32_t length, std::int32_t quiet = 0, std::int32_t lead = 0) {
+    Encoding encoding;
+    encoding.elements = {{length, true}};
+    encoding.quietBefore = encoding.quietAfter = quiet;
+    encoding.leadSpace = lead;
+    return encoding;
+}
+
+TEST(SymbolOrigin, OddLengthsTruncateTowardZeroAndTheLeadSpaceComesFirst) {
+    EXPECT_EQ(SymbolOrigin(OneBar(2081), 751, true, 0), (Point{-1040, 375}));
+    EXPECT_EQ(SymbolOrigin(OneBar(2081), 751, true, 2), (Point{1040, -375}));
+    EXPECT_EQ(SymbolOrigin(OneBar(INT32_MAX), INT32_MAX, true, 3),
+              (Point{INT32_MAX / 2, INT32_MAX / 2}));
+    EXPECT_EQ(SymbolOrigin(OneBar(950, 0, 70), 750, true, 0), (Point{-545, 375}));
+    EXPECT_EQ(SymbolOrigin(OneBar(950, 0, 70), 750, false, 0), (Point{-475, 375}));
 }
 
 TEST(Tiles, CellTurnsWithTheSymbol) {
     struct Row {
         const char* name;
-        std::int32_t width, barLength;
+        Encoding encoding;
+        std::int32_t barLength;
         int orientation;
         CellSize cell;
     };
     const Row rows[] = {
-        {"normal", 2080, 750, 0, {2218, 1027}},
-        {"half turn", 2080, 750, 2, {2218, 1027}},
-        {"quarter turn", 2080, 750, 1, {1027, 2218}},
-        {"three quarter turns", 2080, 750, 3, {1027, 2218}},
-        {"postnet bar", 1504, FactsOf(SymbologyId::Postnet).fixedBarLength, 0, {1642, 402}},
+        {"normal", OneBar(2080), 750, 0, {2218, 1027}},
+        {"half turn", OneBar(2080), 750, 2, {2218, 1027}},
+        {"quarter turn", OneBar(2080), 750, 1, {1027, 2218}},
+        {"three quarter turns", OneBar(2080), 750, 3, {1027, 2218}},
+        {"quiet zone wider than the margin", OneBar(2080, 200), 750, 0, {2480, 1027}},
+        {"postnet bar", OneBar(1504), FactsOf(SymbologyId::Postnet).fixedBarLength, 0, {1642, 402}},
         {"beyond 32 bits",
-         INT32_MAX,
+         OneBar(INT32_MAX),
          INT32_MAX,
          0,
          {std::int64_t{INT32_MAX} + 138, std::int64_t{INT32_MAX} + 277}},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(TileCellMils(row.width, row.barLength, row.orientation), row.cell) << row.name;
+        EXPECT_EQ(TileCellMils(row.encoding, row.barLength, row.orientation), row.cell) << row.name;
     }
 }
 
@@ -287,7 +302,7 @@ TEST(Tiles, ColumnsAndRows) {
 TEST(Tiles, CellBelowHalfAUnitDrawsNothingAndDividesByNothing) {
     // The smallest cell (an empty symbol with a 1-mil bar) on a 1-dpi device.
     const TileGrid grid =
-        LayOutTiles(TileCellMils(0, 1, 0), PrepareMapping(1, 1, 1, QRect(0, 0, 100, 100)));
+        LayOutTiles(TileCellMils(OneBar(0), 1, 0), PrepareMapping(1, 1, 1, QRect(0, 0, 100, 100)));
     EXPECT_EQ(grid.cell, (CellSize{0, 0}));
     EXPECT_TRUE(grid.IsEmpty());
 }
@@ -300,7 +315,7 @@ TEST(Tiles, EveryCellCentredFromTheAreasTopLeft) {
 }
 
 TEST(Tiles, HugeCellsStayInRange) {
-    const TileGrid grid = LayOutTiles(TileCellMils(INT32_MAX, INT32_MAX, 0),
+    const TileGrid grid = LayOutTiles(TileCellMils(OneBar(INT32_MAX), INT32_MAX, 0),
                                       PrepareMapping(8, 1200, 1200, QRect(0, 0, 10000, 10000)));
     EXPECT_EQ(grid.columns, 1);
     EXPECT_EQ(grid.rows, 1);

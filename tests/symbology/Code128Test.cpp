@@ -108,14 +108,15 @@ TEST(Code128, WidthIsTheTwelveModuleEstimate) {
     }
 }
 
-TEST(Code128, LabelIsTheUpperCasedTextCentredOnTheEstimate) {
+TEST(Code128, LabelIsTheUpperCasedTextCentredOnItsBars) {
     const std::string text = "ab" + kCodeC + "12";
     const Drawn drawn = DrawAt(CCode128(text), 0);
     ASSERT_EQ(drawn.surface.texts.size(), 1u);
     const RecordedText& label = drawn.surface.texts[0];
     EXPECT_EQ(label.text, "AB" + kCodeC + "12");
-    // (5 + 3) x 12 x 10 = 960 mils; 5 characters of 67 mils.
-    EXPECT_EQ(label.topLeft, (Point{(960 - 5 * 67) / 2, -kBarLength}));
+    // Not on the estimate of (5 + 3) x 12 x 10 = 960 mils but on the bars drawn:
+    // 7 characters of 11 modules and the stop's 13, 790 mils; 5 characters of 67.
+    EXPECT_EQ(label.topLeft, (Point{(790 - 5 * 67) / 2, -kBarLength}));
     EXPECT_TRUE(DrawAt(CCode128(text), 0, false).surface.texts.empty());
 }
 

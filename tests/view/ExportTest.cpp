@@ -85,12 +85,14 @@ TEST(CopyBitmap, IsMonochromeSizedByTheCellAndReadsBack) {
     const QImage bitmap = scene.view.Output().RenderBitmap(true);
     ASSERT_FALSE(bitmap.isNull());
     EXPECT_EQ(bitmap.depth(), 1);
-    EXPECT_EQ(bitmap.size(), QSize(scene.GridPixels(2080 + 138), scene.Pixels(750 + 277)));
+    // 2070 mils of bars (the stop's gap is none) and eleven modules each side (ten and one to
+    // spare).
+    EXPECT_EQ(bitmap.size(), QSize(scene.GridPixels(2070 + 220), scene.Pixels(750 + 277)));
 
     scene.view.OnCommand(ids::kZoomIn);
     scene.Click(ids::kTurnLeftButton);
     const QImage turned = scene.view.Output().RenderBitmap(true);
-    EXPECT_EQ(turned.size(), QSize(scene.Pixels(750 + 277, 2), scene.GridPixels(2080 + 138, 2)));
+    EXPECT_EQ(turned.size(), QSize(scene.Pixels(750 + 277, 2), scene.GridPixels(2070 + 220, 2)));
     const Decoded decoded = DecodeImage(ToGray(turned), Symbology::Code39);
     ASSERT_TRUE(decoded.valid);
     EXPECT_EQ(decoded.text, "21898623818");
@@ -101,7 +103,7 @@ TEST(CopyBitmap, TileModeCopiesTheWholeClientArea) {
     scene.Click(ids::kTileModeCheck);
     EXPECT_EQ(scene.view.Output().RenderBitmap(true).size(), QSize(500, 300));
     EXPECT_EQ(scene.view.Output().RenderBitmap(false).size(),
-              QSize(scene.GridPixels(2080 + 138), scene.Pixels(750 + 277)));
+              QSize(scene.GridPixels(2070 + 220), scene.Pixels(750 + 277)));
 }
 
 TEST(CopyBitmap, PostnetBitmapFollowsTheHeightField) {
@@ -325,7 +327,7 @@ TEST(CopyBitmap, AnUnencodableTextKeepsTheSymbolsCell) {
     scene.panel.data = "4006x";
     const QImage bitmap = scene.view.Output().RenderBitmap(false);
     ASSERT_FALSE(bitmap.isNull());
-    EXPECT_EQ(bitmap.width(), scene.GridPixels(106 * 10 + 83 + 138));
+    EXPECT_EQ(bitmap.width(), scene.GridPixels(106 * 10 + 83 + 2 * 120));
     EXPECT_EQ(bitmap.convertToFormat(QImage::Format_Grayscale8), [&] {
         QImage white(bitmap.size(), QImage::Format_Grayscale8);
         white.fill(Qt::white);
