@@ -131,10 +131,16 @@ CBarcode::CBarcode(std::string text) : m_strData(std::move(text)) {
     if (t_pGivenWidths != nullptr) {
         m_nRatio = RatioOrDefault(t_pGivenWidths->ratio);
         m_nDensity = DensityOrDefault(t_pGivenWidths->density);
+        m_codeSets = t_pGivenWidths->codeSets;
+        m_bearers = t_pGivenWidths->bearers;
         return;
     }
     m_nRatio = RatioOrDefault(GetProfileInt("Barcode", "Ratio", kDefaultRatio));
     m_nDensity = DensityOrDefault(GetProfileInt("Barcode", "Density", kDefaultDensity));
+    m_codeSets = CodeSetChoiceOrDefault(
+        GetProfileInt("Barcode", "CodeSets", static_cast<int>(CodeSetChoice::AsTyped)));
+    m_bearers = BearerBarsOrDefault(
+        GetProfileInt("Barcode", "BearerBars", static_cast<int>(BearerBars::Frame)));
 }
 
 CGivenWidths::CGivenWidths(const BarWidths& widths) : m_pPrevious(t_pGivenWidths) {

@@ -27,10 +27,31 @@ constexpr int RatioOrDefault(int ratio) {
     return ratio < kMinRatio || ratio > kMaxRatio ? kDefaultRatio : ratio;
 }
 
-// The two widths that size every element of a symbol.
+// How Code 128 chooses its code sets (setting "CodeSets"): as the typed
+// code-change characters say, upper-casing letters (the stored default), or by
+// itself for the fewest symbol characters, keeping lower case.
+enum class CodeSetChoice : int { AsTyped = 0, Shortest = 1 };
+// The bearer bars of ITF-14 (setting "BearerBars"): a frame around bars and
+// quiet zones (the default), bars above and below only, or none.
+enum class BearerBars : int { None = 0, Frame = 1, TopAndBottom = 2 };
+
+constexpr CodeSetChoice CodeSetChoiceOrDefault(int value) {
+    return value == static_cast<int>(CodeSetChoice::Shortest) ? CodeSetChoice::Shortest
+                                                              : CodeSetChoice::AsTyped;
+}
+constexpr BearerBars BearerBarsOrDefault(int value) {
+    return value == static_cast<int>(BearerBars::None)           ? BearerBars::None
+           : value == static_cast<int>(BearerBars::TopAndBottom) ? BearerBars::TopAndBottom
+                                                                 : BearerBars::Frame;
+}
+
+// The settings that size every element of a symbol (Density and Ratio) and
+// the two that shape Code 128 and ITF-14.
 struct BarWidths {
     int density = kDefaultDensity; // the narrow element (module), in mils
     int ratio = kDefaultRatio;     // wide element = ratio x narrow
+    CodeSetChoice codeSets = CodeSetChoice::AsTyped;
+    BearerBars bearers = BearerBars::Frame;
     friend bool operator==(const BarWidths&, const BarWidths&) = default;
 };
 
@@ -85,6 +106,8 @@ public:
     const std::string& Data() const { return m_strData; }
     std::int32_t Density() const { return m_nDensity; }
     std::int32_t Ratio() const { return m_nRatio; }
+    // Every setting the symbol was built with.
+    BarWidths Widths() const { return {m_nDensity, m_nRatio, m_codeSets, m_bearers}; }
 
     // The one routine that turns an encoding into surface calls: elements in
     // order from the origin, each label piece after the elements it follows.
@@ -109,6 +132,8 @@ protected:
     std::string m_strData;
     std::int32_t m_nDensity = kDefaultDensity;
     std::int32_t m_nRatio = kDefaultRatio;
+    CodeSetChoice m_codeSets = CodeSetChoice::AsTyped;
+    BearerBars m_bearers = BearerBars::Frame;
 
     // The encoding of a text that cannot be encoded at all: no elements, and
     // the symbol's reported length, which still sizes its cell.

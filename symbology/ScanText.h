@@ -19,5 +19,6 @@ class CBarcode;
 //   (FNC1 as GS after the first position and as nothing at the start, FNC4
 //   adding 128 to the next character, code changes, SHIFT, FNC2 and FNC3 as
 //   nothing); every other byte as itself, whether or not the working code set
-//   has a value for it.
+//   has a value for it. In the shortest form the bytes it encodes, FNC1 as GS
+//   after the first position and FNC4 adding 128 to the next byte.
 std::string ExpectedReading(SymbologyId id, const CBarcode& barcode);
