@@ -57,7 +57,8 @@ std::optional<QString> RefusalOf(SymbologyId id, char32_t c, CodeSetChoice codeS
     if (facts.excluded.find(byte) != std::string_view::npos) {
         return QStringLiteral("refuses it");
     }
-    if (EncodesNothing(id, byte, codeSets)) {
+    // Data that holds together as a whole is checked as a whole.
+    if (facts.refusal == nullptr && EncodesNothing(id, byte, codeSets)) {
         return QStringLiteral("has no encoding for it");
     }
     return std::nullopt;
@@ -95,6 +96,14 @@ CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid) {
             return checked;
         }
         checked.engineText.resize(static_cast<std::size_t>(facts.digitLimit));
+    }
+    // No dropped character mends AIs or a check digit: such a text is refused
+    // even when invalid characters are dropped, as its symbol would be empty.
+    if (facts.refusal != nullptr) {
+        if (const std::string why = facts.refusal(checked.engineText); !why.empty()) {
+            checked.refusal = TextRefusal{
+                QStringLiteral("%1: %2").arg(Name(id), QString::fromLatin1(why.c_str()))};
+        }
     }
     return checked;
 }

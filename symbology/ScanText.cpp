@@ -3,6 +3,7 @@
 #include "Code128.h"
 #include "Code39.h"
 #include "EanUpc.h"
+#include "Gs1.h"
 
 #include <string_view>
 #include <utility>
@@ -143,6 +144,9 @@ std::string ExpectedReading(SymbologyId id, const CBarcode& barcode) {
         return WithCheckDigit(data, barcode);
     case SymbologyId::UpcE:
         return WithCheckDigit("0" + data, barcode); // number system 0 leads
+    case SymbologyId::Gs1128: // with the symbology identifier a reader gives GS1 data
+        return "]C1" + Gs1ElementString(dynamic_cast<const CGs1128&>(barcode).Parsed().elements);
+    case SymbologyId::Itf14: // the fourteen digits, check digit included
     case SymbologyId::Code39:
     case SymbologyId::Code39Extended:
     case SymbologyId::Code93:
