@@ -5,6 +5,7 @@
 #include "SymbolPainter.h"
 #include "Symbologies.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -84,9 +85,24 @@ CSettingsDialog::CSettingsDialog(const BarcodeSettings& current, PreviewSample s
     densityLabel->setBuddy(m_pDensity);
     auto* ratioLabel = new QLabel(QStringLiteral("&Ratio (wide to narrow):"), this);
     ratioLabel->setBuddy(m_pRatio);
+    // Item i of each box is the setting's value i.
+    m_pCodeSets = new QComboBox(this);
+    m_pCodeSets->addItems(
+        {QStringLiteral("As typed (upper case)"), QStringLiteral("Shortest (keeps lower case)")});
+    m_pCodeSets->setCurrentIndex(static_cast<int>(current.codeSets));
+    m_pBearerBars = new QComboBox(this);
+    m_pBearerBars->addItems(
+        {QStringLiteral("None"), QStringLiteral("Frame"), QStringLiteral("Top and bottom")});
+    m_pBearerBars->setCurrentIndex(static_cast<int>(current.bearers));
+    auto* codeSetsLabel = new QLabel(QStringLiteral("Code 128 &code sets:"), this);
+    codeSetsLabel->setBuddy(m_pCodeSets);
+    auto* bearerLabel = new QLabel(QStringLiteral("ITF-14 &bearer bars:"), this);
+    bearerLabel->setBuddy(m_pBearerBars);
     auto* form = new QFormLayout;
     form->addRow(densityLabel, densityRow);
     form->addRow(ratioLabel, ratioRow);
+    form->addRow(codeSetsLabel, m_pCodeSets);
+    form->addRow(bearerLabel, m_pBearerBars);
 
     auto* previewBox = new QGroupBox(QStringLiteral("Preview at actual size"), this);
     m_pPreview = new CSettingsPreview(std::move(sample), previewBox);
@@ -106,11 +122,16 @@ CSettingsDialog::CSettingsDialog(const BarcodeSettings& current, PreviewSample s
 
     connect(m_pDensity, &QSpinBox::valueChanged, this, &CSettingsDialog::OnValuesChanged);
     connect(m_pRatio, &QSpinBox::valueChanged, this, &CSettingsDialog::OnValuesChanged);
+    connect(m_pCodeSets, &QComboBox::currentIndexChanged, this, &CSettingsDialog::OnValuesChanged);
+    connect(m_pBearerBars, &QComboBox::currentIndexChanged, this,
+            &CSettingsDialog::OnValuesChanged);
     OnValuesChanged();
 }
 
 BarcodeSettings CSettingsDialog::Settings() const {
-    return {m_pDensity->value(), m_pRatio->value()};
+    return {m_pDensity->value(), m_pRatio->value(),
+            CodeSetChoiceOrDefault(m_pCodeSets->currentIndex()),
+            BearerBarsOrDefault(m_pBearerBars->currentIndex())};
 }
 
 void CSettingsDialog::OnValuesChanged() {

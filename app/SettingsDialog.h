@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class QComboBox;
 class QLabel;
 class QSpinBox;
 
@@ -45,8 +46,9 @@ private:
 };
 
 // View > Barcode Settings: the narrow element's width (Density, in mils, with
-// millimetres beside it) and the wide-to-narrow Ratio, with a live preview.
-// The dialog only collects the values; its caller stores them on OK.
+// millimetres beside it), the wide-to-narrow Ratio, how Code 128 chooses its
+// code sets and ITF-14's bearer bars, with a live preview. The dialog only collects the values; its
+// caller stores them on OK.
 class CSettingsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -58,6 +60,8 @@ public:
 
     QSpinBox* DensitySpin() const { return m_pDensity; }
     QSpinBox* RatioSpin() const { return m_pRatio; }
+    QComboBox* CodeSetsBox() const { return m_pCodeSets; }
+    QComboBox* BearerBarsBox() const { return m_pBearerBars; }
     CSettingsPreview* Preview() const { return m_pPreview; }
     // The texts beside the values and under the preview.
     QString DensityMillimetresText() const;
@@ -69,6 +73,8 @@ private:
 
     QSpinBox* m_pDensity = nullptr;
     QSpinBox* m_pRatio = nullptr;
+    QComboBox* m_pCodeSets = nullptr;   // item index = CodeSetChoice
+    QComboBox* m_pBearerBars = nullptr; // item index = BearerBars
     QLabel* m_pDensityMillimetres = nullptr;
     QLabel* m_pWideElement = nullptr;
     CSettingsPreview* m_pPreview = nullptr;

@@ -109,6 +109,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         {QStringLiteral("ratio"),
          QStringLiteral("Wide element = ratio x narrow (default: the program's setting)."),
          QStringLiteral("n")},
+        {QStringLiteral("code-sets"),
+         QStringLiteral("Code 128: typed (the code sets the text's code-change characters "
+                        "give, upper case) or auto (the fewest symbol characters, lower case "
+                        "kept) (default: the program's setting)."),
+         QStringLiteral("choice")},
+        {QStringLiteral("bearer-bars"),
+         QStringLiteral("ITF-14: frame, top-bottom or none (default: the program's setting)."),
+         QStringLiteral("choice")},
         {QStringLiteral("height"), QStringLiteral("The bar height in inches (default 0.75)."),
          QStringLiteral("inches")},
         {QStringLiteral("zoom"), QStringLiteral("Scales the whole symbol, 1 to 8 (default 1)."),
@@ -287,6 +295,31 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                 return UsageError(error);
             }
             *value.target = *number;
+        }
+    }
+    if (parser.isSet(QStringLiteral("code-sets"))) {
+        const QString choice = parser.value(QStringLiteral("code-sets"));
+        if (choice == QStringLiteral("auto")) {
+            o.codeSets = CodeSetChoice::Shortest;
+        } else if (choice == QStringLiteral("typed")) {
+            o.codeSets = CodeSetChoice::AsTyped;
+        } else {
+            return UsageError(
+                QStringLiteral("--code-sets takes auto or typed, not \"%1\"").arg(choice));
+        }
+    }
+    if (parser.isSet(QStringLiteral("bearer-bars"))) {
+        const QString choice = parser.value(QStringLiteral("bearer-bars"));
+        if (choice == QStringLiteral("frame")) {
+            o.bearers = BearerBars::Frame;
+        } else if (choice == QStringLiteral("top-bottom")) {
+            o.bearers = BearerBars::TopAndBottom;
+        } else if (choice == QStringLiteral("none")) {
+            o.bearers = BearerBars::None;
+        } else {
+            return UsageError(
+                QStringLiteral("--bearer-bars takes frame, top-bottom or none, not \"%1\"")
+                    .arg(choice));
         }
     }
     if (parser.isSet(QStringLiteral("height"))) {

@@ -30,9 +30,11 @@ struct RenderOptions {
     QString input;  // Batch or Csv: a path, or "-" for standard input
     QString output; // a path, or a pattern with {n} and {text}
     std::optional<SymbologyId> symbology;
-    std::optional<OutputFormat> format; // --format; otherwise from each output's extension
-    std::optional<int> density;         // mils; the settings' Density when absent
-    std::optional<int> ratio;           // the settings' Ratio when absent
+    std::optional<OutputFormat> format;    // --format; otherwise from each output's extension
+    std::optional<int> density;            // mils; the settings' Density when absent
+    std::optional<int> ratio;              // the settings' Ratio when absent
+    std::optional<CodeSetChoice> codeSets; // the settings' choice when absent
+    std::optional<BearerBars> bearers;     // the settings' choice when absent
     QString heightText = QStringLiteral("0.75");
     std::int32_t heightMils = 750;
     int zoom = 1;

@@ -149,6 +149,7 @@ private:
             return;
         }
         request.format = *format;
+        const CGivenWidths given(m_widths); // the run's code-set choice decides what encodes
         const CheckedText checked = CheckText(request.symbology, entry.text, m_options.dropInvalid);
         if (checked.refusal) {
             m_refused = true;
@@ -239,12 +240,16 @@ private:
 } // namespace
 
 BarWidths ResolveWidthSettings(const RenderOptions& options) {
-    BarWidths widths{options.density.value_or(0), options.ratio.value_or(0)};
-    if (!options.density || !options.ratio) {
+    BarWidths widths{options.density.value_or(0), options.ratio.value_or(0),
+                     options.codeSets.value_or(CodeSetChoice::AsTyped),
+                     options.bearers.value_or(BearerBars::Frame)};
+    if (!options.density || !options.ratio || !options.codeSets || !options.bearers) {
         const std::unique_ptr<QSettings> store = OpenSettingsStore();
         const BarWidths stored = ReadBarcodeSettings(*store);
         widths.density = options.density.value_or(stored.density);
         widths.ratio = options.ratio.value_or(stored.ratio);
+        widths.codeSets = options.codeSets.value_or(stored.codeSets);
+        widths.bearers = options.bearers.value_or(stored.bearers);
     }
     return widths;
 }

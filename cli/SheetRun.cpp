@@ -51,13 +51,13 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<
     // whole or not at all.
     QStringList refused;
     bool otherColumns = false;
+    const CGivenWidths given(widths); // the run's code-set choice decides what encodes
     for (const Entry& entry : entries) {
         otherColumns |=
             !entry.symbology.isEmpty() || !entry.height.isEmpty() || !entry.output.isEmpty();
         const CheckedText checked =
-            entry.error.isEmpty()
-                ? CheckText(job.symbol.symbology, entry.text, options.dropInvalid)
-                : CheckedText{{}, TextRefusal{entry.error}};
+            entry.error.isEmpty() ? CheckText(job.symbol.symbology, entry.text, options.dropInvalid)
+                                  : CheckedText{{}, TextRefusal{entry.error}};
         if (checked.refusal) {
             refused.append(
                 entry.line > 0

@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          QFileDevice::FileModificationTime);
     }
     const std::unique_ptr<CBarcode> barcode = CreateBarcode(SymbologyId::Code39, "A");
-    const BarcodeSettings built{barcode->Density(), barcode->Ratio()};
+    const BarcodeSettings built = barcode->Widths();
     FUZZ_CHECK(built.density >= kMinDensity && built.density <= kMaxDensity);
     FUZZ_CHECK(built.ratio >= kMinRatio && built.ratio <= kMaxRatio);
     QSettings fresh;

@@ -9,10 +9,16 @@ namespace {
 constexpr char32_t kLastLatin1 = 0xFF;
 
 // A character the engine leaves out of the symbol: its encoding alone is that
-// of the empty text (start, stop and check characters only).
-bool EncodesNothing(SymbologyId id, char c) {
-    static std::array<std::array<signed char, 256>, kSymbologyCount> known{};
-    signed char& cached = known[static_cast<std::size_t>(id)][static_cast<unsigned char>(c)];
+// of the empty text (start, stop and check characters only). Code 128 encodes
+// other bytes as typed than in its shortest form, so each choice has its own
+// answers.
+bool EncodesNothing(SymbologyId id, char c, CodeSetChoice codeSets) {
+    constexpr std::size_t kCodeSetChoices = 2;
+    thread_local std::array<std::array<std::array<signed char, 256>, kSymbologyCount>,
+                            kCodeSetChoices>
+        known{};
+    signed char& cached = known[static_cast<std::size_t>(codeSets)][static_cast<std::size_t>(id)]
+                               [static_cast<unsigned char>(c)];
     if (cached == 0) {
         const Encoding empty = CreateBarcode(id, "")->Encode();
         const Encoding single = CreateBarcode(id, std::string_view(&c, 1))->Encode();
@@ -36,7 +42,7 @@ QString Name(SymbologyId id) {
 }
 
 // Why a character at a position is refused, or nothing.
-std::optional<QString> RefusalOf(SymbologyId id, char32_t c) {
+std::optional<QString> RefusalOf(SymbologyId id, char32_t c, CodeSetChoice codeSets) {
     const SymbologyFacts& facts = FactsOf(id);
     if (facts.filter == TextFilter::Digits) {
         if (c < '0' || c > '9') {
@@ -51,7 +57,8 @@ std::optional<QString> RefusalOf(SymbologyId id, char32_t c) {
     if (facts.excluded.find(byte) != std::string_view::npos) {
         return QStringLiteral("refuses it");
     }
-    if (EncodesNothing(id, byte)) {
+    // Data that holds together as a whole is checked as a whole.
+    if (facts.refusal == nullptr && EncodesNothing(id, byte, codeSets)) {
         return QStringLiteral("has no encoding for it");
     }
     return std::nullopt;
@@ -62,10 +69,12 @@ std::optional<QString> RefusalOf(SymbologyId id, char32_t c) {
 CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid) {
     const SymbologyFacts& facts = FactsOf(id);
     CheckedText checked;
+    // The settings as a symbol built now reads them.
+    const CodeSetChoice codeSets = CreateBarcode(id, "")->Widths().codeSets;
     int position = 0;
     for (const char32_t c : text.toUcs4()) {
         ++position;
-        if (const std::optional<QString> why = RefusalOf(id, c)) {
+        if (const std::optional<QString> why = RefusalOf(id, c, codeSets)) {
             if (dropInvalid) {
                 continue;
             }
@@ -87,6 +96,14 @@ CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid) {
             return checked;
         }
         checked.engineText.resize(static_cast<std::size_t>(facts.digitLimit));
+    }
+    // No dropped character mends AIs or a check digit: such a text is refused
+    // even when invalid characters are dropped, as its symbol would be empty.
+    if (facts.refusal != nullptr) {
+        if (const std::string why = facts.refusal(checked.engineText); !why.empty()) {
+            checked.refusal = TextRefusal{
+                QStringLiteral("%1: %2").arg(Name(id), QString::fromLatin1(why.c_str()))};
+        }
     }
     return checked;
 }

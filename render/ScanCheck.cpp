@@ -48,8 +48,10 @@ ZXing::BarcodeFormat FormatOf(SymbologyId id) {
     case SymbologyId::Code93:
         return ZXing::BarcodeFormat::Code93;
     case SymbologyId::Code128:
+    case SymbologyId::Gs1128:
         return ZXing::BarcodeFormat::Code128;
     case SymbologyId::Interleaved25:
+    case SymbologyId::Itf14:
         return ZXing::BarcodeFormat::ITF;
     case SymbologyId::UpcA:
         return ZXing::BarcodeFormat::UPCA;
@@ -78,7 +80,9 @@ std::optional<std::string> ReadWithZXing(const QImage& grey, SymbologyId id) {
         return std::nullopt;
     }
     const auto& bytes = result.bytes();
-    return std::string(bytes.begin(), bytes.end());
+    // GS1 data is told from plain Code 128 by its symbology identifier only.
+    const std::string prefix = id == SymbologyId::Gs1128 ? result.symbologyIdentifier() : "";
+    return prefix + std::string(bytes.begin(), bytes.end());
 }
 
 // The bars of an upright Postnet image: each run of columns holding ink is a

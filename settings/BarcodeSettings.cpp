@@ -12,6 +12,8 @@ namespace {
 constexpr std::string_view kSection = "Barcode";
 constexpr std::string_view kDensityKey = "Density";
 constexpr std::string_view kRatioKey = "Ratio";
+constexpr std::string_view kCodeSetsKey = "CodeSets";
+constexpr std::string_view kBearerBarsKey = "BearerBars";
 
 QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -27,7 +29,11 @@ BarcodeSettings ReadBarcodeSettings(QSettings& store) {
     return {
         DensityOrDefault(
             ReadProfileInt(store, Latin1(kSection), Latin1(kDensityKey), kDefaultDensity)),
-        RatioOrDefault(ReadProfileInt(store, Latin1(kSection), Latin1(kRatioKey), kDefaultRatio))};
+        RatioOrDefault(ReadProfileInt(store, Latin1(kSection), Latin1(kRatioKey), kDefaultRatio)),
+        CodeSetChoiceOrDefault(ReadProfileInt(store, Latin1(kSection), Latin1(kCodeSetsKey),
+                                              static_cast<int>(CodeSetChoice::AsTyped))),
+        BearerBarsOrDefault(ReadProfileInt(store, Latin1(kSection), Latin1(kBearerBarsKey),
+                                           static_cast<int>(BearerBars::Frame)))};
 }
 
 void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
@@ -37,6 +43,12 @@ void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
     }
     if (wanted.ratio != before.ratio) {
         store.setValue(StoreKey(kRatioKey), wanted.ratio);
+    }
+    if (wanted.codeSets != before.codeSets) {
+        store.setValue(StoreKey(kCodeSetsKey), static_cast<int>(wanted.codeSets));
+    }
+    if (wanted.bearers != before.bearers) {
+        store.setValue(StoreKey(kBearerBarsKey), static_cast<int>(wanted.bearers));
     }
 }
 

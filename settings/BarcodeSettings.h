@@ -4,7 +4,8 @@
 #include "Profile.h"
 #include "SettingsStore.h"
 
-// The two values of section "Barcode" that size every element of a symbol.
+// The values of section "Barcode": Density and Ratio, which size every
+// element of a symbol, and how Code 128 chooses code sets and ITF-14 bears.
 using BarcodeSettings = BarWidths;
 
 // The settings as the engine reads them: a missing value, or one outside its

@@ -81,7 +81,11 @@ std::int64_t DrawElementsIn(Surface& surface, const Element* first, const Elemen
     for (; first != last; ++first) {
         if (first->bar) {
             const std::int64_t middle = along + first->width / 2;
-            const std::int64_t length = first->length > 0 ? first->length : barLength;
+            const std::int64_t length =
+                first->length > 0 ? first->length
+                : first->length < 0
+                    ? std::max<std::int64_t>(0, std::int64_t{barLength} + first->length)
+                    : barLength;
             surface.Line(InFrame<O>(entry, middle, first->lift),
                          InFrame<O>(entry, middle, std::int64_t{first->lift} + length),
                          first->width);
@@ -131,10 +135,16 @@ CBarcode::CBarcode(std::string text) : m_strData(std::move(text)) {
     if (t_pGivenWidths != nullptr) {
         m_nRatio = RatioOrDefault(t_pGivenWidths->ratio);
         m_nDensity = DensityOrDefault(t_pGivenWidths->density);
+        m_codeSets = t_pGivenWidths->codeSets;
+        m_bearers = t_pGivenWidths->bearers;
         return;
     }
     m_nRatio = RatioOrDefault(GetProfileInt("Barcode", "Ratio", kDefaultRatio));
     m_nDensity = DensityOrDefault(GetProfileInt("Barcode", "Density", kDefaultDensity));
+    m_codeSets = CodeSetChoiceOrDefault(
+        GetProfileInt("Barcode", "CodeSets", static_cast<int>(CodeSetChoice::AsTyped)));
+    m_bearers = BearerBarsOrDefault(
+        GetProfileInt("Barcode", "BearerBars", static_cast<int>(BearerBars::Frame)));
 }
 
 CGivenWidths::CGivenWidths(const BarWidths& widths) : m_pPrevious(t_pGivenWidths) {
@@ -182,6 +192,15 @@ void CBarcode::DrawEncoding(const Encoding& encoding, Surface& surface, Point& o
     auto piece = encoding.label.begin();
     const auto end = showText ? encoding.label.end() : encoding.label.begin();
     std::int64_t along = showText ? encoding.leadSpace : 0;
+    if (encoding.bearer > 0) {
+        // Bearer bars first: the label pieces lie beyond the bars, never on them.
+        const std::int64_t end = along + encoding.DrawnWidth();
+        const std::int64_t half = encoding.bearer / 2;
+        for (const std::int64_t across : {half, std::int64_t{barLength} - encoding.bearer + half}) {
+            surface.Line(MoveInFrame(entry, along, across, orientation),
+                         MoveInFrame(entry, end, across, orientation), encoding.bearer);
+        }
+    }
     // The elements between two label pieces are drawn in one straight run.
     for (std::size_t drawn = 0;;) {
         for (; piece != end && piece->afterElements <= drawn; ++piece) {

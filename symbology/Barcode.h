@@ -27,10 +27,31 @@ constexpr int RatioOrDefault(int ratio) {
     return ratio < kMinRatio || ratio > kMaxRatio ? kDefaultRatio : ratio;
 }
 
-// The two widths that size every element of a symbol.
+// How Code 128 chooses its code sets (setting "CodeSets"): as the typed
+// code-change characters say, upper-casing letters (the stored default), or by
+// itself for the fewest symbol characters, keeping lower case.
+enum class CodeSetChoice : int { AsTyped = 0, Shortest = 1 };
+// The bearer bars of ITF-14 (setting "BearerBars"): a frame around bars and
+// quiet zones (the default), bars above and below only, or none.
+enum class BearerBars : int { None = 0, Frame = 1, TopAndBottom = 2 };
+
+constexpr CodeSetChoice CodeSetChoiceOrDefault(int value) {
+    return value == static_cast<int>(CodeSetChoice::Shortest) ? CodeSetChoice::Shortest
+                                                              : CodeSetChoice::AsTyped;
+}
+constexpr BearerBars BearerBarsOrDefault(int value) {
+    return value == static_cast<int>(BearerBars::None)           ? BearerBars::None
+           : value == static_cast<int>(BearerBars::TopAndBottom) ? BearerBars::TopAndBottom
+                                                                 : BearerBars::Frame;
+}
+
+// The settings that size every element of a symbol (Density and Ratio) and
+// the two that shape Code 128 and ITF-14.
 struct BarWidths {
     int density = kDefaultDensity; // the narrow element (module), in mils
     int ratio = kDefaultRatio;     // wide element = ratio x narrow
+    CodeSetChoice codeSets = CodeSetChoice::AsTyped;
+    BearerBars bearers = BearerBars::Frame;
     friend bool operator==(const BarWidths&, const BarWidths&) = default;
 };
 
@@ -97,6 +118,8 @@ public:
     // The symbology's quiet zones, which its encodings carry in mils; set once
     // by CreateBarcode from the symbology table.
     void SetQuietZone(const QuietZone& zone) { m_quietZone = zone; }
+    // Every setting the symbol was built with.
+    BarWidths Widths() const { return {m_nDensity, m_nRatio, m_codeSets, m_bearers}; }
 
     // The one routine that turns an encoding into surface calls: elements in
     // order from the origin, each label piece after the elements it follows.
@@ -122,6 +145,8 @@ protected:
     std::int32_t m_nDensity = kDefaultDensity;
     std::int32_t m_nRatio = kDefaultRatio;
     QuietZone m_quietZone;
+    CodeSetChoice m_codeSets = CodeSetChoice::AsTyped;
+    BearerBars m_bearers = BearerBars::Frame;
 
     // The encoding of a text that cannot be encoded at all: no elements, and
     // the symbol's reported length, which still sizes its cell.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <utility>
 
@@ -207,11 +208,180 @@ private:
     std::vector<int> m_values;
 };
 
+// The shortest form's function bytes.
+constexpr char kFnc1Byte = '\xCA';
+constexpr char kFnc2Byte = '\xC5';
+constexpr char kFnc3Byte = '\xC4';
+constexpr char kFnc4ByteA = '\xC9';
+constexpr char kFnc4ByteB = '\xC8';
+constexpr int kFnc2 = 97;
+constexpr int kFnc3 = 96;
+constexpr int kFnc4InA = CCode128::kCodeA;
+constexpr int kFnc4InB = CCode128::kCodeB;
+constexpr int kLastAscii = 127;
+constexpr int kCodeSets = 3;
+// More symbol characters than any text of this length can need.
+constexpr std::size_t kUnreachable = SIZE_MAX / 4;
+
+// The value of one shortest-form byte in a code set, or kNoValue; for code set
+// C only FNC1 (a digit pair is two bytes, see ShortestPlan).
+int ShortestValueIn(CCode128::CodeSet set, char c) {
+    if (c == kFnc1Byte) {
+        return CCode128::kFnc1;
+    }
+    if (set == CCode128::kCodeSetC) {
+        return kNoValue;
+    }
+    switch (c) {
+    case kFnc2Byte:
+        return kFnc2;
+    case kFnc3Byte:
+        return kFnc3;
+    case kFnc4ByteA:
+    case kFnc4ByteB:
+        return set == CCode128::kCodeSetA ? kFnc4InA : kFnc4InB;
+    default:
+        break;
+    }
+    if (static_cast<unsigned char>(c) > kLastAscii) {
+        return kNoValue;
+    }
+    return LookUp(set, c);
+}
+
+// The code change from any set into `to`.
+int CodeChangeTo(CCode128::CodeSet to) {
+    switch (to) {
+    case CCode128::kCodeSetA:
+        return CCode128::kCodeA;
+    case CCode128::kCodeSetB:
+        return CCode128::kCodeB;
+    case CCode128::kCodeSetC:
+        break;
+    }
+    return CCode128::kCodeC;
+}
+
+// One way to carry the byte(s) at a position without changing the working set.
+struct Step {
+    std::size_t cost = kUnreachable; // symbol characters from here to the end
+    std::size_t bytes = 0;           // bytes of the text this step carries
+    std::vector<int> values;         // its symbol values
+};
+
+// The preferred order of equally short choices: code set C, then B, then A,
+// so ties always resolve the same way.
+constexpr std::array<CCode128::CodeSet, kCodeSets> kPreference{
+    CCode128::kCodeSetC, CCode128::kCodeSetB, CCode128::kCodeSetA};
+
 } // namespace
 
-CCode128::CCode128(std::string_view text) : CBarcode(UpperCaseAscii(text)) {}
+bool CCode128::HasShortestValue(char c) {
+    return ShortestValueIn(kCodeSetA, c) != kNoValue || ShortestValueIn(kCodeSetB, c) != kNoValue;
+}
+
+CCode128::Plan CCode128::ShortestPlan(std::string_view text) {
+    std::string bytes;
+    for (const char c : text) {
+        if (HasShortestValue(c)) {
+            bytes += c;
+        }
+    }
+    const std::size_t n = bytes.size();
+    // stay[i][s]: the best step at position i that keeps code set s;
+    // best[i][s]: the fewest symbol characters for bytes i.. when working in
+    // set s, a code change allowed first. Filled from the end backwards.
+    std::vector<std::array<Step, kCodeSets>> stay(n + 1);
+    std::vector<std::array<std::size_t, kCodeSets>> best(n + 1);
+    best[n].fill(0);
+    for (std::size_t i = n; i-- > 0;) {
+        const char c = bytes[i];
+        for (const CodeSet set : kPreference) {
+            Step& step = stay[i][static_cast<std::size_t>(set)];
+            const auto consider = [&](std::size_t length, std::vector<int> values) {
+                const std::size_t cost =
+                    values.size() + best[i + length][static_cast<std::size_t>(set)];
+                if (cost < step.cost) {
+                    step = {cost, length, std::move(values)};
+                }
+            };
+            if (set == kCodeSetC) {
+                if (i + 1 < n && IsDigit(c) && IsDigit(bytes[i + 1])) {
+                    consider(2, {(c - '0') * 10 + (bytes[i + 1] - '0')});
+                }
+                if (c == kFnc1Byte) {
+                    consider(1, {kFnc1});
+                }
+                continue;
+            }
+            if (const int value = ShortestValueIn(set, c); value != kNoValue) {
+                consider(1, {value});
+            }
+            // SHIFT carries data bytes only: a function character has the
+            // same meaning in both sets or is FNC4, which needs no shift.
+            if (static_cast<unsigned char>(c) <= kLastAscii) {
+                if (const int value = ShortestValueIn(OtherSet(set), c); value != kNoValue) {
+                    consider(1, {kShift, value});
+                }
+            }
+        }
+        for (const CodeSet set : kPreference) {
+            std::size_t cost = stay[i][static_cast<std::size_t>(set)].cost;
+            for (const CodeSet to : kPreference) {
+                if (to != set) {
+                    cost = std::min(cost, 1 + stay[i][static_cast<std::size_t>(to)].cost);
+                }
+            }
+            best[i][static_cast<std::size_t>(set)] = cost;
+        }
+    }
+    Plan plan; // the empty text starts in code set A, as the classic form does
+    std::size_t cheapest = kUnreachable;
+    for (const CodeSet set : kPreference) {
+        // The start character sets the first code set at no extra cost.
+        if (n > 0 && stay[0][static_cast<std::size_t>(set)].cost < cheapest) {
+            cheapest = stay[0][static_cast<std::size_t>(set)].cost;
+            plan.start = set;
+        }
+    }
+    CodeSet set = plan.start;
+    for (std::size_t i = 0; i < n;) {
+        const std::size_t want = best[i][static_cast<std::size_t>(set)];
+        if (stay[i][static_cast<std::size_t>(set)].cost != want) {
+            for (const CodeSet to : kPreference) {
+                if (to != set && 1 + stay[i][static_cast<std::size_t>(to)].cost == want) {
+                    plan.values.push_back(CodeChangeTo(to));
+                    set = to;
+                    break;
+                }
+            }
+        }
+        const Step& step = stay[i][static_cast<std::size_t>(set)];
+        plan.values.insert(plan.values.end(), step.values.begin(), step.values.end());
+        i += step.bytes;
+    }
+    return plan;
+}
+
+CCode128::CCode128(std::string_view text) : CBarcode(std::string(text)) {
+    m_shortest = m_codeSets == CodeSetChoice::Shortest;
+    if (!m_shortest) {
+        m_strData = UpperCaseAscii(m_strData);
+    }
+}
+
+CCode128::CCode128(std::string_view text, ShortestForm) : CBarcode(std::string(text)) {
+    m_shortest = true;
+}
 
 std::int32_t CCode128::TotalWidth() const {
+    if (m_shortest) {
+        // Start, values, check character: 11 modules each; the stop 13.
+        constexpr std::int64_t kModulesPerCharacter = 11;
+        constexpr std::int64_t kStopModules = 13;
+        const auto characters = static_cast<std::int64_t>(Walked().values.size()) + 2;
+        return ClampToInt32((characters * kModulesPerCharacter + kStopModules) * m_nDensity);
+    }
     const auto characters = static_cast<std::int64_t>(m_strData.size()) + kFramingCharacters;
     return ClampToInt32(characters * kEstimateModulesPerCharacter * m_nDensity);
 }
@@ -223,17 +393,27 @@ std::string_view CCode128::CharPattern(int value) const {
     return kPatterns[static_cast<std::size_t>(value)];
 }
 
+CCode128::Plan CCode128::Walked() const {
+    if (m_shortest) {
+        return ShortestPlan(ShortestText());
+    }
+    // As typed, every walk starts afresh from code set A, so repeated drawings
+    // are identical.
+    return {kCodeSetA, Walk(m_strData, kCodeSetA).Run()};
+}
+
 std::vector<int> CCode128::SymbolValues() const {
-    return Walk(m_strData, static_cast<CodeSet>(m_nStartCodeSet)).Run();
+    return Walked().values;
 }
 
 int CCode128::CheckValue() const {
-    return CheckValueOf(SymbolValues());
+    const Plan plan = Walked();
+    return CheckValueOf(plan.start, plan.values);
 }
 
-int CCode128::CheckValueOf(const std::vector<int>& values) const {
+int CCode128::CheckValueOf(CodeSet start, const std::vector<int>& values) {
     // Kept reduced at every step, so any length of text sums without overflow.
-    std::int64_t sum = StartValue() % kCheckModulus;
+    std::int64_t sum = (kStartA + start) % kCheckModulus;
     std::int64_t weight = 1;
     for (const int value : values) {
         sum = (sum + value * (weight % kCheckModulus)) % kCheckModulus;
@@ -243,18 +423,18 @@ int CCode128::CheckValueOf(const std::vector<int>& values) const {
 }
 
 Encoding CCode128::Encode() const {
-    const std::vector<int> values = SymbolValues();
+    const Plan plan = Walked();
     EncodingBuilder builder = Builder();
     // Three bars and three spaces per symbol character.
     constexpr std::size_t kElementsPerCharacter = 6;
-    builder.Reserve(kElementsPerCharacter * (values.size() + 4));
-    builder.Modules(CharPattern(StartValue()));
-    for (const int value : values) {
+    builder.Reserve(kElementsPerCharacter * (plan.values.size() + 4));
+    builder.Modules(CharPattern(kStartA + plan.start));
+    for (const int value : plan.values) {
         builder.Modules(CharPattern(value));
     }
-    builder.Modules(CharPattern(CheckValueOf(values)));
+    builder.Modules(CharPattern(CheckValueOf(plan.start, plan.values)));
     builder.Modules(CharPattern(kStop));
     const std::int32_t totalWidth = TotalWidth();
-    CentredLabel(builder, m_strData);
+    CentredLabel(builder, LabelText());
     return builder.Finish(totalWidth);
 }

@@ -7,10 +7,13 @@
 #include <vector>
 
 // Code 128: every symbol character is 11 modules (three bars, three spaces),
-// the stop character 13 with its termination bar. The data text chooses the
-// code sets itself: the symbol starts in code set A and changes set only where
-// the text holds a code-change character (bytes 195 to 202 carry the function
-// values 95 to 102). Digits are packed two to a symbol character in code set C.
+// the stop character 13 with its termination bar. As typed (the default), the
+// data text chooses the code sets itself: the symbol starts in code set A and
+// changes set only where the text holds a code-change character (bytes 195 to
+// 202 carry the function values 95 to 102). Digits are packed two to a symbol
+// character in code set C. In the shortest form (CodeSetChoice::Shortest) the
+// encoder chooses start character, code changes and shifts itself for the
+// fewest symbol characters; see ShortestPlan.
 class CCode128 : public CBarcode {
 public:
     // The three code sets, as stored in the start code set field.
@@ -26,14 +29,34 @@ public:
     static constexpr int kStop = 106;
     static constexpr int kCheckModulus = 103;
 
-    // Upper-cases a to z; no other byte changes (195 to 206 are function
-    // characters, not letters).
+    // As typed: upper-cases a to z; no other byte changes (195 to 206 are
+    // function characters, not letters). The shortest form keeps the text.
     explicit CCode128(std::string_view text);
 
-    // The width estimate the view centres on: (n + 3) x 12 modules for n data
-    // characters, whatever code sets they end up in. Every character counts,
-    // also the two digits of one code set C pair and a byte that draws nothing,
-    // so it never falls short of the drawn width (11 modules per value + 35).
+    // What the shortest form encodes: data bytes 0 to 127 and the function
+    // characters FNC1 (byte 202), FNC2 (197), FNC3 (196) and FNC4 (200 or 201,
+    // applying to the next data byte). Every other byte has no value there: the
+    // code-change and SHIFT bytes because the encoder chooses code sets itself.
+    static bool HasShortestValue(char c);
+
+    // A start code set and the symbol values after the start character.
+    struct Plan {
+        CodeSet start = kCodeSetA;
+        std::vector<int> values;
+    };
+    // The fewest symbol characters that carry the text's bytes with a shortest
+    // value, in order (the others are left out): a shortest path over the
+    // positions of the text and the three code sets, where each step is one
+    // symbol character (a data character, a digit pair, a function character,
+    // a code change, or SHIFT with its shifted character). Odd digit runs are
+    // covered, the lone digit going to code set A or B wherever that is shorter.
+    static Plan ShortestPlan(std::string_view text);
+
+    // As typed, the width estimate the view centres on: (n + 3) x 12 modules
+    // for n data characters, whatever code sets they end up in. Every character
+    // counts, also the two digits of one code set C pair and a byte that draws
+    // nothing, so it never falls short of the drawn width (11 modules per value
+    // + 35). The shortest form reports its drawn width exactly.
     std::int32_t TotalWidth() const override;
     Encoding Encode() const override;
     // The module pattern ("b" bar, "s" space) of a symbol value 0 to 106, or ""
@@ -47,11 +70,24 @@ public:
     // position (from 1), modulo 103.
     int CheckValue() const;
 
-private:
-    int StartValue() const { return kStartA + m_nStartCodeSet; }
-    int CheckValueOf(const std::vector<int>& values) const;
+    bool IsShortestForm() const { return m_shortest; }
 
-    // Always code set A; every walk starts afresh from it, so repeated drawings
-    // are identical.
-    std::int32_t m_nStartCodeSet = kCodeSetA;
+protected:
+    // A symbology on Code 128 whose symbol characters always take the shortest
+    // form: the text is kept as given.
+    struct ShortestForm {};
+    CCode128(std::string_view text, ShortestForm);
+
+    // The bytes the shortest form encodes (see HasShortestValue); by default
+    // the data text.
+    virtual std::string ShortestText() const { return m_strData; }
+    // The label under the bars; by default the data text.
+    virtual std::string LabelText() const { return m_strData; }
+
+    // The start code set and values a drawing uses, in either form.
+    Plan Walked() const;
+    static int CheckValueOf(CodeSet start, const std::vector<int>& values);
+
+private:
+    bool m_shortest = false;
 };

@@ -13,7 +13,8 @@ struct Element {
     bool bar = false;
     // A bar of a fixed length of its own (Postnet's full and half bars): its
     // length, and how far from the origin line it starts in the bar direction.
-    // A length of 0 takes the bar length the symbol is drawn with.
+    // A length of 0 takes the bar length the symbol is drawn with; a negative
+    // length that much less than it (ITF-14's bars between its bearer bars).
     std::int32_t length = 0;
     std::int32_t lift = 0;
     friend bool operator==(const Element&, const Element&) = default;
@@ -65,6 +66,9 @@ struct Encoding {
     // and after the last, in mils.
     std::int32_t quietBefore = 0;
     std::int32_t quietAfter = 0;
+    // The thickness of two bearer bars along the reading direction, over the
+    // whole drawn width, at both ends of the bar length (ITF-14); 0 for none.
+    std::int32_t bearer = 0;
 
     bool Empty() const { return elements.empty(); }
     // Mils from the first element's start to the last element's end.

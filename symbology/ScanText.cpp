@@ -3,8 +3,10 @@
 #include "Code128.h"
 #include "Code39.h"
 #include "EanUpc.h"
+#include "Gs1.h"
 
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -18,6 +20,9 @@ constexpr char kUnitSeparator = '\x1F';
 constexpr char kDelete = '\x7F';
 constexpr char kGroupSeparator = '\x1D'; // FNC1 inside a GS1-128 symbol
 constexpr int kFnc4Offset = 128;
+constexpr int kLastAscii = 127;
+constexpr int kFnc4ByteA = 201; // FNC4 in the shortest form, either byte
+constexpr int kFnc4ByteB = 200;
 
 // The meaning of a function value in a code set, as a reader sees it.
 enum class Function { Data, Nothing, Fnc1, Fnc4, ToA, ToB, ToC };
@@ -85,6 +90,35 @@ std::string Code128Reading(std::string_view data) {
     return reading;
 }
 
+// The shortest form as a reader reports it: its data bytes, FNC1 as GS after
+// the first position, FNC4 adding 128 to the next data byte; FNC2, FNC3 and
+// the bytes the form leaves out report nothing.
+std::string ShortestReading(std::string_view data) {
+    std::string reading;
+    bool fnc4 = false;
+    bool first = true; // nothing read yet: a leading FNC1 only marks GS1-128
+    for (const char c : data) {
+        if (!CCode128::HasShortestValue(c)) {
+            continue;
+        }
+        const int byte = static_cast<unsigned char>(c);
+        const bool leading = std::exchange(first, false);
+        if (byte == kFirstFunctionByte + CCode128::kFnc1 - kUnitSeparatorValue) {
+            if (!leading) {
+                reading += kGroupSeparator;
+            }
+            continue;
+        }
+        if (byte > kLastAscii) {
+            fnc4 = fnc4 || byte == kFnc4ByteA || byte == kFnc4ByteB;
+            continue;
+        }
+        reading += fnc4 ? static_cast<char>(byte + kFnc4Offset) : c;
+        fnc4 = false;
+    }
+    return reading;
+}
+
 char DigitChar(int digit) {
     return static_cast<char>('0' + digit);
 }
@@ -102,13 +136,17 @@ std::string ExpectedReading(SymbologyId id, const CBarcode& barcode) {
     case SymbologyId::Code39Mod43:
         return data + dynamic_cast<const CCode39Mod43&>(barcode).CheckChar();
     case SymbologyId::Code128:
-        return Code128Reading(data);
+        return dynamic_cast<const CCode128&>(barcode).IsShortestForm() ? ShortestReading(data)
+                                                                       : Code128Reading(data);
     case SymbologyId::UpcA:
     case SymbologyId::Ean13:
     case SymbologyId::Ean8:
         return WithCheckDigit(data, barcode);
     case SymbologyId::UpcE:
         return WithCheckDigit("0" + data, barcode); // number system 0 leads
+    case SymbologyId::Gs1128: // with the symbology identifier a reader gives GS1 data
+        return "]C1" + Gs1ElementString(dynamic_cast<const CGs1128&>(barcode).Parsed().elements);
+    case SymbologyId::Itf14: // the fourteen digits, check digit included
     case SymbologyId::Code39:
     case SymbologyId::Code39Extended:
     case SymbologyId::Code93:

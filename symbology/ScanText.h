@@ -15,9 +15,13 @@ class CBarcode;
 //   keeps it); Code 39 with its mod-43 check character appended;
 // - UPC-A, EAN-13, EAN-8: the data digits and the check digit; UPC-E its
 //   number system 0, the six digits and the check digit;
+// - GS1-128: "]C1" (the symbology identifier of GS1 data) and the element
+//   strings, GS after each variable-length field that is not last; ITF-14
+//   its fourteen digits;
 // - Code 128: the text with its function characters as a reader reports them
 //   (FNC1 as GS after the first position and as nothing at the start, FNC4
 //   adding 128 to the next character, code changes, SHIFT, FNC2 and FNC3 as
 //   nothing); every other byte as itself, whether or not the working code set
-//   has a value for it.
+//   has a value for it. In the shortest form the bytes it encodes, FNC1 as GS
+//   after the first position and FNC4 adding 128 to the next byte.
 std::string ExpectedReading(SymbologyId id, const CBarcode& barcode);

@@ -4,7 +4,9 @@
 #include "Code39.h"
 #include "Code93.h"
 #include "EanUpc.h"
+#include "Gs1.h"
 #include "Interleaved25.h"
+#include "Itf14.h"
 #include "Postnet.h"
 
 #include <cstddef>
@@ -22,6 +24,18 @@ constexpr std::string_view kCode39Excluded = "<>\"'{}[]\\";
 constexpr std::string_view kCode39RuleText = "Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)";
 constexpr std::string_view kAnyTextRuleText = "Any alphanumeric characters.";
 constexpr std::string_view kDigitsRuleText = "Numeric character ( 0~9) only.";
+
+// Printable ASCII outside the GS1 character set (parentheses enclose the AIs).
+constexpr std::string_view kGs1Excluded = " #$@[\\]^`{|}~";
+constexpr std::string_view kGs1RuleText =
+    "GS1 data: each Application Identifier in parentheses, then its data, "
+    "e.g. (01)09501101530003(17)251231(10)AB-123";
+constexpr std::string_view kItf14RuleText = "13 digits (0~9), or 14 with the check digit.";
+constexpr int kItf14Digits = 14;
+
+std::string Gs1Refusal(std::string_view text) {
+    return ParseGs1(text).error;
+}
 
 // The longest POSTNET data: ZIP code, ZIP+4 and the delivery point (5+4+2).
 constexpr int kPostnetDigitLimit = 11;
@@ -74,6 +88,10 @@ constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
      0,
      {11, 7, 0}},
     {Ean8, "EAN 8", "ean8", Build<CEan8>, Digits, kEan8Digits, "", kDigitsRuleText, 0, {7, 7, 0}},
+    {Gs1128, "GS1-128", "gs1-128", Build<CGs1128>, Alphanumeric, 0, kGs1Excluded, kGs1RuleText, 0,
+     kTenModules, Gs1Refusal},
+    {Itf14, "ITF-14", "itf14", Build<CItf14>, Digits, kItf14Digits, "", kItf14RuleText, 0,
+     kTenModules, CItf14::Refusal},
 }};
 
 constexpr bool RowsFollowSymbologyOrder() {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // SymbologyId: the position of a symbology in the Symbology list.
@@ -21,9 +22,11 @@ enum class SymbologyId : int {
     UpcE = 8,
     Ean13 = 9,
     Ean8 = 10,
+    Gs1128 = 11,
+    Itf14 = 12,
 };
 
-inline constexpr int kSymbologyCount = 11;
+inline constexpr int kSymbologyCount = 13;
 
 // Which filter guards the Text field for a symbology.
 enum class TextFilter {
@@ -53,6 +56,10 @@ struct SymbologyFacts {
     // The least clear space on each side of the bars the symbology's
     // standard asks for.
     QuietZone quietZone;
+    // For data that must hold together as a whole (GS1 AIs, a check digit):
+    // why a text of accepted characters is still refused, or "". Null where
+    // the characters alone decide.
+    std::string (*refusal)(std::string_view text) = nullptr;
 };
 
 // The symbology table, in SymbologyId order.

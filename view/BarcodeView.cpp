@@ -198,7 +198,7 @@ std::optional<RenderRequest> CBarcodeView::RequestOf(OutputFormat format, int dp
     // The cell's height follows the Height field, Postnet included: only the
     // draw itself uses Postnet's fixed bars.
     request.heightMils = BarLengthFromHeight(m_pPanel->HeightText());
-    request.widths = {barcode->Density(), barcode->Ratio()}; // the settings as read now
+    request.widths = barcode->Widths(); // the settings as read now
     request.zoom = m_nZoom;
     request.orientation = m_nOrientation;
     request.showText = m_pPanel->IsShowTextChecked();

@@ -94,6 +94,8 @@ const std::array<Sample, kSymbologyCount> kSamples{{
     {SymbologyId::UpcE, "123456"},
     {SymbologyId::Ean13, "400638133393"},
     {SymbologyId::Ean8, "9638507"},
+    {SymbologyId::Gs1128, "(01)09501101530003(10)AB-123"},
+    {SymbologyId::Itf14, "1540014128876"},
 }};
 
 constexpr std::array kDensities{7, 10, 11, 13, 15};

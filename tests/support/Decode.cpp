@@ -139,7 +139,7 @@ Decoded DecodeImage(const GrayImage& image, Symbology symbology) {
         return {};
     }
     const auto& bytes = result.bytes();
-    return {true, std::string(bytes.begin(), bytes.end())};
+    return {true, std::string(bytes.begin(), bytes.end()), result.symbologyIdentifier()};
 }
 
 Decoded DrawAndDecode(const CBarcode& barcode, int orientation, Symbology symbology, bool showText,
@@ -207,8 +207,11 @@ Decoded DecodeImageZbar(const GrayImage& image, Symbology symbology) {
         for (const zbar_symbol_t* symbol = zbar_image_first_symbol(zimage); symbol != nullptr;
              symbol = zbar_symbol_next(symbol)) {
             if (zbar_symbol_get_type(symbol) == type) {
-                decoded = {true, std::string(zbar_symbol_get_data(symbol),
-                                             zbar_symbol_get_data_length(symbol))};
+                const bool gs1 = (zbar_symbol_get_modifiers(symbol) & (1u << ZBAR_MOD_GS1)) != 0;
+                decoded = {
+                    true,
+                    std::string(zbar_symbol_get_data(symbol), zbar_symbol_get_data_length(symbol)),
+                    gs1 ? "]C1" : ""};
                 break;
             }
         }

@@ -29,6 +29,9 @@ enum class Symbology { Code39, Code39Extended, Code93, Code128, Itf, UpcA, UpcE,
 struct Decoded {
     bool valid = false;
     std::string text; // the decoded bytes
+    // ZXing: the symbology identifier it reports ("]C1" for GS1-128); zbar:
+    // "]C1" when it flags the symbol as GS1 data, else empty.
+    std::string identifier;
 };
 
 // Reads the image with ZXing, restricted to the one symbology.

@@ -3,7 +3,9 @@
 #include "Code39.h"
 #include "Code93.h"
 #include "EanUpc.h"
+#include "Gs1.h"
 #include "Interleaved25.h"
+#include "Itf14.h"
 #include "Postnet.h"
 #include "Profile.h"
 #include "RecordingSurface.h"
@@ -249,7 +251,8 @@ TEST(Symbologies, BuildTheClassOfEveryListPositionAndNothingOutsideTheList) {
     const std::type_info* classes[kSymbologyCount] = {
         &typeid(CCode39),    &typeid(CCode93),      &typeid(CCode128), &typeid(CInterleaved25),
         &typeid(CCode39Ext), &typeid(CCode39Mod43), &typeid(CPostnet), &typeid(CUpcA),
-        &typeid(CUpcE),      &typeid(CEan13),       &typeid(CEan8),
+        &typeid(CUpcE),      &typeid(CEan13),       &typeid(CEan8),    &typeid(CGs1128),
+        &typeid(CItf14),
     };
     for (int index = 0; index < kSymbologyCount; ++index) {
         const std::optional<SymbologyId> id = SymbologyAt(index);
@@ -261,7 +264,7 @@ TEST(Symbologies, BuildTheClassOfEveryListPositionAndNothingOutsideTheList) {
         const CBarcode& built = *barcode; // typeid of a reference: no evaluated expression
         EXPECT_EQ(typeid(built), *classes[index]) << facts.name;
     }
-    for (const int index : {-1, 11, INT_MIN, INT_MAX}) {
+    for (const int index : {-1, kSymbologyCount, INT_MIN, INT_MAX}) {
         EXPECT_FALSE(SymbologyAt(index).has_value()) << index;
     }
 }
@@ -277,6 +280,8 @@ TEST(Symbologies, FoundByListNameOrAliasInAnyCase) {
         {"ean13", SymbologyId::Ean13},
         {"I2OF5", SymbologyId::Interleaved25},
         {"upc a", SymbologyId::UpcA},
+        {"GS1-128", SymbologyId::Gs1128},
+        {"ITF14", SymbologyId::Itf14},
         {"Code39 ", std::nullopt},
         {"", std::nullopt},
         {"qr", std::nullopt},

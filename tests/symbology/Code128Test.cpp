@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <deque>
 #include <random>
 #include <string>
 #include <vector>
@@ -201,6 +203,181 @@ TEST(Code128RoundTrip, StartBAndStartCPatternsReadBack) {
             DecodeImage(RasteriseBars(surface.lines, 0.2, 10 * kDensity), Symbology::Code128);
         ASSERT_TRUE(decoded.valid);
         EXPECT_EQ(decoded.text, row.expected);
+    }
+}
+
+// The fewest symbol characters (start, check and stop not counted) that a
+// reader decodes to the text, found by a breadth-first search over what a
+// reader does with each of the 106 values in each state: code set, bytes read
+// and whether SHIFT is pending. Function bytes of the text stand for FNC1 to
+// FNC4 as the shortest form takes them.
+std::size_t FewestCharacters(const std::string& text) {
+    struct State {
+        int set; // 0 A, 1 B, 2 C
+        std::size_t read;
+        bool shifted;
+    };
+    const auto data = [](int set, int value) -> int { // the byte a value reads as, or -1
+        if (value < 64) {
+            return value + 32;
+        }
+        if (value < 96) {
+            return set == 0 ? value - 64 : value + 32;
+        }
+        return -1;
+    };
+    const auto function = [](int set, int value) -> char { // FNC1 to FNC4 as bytes, or 0
+        if (value == 102) {
+            return kFnc1[0];
+        }
+        if (value == 97) {
+            return kFnc2[0];
+        }
+        if (value == 96) {
+            return kFnc3[0];
+        }
+        return (set == 0 && value == 101) || (set == 1 && value == 100) ? kCodeA[0] : '\0';
+    };
+    std::vector<std::array<std::array<std::size_t, 2>, 3>> steps(
+        text.size() + 1, {{{SIZE_MAX, SIZE_MAX}, {SIZE_MAX, SIZE_MAX}, {SIZE_MAX, SIZE_MAX}}});
+    std::deque<State> queue;
+    for (int set = 0; set < 3; ++set) {
+        steps[0][set][0] = 0;
+        queue.push_back({set, 0, false});
+    }
+    while (!queue.empty()) {
+        const State at = queue.front();
+        queue.pop_front();
+        const std::size_t count = steps[at.read][at.set][at.shifted];
+        if (at.read == text.size() && !at.shifted) {
+            return count;
+        }
+        for (int value = 0; value < 103; ++value) {
+            State next{at.set, at.read, false};
+            const auto matches = [&](char c) {
+                return at.read < text.size() && text[at.read] == c;
+            };
+            if (at.set == 2 && value < 100) {
+                if (at.read + 1 >= text.size() ||
+                    text.substr(at.read, 2) != std::string{static_cast<char>('0' + value / 10),
+                                                           static_cast<char>('0' + value % 10)}) {
+                    continue;
+                }
+                next.read += 2;
+            } else if (at.set == 2) {
+                if (value == 102 && matches(kFnc1[0])) {
+                    next.read += 1;
+                } else if (value == 100 || value == 101) {
+                    next.set = value == 101 ? 0 : 1;
+                } else {
+                    continue;
+                }
+            } else {
+                const int set = at.shifted ? 1 - at.set : at.set;
+                const char fnc = function(set, value);
+                if (data(set, value) >= 0 && matches(static_cast<char>(data(set, value)))) {
+                    next.read += 1;
+                } else if (fnc != 0 && (matches(fnc) || (fnc == kCodeA[0] && matches(kCodeB[0])))) {
+                    next.read += 1;
+                } else if (at.shifted) {
+                    continue;
+                } else if (value == 98) {
+                    next.shifted = true;
+                } else if (value == 99 || (at.set == 0 && value == 100) ||
+                           (at.set == 1 && value == 101)) {
+                    next.set = value == 99 ? 2 : value == 100 ? 1 : 0;
+                } else {
+                    continue;
+                }
+            }
+            std::size_t& seen = steps[next.read][next.set][next.shifted];
+            if (seen == SIZE_MAX) {
+                seen = count + 1;
+                queue.push_back(next);
+            }
+        }
+    }
+    return SIZE_MAX;
+}
+
+TEST(Code128Shortest, NoReaderPathIsShorterOnRandomShortTexts) {
+    // Digits in runs of every parity, letters of both cases, control
+    // characters (code set A only) and the function characters.
+    const std::string alphabet = "0123456789aZ\x01~" + kFnc1 + kFnc2 + kFnc3 + kCodeA + kCodeB;
+    std::mt19937 random(2024);
+    for (int round = 0; round < 2000; ++round) {
+        std::string text(1 + random() % 8, ' ');
+        for (char& c : text) {
+            // Digits half the time, so long and odd runs are common.
+            c = random() % 2 == 0 ? static_cast<char>('0' + random() % 10)
+                                  : alphabet[random() % alphabet.size()];
+        }
+        SCOPED_TRACE(text);
+        const CCode128::Plan plan = CCode128::ShortestPlan(text);
+        ASSERT_EQ(plan.values.size(), FewestCharacters(text));
+    }
+}
+
+TEST(Code128Shortest, FewerCharactersThanTheClassicForm) {
+    struct Row {
+        const char* text;
+        std::size_t classic;
+        std::size_t shortest;
+    };
+    const Row rows[] = {
+        {"12345678", 8, 4},       // START C and four pairs
+        {"123456789012", 12, 6},  // six pairs
+        {"1234567", 7, 5},        // odd run: three pairs, CODE B, the last digit
+        {"Part abc", 8, 8},       // all in code set B, lower case kept
+        {"AB12345678CD", 12, 10}, // C in the middle pays for itself
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const CGivenWidths classic({kDensity, 3});
+        const CCode128 typed(row.text);
+        const CGivenWidths shortest({kDensity, 3, CodeSetChoice::Shortest});
+        const CCode128 chosen(row.text);
+        EXPECT_EQ(typed.SymbolValues().size(), row.classic);
+        EXPECT_EQ(chosen.SymbolValues().size(), row.shortest);
+        // 11 modules a character; the shortest form reports its exact width.
+        const std::int32_t saved =
+            11 * kDensity * static_cast<std::int32_t>(row.classic - row.shortest);
+        EXPECT_EQ(DrawAt(typed, 0).end.x - DrawAt(chosen, 0).end.x, saved);
+        EXPECT_EQ(chosen.TotalWidth(), DrawAt(chosen, 0).end.x);
+    }
+}
+
+TEST(Code128Shortest, ReadsBackAsTypedWithBothReaders) {
+    const CGivenWidths shortest({kDensity, 3, CodeSetChoice::Shortest});
+    const std::string texts[] = {"Part abc",
+                                 "123456789012",
+                                 "1234567",
+                                 "a1b22c333d4444",
+                                 "\x01\x02"
+                                 "abc"
+                                 "\x03",
+                                 "xy" + kFnc1 + "12" + kFnc1 + "3"};
+    const std::string expected[] = {"Part abc",
+                                    "123456789012",
+                                    "1234567",
+                                    "a1b22c333d4444",
+                                    "\x01\x02"
+                                    "abc"
+                                    "\x03",
+                                    "xy\x1D"
+                                    "12\x1D"
+                                    "3"};
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        SCOPED_TRACE(texts[i]);
+        const CCode128 barcode(texts[i]);
+        EXPECT_EQ(DrawAndDecode(barcode, 0, Symbology::Code128).text, expected[i]);
+        RecordingSurface surface;
+        Point origin{0, 0};
+        barcode.Draw(surface, origin, kBarLength, false, 0);
+        EXPECT_EQ(
+            DecodeImageZbar(RasteriseBars(surface.lines, 0.3, 10 * kDensity), Symbology::Code128)
+                .text,
+            expected[i]);
     }
 }
 

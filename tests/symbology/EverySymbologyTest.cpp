@@ -81,6 +81,8 @@ WidthKind WidthKindOf(SymbologyId id) {
     case SymbologyId::Code93:
     case SymbologyId::Interleaved25:
     case SymbologyId::Postnet:
+    case SymbologyId::Gs1128:
+    case SymbologyId::Itf14:
         return WidthKind::Exact;
     case SymbologyId::UpcA:
     case SymbologyId::UpcE:
@@ -141,8 +143,10 @@ std::optional<Symbology> DecoderOf(SymbologyId id) {
     case SymbologyId::Code93:
         return Symbology::Code93;
     case SymbologyId::Code128:
+    case SymbologyId::Gs1128:
         return Symbology::Code128;
     case SymbologyId::Interleaved25:
+    case SymbologyId::Itf14:
         return Symbology::Itf;
     case SymbologyId::UpcA:
         return Symbology::UpcA;
@@ -235,6 +239,30 @@ std::vector<RoundTrip> RoundTrips() {
         {"EAN-13 leading 9", Ean13, "978020137962", "9780201379624"},
         {"EAN-8 sample", Ean8, "9638507", "96385074"},
         {"EAN-8 zero-filled", Ean8, "12", "12000005"},
+        // GS1-128, read with the symbology identifier of GS1 data; examples of
+        // the GS1 General Specifications (SSCC, GTIN with date and batch).
+        {"GS1 SSCC", Gs1128, "(00)106141411234567897",
+         "]C1"
+         "00106141411234567897"},
+        {"GS1 SSCC of the tool's example", Gs1128, "(00)009501234567890010",
+         "]C1"
+         "00009501234567890010"},
+        {"GS1 GTIN, expiry, batch", Gs1128, "(01)09501101530003(17)251231(10)AB-123",
+         "]C1"
+         "010950110153000317251231"
+         "10AB-123"},
+        {"GS1 batch then serial: FNC1 between", Gs1128, "(10)abc12(21)4567",
+         "]C1"
+         "10abc12\x1D"
+         "214567"},
+        {"GS1 country and postal code, weight", Gs1128, "(421)27612345(3103)001250",
+         "]C1"
+         "42127612345\x1D"
+         "3103001250"},
+        // ITF-14 (GS1 General Specifications examples), check digit computed
+        // or given.
+        {"ITF-14 check digit computed", Itf14, "1540014128876", "15400141288763"},
+        {"ITF-14 check digit given", Itf14, "00614141999996", "00614141999996"},
     };
 }
 
@@ -251,7 +279,8 @@ TEST(EverySymbology, DecoderReadsEverySymbolInEveryOrientation) {
                              std::to_string(orientation) + (showText ? ", text" : ", no text"));
                 const Decoded decoded = DrawAndDecode(*barcode, orientation, *decoder, showText);
                 ASSERT_TRUE(decoded.valid);
-                EXPECT_EQ(decoded.text, row.expected);
+                EXPECT_EQ((row.id == SymbologyId::Gs1128 ? decoded.identifier : "") + decoded.text,
+                          row.expected);
             }
         }
     }

@@ -70,9 +70,20 @@ TEST(InputRules, StartUpSetIsInForceUntilTheFirstSelection) {
 }
 
 TEST(InputRules, ChoosingASymbologyShowsItsRuleText) {
-    const QString rules[] = {kCode39Rule, kCode39Rule, kAnyRule,    kDigitsRule,
-                             kAnyRule,    kCode39Rule, kDigitsRule, kDigitsRule,
-                             kDigitsRule, kDigitsRule, kDigitsRule};
+    const QString rules[] = {kCode39Rule,
+                             kCode39Rule,
+                             kAnyRule,
+                             kDigitsRule,
+                             kAnyRule,
+                             kCode39Rule,
+                             kDigitsRule,
+                             kDigitsRule,
+                             kDigitsRule,
+                             kDigitsRule,
+                             kDigitsRule,
+                             "GS1 data: each Application Identifier in parentheses, then its "
+                             "data, e.g. (01)09501101530003(17)251231(10)AB-123",
+                             "13 digits (0~9), or 14 with the check digit."};
     RulesFixture f;
     for (int id = 0; id < kSymbologyCount; ++id) {
         f.Select(id);
@@ -82,7 +93,7 @@ TEST(InputRules, ChoosingASymbologyShowsItsRuleText) {
     f.Select(-1); // the list without a selection: cleared, no filter changed
     EXPECT_EQ(f.window.status.value_or("(none)").toStdString(), "");
     EXPECT_TRUE(f.DigitsAttached());
-    EXPECT_EQ(f.view.DigitsFilter().DigitLimit(), 7);
+    EXPECT_EQ(f.view.DigitsFilter().DigitLimit(), 14); // ITF-14, the last chosen
 }
 
 TEST(InputRules, SwitchingSymbologiesFiltersTheText) {

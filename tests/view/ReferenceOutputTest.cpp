@@ -42,6 +42,8 @@ constexpr Sample kSamples[] = {
     {SymbologyId::UpcE, "upce", "0123456"},
     {SymbologyId::Ean13, "ean13", "590123412345"},
     {SymbologyId::Ean8, "ean8", "9638507"},
+    {SymbologyId::Gs1128, "gs1-128", "(01)09501101530003(17)251231(10)AB-123"},
+    {SymbologyId::Itf14, "itf14", "1540014128876"},
 };
 
 // One way of drawing: the widths, the size and the device.

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Code128.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// GS1 data: Application Identifiers (AIs) and their data fields, typed with
+// each AI in parentheses, "(01)09501101530003(17)251231(10)AB-123".
+
+// One element string: the AI's digits and its data.
+struct Gs1Element {
+    std::string ai;
+    std::string data;
+    bool fixedLength = false; // its AI has a predefined length: no FNC1 follows it
+};
+
+// The elements of a bracketed text, or why it is no valid GS1 data: an AI
+// outside the table of the common ones (00, 01, 02, 10, 11, 13, 15, 17, 20,
+// 21, 30, 37, 3100 to 3699, 400, 401, 410 to 414, 420, 421), data of the wrong
+// length, a character outside the GS1 set (or a non-digit where digits are
+// due), a wrong check digit (the right one named), a date that does not exist,
+// or more than 48 data characters in all. Parentheses inside data are refused:
+// they would open the next AI.
+struct Gs1Data {
+    std::vector<Gs1Element> elements;
+    std::string error; // empty when the text is valid
+};
+Gs1Data ParseGs1(std::string_view text);
+
+// The element strings as a reader reports them: AIs and data run together,
+// GS (0x1D) after each variable-length field that is not last.
+std::string Gs1ElementString(const std::vector<Gs1Element>& elements);
+
+// The GS1 check digit: weights 3 and 1 alternating from the rightmost digit.
+int Gs1CheckDigit(std::string_view digits);
+
+// GS1-128: Code 128 in its shortest form, FNC1 first, FNC1 after every
+// variable-length field that is not last. The label shows the AIs in
+// parentheses. Text that is no valid GS1 data draws nothing.
+class CGs1128 : public CCode128 {
+public:
+    explicit CGs1128(std::string_view text);
+
+    bool Valid() const { return m_parsed.error.empty(); }
+    const Gs1Data& Parsed() const { return m_parsed; }
+    Encoding Encode() const override;
+
+protected:
+    std::string ShortestText() const override;
+    std::string LabelText() const override;
+
+private:
+    Gs1Data m_parsed;
+};
