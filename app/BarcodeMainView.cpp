@@ -34,6 +34,7 @@ CBarcodeMainView::CBarcodeMainView(QWidget* parent) : QWidget(parent) {
     m_pBarcodeView->setObjectName(QString::number(ids::kFirstPane));
     m_pScroller->setWidget(m_pBarcodeView);
     m_pBarcodeView->SetInputValues(m_pPanel);
+    m_pBarcodeView->SetBarReduction(ReadBarReduction(*OpenSettingsStore()));
     m_reflectHook.Attach(m_pPanel);
     m_reflectHook.SetTarget(m_pBarcodeView);
     // Queued: the view's size may change, which must not happen inside its paint.
@@ -105,7 +106,11 @@ void CBarcodeMainView::StartScanCheck() {
             .arg(m_bPreviewOpen ? QStringLiteral("printer") : QStringLiteral("screen"))
             .arg(resolution.dpiX)
             .arg(m_pBarcodeView->Zoom());
-    if (m_scanRunner.Start(MakeScanJob(*request))) {
+    ScanJob job = MakeScanJob(*request);
+    if (m_bPreviewOpen) {
+        job.request.barReduction = m_pBarcodeView->BarReduction(); // as the printer gets it
+    }
+    if (m_scanRunner.Start(job)) {
         OnScanChecked(QString()); // the field told of another symbol
     }
 }
@@ -150,11 +155,15 @@ void CBarcodeMainView::ClickPanelButton(int controlId) {
 void CBarcodeMainView::OnBarcodeSettings() {
     const std::unique_ptr<QSettings> store = OpenSettingsStore();
     const BarcodeSettings stored = ReadBarcodeSettings(*store);
+    const int storedReduction = ReadBarReduction(*store);
     CSettingsDialog dialog(stored, CurrentSample(), window());
+    dialog.SetBarReduction(storedReduction, m_pBarcodeView->Output().Printer().resolution());
     if (dialog.exec() != QDialog::Accepted) {
         return; // the store is not touched
     }
     WriteBarcodeSettings(*store, stored, dialog.Settings());
+    WriteBarReduction(*store, storedReduction, dialog.BarReduction());
+    m_pBarcodeView->SetBarReduction(dialog.BarReduction());
     store->sync();
     if (store->status() != QSettings::NoError) {
         const QString file = IrregularStoreFile();

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -103,6 +104,21 @@ CSettingsDialog::CSettingsDialog(const BarcodeSettings& current, PreviewSample s
     form->addRow(ratioLabel, ratioRow);
     form->addRow(codeSetsLabel, m_pCodeSets);
     form->addRow(bearerLabel, m_pBearerBars);
+    // Printers that spread ink print bars wider than drawn: the reduction
+    // takes whole dots off every printed bar and gives them to the spaces.
+    m_pBarReduction = new QSpinBox(this);
+    m_pBarReduction->setRange(0, kMaxBarReduction);
+    m_pBarReduction->setSuffix(QStringLiteral(" dots"));
+    m_pBarReductionMils = new QLabel(this);
+    auto* reductionRow = new QHBoxLayout;
+    reductionRow->addWidget(m_pBarReduction);
+    reductionRow->addWidget(m_pBarReductionMils, 1);
+    auto* reductionLabel = new QLabel(QStringLiteral("Printed bar &width reduction:"), this);
+    reductionLabel->setBuddy(m_pBarReduction);
+    form->addRow(reductionLabel, reductionRow);
+    connect(m_pBarReduction, &QSpinBox::valueChanged, this,
+            [this] { SetBarReduction(m_pBarReduction->value(), m_printerDpi); });
+    SetBarReduction(0, m_printerDpi);
 
     auto* previewBox = new QGroupBox(QStringLiteral("Preview at actual size"), this);
     m_pPreview = new CSettingsPreview(std::move(sample), previewBox);
@@ -148,6 +164,29 @@ void CSettingsDialog::OnValuesChanged() {
                                           : QStringLiteral("Symbol length: %1 inches = %2")
                                                 .arg(length / double{kMilsPerInch}, 0, 'f', 2)
                                                 .arg(MillimetresText(length)));
+}
+
+void CSettingsDialog::SetBarReduction(int dots, int printerDpi) {
+    m_printerDpi = printerDpi > 0 ? printerDpi : m_printerDpi;
+    {
+        const QSignalBlocker quiet(m_pBarReduction);
+        m_pBarReduction->setValue(dots);
+    }
+    const double mils = m_pBarReduction->value() * double{kMilsPerInch} / m_printerDpi;
+    m_pBarReductionMils->setText(
+        m_pBarReduction->value() == 0
+            ? QStringLiteral("none: bars print as drawn")
+            : QStringLiteral("= %1 mils off every bar at the printer's %2 dpi")
+                  .arg(mils, 0, 'f', 1)
+                  .arg(m_printerDpi));
+}
+
+int CSettingsDialog::BarReduction() const {
+    return m_pBarReduction->value();
+}
+
+QString CSettingsDialog::BarReductionText() const {
+    return m_pBarReductionMils->text();
 }
 
 QString CSettingsDialog::DensityMillimetresText() const {

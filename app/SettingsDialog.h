@@ -62,6 +62,13 @@ public:
     QSpinBox* RatioSpin() const { return m_pRatio; }
     QComboBox* CodeSetsBox() const { return m_pCodeSets; }
     QComboBox* BearerBarsBox() const { return m_pBearerBars; }
+    QSpinBox* BarReductionSpin() const { return m_pBarReduction; }
+
+    // Bar width reduction, a printer's setting: its dots and the printer's
+    // resolution, at which the dialog states it in mils.
+    void SetBarReduction(int dots, int printerDpi);
+    int BarReduction() const;
+    QString BarReductionText() const;
     CSettingsPreview* Preview() const { return m_pPreview; }
     // The texts beside the values and under the preview.
     QString DensityMillimetresText() const;
@@ -79,6 +86,9 @@ private:
     QLabel* m_pWideElement = nullptr;
     CSettingsPreview* m_pPreview = nullptr;
     QLabel* m_pLength = nullptr;
+    QSpinBox* m_pBarReduction = nullptr;
+    QLabel* m_pBarReductionMils = nullptr;
+    int m_printerDpi = 600;
 };
 
 // Millimetres for a length in mils, as the dialog shows it: "0.254 mm".

@@ -128,6 +128,12 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         {QStringLiteral("dpi"),
          QStringLiteral("Resolution of BMP and PNG output (default %1).").arg(kDefaultDpi),
          QStringLiteral("dpi")},
+        {QStringLiteral("bar-reduction"),
+         QStringLiteral("Makes every bar of BMP and PNG output (and of the pages --verify reads) "
+                        "this many dots narrower and every space as much wider, for printers "
+                        "that spread ink, 0 to %1 (default 0).")
+             .arg(kMaxBarReductionDots),
+         QStringLiteral("dots")},
         {QStringLiteral("drop-invalid"),
          QStringLiteral("Drops characters the symbology refuses instead of failing.")},
         {QStringLiteral("verify"),
@@ -282,8 +288,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         int low, high;
         int* target;
     } values[] = {
-        {"zoom", kMinZoom, kMaxZoom, &o.zoom}, {"turn", kMinTurn, kMaxTurn, &o.orientation},
-        {"dpi", kMinDpi, kMaxDpi, &o.dpi},     {"start-at", 1, 1'000'000, &o.startAt},
+        {"zoom", kMinZoom, kMaxZoom, &o.zoom},
+        {"turn", kMinTurn, kMaxTurn, &o.orientation},
+        {"dpi", kMinDpi, kMaxDpi, &o.dpi},
+        {"bar-reduction", 0, kMaxBarReductionDots, &o.barReduction},
+        {"start-at", 1, 1'000'000, &o.startAt},
         {"copies", 1, kMaxCopies, &o.copies},
     };
     for (const auto& value : values) {

@@ -41,6 +41,7 @@ struct RenderOptions {
     int orientation = 0;
     bool showText = true;
     int dpi = 300;
+    int barReduction = 0; // dots off every bar of a raster output
     bool dropInvalid = false;
     bool verify = false; // read every output back as a scanner would
     // Label sheets: the layout as given (a built-in name or a custom one),
@@ -69,6 +70,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments);
 inline constexpr int kMinDpi = 10;
 inline constexpr int kMaxDpi = 4800;
 inline constexpr int kDefaultDpi = 300;
+// The most dots --bar-reduction takes (the settings' own limit).
+inline constexpr int kMaxBarReductionDots = 8;
 
 // Whether a Height text starts with a length above 0 (the Height field would
 // take the default length for anything else).

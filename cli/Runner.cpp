@@ -162,6 +162,7 @@ private:
         request.zoom = m_options.zoom;
         request.dpiX = m_options.dpi;
         request.dpiY = m_options.dpi;
+        request.barReduction = m_options.barReduction;
 
         // Two entries of a batch must never write one file: the later would
         // silently replace the earlier.

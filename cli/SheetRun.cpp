@@ -39,6 +39,7 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<
     job.symbol.showText = options.showText;
     job.symbol.dpiX = options.dpi;
     job.symbol.dpiY = options.dpi;
+    job.symbol.barReduction = options.barReduction;
     job.startAt = options.startAt;
     job.copies = options.copies;
     job.outlines = options.outlines;

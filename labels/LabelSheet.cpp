@@ -336,6 +336,7 @@ QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY) {
             QPoint(Dots(plan.centreX + job.offsetX, dpiX), Dots(plan.centreY + job.offsetY, dpiY));
         const DeviceMapping grid = OnDeviceGrid(mapping, scene);
         MonoSurface surface(image, SymbolToDevice(grid, scene), scene.orientation);
+        surface.SetBarReduction(job.symbol.barReduction);
         Point origin =
             SymbolOrigin(built.encoding, built.barLength, scene.showText, scene.orientation);
         CBarcode::DrawEncoding(built.encoding, surface, origin, built.barLength, scene.showText,

@@ -321,8 +321,8 @@ void MonoSurface::Line(Point from, Point to, std::int32_t penWidth) {
     if (penWidth <= 0) {
         return;
     }
-    const std::optional<QRect> bar =
-        StraightBarRect(m_milsToDevice, m_orientation, from, to, penWidth, QRectF(m_image.rect()));
+    const std::optional<QRect> bar = StraightBarRect(
+        m_milsToDevice, m_orientation, from, to, penWidth, QRectF(m_image.rect()), m_barReduction);
     if (!bar) {
         // The engine draws no slanted line; one is stroked by the painter onto a
         // colour copy and thresholded, as the colour path would.

@@ -30,6 +30,8 @@ public:
     MonoSurface& operator=(const MonoSurface&) = delete;
 
     void Line(Point from, Point to, std::int32_t penWidth) override;
+    // Printers that spread ink: every bar this many dots narrower.
+    void SetBarReduction(int dots) { m_barReduction = dots; }
     Extent MeasureText(const Font& font, std::string_view text) override;
     void DrawText(const Font& font, Point topLeft, std::string_view text) override;
 
@@ -40,6 +42,7 @@ private:
     QImage& m_image;
     QTransform m_milsToDevice;
     int m_orientation;
+    int m_barReduction = 0;
     // A one-pixel image of the bitmap's resolution: the label font's size and
     // metrics come from it as they would from the bitmap itself.
     QImage m_probe;

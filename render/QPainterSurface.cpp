@@ -46,7 +46,8 @@ QString FromLatin1(std::string_view text) {
 } // namespace
 
 std::optional<QRect> StraightBarRect(const QTransform& milsToDevice, int orientation, Point from,
-                                     Point to, std::int32_t penWidth, const QRectF& bounds) {
+                                     Point to, std::int32_t penWidth, const QRectF& bounds,
+                                     int barReduction) {
     const bool vertical = from.x == to.x;
     const bool horizontal = from.y == to.y;
     if (!vertical && !horizontal) {
@@ -79,10 +80,20 @@ std::optional<QRect> StraightBarRect(const QTransform& milsToDevice, int orienta
         const double first = Snap(start);
         return std::pair{first, std::max(first + 1, Snap(end))};
     };
-    const auto [left, right] = vertical ? across(device.left(), device.right())
-                                        : std::pair{Snap(device.left()), Snap(device.right())};
-    const auto [top, bottom] = vertical ? std::pair{Snap(device.top()), Snap(device.bottom())}
-                                        : across(device.top(), device.bottom());
+    auto [left, right] = vertical ? across(device.left(), device.right())
+                                  : std::pair{Snap(device.left()), Snap(device.right())};
+    auto [top, bottom] = vertical ? std::pair{Snap(device.top()), Snap(device.bottom())}
+                                  : across(device.top(), device.bottom());
+    if (barReduction > 0) {
+        // Only bars across the reading direction (a symbol's elements), not
+        // a bar along it (a bearer bar).
+        const bool readsAlongX = NormalOrientation(orientation) % 2 == 0;
+        if (vertical && readsAlongX) {
+            right = std::max(left + 1, right - barReduction);
+        } else if (horizontal && !readsAlongX) {
+            bottom = std::max(top + 1, bottom - barReduction);
+        }
+    }
     // Clip in doubles: far-away bars (huge heights, tiles off the page) must
     // not overflow integer coordinates.
     const QRectF visible = QRectF(QPointF(left, top), QPointF(right, bottom)) & bounds;
@@ -101,8 +112,8 @@ void QPainterSurface::Line(Point from, Point to, std::int32_t penWidth) {
     if (penWidth <= 0) {
         return;
     }
-    const std::optional<QRect> bar =
-        StraightBarRect(m_milsToDevice, m_orientation, from, to, penWidth, m_bounds);
+    const std::optional<QRect> bar = StraightBarRect(m_milsToDevice, m_orientation, from, to,
+                                                     penWidth, m_bounds, m_barReduction);
     if (!bar) {
         DrawSlantedLine(from, to, penWidth);
     } else if (!bar->isEmpty()) {

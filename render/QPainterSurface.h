@@ -28,8 +28,13 @@ inline double SnapToUnit(double v) {
 // one unit); along it both ends are rounded. orientation is the symbol's: a bar
 // of odd width in mils is a line half a mil off its band's centre, put back
 // where its elements put it. Every surface on whole device units fills these.
+//
+// A bar reduction of r units makes a bar that crosses the reading direction
+// r units narrower at its trailing edge (still one unit at least): its
+// leading edge, and so the module pitch, stays where the grid put it.
 std::optional<QRect> StraightBarRect(const QTransform& milsToDevice, int orientation, Point from,
-                                     Point to, std::int32_t penWidth, const QRectF& bounds);
+                                     Point to, std::int32_t penWidth, const QRectF& bounds,
+                                     int barReduction = 0);
 
 // A label piece as a painter draws it: the device font, the string, its opaque
 // box in its own upright frame and that frame on the device (a whole-unit
@@ -63,6 +68,8 @@ public:
                     int orientation = 0);
 
     void Line(Point from, Point to, std::int32_t penWidth) override;
+    // Printers that spread ink: every bar this many device units narrower.
+    void SetBarReduction(int units) { m_barReduction = units; }
     Extent MeasureText(const Font& font, std::string_view text) override;
     void DrawText(const Font& font, Point topLeft, std::string_view text) override;
 
@@ -93,6 +100,7 @@ private:
     QTransform m_milsToDevice;
     QRectF m_bounds;
     int m_orientation;
+    int m_barReduction = 0;
     mutable QFont m_measuredFont;
     mutable QString m_measuredText;
     mutable double m_measuredAdvance = -1; // none kept while negative

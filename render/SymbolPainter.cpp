@@ -32,6 +32,7 @@ constexpr std::array<QPointF, 4> kReadingStep{{{1, 0}, {0, 1}, {-1, 0}, {0, -1}}
 void PaintOne(QPainter& painter, const DeviceMapping& gridMapping, const SymbolScene& scene) {
     QPainterSurface surface(painter, SymbolToDevice(gridMapping, scene), gridMapping.area,
                             scene.orientation);
+    surface.SetBarReduction(scene.barReduction);
     Point origin = SymbolOrigin(scene.encoding, scene.barLength, scene.showText, scene.orientation);
     CBarcode::DrawEncoding(scene.encoding, surface, origin, scene.barLength, scene.showText,
                            scene.orientation);
@@ -259,6 +260,7 @@ QImage RenderSymbolCell(const SymbolScene& scene, std::int32_t cellBarLength, in
     {
         // The surface sets its last bars when it goes.
         MonoSurface surface(image, SymbolToDevice(cellGrid, scene), scene.orientation);
+        surface.SetBarReduction(scene.barReduction);
         Point origin =
             SymbolOrigin(scene.encoding, scene.barLength, scene.showText, scene.orientation);
         CBarcode::DrawEncoding(scene.encoding, surface, origin, scene.barLength, scene.showText,

@@ -19,6 +19,7 @@ struct SymbolScene {
     int orientation = 0;
     bool tiled = false;                     // the whole output tiled with the symbol
     TileEdge tileEdge = TileEdge::Overhang; // whole cells only on a printed page
+    int barReduction = 0;                   // device units off every bar (printers that spread ink)
 };
 
 // The mapping with the symbol's reading direction on the device grid: there a

@@ -67,9 +67,10 @@ RenderResult RasterOf(const RenderRequest& request, const Built& built) {
         result.achievedModule =
             AchievedModuleMils(encoding.module, static_cast<double>(dpi) * request.zoom);
     }
-    result.bitmap = RenderSymbolCell(
-        {encoding, built.drawBarLength, request.showText, request.orientation, false},
-        request.heightMils, request.dpiX, request.dpiY, request.zoom);
+    result.bitmap =
+        RenderSymbolCell({encoding, built.drawBarLength, request.showText, request.orientation,
+                          false, TileEdge::Overhang, request.barReduction},
+                         request.heightMils, request.dpiX, request.dpiY, request.zoom);
     if (result.bitmap.isNull()) {
         const QString dpi = request.dpiX == request.dpiY
                                 ? QString::number(request.dpiX)

@@ -26,6 +26,8 @@ struct RenderRequest {
     // two); raster formats and the scan check only, vector files keep true size.
     int dpiX = 300;
     int dpiY = 300;
+    // Raster formats: dots off every bar for a printer that spreads ink.
+    int barReduction = 0;
 
     friend bool operator==(const RenderRequest&, const RenderRequest&) = default;
 };

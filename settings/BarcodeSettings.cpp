@@ -14,6 +14,7 @@ constexpr std::string_view kDensityKey = "Density";
 constexpr std::string_view kRatioKey = "Ratio";
 constexpr std::string_view kCodeSetsKey = "CodeSets";
 constexpr std::string_view kBearerBarsKey = "BearerBars";
+constexpr std::string_view kBarReductionKey = "BarReduction";
 
 QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -49,6 +50,17 @@ void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
     }
     if (wanted.bearers != before.bearers) {
         store.setValue(StoreKey(kBearerBarsKey), static_cast<int>(wanted.bearers));
+    }
+}
+
+int ReadBarReduction(QSettings& store) {
+    const int dots = ReadProfileInt(store, Latin1(kSection), Latin1(kBarReductionKey), 0);
+    return dots >= 0 && dots <= kMaxBarReduction ? dots : 0;
+}
+
+void WriteBarReduction(QSettings& store, int before, int wanted) {
+    if (wanted != before) {
+        store.setValue(StoreKey(kBarReductionKey), wanted);
     }
 }
 

@@ -18,6 +18,14 @@ BarcodeSettings ReadBarcodeSettings(QSettings& store);
 void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
                           const BarcodeSettings& wanted);
 
+// Bar width reduction for printers that spread ink: every bar of a printed
+// page is this many dots narrower, every space as many dots wider, the module
+// pitch unchanged. 0 (none) by default; a stored value out of range reads as 0.
+inline constexpr int kMaxBarReduction = 8;
+int ReadBarReduction(QSettings& store);
+// Writes the reduction when it differs from before.
+void WriteBarReduction(QSettings& store, int before, int wanted);
+
 // The profile reader the program installs for the engine: the settings store.
 // The store is opened at the reader's first read and read again only when its
 // file has changed (CSettingsStore), so a change is seen at the next symbol.

@@ -230,6 +230,8 @@ void CBarcodeView::DrawSymbol(QPainter& painter, const DeviceMapping& mapping, T
     // The length a ruler measures on the drawn bars.
     m_pPanel->SetWidthText(WidthText(ClampToInt32(scene.encoding.SymbolLength())));
     scene.tileEdge = edge;
+    // Whole cells only is the printed page, where the printer's ink spreads.
+    scene.barReduction = edge == TileEdge::WholeCells ? m_barReduction : 0;
     PaintSymbol(painter, mapping, scene);
     m_drawnCell = SymbolCellSize(mapping, scene);
 }

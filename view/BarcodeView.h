@@ -85,6 +85,10 @@ public:
     // The same for a printed page (and its preview): tiled, the page holds
     // only the cells that fit it whole, never a cut symbol.
     void OnPrint(QPainter& painter, const DeviceMapping& mapping);
+    // Dots off every printed bar, for a printer that spreads ink (the screen
+    // and saved files keep the bars as drawn).
+    void SetBarReduction(int dots) { m_barReduction = dots; }
+    int BarReduction() const { return m_barReduction; }
 
     // The context menu (menu 219), owner-drawn with the toolbar's images
     // beside its commands; its first popup is the one shown, and its
@@ -151,6 +155,7 @@ private:
     int m_nSymbology = 0;
     int m_nOrientation = 0;
     bool m_bTileMode = false;
+    int m_barReduction = 0;
     QSize m_drawnCell; // the last drawn symbol's tile cell, in device units
     CTextFilterSwitch m_filters;
     CBarcodeOutput m_output{*this};

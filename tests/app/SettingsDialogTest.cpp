@@ -303,3 +303,30 @@ TEST_F(SettingsCommand, CancelLeavesTheSettingsFileByteIdentical) {
 }
 
 } // namespace
+
+namespace {
+
+// The printer's bar width reduction: read back as stored when in range, as 0
+// otherwise, and shown in mils at the printer's resolution.
+TEST_F(BarcodeSettingsStore, BarReductionIsStoredInRangeAndShownInMils) {
+    const struct {
+        QVariant stored;
+        int read;
+    } rows[] = {{QVariant(), 0},           {2, 2},  {kMaxBarReduction, kMaxBarReduction},
+                {kMaxBarReduction + 1, 0}, {-1, 0}, {QStringLiteral("wide"), 0}};
+    for (const auto& row : rows) {
+        QSettings store;
+        store.clear();
+        if (row.stored.isValid()) {
+            store.setValue("Barcode/BarReduction", row.stored);
+        }
+        EXPECT_EQ(ReadBarReduction(store), row.read) << row.stored.toString().toStdString();
+    }
+    CSettingsDialog dialog({10, 3}, PreviewSample{SymbologyId::Code39, "A", 750});
+    dialog.SetBarReduction(2, 300);
+    EXPECT_EQ(dialog.BarReductionText(), "= 6.7 mils off every bar at the printer's 300 dpi");
+    dialog.BarReductionSpin()->setValue(0);
+    EXPECT_EQ(dialog.BarReductionText(), "none: bars print as drawn");
+}
+
+} // namespace

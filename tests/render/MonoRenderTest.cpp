@@ -7,6 +7,7 @@
 #include "Placement.h"
 #include "Profile.h"
 #include "QPainterSurface.h"
+#include "QtImages.h"
 #include "ScopedWidths.h"
 #include "SymbolPainter.h"
 #include "SymbolRender.h"
@@ -22,6 +23,8 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -333,5 +336,47 @@ TEST(RenderSymbol, KeepsTheStandardQuietZonesAndTheStatedLength) {
                 }
             }
         }
+    }
+}
+
+// Bar width reduction takes r dots off the trailing edge of every bar and
+// gives them to the following space: every bar's leading edge stays where it
+// was, and both readers still read the symbol.
+TEST(RenderSymbol, BarReductionNarrowsEveryBarByItsDots) {
+    const struct { int dpi, reduction; } rows[] = {{300, 1}, {600, 1}, {600, 2}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.dpi << " dpi, " << row.reduction << " dots");
+        RenderRequest request;
+        request.symbology = SymbologyId::Code128;
+        request.text = "BR-12345";
+        request.dpiX = request.dpiY = row.dpi;
+        const QImage plain = RenderSymbolImage(request).bitmap;
+        request.barReduction = row.reduction;
+        const QImage reduced = RenderSymbolImage(request).bitmap;
+        ASSERT_EQ(reduced.size(), plain.size());
+        // Each bar of the plain line as [start, end) and the reduced line's.
+        const auto bars = [](const QImage& image) {
+            std::vector<std::pair<int, int>> runs;
+            const int y = image.height() / 2 - 10;
+            for (int x = 0; x < image.width(); ++x) {
+                const bool ink = qGray(image.pixel(x, y)) < 128;
+                if (ink && (runs.empty() || runs.back().second != x)) {
+                    runs.emplace_back(x, x + 1);
+                } else if (ink) {
+                    ++runs.back().second;
+                }
+            }
+            return runs;
+        };
+        const auto before = bars(plain);
+        const auto after = bars(reduced);
+        ASSERT_EQ(after.size(), before.size());
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            EXPECT_EQ(after[i].first, before[i].first);
+            EXPECT_EQ(after[i].second, before[i].second - row.reduction);
+        }
+        const GrayImage grey = ToGray(reduced);
+        EXPECT_EQ(DecodeImage(grey, Symbology::Code128).text, "BR-12345");
+        EXPECT_EQ(DecodeImageZbar(grey, Symbology::Code128).text, "BR-12345");
     }
 }
