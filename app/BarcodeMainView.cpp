@@ -5,6 +5,7 @@
 #include "DeviceMapping.h"
 #include "FieldValues.h"
 #include "InputPanel.h"
+#include "PrintLabelsDialog.h"
 #include "ResourceIds.h"
 #include "SettingsDialog.h"
 #include "Symbologies.h"
@@ -121,10 +122,12 @@ void CBarcodeMainView::OnScanChecked(const QString& text) {
 
 bool CBarcodeMainView::eventFilter(QObject* watched, QEvent* event) {
     // The preview shows the printed page: while it is open the field tells
-    // what a scanner reads from the paper.
+    // what a scanner reads from the paper. Only the main window's own preview
+    // prints its symbol; a sheet of labels is previewed over its own dialog.
     const QEvent::Type type = event->type();
-    if ((type == QEvent::Show || type == QEvent::Hide) &&
-        qobject_cast<QPrintPreviewDialog*>(watched) != nullptr) {
+    const auto* preview = qobject_cast<QPrintPreviewDialog*>(watched);
+    if ((type == QEvent::Show || type == QEvent::Hide) && preview != nullptr &&
+        preview->parentWidget() == window()) {
         const bool previewOpen = type == QEvent::Show;
         if (previewOpen != m_bPreviewOpen) {
             m_bPreviewOpen = previewOpen;
@@ -150,6 +153,19 @@ PreviewSample CBarcodeMainView::CurrentSample() const {
 void CBarcodeMainView::ClickPanelButton(int controlId) {
     CNotifyEvent click(controlId, NotifyCode::Clicked);
     m_pBarcodeView->DispatchMessage(click);
+}
+
+void CBarcodeMainView::OnPrintLabels() {
+    // The symbol's settings as the main window shows them now; the sheet
+    // draws each label at true size, at the printer's resolution.
+    QPrinter& printer = m_pBarcodeView->Output().Printer();
+    const std::optional<RenderRequest> symbol =
+        m_pBarcodeView->RequestOf(OutputFormat::Bmp, printer.resolution(), printer.resolution());
+    if (!symbol) {
+        return;
+    }
+    CPrintLabelsDialog dialog(*symbol, m_pPanel->DataText(), printer, window());
+    dialog.exec();
 }
 
 void CBarcodeMainView::OnBarcodeSettings() {
@@ -185,6 +201,9 @@ bool CBarcodeMainView::OnCommand(int id) {
     case ids::kBarcodeSettings:
         OnBarcodeSettings();
         return true;
+    case ids::kFilePrintLabels:
+        OnPrintLabels();
+        return true;
     default:
         return false;
     }
@@ -196,6 +215,10 @@ bool CBarcodeMainView::OnUpdateCommand(int id, CommandState& state) {
     case ids::kTurnRight:
     case ids::kBarcodeSettings:
         state.enabled = true;
+        return true;
+    case ids::kFilePrintLabels:
+        // Labels take the chosen symbology's settings.
+        state.enabled = SymbologyAt(m_pBarcodeView->Symbology()).has_value();
         return true;
     default:
         return false;

@@ -67,6 +67,8 @@ private:
     // Turning from the keyboard does what the panel's button does.
     void ClickPanelButton(int controlId);
     void OnBarcodeSettings();
+    // File > Print Labels: the symbol's settings on label stock.
+    void OnPrintLabels();
     void OnScanChecked(const QString& text);
 
     CBarcodeView* m_pBarcodeView = nullptr;

@@ -37,6 +37,7 @@ inline constexpr int kZoomOut = 32903;
 inline constexpr int kTurnLeft = 32920;  // the first turn button's command
 inline constexpr int kTurnRight = 32921; // the second turn button's command
 inline constexpr int kBarcodeSettings = 32922;
+inline constexpr int kFilePrintLabels = 32923;
 inline constexpr int kFileSave = 57603;
 inline constexpr int kFilePrintSetup = 57606;
 inline constexpr int kFilePrint = 57607;

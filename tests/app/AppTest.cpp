@@ -190,10 +190,11 @@ TEST_F(AppTest, MainMenuAcceleratorsAndToolbar) {
     EXPECT_EQ(menus[0]->text(), "&File");
     EXPECT_EQ(menus[3]->text(), "&Help");
     const QList<QAction*> file = menus[0]->menu()->actions();
-    ASSERT_EQ(file.size(), 7);
+    ASSERT_EQ(file.size(), 8);
     EXPECT_EQ(file[0]->text(), "&Save\tCtrl+S");
     EXPECT_TRUE(file[1]->isSeparator());
-    EXPECT_EQ(file[6]->text(), "E&xit");
+    EXPECT_EQ(file[4], frame->Action(ids::kFilePrintLabels)); // after Print Preview
+    EXPECT_EQ(file[7]->text(), "E&xit");
 
     EXPECT_EQ(frame->Action(ids::kEditCopy)->shortcut(), QKeySequence("Ctrl+C"));
     EXPECT_EQ(frame->Action(ids::kHelpTopics)->shortcut(), QKeySequence("F1"));

@@ -1,0 +1,169 @@
+#include "LabelPrinting.h"
+
+#include "LabelSheet.h"
+
+#include <QBitmap>
+#include <QCoreApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPrinter>
+#include <QProgressDialog>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr double kMilsPerInch = 1000.0;
+// A preview's sheets are drawn at no more than a common printer's resolution.
+constexpr int kPreviewDpi = 300;
+
+using PageImage = std::function<QImage(int page)>;
+using NextPage = std::function<bool()>;
+using DrawPage = std::function<void(QPainter&, const QImage&)>;
+
+// The same page with its colours the other way round in its bits: black 0,
+// white 1. That is the one 1-bit image the PDF engine under the printers
+// keeps as one bit a dot; any other it turns into a colour image, compressed
+// with loss, which blurs the bars' edges.
+QImage AsPdfBitmap(QImage page) {
+    page.invertPixels();
+    page.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    return page;
+}
+
+// A page as the printer gets it: one image dot on one device dot.
+void DrawPrinterPage(QPainter& painter, const QImage& page) {
+    painter.drawImage(QPoint(0, 0), AsPdfBitmap(page));
+}
+
+// A preview keeps every page it is shown as a picture, an image in the
+// screen's 32-bit format: at a printer's 1200 dpi half a gigabyte a sheet.
+// Its pages go as 1-bit bitmaps instead, their set dots in the pen's black,
+// at no more than kPreviewDpi, scaled up to the printer's dots.
+void DrawPreviewPage(QPainter& painter, const QImage& page, double scale) {
+    painter.save();
+    painter.scale(scale, scale);
+    painter.setPen(Qt::black);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.drawPixmap(QPoint(0, 0), QBitmap::fromImage(page));
+    painter.restore();
+}
+
+PrintRun PaintPages(QPainter& painter, int first, int last, const PageImage& pageImage,
+                    const DrawPage& draw, const NextPage& nextPage, QWidget* progressParent) {
+    const int pages = last - first + 1;
+    std::unique_ptr<QProgressDialog> progress;
+    if (pages > kQuietPages) {
+        progress = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Stop"), 0, pages,
+                                                     progressParent);
+        progress->setWindowTitle(QStringLiteral("Print Labels"));
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(0);
+    }
+    // Device dots: no scaling lies between a page's image and the device.
+    painter.resetTransform();
+    for (int page = first; page <= last; ++page) {
+        if (progress) {
+            progress->setValue(page - first);
+            progress->setLabelText(
+                QStringLiteral("Printing page %1 of %2").arg(page - first + 1).arg(pages));
+            QCoreApplication::processEvents();
+            if (progress->wasCanceled()) {
+                return PrintRun::Stopped;
+            }
+        }
+        if (page != first && !nextPage()) {
+            return PrintRun::Failed;
+        }
+        const QImage image = pageImage(page);
+        if (image.isNull()) {
+            return PrintRun::Failed; // too large for this resolution
+        }
+        draw(painter, image);
+    }
+    if (progress) {
+        progress->setValue(pages);
+    }
+    return PrintRun::Printed;
+}
+
+// Opens a painter on the printer and paints on it; with the full page the
+// painter's origin is the paper's corner.
+PrintRun PaintOnPrinter(QPrinter& printer,
+                        const std::function<PrintRun(QPainter&, const NextPage&)>& paint) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return PrintRun::Failed;
+    }
+    const PrintRun run = paint(painter, [&printer] { return printer.newPage(); });
+    if (run != PrintRun::Printed) {
+        printer.abort();
+        return run;
+    }
+    return painter.end() ? PrintRun::Printed : PrintRun::Failed;
+}
+
+// The pages into a print preview. A preview cannot be aborted (its pages
+// would be gone while it shows them): a stopped run keeps those painted.
+PrintRun PreviewSheetJob(QPrinter& printer, const SheetJob& job, int first, int last,
+                         QWidget* progressParent) {
+    const int dpi = std::min(printer.resolution(), kPreviewDpi);
+    const double scale = static_cast<double>(printer.resolution()) / dpi;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return PrintRun::Failed;
+    }
+    const PrintRun run = PaintPages(
+        painter, first, std::min(last, first + kMaxPreviewSheets - 1),
+        [&job, dpi](int page) { return RenderSheetPage(job, page, dpi, dpi); },
+        [scale](QPainter& on, const QImage& page) { DrawPreviewPage(on, page, scale); },
+        [&printer] { return printer.newPage(); }, progressParent);
+    painter.end();
+    return run;
+}
+
+} // namespace
+
+void SetUpSheetPrinter(QPrinter& printer, const SheetLayout& layout) {
+    // Inches, not points: a page of millimetre stock keeps its fraction of a
+    // point, and a size within a hair of a standard paper is taken as that
+    // paper, which a printer knows by name. Portrait with the sizes as given:
+    // a roll label wider than tall is fed as its printer's media says.
+    const QPageSize size(QSizeF(layout.pageWidth / kMilsPerInch, layout.pageHeight / kMilsPerInch),
+                         QPageSize::Inch);
+    printer.setFullPage(true);
+    printer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF()));
+}
+
+PrintRun PaintSheetJob(QPainter& painter, const SheetJob& job, int dpi, int first, int last,
+                       const std::function<bool()>& nextPage, QWidget* progressParent) {
+    return PaintPages(
+        painter, first, last,
+        [&job, dpi](int page) { return RenderSheetPage(job, page, dpi, dpi); }, DrawPrinterPage,
+        nextPage, progressParent);
+}
+
+PrintRun PrintSheetJob(QPrinter& printer, const SheetJob& job, int first, int last,
+                       QWidget* progressParent) {
+    if (printer.paintEngine() != nullptr &&
+        printer.paintEngine()->type() == QPaintEngine::Picture) {
+        return PreviewSheetJob(printer, job, first, last, progressParent);
+    }
+    return PaintOnPrinter(printer, [&](QPainter& painter, const NextPage& nextPage) {
+        return PaintSheetJob(painter, job, printer.resolution(), first, last, nextPage,
+                             progressParent);
+    });
+}
+
+PrintRun PrintAlignmentPage(QPrinter& printer, const SheetJob& job) {
+    const int dpi = printer.resolution();
+    return PaintOnPrinter(printer, [&job, dpi](QPainter& painter, const NextPage& nextPage) {
+        return PaintPages(
+            painter, 0, 0, [&job, dpi](int) { return RenderAlignmentPage(job, dpi, dpi); },
+            DrawPrinterPage, nextPage, nullptr);
+    });
+}
