@@ -159,11 +159,12 @@ void CBarcodeMainView::OnPrintLabels() {
     // The symbol's settings as the main window shows them now; the sheet
     // draws each label at true size, at the printer's resolution.
     QPrinter& printer = m_pBarcodeView->Output().Printer();
-    const std::optional<RenderRequest> symbol =
+    std::optional<RenderRequest> symbol =
         m_pBarcodeView->RequestOf(OutputFormat::Bmp, printer.resolution(), printer.resolution());
     if (!symbol) {
         return;
     }
+    symbol->barReduction = m_pBarcodeView->BarReduction(); // every sheet is printed
     CPrintLabelsDialog dialog(*symbol, m_pPanel->DataText(), printer, window());
     dialog.exec();
 }

@@ -94,6 +94,11 @@ CheckedLabels CheckLabels(SymbologyId symbology, const QList<LabelText>& texts) 
     CheckedLabels checked;
     checked.labels.reserve(static_cast<std::size_t>(texts.size()));
     for (const LabelText& label : texts) {
+        // A label of no data would print a symbol of nothing (or of padding).
+        if (label.text.isEmpty()) {
+            checked.refused.append(QStringLiteral("line %1: there is no text").arg(label.line));
+            continue;
+        }
         CheckedText text = CheckText(symbology, label.text, false);
         if (text.refusal) {
             checked.refused.append(

@@ -86,10 +86,12 @@ TEST(LabelData, SequencesLinesAndCsvColumnsGiveTheirLabels) {
 
     // Each line the symbology cannot draw is named by its line and character.
     const CheckedLabels checked =
-        CheckLabels(SymbologyId::Ean13, LineLabels("590123412345\n12A4\n\n98x\n"));
+        CheckLabels(SymbologyId::Ean13, LineLabels("590123412345\n12A4\n\n98x\n") +
+                                            CsvLabels("text,n\n,1\n", "text", {}, &error));
     ASSERT_EQ(checked.labels.size(), 1U);
     EXPECT_EQ(checked.labels[0].text, "590123412345");
-    ASSERT_EQ(checked.refused.size(), 2);
+    ASSERT_EQ(checked.refused.size(), 3);
+    EXPECT_EQ(checked.refused[2], "line 2: there is no text");
     EXPECT_TRUE(checked.refused[0].startsWith("line 2: character \"A\""))
         << checked.refused[0].toStdString();
     EXPECT_TRUE(checked.refused[1].startsWith("line 4: character \"x\""))
