@@ -10,6 +10,7 @@
 #include "Progress.h"
 #include "ScanCheck.h"
 #include "SheetRun.h"
+#include "StandardsAdvice.h"
 #include "SymbolRender.h"
 
 #include <QDir>
@@ -190,6 +191,7 @@ private:
         m_written.insert(key);
         if (m_options.verify) {
             Verify(entry, request);
+            AdviseOnStandard(entry, request, symbol);
         }
     }
 
@@ -205,6 +207,28 @@ private:
                             .arg(kMaxBitmapSide));
         } else if (result.verdict != ScanVerdict::Scans) {
             Fail(entry, ScanStatusText(result));
+        }
+    }
+
+    // A symbology with published ranges (the EAN/UPC family, ITF-14, GS1-128):
+    // a note when the symbol as written falls outside them.
+    void AdviseOnStandard(const Entry& entry, const RenderRequest& request,
+                          const RenderResult& symbol) {
+        if (symbol.module <= 0 || PublishedRange(request.symbology) == nullptr) {
+            return;
+        }
+        const Encoding encoding =
+            CreateBarcode(request.symbology, request.text, request.widths)->Encode();
+        const double achieved = IsRaster(request.format) ? symbol.achievedModule : symbol.module;
+        const double scale = achieved / symbol.module * request.zoom;
+        bool meets = true;
+        const QString advice = StandardsAdvice(
+            {request.symbology, achieved * request.zoom,
+             static_cast<double>(BarLengthOf(request.symbology, request.heightMils)) * request.zoom,
+             CellMarginAlong(encoding) * scale},
+            &meets);
+        if (!meets) {
+            Report(entry.line, QStringLiteral("note: ") + advice);
         }
     }
 

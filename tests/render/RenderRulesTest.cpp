@@ -2,6 +2,7 @@
 #include "FieldValues.h"
 #include "Placement.h"
 #include "RecordingSurface.h"
+#include "StandardsAdvice.h"
 #include "Symbologies.h"
 
 #include <gtest/gtest.h>
@@ -323,3 +324,30 @@ TEST(Tiles, HugeCellsStayInRange) {
 }
 
 } // namespace
+
+// The published ranges: X, the bars' height (scaled with X for EAN/UPC) and
+// the quiet zones drawn, each said within or not.
+TEST(StandardsAdvice, SaysWhereASymbolStandsAgainstItsRange) {
+    const struct {
+        DrawnMeasure measure;
+        bool meets;
+        const char* says; // a part of the advice
+    } rows[] = {
+        {{SymbologyId::Ean13, 10, 750, 120}, false, "X 0.254 mm, below the 0.264 to 0.660 mm"},
+        {{SymbologyId::Ean13, 13, 900, 156}, false, "22.86 mm high, short of 22.87 mm"},
+        {{SymbologyId::Ean13, 13, 1200, 156},
+         true,
+         "quiet zones 12 X each side, at least 11 X / 7 X"},
+        {{SymbologyId::Ean8, 13, 1200, 60}, false, "quiet zones 4 X each side, short of 7 X"},
+        {{SymbologyId::Itf14, 20, 1250, 220}, true, "X 0.508 mm, within"},
+        {{SymbologyId::Itf14, 20, 1000, 220}, false, "short of 31.75 mm"},
+        {{SymbologyId::Code39, 10, 750, 110}, true, ""},
+    };
+    for (const auto& row : rows) {
+        bool meets = !row.meets;
+        const QString advice = StandardsAdvice(row.measure, &meets);
+        EXPECT_EQ(meets, row.meets) << advice.toStdString();
+        EXPECT_TRUE(advice.contains(QString::fromUtf8(row.says))) << advice.toStdString();
+        EXPECT_EQ(advice.isEmpty(), *row.says == '\0');
+    }
+}

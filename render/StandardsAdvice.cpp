@@ -1,0 +1,76 @@
+#include "StandardsAdvice.h"
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr double kMillimetresPerMil = 25.4 / 1000.0;
+
+// The GS1 ranges: X from the smallest magnification to the largest, and the
+// bars' height at the recommended X (EAN/UPC: it scales with X; ITF-14 and
+// GS1-128 on cartons: a fixed least height).
+constexpr SymbolRange kEanUpc{0.264, 0.660, 0.330, 22.85, true};
+constexpr SymbolRange kEan8{0.264, 0.660, 0.330, 18.23, true};
+constexpr SymbolRange kLogistics{0.495, 1.016, 0.495, 31.75, false};
+
+QString Millimetres(double value) {
+    return QString::number(value, 'f', 3);
+}
+
+} // namespace
+
+const SymbolRange* PublishedRange(SymbologyId symbology) {
+    switch (symbology) {
+    case SymbologyId::UpcA:
+    case SymbologyId::UpcE:
+    case SymbologyId::Ean13:
+        return &kEanUpc;
+    case SymbologyId::Ean8:
+        return &kEan8;
+    case SymbologyId::Gs1128:
+    case SymbologyId::Itf14:
+        return &kLogistics;
+    default:
+        return nullptr;
+    }
+}
+
+QString StandardsAdvice(const DrawnMeasure& measure, bool* meets) {
+    const SymbolRange* range = PublishedRange(measure.symbology);
+    if (meets != nullptr) {
+        *meets = true;
+    }
+    if (range == nullptr || measure.moduleMils <= 0) {
+        return {};
+    }
+    const double x = measure.moduleMils * kMillimetresPerMil;
+    const double height = measure.barLengthMils * kMillimetresPerMil;
+    const double leastHeight = range->heightScalesWithX
+                                   ? range->heightAtRecommendedX * x / range->recommendedX
+                                   : range->heightAtRecommendedX;
+    // Within a thousandth of a millimetre: the figures are published to it.
+    constexpr double kSlack = 0.0005;
+    const bool xWithin = x + kSlack >= range->minX && x - kSlack <= range->maxX;
+    const bool heightWithin = height + kSlack >= leastHeight;
+    const QuietZone zone = FactsOf(measure.symbology).quietZone;
+    const double quietModules = measure.quietMils / measure.moduleMils;
+    const bool quietWithin = quietModules + 1e-6 >= std::max(zone.before, zone.after);
+    if (meets != nullptr) {
+        *meets = xWithin && heightWithin && quietWithin;
+    }
+    const QString quiet = zone.before == zone.after
+                              ? QStringLiteral("%1 X").arg(zone.before)
+                              : QStringLiteral("%1 X / %2 X").arg(zone.before).arg(zone.after);
+    return QStringLiteral("GS1: X %1 mm, %2 the %3 to %4 mm range; bars %5 mm high, %6 %7 mm "
+                          "for this X; quiet zones %8 X each side, %9 %10")
+        .arg(Millimetres(x),
+             xWithin ? QStringLiteral("within")
+                     : (x < range->minX ? QStringLiteral("below") : QStringLiteral("above")),
+             Millimetres(range->minX), Millimetres(range->maxX), QString::number(height, 'f', 2),
+             heightWithin ? QStringLiteral("at least") : QStringLiteral("short of"),
+             // Rounded up: a height shown as enough is enough.
+             QString::number(std::ceil(leastHeight * 100 - 1e-6) / 100, 'f', 2),
+             QString::number(std::floor(quietModules)),
+             quietWithin ? QStringLiteral("at least") : QStringLiteral("short of"), quiet);
+}
