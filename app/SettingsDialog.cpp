@@ -5,6 +5,7 @@
 #include "SymbolPainter.h"
 #include "Symbologies.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -104,6 +105,10 @@ CSettingsDialog::CSettingsDialog(const BarcodeSettings& current, PreviewSample s
     form->addRow(ratioLabel, ratioRow);
     form->addRow(codeSetsLabel, m_pCodeSets);
     form->addRow(bearerLabel, m_pBearerBars);
+    m_pQuietZoneMarks = new QCheckBox(QStringLiteral("EAN quiet zone &marks (< and >)"), this);
+    m_pQuietZoneMarks->setChecked(current.quietZoneMarks);
+    form->addRow(QString(), m_pQuietZoneMarks);
+    connect(m_pQuietZoneMarks, &QCheckBox::toggled, this, &CSettingsDialog::OnValuesChanged);
     // Printers that spread ink print bars wider than drawn: the reduction
     // takes whole dots off every printed bar and gives them to the spaces.
     m_pBarReduction = new QSpinBox(this);
@@ -147,7 +152,7 @@ CSettingsDialog::CSettingsDialog(const BarcodeSettings& current, PreviewSample s
 BarcodeSettings CSettingsDialog::Settings() const {
     return {m_pDensity->value(), m_pRatio->value(),
             CodeSetChoiceOrDefault(m_pCodeSets->currentIndex()),
-            BearerBarsOrDefault(m_pBearerBars->currentIndex())};
+            BearerBarsOrDefault(m_pBearerBars->currentIndex()), m_pQuietZoneMarks->isChecked()};
 }
 
 void CSettingsDialog::OnValuesChanged() {

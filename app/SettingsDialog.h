@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSpinBox;
@@ -63,6 +64,7 @@ public:
     QComboBox* CodeSetsBox() const { return m_pCodeSets; }
     QComboBox* BearerBarsBox() const { return m_pBearerBars; }
     QSpinBox* BarReductionSpin() const { return m_pBarReduction; }
+    QCheckBox* QuietZoneMarksBox() const { return m_pQuietZoneMarks; }
 
     // Bar width reduction, a printer's setting: its dots and the printer's
     // resolution, at which the dialog states it in mils.
@@ -87,6 +89,7 @@ private:
     CSettingsPreview* m_pPreview = nullptr;
     QLabel* m_pLength = nullptr;
     QSpinBox* m_pBarReduction = nullptr;
+    QCheckBox* m_pQuietZoneMarks = nullptr;
     QLabel* m_pBarReductionMils = nullptr;
     int m_printerDpi = 600;
 };

@@ -134,6 +134,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                         "that spread ink, 0 to %1 (default 0).")
              .arg(kMaxBarReductionDots),
          QStringLiteral("dots")},
+        {QStringLiteral("quiet-zone-marks"),
+         QStringLiteral("EAN-13 and EAN-8 get their quiet zone marks (> and <): on or off "
+                        "(default: the program's setting)."),
+         QStringLiteral("on|off")},
         {QStringLiteral("drop-invalid"),
          QStringLiteral("Drops characters the symbology refuses instead of failing.")},
         {QStringLiteral("verify"),
@@ -343,6 +347,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     o.showText = !parser.isSet(QStringLiteral("no-text"));
     o.dropInvalid = parser.isSet(QStringLiteral("drop-invalid"));
     o.verify = parser.isSet(QStringLiteral("verify"));
+    if (parser.isSet(QStringLiteral("quiet-zone-marks"))) {
+        const QString value = parser.value(QStringLiteral("quiet-zone-marks")).toLower();
+        if (value != QStringLiteral("on") && value != QStringLiteral("off")) {
+            return UsageError(
+                QStringLiteral("--quiet-zone-marks takes on or off, not \"%1\"").arg(value));
+        }
+        o.quietZoneMarks = value == QStringLiteral("on");
+    }
     o.caption = parser.value(QStringLiteral("caption"));
     o.outlines = parser.isSet(QStringLiteral("outlines"));
     parsed.action = CommandAction::Render;

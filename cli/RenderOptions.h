@@ -41,7 +41,8 @@ struct RenderOptions {
     int orientation = 0;
     bool showText = true;
     int dpi = 300;
-    int barReduction = 0; // dots off every bar of a raster output
+    int barReduction = 0;               // dots off every bar of a raster output
+    std::optional<bool> quietZoneMarks; // the settings' when absent
     bool dropInvalid = false;
     bool verify = false; // read every output back as a scanner would
     // Label sheets: the layout as given (a built-in name or a custom one),

@@ -267,14 +267,17 @@ private:
 BarWidths ResolveWidthSettings(const RenderOptions& options) {
     BarWidths widths{options.density.value_or(0), options.ratio.value_or(0),
                      options.codeSets.value_or(CodeSetChoice::AsTyped),
-                     options.bearers.value_or(BearerBars::Frame)};
-    if (!options.density || !options.ratio || !options.codeSets || !options.bearers) {
+                     options.bearers.value_or(BearerBars::Frame),
+                     options.quietZoneMarks.value_or(false)};
+    if (!options.density || !options.ratio || !options.codeSets || !options.bearers ||
+        !options.quietZoneMarks) {
         const std::unique_ptr<QSettings> store = OpenSettingsStore();
         const BarWidths stored = ReadBarcodeSettings(*store);
         widths.density = options.density.value_or(stored.density);
         widths.ratio = options.ratio.value_or(stored.ratio);
         widths.codeSets = options.codeSets.value_or(stored.codeSets);
         widths.bearers = options.bearers.value_or(stored.bearers);
+        widths.quietZoneMarks = options.quietZoneMarks.value_or(stored.quietZoneMarks);
     }
     return widths;
 }

@@ -15,6 +15,7 @@ constexpr std::string_view kRatioKey = "Ratio";
 constexpr std::string_view kCodeSetsKey = "CodeSets";
 constexpr std::string_view kBearerBarsKey = "BearerBars";
 constexpr std::string_view kBarReductionKey = "BarReduction";
+constexpr std::string_view kQuietZoneMarksKey = "QuietZoneMarks";
 
 QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -34,7 +35,8 @@ BarcodeSettings ReadBarcodeSettings(QSettings& store) {
         CodeSetChoiceOrDefault(ReadProfileInt(store, Latin1(kSection), Latin1(kCodeSetsKey),
                                               static_cast<int>(CodeSetChoice::AsTyped))),
         BearerBarsOrDefault(ReadProfileInt(store, Latin1(kSection), Latin1(kBearerBarsKey),
-                                           static_cast<int>(BearerBars::Frame)))};
+                                           static_cast<int>(BearerBars::Frame))),
+        ReadProfileInt(store, Latin1(kSection), Latin1(kQuietZoneMarksKey), 0) == 1};
 }
 
 void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
@@ -50,6 +52,9 @@ void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
     }
     if (wanted.bearers != before.bearers) {
         store.setValue(StoreKey(kBearerBarsKey), static_cast<int>(wanted.bearers));
+    }
+    if (wanted.quietZoneMarks != before.quietZoneMarks) {
+        store.setValue(StoreKey(kQuietZoneMarksKey), wanted.quietZoneMarks ? 1 : 0);
     }
 }
 

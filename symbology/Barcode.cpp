@@ -137,6 +137,7 @@ CBarcode::CBarcode(std::string text) : m_strData(std::move(text)) {
         m_nDensity = DensityOrDefault(t_pGivenWidths->density);
         m_codeSets = t_pGivenWidths->codeSets;
         m_bearers = t_pGivenWidths->bearers;
+        m_quietZoneMarks = t_pGivenWidths->quietZoneMarks;
         return;
     }
     m_nRatio = RatioOrDefault(GetProfileInt("Barcode", "Ratio", kDefaultRatio));
@@ -145,6 +146,7 @@ CBarcode::CBarcode(std::string text) : m_strData(std::move(text)) {
         GetProfileInt("Barcode", "CodeSets", static_cast<int>(CodeSetChoice::AsTyped)));
     m_bearers = BearerBarsOrDefault(
         GetProfileInt("Barcode", "BearerBars", static_cast<int>(BearerBars::Frame)));
+    m_quietZoneMarks = GetProfileInt("Barcode", "QuietZoneMarks", 0) == 1;
 }
 
 CGivenWidths::CGivenWidths(const BarWidths& widths) : m_pPrevious(t_pGivenWidths) {

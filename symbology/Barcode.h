@@ -52,6 +52,9 @@ struct BarWidths {
     int ratio = kDefaultRatio;     // wide element = ratio x narrow
     CodeSetChoice codeSets = CodeSetChoice::AsTyped;
     BearerBars bearers = BearerBars::Frame;
+    // EAN-13 and EAN-8: the quiet zone marks, ">" after the bars (and "<"
+    // before EAN-8's), that keep other print out of the quiet zones.
+    bool quietZoneMarks = false;
     friend bool operator==(const BarWidths&, const BarWidths&) = default;
 };
 
@@ -119,7 +122,9 @@ public:
     // by CreateBarcode from the symbology table.
     void SetQuietZone(const QuietZone& zone) { m_quietZone = zone; }
     // Every setting the symbol was built with.
-    BarWidths Widths() const { return {m_nDensity, m_nRatio, m_codeSets, m_bearers}; }
+    BarWidths Widths() const {
+        return {m_nDensity, m_nRatio, m_codeSets, m_bearers, m_quietZoneMarks};
+    }
 
     // The one routine that turns an encoding into surface calls: elements in
     // order from the origin, each label piece after the elements it follows.
@@ -147,6 +152,7 @@ protected:
     QuietZone m_quietZone;
     CodeSetChoice m_codeSets = CodeSetChoice::AsTyped;
     BearerBars m_bearers = BearerBars::Frame;
+    bool m_quietZoneMarks = false;
 
     // The encoding of a text that cannot be encoded at all: no elements, and
     // the symbol's reported length, which still sizes its cell.

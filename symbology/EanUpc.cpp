@@ -5,6 +5,9 @@
 
 namespace {
 
+// How far the quiet zone marks stand from the guard bars.
+constexpr int kQuietMarkModules = 7;
+
 // Digits drawn in each half of UPC-A and EAN-13, and of EAN-8; the right half
 // ends with the check digit.
 constexpr std::size_t kFullHalf = 6;
@@ -122,7 +125,7 @@ int ComputeCheckDigit(std::string_view digits) {
 
 CEanUpc::CEanUpc(SymbologyId id, std::string_view text, std::int64_t widthModules, bool leadDigit)
     : CBarcode(FitToDigitCount(text, DataDigits(id))), m_widthModules(widthModules),
-      m_leadSpace(leadDigit ? kLeadSpace : 0) {}
+      m_leadSpace(leadDigit ? kLeadSpace : 0), m_id(id) {}
 
 std::int32_t CEanUpc::TotalWidth() const {
     return ClampToInt32(m_widthModules * m_nDensity + m_leadSpace);
@@ -161,6 +164,15 @@ Encoding CEanUpc::Encode() const {
     builder.Modules(groups.endGuard);
     builder.Label(groups.trailingText, lead + builder.Position(), LabelAlign::Start, kTextInset, 0,
                   true);
+    if (m_quietZoneMarks && (m_id == SymbologyId::Ean13 || m_id == SymbologyId::Ean8)) {
+        // The marks stand at the quiet zones' outer edges, seven modules from
+        // the guard bars, on the digits' line.
+        const std::int64_t quiet = std::int64_t{kQuietMarkModules} * m_nDensity;
+        builder.Label(">", lead + builder.Position() + quiet, LabelAlign::End, kTextInset);
+        if (m_id == SymbologyId::Ean8) {
+            builder.Label("<", lead - quiet, LabelAlign::Start, kTextInset);
+        }
+    }
     return builder.Finish(TotalWidth(), lead);
 }
 

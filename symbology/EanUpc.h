@@ -89,6 +89,7 @@ protected:
 private:
     std::int64_t m_widthModules;
     std::int32_t m_leadSpace;
+    SymbologyId m_id;
 };
 
 class CUpcA : public CEanUpc {

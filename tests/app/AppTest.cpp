@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -310,6 +311,17 @@ TEST(QuillmarkDoc, HelpFileIsNamedAfterTheExecutable) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tests' settings store (test mode: ~/.qttest) is this process's
+    // own: ctest runs tests side by side, and one test's store must never be
+    // another's. Fonts keep the user's cache.
+    const QByteArray home = qgetenv("HOME");
+    if (qEnvironmentVariableIsEmpty("XDG_CACHE_HOME") && !home.isEmpty()) {
+        qputenv("XDG_CACHE_HOME", home + "/.cache");
+    }
+    QTemporaryDir ownHome;
+    if (ownHome.isValid()) {
+        qputenv("HOME", QFile::encodeName(ownHome.path()));
+    }
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -416,3 +416,37 @@ TEST(EanUpcRoundTrip, DecoderReadsEveryTableRow) {
 }
 
 } // namespace
+
+// With the quiet zone marks on, EAN-13 gets ">" ending seven modules after
+// its end guard, EAN-8 "<" too, starting seven modules before its start
+// guard; UPC keeps none.
+TEST(EanUpc, QuietZoneMarksStandAtTheQuietZonesOuterEdges) {
+    const struct {
+        SymbologyId id;
+        const char* text;
+        std::vector<std::string> marks;
+    } rows[] = {{SymbologyId::Ean13, "400638133393", {">"}},
+                {SymbologyId::Ean8, "9638507", {">", "<"}},
+                {SymbologyId::UpcA, "21898623818", {}}};
+    for (const auto& row : rows) {
+        const Encoding encoding =
+            CreateBarcode(row.id, row.text,
+                          {10, 3, CodeSetChoice::AsTyped, BearerBars::Frame, true})
+                ->Encode();
+        std::vector<std::string> marks;
+        for (const LabelPiece& piece : encoding.label) {
+            if (piece.text == ">") {
+                EXPECT_EQ(piece.align, LabelAlign::End);
+                EXPECT_EQ(piece.along, encoding.leadSpace + encoding.DrawnWidth() + 70);
+            } else if (piece.text == "<") {
+                EXPECT_EQ(piece.along, encoding.leadSpace - 70);
+            } else {
+                continue;
+            }
+            marks.push_back(piece.text);
+        }
+        EXPECT_EQ(marks, row.marks) << FactsOf(row.id).name;
+        EXPECT_EQ(CreateBarcode(row.id, row.text, {})->Encode().label.size(),
+                  encoding.label.size() - row.marks.size());
+    }
+}
