@@ -43,6 +43,7 @@ struct RenderOptions {
     int dpi = 300;
     bool dropInvalid = false;
     bool verify = false; // read every output back as a scanner would
+    int jobs = 0;        // symbols drawn at once; 0: one per core
     // Label sheets: the layout as given (a built-in name or a custom one),
     // empty for one file per symbol.
     QString sheet;
@@ -69,6 +70,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments);
 inline constexpr int kMinDpi = 10;
 inline constexpr int kMaxDpi = 4800;
 inline constexpr int kDefaultDpi = 300;
+inline constexpr int kMaxJobs = 64;
 
 // Whether a Height text starts with a length above 0 (the Height field would
 // take the default length for anything else).
