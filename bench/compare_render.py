@@ -1,7 +1,13 @@
 #!/usr/bin/env python3
-"""Whole-process comparison of quillmark-render on 1000 Code 128 inputs to
-1-bit BMP files, against a peer generator (zint, from Debian) and a floor (a
-plain program that writes the same bytes to the same number of files).
+"""Whole-process comparison of quillmark-render with a peer generator (zint,
+from Debian) on Code 39, where both draw the same bars at the same pixel size
+(336 pixels wide, 3-dot narrow bars, 2:1 ratio), into 1-bit BMP files, and with
+a floor (a plain program that writes the same bytes to the same number of
+files). Four figures, each with its goal:
+  - one symbol with its label: wall time, the median of the pairwise ratios;
+  - 1000 symbols on one core (--jobs 1): CPU time;
+  - 1000 symbols on every core (the default): wall time;
+  - a batch of BIG_LINES (100,000) lines: peak memory against 1000 lines.
 
 Each program runs RUNS times, each time into a new, empty folder; the script
 reports the median CPU time (user + system, from the kernel's accounting of the
@@ -19,7 +25,6 @@ release --target quillmark-render write_floor) and zint (apt-get install zint).
 """
 import os
 import random
-import resource
 import shutil
 import statistics
 import subprocess
@@ -33,13 +38,19 @@ RENDER = os.path.join(BIN, "quillmark-render")
 FLOOR = os.path.join(ROOT, "build", "release", "bench", "write_floor")
 LINES = 1000
 RUNS = int(os.environ.get("RUNS", "7"))
+SINGLE_RUNS = int(os.environ.get("SINGLE_RUNS", "31"))
+BIG_LINES = int(os.environ.get("BIG_LINES", "100000"))
+# zint's Code 39 at the same size: 3-dot modules, a 0.75-inch bar (75
+# modules), quiet zones of 11 modules beside the bars and 10 above and below.
+ZINT = ["zint", "-b", "8", "--filetype=BMP", "--scale=1.5", "--height=75", "--whitesp=11",
+        "--vwhitesp=10"]
 
 
-def inputs(path):
+def inputs(path, lines=LINES):
     rng = random.Random(12)
     alphabet = "ABCDEFGHJKLMNPQRSTUVWXYZ0123456789"
     with open(path, "w") as f:
-        for i in range(LINES):
+        for i in range(lines):
             f.write("QM-%06d-%s\n" % (i, "".join(rng.choice(alphabet) for _ in range(6))))
 
 
@@ -51,18 +62,57 @@ def measure(command, out):
     # makes its files durable at the end with one flush of their file system,
     # which would otherwise also write out the files of the runs before it.
     os.sync()
-    command = [out + arg[3:] if arg == "OUT" or arg.startswith("OUT/") else arg
-               for arg in command]
-    before = resource.getrusage(resource.RUSAGE_CHILDREN)
-    start = time.perf_counter()
-    subprocess.run(command, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    wall = time.perf_counter() - start
-    after = resource.getrusage(resource.RUSAGE_CHILDREN)
-    user = after.ru_utime - before.ru_utime
-    system = after.ru_stime - before.ru_stime
+    user, system, wall, _ = run(command, out)
     if len(os.listdir(out)) != LINES:
         sys.exit("%s wrote %d files, not %d" % (command[0], len(os.listdir(out)), LINES))
     return user, system, wall
+
+
+def run(command, out):
+    """Runs command once with OUT standing for the folder out; returns (user,
+    system, wall) seconds and the peak resident memory in KiB."""
+    command = [out + arg[3:] if arg == "OUT" or arg.startswith("OUT/") else arg
+               for arg in command]
+    start = time.perf_counter()
+    child = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(child.pid, 0)
+    wall = time.perf_counter() - start
+    child.returncode = os.waitstatus_to_exitcode(status)
+    if child.returncode != 0:
+        sys.exit("%s ended with status %d" % (command[0], child.returncode))
+    return usage.ru_utime, usage.ru_stime, wall, usage.ru_maxrss
+
+
+def single(work, fresh):
+    """One symbol with its label, pair by pair: the median wall times and the
+    median of the ratios."""
+    out = fresh()
+    os.makedirs(out)
+    own = [RENDER, "-s", "code39", "--ratio", "2", "-o", "OUT/q.bmp", "ITEM1"]
+    peer = ZINT + ["-o", "OUT/z.bmp", "-d", "ITEM1"]
+    pairs = []
+    for _ in range(SINGLE_RUNS):
+        pairs.append((run(own, out)[2], run(peer, out)[2]))
+    ratio = statistics.median(a / b for a, b in pairs)
+    print("one symbol with its label, %d pairs: quillmark-render %.1f ms, zint %.1f ms: "
+          "%.1f x (goal <= 5)" % (SINGLE_RUNS, 1000 * statistics.median(a for a, _ in pairs),
+                                  1000 * statistics.median(b for _, b in pairs), ratio))
+
+
+def memory(work, fresh):
+    """Peak memory of a long batch against that of 1000 lines."""
+    big = os.path.join(work, "big.txt")
+    inputs(big, BIG_LINES)
+    peaks = {}
+    for name, data in (("1000", os.path.join(work, "lines.txt")), (str(BIG_LINES), big)):
+        out = fresh()
+        os.makedirs(out)
+        peaks[name] = run([RENDER, "-s", "code39", "--ratio", "2", "--batch", data,
+                           "-o", "OUT/{n}.bmp"], out)[3]
+        shutil.rmtree(out, ignore_errors=True)
+    print("peak memory: %d lines %.1f MiB, 1000 lines %.1f MiB: %.2f x (goal <= 1.10)"
+          % (BIG_LINES, peaks[str(BIG_LINES)] / 1024, peaks["1000"] / 1024,
+             peaks[str(BIG_LINES)] / peaks["1000"]))
 
 
 def main():
@@ -81,12 +131,13 @@ def main():
 
         def fresh():
             return os.path.join(work, "out%d" % next(runs))
+        single(work, fresh)
         # 10-mil modules at 300 dpi are 3 dots; a 0.75-inch bar is 75 modules.
+        own = [RENDER, "-s", "code39", "--ratio", "2", "--batch", data, "-o", "OUT/{n}.bmp"]
         commands = {
-            "quillmark-render": [RENDER, "-s", "code128", "--batch", data,
-                                 "-o", "OUT/{n}.bmp"],
-            "zint": ["zint", "-b", "20", "--batch", "-i", data, "--filetype=BMP",
-                     "--scale=1.5", "--height=75", "-o", "OUT/~~~~.bmp"],
+            "quillmark-render": own,
+            "quillmark-render --jobs 1": own[:1] + ["--jobs", "1"] + own[1:],
+            "zint": ZINT + ["--batch", "-i", data, "-o", "OUT/~~~~.bmp"],
         }
         # The floor writes exactly the bytes quillmark-render wrote.
         out = fresh()
@@ -113,13 +164,18 @@ def main():
             system = statistics.median(s[1] for s in samples)
             wall = statistics.median(s[2] for s in samples)
             medians[name] = (cpu, wall)
-            print("  %-17s CPU %7.3f s (user %.3f, system %.3f)   wall %7.3f s"
+            print("  %-26s CPU %7.3f s (user %.3f, system %.3f)   wall %7.3f s"
                   % (name, cpu, user, system, wall))
         own = medians["quillmark-render"]
-        print("quillmark-render / zint:  CPU %.2f x (goal <= 0.8), wall %.2f x"
-              % (own[0] / medians["zint"][0], own[1] / medians["zint"][1]))
-        print("quillmark-render / floor: CPU %.2f x (goal <= 1.5), wall %.2f x"
+        one = medians["quillmark-render --jobs 1"]
+        peer = medians["zint"]
+        print("%d symbols, one core / zint: CPU %.2f x (goal <= 0.7); %.0f symbols a second"
+              % (LINES, one[0] / peer[0], LINES / one[1]))
+        print("%d symbols, every core / zint: wall %.2f x (goal <= 0.55); %.0f symbols a second"
+              % (LINES, own[1] / peer[1], LINES / own[1]))
+        print("quillmark-render / floor: CPU %.2f x, wall %.2f x"
               % (own[0] / medians["floor"][0], own[1] / medians["floor"][1]))
+        memory(work, fresh)
     finally:
         shutil.rmtree(work, ignore_errors=True)
 

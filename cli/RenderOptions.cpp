@@ -143,6 +143,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         {QStringLiteral("verify"),
          QStringLiteral("Reads every output back as a scanner would (at --dpi) and fails the "
                         "entry that does not scan as its label.")},
+        {QStringLiteral("jobs"),
+         QStringLiteral("Symbols drawn at once, 1 to %1 (default: one per core).").arg(kMaxJobs),
+         QStringLiteral("n")},
         {QStringLiteral("sheet"),
          QStringLiteral("Draws the symbols as labels on a sheet: a name --list-sheets shows, or "
                         "page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with "
@@ -298,6 +301,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         {"bar-reduction", 0, kMaxBarReductionDots, &o.barReduction},
         {"start-at", 1, 1'000'000, &o.startAt},
         {"copies", 1, kMaxCopies, &o.copies},
+        {"jobs", 1, kMaxJobs, &o.jobs},
     };
     for (const auto& value : values) {
         const QString name = QString::fromLatin1(value.name);

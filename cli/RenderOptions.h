@@ -45,6 +45,7 @@ struct RenderOptions {
     std::optional<bool> quietZoneMarks; // the settings' when absent
     bool dropInvalid = false;
     bool verify = false; // read every output back as a scanner would
+    int jobs = 0;        // symbols drawn at once; 0: one per core
     // Label sheets: the layout as given (a built-in name or a custom one),
     // empty for one file per symbol.
     QString sheet;
@@ -73,6 +74,7 @@ inline constexpr int kMaxDpi = 4800;
 inline constexpr int kDefaultDpi = 300;
 // The most dots --bar-reduction takes (the settings' own limit).
 inline constexpr int kMaxBarReductionDots = 8;
+inline constexpr int kMaxJobs = 64;
 
 // Whether a Height text starts with a length above 0 (the Height field would
 // take the default length for anything else).

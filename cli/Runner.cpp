@@ -16,20 +16,67 @@
 #include <QDir>
 #include <QSet>
 #include <QSettings>
+#include <QThread>
 
 #include <cmath>
-#include <set>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
 
 namespace {
 
 // The achieved narrow element is reported when it is off by more than this.
 constexpr double kModuleTolerance = 0.10;
 
+// What one entry says and how it ended, kept until the entries before it have
+// been reported: entries drawn at once are reported in input order.
+struct Outcome {
+    struct Message {
+        int line = 0;
+        QString text;
+        bool moduleNote = false; // here the achieved module is noted, if first
+    };
+    std::vector<Message> messages;
+    qsizetype failures = 0;
+    bool refused = false;
+    bool written = false;
+    std::int32_t module = 0;
+    double achievedModule = 0;
+};
+
+// An entry checked and named, ready to be drawn and written.
+struct Job {
+    int line = 0;
+    RenderRequest request;
+    QString path;
+    QString key;               // the path as one file, for telling two entries' files apart
+    bool afterEarlier = false; // an earlier entry names the same file: waits for its end
+};
+
+// One entry on its way: drawn by a worker, or by the run itself in turn.
+struct Slot {
+    std::optional<Job> job;
+    Outcome outcome;
+    bool done = false;
+};
+
+// Entries handed to the workers but not yet reported, per worker: enough to
+// keep every worker busy while the run reports, few enough to hold no batch.
+constexpr qsizetype kQueuedPerWorker = 8;
+
 class CRun {
 public:
     // Every symbol of the run is built with the same widths.
     CRun(const RenderOptions& options, const BarWidths& widths, std::FILE* errors)
         : m_options(options), m_widths(widths), m_errors(errors) {}
+
+    ~CRun() { StopWorkers(); }
+    CRun(const CRun&) = delete;
+    CRun& operator=(const CRun&) = delete;
 
     int Run() {
         QList<Entry> entries;
@@ -69,11 +116,35 @@ public:
         }
         CProgress progress(m_errors, entries.size());
         m_progress = &progress;
+        StartWorkers(entries.size());
+        const qsizetype window = static_cast<qsizetype>(m_workers.size()) * kQueuedPerWorker;
+        std::deque<std::shared_ptr<Slot>> unreported;
         qsizetype done = 0;
-        for (const Entry& entry : std::as_const(entries)) {
-            WriteEntry(entry, largest);
+        const auto reportFirst = [&] {
+            ReportSlot(*unreported.front());
+            unreported.pop_front();
             progress.Update(++done, m_failures);
+        };
+        for (const Entry& entry : std::as_const(entries)) {
+            auto slot = std::make_shared<Slot>();
+            slot->job = Prepare(entry, largest, slot->outcome);
+            if (!slot->job || slot->job->afterEarlier || m_workers.empty()) {
+                slot->done = !slot->job; // drawn in turn, when reported
+            } else {
+                const std::lock_guard<std::mutex> lock(m_mutex);
+                m_queue.push_back(slot);
+                m_queued.notify_one();
+            }
+            unreported.push_back(std::move(slot));
+            while (!unreported.empty() && (static_cast<qsizetype>(unreported.size()) > window ||
+                                           IsDone(*unreported.front()))) {
+                reportFirst();
+            }
         }
+        while (!unreported.empty()) {
+            reportFirst();
+        }
+        StopWorkers();
         QString error;
         if (!m_committer.Sync(&error)) {
             Report(0, error);
@@ -98,64 +169,159 @@ private:
         std::fputs(text.toLocal8Bit().constData(), m_errors);
     }
 
-    void Fail(const Entry& entry, const QString& message) {
-        Report(entry.line, message);
-        m_failed = true;
-        ++m_failures;
+    static void Say(Outcome& outcome, int line, const QString& message) {
+        outcome.messages.push_back({line, message, false});
     }
 
-    void WriteEntry(const Entry& entry, int largest) {
-        if (!entry.error.isEmpty()) {
-            Fail(entry, entry.error);
+    static void Fail(Outcome& outcome, int line, const QString& message) {
+        Say(outcome, line, message);
+        ++outcome.failures;
+    }
+
+    // Workers for a batch: as many as --jobs asks (one per core by default),
+    // never more than the entries; none when one draws them all.
+    void StartWorkers(qsizetype entries) {
+        const int asked =
+            m_options.jobs > 0 ? m_options.jobs : std::max(1, QThread::idealThreadCount());
+        const qsizetype count = std::min<qsizetype>(std::min(asked, kMaxJobs), entries);
+        if (count <= 1) {
             return;
         }
-        RenderRequest request;
+        for (qsizetype i = 0; i < count; ++i) {
+            m_workers.emplace_back([this] { Work(); });
+        }
+    }
+
+    void StopWorkers() {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_closing = true;
+        }
+        m_queued.notify_all();
+        for (std::thread& worker : m_workers) {
+            worker.join();
+        }
+        m_workers.clear();
+    }
+
+    void Work() {
+        for (;;) {
+            std::shared_ptr<Slot> slot;
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_queued.wait(lock, [this] { return m_closing || !m_queue.empty(); });
+                if (m_queue.empty()) {
+                    return;
+                }
+                slot = std::move(m_queue.front());
+                m_queue.pop_front();
+            }
+            Execute(*slot->job, slot->outcome);
+            {
+                const std::lock_guard<std::mutex> lock(m_mutex);
+                slot->done = true;
+            }
+            m_finished.notify_all();
+        }
+    }
+
+    bool IsDone(const Slot& slot) {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        return slot.done;
+    }
+
+    // Reports the entry once it is over, drawing it first if it is drawn in
+    // turn; what it wrote is then known to the entries after it.
+    void ReportSlot(Slot& slot) {
+        if (slot.job && (slot.job->afterEarlier || m_workers.empty())) {
+            if (slot.job->afterEarlier && m_written.contains(slot.job->key)) {
+                Fail(
+                    slot.outcome, slot.job->line,
+                    QStringLiteral("%1 is written by an earlier line already").arg(slot.job->path));
+            } else {
+                Execute(*slot.job, slot.outcome);
+            }
+        } else {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_finished.wait(lock, [&slot] { return slot.done; });
+        }
+        const Outcome& outcome = slot.outcome;
+        for (const Outcome::Message& message : outcome.messages) {
+            if (message.moduleNote) {
+                NoteAchievedModule(outcome.module, outcome.achievedModule);
+            } else {
+                Report(message.line, message.text);
+            }
+        }
+        m_failures += outcome.failures;
+        m_failed = m_failed || outcome.failures > 0;
+        m_refused = m_refused || outcome.refused;
+        if (outcome.written && slot.job) {
+            m_written.insert(slot.job->key);
+        }
+    }
+
+    // Everything about an entry that does not draw it, in input order: the
+    // checks of its values, its file's name. No job when it fails here.
+    std::optional<Job> Prepare(const Entry& entry, int largest, Outcome& outcome) {
+        if (!entry.error.isEmpty()) {
+            Fail(outcome, entry.line, entry.error);
+            return std::nullopt;
+        }
+        Job job;
+        job.line = entry.line;
+        RenderRequest& request = job.request;
         request.widths = m_widths;
         if (!entry.symbology.isEmpty()) {
             const std::optional<SymbologyId> id = FindSymbology(entry.symbology.toStdString());
             if (!id) {
-                Fail(entry, QStringLiteral("unknown symbology \"%1\"").arg(entry.symbology));
-                return;
+                Fail(outcome, entry.line,
+                     QStringLiteral("unknown symbology \"%1\"").arg(entry.symbology));
+                return std::nullopt;
             }
             request.symbology = *id;
         } else if (m_options.symbology) {
             request.symbology = *m_options.symbology;
         } else {
-            Fail(entry, QStringLiteral("no symbology: give a symbology column or --symbology"));
-            return;
+            Fail(outcome, entry.line,
+                 QStringLiteral("no symbology: give a symbology column or --symbology"));
+            return std::nullopt;
         }
         request.heightMils = m_options.heightMils;
         if (!entry.height.isEmpty()) {
             if (!IsPositiveLength(entry.height)) {
-                Fail(entry, QStringLiteral("height \"%1\" is no length in inches above 0")
-                                .arg(entry.height));
-                return;
+                Fail(outcome, entry.line,
+                     QStringLiteral("height \"%1\" is no length in inches above 0")
+                         .arg(entry.height));
+                return std::nullopt;
             }
             request.heightMils = BarLengthFromHeight(entry.height);
         }
         const QString pattern = entry.output.isEmpty() ? m_options.output : entry.output;
         if (pattern.isEmpty()) {
-            Fail(entry, QStringLiteral("no output: give an output column or --output"));
-            return;
+            Fail(outcome, entry.line,
+                 QStringLiteral("no output: give an output column or --output"));
+            return std::nullopt;
         }
-        const QString path = m_options.mode == InputMode::Single
-                                 ? pattern
-                                 : ExpandOutputPattern(pattern, entry.number, largest, entry.text);
+        job.path = m_options.mode == InputMode::Single
+                       ? pattern
+                       : ExpandOutputPattern(pattern, entry.number, largest, entry.text);
         const std::optional<OutputFormat> format =
-            m_options.format ? m_options.format : FormatOfPath(path);
+            m_options.format ? m_options.format : FormatOfPath(job.path);
         if (!format) {
-            Fail(entry, QStringLiteral("cannot tell the format of \"%1\"; name it .bmp, .png, "
-                                       ".svg or .pdf, or give --format")
-                            .arg(path));
-            return;
+            Fail(outcome, entry.line,
+                 QStringLiteral("cannot tell the format of \"%1\"; name it .bmp, .png, "
+                                ".svg or .pdf, or give --format")
+                     .arg(job.path));
+            return std::nullopt;
         }
         request.format = *format;
         const CGivenWidths given(m_widths); // the run's code-set choice decides what encodes
         const CheckedText checked = CheckText(request.symbology, entry.text, m_options.dropInvalid);
         if (checked.refusal) {
-            m_refused = true;
-            Fail(entry, checked.refusal->reason);
-            return;
+            outcome.refused = true;
+            Fail(outcome, entry.line, checked.refusal->reason);
+            return std::nullopt;
         }
         request.text = checked.engineText;
         request.showText = m_options.showText;
@@ -166,61 +332,71 @@ private:
         request.barReduction = m_options.barReduction;
 
         // Two entries of a batch must never write one file: the later would
-        // silently replace the earlier.
-        const QString key = QDir::cleanPath(m_workingFolder.absoluteFilePath(path));
-        if (m_written.contains(key)) {
-            Fail(entry, QStringLiteral("%1 is written by an earlier line already").arg(path));
-            return;
-        }
-        const RenderResult symbol = RenderSymbol(request);
+        // silently replace the earlier. Whether the earlier one wrote it is
+        // known once it is over, so the later one waits for it.
+        job.key = QDir::cleanPath(m_workingFolder.absoluteFilePath(job.path));
+        job.afterEarlier = m_named.contains(job.key);
+        m_named.insert(job.key);
+        return job;
+    }
+
+    // Draws and writes the entry, and reads it back when asked: on any thread.
+    void Execute(const Job& job, Outcome& outcome) {
+        const CGivenWidths given(m_widths);
+        const RenderResult symbol = RenderSymbol(job.request);
         if (!symbol.error.isEmpty()) {
-            Fail(entry, symbol.error);
+            Fail(outcome, job.line, symbol.error);
             return;
         }
-        NoteAchievedModule(symbol);
+        outcome.module = symbol.module;
+        outcome.achievedModule = symbol.achievedModule;
+        outcome.messages.push_back({0, {}, true});
         QString error;
         QString note;
-        const bool written = m_committer.Write(path, symbol.bytes, &error, &note);
+        const bool written = m_committer.Write(job.path, symbol.bytes, &error, &note);
         if (!note.isEmpty()) {
-            Report(entry.line, QStringLiteral("note: ") + note);
+            Say(outcome, job.line, QStringLiteral("note: ") + note);
         }
         if (!written) {
-            Fail(entry, error);
+            Fail(outcome, job.line, error);
             return;
         }
-        m_written.insert(key);
+        outcome.written = true;
         if (m_options.verify) {
-            Verify(entry, request);
-            AdviseOnStandard(entry, request, symbol);
+            Verify(job, outcome);
+            AdviseOnStandard(job, outcome);
         }
     }
 
     // The symbol read back at the output's resolution (the printer's for a
     // vector file): an entry that does not scan as its label fails, its file
     // kept for a look.
-    void Verify(const Entry& entry, const RenderRequest& request) {
+    static void Verify(const Job& job, Outcome& outcome) {
+        const RenderRequest& request = job.request;
         const ScanResult result = CheckScan(MakeScanJob(request));
         if (result.verdict == ScanVerdict::NotChecked) {
-            Fail(entry, QStringLiteral("cannot be read back: the symbol is too large for a "
-                                       "bitmap at %1 dpi (at most %2 pixels a side)")
-                            .arg(request.dpiX)
-                            .arg(kMaxBitmapSide));
+            Fail(outcome, job.line,
+                 QStringLiteral("cannot be read back: the symbol is too large for a "
+                                "bitmap at %1 dpi (at most %2 pixels a side)")
+                     .arg(request.dpiX)
+                     .arg(kMaxBitmapSide));
         } else if (result.verdict != ScanVerdict::Scans) {
-            Fail(entry, ScanStatusText(result));
+            Fail(outcome, job.line, ScanStatusText(result));
         }
     }
 
     // A symbology with published ranges (the EAN/UPC family, ITF-14, GS1-128):
     // a note when the symbol as written falls outside them.
-    void AdviseOnStandard(const Entry& entry, const RenderRequest& request,
-                          const RenderResult& symbol) {
-        if (symbol.module <= 0 || PublishedRange(request.symbology) == nullptr) {
+    static void AdviseOnStandard(const Job& job, Outcome& outcome) {
+        const RenderRequest& request = job.request;
+        if (outcome.module <= 0 || PublishedRange(request.symbology) == nullptr) {
             return;
         }
         const Encoding encoding =
             CreateBarcode(request.symbology, request.text, request.widths)->Encode();
-        const double achieved = IsRaster(request.format) ? symbol.achievedModule : symbol.module;
-        const double scale = achieved / symbol.module * request.zoom;
+        const double achieved =
+            IsRaster(request.format) ? outcome.achievedModule : static_cast<double>(outcome.module);
+        const double scale = achieved / outcome.module * request.zoom;
         bool meets = true;
         const QString advice = StandardsAdvice(
             {request.symbology, achieved * request.zoom,
@@ -228,38 +404,46 @@ private:
              CellMarginAlong(encoding) * scale},
             &meets);
         if (!meets) {
-            Report(entry.line, QStringLiteral("note: ") + advice);
+            Say(outcome, job.line, QStringLiteral("note: ") + advice);
         }
     }
 
     // The device grid makes the narrow element whole dots; says so once per
     // module when that is far from the Density asked for.
-    void NoteAchievedModule(const RenderResult& symbol) {
-        if (symbol.module <= 0 || m_noted.contains(symbol.module)) {
+    void NoteAchievedModule(std::int32_t module, double achievedModule) {
+        if (module <= 0 || m_noted.contains(module)) {
             return;
         }
-        m_noted.insert(symbol.module);
-        if (std::abs(symbol.achievedModule - symbol.module) > kModuleTolerance * symbol.module) {
+        m_noted.insert(module);
+        if (std::abs(achievedModule - module) > kModuleTolerance * module) {
             Report(0, QStringLiteral("note: at %1 dpi the narrow element is %2 mils, not %3 "
                                      "(a whole number of dots)")
                           .arg(m_options.dpi * m_options.zoom)
-                          .arg(symbol.achievedModule, 0, 'f', 2)
-                          .arg(symbol.module));
+                          .arg(achievedModule, 0, 'f', 2)
+                          .arg(module));
         }
     }
 
     const RenderOptions& m_options;
     const BarWidths m_widths;
     std::FILE* m_errors;
-    CFileCommitter m_committer;
+    CFileCommitter m_committer; // written through by the workers too
     CProgress* m_progress = nullptr;
-    QSet<QString> m_written;
+    QSet<QString> m_named;   // the files entries so far are to write
+    QSet<QString> m_written; // of those, the ones written, as the entries are reported
     // Relative output paths are resolved against it, looked up once per run.
     const QDir m_workingFolder = QDir::current();
     QSet<std::int32_t> m_noted;
     bool m_failed = false;
     qsizetype m_failures = 0; // entries that failed
     bool m_refused = false;
+
+    std::vector<std::thread> m_workers;
+    std::mutex m_mutex; // guards the queue, m_closing and every slot's done
+    std::condition_variable m_queued;
+    std::condition_variable m_finished;
+    std::deque<std::shared_ptr<Slot>> m_queue; // for the workers, in input order
+    bool m_closing = false;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 // quillmark-render: the desktop program's symbols from the command line.
 #include "FileCommit.h"
+#include "LabelFace.h"
 #include "RenderOptions.h"
 #include "Runner.h"
 #include "SheetLayout.h"
@@ -52,6 +53,8 @@ int main(int argc, char* argv[]) {
             return kExitUsage;
         }
     }
+    // Only the label's face is looked up, not every font on the system.
+    UseLabelFaceOnly();
     QGuiApplication application(argc, argv);
     const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
     switch (parsed.action) {

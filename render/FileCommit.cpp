@@ -40,19 +40,36 @@ QString TemporaryPath(const QFileInfo& target) {
 }
 
 #if defined(QUILLMARK_POSIX_FILES)
-// The temporary file being written, for an interrupt to remove: a plain
-// buffer and a flag, all a signal handler may touch.
-char g_pending[PATH_MAX];
-volatile std::sig_atomic_t g_hasPending = 0;
+// The temporary files being written, for an interrupt to remove: plain
+// buffers and flags, all a signal handler may touch. Each writing thread has a
+// slot of its own (a thread past the last slot writes without one: a file it
+// leaves is removed by the next write into its folder).
+constexpr int kPendingSlots = 64;
+struct PendingSlot {
+    char name[PATH_MAX];
+    volatile std::sig_atomic_t set;
+};
+PendingSlot g_pending[kPendingSlots];
+std::atomic<int> g_slotsTaken{0};
+
+// This thread's slot, or none.
+PendingSlot* ThreadSlot() {
+    thread_local const int index = g_slotsTaken.fetch_add(1);
+    return index < kPendingSlots ? &g_pending[index] : nullptr;
+}
 
 // Names the temporary file an interrupt removes, or none (nullptr).
 void SetPending(const QByteArray* name) {
-    g_hasPending = 0;
+    PendingSlot* const slot = ThreadSlot();
+    if (slot == nullptr) {
+        return;
+    }
+    slot->set = 0;
     std::atomic_signal_fence(std::memory_order_seq_cst);
-    if (name != nullptr && name->size() < static_cast<qsizetype>(sizeof g_pending)) {
-        std::memcpy(g_pending, name->constData(), static_cast<std::size_t>(name->size()) + 1);
+    if (name != nullptr && name->size() < static_cast<qsizetype>(sizeof slot->name)) {
+        std::memcpy(slot->name, name->constData(), static_cast<std::size_t>(name->size()) + 1);
         std::atomic_signal_fence(std::memory_order_seq_cst);
-        g_hasPending = 1;
+        slot->set = 1;
     }
 }
 
@@ -68,8 +85,10 @@ public:
 // SIGINT or SIGTERM: the file being written goes, then the process ends as
 // the signal ends it, so whoever sent it sees it in the exit status.
 extern "C" void RemovePendingAndEnd(int signal) {
-    if (g_hasPending != 0) {
-        ::unlink(g_pending);
+    for (PendingSlot& slot : g_pending) {
+        if (slot.set != 0) {
+            ::unlink(slot.name);
+        }
     }
     ::signal(signal, SIG_DFL);
     ::raise(signal);
@@ -309,7 +328,12 @@ bool CFileCommitter::Write(const QString& path, const ByteProducer& produce, QSt
 #endif
     const QFileInfo target(path);
 #if defined(QUILLMARK_POSIX_FILES)
-    if (!m_folders.contains(target.path())) {
+    bool newFolder = false;
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        newFolder = !m_folders.contains(target.path());
+    }
+    if (newFolder) {
         RemoveStaleTemporaries(target.path());
     }
 #endif
@@ -359,6 +383,7 @@ bool CFileCommitter::Write(const QString& path, const ByteProducer& produce, QSt
                             .arg(path, QString::fromStdString(replaced.message())));
         }
     }
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_folders.insert(target.path());
     if (++m_count <= kFewFiles) {
         m_files.append(path);
@@ -367,6 +392,7 @@ bool CFileCommitter::Write(const QString& path, const ByteProducer& produce, QSt
 }
 
 bool CFileCommitter::Sync(QString* error) {
+    const std::lock_guard<std::mutex> lock(m_mutex);
     bool ok = true;
 #if defined(QUILLMARK_POSIX_FILES)
     const auto flush = [&](const QString& path, Flush what) {

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <mutex>
 
 // Takes the next chunk of a file's bytes: false when it could not be written.
 using ByteSink = std::function<bool(const QByteArray&)>;
@@ -23,6 +24,9 @@ using ByteProducer = std::function<void(const ByteSink&)>;
 // Making the files durable (flushed to the disk) is done once for all of them
 // by Sync(): a few files are flushed each, with their folders; a batch of more
 // pays for one flush of each file system it wrote to, not one per file.
+//
+// Several threads may write through one committer at once (never two of them
+// to one path).
 class CFileCommitter {
 public:
     // Writes bytes to path as described; on failure error says why and the
@@ -43,6 +47,7 @@ public:
     static constexpr qsizetype kFewFiles = 16;
 
 private:
+    std::mutex m_mutex;      // guards the three below
     QSet<QString> m_folders; // the folders written into since the last Sync
     QStringList m_files;     // the files, while there are no more than kFewFiles
     qsizetype m_count = 0;   // files written since the last Sync

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ clang clang-tidy cmake ninja-build pkg-config python3
     libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev libzbar-dev poppler-utils
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev libfontconfig-dev
     fonts-dejavu-core fonts-liberation
     xvfb xauth
     locales

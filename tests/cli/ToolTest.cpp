@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -38,16 +39,22 @@ protected:
         file.write(bytes);
     }
 
-    Result Run(const QStringList& arguments, const QByteArray& input = {}) const {
+    Result Run(const QStringList& arguments, const QByteArray& input = {},
+               const QString& folder = {}) const {
         QProcess process;
         process.setProcessEnvironment(m_environment);
-        process.setWorkingDirectory(m_folder.path());
+        process.setWorkingDirectory(folder.isEmpty() ? m_folder.path() : folder);
         process.start(QStringLiteral(QUILLMARK_RENDER), arguments);
         process.write(input);
         process.closeWriteChannel();
         process.waitForFinished(60000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    QByteArray ReadBack(const QString& name) const {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QStringList Files(const QString& folder = QString()) const {
@@ -336,6 +343,37 @@ TEST_F(Tool, TwoLinesNeverWriteOneFile) {
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(result.errors.contains(QStringLiteral("line 2"))) << result.errors.toStdString();
     EXPECT_EQ(Files(), QStringList({"A_B.bmp"}));
+}
+
+// Entries drawn at once write the very files, messages and status one at a
+// time gives: a failed line, a second line naming a file, a file left to a
+// later line by an earlier one that failed, a note said once.
+TEST_F(Tool, JobsWriteWhatOneJobWrites) {
+    WriteFile(QStringLiteral("in.csv"), "text,height,output\nA1,100,a.bmp\nB2,,a.bmp\nC3,,a.bmp\n"
+                                        "d~,,d.png\nE5,,e.svg\nF6,0.2,f.pdf\nG7,,g.png\n");
+    const QStringList runs[] = {
+        {"-s", "code128", "--dpi", "1200", "--csv", "in.csv"},
+        {"-s", "code39", "--dpi", "96", "--density", "7", "--batch", "in.csv", "-o", "{text}.png"},
+    };
+    for (const QStringList& arguments : runs) {
+        QMap<QString, QMap<QString, QByteArray>> files;
+        QMap<QString, Result> results;
+        for (const char* jobs : {"1", "3"}) {
+            const QString out = Path(QStringLiteral("jobs") + jobs);
+            ASSERT_TRUE(QDir().mkpath(out));
+            WriteFile(QStringLiteral("jobs%1/in.csv").arg(jobs), ReadBack("in.csv"));
+            results[jobs] = Run(QStringList{"--jobs", jobs} + arguments, {}, out);
+            for (const QString& name : QDir(out).entryList(QDir::Files)) {
+                files[jobs][name] = ReadBack(QStringLiteral("jobs%1/%2").arg(jobs, name));
+            }
+            QDir(out).removeRecursively();
+        }
+        EXPECT_EQ(results["1"].status, 1) << results["1"].errors.toStdString();
+        EXPECT_EQ(results["3"].status, results["1"].status);
+        EXPECT_EQ(results["3"].errors, results["1"].errors);
+        EXPECT_EQ(files["3"].keys(), files["1"].keys());
+        EXPECT_TRUE(files["3"] == files["1"]) << arguments.join(' ').toStdString();
+    }
 }
 
 TEST_F(Tool, ReadsDensityAndRatioFromTheSettingsUnlessGiven) {
