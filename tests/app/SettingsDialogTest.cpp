@@ -5,6 +5,8 @@
 #include "ResourceIds.h"
 #include "Symbologies.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -327,6 +329,24 @@ TEST_F(BarcodeSettingsStore, BarReductionIsStoredInRangeAndShownInMils) {
     EXPECT_EQ(dialog.BarReductionText(), "= 6.7 mils off every bar at the printer's 300 dpi");
     dialog.BarReductionSpin()->setValue(0);
     EXPECT_EQ(dialog.BarReductionText(), "none: bars print as drawn");
+}
+
+// Code 128's code sets, ITF-14's bearer bars and the EAN quiet zone marks go
+// from the dialog's boxes to the store and back as the engine reads them.
+TEST_F(BarcodeSettingsStore, ShapeSettingsGoFromTheDialogToTheStoreAndBack) {
+    CSettingsDialog dialog({10, 3}, PreviewSample{SymbologyId::Itf14, "1540014128876", 750});
+    dialog.CodeSetsBox()->setCurrentIndex(1);
+    dialog.BearerBarsBox()->setCurrentIndex(2);
+    dialog.QuietZoneMarksBox()->setChecked(true);
+    const BarcodeSettings wanted{10, 3, CodeSetChoice::Shortest, BearerBars::TopAndBottom, true};
+    EXPECT_EQ(dialog.Settings(), wanted);
+    {
+        QSettings store;
+        WriteBarcodeSettings(store, {}, wanted);
+    }
+    QSettings store;
+    EXPECT_EQ(ReadBarcodeSettings(store), wanted);
+    EXPECT_EQ(CreateBarcode(SymbologyId::Ean13, "1")->Widths(), wanted);
 }
 
 } // namespace

@@ -143,6 +143,13 @@ TEST_F(Tool, UsageErrorsExitWithTwoOneLineAndNoFile) {
          {"-s", "code39", "-o", "x.bmp", "--height", "1,5", "A"},
          "--height"},
         {"empty text", {"-s", "code39", "-o", "x.bmp", ""}, "empty"},
+        {"code sets", {"-s", "code128", "-o", "x.bmp", "--code-sets", "c", "A"}, "--code-sets"},
+        {"bearer bars", {"-s", "itf14", "-o", "x.bmp", "--bearer-bars", "x", "1"}, "--bearer-bars"},
+        {"quiet zone marks",
+         {"-s", "ean13", "-o", "x.bmp", "--quiet-zone-marks", "yes", "1"},
+         "--quiet-zone-marks"},
+        {"bar reduction", {"-s", "code39", "-o", "x.bmp", "--bar-reduction", "9", "A"}, "--bar"},
+        {"GS1 check digit", {"-s", "gs1-128", "-o", "x.bmp", "(00)009501234567890018"}, "be 0"},
     };
     for (const Row& row : rows) {
         const Result result = Run(row.arguments);

@@ -283,6 +283,15 @@ TEST(EverySymbology, DecoderReadsEverySymbolInEveryOrientation) {
                           row.expected);
             }
         }
+        // The shipping symbols by the second reader too, GS1 flag and all.
+        if (row.id == SymbologyId::Gs1128 || row.id == SymbologyId::Itf14) {
+            const Decoded zbar = DecodeImageZbar(
+                RasteriseBars(DrawAt(*barcode, 0).surface.lines, 0.3, 10 * barcode->Density()),
+                *decoder);
+            EXPECT_EQ((row.id == SymbologyId::Gs1128 ? zbar.identifier : "") + zbar.text,
+                      row.expected)
+                << row.name << " (zbar)";
+        }
     }
 }
 
