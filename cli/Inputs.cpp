@@ -61,6 +61,36 @@ QString ReadInput(const QString& path, QString* error, QList<int>* notUtf8) {
     return text;
 }
 
+CBatchEntries::CBatchEntries(const QString& input) : m_input(input) {
+    Entry entry;
+    while (Next(entry)) {
+        ++m_count;
+        m_lastLine = entry.line;
+    }
+    m_at = 0;
+    m_line = 0;
+}
+
+bool CBatchEntries::Next(Entry& entry) {
+    // Lines end with LF (a CR before it is no part of the text); blank lines
+    // count but give no entry, as SplitBatchLines has it.
+    while (m_at < m_input.size()) {
+        const qsizetype end = m_input.indexOf(QLatin1Char('\n'), m_at);
+        const qsizetype stop = end < 0 ? m_input.size() : end;
+        QStringView text = QStringView(m_input).mid(m_at, stop - m_at);
+        m_at = end < 0 ? m_input.size() + 1 : end + 1;
+        ++m_line;
+        if (text.endsWith(QLatin1Char('\r'))) {
+            text.chop(1);
+        }
+        if (!text.isEmpty()) {
+            entry = {m_line, m_line, text.toString(), {}, {}, {}, {}, {}};
+            return true;
+        }
+    }
+    return false;
+}
+
 QList<Entry> BatchEntries(const QString& input) {
     QList<Entry> entries;
     for (const BatchLine& line : SplitBatchLines(input)) {

@@ -28,6 +28,24 @@ QList<int> LinesNotUtf8(const QByteArray& bytes);
 // One entry per data line of a batch input, numbered by its line.
 QList<Entry> BatchEntries(const QString& input);
 
+// The same one at a time, without a list of them all: a batch of any length
+// holds its text and one entry.
+class CBatchEntries {
+public:
+    explicit CBatchEntries(const QString& input);
+    qsizetype Count() const { return m_count; }
+    int LastLine() const { return m_lastLine; } // the largest {n}
+    // The next entry; false after the last.
+    bool Next(Entry& entry);
+
+private:
+    const QString& m_input;
+    qsizetype m_at = 0;
+    int m_line = 0;
+    qsizetype m_count = 0;
+    int m_lastLine = 0;
+};
+
 // One entry per record of a CSV input, its columns named by the header row
 // ("text" required; "symbology", "height", "output" and "caption" optional) and numbered
 // from 1. Without a header or a "text" column, or with a column named twice:

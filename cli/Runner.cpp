@@ -80,24 +80,32 @@ public:
 
     int Run() {
         QList<Entry> entries;
+        QString input;
+        // A batch drawn symbol by symbol is read an entry at a time: however
+        // long, it holds its text and the entries in flight.
+        std::optional<CBatchEntries> batch;
+        QSet<int> badLines;
         if (m_options.mode == InputMode::Single) {
             entries.append({0, 1, m_options.text, {}, {}, {}, {}, {}});
         } else {
             QString error;
             QList<int> notUtf8;
-            const QString input = ReadInput(m_options.input, &error, &notUtf8);
+            input = ReadInput(m_options.input, &error, &notUtf8);
             QStringList notes;
             if (error.isEmpty()) {
-                entries = m_options.mode == InputMode::Batch ? BatchEntries(input)
-                                                             : CsvEntries(input, &error, &notes);
+                if (m_options.mode == InputMode::Csv) {
+                    entries = CsvEntries(input, &error, &notes);
+                } else if (m_options.sheet.isEmpty()) {
+                    batch.emplace(input);
+                } else {
+                    entries = BatchEntries(input);
+                }
             }
             // Such a line's text holds U+FFFD, which its bytes do not: it is
             // refused for what it is, not for a character it does not hold.
-            const QSet<int> badLines(notUtf8.cbegin(), notUtf8.cend());
+            badLines = QSet<int>(notUtf8.cbegin(), notUtf8.cend());
             for (Entry& entry : entries) {
-                if (entry.error.isEmpty() && badLines.contains(entry.line)) {
-                    entry.error = QStringLiteral("bytes that are not UTF-8");
-                }
+                MarkNotUtf8(entry, badLines);
             }
             for (const QString& note : std::as_const(notes)) {
                 Report(0, QStringLiteral("note: ") + note);
@@ -110,11 +118,15 @@ public:
         if (!m_options.sheet.isEmpty()) {
             return RunSheet(m_options, m_widths, entries, m_errors);
         }
-        int largest = 0;
+        int largest = batch ? batch->LastLine() : 0;
         for (const Entry& entry : std::as_const(entries)) {
             largest = std::max(largest, entry.number);
         }
-        CProgress progress(m_errors, entries.size());
+        // One pattern with {n} names every entry's file apart: no list of the
+        // names is needed to keep two entries from writing one file.
+        m_namesApart =
+            m_options.mode != InputMode::Csv && m_options.output.contains(QStringLiteral("{n}"));
+        CProgress progress(m_errors, batch ? batch->Count() : entries.size());
         m_progress = &progress;
         StartWorkers(entries.size());
         const qsizetype window = static_cast<qsizetype>(m_workers.size()) * kQueuedPerWorker;
@@ -125,7 +137,14 @@ public:
             unreported.pop_front();
             progress.Update(++done, m_failures);
         };
-        for (const Entry& entry : std::as_const(entries)) {
+        qsizetype next = 0;
+        Entry entry;
+        while (batch ? batch->Next(entry) : next < entries.size()) {
+            if (batch) {
+                MarkNotUtf8(entry, badLines);
+            } else {
+                entry = entries[next++];
+            }
             auto slot = std::make_shared<Slot>();
             slot->job = Prepare(entry, largest, slot->outcome);
             if (!slot->job || slot->job->afterEarlier || m_workers.empty()) {
@@ -159,6 +178,12 @@ public:
     }
 
 private:
+    static void MarkNotUtf8(Entry& entry, const QSet<int>& badLines) {
+        if (entry.error.isEmpty() && badLines.contains(entry.line)) {
+            entry.error = QStringLiteral("bytes that are not UTF-8");
+        }
+    }
+
     void Report(int line, const QString& message) {
         if (m_progress != nullptr) {
             m_progress->Clear();
@@ -256,7 +281,7 @@ private:
         m_failures += outcome.failures;
         m_failed = m_failed || outcome.failures > 0;
         m_refused = m_refused || outcome.refused;
-        if (outcome.written && slot.job) {
+        if (outcome.written && slot.job && !m_namesApart) {
             m_written.insert(slot.job->key);
         }
     }
@@ -334,9 +359,11 @@ private:
         // Two entries of a batch must never write one file: the later would
         // silently replace the earlier. Whether the earlier one wrote it is
         // known once it is over, so the later one waits for it.
-        job.key = QDir::cleanPath(m_workingFolder.absoluteFilePath(job.path));
-        job.afterEarlier = m_named.contains(job.key);
-        m_named.insert(job.key);
+        if (!m_namesApart) {
+            job.key = QDir::cleanPath(m_workingFolder.absoluteFilePath(job.path));
+            job.afterEarlier = m_named.contains(job.key);
+            m_named.insert(job.key);
+        }
         return job;
     }
 
@@ -429,8 +456,9 @@ private:
     std::FILE* m_errors;
     CFileCommitter m_committer; // written through by the workers too
     CProgress* m_progress = nullptr;
-    QSet<QString> m_named;   // the files entries so far are to write
-    QSet<QString> m_written; // of those, the ones written, as the entries are reported
+    bool m_namesApart = false; // the pattern names every entry's file apart
+    QSet<QString> m_named;     // the files entries so far are to write
+    QSet<QString> m_written;   // of those, the ones written, as the entries are reported
     // Relative output paths are resolved against it, looked up once per run.
     const QDir m_workingFolder = QDir::current();
     QSet<std::int32_t> m_noted;
