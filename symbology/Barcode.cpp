@@ -149,8 +149,9 @@ CBarcode::CBarcode(std::string text) : m_strData(std::move(text)) {
     m_quietZoneMarks = GetProfileInt("Barcode", "QuietZoneMarks", 0) == 1;
 }
 
-CGivenWidths::CGivenWidths(const BarWidths& widths) : m_pPrevious(t_pGivenWidths) {
-    t_pGivenWidths = &widths;
+CGivenWidths::CGivenWidths(const BarWidths& widths)
+    : m_widths(widths), m_pPrevious(t_pGivenWidths) {
+    t_pGivenWidths = &m_widths;
 }
 
 CGivenWidths::~CGivenWidths() {

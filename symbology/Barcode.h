@@ -174,6 +174,8 @@ public:
     CGivenWidths& operator=(const CGivenWidths&) = delete;
 
 private:
+    // A copy: the scope may be given a temporary, which ends before the scope.
+    BarWidths m_widths;
     const BarWidths* m_pPrevious;
 };
 
