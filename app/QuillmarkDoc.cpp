@@ -9,12 +9,12 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-QString HelpFilePath(const QString& executablePath) {
-    const QFileInfo file(executablePath);
-    return file.path() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral(".htm");
-}
-
 namespace {
+
+// The install's folder of programs and, relative to it, its documentation
+// folder, as the build sets them (GNUInstallDirs: bin and share/doc/quillmark).
+constexpr const char* kInstallBinDir = QUILLMARK_INSTALL_BINDIR;
+constexpr const char* kInstallDocDirFromBin = QUILLMARK_INSTALL_DOCDIR_FROM_BINDIR;
 
 void SayCannotOpen(const QString& message) {
     QMessageBox::warning(QApplication::activeWindow(), QString::fromLatin1(kApplicationName),
@@ -22,6 +22,20 @@ void SayCannotOpen(const QString& message) {
 }
 
 } // namespace
+
+QString HelpFilePath(const QString& executablePath) {
+    const QFileInfo executable(executablePath);
+    const QString name = executable.completeBaseName() + QStringLiteral(".htm");
+    QString beside = executable.path() + QLatin1Char('/') + name;
+    // Run from the build tree (or from any folder not named like the install's
+    // folder of programs), the page is beside the executable; installed, it is
+    // in the documentation folder, reached from the folder of programs.
+    if (QFileInfo::exists(beside) || executable.dir().dirName() != QLatin1String(kInstallBinDir)) {
+        return beside;
+    }
+    return QDir::cleanPath(executable.path() + QLatin1Char('/') +
+                           QLatin1String(kInstallDocDirFromBin) + QLatin1Char('/') + name);
+}
 
 void CQuillmarkDoc::OnHelpTopics() {
     const QString help = HelpFilePath(QCoreApplication::applicationFilePath());

@@ -10,8 +10,11 @@
 inline constexpr const char* kOnlineSupportAddress =
     "https://support.corvane.example/forum/quillmark";
 
-// The help file: the executable's path with its extension (if any) replaced by
-// "htm", in the executable's folder.
+// The help file, named after the executable with its extension (if any)
+// replaced by "htm": in the executable's folder when it is there (the build
+// tree) or when that folder is not the install's folder of programs;
+// otherwise in the installed documentation folder (<prefix>/bin/quillmark
+// reads <prefix>/share/doc/quillmark/quillmark.htm).
 QString HelpFilePath(const QString& executablePath);
 
 // The one document. It holds no data; it knows its views and answers the two

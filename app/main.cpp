@@ -4,6 +4,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The desktop entry's name, by which the desktop matches the window to its
+    // menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.corvane.Quillmark"));
     CQuillmarkApp app;
     if (!app.InitInstance()) {
         return 1;

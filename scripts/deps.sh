@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Quillmark needs to build, test and run,
+# Installs the Debian 12 packages Quillmark needs to build, test, package and run,
 # asking apt only when one of them is missing, and the locale its tests use.
 set -euo pipefail
 
@@ -10,6 +10,7 @@ packages=(
     fonts-dejavu-core fonts-liberation
     xvfb xauth
     locales
+    desktop-file-utils appstream lintian dpkg-dev file
     libclang-rt-14-dev
 )
 

@@ -2,9 +2,11 @@
 # Installs what is missing, then configures, builds and runs every test twice:
 # once with the default preset and once with AddressSanitizer + UBSan. The
 # release preset (benchmarks) and a Clang build are built too, so that every
-# preset and both compilers stay free of warnings, and clang-tidy checks every
-# source file the default preset compiles. Last, each fuzz target runs for 20
-# seconds on its seeds, so that a regression they reach fails here.
+# preset and both compilers stay free of warnings; the release build is then
+# installed, packaged and validated (scripts/package.sh, a few seconds), and
+# clang-tidy checks every source file the default preset compiles. Last, each
+# fuzz target runs for 20 seconds on its seeds, so that a regression they
+# reach fails here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,6 +35,10 @@ for preset in release clang; do
     echo "=== preset: $preset (build only) ==="
     cmake --preset "$preset"
     cmake --build --preset "$preset"
+    if [ "$preset" = release ]; then
+        echo "=== package: install tree, desktop entry, AppStream, Debian package, lintian ==="
+        bash scripts/package.sh build/release
+    fi
 done
 
 echo "=== fuzz targets (20 s each) ==="

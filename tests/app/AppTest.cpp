@@ -298,12 +298,18 @@ TEST(QuillmarkDoc, HelpFileIsNamedAfterTheExecutable) {
         const char* help;
     };
     const Row rows[] = {
-        {"/usr/local/bin/quillmark", "/usr/local/bin/quillmark.htm"},
+        // Installed: no page beside the program, which is in a folder named bin.
+        {"/usr/local/bin/quillmark", "/usr/local/share/doc/quillmark/quillmark.htm"},
+        {"/usr/bin/quillmark", "/usr/share/doc/quillmark/quillmark.htm"},
+        {"/opt/q/bin/q.v2.exe", "/opt/q/share/doc/quillmark/q.v2.htm"},
+        // The build tree: the page is beside the program, also in bin/.
+        {QUILLMARK_EXECUTABLE, QUILLMARK_EXECUTABLE ".htm"},
+        // Any other folder: beside the program.
         {"/opt/q/Quillmark.exe", "/opt/q/Quillmark.htm"},
         {"/opt/my tools/q.v2.exe", "/opt/my tools/q.v2.htm"},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(HelpFilePath(row.executable), row.help) << row.executable;
+        EXPECT_EQ(HelpFilePath(row.executable).toStdString(), row.help) << row.executable;
     }
 }
 
