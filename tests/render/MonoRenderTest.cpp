@@ -333,6 +333,9 @@ TEST(RenderSymbol, KeepsTheStandardQuietZonesAndTheStatedLength) {
                               dots(std::max(zone.mils, zone.after * encoding.module)));
                     EXPECT_NEAR(last + 1 - first,
                                 static_cast<double>(encoding.SymbolLength()) * dotsPerMil, 1.0);
+                    // Centred on the drawn bars: the first edge snaps to a dot and
+                    // the cell is cut to whole dots, each worth up to one dot.
+                    EXPECT_NEAR(first, bitmap.width() - 1 - last, 2);
                 }
             }
         }
