@@ -479,11 +479,13 @@ QStringList VerifySheetPage(const SheetJob& job, int page, const QImage& image) 
         const std::string expected = MakeScanJob(request).expected;
         // The label alone on white, as a scanner aimed at it sees it.
         const QRect rect = LabelRectOnPage(job, place, dpiX, dpiY).adjusted(1, 1, -1, -1);
-        QImage field(rect.size() + QSize(2, 2) * (dpiX / 4), QImage::Format_Grayscale8);
+        const int quiet = dpiX / 4; // a quarter inch
+        QImage field(rect.width() + 2 * quiet, rect.height() + 2 * quiet,
+                     QImage::Format_Grayscale8);
         field.fill(Qt::white);
         {
             QPainter painter(&field);
-            painter.drawImage(QPoint(dpiX / 4, dpiX / 4), image.copy(rect));
+            painter.drawImage(QPoint(quiet, quiet), image.copy(rect));
         }
         const std::optional<std::string> read = ReadSymbol(field, job.symbol.symbology);
         if (!read || *read != expected) {

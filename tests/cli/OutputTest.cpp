@@ -112,8 +112,9 @@ TEST(SvgOutput, IsTrueSizeInInches) {
     request.zoom = 2;
     const RenderResult symbol = RenderSymbol(request);
     const Encoding encoding = CreateBarcode(sample.id, sample.text)->Encode();
-    const double width =
-        static_cast<double>(encoding.Bars().Length() + 2 * CellMarginAlong(encoding)) * 2 / 1000.0;
+    const double width = static_cast<double>(encoding.Bars().Length() +
+                                             2 * std::int64_t{CellMarginAlong(encoding)}) *
+                         2 / 1000.0;
     EXPECT_TRUE(symbol.bytes.contains("width=\"" + QByteArray::number(width) + "in\""))
         << symbol.bytes.left(300).toStdString();
     EXPECT_TRUE(symbol.bytes.contains("height=\"2.054in\"")); // (750 + 277) x 2 mils
