@@ -45,7 +45,7 @@ TEST_F(ScanFieldTest, TellsWhatTheDrawnSymbolReadsAs) {
         const char* field;
     } rows[] = {
         {"Code 128 drops the braces of code set A", SymbologyId::Code128, "987654aZ{}",
-         "Scans as 987654AZ \u2014 the label shows 987654AZ{}"},
+         "Scans as 987654AZ \u2014 the label shows {} that the bars leave out"},
         {"a * in the middle of Code 39", SymbologyId::Code39, "AB*CD",
          "Does not scan at this size"},
         {"EAN-13 reads with its check digit", SymbologyId::Ean13, "400638133393",
