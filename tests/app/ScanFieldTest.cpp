@@ -4,9 +4,14 @@
 #include "ResourceIds.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QStatusBar>
 #include <QTest>
+
+#include <tuple>
 
 namespace {
 
@@ -83,6 +88,30 @@ TEST_F(ScanFieldTest, PrintPreviewChecksAtThePrintersResolution) {
     EXPECT_EQ(inPreview, "\u2713 Scans: 21898623818");
     SettleCheck();
     EXPECT_EQ(Field(), screen);
+}
+
+// At the window's first width the size and scan fields show as much of a
+// long text as fits, ending in "…", and hold all of it in their tips.
+TEST_F(ScanFieldTest, LongTextsGiveWayWithAllOfItInTheTip) {
+    const QString size = "X 10.4 mil = 1 px @ 96 dpi, ratio 3 \u2014 1 mil cannot be drawn within "
+                         "10 % at this resolution";
+    const QString scan = "Scans as 987654AZ \u2014 the label shows {} that the bars leave out";
+    frame->SetAchievedSizeText(size);
+    frame->SetScanField(scan, "checked for");
+    frame->statusBar()->layout()->activate();
+    for (const auto& [name, whole, tip] : {std::tuple{"sizeField", size, size},
+                                           std::tuple{"scanField", scan, scan + "\nchecked for"}}) {
+        const auto* field = frame->findChild<QLabel*>(name);
+        ASSERT_NE(field, nullptr) << name;
+        EXPECT_LE(field->fontMetrics().horizontalAdvance(field->text()),
+                  field->contentsRect().width())
+            << name;
+        EXPECT_LE(field->mapTo(frame, QPoint(field->width(), 0)).x(), frame->width()) << name;
+        EXPECT_TRUE(field->text() == whole || field->text().endsWith(u'\u2026')) << name;
+        EXPECT_EQ(field->toolTip(), tip) << name;
+    }
+    EXPECT_EQ(frame->AchievedSizeText(), size);
+    EXPECT_EQ(frame->ScanFieldText(), scan);
 }
 
 } // namespace
