@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QPaintEvent>
 #include <QResizeEvent>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -156,6 +157,30 @@ TEST(BarcodeView, NoSelectionDrawsNothingAndKeepsTheWidthDisplay) {
     QImage white(image.size(), image.format());
     white.fill(Qt::white);
     EXPECT_EQ(image, white);
+}
+
+// A Height that gives no length is said, naming what was typed and what is
+// drawn instead, until one that does brings the rule text back.
+TEST(BarcodeView, HeightThatIsNoLengthIsSaid) {
+    FakeInputValues panel;
+    CBarcodeView view;
+    view.SetInputValues(&panel);
+    view.OnInitialUpdate();
+    QSignalSpy said(&view, &CBarcodeView::StatusTextChanged);
+    const struct {
+        const char* typed;
+        const char* status;
+    } rows[] = {
+        {"abc", "Height \"abc\" is not a number of inches: 0.75 in is used instead."},
+        {"-2", "Height \"-2\" is less than 0.001 in: 0.75 in is used instead."},
+        {"1.5in", "Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)"},
+    };
+    for (const auto& row : rows) {
+        panel.height = row.typed;
+        view.grab();
+        ASSERT_FALSE(said.isEmpty()) << row.typed;
+        EXPECT_EQ(said.takeLast().at(0).toString(), row.status) << row.typed;
+    }
 }
 
 TEST(BarcodeView, WithoutPanelNothingIsBuilt) {
