@@ -183,7 +183,8 @@ ScanImage TrueSizeScanImage(const RenderRequest& request) {
     RenderRequest file = request;
     file.format = OutputFormat::Svg;
     const RenderResult written = RenderSymbol(file);
-    ScanImage scan{{}, written.module};
+    ScanImage scan{{},
+                   CreateBarcode(request.symbology, request.text, request.widths)->Encode().module};
     if (!written.error.isEmpty() || written.blank) {
         return scan;
     }
@@ -192,8 +193,8 @@ ScanImage TrueSizeScanImage(const RenderRequest& request) {
     const std::int64_t down = std::int64_t{request.zoom} * request.dpiY;
     const QRectF cell(0, 0, svg.viewBoxF().width() * static_cast<double>(across) / kMilsPerInch,
                       svg.viewBoxF().height() * static_cast<double>(down) / kMilsPerInch);
-    const std::int64_t quietX = MulDiv(QuietMils(written.module), across, kMilsPerInch);
-    const std::int64_t quietY = MulDiv(QuietMils(written.module), down, kMilsPerInch);
+    const std::int64_t quietX = MulDiv(QuietMils(scan.module), across, kMilsPerInch);
+    const std::int64_t quietY = MulDiv(QuietMils(scan.module), down, kMilsPerInch);
     const auto width = static_cast<std::int64_t>(std::ceil(cell.width())) + 2 * quietX;
     const auto height = static_cast<std::int64_t>(std::ceil(cell.height())) + 2 * quietY;
     if (!svg.isValid() || cell.isEmpty() || width * height > kMaxScanPixels) {

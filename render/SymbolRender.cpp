@@ -119,7 +119,6 @@ RenderResult RenderSymbol(const RenderRequest& request) {
     job.origin = SymbolOrigin(encoding, built.drawBarLength, request.showText, request.orientation);
     RenderResult result;
     result.blank = encoding.Empty();
-    result.module = encoding.module;
     result.bytes = request.format == OutputFormat::Pdf ? WritePdf(job, request.zoom)
                                                        : WriteSvg(job, request.zoom);
     return result;
