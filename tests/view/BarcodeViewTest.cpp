@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -167,19 +168,14 @@ TEST(BarcodeView, HeightThatIsNoLengthIsSaid) {
     view.SetInputValues(&panel);
     view.OnInitialUpdate();
     QSignalSpy said(&view, &CBarcodeView::StatusTextChanged);
-    const struct {
-        const char* typed;
-        const char* status;
-    } rows[] = {
-        {"abc", "Height \"abc\" is not a number of inches: 0.75 in is used instead."},
-        {"-2", "Height \"-2\" is less than 0.001 in: 0.75 in is used instead."},
-        {"1.5in", "Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)"},
-    };
-    for (const auto& row : rows) {
-        panel.height = row.typed;
+    for (const auto& [typed, status] :
+         {std::pair{"abc", "Height \"abc\" is not a number of inches: 0.75 in is used instead."},
+          std::pair{"-2", "Height \"-2\" is less than 0.001 in: 0.75 in is used instead."},
+          std::pair{"1.5in", "Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)"}}) {
+        panel.height = typed;
         view.grab();
-        ASSERT_FALSE(said.isEmpty()) << row.typed;
-        EXPECT_EQ(said.takeLast().at(0).toString(), row.status) << row.typed;
+        ASSERT_FALSE(said.isEmpty()) << typed;
+        EXPECT_EQ(said.takeLast().at(0).toString(), status) << typed;
     }
 }
 

@@ -416,8 +416,6 @@ TEST(AchievedSize, SaysWhatTheDeviceMakesOfTheNarrowElement) {
          "X 9.9 mil = 2 dots @ 203 dpi"},
         {"Interleaved 2 of 5 has one", SymbologyId::Interleaved25, 10, 203, 1, "dots",
          "X 9.9 mil = 2 dots @ 203 dpi, ratio 3"},
-        {"EAN 13 has none", SymbologyId::Ean13, 13, 600, 1, "dots",
-         "X 13.3 mil = 8 dots @ 600 dpi"},
         {"zoomed", SymbologyId::Code39, 10, 96, 3, "px",
          "X 10.4 mil = 3 px @ 96 dpi \u00d73, ratio 3"},
         {"too coarse", SymbologyId::Code39, 15, 96, 1, "px",
