@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -19,7 +20,52 @@ QString Caption() {
     return res::Text(res::String(ids::kMainResources)).section('\n', 0, 0);
 }
 
+// The fewest characters a status field keeps room for, "…" included.
+constexpr int kFewestShownCharacters = 4;
+
 } // namespace
+
+// A field of the status bar that asks for room for its whole text but gives
+// way to a narrow window: the text is cut to the room it gets, ending in "…",
+// and the tip holds all of it (and what the field adds to it).
+class CStatusField : public QLabel {
+public:
+    explicit CStatusField(const QString& text = QString()) {
+        setTextFormat(Qt::PlainText); // a reading may hold "<" and "&"
+        SetText(text);
+    }
+
+    void SetText(const QString& text, const QString& more = QString()) {
+        m_text = text;
+        setToolTip(more.isEmpty() || text.isEmpty() ? text : text + u'\n' + more);
+        Fit();
+        updateGeometry();
+    }
+    const QString& Text() const { return m_text; }
+
+    QSize sizeHint() const override {
+        return {fontMetrics().horizontalAdvance(m_text) + Frame(), QLabel::sizeHint().height()};
+    }
+    QSize minimumSizeHint() const override {
+        return {std::min(sizeHint().width(),
+                         kFewestShownCharacters * fontMetrics().averageCharWidth() + Frame()),
+                QLabel::minimumSizeHint().height()};
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        Fit();
+    }
+
+private:
+    int Frame() const { return 2 * (frameWidth() + margin()) + 2 * indent(); }
+    void Fit() {
+        setText(fontMetrics().elidedText(m_text, Qt::ElideRight, contentsRect().width()));
+    }
+
+    QString m_text;
+};
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(Caption());
@@ -99,11 +145,13 @@ void CMainFrame::CreateToolBar() {
 }
 
 void CMainFrame::CreateStatusBar() {
-    m_pPane = new QLabel(res::Text(res::String(ids::kIdleMessageString)));
+    m_pPane = new CStatusField(res::Text(res::String(ids::kIdleMessageString)));
     statusBar()->addWidget(m_pPane, 1);
-    m_pSizePane = new QLabel;
+    m_pSizePane = new CStatusField;
+    m_pSizePane->setObjectName(QStringLiteral("sizeField"));
     statusBar()->addPermanentWidget(m_pSizePane);
-    m_pScanPane = new QLabel;
+    m_pScanPane = new CStatusField;
+    m_pScanPane->setObjectName(QStringLiteral("scanField"));
     statusBar()->addPermanentWidget(m_pScanPane);
     m_pZoomPane = new QLabel;
     statusBar()->addPermanentWidget(m_pZoomPane);
@@ -173,20 +221,20 @@ void CMainFrame::UpdateCommandStates() {
 }
 
 void CMainFrame::SetStatusText(const QString& text) {
-    m_pPane->setText(text);
+    m_pPane->SetText(text);
     m_pPane->repaint();
 }
 
 QString CMainFrame::StatusText() const {
-    return m_pPane->text();
+    return m_pPane->Text();
 }
 
 void CMainFrame::SetAchievedSizeText(const QString& text) {
-    m_pSizePane->setText(text);
+    m_pSizePane->SetText(text);
 }
 
 QString CMainFrame::AchievedSizeText() const {
-    return m_pSizePane->text();
+    return m_pSizePane->Text();
 }
 
 void CMainFrame::SetZoomIndicator(int zoom) {
@@ -194,12 +242,11 @@ void CMainFrame::SetZoomIndicator(int zoom) {
 }
 
 void CMainFrame::SetScanField(const QString& text, const QString& checkedFor) {
-    m_pScanPane->setText(text);
-    m_pScanPane->setToolTip(checkedFor);
+    m_pScanPane->SetText(text, checkedFor);
 }
 
 QString CMainFrame::ScanFieldText() const {
-    return m_pScanPane->text();
+    return m_pScanPane->Text();
 }
 
 QString CMainFrame::ZoomIndicatorText() const {

@@ -7,6 +7,7 @@
 #include <map>
 #include <vector>
 
+class CStatusField;
 class QAction;
 class QLabel;
 class QToolBar;
@@ -44,7 +45,9 @@ public:
     // The action of a command (menus, toolbar and accelerators share it).
     QAction* Action(int id) const;
 
-    // Sets the text of the status bar's only pane.
+    // Sets the text of the status bar's first pane. The first pane, the size
+    // field and the scan field give way to a narrow window: a text longer than
+    // its field's room ends in "…", and the field's tip holds all of it.
     void SetStatusText(const QString& text);
     QString StatusText() const;
     // Shows what the screen makes of the symbol's sizes, at the right of the
@@ -74,10 +77,10 @@ private:
 
     std::map<int, QAction*> m_actions;
     QToolBar* m_pToolBar = nullptr;
-    QLabel* m_pPane = nullptr;
+    CStatusField* m_pPane = nullptr;
     QLabel* m_pZoomPane = nullptr;
-    QLabel* m_pScanPane = nullptr;
-    QLabel* m_pSizePane = nullptr;
+    CStatusField* m_pScanPane = nullptr;
+    CStatusField* m_pSizePane = nullptr;
     CCommandTarget* m_pActiveView = nullptr;
     CCommandTarget* m_pDocument = nullptr;
     std::vector<CCommandTarget*> m_views;

@@ -24,11 +24,13 @@ QString AchievedSizeText(const Encoding& encoding, int ratio, int dpi, int zoom,
     const double dotsPerInch = static_cast<double>(dpi) * zoom;
     const std::int64_t dots = DotsPerModule(encoding.module, dotsPerInch);
     const double achieved = AchievedModuleMils(encoding.module, dotsPerInch);
-    QString text = QStringLiteral("X %1 mil = %2 %3 @ %4, ratio %5")
+    QString text = QStringLiteral("X %1 mil = %2 %3 @ %4")
                        .arg(achieved, 0, 'f', 1)
                        .arg(dots)
-                       .arg(unit, device)
-                       .arg(ratio);
+                       .arg(unit, device);
+    if (ratio > 0) {
+        text += QStringLiteral(", ratio %1").arg(ratio);
+    }
     if (std::abs(achieved - encoding.module) > kTolerance * encoding.module) {
         text += QStringLiteral(" \u2014 %1 mil cannot be drawn within 10 % at this resolution")
                     .arg(encoding.module);
@@ -38,5 +40,6 @@ QString AchievedSizeText(const Encoding& encoding, int ratio, int dpi, int zoom,
 
 QString AchievedSizeText(const CBarcode& barcode, const DeviceMapping& mapping,
                          const QString& unit) {
-    return AchievedSizeText(barcode.Encode(), barcode.Ratio(), mapping.dpiX, mapping.zoom, unit);
+    return AchievedSizeText(barcode.Encode(), barcode.HasRatio() ? barcode.Ratio() : 0,
+                            mapping.dpiX, mapping.zoom, unit);
 }

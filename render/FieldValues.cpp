@@ -14,29 +14,38 @@ using CLocale = _locale_t;
 CLocale MakeCLocale() {
     return _create_locale(LC_NUMERIC, "C");
 }
-double StrtodC(const char* text, CLocale locale) {
-    return _strtod_l(text, nullptr, locale);
+double StrtodC(const char* text, char** end, CLocale locale) {
+    return _strtod_l(text, end, locale);
 }
 #else
 using CLocale = locale_t;
 CLocale MakeCLocale() {
     return newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
 }
-double StrtodC(const char* text, CLocale locale) {
-    return strtod_l(text, nullptr, locale);
+double StrtodC(const char* text, char** end, CLocale locale) {
+    return strtod_l(text, end, locale);
 }
 #endif
 
 // The leading number of a NUL-terminated text as strtod reads it in the C
 // locale. The GUI toolkit adopts the user's locale at start-up, in which plain
 // strtod would want a decimal comma; the field has always used a point.
-double LeadingNumber(const std::string& text) {
+// found: whether the text starts with a number at all.
+double LeadingNumber(const std::string& text, bool* found = nullptr) {
     static const CLocale cLocale = MakeCLocale();
-    if (!cLocale) {
-        return std::strtod(text.c_str(), nullptr); // cannot happen: "C" always exists
+    char* end = nullptr;
+    const double number = cLocale ? StrtodC(text.c_str(), &end, cLocale)
+                                  : std::strtod(text.c_str(), &end); // "C" always exists
+    if (found != nullptr) {
+        *found = end != text.c_str();
     }
-    return StrtodC(text.c_str(), cLocale);
+    return number;
 }
+
+// The least bar length a Height gives: one mil.
+constexpr double kLeastHeightInches = 0.001;
+// A longer text is shown by its start in a message.
+constexpr qsizetype kLongestShownText = 20;
 
 } // namespace
 
@@ -57,6 +66,26 @@ std::int32_t BarLengthFromHeight(const QString& heightText) {
     // A character outside Latin-1 reads as "?", which ends the number there.
     const QByteArray bytes = heightText.toLatin1();
     return BarLengthFromHeight(std::string_view(bytes.constData(), bytes.size()));
+}
+
+QString HeightRefusal(const QString& heightText) {
+    const QByteArray bytes = heightText.toLatin1();
+    bool found = false;
+    const double inches = LeadingNumber(std::string(bytes.constData(), bytes.size()), &found);
+    const bool number = found && !std::isnan(inches);
+    if (number && inches * kMilsPerInch >= 1.0) {
+        return {};
+    }
+    const QString typed = heightText.size() > kLongestShownText
+                              ? heightText.left(kLongestShownText - 1) + u'\u2026'
+                              : heightText;
+    return (number ? QStringLiteral("Height \"%1\" is less than %2 in: %3 in is used instead.")
+                         .arg(typed)
+                         .arg(kLeastHeightInches)
+                   : QStringLiteral("Height \"%1\" is not a number of inches: %2 in is used "
+                                    "instead.")
+                         .arg(typed))
+        .arg(WidthText(kDefaultBarLength));
 }
 
 std::string EngineText(const QString& text) {

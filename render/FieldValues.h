@@ -23,6 +23,10 @@ inline constexpr std::int32_t kDefaultBarLength = 750;
 std::int32_t BarLengthFromHeight(std::string_view heightText);
 std::int32_t BarLengthFromHeight(const QString& heightText);
 
+// Why the Height field's text gives no bar length of its own, naming what was
+// typed and the length used instead; empty when it gives one.
+QString HeightRefusal(const QString& heightText);
+
 // The data text as the engine's 8-bit text: every character of Latin-1 (up to
 // U+00FF) becomes its byte; any other character is dropped, so that it cannot
 // turn into a different, encodable character such as "?".

@@ -7,9 +7,13 @@
 
 #include <ZXing/ReadBarcode.h>
 
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTransform>
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -34,6 +38,31 @@ constexpr int kInk = 128;
 constexpr uchar kBlack = 0;
 constexpr uchar kWhite = 255;
 constexpr int kDegreesPerTurn = 90;
+// ZXing's reader takes Interleaved 2 of 5 of six digits or more only.
+constexpr int kShortestInterleavedRead = 6;
+
+// The fewest characters of data the reader used here takes (0: any number).
+int ReaderMinimum(SymbologyId id) {
+    return id == SymbologyId::Interleaved25 ? kShortestInterleavedRead : 0;
+}
+
+// The label's characters a reading leaves out, when the reading is the label
+// with some of them taken away; nothing when it differs otherwise.
+std::optional<std::string> LeftOutOf(const std::string& read, const std::string& label) {
+    std::string missing;
+    std::size_t next = 0;
+    for (const char c : label) {
+        if (next < read.size() && read[next] == c) {
+            ++next;
+        } else {
+            missing += c;
+        }
+    }
+    if (next < read.size() || missing.empty()) {
+        return std::nullopt;
+    }
+    return missing;
+}
 
 QImage Grey(const QImage& image) {
     return image.convertToFormat(QImage::Format_Grayscale8);
@@ -143,7 +172,60 @@ struct ScanImage {
     std::int32_t module = 0;
 };
 
-ScanImage RenderScanImage(const RenderRequest& request) {
+std::int64_t QuietMils(std::int32_t module) {
+    return std::max(kQuietZoneMils, kQuietZoneModules * module);
+}
+
+// A file that keeps true size as a printer of the request's resolution puts
+// it on paper: the SVG the request writes, its shapes where they fall, a dot
+// inked where they cover more than half of it.
+ScanImage TrueSizeScanImage(const RenderRequest& request) {
+    RenderRequest file = request;
+    file.format = OutputFormat::Svg;
+    const RenderResult written = RenderSymbol(file);
+    ScanImage scan{{},
+                   CreateBarcode(request.symbology, request.text, request.widths)->Encode().module};
+    if (!written.error.isEmpty() || written.blank) {
+        return scan;
+    }
+    QSvgRenderer svg(written.bytes);
+    const std::int64_t across = std::int64_t{request.zoom} * request.dpiX;
+    const std::int64_t down = std::int64_t{request.zoom} * request.dpiY;
+    const QRectF cell(0, 0, svg.viewBoxF().width() * static_cast<double>(across) / kMilsPerInch,
+                      svg.viewBoxF().height() * static_cast<double>(down) / kMilsPerInch);
+    const std::int64_t quietX = MulDiv(QuietMils(scan.module), across, kMilsPerInch);
+    const std::int64_t quietY = MulDiv(QuietMils(scan.module), down, kMilsPerInch);
+    const auto width = static_cast<std::int64_t>(std::ceil(cell.width())) + 2 * quietX;
+    const auto height = static_cast<std::int64_t>(std::ceil(cell.height())) + 2 * quietY;
+    if (!svg.isValid() || cell.isEmpty() || width * height > kMaxScanPixels) {
+        return scan;
+    }
+    QImage page(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (page.isNull()) {
+        return scan;
+    }
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        painter.setRenderHint(QPainter::Antialiasing);
+        svg.render(&painter,
+                   cell.translated(static_cast<double>(quietX), static_cast<double>(quietY)));
+    }
+    QImage grey = Grey(page);
+    for (int y = 0; y < grey.height(); ++y) {
+        uchar* line = grey.scanLine(y);
+        for (int x = 0; x < grey.width(); ++x) {
+            line[x] = line[x] < kInk ? kBlack : kWhite;
+        }
+    }
+    scan.grey = std::move(grey);
+    return scan;
+}
+
+ScanImage RenderScanImage(const RenderRequest& request, bool trueSize) {
+    if (trueSize) {
+        return TrueSizeScanImage(request);
+    }
     RenderRequest raster = request;
     raster.format = OutputFormat::Bmp;
     const RenderResult cell = RenderSymbolImage(raster);
@@ -151,7 +233,7 @@ ScanImage RenderScanImage(const RenderRequest& request) {
     if (cell.bitmap.isNull() || cell.blank) {
         return scan;
     }
-    const std::int64_t quietMils = std::max(kQuietZoneMils, kQuietZoneModules * cell.module);
+    const std::int64_t quietMils = QuietMils(cell.module);
     std::int64_t quietX =
         MulDiv(quietMils, std::int64_t{request.zoom} * request.dpiX, kMilsPerInch);
     std::int64_t quietY =
@@ -203,8 +285,8 @@ ScanImage RenderScanImage(const RenderRequest& request) {
     return scan;
 }
 
-bool Reads(const RenderRequest& request, SymbologyId id) {
-    const QImage image = RenderForScan(request);
+bool Reads(const RenderRequest& request, SymbologyId id, bool trueSize) {
+    const QImage image = RenderForScan(request, trueSize);
     return !image.isNull() && ReadSymbol(image, id).has_value();
 }
 
@@ -233,11 +315,17 @@ QString Visible(const std::string& bytes) {
 ScanJob MakeScanJob(const RenderRequest& request) {
     const std::unique_ptr<CBarcode> barcode =
         CreateBarcode(request.symbology, request.text, request.widths);
-    return {request, ExpectedReading(request.symbology, *barcode)};
+    ScanJob job{request, ExpectedReading(request.symbology, *barcode)};
+    job.barsCarryNothing =
+        !request.text.empty() &&
+        barcode->Encode().elements ==
+            CreateBarcode(request.symbology, "", request.widths)->Encode().elements;
+    job.equalWidths = barcode->HasRatio() && barcode->Ratio() <= kMinRatio;
+    return job;
 }
 
-QImage RenderForScan(const RenderRequest& request) {
-    return RenderScanImage(request).grey;
+QImage RenderForScan(const RenderRequest& request, bool trueSize) {
+    return RenderScanImage(request, trueSize).grey;
 }
 
 std::optional<std::string> ReadSymbol(const QImage& image, SymbologyId id) {
@@ -253,23 +341,46 @@ ScanResult CheckScan(const ScanJob& job, const std::function<bool()>& cancelled)
     const SymbologyId id = job.request.symbology;
     ScanResult result;
     result.expected = job.expected;
-    const ScanImage shown = RenderScanImage(job.request);
+    const ScanImage shown = RenderScanImage(job.request, job.trueSize);
     if (shown.grey.isNull() || stop()) {
+        return result;
+    }
+    // What no larger size mends is said as it is.
+    if (job.request.text.empty()) {
+        result.verdict = ScanVerdict::NoData;
+        result.read = ReadSymbol(shown.grey, id).value_or(std::string());
+        return result;
+    }
+    if (job.equalWidths) {
+        result.verdict = ScanVerdict::EqualWidths;
+        return result;
+    }
+    if (const int fewest = ReaderMinimum(id); std::cmp_less(job.expected.size(), fewest)) {
+        result.verdict = ScanVerdict::LengthRefused;
+        result.readerMinimum = fewest;
         return result;
     }
     if (const std::optional<std::string> read = ReadSymbol(shown.grey, id)) {
         result.read = *read;
-        result.verdict = *read == job.expected ? ScanVerdict::Scans : ScanVerdict::ScansAs;
+        result.verdict = *read == job.expected            ? ScanVerdict::Scans
+                         : LeftOutOf(*read, job.expected) ? ScanVerdict::LeftOut
+                                                          : ScanVerdict::ScansAs;
+        return result;
+    }
+    if (job.barsCarryNothing) {
+        result.verdict = ScanVerdict::LeftOut;
         return result;
     }
     result.verdict = ScanVerdict::DoesNotScan;
     RenderRequest larger = job.request;
-    for (int zoom = job.request.zoom + 1; zoom <= kMaxZoom; ++zoom) {
+    // A file saved at true size has no zoom.
+    const int lastZoom = job.trueSize ? job.request.zoom : kMaxZoom;
+    for (int zoom = job.request.zoom + 1; zoom <= lastZoom; ++zoom) {
         if (stop()) {
             return {};
         }
         larger.zoom = zoom;
-        if (Reads(larger, id)) {
+        if (Reads(larger, id, job.trueSize)) {
             result.scansAtZoom = zoom;
             return result;
         }
@@ -287,7 +398,7 @@ ScanResult CheckScan(const ScanJob& job, const std::function<bool()>& cancelled)
             return {};
         }
         larger.widths.density = candidate;
-        if (Reads(larger, id)) {
+        if (Reads(larger, id, job.trueSize)) {
             result.scansAtDensity = candidate;
             return result;
         }
@@ -304,6 +415,25 @@ QString ScanStatusText(const ScanResult& result) {
     case ScanVerdict::ScansAs:
         return QStringLiteral("Scans as %1 \u2014 the label shows %2")
             .arg(Visible(result.read), Visible(result.expected));
+    case ScanVerdict::NoData:
+        if (result.read.empty()) {
+            return QStringLiteral("No data: the text is empty");
+        }
+        return QStringLiteral("\u26A0 No data: the text is empty; the symbol reads %1")
+            .arg(Visible(result.read));
+    case ScanVerdict::LeftOut:
+        if (result.read.empty()) {
+            return QStringLiteral("No data: the bars leave out all that the label shows");
+        }
+        return QStringLiteral("Scans as %1 \u2014 the label shows %2 that the bars leave out")
+            .arg(Visible(result.read),
+                 Visible(LeftOutOf(result.read, result.expected).value_or(std::string())));
+    case ScanVerdict::EqualWidths:
+        return QStringLiteral("Does not scan: wide and narrow bars are equal at Ratio 1");
+    case ScanVerdict::LengthRefused:
+        return QStringLiteral("Not checked: the reader used here takes %1 digits or more, not %2")
+            .arg(result.readerMinimum)
+            .arg(result.expected.size());
     case ScanVerdict::DoesNotScan:
         if (result.scansAtZoom > 0) {
             return QStringLiteral("Does not scan at this size; it does at zoom %1")

@@ -118,6 +118,9 @@ public:
     const std::string& Data() const { return m_strData; }
     std::int32_t Density() const { return m_nDensity; }
     std::int32_t Ratio() const { return m_nRatio; }
+    // Whether the symbol has wide elements, Ratio x narrow; the symbologies of
+    // modules alone (Code 93, Code 128, EAN/UPC) and Postnet have none.
+    virtual bool HasRatio() const { return false; }
     // The symbology's quiet zones, which its encodings carry in mils; set once
     // by CreateBarcode from the symbology table.
     void SetQuietZone(const QuietZone& zone) { m_quietZone = zone; }

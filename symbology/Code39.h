@@ -13,6 +13,7 @@ public:
 
     std::int32_t TotalWidth() const override;
     Encoding Encode() const override;
+    bool HasRatio() const override { return true; }
     // The ten-element pattern (gap included) of one character, or "" if the
     // character has none.
     virtual std::string CharPattern(char c) const;

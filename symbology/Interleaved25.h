@@ -17,6 +17,7 @@ public:
     std::int32_t TotalWidth() const override;
     // Draws nothing at all if a data character is not a digit.
     Encoding Encode() const override;
+    bool HasRatio() const override { return true; }
 
     // The ten elements of a digit pair: the digits' elements taken in turn, the
     // first digit's as bars and the second's as spaces; "" if either is not a digit.

@@ -22,6 +22,7 @@ public:
     // The exact drawn length, quiet zones and frame included.
     std::int32_t TotalWidth() const override;
     Encoding Encode() const override;
+    bool HasRatio() const override { return true; }
 
 private:
     std::int32_t BearerWidth() const;

@@ -4,10 +4,12 @@
 #include "BarcodeView.h"
 #include "FileCommit.h"
 #include "OutputFormat.h"
+#include "ScanCheck.h"
 #include "SymbolPainter.h"
 #include "SymbolRender.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
@@ -24,6 +26,31 @@ const QString kTitle = QStringLiteral("Quillmark");
 constexpr double kMetresPerInch = 0.0254;
 // Far beyond any device; keeps a bitmap's dots-per-metre field in range.
 constexpr int kMaxImageDpi = 1'000'000;
+// A saved SVG or PDF file is checked as a printer of this resolution prints it.
+constexpr int kVectorCheckDpi = 600;
+
+// Whether a file saved at true size scans printed at kVectorCheckDpi; a plain
+// warning when it does not, naming the Density at which it would.
+void WarnUnlessTheFileScans(QWidget* parent, const RenderRequest& saved, const QString& path) {
+    RenderRequest printed = saved;
+    printed.dpiX = printed.dpiY = kVectorCheckDpi;
+    ScanJob job = MakeScanJob(printed);
+    job.trueSize = true;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const ScanResult result = CheckScan(job);
+    QGuiApplication::restoreOverrideCursor();
+    if (result.verdict != ScanVerdict::DoesNotScan && result.verdict != ScanVerdict::EqualWidths) {
+        return;
+    }
+    QString text =
+        QStringLiteral("%1 is saved at true size, but it does not scan printed at %2 dpi.")
+            .arg(QDir::toNativeSeparators(path))
+            .arg(kVectorCheckDpi);
+    if (result.scansAtDensity > 0) {
+        text += QStringLiteral(" It does at Density %1.").arg(result.scansAtDensity);
+    }
+    QMessageBox::warning(parent, kTitle, text);
+}
 
 } // namespace
 
@@ -198,19 +225,35 @@ void CBarcodeOutput::Save() {
     }
     m_view.Redraw(); // the view shows what is taken out
     RenderResult bitmap = RenderSymbol(*request);
-    if (!bitmap.error.isEmpty()) {
+    // SVG and PDF keep true size, whatever the zoom: the bitmap's limit is
+    // no part of them, and their pages may be larger than a bitmap's.
+    RenderRequest vector = *request;
+    vector.format = OutputFormat::Svg;
+    vector.zoom = 1;
+    const bool bitmapFits = bitmap.error.isEmpty();
+    if (const QString error = bitmapFits ? QString() : RenderSymbol(vector).error;
+        !error.isEmpty()) {
         QMessageBox::warning(m_view.window(), kTitle,
-                             QStringLiteral("The barcode is too large to save as a bitmap."));
+                             QStringLiteral("The barcode is too large to save: %1.").arg(error));
         return;
     }
     QFileDialog dialog(m_view.window(), QStringLiteral("Save"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The bitmap first and by default; every format the output library writes.
-    const QStringList filters{
-        QStringLiteral("Graphics Files (*.bmp)"), QStringLiteral("PNG Files (*.png)"),
-        QStringLiteral("SVG Files (*.svg)"), QStringLiteral("PDF Files (*.pdf)")};
-    const QStringList suffixes{QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("svg"),
-                               QStringLiteral("pdf")};
+    // The bitmap first and by default, when there is one; every format the
+    // output library writes.
+    const QString trueSize =
+        request->zoom > 1 ? QStringLiteral(", true size \u2014 the zoom applies to bitmaps only")
+                          : QString();
+    QStringList filters{QStringLiteral("Graphics Files (*.bmp)"),
+                        QStringLiteral("PNG Files (*.png)"),
+                        QStringLiteral("SVG Files%1 (*.svg)").arg(trueSize),
+                        QStringLiteral("PDF Files%1 (*.pdf)").arg(trueSize)};
+    QStringList suffixes{QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("svg"),
+                         QStringLiteral("pdf")};
+    if (!bitmapFits) {
+        filters.remove(0, 2);
+        suffixes.remove(0, 2);
+    }
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(suffixes.constFirst());
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
@@ -224,11 +267,19 @@ void CBarcodeOutput::Save() {
     request->format = FormatOfPath(path).value_or(
         FormatByName(suffixes.value(filters.indexOf(dialog.selectedNameFilter())))
             .value_or(OutputFormat::Bmp));
-    const RenderResult file =
-        request->format == OutputFormat::Bmp ? std::move(bitmap) : RenderSymbol(*request);
+    if (!IsRaster(request->format)) {
+        request->zoom = vector.zoom;
+    }
+    const RenderResult file = request->format == OutputFormat::Bmp && bitmapFits
+                                  ? std::move(bitmap)
+                                  : RenderSymbol(*request);
     QString error = file.error;
     if (!error.isEmpty() || !WriteWholeFile(path, file.bytes, &error)) {
         QMessageBox::warning(m_view.window(), kTitle,
                              QStringLiteral("Cannot save the barcode to %1:\n%2").arg(path, error));
+        return;
+    }
+    if (!IsRaster(request->format)) {
+        WarnUnlessTheFileScans(m_view.window(), *request, path);
     }
 }

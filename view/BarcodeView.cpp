@@ -14,6 +14,7 @@
 #include <QPainter>
 
 #include <array>
+#include <utility>
 
 constexpr int kOrientationCount = 4; // quarter turns of a full turn
 
@@ -148,8 +149,16 @@ void CBarcodeView::OnSymbologyChanged() {
     if (id) {
         m_filters.Apply(FactsOf(*id), m_pPanel->TextField());
     }
-    emit StatusTextChanged(id ? res::Text(FactsOf(*id).ruleText) : QString());
+    emit StatusTextChanged(StatusText());
     Redraw();
+}
+
+QString CBarcodeView::StatusText() const {
+    if (!m_heightRefusal.isEmpty()) {
+        return m_heightRefusal;
+    }
+    const std::optional<SymbologyId> id = SymbologyAt(m_nSymbology);
+    return id ? res::Text(FactsOf(*id).ruleText) : QString();
 }
 
 DeviceMapping CBarcodeView::OnPrepareDC(const QPaintDevice& device, const QRect& outputRect) const {
@@ -241,6 +250,12 @@ void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), Qt::white);
     const DeviceMapping mapping = OnPrepareDC(*this, rect());
     OnDraw(painter, mapping);
+    if (m_pPanel != nullptr) {
+        if (QString refusal = HeightRefusal(m_pPanel->HeightText()); refusal != m_heightRefusal) {
+            m_heightRefusal = std::move(refusal);
+            emit StatusTextChanged(StatusText());
+        }
+    }
     if (m_pBarcode) {
         emit AchievedSizeChanged(AchievedSizeText(*m_pBarcode, mapping, QStringLiteral("px")));
     }

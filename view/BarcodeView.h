@@ -108,7 +108,9 @@ signals:
     // sizes, for the main window's status bar.
     void AchievedSizeChanged(const QString& text);
     // The Symbology list's selection changed: the chosen symbology's rule
-    // text for the main window's status bar, empty without a selection.
+    // text for the main window's status bar, empty without a selection. A
+    // Height that gives no length is said instead, from the draw that finds
+    // it until one that does not.
     void StatusTextChanged(const QString& text);
     // A command chosen in the context menu, for the main window's route.
     // With nothing connected the view runs the command itself.
@@ -145,6 +147,8 @@ private:
     // The bar length the draw uses: from the Height field, or the
     // symbology's own.
     std::int32_t DrawBarLength() const;
+    // The status text: why the Height gives no length, else the rule text.
+    QString StatusText() const;
     // OnDraw and OnPrint: tiles as far as the edge allows.
     void DrawSymbol(QPainter& painter, const DeviceMapping& mapping, TileEdge edge);
 
@@ -156,7 +160,8 @@ private:
     int m_nOrientation = 0;
     bool m_bTileMode = false;
     int m_barReduction = 0;
-    QSize m_drawnCell; // the last drawn symbol's tile cell, in device units
+    QSize m_drawnCell;       // the last drawn symbol's tile cell, in device units
+    QString m_heightRefusal; // why the last drawn Height gave no length, or ""
     CTextFilterSwitch m_filters;
     CBarcodeOutput m_output{*this};
 };

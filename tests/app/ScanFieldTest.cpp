@@ -4,8 +4,11 @@
 #include "ResourceIds.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QStatusBar>
 #include <QTest>
 
 namespace {
@@ -45,7 +48,7 @@ TEST_F(ScanFieldTest, TellsWhatTheDrawnSymbolReadsAs) {
         const char* field;
     } rows[] = {
         {"Code 128 drops the braces of code set A", SymbologyId::Code128, "987654aZ{}",
-         "Scans as 987654AZ \u2014 the label shows 987654AZ{}"},
+         "Scans as 987654AZ \u2014 the label shows {} that the bars leave out"},
         {"a * in the middle of Code 39", SymbologyId::Code39, "AB*CD",
          "Does not scan at this size"},
         {"EAN-13 reads with its check digit", SymbologyId::Ean13, "400638133393",
@@ -83,6 +86,27 @@ TEST_F(ScanFieldTest, PrintPreviewChecksAtThePrintersResolution) {
     EXPECT_EQ(inPreview, "\u2713 Scans: 21898623818");
     SettleCheck();
     EXPECT_EQ(Field(), screen);
+}
+
+// At the window's first width the size and scan fields show as much of a
+// long text as fits, ending in "…", and hold all of it in their tips.
+TEST_F(ScanFieldTest, LongTextsGiveWayWithAllOfItInTheTip) {
+    const QString size = "X 10.4 mil = 1 px @ 96 dpi, ratio 3 \u2014 1 mil cannot be drawn within "
+                         "10 % at this resolution";
+    const QString scan = "Scans as 987654AZ \u2014 the label shows {} that the bars leave out";
+    frame->SetAchievedSizeText(size);
+    frame->SetScanField(scan, "checked for");
+    frame->statusBar()->layout()->activate();
+    for (const char* name : {"sizeField", "scanField"}) {
+        const auto* field = frame->findChild<QLabel*>(name);
+        const QString shown = field->text();
+        EXPECT_LE(field->mapTo(frame, QPoint(field->width(), 0)).x(), frame->width()) << name;
+        EXPECT_LE(field->fontMetrics().horizontalAdvance(shown), field->contentsRect().width());
+        EXPECT_TRUE(
+            field->toolTip().startsWith(shown.endsWith(u'\u2026') ? shown.chopped(1) : shown));
+    }
+    EXPECT_EQ(frame->findChild<QLabel*>("scanField")->toolTip(), scan + "\nchecked for");
+    EXPECT_EQ(frame->AchievedSizeText(), size);
 }
 
 } // namespace

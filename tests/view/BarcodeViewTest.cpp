@@ -5,10 +5,12 @@
 #include <QFocusEvent>
 #include <QPaintEvent>
 #include <QResizeEvent>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -156,6 +158,25 @@ TEST(BarcodeView, NoSelectionDrawsNothingAndKeepsTheWidthDisplay) {
     QImage white(image.size(), image.format());
     white.fill(Qt::white);
     EXPECT_EQ(image, white);
+}
+
+// A Height that gives no length is said, naming what was typed and what is
+// drawn instead, until one that does brings the rule text back.
+TEST(BarcodeView, HeightThatIsNoLengthIsSaid) {
+    FakeInputValues panel;
+    CBarcodeView view;
+    view.SetInputValues(&panel);
+    view.OnInitialUpdate();
+    QSignalSpy said(&view, &CBarcodeView::StatusTextChanged);
+    for (const auto& [typed, status] :
+         {std::pair{"abc", "Height \"abc\" is not a number of inches: 0.75 in is used instead."},
+          std::pair{"-2", "Height \"-2\" is less than 0.001 in: 0.75 in is used instead."},
+          std::pair{"1.5in", "Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)"}}) {
+        panel.height = typed;
+        view.grab();
+        ASSERT_FALSE(said.isEmpty()) << typed;
+        EXPECT_EQ(said.takeLast().at(0).toString(), status) << typed;
+    }
 }
 
 TEST(BarcodeView, WithoutPanelNothingIsBuilt) {

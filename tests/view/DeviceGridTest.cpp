@@ -412,7 +412,9 @@ TEST(AchievedSize, SaysWhatTheDeviceMakesOfTheNarrowElement) {
     };
     const Row rows[] = {
         {"screen", SymbologyId::Code39, 10, 96, 1, "px", "X 10.4 mil = 1 px @ 96 dpi, ratio 3"},
-        {"label printer", SymbologyId::Code128, 10, 203, 1, "dots",
+        {"label printer, Code 128 has no ratio", SymbologyId::Code128, 10, 203, 1, "dots",
+         "X 9.9 mil = 2 dots @ 203 dpi"},
+        {"Interleaved 2 of 5 has one", SymbologyId::Interleaved25, 10, 203, 1, "dots",
          "X 9.9 mil = 2 dots @ 203 dpi, ratio 3"},
         {"zoomed", SymbologyId::Code39, 10, 96, 3, "px",
          "X 10.4 mil = 3 px @ 96 dpi \u00d73, ratio 3"},
@@ -426,8 +428,10 @@ TEST(AchievedSize, SaysWhatTheDeviceMakesOfTheNarrowElement) {
     for (const Row& row : rows) {
         const ScopedWidths widths(row.density, kRatio);
         const auto barcode = CreateBarcode(row.id, "123");
-        EXPECT_EQ(AchievedSizeText(barcode->Encode(), barcode->Ratio(), row.dpi, row.zoom,
-                                   QString::fromLatin1(row.unit)),
+        DeviceMapping mapping;
+        mapping.dpiX = mapping.dpiY = row.dpi;
+        mapping.zoom = row.zoom;
+        EXPECT_EQ(AchievedSizeText(*barcode, mapping, QString::fromLatin1(row.unit)),
                   QString::fromUtf8(row.expected))
             << row.name;
     }

@@ -6,16 +6,19 @@
 #include "FailingFolder.h"
 #include "FakeInputValues.h"
 #include "ModalDialogs.h"
+#include "OutputFormat.h"
 #include "OwnerDrawMenu.h"
 #include "Placement.h"
 #include "QtImages.h"
 #include "ResourceIds.h"
+#include "ScopedWidths.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -228,13 +231,17 @@ struct SaveAnswers {
     QString path;
     QString message;
     QPointer<QTimer> pending;
+    QStringList filters; // the file dialog's
 
     void AwaitNext() {
         pending = WhenModalOpens([this](QWidget& modal) {
             auto* box = qobject_cast<QMessageBox*>(&modal);
             if (auto* dialog = qobject_cast<QFileDialog*>(&modal); dialog != nullptr) {
                 AwaitNext(); // what the dialog opens next
+                filters = dialog->nameFilters();
                 dialog->selectFile(path);
+                // The whole path, so that accepting waits for no listing of its folder.
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
                 static_cast<QDialog*>(dialog)->accept();
             } else if (box != nullptr && box->button(QMessageBox::Yes) != nullptr) {
                 AwaitNext();
@@ -259,12 +266,47 @@ TEST(SaveCommand, AFullDeviceIsSaidWithItsOwnErrorAndTheOldFileStays) {
         }
     }
     ASSERT_TRUE(folder->Available()) << folder->Why().toStdString();
-    SaveAnswers answers{folder->FilePath(), {}, {}};
+    SaveAnswers answers{folder->FilePath(), {}, {}, {}};
     answers.AwaitNext();
     scene.view.Output().Save();
     EXPECT_TRUE(answers.message.contains(folder->FilePath())) << answers.message.toStdString();
     EXPECT_TRUE(answers.message.contains(folder->ErrorText())) << answers.message.toStdString();
     EXPECT_EQ(FileBytes(folder->FilePath()), kOldFile);
+}
+
+// SVG and PDF keep true size whatever the zoom, as the dialog says, and are
+// saved when the symbol is too large for a bitmap; a file that would not scan
+// printed at 600 dpi is said to be so.
+TEST(SaveCommand, VectorFilesKeepTrueSizeAndAreCheckedAt600Dpi) {
+    QStandardPaths::setTestModeEnabled(true);
+    const struct {
+        const char *file, *height;
+        int zoom, density;
+        const char* message;
+    } rows[] = {
+        {"zoomed.pdf", "0.75", 2, 10, ""},
+        {"taller-than-a-bitmap.svg", "180", 1, 10, ""},
+        {"fine.pdf", "0.75", 1, 1,
+         "is saved at true size, but it does not scan printed at 600 dpi. It does at Density 2."},
+    };
+    for (const auto& row : rows) {
+        const ScopedWidths widths(row.density, 3);
+        const QTemporaryDir folder; // one each: the dialog opens in the last one used
+        DrawnView scene;
+        scene.panel.height = row.height;
+        for (int zoom = 1; zoom < row.zoom; ++zoom) {
+            scene.view.OnCommand(ids::kZoomIn);
+        }
+        std::optional<RenderRequest> trueSize = scene.view.RequestOf(*FormatOfPath(row.file), 1, 1);
+        trueSize->zoom = 1;
+        SaveAnswers answers{folder.filePath(row.file), {}, {}, {}};
+        answers.AwaitNext();
+        scene.view.Output().Save();
+        EXPECT_EQ(answers.message.mid(answers.path.size() + 1), row.message); // after the path
+        EXPECT_EQ(FileBytes(answers.path), RenderSymbol(*trueSize).bytes) << row.file;
+        EXPECT_EQ(answers.filters.filter("the zoom applies to bitmaps only").size(),
+                  row.zoom > 1 ? 2 : 0);
+    }
 }
 
 TEST(CopyCommand, PutsTheBitmapOnTheClipboardOrSaysItIsTooLarge) {
