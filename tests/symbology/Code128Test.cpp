@@ -275,16 +275,19 @@ std::size_t FewestCharacters(const std::string& text) {
             } else {
                 const int set = at.shifted ? 1 - at.set : at.set;
                 const char fnc = function(set, value);
-                if (data(set, value) >= 0 && matches(static_cast<char>(data(set, value)))) {
+                const bool readsData =
+                    data(set, value) >= 0 && matches(static_cast<char>(data(set, value)));
+                const bool readsFunction =
+                    fnc != 0 && (matches(fnc) || (fnc == kCodeA[0] && matches(kCodeB[0])));
+                // A shifted character is data or nothing.
+                const bool changesSet =
+                    !at.shifted &&
+                    (value == 99 || (at.set == 0 && value == 100) || (at.set == 1 && value == 101));
+                if (readsData || readsFunction) {
                     next.read += 1;
-                } else if (fnc != 0 && (matches(fnc) || (fnc == kCodeA[0] && matches(kCodeB[0])))) {
-                    next.read += 1;
-                } else if (at.shifted) {
-                    continue;
-                } else if (value == 98) {
+                } else if (!at.shifted && value == 98) {
                     next.shifted = true;
-                } else if (value == 99 || (at.set == 0 && value == 100) ||
-                           (at.set == 1 && value == 101)) {
+                } else if (changesSet) {
                     next.set = value == 99 ? 2 : value == 100 ? 1 : 0;
                 } else {
                     continue;
@@ -349,24 +352,14 @@ TEST(Code128Shortest, FewerCharactersThanTheClassicForm) {
 
 TEST(Code128Shortest, ReadsBackAsTypedWithBothReaders) {
     const CGivenWidths shortest({kDensity, 3, CodeSetChoice::Shortest});
-    const std::string texts[] = {"Part abc",
-                                 "123456789012",
-                                 "1234567",
-                                 "a1b22c333d4444",
-                                 "\x01\x02"
-                                 "abc"
-                                 "\x03",
-                                 "xy" + kFnc1 + "12" + kFnc1 + "3"};
-    const std::string expected[] = {"Part abc",
-                                    "123456789012",
-                                    "1234567",
-                                    "a1b22c333d4444",
-                                    "\x01\x02"
-                                    "abc"
-                                    "\x03",
-                                    "xy\x1D"
-                                    "12\x1D"
-                                    "3"};
+    // Control characters apart, so that no hex escape swallows a letter.
+    const std::string controls = std::string("\x01\x02") + "abc" + "\x03";
+    const std::string texts[] = {"Part abc", "123456789012",
+                                 "1234567",  "a1b22c333d4444",
+                                 controls,   "xy" + kFnc1 + "12" + kFnc1 + "3"};
+    const std::string expected[] = {"Part abc", "123456789012",
+                                    "1234567",  "a1b22c333d4444",
+                                    controls,   std::string("xy\x1D") + "12\x1D" + "3"};
     for (std::size_t i = 0; i < std::size(texts); ++i) {
         SCOPED_TRACE(texts[i]);
         const CCode128 barcode(texts[i]);

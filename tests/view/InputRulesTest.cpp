@@ -69,6 +69,10 @@ TEST(InputRules, StartUpSetIsInForceUntilTheFirstSelection) {
     }
 }
 
+const QString kGs1Rule =
+    QStringLiteral("GS1 data: each Application Identifier in parentheses, then its data, e.g. "
+                   "(01)09501101530003(17)251231(10)AB-123");
+
 TEST(InputRules, ChoosingASymbologyShowsItsRuleText) {
     const QString rules[] = {kCode39Rule,
                              kCode39Rule,
@@ -81,8 +85,7 @@ TEST(InputRules, ChoosingASymbologyShowsItsRuleText) {
                              kDigitsRule,
                              kDigitsRule,
                              kDigitsRule,
-                             "GS1 data: each Application Identifier in parentheses, then its "
-                             "data, e.g. (01)09501101530003(17)251231(10)AB-123",
+                             kGs1Rule,
                              "13 digits (0~9), or 14 with the check digit."};
     RulesFixture f;
     for (int id = 0; id < kSymbologyCount; ++id) {
