@@ -229,8 +229,8 @@ QString CMainFrame::StatusText() const {
     return m_pPane->Text();
 }
 
-void CMainFrame::SetAchievedSizeText(const QString& text) {
-    m_pSizePane->SetText(text);
+void CMainFrame::SetAchievedSizeText(const QString& text, const QString& advice) {
+    m_pSizePane->SetText(text, advice);
 }
 
 QString CMainFrame::AchievedSizeText() const {

@@ -52,7 +52,9 @@ public:
     QString StatusText() const;
     // Shows what the screen makes of the symbol's sizes, at the right of the
     // status bar.
-    void SetAchievedSizeText(const QString& text);
+    // The size field; advice on the symbology's published ranges goes into
+    // its tip after the text.
+    void SetAchievedSizeText(const QString& text, const QString& advice = QString());
     QString AchievedSizeText() const;
     // Shows the barcode view's zoom at the right of the status bar: "Zoom 3×".
     void SetZoomIndicator(int zoom);

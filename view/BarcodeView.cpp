@@ -1,11 +1,14 @@
 #include "BarcodeView.h"
 
 #include "AchievedSize.h"
+#include "DeviceGrid.h"
 #include "FieldValues.h"
 #include "InputValues.h"
 #include "OwnerDrawMenu.h"
+#include "Placement.h"
 #include "ResourceIds.h"
 #include "ResourceTables.h"
+#include "StandardsAdvice.h"
 #include "SymbolPainter.h"
 
 #include <QContextMenuEvent>
@@ -165,6 +168,22 @@ DeviceMapping CBarcodeView::OnPrepareDC(const QPaintDevice& device, const QRect&
     return PrepareMapping(m_nZoom, device, outputRect);
 }
 
+QString CBarcodeView::StandardsAdviceOf(const DeviceMapping& mapping) const {
+    const std::optional<SymbologyId> id = SymbologyAt(m_nSymbology);
+    if (!m_pBarcode || !id || PublishedRange(*id) == nullptr) {
+        return {};
+    }
+    // The symbol as the size field describes it: its X on this device's grid.
+    const Encoding encoding = m_pBarcode->Encode();
+    if (encoding.module <= 0 || mapping.dpiX <= 0) {
+        return {};
+    }
+    const double achieved =
+        AchievedModuleMils(encoding.module, static_cast<double>(mapping.dpiX) * mapping.zoom);
+    return StandardsAdvice({*id, achieved, static_cast<double>(DrawBarLength()),
+                            CellMarginAlong(encoding) * achieved / encoding.module});
+}
+
 std::int32_t CBarcodeView::DrawBarLength() const {
     const std::int32_t requested = BarLengthFromHeight(m_pPanel->HeightText());
     const std::optional<SymbologyId> id = SymbologyAt(m_nSymbology);
@@ -257,7 +276,8 @@ void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
         }
     }
     if (m_pBarcode) {
-        emit AchievedSizeChanged(AchievedSizeText(*m_pBarcode, mapping, QStringLiteral("px")));
+        emit AchievedSizeChanged(AchievedSizeText(*m_pBarcode, mapping, QStringLiteral("px")),
+                                 StandardsAdviceOf(mapping));
     }
     emit SymbolDrawn(m_drawnCell / mapping.devicePixelRatio); // in the widget's own units
 }

@@ -106,7 +106,9 @@ signals:
     void SymbolDrawn(QSize cellPixels);
     // After a draw on screen that drew a symbol: what the screen makes of its
     // sizes, for the main window's status bar.
-    void AchievedSizeChanged(const QString& text);
+    // The size field's text, and the advice on a symbology's published ranges
+    // for its tip (empty where there are none).
+    void AchievedSizeChanged(const QString& text, const QString& advice);
     // The Symbology list's selection changed: the chosen symbology's rule
     // text for the main window's status bar, empty without a selection. A
     // Height that gives no length is said instead, from the draw that finds
@@ -146,6 +148,7 @@ private:
 
     // The bar length the draw uses: from the Height field, or the
     // symbology's own.
+    QString StandardsAdviceOf(const DeviceMapping& mapping) const;
     std::int32_t DrawBarLength() const;
     // The status text: why the Height gives no length, else the rule text.
     QString StatusText() const;

@@ -57,6 +57,9 @@ TEST_F(ScanFieldTest, TellsWhatTheDrawnSymbolReadsAs) {
     for (const auto& row : rows) {
         Draw(static_cast<int>(row.id), QString::fromLatin1(row.typed));
         EXPECT_EQ(Field(), row.field) << row.name;
+        // The size field's tip gives the published ranges where there are any.
+        const QString tip = frame->findChild<QLabel*>("sizeField")->toolTip();
+        EXPECT_EQ(tip.contains("GS1: X "), row.id == SymbologyId::Ean13) << tip.toStdString();
     }
     // No symbology chosen: nothing drawn, nothing to tell.
     panel->SymbologyList()->setCurrentIndex(-1);
