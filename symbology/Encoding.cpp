@@ -1,7 +1,6 @@
 #include "Encoding.h"
 
-#include "Barcode.h"
-
+#include <algorithm>
 #include <numeric>
 
 std::int64_t Encoding::DrawnWidth() const {
@@ -67,7 +66,8 @@ Encoding EncodingBuilder::Finish(std::int32_t totalWidth, std::int32_t leadSpace
     m_encoding.leadSpace = leadSpace;
     m_encoding.module = m_module;
     const auto quiet = [this](std::int32_t modules) {
-        return std::max(m_quietMils, ClampToInt32(std::int64_t{modules} * m_module));
+        // Modules and module are settings-sized: their product stays in 32 bits.
+        return std::max(m_quietMils, modules * m_module);
     };
     m_encoding.quietBefore = quiet(m_quietBefore);
     m_encoding.quietAfter = quiet(m_quietAfter);
