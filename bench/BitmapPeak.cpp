@@ -55,8 +55,7 @@ int main(int argc, char** argv) {
     for (;;) {
         const std::string longer = text + "0123456789";
         const Encoding encoding = CreateBarcode(SymbologyId::Code128, longer)->Encode();
-        if (BitmapPixelSize(TileCellMils(encoding, kBarLength, 0), kDpi, kDpi, 1)
-                .isEmpty()) {
+        if (BitmapPixelSize(TileCellMils(encoding, kBarLength, 0), kDpi, kDpi, 1).isEmpty()) {
             break;
         }
         text = longer;

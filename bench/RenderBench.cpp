@@ -4,7 +4,7 @@
 // label is drawn twice.
 #include "SymbolRender.h"
 
-#include <QGuiApplication>
+#include "GuiBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,14 +32,6 @@ BENCHMARK(BM_RenderBatchLine)
 
 } // namespace
 
-// The labels need a GUI application's fonts, as in the tool; no display.
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithFonts(argc, argv);
 }

@@ -3,7 +3,7 @@
 // long PDF document (its shapes written, the document never held whole).
 #include "LabelSheet.h"
 
-#include <QGuiApplication>
+#include "GuiBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -48,14 +48,6 @@ BENCHMARK(BM_SheetPdf)->Arg(300)->Arg(3000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-// The labels need a GUI application's fonts, as in the tool; no display.
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksWithFonts(argc, argv);
 }
