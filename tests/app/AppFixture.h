@@ -6,6 +6,7 @@
 #include "MainFrame.h"
 #include "ModalDialogs.h"
 #include "QuillmarkApp.h"
+#include "SettingsStore.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -15,6 +16,19 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+
+// The program's settings store, empty at the start of each test and again at
+// its end, under the program's own names (test mode: never the user's).
+class EmptyStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(kSettingsCompany);
+        QCoreApplication::setApplicationName(kApplicationName);
+        QSettings().clear();
+    }
+    void TearDown() override { QSettings().clear(); }
+};
 
 // The program as it starts, with its main window shown and active, so that
 // focus, shortcuts, painting and scrolling work as for a user.

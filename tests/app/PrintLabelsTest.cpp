@@ -34,16 +34,12 @@ namespace {
 
 using Controls = CPrintLabelsDialog::Controls;
 
-class PrintLabelsTest : public ::testing::Test {
+class PrintLabelsTest : public EmptyStoreTest {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(kSettingsCompany);
-        QCoreApplication::setApplicationName(kApplicationName);
-        QSettings().clear();
+        EmptyStoreTest::SetUp();
         printer.setOutputFormat(QPrinter::PdfFormat); // no printer of this machine
     }
-    void TearDown() override { QSettings().clear(); }
 
     // The main window's Code 128 symbol, a third of an inch of bars.
     static RenderRequest Symbol() {

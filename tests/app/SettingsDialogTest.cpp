@@ -33,17 +33,14 @@ void TypeInto(QSpinBox& spin, const char* keys) {
     QTest::keyClicks(field, keys);
 }
 
-class BarcodeSettingsStore : public ::testing::Test {
+class BarcodeSettingsStore : public EmptyStoreTest {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(kSettingsCompany);
-        QCoreApplication::setApplicationName(kApplicationName);
-        QSettings().clear();
+        EmptyStoreTest::SetUp();
         SetProfileReader(SettingsStoreReader());
     }
     void TearDown() override {
-        QSettings().clear();
+        EmptyStoreTest::TearDown();
         SetProfileReader({});
     }
 };
