@@ -23,18 +23,22 @@ std::int32_t g_storedRatio = kDefaultRatio;
 constexpr std::array<std::int64_t, 4> kReadX{1, 0, -1, 0};
 constexpr std::array<std::int64_t, 4> kReadY{0, 1, 0, -1};
 
-// Checks that every line is a bar across the reading direction lying within
-// the symbol's length, and records the calls so two draws can be compared.
+// Checks that every line is a bar across the reading direction (or a bearer
+// bar of the encoding's bearer width along it) lying within the symbol's
+// length, and records the calls so two draws can be compared.
 class CheckingSurface : public Surface {
 public:
-    CheckingSurface(int orientation, std::int64_t length)
-        : m_orientation(static_cast<std::size_t>(orientation)), m_length(length) {}
+    CheckingSurface(int orientation, std::int64_t length, std::int32_t bearer)
+        : m_orientation(static_cast<std::size_t>(orientation)), m_length(length), m_bearer(bearer) {
+    }
 
     void Line(Point from, Point to, std::int32_t penWidth) override {
         FUZZ_CHECK(penWidth > 0);
         // A bar runs across the reading direction: one coordinate is fixed.
-        FUZZ_CHECK(kReadX[m_orientation] != 0 ? from.x == to.x : from.y == to.y);
+        const bool across = kReadX[m_orientation] != 0 ? from.x == to.x : from.y == to.y;
+        FUZZ_CHECK(across || (m_bearer > 0 && penWidth == m_bearer));
         FUZZ_CHECK(Along(from) >= 0 && Along(from) <= m_length);
+        FUZZ_CHECK(Along(to) >= 0 && Along(to) <= m_length);
         m_calls.insert(m_calls.end(), {from.x, from.y, to.x, to.y, penWidth});
     }
     Extent MeasureText(const Font& font, std::string_view text) override {
@@ -56,6 +60,7 @@ private:
 
     std::size_t m_orientation;
     std::int64_t m_length;
+    std::int32_t m_bearer;
     std::vector<std::int64_t> m_calls;
 };
 
@@ -86,7 +91,7 @@ void DrawEveryWay(const CBarcode& barcode, const Encoding& encoding, std::int32_
         const auto o = static_cast<std::size_t>(orientation);
         std::vector<std::int64_t> first;
         for (int pass = 0; pass < 2; ++pass) {
-            CheckingSurface surface(orientation, along);
+            CheckingSurface surface(orientation, along, encoding.bearer);
             Point origin{0, 0};
             barcode.Draw(surface, origin, barLength, showText, orientation);
             if (encoding.Empty()) {

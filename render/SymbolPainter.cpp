@@ -218,11 +218,21 @@ QTransform SymbolToDevice(const DeviceMapping& gridMapping, const SymbolScene& s
     const int orientation = NormalOrientation(scene.orientation);
     const Point origin = SymbolOrigin(scene.encoding, scene.barLength, scene.showText, orientation);
     const double lead = scene.showText ? scene.encoding.leadSpace : 0;
+    const Encoding::Span bars = scene.encoding.Bars();
     const QPointF step = kReadingStep[static_cast<std::size_t>(orientation)];
-    const QPointF firstEdge = milsToDevice.map(QPointF(origin.x, origin.y) + lead * step);
     const bool alongX = ReadsAlongX(orientation);
-    const double along = alongX ? firstEdge.x() : firstEdge.y();
-    const double shift = SnapToUnit(along) - along;
+    const auto along = [&](QPointF mils) {
+        const QPointF device = milsToDevice.map(mils);
+        return alongX ? device.x() : device.y();
+    };
+    // The origin puts the bars' middle on the mapping's origin to within a
+    // mil; measured from that origin instead, the first bar's edge lands half
+    // the bars' length before it and snaps to the nearest dot. Whichever way
+    // the symbol reads, the gaps either side then differ by one dot at most.
+    const double firstBar = along(QPointF(origin.x, origin.y) + (lead + bars.start) * step);
+    const double centre = along(QPointF(0, 0));
+    const double halfBars = (along(static_cast<double>(bars.Length()) * step) - centre) / 2;
+    const double shift = SnapToUnit(centre - halfBars) - firstBar;
     return milsToDevice * QTransform::fromTranslate(alongX ? shift : 0, alongX ? 0 : shift);
 }
 

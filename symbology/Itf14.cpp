@@ -8,9 +8,9 @@ namespace {
 constexpr std::size_t kDataDigits = 13;
 constexpr std::size_t kAllDigits = 14;
 constexpr std::int64_t kQuietZoneModules = 10;
-// Bearer bars: 4.8 modules, in tenths.
-constexpr std::int64_t kBearerTenthsOfModule = 48;
-constexpr std::int64_t kTenths = 10;
+// Bearer bars: 5 modules. Printers that use plates ask for about 4.8; a whole
+// number of modules keeps the frame's edges on the device grid with the bars.
+constexpr std::int64_t kBearerModules = 5;
 // Interleaved 2 of 5: a digit is two wide and three narrow elements; start
 // and stop are six narrow elements and one wide.
 constexpr std::int64_t kWidePerDigit = 2;
@@ -41,7 +41,7 @@ CItf14::CItf14(std::string_view text) : CBarcode(std::string(text)) {
 }
 
 std::int32_t CItf14::BearerWidth() const {
-    return static_cast<std::int32_t>((kBearerTenthsOfModule * m_nDensity + kTenths / 2) / kTenths);
+    return ClampToInt32(kBearerModules * m_nDensity);
 }
 
 std::int32_t CItf14::TotalWidth() const {

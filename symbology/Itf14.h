@@ -7,7 +7,7 @@
 
 // ITF-14: the fourteen digits of a GTIN-14 (thirteen and the GS1 check digit)
 // in Interleaved 2 of 5, with quiet zones of ten modules and bearer bars of
-// 4.8 modules, as the BearerBars setting chooses them: a frame around bars
+// 5 modules, as the BearerBars setting chooses them: a frame around bars
 // and quiet zones, bars above and below only, or none. The bearer bars lie
 // inside the bar length; the data bars are that much shorter.
 class CItf14 : public CBarcode {

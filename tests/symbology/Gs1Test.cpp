@@ -83,8 +83,8 @@ TEST(Itf14, BearerBarsAsTheSettingSaysAndEveryChoiceReads) {
         std::int32_t width;     // drawn width in mils
     } rows[] = {
         // 14 digits of (2 x 3 + 3) modules, start and stop 9, quiet zones 20:
-        // 155 modules; the frame adds two bars of 4.8 modules.
-        {BearerBars::Frame, 2, 1550 + 96},
+        // 155 modules; the frame adds two bars of 5 modules.
+        {BearerBars::Frame, 2, 1550 + 100},
         {BearerBars::TopAndBottom, 2, 1550},
         {BearerBars::None, 0, 1550},
     };
