@@ -37,9 +37,12 @@ int ClampToInt(std::int64_t v) {
 std::int32_t CellMarginAlong(const Encoding& encoding) {
     // One module more than the standard's: placing the bars on the device's
     // grid and cutting the bitmap to whole dots may each take part of a dot.
-    return std::max(kCellMarginAlong / 2,
-                    ClampToInt32(std::int64_t{std::max(encoding.quietBefore, encoding.quietAfter)} +
-                                 encoding.module));
+    // A symbol off the grid (Postnet's pitch) gets more than a 96-dpi dot.
+    constexpr std::int32_t kOffGridSlack = 11; // mils
+    const std::int32_t slack = encoding.module > 0 ? encoding.module : kOffGridSlack;
+    return std::max(
+        kCellMarginAlong / 2,
+        ClampToInt32(std::int64_t{std::max(encoding.quietBefore, encoding.quietAfter)} + slack));
 }
 
 Point SymbolOrigin(const Encoding& encoding, std::int32_t barLength, bool showText,

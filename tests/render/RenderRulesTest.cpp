@@ -253,7 +253,7 @@ TEST(Tiles, CellTurnsWithTheSymbol) {
         {"half turn", OneBar(2080), 750, 2, {2218, 1027}},
         {"quarter turn", OneBar(2080), 750, 1, {1027, 2218}},
         {"three quarter turns", OneBar(2080), 750, 3, {1027, 2218}},
-        {"quiet zone wider than the margin", OneBar(2080, 200), 750, 0, {2480, 1027}},
+        {"quiet zone and an 11-mil slack off the grid", OneBar(2080, 200), 750, 0, {2502, 1027}},
         {"postnet bar", OneBar(1504), FactsOf(SymbologyId::Postnet).fixedBarLength, 0, {1642, 402}},
         {"beyond 32 bits",
          OneBar(INT32_MAX),

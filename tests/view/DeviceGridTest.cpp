@@ -213,6 +213,32 @@ Reading ReadBoth(const QImage& image, const Sample& sample, int orientation) {
     return {zxing.valid ? zxing.text : "(no read)", zbar.valid ? zbar.text : "(no read)"};
 }
 
+// White beyond the first and last bar along the line at `at`: at least the
+// symbology's quiet zone, in modules of n dots (or mils) before and after the
+// bars in reading order.
+void ExpectQuietZones(const QImage& image, const Sample& sample, std::int64_t n, double dotsPerInch,
+                      int orientation, int at) {
+    const bool alongX = orientation % 2 == 0;
+    const int length = alongX ? image.width() : image.height();
+    const auto ink = [&](int i) { return alongX ? IsInk(image, i, at) : IsInk(image, at, i); };
+    int low = 0;
+    while (low < length && !ink(low)) {
+        ++low;
+    }
+    int high = 0;
+    while (high < length && !ink(length - 1 - high)) {
+        ++high;
+    }
+    const QuietZone zone = FactsOf(sample.id).quietZone;
+    const auto dots = [&](std::int64_t modules) {
+        return std::max<std::int64_t>(modules * n,
+                                      static_cast<std::int64_t>(zone.mils * dotsPerInch / 1000));
+    };
+    const bool reversed = orientation == 1 || orientation == 2;
+    EXPECT_GE(reversed ? high : low, dots(zone.before)) << "quiet zone before the bars";
+    EXPECT_GE(reversed ? low : high, dots(zone.after)) << "quiet zone after the bars";
+}
+
 // Every run is a whole number of modules of n dots: narrow or wide elements for
 // the narrow/wide symbologies, runs of up to four modules for the others;
 // Postnet's bars and gaps within one dot of their true size.
@@ -228,6 +254,8 @@ void ExpectRunsOnTheGrid(const QImage& image, const Sample& sample, int density,
                                   : (originLow ? high - (high - low) / 8 : low + (high - low) / 8);
     const std::vector<int> runs = RunsAlong(image, alongX, at);
     ASSERT_FALSE(runs.empty());
+    ExpectQuietZones(image, sample, DotsPerModule(density, dotsPerInch), dotsPerInch, orientation,
+                     at);
     if (!sample.decoder) {
         const double scale = dotsPerInch / 1000;
         for (std::size_t i = 0; i < runs.size(); ++i) {
