@@ -55,6 +55,15 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
         }
         control->setGeometry(units.ToPixels(item.x, item.y, item.cx, item.cy));
     }
+    DescribeControls();
+}
+
+void CAboutBox::DescribeControls() {
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull()) {
+            label->setAccessibleName(tr("Program icon"));
+        }
+    }
 }
 
 QString CAboutBox::VersionLine() const {

@@ -23,6 +23,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Names the program's icon for screen readers.
+    void DescribeControls();
+
     QString m_strVersion;
     QLabel* m_pVersion = nullptr;
 };

@@ -72,6 +72,12 @@ void CBarcodeMainView::LayOut(int width, int height) {
     m_pPanel->setGeometry(0, -edgeY, width, kPanelHeight);
 }
 
+QSize CBarcodeMainView::minimumSizeHint() const {
+    // Room for both scroll bars and a little of the symbol between them.
+    const int viewHeight = 3 * style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return {m_pPanel->minimumSizeHint().width(), kPanelHeight + viewHeight};
+}
+
 void CBarcodeMainView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     LayOut(event->size().width(), event->size().height());

@@ -30,6 +30,9 @@ public:
     // The scrolling frame the barcode view lies in.
     CViewScroller* ViewScroller() const { return m_pScroller; }
 
+    // The panel whole, and a strip of the barcode view under it.
+    QSize minimumSizeHint() const override;
+
     // Places the panel and the barcode view for a client area of the size.
     void LayOut(int width, int height);
 

@@ -13,7 +13,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -55,6 +57,58 @@ CInputPanel::CInputPanel(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     CreateControls();
     LoadButtonImages();
+    DescribeControls();
+}
+
+void CInputPanel::DescribeControls() {
+    struct Description {
+        int control;
+        const char* name;
+        const char* description;
+    };
+    static constexpr std::array kDescriptions{
+        Description{
+            ids::kHeightEdit, QT_TRANSLATE_NOOP("CInputPanel", "Height"),
+            QT_TRANSLATE_NOOP("CInputPanel", "The bars' height in inches; Enter draws the symbol")},
+        Description{
+            ids::kWidthDisplay, QT_TRANSLATE_NOOP("CInputPanel", "Width"),
+            QT_TRANSLATE_NOOP("CInputPanel", "The symbol's length in inches, first bar to last")},
+        Description{ids::kSymbologyList, QT_TRANSLATE_NOOP("CInputPanel", "Symbology"),
+                    QT_TRANSLATE_NOOP("CInputPanel",
+                                      "The kind of barcode; it decides which characters the "
+                                      "Text field takes")},
+        Description{ids::kTextEdit, QT_TRANSLATE_NOOP("CInputPanel", "Text"),
+                    QT_TRANSLATE_NOOP("CInputPanel",
+                                      "The data the barcode carries; Enter draws the symbol")},
+        Description{ids::kShowTextCheck, nullptr,
+                    QT_TRANSLATE_NOOP("CInputPanel", "Prints the text under the bars")},
+        Description{ids::kTileModeCheck, nullptr,
+                    QT_TRANSLATE_NOOP("CInputPanel", "Fills the view with copies of the symbol")},
+    };
+    for (const Description& row : kDescriptions) {
+        if (QWidget* control = Control(row.control); control != nullptr) {
+            if (row.name != nullptr) {
+                control->setAccessibleName(tr(row.name));
+            }
+            control->setAccessibleDescription(tr(row.description));
+        }
+    }
+    // The image buttons do what the View menu's commands do: their names and
+    // prompts.
+    for (const auto& [button, command] : {std::pair{ids::kZoomInButton, ids::kZoomIn},
+                                          std::pair{ids::kZoomOutButton, ids::kZoomOut},
+                                          std::pair{ids::kTurnLeftButton, ids::kTurnLeft},
+                                          std::pair{ids::kTurnRightButton, ids::kTurnRight}}) {
+        if (QWidget* control = Control(button); control != nullptr) {
+            control->setAccessibleName(res::Text(res::Tooltip(command)));
+            control->setAccessibleDescription(res::Text(res::Prompt(command)));
+        }
+    }
+}
+
+QSize CInputPanel::minimumSizeHint() const {
+    const QRect controls = childrenRect();
+    return {controls.right() + 1 + std::max(0, controls.left()), controls.bottom() + 1};
 }
 
 void CInputPanel::CreateControls() {
@@ -203,6 +257,8 @@ bool CInputPanel::IsShowTextChecked() const {
 void CInputPanel::SetWidthText(const QString& text) {
     if (m_pWidth != nullptr) {
         m_pWidth->setText(text);
+        // The name a screen reader says carries the value the label shows.
+        m_pWidth->setAccessibleName(tr("Width: %1 inches").arg(text));
     }
 }
 

@@ -41,6 +41,10 @@ public:
     void SetStartValues(const QString& height, const QString& data, bool showText) override;
     void FillSymbologyList(const QStringList& names, int selected) override;
 
+    // Wide enough for every control of the template, with the margin on the
+    // right that the first control has on the left.
+    QSize minimumSizeHint() const override;
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,6 +52,10 @@ protected:
 private:
     void CreateControls();
     void LoadButtonImages();
+    // Names and descriptions for screen readers: the fields by their labels'
+    // words (without mnemonic and colon), the image buttons by their
+    // commands.
+    void DescribeControls();
     void Notify(int controlId, NotifyCode code);
 
     std::map<int, QWidget*> m_controls;

@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QStatusBar>
@@ -75,7 +77,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     CreateStatusBar();
     LoadAccelerators();
     // Command states follow the focus (which view is active) and every command.
-    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateCommandStates(); });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { FollowFocus(now); });
 }
 
 QAction* CMainFrame::CreateAction(int id) {
@@ -170,8 +173,20 @@ void CMainFrame::LoadAccelerators() {
     }
 }
 
+void CMainFrame::FollowFocus(QWidget* now) {
+    if (now != nullptr && qobject_cast<QMenuBar*>(now) == nullptr &&
+        qobject_cast<QMenu*>(now) == nullptr) {
+        auto* field = qobject_cast<QLineEdit*>(now);
+        m_editField.SetField(field != nullptr && isAncestorOf(field) ? field : nullptr);
+    }
+    UpdateCommandStates();
+}
+
 std::vector<CCommandTarget*> CMainFrame::Route() const {
     std::vector<CCommandTarget*> route;
+    if (m_editField.Field() != nullptr) {
+        route.push_back(const_cast<CEditFieldTarget*>(&m_editField));
+    }
     if (m_pActiveView != nullptr) {
         route.push_back(m_pActiveView);
     }

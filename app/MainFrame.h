@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandRoute.h"
+#include "EditFieldTarget.h"
 
 #include <QMainWindow>
 
@@ -76,6 +77,11 @@ private:
     void CreateStatusBar();
     void LoadAccelerators();
     std::vector<CCommandTarget*> Route() const;
+    // The Edit menu follows the focus: a field of this window that takes it
+    // gets Undo, Cut, Copy and Paste; anything else of this window passes them
+    // on. The menu bar, worked from the keyboard, takes the focus for a while
+    // without changing what the commands act on.
+    void FollowFocus(QWidget* now);
 
     std::map<int, QAction*> m_actions;
     QToolBar* m_pToolBar = nullptr;
@@ -87,4 +93,5 @@ private:
     CCommandTarget* m_pDocument = nullptr;
     std::vector<CCommandTarget*> m_views;
     CCommandTarget* m_pApplication = nullptr;
+    CEditFieldTarget m_editField{[this] { UpdateCommandStates(); }};
 };

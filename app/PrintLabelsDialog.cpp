@@ -230,6 +230,7 @@ CPrintLabelsDialog::CPrintLabelsDialog(const RenderRequest& symbol, const QStrin
     setWindowTitle(kTitle);
     m_symbol.zoom = 1; // labels are printed at true size
     CreateControls();
+    DescribeControls();
     RestoreChoices();
     m_offsetPrinter = m_printer.printerName();
     m_offset = ReadPrinterOffset(*OpenSettingsStore(), m_offsetPrinter);
@@ -242,6 +243,33 @@ CPrintLabelsDialog::CPrintLabelsDialog(const RenderRequest& symbol, const QStrin
 }
 
 CPrintLabelsDialog::~CPrintLabelsDialog() = default;
+
+void CPrintLabelsDialog::DescribeControls() {
+    // The file's label stands before a row of the field and its Browse
+    // button: it gets the field as its buddy here, which also makes its
+    // mnemonic work instead of showing as "&".
+    if (auto* form = qobject_cast<QFormLayout*>(m_ui.file->parentWidget()->layout());
+        form != nullptr) {
+        if (QLayoutItem* item = form->itemAt(0, QFormLayout::LabelRole); item != nullptr) {
+            if (auto* label = qobject_cast<QLabel*>(item->widget()); label != nullptr) {
+                label->setBuddy(m_ui.file);
+            }
+        }
+    }
+    m_ui.file->setAccessibleName(tr("Label file"));
+    m_ui.layout->setAccessibleName(tr("Label stock"));
+    m_ui.textColumn->setAccessibleName(tr("Text column"));
+    m_ui.captionColumn->setAccessibleName(tr("Caption column"));
+    m_ui.offsetX->setAccessibleName(tr("Printer offset to the right"));
+    m_ui.offsetY->setAccessibleName(tr("Printer offset down"));
+    m_ui.offsetUnit->setAccessibleName(tr("Unit of the printer offset"));
+    m_ui.refused->setAccessibleName(tr("Labels that cannot be printed"));
+    m_ui.preview->setAccessibleName(tr("First sheet"));
+    m_ui.preview->setAccessibleDescription(
+        tr("The first sheet of labels as it prints, the stock's labels outlined faintly"));
+    m_ui.startAt->setAccessibleDescription(tr("The first free label of a partly used sheet"));
+    m_ui.copies->setAccessibleDescription(tr("How many times each label is printed"));
+}
 
 void CPrintLabelsDialog::CreateControls() {
     // The stock.

@@ -116,6 +116,9 @@ protected:
 
 private:
     void CreateControls();
+    // Names and descriptions for screen readers where no label names a
+    // control, or where a drop-down list would be named by its choice.
+    void DescribeControls();
     void Connect();
     void ScheduleRefresh();
     // Takes the chosen layout, if it can be used; *error says why not.

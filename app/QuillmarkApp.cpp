@@ -67,6 +67,7 @@ bool CQuillmarkApp::InitInstance(bool show) {
     }
     ConnectToFrame(*m_pFrame, *m_pMainView, *barcodeView);
     barcodeView->SetPrinter(&m_printer);
+    KeepSavePlace(*barcodeView);
     m_pDoc->AddView(m_pMainView);
     m_pDoc->AddView(barcodeView);
     m_pFrame->SetActiveView(barcodeView);

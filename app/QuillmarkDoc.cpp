@@ -1,13 +1,17 @@
 #include "QuillmarkDoc.h"
 
 #include "BarcodeSettings.h"
+#include "BarcodeView.h"
+#include "Batch.h"
 #include "OpenLink.h"
 #include "ResourceIds.h"
+#include "ResourceTables.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace {
 
@@ -35,6 +39,30 @@ QString HelpFilePath(const QString& executablePath) {
     }
     return QDir::cleanPath(executable.path() + QLatin1Char('/') +
                            QLatin1String(kInstallDocDirFromBin) + QLatin1Char('/') + name);
+}
+
+QString SuggestedSaveName(const QString& symbologyName, const QString& text) {
+    return SafeFileName(text.isEmpty() ? symbologyName : symbologyName + QLatin1Char(' ') + text);
+}
+
+void KeepSavePlace(CBarcodeView& view) {
+    view.Output().SetSavePlace(
+        [](const RenderRequest& symbol) {
+            QString folder = ReadSaveFolder(*OpenSettingsStore());
+            if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+                folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            }
+            if (!QFileInfo(folder).isDir()) {
+                folder = QDir::homePath();
+            }
+            const QString text =
+                QString::fromLatin1(symbol.text.data(), static_cast<qsizetype>(symbol.text.size()));
+            return SavePlace{folder,
+                             SuggestedSaveName(res::Text(FactsOf(symbol.symbology).name), text)};
+        },
+        [](const QString& path) {
+            WriteSaveFolder(*OpenSettingsStore(), QFileInfo(path).absolutePath());
+        });
 }
 
 void CQuillmarkDoc::OnHelpTopics() {

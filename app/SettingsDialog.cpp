@@ -147,6 +147,26 @@ CSettingsDialog::CSettingsDialog(const BarcodeSettings& current, PreviewSample s
     connect(m_pBearerBars, &QComboBox::currentIndexChanged, this,
             &CSettingsDialog::OnValuesChanged);
     OnValuesChanged();
+    DescribeControls();
+}
+
+void CSettingsDialog::DescribeControls() {
+    m_pDensity->setAccessibleDescription(
+        tr("The narrow bar's width in mils; every bar and space is a multiple of it"));
+    m_pRatio->setAccessibleDescription(tr("How many times wider a wide bar is than a narrow one"));
+    // A drop-down list is otherwise named by its current choice.
+    m_pCodeSets->setAccessibleName(tr("Code 128 code sets"));
+    m_pCodeSets->setAccessibleDescription(
+        tr("As typed keeps Code 128 in upper case; shortest keeps lower case and uses the "
+           "fewest symbol characters"));
+    m_pBearerBars->setAccessibleName(tr("ITF-14 bearer bars"));
+    m_pBearerBars->setAccessibleDescription(tr("The bars around an ITF-14 symbol"));
+    m_pQuietZoneMarks->setAccessibleDescription(
+        tr("Prints > and < at the ends of the EAN quiet zones"));
+    m_pBarReduction->setAccessibleDescription(
+        tr("Printer dots taken off every printed bar, for printers that spread ink"));
+    m_pPreview->setAccessibleName(tr("Preview at actual size"));
+    m_pPreview->setAccessibleDescription(tr("The main window's symbol with these settings"));
 }
 
 BarcodeSettings CSettingsDialog::Settings() const {

@@ -79,6 +79,9 @@ public:
 
 private:
     void OnValuesChanged();
+    // Names and descriptions for screen readers, where a label alone does not
+    // say what a value does.
+    void DescribeControls();
 
     QSpinBox* m_pDensity = nullptr;
     QSpinBox* m_pRatio = nullptr;

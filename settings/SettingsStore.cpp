@@ -77,6 +77,14 @@ int ReadProfileInt(QSettings& settings, const QString& section, const QString& k
     return ok ? number : defaultValue;
 }
 
+QString ReadSaveFolder(QSettings& settings) {
+    return settings.value(QStringLiteral("Save/Folder")).toString();
+}
+
+void WriteSaveFolder(QSettings& settings, const QString& folder) {
+    settings.setValue(QStringLiteral("Save/Folder"), folder);
+}
+
 CSettingsStore::CSettingsStore() = default;
 
 CSettingsStore::~CSettingsStore() = default;

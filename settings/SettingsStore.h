@@ -28,6 +28,11 @@ QString IrregularStoreFile();
 int ReadProfileInt(QSettings& settings, const QString& section, const QString& key,
                    int defaultValue);
 
+// The folder the last file was saved in (section "Save", key "Folder"), where
+// the next Save starts; empty when none is stored.
+QString ReadSaveFolder(QSettings& settings);
+void WriteSaveFolder(QSettings& settings, const QString& folder);
+
 // The application's settings store, opened once and read from memory. Before
 // each read it looks at the store's file; only when the file has changed since
 // the last look (written by this program's settings dialog, by another

@@ -9,8 +9,10 @@
 #include "SymbolRender.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -256,6 +258,7 @@ void CBarcodeOutput::Save() {
     }
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(suffixes.constFirst());
+    SuggestPlace(dialog, *request, suffixes.constFirst());
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&dialog, &filters, &suffixes](const QString& filter) {
                          dialog.setDefaultSuffix(suffixes.value(filters.indexOf(filter)));
@@ -263,10 +266,15 @@ void CBarcodeOutput::Save() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
-    const QString path = dialog.selectedFiles().constFirst();
-    request->format = FormatOfPath(path).value_or(
-        FormatByName(suffixes.value(filters.indexOf(dialog.selectedNameFilter())))
-            .value_or(OutputFormat::Bmp));
+    const QString typed = dialog.selectedFiles().constFirst();
+    const SaveTarget target = SaveTargetOf(
+        typed, FormatByName(suffixes.value(filters.indexOf(dialog.selectedNameFilter())))
+                   .value_or(OutputFormat::Bmp));
+    if (target.path != typed && !MayReplace(target.path)) {
+        return;
+    }
+    const QString& path = target.path;
+    request->format = target.format;
     if (!IsRaster(request->format)) {
         request->zoom = vector.zoom;
     }
@@ -279,7 +287,46 @@ void CBarcodeOutput::Save() {
                              QStringLiteral("Cannot save the barcode to %1:\n%2").arg(path, error));
         return;
     }
+    if (m_saved) {
+        m_saved(path);
+    }
     if (!IsRaster(request->format)) {
         WarnUnlessTheFileScans(m_view.window(), *request, path);
     }
+}
+
+SaveTarget SaveTargetOf(const QString& typed, OutputFormat chosen) {
+    if (const std::optional<OutputFormat> named = FormatOfPath(typed)) {
+        return {typed, *named};
+    }
+    QString path = typed;
+    if (!path.endsWith(QLatin1Char('.'))) {
+        path += QLatin1Char('.');
+    }
+    return {path + ExtensionOf(chosen), chosen};
+}
+
+void CBarcodeOutput::SuggestPlace(QFileDialog& dialog, const RenderRequest& request,
+                                  const QString& extension) const {
+    if (!m_savePlace) {
+        return;
+    }
+    const SavePlace place = m_savePlace(request);
+    if (!place.folder.isEmpty()) {
+        dialog.setDirectory(place.folder);
+    }
+    if (!place.baseName.isEmpty()) {
+        dialog.selectFile(place.baseName + QLatin1Char('.') + extension);
+    }
+}
+
+bool CBarcodeOutput::MayReplace(const QString& path) const {
+    if (!QFileInfo::exists(path)) {
+        return true;
+    }
+    return QMessageBox::question(
+               m_view.window(), kTitle,
+               QCoreApplication::translate("CBarcodeOutput",
+                                           "%1 already exists.\nDo you want to replace it?")
+                   .arg(QDir::toNativeSeparators(path))) == QMessageBox::Yes;
 }

@@ -1,14 +1,37 @@
 #pragma once
 
 #include "DeviceMapping.h"
+#include "OutputFormat.h"
+#include "SymbolRender.h"
 
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class CBarcodeView;
+class QFileDialog;
 class QPrinter;
+
+// Where Save writes, and in which format.
+struct SaveTarget {
+    QString path;
+    OutputFormat format = OutputFormat::Bmp;
+};
+// The file for the name given in the Save dialog, whose chosen filter is of
+// the format chosen: a name whose extension the program writes is saved in
+// that format; any other name (no extension, or one the program does not
+// write, such as ".jpg") gets the chosen format's extension appended, so that
+// no file holds one format under another format's extension.
+SaveTarget SaveTargetOf(const QString& typed, OutputFormat chosen);
+
+// What the program tells Save: the folder the dialog opens in and the name
+// it suggests, without an extension (either may be empty: the dialog's own).
+struct SavePlace {
+    QString folder;
+    QString baseName;
+};
 
 // What leaves the program: the printed page (through the print dialog, at
 // once, or in a preview), the bitmap on the clipboard and the bitmap file. All
@@ -55,6 +78,13 @@ public:
 
     void Copy();
     void Save();
+    // The program's part in Save: place gives the folder and the name for the
+    // symbol about to be saved; saved is told of each file written whole.
+    void SetSavePlace(std::function<SavePlace(const RenderRequest&)> place,
+                      std::function<void(const QString& path)> saved) {
+        m_savePlace = std::move(place);
+        m_saved = std::move(saved);
+    }
 
 private:
     // Why a tiled page could not hold one whole cell; empty when it can, or
@@ -62,8 +92,17 @@ private:
     QString TileMisfit(const DeviceMapping& page) const;
     // Prints the page, or says why it could not.
     void PrintAndSay(QPrinter& printer);
+    // Opens the dialog where the program's place says, with its name and the
+    // extension of the first filter.
+    void SuggestPlace(QFileDialog& dialog, const RenderRequest& request,
+                      const QString& extension) const;
+    // Whether a file that the dialog did not ask about may be replaced: true
+    // when there is none, else the user's answer.
+    bool MayReplace(const QString& path) const;
 
     CBarcodeView& m_view;
     QPrinter* m_pPrinter = nullptr;
     std::unique_ptr<QPrinter> m_pOwnPrinter; // made when no printer is shared
+    std::function<SavePlace(const RenderRequest&)> m_savePlace;
+    std::function<void(const QString&)> m_saved;
 };

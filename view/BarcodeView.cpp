@@ -12,6 +12,7 @@
 #include "SymbolPainter.h"
 
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QMetaMethod>
 #include <QPaintEvent>
 #include <QPainter>
@@ -26,6 +27,7 @@ CBarcodeView::CBarcodeView(QWidget* parent) : QWidget(parent) {
     // A click takes the focus, as in any document view: a panel field being
     // edited is left, and leaving it redraws.
     setFocusPolicy(Qt::StrongFocus);
+    UpdateAccessibleName();
 }
 
 CBarcodeView::~CBarcodeView() = default;
@@ -269,6 +271,9 @@ void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), Qt::white);
     const DeviceMapping mapping = OnPrepareDC(*this, rect());
     OnDraw(painter, mapping);
+    if (hasFocus()) {
+        DrawFocusFrame(painter);
+    }
     if (m_pPanel != nullptr) {
         if (QString refusal = HeightRefusal(m_pPanel->HeightText()); refusal != m_heightRefusal) {
             m_heightRefusal = std::move(refusal);
@@ -280,6 +285,73 @@ void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
                                  StandardsAdviceOf(mapping));
     }
     emit SymbolDrawn(m_drawnCell / mapping.devicePixelRatio); // in the widget's own units
+
+    UpdateAccessibleName();
+}
+
+QString CBarcodeView::AccessibleNameOfDrawn() const {
+    const std::optional<SymbologyId> id = SymbologyAt(m_nSymbology);
+    if (!m_pBarcode || !id) {
+        return tr("Barcode: none");
+    }
+    const QString name = res::Text(FactsOf(*id).name);
+    const QString width = WidthText(ClampToInt32(m_pBarcode->Encode().SymbolLength()));
+    if (m_drawnText.empty()) {
+        return tr("Barcode: %1, no text, %2 inches").arg(name, width);
+    }
+    return tr("Barcode: %1, %2, %3 inches")
+        .arg(name,
+             QString::fromLatin1(m_drawnText.data(), static_cast<qsizetype>(m_drawnText.size())),
+             width);
+}
+
+void CBarcodeView::UpdateAccessibleName() {
+    if (const QString name = AccessibleNameOfDrawn(); name != accessibleName()) {
+        setAccessibleName(name);
+    }
+    if (accessibleDescription().isEmpty()) {
+        setAccessibleDescription(tr("The symbol at its true size times the zoom. Copy, Print "
+                                    "and Save take it out of the program; its menu holds them."));
+    }
+}
+
+void CBarcodeView::DrawFocusFrame(QPainter& painter) const {
+    // Within the visible part, so that it shows however the view is scrolled;
+    // in the palette's highlight colour, two pixels wide, inside the quiet
+    // zones of a symbol that fits.
+    constexpr int kFrameWidth = 2;
+    const QRect visible = visibleRegion().boundingRect();
+    if (visible.width() <= 2 * kFrameWidth || visible.height() <= 2 * kFrameWidth) {
+        return;
+    }
+    painter.save();
+    painter.resetTransform();
+    painter.setClipping(false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    QPen pen(palette().color(QPalette::Highlight), kFrameWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    const int inset = kFrameWidth / 2;
+    painter.drawRect(visible.adjusted(inset, inset, -inset - 1, -inset - 1));
+    painter.restore();
+}
+
+void CBarcodeView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CBarcodeView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void CBarcodeView::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (hasFocus()) {
+        update(); // the frame moved with the pixels the scroll took along
+    }
 }
 
 void CBarcodeView::RaiseCommand(int id) {
