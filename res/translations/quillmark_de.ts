@@ -205,7 +205,7 @@
         </message>
         <message>
             <source>&amp;File</source>
-            <translation>&amp;Datei</translation>
+            <translation>Dat&amp;ei</translation>
         </message>
         <message>
             <source>Copies of the symbol in the Text field: %1</source>
@@ -249,7 +249,7 @@
         </message>
         <message>
             <source>&amp;Browse...</source>
-            <translation>&amp;Durchsuchen...</translation>
+            <translation>Durch&amp;suchen...</translation>
         </message>
         <message>
             <source>F&amp;ile:</source>
@@ -261,7 +261,7 @@
         </message>
         <message>
             <source>Caption c&amp;olumn:</source>
-            <translation>Besc&amp;hriftungsspalte:</translation>
+            <translation>Beschriftungss&amp;palte:</translation>
         </message>
         <message>
             <source>A line of text above every symbol</source>
@@ -277,7 +277,7 @@
         </message>
         <message>
             <source>Print label &amp;outlines</source>
-            <translation>Etiketten&amp;umrisse drucken</translation>
+            <translation>Etikettenu&amp;mrisse drucken</translation>
         </message>
         <message>
             <source>Right:</source>
@@ -309,7 +309,7 @@
         </message>
         <message>
             <source>Print ali&amp;gnment page</source>
-            <translation>&amp;Ausrichtungsseite drucken</translation>
+            <translation>Ausrichtun&amp;gsseite drucken</translation>
         </message>
         <message>
             <source>Label files (*.txt *.csv);;All files (*)</source>

@@ -237,7 +237,7 @@
         </message>
         <message>
             <source>Cou&amp;nt:</source>
-            <translation>No&amp;mbre :</translation>
+            <translation>Nomb&amp;re :</translation>
         </message>
         <message>
             <source>&amp;Digits:</source>
@@ -261,7 +261,7 @@
         </message>
         <message>
             <source>Caption c&amp;olumn:</source>
-            <translation>Colonne de l’&amp;intitulé :</translation>
+            <translation>Colonne de l’intit&amp;ulé :</translation>
         </message>
         <message>
             <source>A line of text above every symbol</source>
@@ -269,7 +269,7 @@
         </message>
         <message>
             <source>C&amp;aption:</source>
-            <translation>Int&amp;itulé :</translation>
+            <translation>Intitu&amp;lé :</translation>
         </message>
         <message>
             <source>Printing</source>
@@ -277,7 +277,7 @@
         </message>
         <message>
             <source>Print label &amp;outlines</source>
-            <translation>Imprimer les &amp;contours des étiquettes</translation>
+            <translation>Imprimer les c&amp;ontours des étiquettes</translation>
         </message>
         <message>
             <source>Right:</source>
@@ -289,11 +289,11 @@
         </message>
         <message>
             <source>Start at &amp;label:</source>
-            <translation>Commencer à l’é&amp;tiquette :</translation>
+            <translation>Commencer à l’éti&amp;quette :</translation>
         </message>
         <message>
             <source>&amp;Copies of each label:</source>
-            <translation>&amp;Copies de chaque étiquette :</translation>
+            <translation>Nom&amp;bre de copies par étiquette :</translation>
         </message>
         <message>
             <source>First sheet</source>
@@ -301,7 +301,7 @@
         </message>
         <message>
             <source>&amp;Print...</source>
-            <translation>&amp;Imprimer...</translation>
+            <translation>Impri&amp;mer...</translation>
         </message>
         <message>
             <source>Print Pre&amp;view...</source>
@@ -309,7 +309,7 @@
         </message>
         <message>
             <source>Print ali&amp;gnment page</source>
-            <translation>Imprimer la page d’a&amp;lignement</translation>
+            <translation>Imprimer la page d’ali&amp;gnement</translation>
         </message>
         <message>
             <source>Label files (*.txt *.csv);;All files (*)</source>
