@@ -4,16 +4,20 @@
 #include "ResourceIds.h"
 #include "ResourceTables.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
 QString VersionText(int major, int minor, int build) {
-    return QStringLiteral("Corvane Quillmark V%1.%2, Build %3.").arg(major).arg(minor).arg(build);
+    return QCoreApplication::translate("CAboutBox", "Corvane Quillmark V%1.%2, Build %3.")
+        .arg(major)
+        .arg(minor)
+        .arg(build);
 }
 
 QString UnknownVersionText() {
-    return QStringLiteral("Corvane Quillmark, version unknown.");
+    return QCoreApplication::translate("CAboutBox", "Corvane Quillmark, version unknown.");
 }
 
 CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {

@@ -109,8 +109,9 @@ void CBarcodeMainView::StartScanCheck() {
         return;
     }
     m_scanCheckedFor =
-        QStringLiteral("What a scanner reads from the symbol on the %1 at %2 dpi, zoom %3")
-            .arg(m_bPreviewOpen ? QStringLiteral("printer") : QStringLiteral("screen"))
+        (m_bPreviewOpen
+             ? tr("What a scanner reads from the symbol on the printer at %1 dpi, zoom %2")
+             : tr("What a scanner reads from the symbol on the screen at %1 dpi, zoom %2"))
             .arg(resolution.dpiX)
             .arg(m_pBarcodeView->Zoom());
     ScanJob job = MakeScanJob(*request);
@@ -191,7 +192,7 @@ void CBarcodeMainView::OnBarcodeSettings() {
     if (store->status() != QSettings::NoError) {
         const QString file = IrregularStoreFile();
         QMessageBox::warning(window(), QString::fromLatin1(kApplicationName),
-                             QStringLiteral("The settings could not be stored in %1.")
+                             tr("The settings could not be stored in %1.")
                                  .arg(file.isEmpty() ? store->fileName() : file));
     }
     m_pBarcodeView->Redraw(); // every draw reads the settings afresh

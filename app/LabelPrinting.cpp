@@ -58,9 +58,10 @@ PrintRun PaintPages(QPainter& painter, int first, int last, const PageImage& pag
     const int pages = last - first + 1;
     std::unique_ptr<QProgressDialog> progress;
     if (pages > kQuietPages) {
-        progress = std::make_unique<QProgressDialog>(QString(), QStringLiteral("Stop"), 0, pages,
-                                                     progressParent);
-        progress->setWindowTitle(QStringLiteral("Print Labels"));
+        progress = std::make_unique<QProgressDialog>(
+            QString(), QCoreApplication::translate("LabelPrinting", "Stop"), 0, pages,
+            progressParent);
+        progress->setWindowTitle(QCoreApplication::translate("LabelPrinting", "Print Labels"));
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(0);
     }
@@ -70,7 +71,9 @@ PrintRun PaintPages(QPainter& painter, int first, int last, const PageImage& pag
         if (progress) {
             progress->setValue(page - first);
             progress->setLabelText(
-                QStringLiteral("Printing page %1 of %2").arg(page - first + 1).arg(pages));
+                QCoreApplication::translate("LabelPrinting", "Printing page %1 of %2")
+                    .arg(page - first + 1)
+                    .arg(pages));
             QCoreApplication::processEvents();
             if (progress->wasCanceled()) {
                 return PrintRun::Stopped;

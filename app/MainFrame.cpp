@@ -253,7 +253,7 @@ QString CMainFrame::AchievedSizeText() const {
 }
 
 void CMainFrame::SetZoomIndicator(int zoom) {
-    m_pZoomPane->setText(QStringLiteral("Zoom %1\u00d7").arg(zoom));
+    m_pZoomPane->setText(tr("Zoom %1\u00d7").arg(zoom));
 }
 
 void CMainFrame::SetScanField(const QString& text, const QString& checkedFor) {

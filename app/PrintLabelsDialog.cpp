@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -41,10 +42,8 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Print Labels");
 const QString kSection = QStringLiteral("PrintLabels");
 const QString kCustomKey = QStringLiteral("custom");
-const QString kNoColumn = QStringLiteral("(none)");
 
 // The preview's page is drawn at a printer's common resolution, where every
 // usual Density is a whole number of dots (at a screen's resolution modules
@@ -65,6 +64,15 @@ constexpr double kMilsPerMillimetre = 1000.0 / 25.4;
 enum Source { kFromText, kFromSequence, kFromFile };
 enum Unit { kMillimetres, kInches };
 
+// The dialog's title, and the caption column's choice of none; functions, so
+// that they are translated once the translations are installed.
+QString Title() {
+    return QCoreApplication::translate("CPrintLabelsDialog", "Print Labels");
+}
+QString NoColumn() {
+    return QCoreApplication::translate("CPrintLabelsDialog", "(none)");
+}
+
 double MilsPer(int unit) {
     return unit == kInches ? 1000.0 : kMilsPerMillimetre;
 }
@@ -80,21 +88,25 @@ QString ReadLabelFile(const QString& path, QString* error) {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists()) {
-        *error = QStringLiteral("%1 does not exist").arg(shown);
+        *error = QCoreApplication::translate("CPrintLabelsDialog", "%1 does not exist").arg(shown);
         return {};
     }
     if (!info.isFile()) {
-        *error = QStringLiteral("%1 is not a plain file").arg(shown);
+        *error =
+            QCoreApplication::translate("CPrintLabelsDialog", "%1 is not a plain file").arg(shown);
         return {};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1 cannot be read: %2").arg(shown, file.errorString());
+        *error = QCoreApplication::translate("CPrintLabelsDialog", "%1 cannot be read: %2")
+                     .arg(shown, file.errorString());
         return {};
     }
     QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (bytes.size() > kMaxFileBytes) {
-        *error = QStringLiteral("%1 is larger than %2 MB").arg(shown).arg(kMaxFileBytes >> 20);
+        *error = QCoreApplication::translate("CPrintLabelsDialog", "%1 is larger than %2 MB")
+                     .arg(shown)
+                     .arg(kMaxFileBytes >> 20);
         return {};
     }
     if (bytes.startsWith("\xEF\xBB\xBF")) {
@@ -165,8 +177,8 @@ QString StoreKey(const char* key) {
     return kSection + QLatin1Char('/') + QLatin1String(key);
 }
 
-QString Plural(qsizetype count, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+QString Plural(qsizetype count, const QString& one, const QString& many) {
+    return (count == 1 ? one : many).arg(count);
 }
 
 QSpinBox* MakeSpin(QWidget* parent, int minimum, int maximum) {
@@ -177,7 +189,8 @@ QSpinBox* MakeSpin(QWidget* parent, int minimum, int maximum) {
 
 QDoubleSpinBox* MakeOffsetSpin(QWidget* parent) {
     auto* spin = new QDoubleSpinBox(parent);
-    spin->setToolTip(QStringLiteral("Negative values move the print left or up"));
+    spin->setToolTip(QCoreApplication::translate("CPrintLabelsDialog",
+                                                 "Negative values move the print left or up"));
     return spin;
 }
 
@@ -227,7 +240,7 @@ void CSheetPreview::paintEvent(QPaintEvent* /*event*/) {
 CPrintLabelsDialog::CPrintLabelsDialog(const RenderRequest& symbol, const QString& fieldText,
                                        QPrinter& printer, QWidget* parent)
     : QDialog(parent), m_symbol(symbol), m_fieldText(fieldText), m_printer(printer) {
-    setWindowTitle(kTitle);
+    setWindowTitle(Title());
     m_symbol.zoom = 1; // labels are printed at true size
     CreateControls();
     DescribeControls();
@@ -273,30 +286,30 @@ void CPrintLabelsDialog::DescribeControls() {
 
 void CPrintLabelsDialog::CreateControls() {
     // The stock.
-    auto* stockBox = new QGroupBox(QStringLiteral("Label stock"), this);
+    auto* stockBox = new QGroupBox(tr("Label stock"), this);
     m_ui.layout = new QComboBox(stockBox);
     for (const SheetLayout& sheet : BuiltInSheets()) {
         m_ui.layout->addItem(QString::fromStdString(sheet.name + ": " + DescribeSheet(sheet)),
                              QString::fromStdString(sheet.name));
     }
-    m_ui.layout->addItem(QStringLiteral("Custom"), QString());
+    m_ui.layout->addItem(tr("Custom"), QString());
     m_ui.layout->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_ui.layout->setMinimumContentsLength(40);
     m_ui.customLayout = new QLineEdit(stockBox);
     m_ui.customLayout->setPlaceholderText(
         QStringLiteral("page=8.5x11in,grid=3x10,label=2.625x1in,margins=0.5x0.1875in"));
     m_ui.customLayout->setToolTip(
-        QStringLiteral("page, grid (columns x rows), label, margins (top x left) and pitch (across "
-                       "x down), each pair in in or mm; margins and pitch may be left out"));
+        tr("page, grid (columns x rows), label, margins (top x left) and pitch (across "
+           "x down), each pair in in or mm; margins and pitch may be left out"));
     auto* stockForm = new QFormLayout(stockBox);
-    stockForm->addRow(QStringLiteral("&Layout:"), m_ui.layout);
-    stockForm->addRow(QStringLiteral("C&ustom:"), m_ui.customLayout);
+    stockForm->addRow(tr("&Layout:"), m_ui.layout);
+    stockForm->addRow(tr("C&ustom:"), m_ui.customLayout);
 
     // The labels' data.
-    auto* labelsBox = new QGroupBox(QStringLiteral("Labels"), this);
-    m_ui.fromText = new QRadioButton(QStringLiteral("&Text field"), labelsBox);
-    m_ui.fromSequence = new QRadioButton(QStringLiteral("&Sequence"), labelsBox);
-    m_ui.fromFile = new QRadioButton(QStringLiteral("&File"), labelsBox);
+    auto* labelsBox = new QGroupBox(tr("Labels"), this);
+    m_ui.fromText = new QRadioButton(tr("&Text field"), labelsBox);
+    m_ui.fromSequence = new QRadioButton(tr("&Sequence"), labelsBox);
+    m_ui.fromFile = new QRadioButton(tr("&File"), labelsBox);
     auto* sources = new QButtonGroup(labelsBox);
     sources->addButton(m_ui.fromText, kFromText);
     sources->addButton(m_ui.fromSequence, kFromSequence);
@@ -309,11 +322,10 @@ void CPrintLabelsDialog::CreateControls() {
     sourceRow->addStretch(1);
 
     m_ui.sourcePages = new QStackedWidget(labelsBox);
-    auto* textPage =
-        new QLabel(QStringLiteral("Copies of the symbol in the Text field: %1")
-                       .arg(m_fieldText.isEmpty() ? QStringLiteral("(empty)")
-                                                  : QStringLiteral("\"%1\"").arg(m_fieldText)),
-                   m_ui.sourcePages);
+    auto* textPage = new QLabel(
+        tr("Copies of the symbol in the Text field: %1")
+            .arg(m_fieldText.isEmpty() ? tr("(empty)") : QStringLiteral("\"%1\"").arg(m_fieldText)),
+        m_ui.sourcePages);
     textPage->setTextFormat(Qt::PlainText);
     textPage->setWordWrap(true);
     textPage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -331,7 +343,7 @@ void CPrintLabelsDialog::CreateControls() {
     m_ui.count = MakeSpin(sequencePage, 1, static_cast<int>(kMaxSheetLabels));
     m_ui.count->setValue(10);
     m_ui.digits = MakeSpin(sequencePage, 0, 20);
-    m_ui.digits->setToolTip(QStringLiteral("Numbers shorter than this get leading zeros"));
+    m_ui.digits->setToolTip(tr("Numbers shorter than this get leading zeros"));
     auto* sequenceGrid = new QGridLayout(sequencePage);
     sequenceGrid->setContentsMargins(0, 0, 0, 0);
     const auto addCell = [sequenceGrid, sequencePage](int row, int column, const QString& text,
@@ -341,18 +353,18 @@ void CPrintLabelsDialog::CreateControls() {
         sequenceGrid->addWidget(label, row, column * 2);
         sequenceGrid->addWidget(field, row, column * 2 + 1);
     };
-    addCell(0, 0, QStringLiteral("&Prefix:"), m_ui.prefix);
-    addCell(0, 1, QStringLiteral("Su&ffix:"), m_ui.suffix);
-    addCell(1, 0, QStringLiteral("First &number:"), m_ui.first);
-    addCell(1, 1, QStringLiteral("St&ep:"), m_ui.step);
-    addCell(2, 0, QStringLiteral("Cou&nt:"), m_ui.count);
-    addCell(2, 1, QStringLiteral("&Digits:"), m_ui.digits);
+    addCell(0, 0, tr("&Prefix:"), m_ui.prefix);
+    addCell(0, 1, tr("Su&ffix:"), m_ui.suffix);
+    addCell(1, 0, tr("First &number:"), m_ui.first);
+    addCell(1, 1, tr("St&ep:"), m_ui.step);
+    addCell(2, 0, tr("Cou&nt:"), m_ui.count);
+    addCell(2, 1, tr("&Digits:"), m_ui.digits);
     m_ui.sourcePages->addWidget(sequencePage);
 
     auto* filePage = new QWidget(m_ui.sourcePages);
     m_ui.file = new QLineEdit(filePage);
-    m_ui.file->setPlaceholderText(QStringLiteral("one label per line, or a CSV file"));
-    m_ui.browse = new QPushButton(QStringLiteral("&Browse..."), filePage);
+    m_ui.file->setPlaceholderText(tr("one label per line, or a CSV file"));
+    m_ui.browse = new QPushButton(tr("&Browse..."), filePage);
     m_ui.textColumn = new QComboBox(filePage);
     m_ui.captionColumn = new QComboBox(filePage);
     m_ui.textColumn->setEnabled(false); // until a CSV file offers its columns
@@ -362,26 +374,26 @@ void CPrintLabelsDialog::CreateControls() {
     fileRow->addWidget(m_ui.browse);
     auto* fileForm = new QFormLayout(filePage);
     fileForm->setContentsMargins(0, 0, 0, 0);
-    fileForm->addRow(QStringLiteral("F&ile:"), fileRow);
-    fileForm->addRow(QStringLiteral("Te&xt column:"), m_ui.textColumn);
-    fileForm->addRow(QStringLiteral("Caption c&olumn:"), m_ui.captionColumn);
+    fileForm->addRow(tr("F&ile:"), fileRow);
+    fileForm->addRow(tr("Te&xt column:"), m_ui.textColumn);
+    fileForm->addRow(tr("Caption c&olumn:"), m_ui.captionColumn);
     m_ui.sourcePages->addWidget(filePage);
 
     m_ui.caption = new QLineEdit(labelsBox);
     m_ui.caption->setPlaceholderText(QStringLiteral("none"));
-    m_ui.caption->setToolTip(QStringLiteral("A line of text above every symbol"));
+    m_ui.caption->setToolTip(tr("A line of text above every symbol"));
     auto* captionForm = new QFormLayout;
-    captionForm->addRow(QStringLiteral("C&aption:"), m_ui.caption);
+    captionForm->addRow(tr("C&aption:"), m_ui.caption);
     auto* labelsLayout = new QVBoxLayout(labelsBox);
     labelsLayout->addLayout(sourceRow);
     labelsLayout->addWidget(m_ui.sourcePages);
     labelsLayout->addLayout(captionForm);
 
     // How they are printed.
-    auto* printingBox = new QGroupBox(QStringLiteral("Printing"), this);
+    auto* printingBox = new QGroupBox(tr("Printing"), this);
     m_ui.startAt = MakeSpin(printingBox, 1, 1);
     m_ui.copies = MakeSpin(printingBox, 1, kMaxCopies);
-    m_ui.outlines = new QCheckBox(QStringLiteral("Print label &outlines"), printingBox);
+    m_ui.outlines = new QCheckBox(tr("Print label &outlines"), printingBox);
     m_ui.offsetPrinter = new QLabel(printingBox);
     m_ui.offsetX = MakeOffsetSpin(printingBox);
     m_ui.offsetY = MakeOffsetSpin(printingBox);
@@ -389,22 +401,22 @@ void CPrintLabelsDialog::CreateControls() {
     m_ui.offsetUnit->addItem(QStringLiteral("mm"));
     m_ui.offsetUnit->addItem(QStringLiteral("in"));
     auto* offsetRow = new QHBoxLayout;
-    offsetRow->addWidget(new QLabel(QStringLiteral("Right:"), printingBox));
+    offsetRow->addWidget(new QLabel(tr("Right:"), printingBox));
     offsetRow->addWidget(m_ui.offsetX);
-    offsetRow->addWidget(new QLabel(QStringLiteral("Down:"), printingBox));
+    offsetRow->addWidget(new QLabel(tr("Down:"), printingBox));
     offsetRow->addWidget(m_ui.offsetY);
     offsetRow->addWidget(m_ui.offsetUnit);
     offsetRow->addStretch(1);
     auto* printingForm = new QFormLayout(printingBox);
     printingForm->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    printingForm->addRow(QStringLiteral("Start at &label:"), m_ui.startAt);
-    printingForm->addRow(QStringLiteral("&Copies of each label:"), m_ui.copies);
+    printingForm->addRow(tr("Start at &label:"), m_ui.startAt);
+    printingForm->addRow(tr("&Copies of each label:"), m_ui.copies);
     printingForm->addRow(m_ui.outlines);
     printingForm->addRow(m_ui.offsetPrinter);
     printingForm->addRow(offsetRow);
 
     // The first sheet, and why nothing can be printed.
-    auto* previewBox = new QGroupBox(QStringLiteral("First sheet"), this);
+    auto* previewBox = new QGroupBox(tr("First sheet"), this);
     m_ui.preview = new CSheetPreview(previewBox);
     m_ui.summary = new QLabel(previewBox);
     auto* previewLayout = new QVBoxLayout(previewBox);
@@ -417,11 +429,9 @@ void CPrintLabelsDialog::CreateControls() {
     m_ui.refused->setMaximumHeight(fontMetrics().height() * 6);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_ui.print = buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
-    m_ui.printPreview =
-        buttons->addButton(QStringLiteral("Print Pre&view..."), QDialogButtonBox::ActionRole);
-    m_ui.alignment =
-        buttons->addButton(QStringLiteral("Print ali&gnment page"), QDialogButtonBox::ActionRole);
+    m_ui.print = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
+    m_ui.printPreview = buttons->addButton(tr("Print Pre&view..."), QDialogButtonBox::ActionRole);
+    m_ui.alignment = buttons->addButton(tr("Print ali&gnment page"), QDialogButtonBox::ActionRole);
     m_ui.close = buttons->addButton(QDialogButtonBox::Close);
     m_ui.print->setDefault(true);
 
@@ -468,9 +478,9 @@ void CPrintLabelsDialog::Connect() {
         });
     }
     connect(m_ui.browse, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(
-            this, QStringLiteral("Labels"), QFileInfo(m_ui.file->text()).path(),
-            QStringLiteral("Label files (*.txt *.csv);;All files (*)"));
+        const QString path =
+            QFileDialog::getOpenFileName(this, tr("Labels"), QFileInfo(m_ui.file->text()).path(),
+                                         tr("Label files (*.txt *.csv);;All files (*)"));
         if (!path.isEmpty()) {
             m_loadedPath.clear(); // read again, even the same file
             m_ui.file->setText(path);
@@ -507,7 +517,7 @@ void CPrintLabelsDialog::LoadFile() {
         const QSignalBlocker quiet(combo);
         combo->clear();
         if (none) {
-            combo->addItem(kNoColumn);
+            combo->addItem(NoColumn());
         }
         combo->addItems(columns);
         const int kept = combo->findText(chosen);
@@ -522,7 +532,7 @@ QList<LabelText> CPrintLabelsDialog::SourceLabels(QString* error) const {
     const QString caption = m_ui.caption->text();
     if (m_ui.fromText->isChecked()) {
         if (m_fieldText.isEmpty()) {
-            *error = QStringLiteral("the Text field is empty");
+            *error = tr("the Text field is empty");
             return {};
         }
         return {LabelText{1, m_fieldText, caption}};
@@ -534,8 +544,8 @@ QList<LabelText> CPrintLabelsDialog::SourceLabels(QString* error) const {
         sequence.first = m_ui.first->text().toLongLong(&firstOk);
         sequence.step = m_ui.step->text().toLongLong(&stepOk);
         if (!firstOk || !stepOk) {
-            *error = QStringLiteral("the %1 must be a whole number")
-                         .arg(firstOk ? QStringLiteral("step") : QStringLiteral("first number"));
+            *error = firstOk ? tr("the step must be a whole number")
+                             : tr("the first number must be a whole number");
             return {};
         }
         sequence.prefix = m_ui.prefix->text();
@@ -550,7 +560,7 @@ QList<LabelText> CPrintLabelsDialog::SourceLabels(QString* error) const {
     }
     const QString path = m_ui.file->text();
     if (path.isEmpty()) {
-        *error = QStringLiteral("choose a file of labels");
+        *error = tr("choose a file of labels");
         return {};
     }
     if (!m_fileError.isEmpty()) {
@@ -561,7 +571,7 @@ QList<LabelText> CPrintLabelsDialog::SourceLabels(QString* error) const {
     if (!IsCsv(path)) {
         labels = LineLabels(m_fileText, caption);
     } else if (m_ui.textColumn->count() == 0) {
-        *error = QStringLiteral("the CSV file has no header row");
+        *error = tr("the CSV file has no header row");
         return {};
     } else {
         const bool captionColumn = m_ui.captionColumn->currentIndex() > 0;
@@ -572,7 +582,7 @@ QList<LabelText> CPrintLabelsDialog::SourceLabels(QString* error) const {
         }
     }
     if (labels.isEmpty() && error->isEmpty()) {
-        *error = QStringLiteral("the file holds no labels");
+        *error = tr("the file holds no labels");
     }
     return labels;
 }
@@ -586,7 +596,7 @@ void CPrintLabelsDialog::ApplyLayout(std::string* error) {
     if (layout) {
         m_job.layout = *layout;
         m_ui.startAt->setMaximum(layout->LabelsPerSheet());
-        m_ui.startAt->setSuffix(QStringLiteral(" of %1").arg(layout->LabelsPerSheet()));
+        m_ui.startAt->setSuffix(tr(" of %1").arg(layout->LabelsPerSheet()));
     }
 }
 
@@ -622,17 +632,16 @@ void CPrintLabelsDialog::Refresh() {
         QApplication::setOverrideCursor(Qt::WaitCursor);
     }
     if (!m_layoutUsable) {
-        reason = QStringLiteral("The layout cannot be used: %1")
-                     .arg(QString::fromStdString(layoutError));
+        reason = tr("The layout cannot be used: %1").arg(QString::fromStdString(layoutError));
     } else if (!sourceError.isEmpty()) {
-        reason = QStringLiteral("No labels: %1").arg(sourceError);
+        reason = tr("No labels: %1").arg(sourceError);
     } else {
         // A record without text would print a symbol of nothing.
         QList<LabelText> present;
         present.reserve(texts.size());
         for (const LabelText& label : texts) {
             if (label.text.isEmpty()) {
-                lines.append(QStringLiteral("line %1: there is no text").arg(label.line));
+                lines.append(tr("line %1: there is no text").arg(label.line));
             } else {
                 present.append(label);
             }
@@ -641,14 +650,14 @@ void CPrintLabelsDialog::Refresh() {
         lines += checked.refused;
         m_job.labels = std::move(checked.labels);
         if (!lines.isEmpty()) {
-            reason = QStringLiteral("Nothing is printed while any label cannot be drawn: %1 of %2:")
+            reason = tr("Nothing is printed while any label cannot be drawn: %1 of %2:")
                          .arg(lines.size())
                          .arg(texts.size());
         } else if (const QString fault = SheetJobFault(m_job); !fault.isEmpty()) {
-            reason = QStringLiteral("Nothing can be printed: %1").arg(fault);
+            reason = tr("Nothing can be printed: %1").arg(fault);
         } else if (lines = LabelsThatDoNotFit(m_job); !lines.isEmpty()) {
-            reason = QStringLiteral("Nothing is printed while any symbol is larger than its "
-                                    "label: %1 of %2:")
+            reason = tr("Nothing is printed while any symbol is larger than its "
+                        "label: %1 of %2:")
                          .arg(lines.size())
                          .arg(texts.size());
         }
@@ -668,7 +677,7 @@ void CPrintLabelsDialog::ShowProblems(const QString& reason, const QStringList& 
     m_ui.refused->clear();
     m_ui.refused->addItems(lines.mid(0, kListedLines));
     if (lines.size() > kListedLines) {
-        m_ui.refused->addItem(QStringLiteral("... and %1 more").arg(lines.size() - kListedLines));
+        m_ui.refused->addItem(tr("... and %1 more").arg(lines.size() - kListedLines));
     }
     m_ui.refused->setVisible(!lines.isEmpty());
     const bool printable = reason.isEmpty() && !m_job.labels.empty();
@@ -710,11 +719,10 @@ void CPrintLabelsDialog::ShowPreview() {
     }
     const int pages = SheetPageCount(m_job);
     m_ui.summary->setText(
-        QStringLiteral("%1 on %2")
-            .arg(Plural(static_cast<qsizetype>(m_job.labels.size()) * m_job.copies, "label",
-                        "labels"),
-                 pages == 1 ? QStringLiteral("one sheet")
-                            : QStringLiteral("%1 sheets; the first is shown").arg(pages)));
+        tr("%1 on %2")
+            .arg(Plural(static_cast<qsizetype>(m_job.labels.size()) * m_job.copies, tr("%1 label"),
+                        tr("%1 labels")),
+                 pages == 1 ? tr("one sheet") : tr("%1 sheets; the first is shown").arg(pages)));
 }
 
 void CPrintLabelsDialog::FollowPrinter() {
@@ -729,8 +737,8 @@ void CPrintLabelsDialog::FollowPrinter() {
 
 void CPrintLabelsDialog::ShowOffset() {
     m_ui.offsetPrinter->setText(
-        QStringLiteral("Printer offset for %1:")
-            .arg(m_offsetPrinter.isEmpty() ? QStringLiteral("PDF output") : m_offsetPrinter));
+        tr("Printer offset for %1:")
+            .arg(m_offsetPrinter.isEmpty() ? tr("PDF output") : m_offsetPrinter));
     const int unit = m_ui.offsetUnit->currentIndex();
     const double perUnit = MilsPer(unit);
     const auto show = [unit, perUnit](QDoubleSpinBox* spin, double mils) {
@@ -766,7 +774,7 @@ void CPrintLabelsDialog::Print() {
     m_printer.setPrintRange(QPrinter::AllPages);
     const int pages = SheetPageCount(m_job);
     QPrintDialog dialog(&m_printer, this);
-    dialog.setWindowTitle(kTitle);
+    dialog.setWindowTitle(Title());
     dialog.setMinMax(1, pages);
     if (dialog.exec() != QDialog::Accepted) {
         return;
@@ -785,7 +793,7 @@ void CPrintLabelsDialog::Print() {
     case PrintRun::Stopped:
         break;
     case PrintRun::Failed:
-        QMessageBox::warning(this, kTitle, QStringLiteral("The labels could not be printed."));
+        QMessageBox::warning(this, Title(), tr("The labels could not be printed."));
         break;
     }
 }
@@ -799,7 +807,7 @@ void CPrintLabelsDialog::PrintPreview() {
     SetUpSheetPrinter(m_printer, m_job.layout);
     m_printer.setPrintRange(QPrinter::AllPages);
     QPrintPreviewDialog preview(&m_printer, this);
-    preview.setWindowTitle(kTitle);
+    preview.setWindowTitle(Title());
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, &preview](QPrinter* target) {
                 FollowPrinter(); // the preview's own Print may choose another
@@ -817,15 +825,14 @@ void CPrintLabelsDialog::PrintAlignment() {
     SetUpSheetPrinter(m_printer, m_job.layout);
     m_printer.setPrintRange(QPrinter::AllPages);
     QPrintDialog dialog(&m_printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print Alignment Page"));
+    dialog.setWindowTitle(tr("Print Alignment Page"));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     FollowPrinter();
     if (PrintAlignmentPage(m_printer, m_job) == PrintRun::Failed) {
-        QMessageBox::warning(this, kTitle,
-                             QStringLiteral("The alignment page could not be printed."));
+        QMessageBox::warning(this, Title(), tr("The alignment page could not be printed."));
     }
 }
 
@@ -872,7 +879,7 @@ void CPrintLabelsDialog::RestoreChoices() {
     }
     if (store->contains(StoreKey("CaptionColumn"))) {
         const QString column = text("CaptionColumn");
-        m_ui.captionColumn->addItem(column.isEmpty() ? kNoColumn : column);
+        m_ui.captionColumn->addItem(column.isEmpty() ? NoColumn() : column);
     }
     m_ui.caption->setText(text("Caption"));
     m_ui.outlines->setChecked(number("Outlines", 0) != 0);

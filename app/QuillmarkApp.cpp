@@ -75,8 +75,9 @@ bool CQuillmarkApp::InitInstance(bool show) {
     m_pFrame->SetApplication(this);
     barcodeView->OnInitialUpdate();
     if (const QString irregular = IrregularStoreFile(); !irregular.isEmpty()) {
-        m_pFrame->SetStatusText(QStringLiteral("%1 is not a plain file and is not read: the "
-                                               "default settings are used.")
+        m_pFrame->SetStatusText(QCoreApplication::translate(
+                                    "CQuillmarkApp", "%1 is not a plain file and is not read: the "
+                                                     "default settings are used.")
                                     .arg(irregular));
     }
     m_pFrame->UpdateCommandStates();

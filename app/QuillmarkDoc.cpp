@@ -8,6 +8,7 @@
 #include "ResourceTables.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -70,13 +71,15 @@ void CQuillmarkDoc::OnHelpTopics() {
     // A missing file is said at once: a browser started on it would only show
     // an error page of its own, or nothing.
     if (!QFileInfo::exists(help)) {
-        SayCannotOpen(QStringLiteral("Help cannot be shown: the help file %1 was not found.")
+        SayCannotOpen(QCoreApplication::translate(
+                          "CQuillmarkDoc", "Help cannot be shown: the help file %1 was not found.")
                           .arg(QDir::toNativeSeparators(help)));
         return;
     }
     if (OpenLink(help) == OpenLinkResult::Failed) {
-        SayCannotOpen(QStringLiteral("Help cannot be shown: no program to open the help file "
-                                     "%1 was found.")
+        SayCannotOpen(QCoreApplication::translate(
+                          "CQuillmarkDoc", "Help cannot be shown: no program to open the help file "
+                                           "%1 was found.")
                           .arg(QDir::toNativeSeparators(help)));
     }
 }
@@ -84,9 +87,10 @@ void CQuillmarkDoc::OnHelpTopics() {
 void CQuillmarkDoc::OnOnlineSupport() {
     const QString address = QString::fromLatin1(kOnlineSupportAddress);
     if (OpenLink(address) == OpenLinkResult::Failed) {
-        SayCannotOpen(
-            QStringLiteral("Online Support cannot be shown: no web browser to open %1 was found.")
-                .arg(address));
+        SayCannotOpen(QCoreApplication::translate(
+                          "CQuillmarkDoc",
+                          "Online Support cannot be shown: no web browser to open %1 was found.")
+                          .arg(address));
     }
 }
 

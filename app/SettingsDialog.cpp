@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -27,7 +28,8 @@ constexpr int kPreviewHeightMils = 1300;
 } // namespace
 
 QString MillimetresText(double mils) {
-    return QStringLiteral("%1 mm").arg(mils * kMillimetresPerMil, 0, 'f', 3);
+    return QCoreApplication::translate("CSettingsDialog", "%1 mm")
+        .arg(mils * kMillimetresPerMil, 0, 'f', 3);
 }
 
 CSettingsPreview::CSettingsPreview(PreviewSample sample, QWidget* parent)
@@ -64,11 +66,11 @@ void CSettingsPreview::paintEvent(QPaintEvent* /*event*/) {
 CSettingsDialog::CSettingsDialog(const BarcodeSettings& current, PreviewSample sample,
                                  QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Barcode Settings"));
+    setWindowTitle(tr("Barcode Settings"));
 
     m_pDensity = new QSpinBox(this);
     m_pDensity->setRange(kMinDensity, kMaxDensity);
-    m_pDensity->setSuffix(QStringLiteral(" mils"));
+    m_pDensity->setSuffix(tr(" mils"));
     m_pDensity->setValue(current.density);
     m_pDensityMillimetres = new QLabel(this);
     m_pRatio = new QSpinBox(this);
@@ -83,29 +85,27 @@ CSettingsDialog::CSettingsDialog(const BarcodeSettings& current, PreviewSample s
     auto* ratioRow = new QHBoxLayout;
     ratioRow->addWidget(m_pRatio);
     ratioRow->addWidget(m_pWideElement, 1);
-    auto* densityLabel = new QLabel(QStringLiteral("&Density (narrow bar):"), this);
+    auto* densityLabel = new QLabel(tr("&Density (narrow bar):"), this);
     densityLabel->setBuddy(m_pDensity);
-    auto* ratioLabel = new QLabel(QStringLiteral("&Ratio (wide to narrow):"), this);
+    auto* ratioLabel = new QLabel(tr("&Ratio (wide to narrow):"), this);
     ratioLabel->setBuddy(m_pRatio);
     // Item i of each box is the setting's value i.
     m_pCodeSets = new QComboBox(this);
-    m_pCodeSets->addItems(
-        {QStringLiteral("As typed (upper case)"), QStringLiteral("Shortest (keeps lower case)")});
+    m_pCodeSets->addItems({tr("As typed (upper case)"), tr("Shortest (keeps lower case)")});
     m_pCodeSets->setCurrentIndex(static_cast<int>(current.codeSets));
     m_pBearerBars = new QComboBox(this);
-    m_pBearerBars->addItems(
-        {QStringLiteral("None"), QStringLiteral("Frame"), QStringLiteral("Top and bottom")});
+    m_pBearerBars->addItems({tr("None"), tr("Frame"), tr("Top and bottom")});
     m_pBearerBars->setCurrentIndex(static_cast<int>(current.bearers));
-    auto* codeSetsLabel = new QLabel(QStringLiteral("Code 128 &code sets:"), this);
+    auto* codeSetsLabel = new QLabel(tr("Code 128 &code sets:"), this);
     codeSetsLabel->setBuddy(m_pCodeSets);
-    auto* bearerLabel = new QLabel(QStringLiteral("ITF-14 &bearer bars:"), this);
+    auto* bearerLabel = new QLabel(tr("ITF-14 &bearer bars:"), this);
     bearerLabel->setBuddy(m_pBearerBars);
     auto* form = new QFormLayout;
     form->addRow(densityLabel, densityRow);
     form->addRow(ratioLabel, ratioRow);
     form->addRow(codeSetsLabel, m_pCodeSets);
     form->addRow(bearerLabel, m_pBearerBars);
-    m_pQuietZoneMarks = new QCheckBox(QStringLiteral("EAN quiet zone &marks (< and >)"), this);
+    m_pQuietZoneMarks = new QCheckBox(tr("EAN quiet zone &marks (< and >)"), this);
     m_pQuietZoneMarks->setChecked(current.quietZoneMarks);
     form->addRow(QString(), m_pQuietZoneMarks);
     connect(m_pQuietZoneMarks, &QCheckBox::toggled, this, &CSettingsDialog::OnValuesChanged);
@@ -113,19 +113,19 @@ CSettingsDialog::CSettingsDialog(const BarcodeSettings& current, PreviewSample s
     // takes whole dots off every printed bar and gives them to the spaces.
     m_pBarReduction = new QSpinBox(this);
     m_pBarReduction->setRange(0, kMaxBarReduction);
-    m_pBarReduction->setSuffix(QStringLiteral(" dots"));
+    m_pBarReduction->setSuffix(tr(" dots"));
     m_pBarReductionMils = new QLabel(this);
     auto* reductionRow = new QHBoxLayout;
     reductionRow->addWidget(m_pBarReduction);
     reductionRow->addWidget(m_pBarReductionMils, 1);
-    auto* reductionLabel = new QLabel(QStringLiteral("Printed bar &width reduction:"), this);
+    auto* reductionLabel = new QLabel(tr("Printed bar &width reduction:"), this);
     reductionLabel->setBuddy(m_pBarReduction);
     form->addRow(reductionLabel, reductionRow);
     connect(m_pBarReduction, &QSpinBox::valueChanged, this,
             [this] { SetBarReduction(m_pBarReduction->value(), m_printerDpi); });
     SetBarReduction(0, m_printerDpi);
 
-    auto* previewBox = new QGroupBox(QStringLiteral("Preview at actual size"), this);
+    auto* previewBox = new QGroupBox(tr("Preview at actual size"), this);
     m_pPreview = new CSettingsPreview(std::move(sample), previewBox);
     m_pLength = new QLabel(previewBox);
     auto* previewLayout = new QVBoxLayout(previewBox);
@@ -179,14 +179,13 @@ void CSettingsDialog::OnValuesChanged() {
     const BarcodeSettings settings = Settings();
     m_pDensityMillimetres->setText(QStringLiteral("= ") + MillimetresText(settings.density));
     const int wide = settings.density * settings.ratio;
-    m_pWideElement->setText(
-        QStringLiteral("wide bar %1 mils = %2").arg(wide).arg(MillimetresText(wide)));
+    m_pWideElement->setText(tr("wide bar %1 mils = %2").arg(wide).arg(MillimetresText(wide)));
     m_pPreview->SetSettings(settings);
     const CBarcode* barcode = m_pPreview->Barcode();
     const std::int32_t length =
         barcode == nullptr ? 0 : ClampToInt32(barcode->Encode().SymbolLength());
     m_pLength->setText(barcode == nullptr ? QString()
-                                          : QStringLiteral("Symbol length: %1 inches = %2")
+                                          : tr("Symbol length: %1 inches = %2")
                                                 .arg(length / double{kMilsPerInch}, 0, 'f', 2)
                                                 .arg(MillimetresText(length)));
 }
@@ -198,12 +197,11 @@ void CSettingsDialog::SetBarReduction(int dots, int printerDpi) {
         m_pBarReduction->setValue(dots);
     }
     const double mils = m_pBarReduction->value() * double{kMilsPerInch} / m_printerDpi;
-    m_pBarReductionMils->setText(
-        m_pBarReduction->value() == 0
-            ? QStringLiteral("none: bars print as drawn")
-            : QStringLiteral("= %1 mils off every bar at the printer's %2 dpi")
-                  .arg(mils, 0, 'f', 1)
-                  .arg(m_printerDpi));
+    m_pBarReductionMils->setText(m_pBarReduction->value() == 0
+                                     ? tr("none: bars print as drawn")
+                                     : tr("= %1 mils off every bar at the printer's %2 dpi")
+                                           .arg(mils, 0, 'f', 1)
+                                           .arg(m_printerDpi));
 }
 
 int CSettingsDialog::BarReduction() const {

@@ -2,6 +2,7 @@
 
 #include "Batch.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QStringDecoder>
@@ -35,18 +36,21 @@ QString ReadInput(const QString& path, QString* error, QList<int>* notUtf8) {
                         ? file.open(stdin, QIODevice::ReadOnly)
                         : (file.setFileName(path), file.open(QIODevice::ReadOnly));
     if (!ok) {
-        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        *error = QCoreApplication::translate("Inputs", "cannot read %1: %2")
+                     .arg(path, file.errorString());
         return {};
     }
     // At most kMaxInputBytes and one more, so that an endless input (a
     // device, a FIFO fed forever) is refused rather than read without end.
     const QByteArray bytes = file.read(kMaxInputBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+        *error = QCoreApplication::translate("Inputs", "cannot read %1: %2")
+                     .arg(path, file.errorString());
         return {};
     }
     if (bytes.size() > kMaxInputBytes) {
-        *error = QStringLiteral("%1 holds more than %2 MB; split it into smaller batches")
+        *error = QCoreApplication::translate(
+                     "Inputs", "%1 holds more than %2 MB; split it into smaller batches")
                      .arg(path)
                      .arg(kMaxInputBytes / kBytesPerMegabyte);
         return {};
@@ -111,7 +115,7 @@ const QStringList kColumns{QStringLiteral("symbology"), QStringLiteral("text"),
 QList<Entry> CsvEntries(const QString& input, QString* error, QStringList* notes) {
     QList<CsvRecord> records = ParseCsv(input);
     if (records.isEmpty()) {
-        *error = QStringLiteral("the CSV input has no header row");
+        *error = QCoreApplication::translate("Inputs", "the CSV input has no header row");
         return {};
     }
     const CsvRecord header = records.takeFirst();
@@ -119,23 +123,25 @@ QList<Entry> CsvEntries(const QString& input, QString* error, QStringList* notes
     for (qsizetype i = 0; i < header.fields.size(); ++i) {
         const QString name = header.fields[i].trimmed().toLower();
         if (columns.contains(name)) {
-            *error = QStringLiteral("the CSV header names \"%1\" twice (columns %2 and %3)")
+            *error = QCoreApplication::translate(
+                         "Inputs", "the CSV header names \"%1\" twice (columns %2 and %3)")
                          .arg(name)
                          .arg(columns.value(name) + 1)
                          .arg(i + 1);
             return {};
         }
         if (!kColumns.contains(name)) {
-            notes->append(
-                QStringLiteral("the CSV header's column %1, \"%2\", is none of "
-                               "symbology, text, height, output and caption: it is not used")
-                    .arg(i + 1)
-                    .arg(header.fields[i]));
+            notes->append(QCoreApplication::translate(
+                              "Inputs",
+                              "the CSV header's column %1, \"%2\", is none of "
+                              "symbology, text, height, output and caption: it is not used")
+                              .arg(i + 1)
+                              .arg(header.fields[i]));
         }
         columns.insert(name, i);
     }
     if (!columns.contains(QStringLiteral("text"))) {
-        *error = QStringLiteral("the CSV header names no \"text\" column");
+        *error = QCoreApplication::translate("Inputs", "the CSV header names no \"text\" column");
         return {};
     }
     const auto field = [&columns](const CsvRecord& record, const char* name) {
@@ -154,7 +160,7 @@ QList<Entry> CsvEntries(const QString& input, QString* error, QStringList* notes
                     record.error,
                     field(record, "caption")};
         if (entry.error.isEmpty() && entry.text.isEmpty()) {
-            entry.error = QStringLiteral("no text");
+            entry.error = QCoreApplication::translate("Inputs", "no text");
         }
         entries.append(entry);
     }

@@ -1,5 +1,7 @@
 #include "Progress.h"
 
+#include <QCoreApplication>
+
 #if defined(__unix__) || defined(__APPLE__)
 #include <unistd.h>
 #endif
@@ -44,12 +46,19 @@ void CProgress::Update(qsizetype done, qsizetype failed) {
     m_drawn = true;
     // A line that failed is done but not written: the count says which.
     if (failed > 0) {
-        std::fprintf(m_stream, "\r%lld of %lld done, %lld failed (%lld %%)",
-                     static_cast<long long>(done), static_cast<long long>(m_total),
-                     static_cast<long long>(failed), static_cast<long long>(percent));
+        const QString text =
+            QCoreApplication::translate("Progress", "%1 of %2 done, %3 failed (%4 %)")
+                .arg(done)
+                .arg(m_total)
+                .arg(failed)
+                .arg(percent);
+        std::fprintf(m_stream, "\r%s", text.toLocal8Bit().constData());
     } else {
-        std::fprintf(m_stream, "\r%lld of %lld written (%lld %%)", static_cast<long long>(done),
-                     static_cast<long long>(m_total), static_cast<long long>(percent));
+        const QString text = QCoreApplication::translate("Progress", "%1 of %2 written (%3 %)")
+                                 .arg(done)
+                                 .arg(m_total)
+                                 .arg(percent);
+        std::fprintf(m_stream, "\r%s", text.toLocal8Bit().constData());
     }
     std::fflush(m_stream);
 }

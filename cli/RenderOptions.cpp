@@ -7,6 +7,7 @@
 #include "LabelSheet.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -32,7 +33,8 @@ std::optional<int> IntegerOption(const QCommandLineParser& parser, const QString
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok || value < low || value > high) {
-        *error = QStringLiteral("--%1 takes a whole number from %2 to %3, not \"%4\"")
+        *error = QCoreApplication::translate("RenderOptions",
+                                             "--%1 takes a whole number from %2 to %3, not \"%4\"")
                      .arg(name)
                      .arg(low)
                      .arg(high)
@@ -69,104 +71,137 @@ bool IsPositiveLength(const QString& heightText) {
 ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Draws barcodes at true size into BMP, PNG, SVG or PDF files.\n"
-                       "Symbologies: %1, or their names as the desktop program lists them.\n"
-                       "Batch and CSV inputs are read as UTF-8; in output patterns {n} is the "
-                       "entry's number, zero-padded, and {text} its data text made safe for "
-                       "a file name.\n"
-                       "With --sheet the symbols are drawn at true size on label stock, one "
-                       "label each, into one PDF file, or into BMP or PNG pages at --dpi "
-                       "named with {page}.")
+        QCoreApplication::translate(
+            "RenderOptions",
+            "Draws barcodes at true size into BMP, PNG, SVG or PDF files.\n"
+            "Symbologies: %1, or their names as the desktop program lists them.\n"
+            "Batch and CSV inputs are read as UTF-8; in output patterns {n} is the "
+            "entry's number, zero-padded, and {text} its data text made safe for "
+            "a file name.\n"
+            "With --sheet the symbols are drawn at true size on label stock, one "
+            "label each, into one PDF file, or into BMP or PNG pages at --dpi "
+            "named with {page}.")
             .arg(SymbologyList()));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the program's version."));
+                                  QCoreApplication::translate("RenderOptions", "Shows this help."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("RenderOptions", "Shows the program's version."));
     const QList<QCommandLineOption> options{
         help,
         version,
         {{QStringLiteral("s"), QStringLiteral("symbology")},
-         QStringLiteral("The symbology (name or alias, any case)."),
+         QCoreApplication::translate("RenderOptions", "The symbology (name or alias, any case)."),
          QStringLiteral("name")},
         {{QStringLiteral("o"), QStringLiteral("output")},
-         QStringLiteral("The output file (- for standard output, with --format), or for a "
-                        "batch a pattern with {n} or {text}."),
+         QCoreApplication::translate(
+             "RenderOptions", "The output file (- for standard output, with --format), or for a "
+                              "batch a pattern with {n} or {text}."),
          QStringLiteral("file")},
         {QStringLiteral("batch"),
-         QStringLiteral("Draws one symbol per line of the file (- for standard input)."),
+         QCoreApplication::translate(
+             "RenderOptions", "Draws one symbol per line of the file (- for standard input)."),
          QStringLiteral("file")},
         {QStringLiteral("csv"),
-         QStringLiteral("Draws one symbol per row of a CSV file whose header names columns "
-                        "among symbology, text, height and output (- for standard input)."),
+         QCoreApplication::translate(
+             "RenderOptions", "Draws one symbol per row of a CSV file whose header names columns "
+                              "among symbology, text, height and output (- for standard input)."),
          QStringLiteral("file")},
         {QStringLiteral("format"),
-         QStringLiteral("bmp, png, svg or pdf (default: from the "
-                        "output's extension)."),
+         QCoreApplication::translate("RenderOptions", "bmp, png, svg or pdf (default: from the "
+                                                      "output's extension)."),
          QStringLiteral("format")},
         {QStringLiteral("density"),
-         QStringLiteral("The narrow element in mils (default: the program's setting)."),
+         QCoreApplication::translate(
+             "RenderOptions", "The narrow element in mils (default: the program's setting)."),
          QStringLiteral("mils")},
         {QStringLiteral("ratio"),
-         QStringLiteral("Wide element = ratio x narrow (default: the program's setting)."),
+         QCoreApplication::translate(
+             "RenderOptions", "Wide element = ratio x narrow (default: the program's setting)."),
          QStringLiteral("n")},
         {QStringLiteral("code-sets"),
-         QStringLiteral("Code 128: typed (the code sets the text's code-change characters "
-                        "give, upper case) or auto (the fewest symbol characters, lower case "
-                        "kept) (default: the program's setting)."),
+         QCoreApplication::translate(
+             "RenderOptions", "Code 128: typed (the code sets the text's code-change characters "
+                              "give, upper case) or auto (the fewest symbol characters, lower case "
+                              "kept) (default: the program's setting)."),
          QStringLiteral("choice")},
         {QStringLiteral("bearer-bars"),
-         QStringLiteral("ITF-14: frame, top-bottom or none (default: the program's setting)."),
+         QCoreApplication::translate(
+             "RenderOptions",
+             "ITF-14: frame, top-bottom or none (default: the program's setting)."),
          QStringLiteral("choice")},
-        {QStringLiteral("height"), QStringLiteral("The bar height in inches (default 0.75)."),
+        {QStringLiteral("height"),
+         QCoreApplication::translate("RenderOptions", "The bar height in inches (default 0.75)."),
          QStringLiteral("inches")},
-        {QStringLiteral("zoom"), QStringLiteral("Scales the whole symbol, 1 to 8 (default 1)."),
+        {QStringLiteral("zoom"),
+         QCoreApplication::translate("RenderOptions",
+                                     "Scales the whole symbol, 1 to 8 (default 1)."),
          QStringLiteral("n")},
         {QStringLiteral("turn"),
-         QStringLiteral("Quarter turns counter-clockwise, 0 to 3 (default 0)."),
+         QCoreApplication::translate("RenderOptions",
+                                     "Quarter turns counter-clockwise, 0 to 3 (default 0)."),
          QStringLiteral("n")},
-        {QStringLiteral("no-text"), QStringLiteral("Leaves out the human-readable text.")},
+        {QStringLiteral("no-text"),
+         QCoreApplication::translate("RenderOptions", "Leaves out the human-readable text.")},
         {QStringLiteral("dpi"),
-         QStringLiteral("Resolution of BMP and PNG output (default %1).").arg(kDefaultDpi),
+         QCoreApplication::translate("RenderOptions",
+                                     "Resolution of BMP and PNG output (default %1).")
+             .arg(kDefaultDpi),
          QStringLiteral("dpi")},
         {QStringLiteral("bar-reduction"),
-         QStringLiteral("Makes every bar of BMP and PNG output (and of the pages --verify reads) "
-                        "this many dots narrower and every space as much wider, for printers "
-                        "that spread ink, 0 to %1 (default 0).")
+         QCoreApplication::translate(
+             "RenderOptions",
+             "Makes every bar of BMP and PNG output (and of the pages --verify reads) "
+             "this many dots narrower and every space as much wider, for printers "
+             "that spread ink, 0 to %1 (default 0).")
              .arg(kMaxBarReductionDots),
          QStringLiteral("dots")},
         {QStringLiteral("quiet-zone-marks"),
-         QStringLiteral("EAN-13 and EAN-8 get their quiet zone marks (> and <): on or off "
-                        "(default: the program's setting)."),
+         QCoreApplication::translate(
+             "RenderOptions", "EAN-13 and EAN-8 get their quiet zone marks (> and <): on or off "
+                              "(default: the program's setting)."),
          QStringLiteral("on|off")},
         {QStringLiteral("drop-invalid"),
-         QStringLiteral("Drops characters the symbology refuses instead of failing.")},
+         QCoreApplication::translate("RenderOptions",
+                                     "Drops characters the symbology refuses instead of failing.")},
         {QStringLiteral("verify"),
-         QStringLiteral("Reads every output back as a scanner would (at --dpi) and fails the "
-                        "entry that does not scan as its label.")},
+         QCoreApplication::translate(
+             "RenderOptions", "Reads every output back as a scanner would (at --dpi) and fails the "
+                              "entry that does not scan as its label.")},
         {QStringLiteral("jobs"),
-         QStringLiteral("Symbols drawn at once, 1 to %1 (default: one per core).").arg(kMaxJobs),
+         QCoreApplication::translate("RenderOptions",
+                                     "Symbols drawn at once, 1 to %1 (default: one per core).")
+             .arg(kMaxJobs),
          QStringLiteral("n")},
         {QStringLiteral("sheet"),
-         QStringLiteral("Draws the symbols as labels on a sheet: a name --list-sheets shows, or "
-                        "page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with "
-                        "lengths in in or mm (8.5x11in)."),
+         QCoreApplication::translate(
+             "RenderOptions",
+             "Draws the symbols as labels on a sheet: a name --list-sheets shows, or "
+             "page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with "
+             "lengths in in or mm (8.5x11in)."),
          QStringLiteral("layout")},
-        {QStringLiteral("list-sheets"), QStringLiteral("Lists the built-in label stock.")},
+        {QStringLiteral("list-sheets"),
+         QCoreApplication::translate("RenderOptions", "Lists the built-in label stock.")},
         {QStringLiteral("start-at"),
-         QStringLiteral("The first label used on the first sheet, from 1 (default 1)."),
+         QCoreApplication::translate(
+             "RenderOptions", "The first label used on the first sheet, from 1 (default 1)."),
          QStringLiteral("n")},
         {QStringLiteral("copies"),
-         QStringLiteral("Labels of each text, one after another (default 1)."),
+         QCoreApplication::translate("RenderOptions",
+                                     "Labels of each text, one after another (default 1)."),
          QStringLiteral("n")},
         {QStringLiteral("caption"),
-         QStringLiteral("A line of text above every label's symbol (a CSV caption column "
-                        "gives each its own)."),
+         QCoreApplication::translate(
+             "RenderOptions", "A line of text above every label's symbol (a CSV caption column "
+                              "gives each its own)."),
          QStringLiteral("text")},
-        {QStringLiteral("outlines"), QStringLiteral("Draws each label's outline on the sheet.")},
+        {QStringLiteral("outlines"),
+         QCoreApplication::translate("RenderOptions", "Draws each label's outline on the sheet.")},
     };
     parser.addOptions(options);
-    parser.addPositionalArgument(QStringLiteral("text"),
-                                 QStringLiteral("The data text of a single symbol."));
+    parser.addPositionalArgument(
+        QStringLiteral("text"),
+        QCoreApplication::translate("RenderOptions", "The data text of a single symbol."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
     if (!parser.parse(arguments)) {
@@ -198,11 +233,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     const bool csv = parser.isSet(QStringLiteral("csv"));
     if (int(batch) + int(csv) + int(!texts.isEmpty()) != 1) {
         return UsageError(texts.size() > 1
-                              ? QStringLiteral("one data text only; quote a text with blanks")
-                              : QStringLiteral("give one data text, --batch or --csv"));
+                              ? QCoreApplication::translate(
+                                    "RenderOptions", "one data text only; quote a text with blanks")
+                              : QCoreApplication::translate(
+                                    "RenderOptions", "give one data text, --batch or --csv"));
     }
     if (texts.size() > 1) {
-        return UsageError(QStringLiteral("one data text only; quote a text with blanks"));
+        return UsageError(QCoreApplication::translate(
+            "RenderOptions", "one data text only; quote a text with blanks"));
     }
     if (batch) {
         o.mode = InputMode::Batch;
@@ -213,7 +251,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     } else {
         o.text = texts.front();
         if (o.text.isEmpty()) {
-            return UsageError(QStringLiteral("the data text is empty"));
+            return UsageError(
+                QCoreApplication::translate("RenderOptions", "the data text is empty"));
         }
     }
 
@@ -222,55 +261,65 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         o.symbology = FindSymbology(name.toStdString());
         if (!o.symbology) {
             return UsageError(
-                QStringLiteral("unknown symbology \"%1\"; known: %2").arg(name, SymbologyList()));
+                QCoreApplication::translate("RenderOptions", "unknown symbology \"%1\"; known: %2")
+                    .arg(name, SymbologyList()));
         }
     } else if (o.mode != InputMode::Csv) {
-        return UsageError(QStringLiteral("--symbology is missing"));
+        return UsageError(QCoreApplication::translate("RenderOptions", "--symbology is missing"));
     }
 
     o.output = parser.value(QStringLiteral("output"));
     if (o.output.isEmpty() && o.mode != InputMode::Csv) {
-        return UsageError(QStringLiteral("--output is missing"));
+        return UsageError(QCoreApplication::translate("RenderOptions", "--output is missing"));
     }
     o.sheet = parser.value(QStringLiteral("sheet"));
     const bool sheet = parser.isSet(QStringLiteral("sheet"));
     if (!sheet) {
         for (const char* name : {"start-at", "copies", "caption", "outlines"}) {
             if (parser.isSet(QString::fromLatin1(name))) {
-                return UsageError(QStringLiteral("--%1 is for label sheets: give --sheet")
+                return UsageError(QCoreApplication::translate(
+                                      "RenderOptions", "--%1 is for label sheets: give --sheet")
                                       .arg(QString::fromLatin1(name)));
             }
         }
     } else {
         std::string error;
         if (!ParseSheetLayout(o.sheet.toStdString(), &error)) {
-            return UsageError(QStringLiteral("--sheet: %1; --list-sheets shows the built-in ones")
-                                  .arg(QString::fromStdString(error)));
+            return UsageError(
+                QCoreApplication::translate("RenderOptions",
+                                            "--sheet: %1; --list-sheets shows the built-in ones")
+                    .arg(QString::fromStdString(error)));
         }
         if (o.output.isEmpty()) {
-            return UsageError(QStringLiteral("--output is missing"));
+            return UsageError(QCoreApplication::translate("RenderOptions", "--output is missing"));
         }
         if (parser.isSet(QStringLiteral("zoom"))) {
-            return UsageError(QStringLiteral("labels are drawn at true size: --zoom does not go "
-                                             "with --sheet"));
+            return UsageError(QCoreApplication::translate(
+                "RenderOptions", "labels are drawn at true size: --zoom does not go "
+                                 "with --sheet"));
         }
     }
     if (!sheet && o.mode != InputMode::Single && !o.output.isEmpty() &&
         !PatternNamesEachEntry(o.output)) {
-        return UsageError(QStringLiteral("a batch needs {n} or {text} in --output, or every "
-                                         "line would overwrite the last"));
+        return UsageError(QCoreApplication::translate(
+            "RenderOptions", "a batch needs {n} or {text} in --output, or every "
+                             "line would overwrite the last"));
     }
 
     if (parser.isSet(QStringLiteral("format"))) {
         o.format = FormatByName(parser.value(QStringLiteral("format")));
         if (!o.format) {
-            return UsageError(QStringLiteral("--format takes bmp, png, svg or pdf, not \"%1\"")
-                                  .arg(parser.value(QStringLiteral("format"))));
+            return UsageError(
+                QCoreApplication::translate("RenderOptions",
+                                            "--format takes bmp, png, svg or pdf, not \"%1\"")
+                    .arg(parser.value(QStringLiteral("format"))));
         }
     } else if (!o.output.isEmpty() && !FormatOfPath(o.output)) {
-        return UsageError(QStringLiteral("cannot tell the format of \"%1\"; name it .bmp, .png, "
-                                         ".svg or .pdf, or give --format")
-                              .arg(o.output));
+        return UsageError(
+            QCoreApplication::translate("RenderOptions",
+                                        "cannot tell the format of \"%1\"; name it .bmp, .png, "
+                                        ".svg or .pdf, or give --format")
+                .arg(o.output));
     }
 
     const struct {
@@ -321,8 +370,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         } else if (choice == QStringLiteral("typed")) {
             o.codeSets = CodeSetChoice::AsTyped;
         } else {
-            return UsageError(
-                QStringLiteral("--code-sets takes auto or typed, not \"%1\"").arg(choice));
+            return UsageError(QCoreApplication::translate(
+                                  "RenderOptions", "--code-sets takes auto or typed, not \"%1\"")
+                                  .arg(choice));
         }
     }
     if (parser.isSet(QStringLiteral("bearer-bars"))) {
@@ -335,7 +385,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
             o.bearers = BearerBars::None;
         } else {
             return UsageError(
-                QStringLiteral("--bearer-bars takes frame, top-bottom or none, not \"%1\"")
+                QCoreApplication::translate(
+                    "RenderOptions", "--bearer-bars takes frame, top-bottom or none, not \"%1\"")
                     .arg(choice));
         }
     }
@@ -343,7 +394,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         o.heightText = parser.value(QStringLiteral("height"));
         if (!IsPositiveLength(o.heightText)) {
             return UsageError(
-                QStringLiteral("--height takes a length in inches above 0, not \"%1\"")
+                QCoreApplication::translate("RenderOptions",
+                                            "--height takes a length in inches above 0, not \"%1\"")
                     .arg(o.heightText));
         }
     }
@@ -354,8 +406,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     if (parser.isSet(QStringLiteral("quiet-zone-marks"))) {
         const QString value = parser.value(QStringLiteral("quiet-zone-marks")).toLower();
         if (value != QStringLiteral("on") && value != QStringLiteral("off")) {
-            return UsageError(
-                QStringLiteral("--quiet-zone-marks takes on or off, not \"%1\"").arg(value));
+            return UsageError(QCoreApplication::translate(
+                                  "RenderOptions", "--quiet-zone-marks takes on or off, not \"%1\"")
+                                  .arg(value));
         }
         o.quietZoneMarks = value == QStringLiteral("on");
     }

@@ -13,6 +13,7 @@
 #include "StandardsAdvice.h"
 #include "SymbolRender.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSet>
 #include <QSettings>
@@ -108,7 +109,7 @@ public:
                 MarkNotUtf8(entry, badLines);
             }
             for (const QString& note : std::as_const(notes)) {
-                Report(0, QStringLiteral("note: ") + note);
+                Report(0, QCoreApplication::translate("Runner", "note: %1").arg(note));
             }
             if (!error.isEmpty()) {
                 Report(0, error);
@@ -180,7 +181,7 @@ public:
 private:
     static void MarkNotUtf8(Entry& entry, const QSet<int>& badLines) {
         if (entry.error.isEmpty() && badLines.contains(entry.line)) {
-            entry.error = QStringLiteral("bytes that are not UTF-8");
+            entry.error = QCoreApplication::translate("Runner", "bytes that are not UTF-8");
         }
     }
 
@@ -188,9 +189,12 @@ private:
         if (m_progress != nullptr) {
             m_progress->Clear();
         }
-        const QString text =
-            line > 0 ? QStringLiteral("quillmark-render: line %1: %2\n").arg(line).arg(message)
-                     : QStringLiteral("quillmark-render: %1\n").arg(message);
+        const QString text = line > 0
+                                 ? QStringLiteral("quillmark-render: %1\n")
+                                       .arg(QCoreApplication::translate("Runner", "line %1: %2")
+                                                .arg(line)
+                                                .arg(message))
+                                 : QStringLiteral("quillmark-render: %1\n").arg(message);
         std::fputs(text.toLocal8Bit().constData(), m_errors);
     }
 
@@ -260,9 +264,10 @@ private:
     void ReportSlot(Slot& slot) {
         if (slot.job && (slot.job->afterEarlier || m_workers.empty())) {
             if (slot.job->afterEarlier && m_written.contains(slot.job->key)) {
-                Fail(
-                    slot.outcome, slot.job->line,
-                    QStringLiteral("%1 is written by an earlier line already").arg(slot.job->path));
+                Fail(slot.outcome, slot.job->line,
+                     QCoreApplication::translate("Runner",
+                                                 "%1 is written by an earlier line already")
+                         .arg(slot.job->path));
             } else {
                 Execute(*slot.job, slot.outcome);
             }
@@ -301,7 +306,8 @@ private:
             const std::optional<SymbologyId> id = FindSymbology(entry.symbology.toStdString());
             if (!id) {
                 Fail(outcome, entry.line,
-                     QStringLiteral("unknown symbology \"%1\"").arg(entry.symbology));
+                     QCoreApplication::translate("Runner", "unknown symbology \"%1\"")
+                         .arg(entry.symbology));
                 return std::nullopt;
             }
             request.symbology = *id;
@@ -309,14 +315,16 @@ private:
             request.symbology = *m_options.symbology;
         } else {
             Fail(outcome, entry.line,
-                 QStringLiteral("no symbology: give a symbology column or --symbology"));
+                 QCoreApplication::translate(
+                     "Runner", "no symbology: give a symbology column or --symbology"));
             return std::nullopt;
         }
         request.heightMils = m_options.heightMils;
         if (!entry.height.isEmpty()) {
             if (!IsPositiveLength(entry.height)) {
                 Fail(outcome, entry.line,
-                     QStringLiteral("height \"%1\" is no length in inches above 0")
+                     QCoreApplication::translate("Runner",
+                                                 "height \"%1\" is no length in inches above 0")
                          .arg(entry.height));
                 return std::nullopt;
             }
@@ -325,7 +333,8 @@ private:
         const QString pattern = entry.output.isEmpty() ? m_options.output : entry.output;
         if (pattern.isEmpty()) {
             Fail(outcome, entry.line,
-                 QStringLiteral("no output: give an output column or --output"));
+                 QCoreApplication::translate("Runner",
+                                             "no output: give an output column or --output"));
             return std::nullopt;
         }
         job.path = m_options.mode == InputMode::Single
@@ -335,8 +344,9 @@ private:
             m_options.format ? m_options.format : FormatOfPath(job.path);
         if (!format) {
             Fail(outcome, entry.line,
-                 QStringLiteral("cannot tell the format of \"%1\"; name it .bmp, .png, "
-                                ".svg or .pdf, or give --format")
+                 QCoreApplication::translate(
+                     "Runner", "cannot tell the format of \"%1\"; name it .bmp, .png, "
+                               ".svg or .pdf, or give --format")
                      .arg(job.path));
             return std::nullopt;
         }
@@ -382,7 +392,7 @@ private:
         QString note;
         const bool written = m_committer.Write(job.path, symbol.bytes, &error, &note);
         if (!note.isEmpty()) {
-            Say(outcome, job.line, QStringLiteral("note: ") + note);
+            Say(outcome, job.line, QCoreApplication::translate("Runner", "note: %1").arg(note));
         }
         if (!written) {
             Fail(outcome, job.line, error);
@@ -403,8 +413,9 @@ private:
         const ScanResult result = CheckScan(MakeScanJob(request));
         if (result.verdict == ScanVerdict::NotChecked) {
             Fail(outcome, job.line,
-                 QStringLiteral("cannot be read back: the symbol is too large for a "
-                                "bitmap at %1 dpi (at most %2 pixels a side)")
+                 QCoreApplication::translate("Runner",
+                                             "cannot be read back: the symbol is too large for a "
+                                             "bitmap at %1 dpi (at most %2 pixels a side)")
                      .arg(request.dpiX)
                      .arg(kMaxBitmapSide));
         } else if (result.verdict != ScanVerdict::Scans) {
@@ -431,7 +442,7 @@ private:
              CellMarginAlong(encoding) * scale},
             &meets);
         if (!meets) {
-            Say(outcome, job.line, QStringLiteral("note: ") + advice);
+            Say(outcome, job.line, QCoreApplication::translate("Runner", "note: %1").arg(advice));
         }
     }
 
@@ -443,8 +454,9 @@ private:
         }
         m_noted.insert(module);
         if (std::abs(achievedModule - module) > kModuleTolerance * module) {
-            Report(0, QStringLiteral("note: at %1 dpi the narrow element is %2 mils, not %3 "
-                                     "(a whole number of dots)")
+            Report(0, QCoreApplication::translate(
+                          "Runner", "note: at %1 dpi the narrow element is %2 mils, not %3 "
+                                    "(a whole number of dots)")
                           .arg(m_options.dpi * m_options.zoom)
                           .arg(achievedModule, 0, 'f', 2)
                           .arg(module));
@@ -497,10 +509,11 @@ BarWidths ResolveWidthSettings(const RenderOptions& options) {
 int RunRender(const RenderOptions& options, std::FILE* errors) {
     if (!options.density || !options.ratio) {
         if (const QString irregular = IrregularStoreFile(); !irregular.isEmpty()) {
-            std::fprintf(errors,
-                         "quillmark-render: note: %s is not a plain file and is not read; the "
-                         "default Density and Ratio are used\n",
-                         irregular.toLocal8Bit().constData());
+            const QString note = QCoreApplication::translate(
+                                     "Runner", "note: %1 is not a plain file and is not read; "
+                                               "the default Density and Ratio are used")
+                                     .arg(irregular);
+            std::fprintf(errors, "quillmark-render: %s\n", note.toLocal8Bit().constData());
         }
     }
     // The settings store is read once for the whole run.

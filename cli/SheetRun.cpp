@@ -5,6 +5,7 @@
 #include "LabelSheet.h"
 #include "OutputFormat.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
@@ -44,7 +45,8 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<
     job.copies = options.copies;
     job.outlines = options.outlines;
     if (!options.symbology) {
-        Report(errors, QStringLiteral("a sheet takes one symbology: give --symbology"));
+        Report(errors, QCoreApplication::translate(
+                           "SheetRun", "a sheet takes one symbology: give --symbology"));
         return kExitUsage;
     }
 
@@ -60,24 +62,26 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<
             entry.error.isEmpty() ? CheckText(job.symbol.symbology, entry.text, options.dropInvalid)
                                   : CheckedText{{}, TextRefusal{entry.error}};
         if (checked.refusal) {
-            refused.append(
-                entry.line > 0
-                    ? QStringLiteral("line %1: %2").arg(entry.line).arg(checked.refusal->reason)
-                    : checked.refusal->reason);
+            refused.append(entry.line > 0 ? QCoreApplication::translate("SheetRun", "line %1: %2")
+                                                .arg(entry.line)
+                                                .arg(checked.refusal->reason)
+                                          : checked.refusal->reason);
             continue;
         }
         job.labels.push_back({entry.line > 0 ? entry.line : 1, checked.engineText,
                               entry.caption.isEmpty() ? options.caption : entry.caption});
     }
     if (otherColumns) {
-        Report(errors, QStringLiteral("note: on a sheet every label takes the command line's "
-                                      "symbology, height and output; those columns are not used"));
+        Report(errors, QCoreApplication::translate(
+                           "SheetRun", "note: on a sheet every label takes the command line's "
+                                       "symbology, height and output; those columns are not used"));
     }
     if (!refused.isEmpty()) {
         for (const QString& reason : std::as_const(refused)) {
             Report(errors, reason);
         }
-        Report(errors, QStringLiteral("%1 of %2 labels cannot be drawn; nothing was written")
+        Report(errors, QCoreApplication::translate(
+                           "SheetRun", "%1 of %2 labels cannot be drawn; nothing was written")
                            .arg(refused.size())
                            .arg(entries.size()));
         return entries.size() == 1 ? kExitUsage : kExitSomeFailed;
@@ -90,7 +94,8 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<
         for (const QString& reason : tooLarge) {
             Report(errors, reason);
         }
-        Report(errors, QStringLiteral("%1 labels do not fit %2; nothing was written")
+        Report(errors, QCoreApplication::translate("SheetRun",
+                                                   "%1 labels do not fit %2; nothing was written")
                            .arg(tooLarge.size())
                            .arg(QString::fromStdString(job.layout.name)));
         return kExitSomeFailed;
@@ -100,14 +105,16 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<
         options.format ? options.format : FormatOfPath(options.output);
     const int pages = SheetPageCount(job);
     if (format == OutputFormat::Svg) {
-        Report(errors, QStringLiteral("a sheet is written as one PDF document, or as BMP or PNG "
-                                      "pages: not as SVG"));
+        Report(errors, QCoreApplication::translate(
+                           "SheetRun", "a sheet is written as one PDF document, or as BMP or PNG "
+                                       "pages: not as SVG"));
         return kExitUsage;
     }
     const bool raster = format && IsRaster(*format);
     if (raster && pages > 1 && !options.output.contains(kPageField)) {
-        Report(errors, QStringLiteral("the labels fill %1 pages: name the pages with {page} in "
-                                      "--output")
+        Report(errors, QCoreApplication::translate(
+                           "SheetRun", "the labels fill %1 pages: name the pages with {page} in "
+                                       "--output")
                            .arg(pages));
         return kExitUsage;
     }
@@ -120,7 +127,8 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<
         const QString path = PagePath(options.output, page, pages);
         const QByteArray bytes = image.isNull() ? QByteArray() : EncodeBitmap(image, *format);
         if (bytes.isEmpty()) {
-            Report(errors, QStringLiteral("page %1 is too large for a bitmap at %2 dpi")
+            Report(errors, QCoreApplication::translate(
+                               "SheetRun", "page %1 is too large for a bitmap at %2 dpi")
                                .arg(page + 1)
                                .arg(options.dpi));
             return kExitSomeFailed;

@@ -4,6 +4,7 @@
 #include "RenderOptions.h"
 #include "Runner.h"
 #include "SheetLayout.h"
+#include "Translations.h"
 #include "VersionReader.h"
 
 #include <QGuiApplication>
@@ -25,9 +26,9 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 QString VersionLine() {
     ProgramVersion version;
     if (!QueryVersion(QCoreApplication::applicationFilePath(), version)) {
-        return QStringLiteral("quillmark-render, version unknown");
+        return QCoreApplication::translate("main", "quillmark-render, version unknown");
     }
-    return QStringLiteral("quillmark-render %1.%2, build %3")
+    return QCoreApplication::translate("main", "quillmark-render %1.%2, build %3")
         .arg(version.major)
         .arg(version.minor)
         .arg(version.build);
@@ -56,6 +57,9 @@ int main(int argc, char* argv[]) {
     // Only the label's face is looked up, not every font on the system.
     UseLabelFaceOnly();
     QGuiApplication application(argc, argv);
+    // Help and messages in the user's language; under C, POSIX or English
+    // they stay exactly as scripts have always read them.
+    const Translations translations;
     const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
     switch (parsed.action) {
     case CommandAction::Help:

@@ -1,5 +1,7 @@
 #include "Batch.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Characters that Windows, macOS or Linux file systems refuse in a name, or
@@ -90,8 +92,10 @@ QList<CsvRecord> ParseCsv(const QString& input) {
             quoted = true;
         } else if (wasQuoted || c == QLatin1Char('"')) {
             if (record.error.isEmpty()) {
-                record.error = wasQuoted ? QStringLiteral("text after a closing quote")
-                                         : QStringLiteral("a quote inside an unquoted field");
+                record.error =
+                    wasQuoted
+                        ? QCoreApplication::translate("Batch", "text after a closing quote")
+                        : QCoreApplication::translate("Batch", "a quote inside an unquoted field");
             }
             field += c;
         } else {
@@ -99,7 +103,7 @@ QList<CsvRecord> ParseCsv(const QString& input) {
         }
     }
     if (quoted) {
-        record.error = QStringLiteral("a quoted field is not closed");
+        record.error = QCoreApplication::translate("Batch", "a quoted field is not closed");
     }
     if (recordStarted) {
         endRecord();

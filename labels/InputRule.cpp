@@ -1,5 +1,6 @@
 #include "InputRule.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <array>
@@ -46,20 +47,20 @@ std::optional<QString> RefusalOf(SymbologyId id, char32_t c, CodeSetChoice codeS
     const SymbologyFacts& facts = FactsOf(id);
     if (facts.filter == TextFilter::Digits) {
         if (c < '0' || c > '9') {
-            return QStringLiteral("takes digits only");
+            return QCoreApplication::translate("InputRule", "takes digits only");
         }
         return std::nullopt;
     }
     if (c > kLastLatin1) {
-        return QStringLiteral("takes 8-bit (Latin-1) characters only");
+        return QCoreApplication::translate("InputRule", "takes 8-bit (Latin-1) characters only");
     }
     const char byte = static_cast<char>(c);
     if (facts.excluded.find(byte) != std::string_view::npos) {
-        return QStringLiteral("refuses it");
+        return QCoreApplication::translate("InputRule", "refuses it");
     }
     // Data that holds together as a whole is checked as a whole.
     if (facts.refusal == nullptr && EncodesNothing(id, byte, codeSets)) {
-        return QStringLiteral("has no encoding for it");
+        return QCoreApplication::translate("InputRule", "has no encoding for it");
     }
     return std::nullopt;
 }
@@ -78,10 +79,11 @@ CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid) {
             if (dropInvalid) {
                 continue;
             }
-            checked.refusal = TextRefusal{QStringLiteral("character %1 at position %2: %3 %4")
-                                              .arg(Describe(c))
-                                              .arg(position)
-                                              .arg(Name(id), *why)};
+            checked.refusal = TextRefusal{
+                QCoreApplication::translate("InputRule", "character %1 at position %2: %3 %4")
+                    .arg(Describe(c))
+                    .arg(position)
+                    .arg(Name(id), *why)};
             return checked;
         }
         checked.engineText += static_cast<char>(c);
@@ -89,10 +91,11 @@ CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid) {
     if (facts.filter == TextFilter::Digits &&
         checked.engineText.size() > static_cast<std::size_t>(facts.digitLimit)) {
         if (!dropInvalid) {
-            checked.refusal = TextRefusal{QStringLiteral("%1 digits: %2 takes at most %3")
-                                              .arg(checked.engineText.size())
-                                              .arg(Name(id))
-                                              .arg(facts.digitLimit)};
+            checked.refusal = TextRefusal{
+                QCoreApplication::translate("InputRule", "%1 digits: %2 takes at most %3")
+                    .arg(checked.engineText.size())
+                    .arg(Name(id))
+                    .arg(facts.digitLimit)};
             return checked;
         }
         checked.engineText.resize(static_cast<std::size_t>(facts.digitLimit));

@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include <QCoreApplication>
+
 namespace {
 
 // The largest count of digits a padded number is given: more than any 64-bit
@@ -15,18 +17,22 @@ constexpr int kMaxPadding = 20;
 
 QList<LabelText> SequenceLabels(const LabelSequence& sequence, QString* error) {
     if (sequence.count < 1 || sequence.count > kMaxSheetLabels) {
-        *error = QStringLiteral("the count must be 1 to %1").arg(kMaxSheetLabels);
+        *error = QCoreApplication::translate("LabelData", "the count must be 1 to %1")
+                     .arg(kMaxSheetLabels);
         return {};
     }
     if (sequence.width < 0 || sequence.width > kMaxPadding) {
-        *error = QStringLiteral("the number's width must be 0 to %1 digits").arg(kMaxPadding);
+        *error =
+            QCoreApplication::translate("LabelData", "the number's width must be 0 to %1 digits")
+                .arg(kMaxPadding);
         return {};
     }
     // The last number, checked before any is made: no run wraps around.
     std::int64_t last = 0;
     if (__builtin_mul_overflow(sequence.step, std::int64_t{sequence.count - 1}, &last) ||
         __builtin_add_overflow(sequence.first, last, &last)) {
-        *error = QStringLiteral("the sequence's numbers leave the range of whole numbers");
+        *error = QCoreApplication::translate(
+            "LabelData", "the sequence's numbers leave the range of whole numbers");
         return {};
     }
     QList<LabelText> labels;
@@ -63,7 +69,7 @@ QList<LabelText> CsvLabels(const QString& input, const QString& textColumn,
                            const QString& captionColumn, QString* error) {
     const QList<CsvRecord> records = ParseCsv(input);
     if (records.isEmpty()) {
-        *error = QStringLiteral("the CSV file has no header row");
+        *error = QCoreApplication::translate("LabelData", "the CSV file has no header row");
         return {};
     }
     const QStringList& header = records.front().fields;
@@ -71,7 +77,8 @@ QList<LabelText> CsvLabels(const QString& input, const QString& textColumn,
     const qsizetype captionAt = captionColumn.isEmpty() ? -1 : header.indexOf(captionColumn);
     for (const auto& [name, at] : {std::pair{textColumn, textAt}, {captionColumn, captionAt}}) {
         if (!name.isEmpty() && at < 0) {
-            *error = QStringLiteral("the CSV file has no column \"%1\"").arg(name);
+            *error = QCoreApplication::translate("LabelData", "the CSV file has no column \"%1\"")
+                         .arg(name);
             return {};
         }
     }
@@ -79,7 +86,9 @@ QList<LabelText> CsvLabels(const QString& input, const QString& textColumn,
     for (qsizetype i = 1; i < records.size(); ++i) {
         const CsvRecord& record = records[i];
         if (!record.error.isEmpty()) {
-            *error = QStringLiteral("line %1: %2").arg(record.line).arg(record.error);
+            *error = QCoreApplication::translate("LabelData", "line %1: %2")
+                         .arg(record.line)
+                         .arg(record.error);
             return {};
         }
         const auto field = [&record](qsizetype at) {
@@ -96,13 +105,16 @@ CheckedLabels CheckLabels(SymbologyId symbology, const QList<LabelText>& texts) 
     for (const LabelText& label : texts) {
         // A label of no data would print a symbol of nothing (or of padding).
         if (label.text.isEmpty()) {
-            checked.refused.append(QStringLiteral("line %1: there is no text").arg(label.line));
+            checked.refused.append(
+                QCoreApplication::translate("LabelData", "line %1: there is no text")
+                    .arg(label.line));
             continue;
         }
         CheckedText text = CheckText(symbology, label.text, false);
         if (text.refusal) {
-            checked.refused.append(
-                QStringLiteral("line %1: %2").arg(label.line).arg(text.refusal->reason));
+            checked.refused.append(QCoreApplication::translate("LabelData", "line %1: %2")
+                                       .arg(label.line)
+                                       .arg(text.refusal->reason));
         } else {
             checked.labels.push_back({label.line, std::move(text.engineText), label.caption});
         }

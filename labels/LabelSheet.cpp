@@ -16,6 +16,7 @@
 #include <optional>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -219,21 +220,22 @@ QString Inches(double mils) {
 QString SheetJobFault(const SheetJob& job) {
     const int perSheet = job.layout.LabelsPerSheet();
     if (job.startAt < 1 || job.startAt > perSheet) {
-        return QStringLiteral("the first label must be 1 to %1 on %2")
+        return QCoreApplication::translate("LabelSheet", "the first label must be 1 to %1 on %2")
             .arg(perSheet)
             .arg(QString::fromStdString(job.layout.name));
     }
     if (job.copies < 1 || job.copies > kMaxCopies) {
-        return QStringLiteral("copies must be 1 to %1").arg(kMaxCopies);
+        return QCoreApplication::translate("LabelSheet", "copies must be 1 to %1").arg(kMaxCopies);
     }
     if (static_cast<std::int64_t>(job.labels.size()) * job.copies > kMaxSheetLabels) {
-        return QStringLiteral("%1 labels of %2 copies each are more than the %3 one run takes")
+        return QCoreApplication::translate(
+                   "LabelSheet", "%1 labels of %2 copies each are more than the %3 one run takes")
             .arg(job.labels.size())
             .arg(job.copies)
             .arg(kMaxSheetLabels);
     }
     if (job.labels.empty()) {
-        return QStringLiteral("there are no labels to print");
+        return QCoreApplication::translate("LabelSheet", "there are no labels to print");
     }
     return {};
 }
@@ -281,13 +283,16 @@ QStringList LabelsThatDoNotFit(const SheetJob& job) {
         const double captionWidth = CaptionWidth(label.caption);
         if (width > labelWidth + kFitSlack || height > labelHeight + kFitSlack ||
             captionWidth > labelWidth + kFitSlack) {
-            faults.append(
-                QStringLiteral("line %1: the symbol takes %2 x %3 in with its quiet zones%4; "
-                               "the label is %5 x %6 in")
-                    .arg(label.line)
-                    .arg(Inches(std::max(width, captionWidth)), Inches(height),
-                         label.caption.isEmpty() ? QString() : QStringLiteral(" and caption"),
-                         Inches(labelWidth), Inches(labelHeight)));
+            faults.append(QCoreApplication::translate(
+                              "LabelSheet",
+                              "line %1: the symbol takes %2 x %3 in with its quiet zones%4; "
+                              "the label is %5 x %6 in")
+                              .arg(label.line)
+                              .arg(Inches(std::max(width, captionWidth)), Inches(height),
+                                   label.caption.isEmpty()
+                                       ? QString()
+                                       : QCoreApplication::translate("LabelSheet", " and caption"),
+                                   Inches(labelWidth), Inches(labelHeight)));
         }
     }
     return faults;
@@ -489,13 +494,14 @@ QStringList VerifySheetPage(const SheetJob& job, int page, const QImage& image) 
         }
         const std::optional<std::string> read = ReadSymbol(field, job.symbol.symbology);
         if (!read || *read != expected) {
-            faults.append(QStringLiteral("line %1 (page %2, label %3): %4")
-                              .arg(label.line)
-                              .arg(page + 1)
-                              .arg(place + 1)
-                              .arg(read ? QStringLiteral("reads as \"%1\"")
-                                              .arg(QString::fromLatin1(read->c_str()))
-                                        : QStringLiteral("does not scan")));
+            faults.append(
+                QCoreApplication::translate("LabelSheet", "line %1 (page %2, label %3): %4")
+                    .arg(label.line)
+                    .arg(page + 1)
+                    .arg(place + 1)
+                    .arg(read ? QCoreApplication::translate("LabelSheet", "reads as \"%1\"")
+                                    .arg(QString::fromLatin1(read->c_str()))
+                              : QCoreApplication::translate("LabelSheet", "does not scan")));
         }
     }
     return faults;

@@ -1,5 +1,7 @@
 #include "SheetLayout.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -9,6 +11,11 @@
 #include <vector>
 
 namespace {
+
+// A message in the user's language, as the layout's callers take it.
+std::string Message(const QString& text) {
+    return text.toStdString();
+}
 
 constexpr double kMilsPerInch = 1000.0;
 constexpr double kMilsPerMillimetre = 1000.0 / 25.4;
@@ -70,19 +77,23 @@ const std::vector<SheetLayout>& Sheets() {
 // Why the labels do not fit their page or overlap, or nothing.
 std::string Fault(const SheetLayout& layout) {
     if (layout.columns < 1 || layout.rows < 1) {
-        return "a sheet needs at least one column and one row";
+        return Message(QCoreApplication::translate(
+            "SheetLayout", "a sheet needs at least one column and one row"));
     }
     if (!(layout.labelWidth > 0 && layout.labelHeight > 0)) {
-        return "a label needs a width and a height";
+        return Message(
+            QCoreApplication::translate("SheetLayout", "a label needs a width and a height"));
     }
     if (layout.pitchX + kSlack < layout.labelWidth || layout.pitchY + kSlack < layout.labelHeight) {
-        return "the pitch is smaller than the label: labels would overlap";
+        return Message(QCoreApplication::translate(
+            "SheetLayout", "the pitch is smaller than the label: labels would overlap"));
     }
     const LabelPlace last = LabelAt(layout, layout.LabelsPerSheet() - 1);
     if (layout.left < -kSlack || layout.top < -kSlack ||
         last.x + last.width > layout.pageWidth + kSlack ||
         last.y + last.height > layout.pageHeight + kSlack) {
-        return "the labels do not fit the page";
+        return Message(
+            QCoreApplication::translate("SheetLayout", "the labels do not fit the page"));
     }
     return {};
 }
@@ -144,14 +155,21 @@ std::optional<SheetLayout> ParseCustom(std::string_view text, std::string* error
             equals == std::string_view::npos ? std::string_view() : field.substr(equals + 1);
         if (key != "page" && key != "grid" && key != "label" && key != "margins" &&
             key != "pitch") {
-            *error = "unknown field \"" + std::string(key) +
-                     "\" (page, grid, label, margins and pitch are known)";
+            *error = Message(
+                QCoreApplication::translate(
+                    "SheetLayout",
+                    "unknown field \"%1\" (page, grid, label, margins and pitch are known)")
+                    .arg(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()))));
             return std::nullopt;
         }
         const std::optional<Pair> pair = ParsePair(value, key != "grid");
         if (!pair) {
-            *error = "\"" + std::string(field) + "\" is no " +
-                     (key == "grid" ? "columns x rows" : "width x height in in or mm");
+            *error = Message(
+                (key == "grid"
+                     ? QCoreApplication::translate("SheetLayout", "\"%1\" is no columns x rows")
+                     : QCoreApplication::translate("SheetLayout",
+                                                   "\"%1\" is no width x height in in or mm"))
+                    .arg(QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()))));
             return std::nullopt;
         }
         if (key == "page") {
@@ -176,7 +194,8 @@ std::optional<SheetLayout> ParseCustom(std::string_view text, std::string* error
         }
     }
     if (!page || !grid || !label) {
-        *error = "a custom sheet needs page=, grid= and label=";
+        *error = Message(QCoreApplication::translate(
+            "SheetLayout", "a custom sheet needs page=, grid= and label="));
         return std::nullopt;
     }
     if (!pitch) {
@@ -209,7 +228,9 @@ std::optional<SheetLayout> ParseSheetLayout(std::string_view text, std::string* 
             }
         }
         if (!layout) {
-            *error = "unknown sheet \"" + std::string(text) + "\"";
+            *error = Message(
+                QCoreApplication::translate("SheetLayout", "unknown sheet \"%1\"")
+                    .arg(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
             return std::nullopt;
         }
     } else {

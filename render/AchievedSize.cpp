@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace {
 
 // Beyond this share off the Density the achieved width is called out.
@@ -16,23 +18,26 @@ QString AchievedSizeText(const Encoding& encoding, int ratio, int dpi, int zoom,
     if (dpi <= 0 || zoom <= 0) {
         return {};
     }
-    const QString device = zoom > 1 ? QStringLiteral("%1 dpi \u00d7%2").arg(dpi).arg(zoom)
-                                    : QStringLiteral("%1 dpi").arg(dpi);
+    const QString device =
+        zoom > 1 ? QCoreApplication::translate("AchievedSize", "%1 dpi \u00d7%2").arg(dpi).arg(zoom)
+                 : QCoreApplication::translate("AchievedSize", "%1 dpi").arg(dpi);
     if (encoding.module <= 0) {
-        return QStringLiteral("Bars at their own true size @ %1").arg(device);
+        return QCoreApplication::translate("AchievedSize", "Bars at their own true size @ %1")
+            .arg(device);
     }
     const double dotsPerInch = static_cast<double>(dpi) * zoom;
     const std::int64_t dots = DotsPerModule(encoding.module, dotsPerInch);
     const double achieved = AchievedModuleMils(encoding.module, dotsPerInch);
-    QString text = QStringLiteral("X %1 mil = %2 %3 @ %4")
+    QString text = QCoreApplication::translate("AchievedSize", "X %1 mil = %2 %3 @ %4")
                        .arg(achieved, 0, 'f', 1)
                        .arg(dots)
                        .arg(unit, device);
     if (ratio > 0) {
-        text += QStringLiteral(", ratio %1").arg(ratio);
+        text += QCoreApplication::translate("AchievedSize", ", ratio %1").arg(ratio);
     }
     if (std::abs(achieved - encoding.module) > kTolerance * encoding.module) {
-        text += QStringLiteral(" \u2014 %1 mil cannot be drawn within 10 % at this resolution")
+        text += QCoreApplication::translate(
+                    "AchievedSize", " \u2014 %1 mil cannot be drawn within 10 % at this resolution")
                     .arg(encoding.module);
     }
     return text;

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <locale.h>
 
+#include <QCoreApplication>
+
 namespace {
 
 #ifdef _WIN32
@@ -79,11 +81,13 @@ QString HeightRefusal(const QString& heightText) {
     const QString typed = heightText.size() > kLongestShownText
                               ? heightText.left(kLongestShownText - 1) + u'\u2026'
                               : heightText;
-    return (number ? QStringLiteral("Height \"%1\" is less than %2 in: %3 in is used instead.")
+    return (number ? QCoreApplication::translate(
+                         "FieldValues", "Height \"%1\" is less than %2 in: %3 in is used instead.")
                          .arg(typed)
                          .arg(kLeastHeightInches)
-                   : QStringLiteral("Height \"%1\" is not a number of inches: %2 in is used "
-                                    "instead.")
+                   : QCoreApplication::translate(
+                         "FieldValues", "Height \"%1\" is not a number of inches: %2 in is used "
+                                        "instead.")
                          .arg(typed))
         .arg(WidthText(kDefaultBarLength));
 }

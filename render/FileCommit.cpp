@@ -317,10 +317,11 @@ bool CFileCommitter::Write(const QString& path, const ByteProducer& produce, QSt
 #if defined(QUILLMARK_POSIX_FILES)
     if (const std::optional<int> streamed = WriteThrough(path, produce)) {
         if (*streamed != 0) {
-            *error =
-                QStringLiteral("cannot write %1: %2")
-                    .arg(path == QStringLiteral("-") ? QStringLiteral("standard output") : path,
-                         SystemMessage(*streamed));
+            *error = QCoreApplication::translate("FileCommit", "cannot write %1: %2")
+                         .arg(path == QStringLiteral("-")
+                                  ? QCoreApplication::translate("FileCommit", "standard output")
+                                  : path,
+                              SystemMessage(*streamed));
             return false;
         }
         return true; // nothing to flush to a disk
@@ -345,7 +346,7 @@ bool CFileCommitter::Write(const QString& path, const ByteProducer& produce, QSt
 #endif
     QString reason;
     if (!WriteNewFile(temporary, produce, &reason)) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
+        *error = QCoreApplication::translate("FileCommit", "cannot write %1: %2").arg(path, reason);
         return false;
     }
     // A failure after the write leaves the target as it was and no temporary.
@@ -359,19 +360,21 @@ bool CFileCommitter::Write(const QString& path, const ByteProducer& produce, QSt
     if (renamed == NewName::Failed) {
         // Only a name not taken gets here (a taken one is EEXIST): nothing
         // was replaced, the file was not written (a name too long, say).
-        return fail(QStringLiteral("cannot write %1: %2").arg(path, SystemMessage(failure)));
+        return fail(QCoreApplication::translate("FileCommit", "cannot write %1: %2")
+                        .arg(path, SystemMessage(failure)));
     }
     if (renamed == NewName::Taken) {
         // The target is there: a folder is refused, a file replaced whole.
         if (target.isDir()) {
-            return fail(QStringLiteral("%1 is a folder").arg(path));
+            return fail(QCoreApplication::translate("FileCommit", "%1 is a folder").arg(path));
         }
         // A replaced file keeps its permissions; a new one has the folder's default.
         if (target.exists()) {
             QFile::setPermissions(temporary, QFile::permissions(path));
             if (!KeepOwner(path, temporary) && note != nullptr) {
-                *note = QStringLiteral("%1 was another user's file and is now yours (only an "
-                                       "administrator may give a file away)")
+                *note = QCoreApplication::translate(
+                            "FileCommit", "%1 was another user's file and is now yours (only an "
+                                          "administrator may give a file away)")
                             .arg(path);
             }
         }
@@ -379,7 +382,7 @@ bool CFileCommitter::Write(const QString& path, const ByteProducer& produce, QSt
         std::filesystem::rename(QFile::encodeName(temporary).toStdString(),
                                 QFile::encodeName(path).toStdString(), replaced);
         if (replaced) {
-            return fail(QStringLiteral("cannot replace %1: %2")
+            return fail(QCoreApplication::translate("FileCommit", "cannot replace %1: %2")
                             .arg(path, QString::fromStdString(replaced.message())));
         }
     }
@@ -397,7 +400,7 @@ bool CFileCommitter::Sync(QString* error) {
 #if defined(QUILLMARK_POSIX_FILES)
     const auto flush = [&](const QString& path, Flush what) {
         if (const int failure = FlushToDisk(path, what); failure != 0) {
-            *error = QStringLiteral("cannot flush %1 to the disk: %2")
+            *error = QCoreApplication::translate("FileCommit", "cannot flush %1 to the disk: %2")
                          .arg(QFileInfo(path).absoluteFilePath(), SystemMessage(failure));
             ok = false;
         }

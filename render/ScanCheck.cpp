@@ -7,6 +7,7 @@
 
 #include <ZXing/ReadBarcode.h>
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTransform>
@@ -411,39 +412,47 @@ QString ScanStatusText(const ScanResult& result) {
     case ScanVerdict::NotChecked:
         break;
     case ScanVerdict::Scans:
-        return QStringLiteral("\u2713 Scans: %1").arg(Visible(result.read));
+        return QCoreApplication::translate("ScanCheck", "\u2713 Scans: %1")
+            .arg(Visible(result.read));
     case ScanVerdict::ScansAs:
-        return QStringLiteral("Scans as %1 \u2014 the label shows %2")
+        return QCoreApplication::translate("ScanCheck", "Scans as %1 \u2014 the label shows %2")
             .arg(Visible(result.read), Visible(result.expected));
     case ScanVerdict::NoData:
         if (result.read.empty()) {
-            return QStringLiteral("No data: the text is empty");
+            return QCoreApplication::translate("ScanCheck", "No data: the text is empty");
         }
-        return QStringLiteral("\u26A0 No data: the text is empty; the symbol reads %1")
+        return QCoreApplication::translate("ScanCheck",
+                                           "\u26A0 No data: the text is empty; the symbol reads %1")
             .arg(Visible(result.read));
     case ScanVerdict::LeftOut:
         if (result.read.empty()) {
-            return QStringLiteral("No data: the bars leave out all that the label shows");
+            return QCoreApplication::translate(
+                "ScanCheck", "No data: the bars leave out all that the label shows");
         }
-        return QStringLiteral("Scans as %1 \u2014 the label shows %2 that the bars leave out")
+        return QCoreApplication::translate(
+                   "ScanCheck", "Scans as %1 \u2014 the label shows %2 that the bars leave out")
             .arg(Visible(result.read),
                  Visible(LeftOutOf(result.read, result.expected).value_or(std::string())));
     case ScanVerdict::EqualWidths:
-        return QStringLiteral("Does not scan: wide and narrow bars are equal at Ratio 1");
+        return QCoreApplication::translate(
+            "ScanCheck", "Does not scan: wide and narrow bars are equal at Ratio 1");
     case ScanVerdict::LengthRefused:
-        return QStringLiteral("Not checked: the reader used here takes %1 digits or more, not %2")
+        return QCoreApplication::translate(
+                   "ScanCheck", "Not checked: the reader used here takes %1 digits or more, not %2")
             .arg(result.readerMinimum)
             .arg(result.expected.size());
     case ScanVerdict::DoesNotScan:
         if (result.scansAtZoom > 0) {
-            return QStringLiteral("Does not scan at this size; it does at zoom %1")
+            return QCoreApplication::translate("ScanCheck",
+                                               "Does not scan at this size; it does at zoom %1")
                 .arg(result.scansAtZoom);
         }
         if (result.scansAtDensity > 0) {
-            return QStringLiteral("Does not scan at this size; it does at Density %1")
+            return QCoreApplication::translate("ScanCheck",
+                                               "Does not scan at this size; it does at Density %1")
                 .arg(result.scansAtDensity);
         }
-        return QStringLiteral("Does not scan at this size");
+        return QCoreApplication::translate("ScanCheck", "Does not scan at this size");
     }
     return {};
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr double kMillimetresPerMil = 25.4 / 1000.0;
@@ -62,15 +64,21 @@ QString StandardsAdvice(const DrawnMeasure& measure, bool* meets) {
     const QString quiet = zone.before == zone.after
                               ? QStringLiteral("%1 X").arg(zone.before)
                               : QStringLiteral("%1 X / %2 X").arg(zone.before).arg(zone.after);
-    return QStringLiteral("GS1: X %1 mm, %2 the %3 to %4 mm range; bars %5 mm high, %6 %7 mm "
-                          "for this X; quiet zones %8 X each side, %9 %10")
+    return QCoreApplication::translate(
+               "StandardsAdvice",
+               "GS1: X %1 mm, %2 the %3 to %4 mm range; bars %5 mm high, %6 %7 mm "
+               "for this X; quiet zones %8 X each side, %9 %10")
         .arg(Millimetres(x),
-             xWithin ? QStringLiteral("within")
-                     : (x < range->minX ? QStringLiteral("below") : QStringLiteral("above")),
+             xWithin ? QCoreApplication::translate("StandardsAdvice", "within")
+                     : (x < range->minX ? QCoreApplication::translate("StandardsAdvice", "below")
+                                        : QCoreApplication::translate("StandardsAdvice", "above")),
              Millimetres(range->minX), Millimetres(range->maxX), QString::number(height, 'f', 2),
-             heightWithin ? QStringLiteral("at least") : QStringLiteral("short of"),
+             heightWithin ? QCoreApplication::translate("StandardsAdvice", "at least")
+                          : QCoreApplication::translate("StandardsAdvice", "short of"),
              // Rounded up: a height shown as enough is enough.
              QString::number(std::ceil(leastHeight * 100 - 1e-6) / 100, 'f', 2),
              QString::number(std::floor(quietModules)),
-             quietWithin ? QStringLiteral("at least") : QStringLiteral("short of"), quiet);
+             quietWithin ? QCoreApplication::translate("StandardsAdvice", "at least")
+                         : QCoreApplication::translate("StandardsAdvice", "short of"),
+             quiet);
 }

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <memory>
 
+#include <QCoreApplication>
+
 namespace {
 
 // The symbol drawn with the request's bar length (Postnet keeps its own) in
@@ -35,8 +37,9 @@ Built Build(const RenderRequest& request, QString* error) {
         const auto inches = [zoom](std::int64_t mils) {
             return QString::number(static_cast<double>(mils * zoom) / kMilsPerInch, 'f', 2);
         };
-        *error = QStringLiteral("the symbol takes %1 x %2 inches at zoom %3; no output holds "
-                                "more than %4 inches a side")
+        *error = QCoreApplication::translate(
+                     "SymbolRender", "the symbol takes %1 x %2 inches at zoom %3; no output holds "
+                                     "more than %4 inches a side")
                      .arg(inches(cell.width), inches(cell.height))
                      .arg(zoom)
                      .arg(kMaxCellMils / kMilsPerInch);
@@ -75,8 +78,9 @@ RenderResult RasterOf(const RenderRequest& request, const Built& built) {
         const QString dpi = request.dpiX == request.dpiY
                                 ? QString::number(request.dpiX)
                                 : QStringLiteral("%1 x %2").arg(request.dpiX).arg(request.dpiY);
-        result.error = QStringLiteral("the symbol is too large for a bitmap at %1 dpi "
-                                      "(at most %2 pixels a side)")
+        result.error = QCoreApplication::translate("SymbolRender",
+                                                   "the symbol is too large for a bitmap at %1 dpi "
+                                                   "(at most %2 pixels a side)")
                            .arg(dpi)
                            .arg(kMaxBitmapSide);
     }
@@ -102,7 +106,8 @@ RenderResult RenderSymbol(const RenderRequest& request) {
         if (result.error.isEmpty()) {
             result.bytes = EncodeBitmap(result.bitmap, request.format);
             if (result.bytes.isEmpty()) {
-                result.error = QStringLiteral("the bitmap could not be encoded");
+                result.error =
+                    QCoreApplication::translate("SymbolRender", "the bitmap could not be encoded");
             }
         }
         return result;

@@ -56,7 +56,8 @@ std::span<const std::string_view> ToolbarImages(int id);
 inline constexpr int kToolbarImageWidth = 16;
 inline constexpr int kToolbarImageHeight = 15;
 
-// A table text (Latin-1) as a QString.
+// A table text (Latin-1) as a QString, in the user's language where a
+// translation is installed (see Translations.h).
 QString Text(std::string_view text);
 
 // Paints one of our images at exactly the given pixel size.

@@ -31,7 +31,7 @@ ALLOWED = {
     "panel": {"symbology", "ui"},
     "view": {"render", "symbology", "panel", "ui", "res"},
     "app": {"view", "labels", "render", "settings", "version", "symbology", "panel", "ui", "res"},
-    "cli": {"labels", "render", "settings", "version", "symbology"},
+    "cli": {"labels", "render", "settings", "version", "symbology", "res"},
 }
 
 # Loops kept on purpose (see above), as the checker prints them.

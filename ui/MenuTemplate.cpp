@@ -14,7 +14,7 @@ MenuTemplateNode ReadMenuTemplate(std::span<const res::MenuTemplateItem> items) 
         const bool lastOfLevel = (item.flags & res::kMenuEnd) != 0;
         MenuTemplateNode& level = *levels.top();
         MenuTemplateNode& node = level.items.emplace_back();
-        node.text = QString::fromLatin1(item.text.data(), qsizetype(item.text.size()));
+        node.text = res::Text(item.text); // in the user's language
         node.flags = item.flags & ~res::kMenuEnd;
         if (lastOfLevel) {
             level.closed = true;

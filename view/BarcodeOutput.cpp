@@ -45,11 +45,13 @@ void WarnUnlessTheFileScans(QWidget* parent, const RenderRequest& saved, const Q
         return;
     }
     QString text =
-        QStringLiteral("%1 is saved at true size, but it does not scan printed at %2 dpi.")
+        QCoreApplication::translate(
+            "CBarcodeOutput", "%1 is saved at true size, but it does not scan printed at %2 dpi.")
             .arg(QDir::toNativeSeparators(path))
             .arg(kVectorCheckDpi);
     if (result.scansAtDensity > 0) {
-        text += QStringLiteral(" It does at Density %1.").arg(result.scansAtDensity);
+        text += QCoreApplication::translate("CBarcodeOutput", " It does at Density %1.")
+                    .arg(result.scansAtDensity);
     }
     QMessageBox::warning(parent, kTitle, text);
 }
@@ -82,8 +84,9 @@ QString CBarcodeOutput::TileMisfit(const DeviceMapping& page) const {
     const auto inches = [](int units, int dpi) {
         return QString::number(static_cast<double>(units) / dpi, 'f', 2);
     };
-    return QStringLiteral("A tile of the barcode (%1 x %2 in) is larger than the printable "
-                          "area (%3 x %4 in). Nothing was printed.")
+    return QCoreApplication::translate(
+               "CBarcodeOutput", "A tile of the barcode (%1 x %2 in) is larger than the printable "
+                                 "area (%3 x %4 in). Nothing was printed.")
         .arg(inches(cell.width(), page.dpiX), inches(cell.height(), page.dpiY),
              inches(page.area.width(), page.dpiX), inches(page.area.height(), page.dpiY));
 }
@@ -97,7 +100,7 @@ bool CBarcodeOutput::PrintPage(QPrinter& printer, QString* error) {
     QString why = TileMisfit(page);
     QPainter painter;
     if (why.isEmpty() && !painter.begin(&printer)) {
-        why = QStringLiteral("The printer could not be opened.");
+        why = QCoreApplication::translate("CBarcodeOutput", "The printer could not be opened.");
     }
     if (!why.isEmpty()) {
         if (error != nullptr) {
@@ -135,7 +138,8 @@ QString CBarcodeOutput::PrinterSizeText(const QPrinter& printer) const {
     if (!barcode) {
         return {};
     }
-    return AchievedSizeText(*barcode, m_view.OnPrepareDC(printer, QRect()), QStringLiteral("dots"));
+    return AchievedSizeText(*barcode, m_view.OnPrepareDC(printer, QRect()),
+                            QCoreApplication::translate("CBarcodeOutput", "dots"));
 }
 
 void CBarcodeOutput::PrintPreview() {
@@ -197,7 +201,7 @@ QImage CBarcodeOutput::RenderBitmap(bool wholeViewInTileMode) {
 bool CBarcodeOutput::SaveBitmap(const QImage& bitmap, const QString& path, QString* error) {
     const QByteArray bytes = EncodeBitmap(bitmap, OutputFormat::Bmp);
     if (bytes.isEmpty()) {
-        *error = QStringLiteral("The bitmap could not be encoded.");
+        *error = QCoreApplication::translate("CBarcodeOutput", "The bitmap could not be encoded.");
         return false;
     }
     return WriteWholeFile(path, bytes, error);
@@ -210,8 +214,10 @@ void CBarcodeOutput::Copy() {
     const QImage bitmap = RenderBitmap(true);
     if (bitmap.isNull()) {
         // The clipboard keeps what it held.
-        QMessageBox::warning(m_view.window(), kTitle,
-                             QStringLiteral("The barcode is too large to copy as a bitmap."));
+        QMessageBox::warning(
+            m_view.window(), kTitle,
+            QCoreApplication::translate("CBarcodeOutput",
+                                        "The barcode is too large to copy as a bitmap."));
         return;
     }
     QGuiApplication::clipboard()->setImage(bitmap);
@@ -235,21 +241,26 @@ void CBarcodeOutput::Save() {
     const bool bitmapFits = bitmap.error.isEmpty();
     if (const QString error = bitmapFits ? QString() : RenderSymbol(vector).error;
         !error.isEmpty()) {
-        QMessageBox::warning(m_view.window(), kTitle,
-                             QStringLiteral("The barcode is too large to save: %1.").arg(error));
+        QMessageBox::warning(
+            m_view.window(), kTitle,
+            QCoreApplication::translate("CBarcodeOutput", "The barcode is too large to save: %1.")
+                .arg(error));
         return;
     }
-    QFileDialog dialog(m_view.window(), QStringLiteral("Save"));
+    QFileDialog dialog(m_view.window(), QCoreApplication::translate("CBarcodeOutput", "Save"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The bitmap first and by default, when there is one; every format the
     // output library writes.
     const QString trueSize =
-        request->zoom > 1 ? QStringLiteral(", true size \u2014 the zoom applies to bitmaps only")
-                          : QString();
-    QStringList filters{QStringLiteral("Graphics Files (*.bmp)"),
-                        QStringLiteral("PNG Files (*.png)"),
-                        QStringLiteral("SVG Files%1 (*.svg)").arg(trueSize),
-                        QStringLiteral("PDF Files%1 (*.pdf)").arg(trueSize)};
+        request->zoom > 1
+            ? QCoreApplication::translate("CBarcodeOutput",
+                                          ", true size \u2014 the zoom applies to bitmaps only")
+            : QString();
+    QStringList filters{
+        QCoreApplication::translate("CBarcodeOutput", "Graphics Files (*.bmp)"),
+        QCoreApplication::translate("CBarcodeOutput", "PNG Files (*.png)"),
+        QCoreApplication::translate("CBarcodeOutput", "SVG Files%1 (*.svg)").arg(trueSize),
+        QCoreApplication::translate("CBarcodeOutput", "PDF Files%1 (*.pdf)").arg(trueSize)};
     QStringList suffixes{QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("svg"),
                          QStringLiteral("pdf")};
     if (!bitmapFits) {
@@ -283,8 +294,10 @@ void CBarcodeOutput::Save() {
                                   : RenderSymbol(*request);
     QString error = file.error;
     if (!error.isEmpty() || !WriteWholeFile(path, file.bytes, &error)) {
-        QMessageBox::warning(m_view.window(), kTitle,
-                             QStringLiteral("Cannot save the barcode to %1:\n%2").arg(path, error));
+        QMessageBox::warning(
+            m_view.window(), kTitle,
+            QCoreApplication::translate("CBarcodeOutput", "Cannot save the barcode to %1:\n%2")
+                .arg(path, error));
         return;
     }
     if (m_saved) {

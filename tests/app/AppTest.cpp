@@ -1,12 +1,14 @@
 #include "AboutBox.h"
 #include "BarcodeMainView.h"
 #include "BarcodeView.h"
+#include "FieldValues.h"
 #include "InputPanel.h"
 #include "MainFrame.h"
 #include "QuillmarkApp.h"
 #include "QuillmarkDoc.h"
 #include "ResourceIds.h"
 #include "Symbologies.h"
+#include "Translations.h"
 #include "VersionReader.h"
 #include "ViewScroller.h"
 
@@ -14,9 +16,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -331,4 +335,36 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+// Menus, dialogs and messages follow the user's language, Qt's own buttons
+// with them; where English comes first the texts stay as written.
+TEST(Translations, MenusDialogsAndMessagesFollowTheLanguage) {
+    const struct {
+        QLocale locale;
+        const char* language;
+        const char* fileMenu;
+        const char* aboutCaption;
+        const char* heightRefusal;
+        const char* cancel;
+    } rows[] = {
+        {QLocale(QLocale::German, QLocale::Austria), "de", "&Datei", "\u00dcber Quillmark",
+         "H\u00f6he \u201eabc\u201c ist keine Zahl von Zoll", "Abbrechen"},
+        {QLocale(QLocale::French), "fr", "&Fichier", "\u00c0 propos de Quillmark",
+         "La hauteur \u00ab abc \u00bb n\u2019est pas un nombre de pouces", "Annuler"},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), "", "&File", "About Quillmark",
+         "Height \"abc\" is not a number of inches", "Cancel"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.locale.name().toStdString());
+        const Translations translations(row.locale);
+        EXPECT_EQ(translations.Language(), row.language);
+        const CMainFrame frame;
+        EXPECT_EQ(frame.menuBar()->actions().value(0)->text(), row.fileMenu);
+        EXPECT_EQ(CAboutBox().windowTitle(), row.aboutCaption);
+        EXPECT_TRUE(HeightRefusal("abc").startsWith(row.heightRefusal))
+            << HeightRefusal("abc").toStdString();
+        const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), row.cancel);
+    }
 }

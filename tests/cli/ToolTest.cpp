@@ -20,6 +20,7 @@ namespace {
 struct Result {
     int status = -1;
     QString errors;
+    QString output;
 };
 
 class Tool : public testing::Test {
@@ -29,6 +30,8 @@ protected:
         // A settings store of our own: the user's is never read.
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path(QStringLiteral("config")));
+        // The messages as written, whatever the machine's locale.
+        m_environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     }
 
     QString Path(const QString& name) const { return m_folder.filePath(name); }
@@ -49,7 +52,8 @@ protected:
         process.closeWriteChannel();
         process.waitForFinished(60000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromLocal8Bit(process.readAllStandardError())};
+                QString::fromLocal8Bit(process.readAllStandardError()),
+                QString::fromLocal8Bit(process.readAllStandardOutput())};
     }
 
     QByteArray ReadBack(const QString& name) const {
@@ -459,6 +463,32 @@ TEST_F(Tool, VersionAndHelpSucceed) {
     EXPECT_EQ(version.status, 0);
     const Result help = Run({"--help"});
     EXPECT_EQ(help.status, 0);
+}
+
+// Help (Qt's own headings too) and messages follow the user's language; where
+// English comes first they stay as scripts have always read them.
+TEST_F(Tool, HelpAndMessagesFollowTheLanguage) {
+    const struct {
+        const char* language;
+        const char* help;
+        const char* error;
+    } rows[] = {
+        {"de_DE", "Optionen:\n  -h, --help                   Zeigt diese Hilfe.",
+         "quillmark-render: unbekannte Symbologie \u201enope\u201c; bekannt: code39"},
+        {"fr:de", "Options :\n  -h, --help                   Affiche cette aide.",
+         "quillmark-render: symbologie inconnue \u00ab nope \u00bb ; connues : code39"},
+        {"en_GB:de", "Options:\n  -h, --help                   Shows this help.",
+         "quillmark-render: unknown symbology \"nope\"; known: code39"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.language);
+        m_environment.insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(row.language));
+        EXPECT_TRUE(Run({"--help"}).output.contains(QString::fromUtf8(row.help)));
+        const Result refused = Run({"-s", "nope", "-o", "x.png", "1"});
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_TRUE(refused.errors.startsWith(QString::fromUtf8(row.error)))
+            << refused.errors.toStdString();
+    }
 }
 
 } // namespace
