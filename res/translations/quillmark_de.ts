@@ -1,1480 +1,1632 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
-    <context>
-        <name>AchievedSize</name>
-        <message>
-            <source>%1 dpi ×%2</source>
-            <translation>%1 dpi ×%2</translation>
-        </message>
-        <message>
-            <source>%1 dpi</source>
-            <translation>%1 dpi</translation>
-        </message>
-        <message>
-            <source>Bars at their own true size @ %1</source>
-            <translation>Balken in ihrer wahren Größe @ %1</translation>
-        </message>
-        <message>
-            <source>X %1 mil = %2 %3 @ %4</source>
-            <translation>X %1 mil = %2 %3 @ %4</translation>
-        </message>
-        <message>
-            <source>, ratio %1</source>
-            <translation>, %1:1</translation>
-        </message>
-        <message>
-            <source> — %1 mil cannot be drawn within 10 % at this resolution</source>
-            <translation> — %1 mil lassen sich bei dieser Auflösung nicht auf 10 % genau zeichnen</translation>
-        </message>
-    </context>
-    <context>
-        <name>Batch</name>
-        <message>
-            <source>text after a closing quote</source>
-            <translation>Text nach einem schließenden Anführungszeichen</translation>
-        </message>
-        <message>
-            <source>a quote inside an unquoted field</source>
-            <translation>ein Anführungszeichen in einem Feld ohne Anführungszeichen</translation>
-        </message>
-        <message>
-            <source>a quoted field is not closed</source>
-            <translation>ein Feld in Anführungszeichen wird nicht geschlossen</translation>
-        </message>
-    </context>
-    <context>
-        <name>CAboutBox</name>
-        <message>
-            <source>Corvane Quillmark V%1.%2, Build %3.</source>
-            <translation>Corvane Quillmark V%1.%2, Build %3.</translation>
-        </message>
-        <message>
-            <source>Corvane Quillmark, version unknown.</source>
-            <translation>Corvane Quillmark, Version unbekannt.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CBarcodeMainView</name>
-        <message>
-            <source>What a scanner reads from the symbol on the printer at %1 dpi, zoom %2</source>
-            <translation>Was ein Scanner aus dem Symbol auf dem Drucker liest, bei %1 dpi, Zoom %2</translation>
-        </message>
-        <message>
-            <source>What a scanner reads from the symbol on the screen at %1 dpi, zoom %2</source>
-            <translation>Was ein Scanner aus dem Symbol auf dem Bildschirm liest, bei %1 dpi, Zoom %2</translation>
-        </message>
-        <message>
-            <source>The settings could not be stored in %1.</source>
-            <translation>Die Einstellungen konnten nicht in %1 gespeichert werden.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CBarcodeOutput</name>
-        <message>
-            <source>%1 is saved at true size, but it does not scan printed at %2 dpi.</source>
-            <translation>%1 ist in wahrer Größe gespeichert, ist aber mit %2 dpi gedruckt nicht lesbar.</translation>
-        </message>
-        <message>
-            <source> It does at Density %1.</source>
-            <translation> Mit Modulbreite %1 ist er lesbar.</translation>
-        </message>
-        <message>
-            <source>A tile of the barcode (%1 x %2 in) is larger than the printable area (%3 x %4 in). Nothing was printed.</source>
-            <translation>Eine Kachel des Barcodes (%1 x %2 in) ist größer als der bedruckbare Bereich (%3 x %4 in). Es wurde nichts gedruckt.</translation>
-        </message>
-        <message>
-            <source>The printer could not be opened.</source>
-            <translation>Der Drucker konnte nicht geöffnet werden.</translation>
-        </message>
-        <message>
-            <source>dots</source>
-            <translation>Punkte</translation>
-        </message>
-        <message>
-            <source>The bitmap could not be encoded.</source>
-            <translation>Die Bitmap konnte nicht kodiert werden.</translation>
-        </message>
-        <message>
-            <source>The barcode is too large to copy as a bitmap.</source>
-            <translation>Der Barcode ist zu groß, um ihn als Bitmap zu kopieren.</translation>
-        </message>
-        <message>
-            <source>The barcode is too large to save: %1.</source>
-            <translation>Der Barcode ist zu groß zum Speichern: %1.</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Speichern</translation>
-        </message>
-        <message>
-            <source>, true size — the zoom applies to bitmaps only</source>
-            <translation>, wahre Größe — der Zoom gilt nur für Bitmaps</translation>
-        </message>
-        <message>
-            <source>Graphics Files (*.bmp)</source>
-            <translation>Grafikdateien (*.bmp)</translation>
-        </message>
-        <message>
-            <source>PNG Files (*.png)</source>
-            <translation>PNG-Dateien (*.png)</translation>
-        </message>
-        <message>
-            <source>SVG Files%1 (*.svg)</source>
-            <translation>SVG-Dateien%1 (*.svg)</translation>
-        </message>
-        <message>
-            <source>PDF Files%1 (*.pdf)</source>
-            <translation>PDF-Dateien%1 (*.pdf)</translation>
-        </message>
-        <message>
-            <source>Cannot save the barcode to %1:
+<context>
+    <name>AchievedSize</name>
+    <message>
+        <source>%1 dpi ×%2</source>
+        <translation>%1 dpi ×%2</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
+    <message>
+        <source>Bars at their own true size @ %1</source>
+        <translation>Balken in ihrer wahren Größe @ %1</translation>
+    </message>
+    <message>
+        <source>X %1 mil = %2 %3 @ %4</source>
+        <translation>X %1 mil = %2 %3 @ %4</translation>
+    </message>
+    <message>
+        <source>, ratio %1</source>
+        <translation>, %1:1</translation>
+    </message>
+    <message>
+        <source> — %1 mil cannot be drawn within 10 % at this resolution</source>
+        <translation> — %1 mil lassen sich bei dieser Auflösung nicht auf 10 % genau zeichnen</translation>
+    </message>
+</context>
+<context>
+    <name>Batch</name>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>Text nach einem schließenden Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a quote inside an unquoted field</source>
+        <translation>ein Anführungszeichen in einem Feld ohne Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>ein Feld in Anführungszeichen wird nicht geschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutBox</name>
+    <message>
+        <source>Corvane Quillmark V%1.%2, Build %3.</source>
+        <translation>Corvane Quillmark V%1.%2, Build %3.</translation>
+    </message>
+    <message>
+        <source>Corvane Quillmark, version unknown.</source>
+        <translation>Corvane Quillmark, Version unbekannt.</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Programmsymbol</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeMainView</name>
+    <message>
+        <source>What a scanner reads from the symbol on the printer at %1 dpi, zoom %2</source>
+        <translation>Was ein Scanner aus dem Symbol auf dem Drucker liest, bei %1 dpi, Zoom %2</translation>
+    </message>
+    <message>
+        <source>What a scanner reads from the symbol on the screen at %1 dpi, zoom %2</source>
+        <translation>Was ein Scanner aus dem Symbol auf dem Bildschirm liest, bei %1 dpi, Zoom %2</translation>
+    </message>
+    <message>
+        <source>The settings could not be stored in %1.</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeOutput</name>
+    <message>
+        <source>%1 is saved at true size, but it does not scan printed at %2 dpi.</source>
+        <translation>%1 ist in wahrer Größe gespeichert, ist aber mit %2 dpi gedruckt nicht lesbar.</translation>
+    </message>
+    <message>
+        <source> It does at Density %1.</source>
+        <translation> Mit Modulbreite %1 ist er lesbar.</translation>
+    </message>
+    <message>
+        <source>A tile of the barcode (%1 x %2 in) is larger than the printable area (%3 x %4 in). Nothing was printed.</source>
+        <translation>Eine Kachel des Barcodes (%1 x %2 in) ist größer als der bedruckbare Bereich (%3 x %4 in). Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>The printer could not be opened.</source>
+        <translation>Der Drucker konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>dots</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>The bitmap could not be encoded.</source>
+        <translation>Die Bitmap konnte nicht kodiert werden.</translation>
+    </message>
+    <message>
+        <source>The barcode is too large to copy as a bitmap.</source>
+        <translation>Der Barcode ist zu groß, um ihn als Bitmap zu kopieren.</translation>
+    </message>
+    <message>
+        <source>The barcode is too large to save: %1.</source>
+        <translation>Der Barcode ist zu groß zum Speichern: %1.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>, true size — the zoom applies to bitmaps only</source>
+        <translation>, wahre Größe — der Zoom gilt nur für Bitmaps</translation>
+    </message>
+    <message>
+        <source>Graphics Files (*.bmp)</source>
+        <translation>Grafikdateien (*.bmp)</translation>
+    </message>
+    <message>
+        <source>PNG Files (*.png)</source>
+        <translation>PNG-Dateien (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Files%1 (*.svg)</source>
+        <translation>SVG-Dateien%1 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF Files%1 (*.pdf)</source>
+        <translation>PDF-Dateien%1 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Cannot save the barcode to %1:
 %2</source>
-            <translation>Der Barcode kann nicht in %1 gespeichert werden:
+        <translation>Der Barcode kann nicht in %1 gespeichert werden:
 %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>CMainFrame</name>
-        <message>
-            <source>Zoom %1×</source>
-            <translation>Zoom %1×</translation>
-        </message>
-    </context>
-    <context>
-        <name>CPrintLabelsDialog</name>
-        <message>
-            <source>Print Labels</source>
-            <translation>Etiketten drucken</translation>
-        </message>
-        <message>
-            <source>(none)</source>
-            <translation>(keine)</translation>
-        </message>
-        <message>
-            <source>%1 does not exist</source>
-            <translation>%1 existiert nicht</translation>
-        </message>
-        <message>
-            <source>%1 is not a plain file</source>
-            <translation>%1 ist keine gewöhnliche Datei</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read: %2</source>
-            <translation>%1 kann nicht gelesen werden: %2</translation>
-        </message>
-        <message>
-            <source>%1 is larger than %2 MB</source>
-            <translation>%1 ist größer als %2 MB</translation>
-        </message>
-        <message>
-            <source>Negative values move the print left or up</source>
-            <translation>Negative Werte verschieben den Druck nach links oder oben</translation>
-        </message>
-        <message>
-            <source>Label stock</source>
-            <translation>Etikettenbogen</translation>
-        </message>
-        <message>
-            <source>Custom</source>
-            <translation>Benutzerdefiniert</translation>
-        </message>
-        <message>
-            <source>page, grid (columns x rows), label, margins (top x left) and pitch (across x down), each pair in in or mm; margins and pitch may be left out</source>
-            <translation>page (Seite), grid (Spalten x Zeilen), label (Etikett), margins (Ränder oben x links) und pitch (Abstand quer x abwärts), jedes Paar in in oder mm; margins und pitch können entfallen</translation>
-        </message>
-        <message>
-            <source>&amp;Layout:</source>
-            <translation>&amp;Layout:</translation>
-        </message>
-        <message>
-            <source>C&amp;ustom:</source>
-            <translation>Ben&amp;utzerdefiniert:</translation>
-        </message>
-        <message>
-            <source>Labels</source>
-            <translation>Etiketten</translation>
-        </message>
-        <message>
-            <source>&amp;Text field</source>
-            <translation>&amp;Textfeld</translation>
-        </message>
-        <message>
-            <source>&amp;Sequence</source>
-            <translation>&amp;Folge</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>Dat&amp;ei</translation>
-        </message>
-        <message>
-            <source>Copies of the symbol in the Text field: %1</source>
-            <translation>Kopien des Symbols im Textfeld: %1</translation>
-        </message>
-        <message>
-            <source>(empty)</source>
-            <translation>(leer)</translation>
-        </message>
-        <message>
-            <source>Numbers shorter than this get leading zeros</source>
-            <translation>Kürzere Zahlen erhalten führende Nullen</translation>
-        </message>
-        <message>
-            <source>&amp;Prefix:</source>
-            <translation>&amp;Präfix:</translation>
-        </message>
-        <message>
-            <source>Su&amp;ffix:</source>
-            <translation>Su&amp;ffix:</translation>
-        </message>
-        <message>
-            <source>First &amp;number:</source>
-            <translation>Erste &amp;Nummer:</translation>
-        </message>
-        <message>
-            <source>St&amp;ep:</source>
-            <translation>Schr&amp;itt:</translation>
-        </message>
-        <message>
-            <source>Cou&amp;nt:</source>
-            <translation>An&amp;zahl:</translation>
-        </message>
-        <message>
-            <source>&amp;Digits:</source>
-            <translation>&amp;Stellen:</translation>
-        </message>
-        <message>
-            <source>one label per line, or a CSV file</source>
-            <translation>ein Etikett pro Zeile, oder eine CSV-Datei</translation>
-        </message>
-        <message>
-            <source>&amp;Browse...</source>
-            <translation>Durch&amp;suchen...</translation>
-        </message>
-        <message>
-            <source>F&amp;ile:</source>
-            <translation>D&amp;atei:</translation>
-        </message>
-        <message>
-            <source>Te&amp;xt column:</source>
-            <translation>Te&amp;xtspalte:</translation>
-        </message>
-        <message>
-            <source>Caption c&amp;olumn:</source>
-            <translation>Beschriftungss&amp;palte:</translation>
-        </message>
-        <message>
-            <source>A line of text above every symbol</source>
-            <translation>Eine Textzeile über jedem Symbol</translation>
-        </message>
-        <message>
-            <source>C&amp;aption:</source>
-            <translation>Besc&amp;hriftung:</translation>
-        </message>
-        <message>
-            <source>Printing</source>
-            <translation>Druck</translation>
-        </message>
-        <message>
-            <source>Print label &amp;outlines</source>
-            <translation>Etikettenu&amp;mrisse drucken</translation>
-        </message>
-        <message>
-            <source>Right:</source>
-            <translation>Rechts:</translation>
-        </message>
-        <message>
-            <source>Down:</source>
-            <translation>Unten:</translation>
-        </message>
-        <message>
-            <source>Start at &amp;label:</source>
-            <translation>Beginnen bei &amp;Etikett:</translation>
-        </message>
-        <message>
-            <source>&amp;Copies of each label:</source>
-            <translation>&amp;Kopien je Etikett:</translation>
-        </message>
-        <message>
-            <source>First sheet</source>
-            <translation>Erster Bogen</translation>
-        </message>
-        <message>
-            <source>&amp;Print...</source>
-            <translation>&amp;Drucken...</translation>
-        </message>
-        <message>
-            <source>Print Pre&amp;view...</source>
-            <translation>Druck&amp;vorschau...</translation>
-        </message>
-        <message>
-            <source>Print ali&amp;gnment page</source>
-            <translation>Ausrichtun&amp;gsseite drucken</translation>
-        </message>
-        <message>
-            <source>Label files (*.txt *.csv);;All files (*)</source>
-            <translation>Etikettendateien (*.txt *.csv);;Alle Dateien (*)</translation>
-        </message>
-        <message>
-            <source>the Text field is empty</source>
-            <translation>das Textfeld ist leer</translation>
-        </message>
-        <message>
-            <source>the step must be a whole number</source>
-            <translation>die Schrittweite muss eine ganze Zahl sein</translation>
-        </message>
-        <message>
-            <source>the first number must be a whole number</source>
-            <translation>die erste Nummer muss eine ganze Zahl sein</translation>
-        </message>
-        <message>
-            <source>choose a file of labels</source>
-            <translation>wählen Sie eine Etikettendatei</translation>
-        </message>
-        <message>
-            <source>the CSV file has no header row</source>
-            <translation>die CSV-Datei hat keine Kopfzeile</translation>
-        </message>
-        <message>
-            <source>the file holds no labels</source>
-            <translation>die Datei enthält keine Etiketten</translation>
-        </message>
-        <message>
-            <source> of %1</source>
-            <translation> von %1</translation>
-        </message>
-        <message>
-            <source>The layout cannot be used: %1</source>
-            <translation>Das Layout kann nicht verwendet werden: %1</translation>
-        </message>
-        <message>
-            <source>No labels: %1</source>
-            <translation>Keine Etiketten: %1</translation>
-        </message>
-        <message>
-            <source>line %1: there is no text</source>
-            <translation>Zeile %1: es gibt keinen Text</translation>
-        </message>
-        <message>
-            <source>Nothing is printed while any label cannot be drawn: %1 of %2:</source>
-            <translation>Es wird nichts gedruckt, solange ein Etikett nicht gezeichnet werden kann: %1 von %2:</translation>
-        </message>
-        <message>
-            <source>Nothing can be printed: %1</source>
-            <translation>Es kann nichts gedruckt werden: %1</translation>
-        </message>
-        <message>
-            <source>Nothing is printed while any symbol is larger than its label: %1 of %2:</source>
-            <translation>Es wird nichts gedruckt, solange ein Symbol größer als sein Etikett ist: %1 von %2:</translation>
-        </message>
-        <message>
-            <source>... and %1 more</source>
-            <translation>... und %1 weitere</translation>
-        </message>
-        <message>
-            <source>%1 on %2</source>
-            <translation>%1 auf %2</translation>
-        </message>
-        <message>
-            <source>%1 label</source>
-            <translation>%1 Etikett</translation>
-        </message>
-        <message>
-            <source>%1 labels</source>
-            <translation>%1 Etiketten</translation>
-        </message>
-        <message>
-            <source>one sheet</source>
-            <translation>einem Bogen</translation>
-        </message>
-        <message>
-            <source>%1 sheets; the first is shown</source>
-            <translation>%1 Bogen; der erste wird gezeigt</translation>
-        </message>
-        <message>
-            <source>Printer offset for %1:</source>
-            <translation>Druckerversatz für %1:</translation>
-        </message>
-        <message>
-            <source>PDF output</source>
-            <translation>PDF-Ausgabe</translation>
-        </message>
-        <message>
-            <source>The labels could not be printed.</source>
-            <translation>Die Etiketten konnten nicht gedruckt werden.</translation>
-        </message>
-        <message>
-            <source>Print Alignment Page</source>
-            <translation>Ausrichtungsseite drucken</translation>
-        </message>
-        <message>
-            <source>The alignment page could not be printed.</source>
-            <translation>Die Ausrichtungsseite konnte nicht gedruckt werden.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CQuillmarkApp</name>
-        <message>
-            <source>%1 is not a plain file and is not read: the default settings are used.</source>
-            <translation>%1 ist keine gewöhnliche Datei und wird nicht gelesen: Es gelten die Standardeinstellungen.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CQuillmarkDoc</name>
-        <message>
-            <source>Help cannot be shown: the help file %1 was not found.</source>
-            <translation>Die Hilfe kann nicht angezeigt werden: Die Hilfedatei %1 wurde nicht gefunden.</translation>
-        </message>
-        <message>
-            <source>Help cannot be shown: no program to open the help file %1 was found.</source>
-            <translation>Die Hilfe kann nicht angezeigt werden: Es wurde kein Programm gefunden, das die Hilfedatei %1 öffnet.</translation>
-        </message>
-        <message>
-            <source>Online Support cannot be shown: no web browser to open %1 was found.</source>
-            <translation>Der Online-Support kann nicht angezeigt werden: Es wurde kein Webbrowser gefunden, der %1 öffnet.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CSettingsDialog</name>
-        <message>
-            <source>%1 mm</source>
-            <translation>%1 mm</translation>
-        </message>
-        <message>
-            <source>Barcode Settings</source>
-            <translation>Barcode-Einstellungen</translation>
-        </message>
-        <message>
-            <source> mils</source>
-            <translation> mil</translation>
-        </message>
-        <message>
-            <source>&amp;Density (narrow bar):</source>
-            <translation>&amp;Modulbreite (schmaler Balken):</translation>
-        </message>
-        <message>
-            <source>&amp;Ratio (wide to narrow):</source>
-            <translation>&amp;Verhältnis (breit zu schmal):</translation>
-        </message>
-        <message>
-            <source>As typed (upper case)</source>
-            <translation>Wie eingegeben (Großbuchstaben)</translation>
-        </message>
-        <message>
-            <source>Shortest (keeps lower case)</source>
-            <translation>Kürzeste (behält Kleinbuchstaben)</translation>
-        </message>
-        <message>
-            <source>None</source>
-            <translation>Keine</translation>
-        </message>
-        <message>
-            <source>Frame</source>
-            <translation>Rahmen</translation>
-        </message>
-        <message>
-            <source>Top and bottom</source>
-            <translation>Oben und unten</translation>
-        </message>
-        <message>
-            <source>Code 128 &amp;code sets:</source>
-            <translation>Code 128 &amp;Zeichensätze:</translation>
-        </message>
-        <message>
-            <source>ITF-14 &amp;bearer bars:</source>
-            <translation>ITF-14 &amp;Tragbalken:</translation>
-        </message>
-        <message>
-            <source>EAN quiet zone &amp;marks (&lt; and &gt;)</source>
-            <translation>EAN-&amp;Ruhezonenzeichen (&lt; und &gt;)</translation>
-        </message>
-        <message>
-            <source> dots</source>
-            <translation> Punkte</translation>
-        </message>
-        <message>
-            <source>Printed bar &amp;width reduction:</source>
-            <translation>Balken&amp;breitenreduktion im Druck:</translation>
-        </message>
-        <message>
-            <source>Preview at actual size</source>
-            <translation>Vorschau in Originalgröße</translation>
-        </message>
-        <message>
-            <source>wide bar %1 mils = %2</source>
-            <translation>breiter Balken %1 mil = %2</translation>
-        </message>
-        <message>
-            <source>Symbol length: %1 inches = %2</source>
-            <translation>Symbollänge: %1 Zoll = %2</translation>
-        </message>
-        <message>
-            <source>none: bars print as drawn</source>
-            <translation>keine: Balken werden wie gezeichnet gedruckt</translation>
-        </message>
-        <message>
-            <source>= %1 mils off every bar at the printer's %2 dpi</source>
-            <translation>= %1 mil weniger an jedem Balken bei den %2 dpi des Druckers</translation>
-        </message>
-    </context>
-    <context>
-        <name>FieldValues</name>
-        <message>
-            <source>Height "%1" is less than %2 in: %3 in is used instead.</source>
-            <translation>Höhe „%1“ ist kleiner als %2 in: Stattdessen werden %3 in verwendet.</translation>
-        </message>
-        <message>
-            <source>Height "%1" is not a number of inches: %2 in is used instead.</source>
-            <translation>Höhe „%1“ ist keine Zahl von Zoll: Stattdessen werden %2 in verwendet.</translation>
-        </message>
-    </context>
-    <context>
-        <name>FileCommit</name>
-        <message>
-            <source>cannot write %1: %2</source>
-            <translation>%1 kann nicht geschrieben werden: %2</translation>
-        </message>
-        <message>
-            <source>standard output</source>
-            <translation>die Standardausgabe</translation>
-        </message>
-        <message>
-            <source>%1 is a folder</source>
-            <translation>%1 ist ein Ordner</translation>
-        </message>
-        <message>
-            <source>%1 was another user's file and is now yours (only an administrator may give a file away)</source>
-            <translation>%1 gehörte einem anderen Benutzer und gehört nun Ihnen (nur ein Administrator kann eine Datei abgeben)</translation>
-        </message>
-        <message>
-            <source>cannot replace %1: %2</source>
-            <translation>%1 kann nicht ersetzt werden: %2</translation>
-        </message>
-        <message>
-            <source>cannot flush %1 to the disk: %2</source>
-            <translation>%1 kann nicht auf die Festplatte geschrieben werden: %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>InputRule</name>
-        <message>
-            <source>takes digits only</source>
-            <translation>nimmt nur Ziffern an</translation>
-        </message>
-        <message>
-            <source>takes 8-bit (Latin-1) characters only</source>
-            <translation>nimmt nur 8-Bit-Zeichen (Latin-1) an</translation>
-        </message>
-        <message>
-            <source>refuses it</source>
-            <translation>lehnt es ab</translation>
-        </message>
-        <message>
-            <source>has no encoding for it</source>
-            <translation>hat keine Kodierung dafür</translation>
-        </message>
-        <message>
-            <source>character %1 at position %2: %3 %4</source>
-            <translation>Zeichen %1 an Position %2: %3 %4</translation>
-        </message>
-        <message>
-            <source>%1 digits: %2 takes at most %3</source>
-            <translation>%1 Ziffern: %2 nimmt höchstens %3 an</translation>
-        </message>
-    </context>
-    <context>
-        <name>Inputs</name>
-        <message>
-            <source>cannot read %1: %2</source>
-            <translation>%1 kann nicht gelesen werden: %2</translation>
-        </message>
-        <message>
-            <source>%1 holds more than %2 MB; split it into smaller batches</source>
-            <translation>%1 enthält mehr als %2 MB; teilen Sie die Datei in kleinere Stapel auf</translation>
-        </message>
-        <message>
-            <source>the CSV input has no header row</source>
-            <translation>die CSV-Eingabe hat keine Kopfzeile</translation>
-        </message>
-        <message>
-            <source>the CSV header names "%1" twice (columns %2 and %3)</source>
-            <translation>die CSV-Kopfzeile nennt „%1“ zweimal (Spalten %2 und %3)</translation>
-        </message>
-        <message>
-            <source>the CSV header's column %1, "%2", is none of symbology, text, height, output and caption: it is not used</source>
-            <translation>Spalte %1 der CSV-Kopfzeile, „%2“, ist keine von symbology, text, height, output und caption: sie wird nicht verwendet</translation>
-        </message>
-        <message>
-            <source>the CSV header names no "text" column</source>
-            <translation>die CSV-Kopfzeile nennt keine Spalte „text“</translation>
-        </message>
-        <message>
-            <source>no text</source>
-            <translation>kein Text</translation>
-        </message>
-    </context>
-    <context>
-        <name>LabelData</name>
-        <message>
-            <source>the count must be 1 to %1</source>
-            <translation>die Anzahl muss zwischen 1 und %1 liegen</translation>
-        </message>
-        <message>
-            <source>the number's width must be 0 to %1 digits</source>
-            <translation>die Breite der Nummer muss 0 bis %1 Stellen betragen</translation>
-        </message>
-        <message>
-            <source>the sequence's numbers leave the range of whole numbers</source>
-            <translation>die Nummern der Folge verlassen den Bereich der ganzen Zahlen</translation>
-        </message>
-        <message>
-            <source>the CSV file has no header row</source>
-            <translation>die CSV-Datei hat keine Kopfzeile</translation>
-        </message>
-        <message>
-            <source>the CSV file has no column "%1"</source>
-            <translation>die CSV-Datei hat keine Spalte „%1“</translation>
-        </message>
-        <message>
-            <source>line %1: %2</source>
-            <translation>Zeile %1: %2</translation>
-        </message>
-        <message>
-            <source>line %1: there is no text</source>
-            <translation>Zeile %1: es gibt keinen Text</translation>
-        </message>
-    </context>
-    <context>
-        <name>LabelPrinting</name>
-        <message>
-            <source>Stop</source>
-            <translation>Anhalten</translation>
-        </message>
-        <message>
-            <source>Print Labels</source>
-            <translation>Etiketten drucken</translation>
-        </message>
-        <message>
-            <source>Printing page %1 of %2</source>
-            <translation>Seite %1 von %2 wird gedruckt</translation>
-        </message>
-    </context>
-    <context>
-        <name>LabelSheet</name>
-        <message>
-            <source>the first label must be 1 to %1 on %2</source>
-            <translation>das erste Etikett muss auf %2 zwischen 1 und %1 liegen</translation>
-        </message>
-        <message>
-            <source>copies must be 1 to %1</source>
-            <translation>die Kopien müssen zwischen 1 und %1 liegen</translation>
-        </message>
-        <message>
-            <source>%1 labels of %2 copies each are more than the %3 one run takes</source>
-            <translation>%1 Etiketten zu je %2 Kopien sind mehr als die %3, die ein Durchlauf fasst</translation>
-        </message>
-        <message>
-            <source>there are no labels to print</source>
-            <translation>es gibt keine Etiketten zu drucken</translation>
-        </message>
-        <message>
-            <source>line %1: the symbol takes %2 x %3 in with its quiet zones%4; the label is %5 x %6 in</source>
-            <translation>Zeile %1: das Symbol braucht mit seinen Ruhezonen%4 %2 x %3 in; das Etikett misst %5 x %6 in</translation>
-        </message>
-        <message>
-            <source> and caption</source>
-            <translation> und Beschriftung</translation>
-        </message>
-        <message>
-            <source>line %1 (page %2, label %3): %4</source>
-            <translation>Zeile %1 (Seite %2, Etikett %3): %4</translation>
-        </message>
-        <message>
-            <source>reads as "%1"</source>
-            <translation>liest sich als „%1“</translation>
-        </message>
-        <message>
-            <source>does not scan</source>
-            <translation>ist nicht lesbar</translation>
-        </message>
-    </context>
-    <context>
-        <name>PrintSetup</name>
-        <message>
-            <source>Print Setup</source>
-            <translation>Druckereinrichtung</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-    </context>
-    <context>
-        <name>Progress</name>
-        <message>
-            <source>%1 of %2 done, %3 failed (%4 %)</source>
-            <translation>%1 von %2 erledigt, %3 fehlgeschlagen (%4 %)</translation>
-        </message>
-        <message>
-            <source>%1 of %2 written (%3 %)</source>
-            <translation>%1 von %2 geschrieben (%3 %)</translation>
-        </message>
-    </context>
-    <context>
-        <name>RenderOptions</name>
-        <message>
-            <source>--%1 takes a whole number from %2 to %3, not "%4"</source>
-            <translation>--%1 nimmt eine ganze Zahl von %2 bis %3, nicht „%4“</translation>
-        </message>
-        <message>
-            <source>Draws barcodes at true size into BMP, PNG, SVG or PDF files.
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeView</name>
+    <message>
+        <source>Barcode: none</source>
+        <translation>Barcode: keiner</translation>
+    </message>
+    <message>
+        <source>Barcode: %1, no text, %2 inches</source>
+        <translation>Barcode: %1, kein Text, %2 Zoll</translation>
+    </message>
+    <message>
+        <source>Barcode: %1, %2, %3 inches</source>
+        <translation>Barcode: %1, %2, %3 Zoll</translation>
+    </message>
+    <message>
+        <source>The symbol at its true size times the zoom. Copy, Print and Save take it out of the program; its menu holds them.</source>
+        <translation>Das Symbol in seiner wahren Größe mal dem Zoom. Kopieren, Drucken und Speichern bringen es aus dem Programm; sein Menü enthält sie.</translation>
+    </message>
+</context>
+<context>
+    <name>CInputPanel</name>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>The bars&apos; height in inches; Enter draws the symbol</source>
+        <translation>Die Höhe der Balken in Zoll; die Eingabetaste zeichnet das Symbol</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>The symbol&apos;s length in inches, first bar to last</source>
+        <translation>Die Länge des Symbols in Zoll, vom ersten bis zum letzten Balken</translation>
+    </message>
+    <message>
+        <source>Symbology</source>
+        <translation>Symbologie</translation>
+    </message>
+    <message>
+        <source>The kind of barcode; it decides which characters the Text field takes</source>
+        <translation>Die Art des Barcodes; sie bestimmt, welche Zeichen das Textfeld annimmt</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>The data the barcode carries; Enter draws the symbol</source>
+        <translation>Die Daten, die der Barcode trägt; die Eingabetaste zeichnet das Symbol</translation>
+    </message>
+    <message>
+        <source>Prints the text under the bars</source>
+        <translation>Druckt den Text unter die Balken</translation>
+    </message>
+    <message>
+        <source>Fills the view with copies of the symbol</source>
+        <translation>Füllt die Ansicht mit Kopien des Symbols</translation>
+    </message>
+    <message>
+        <source>Width: %1 inches</source>
+        <translation>Breite: %1 Zoll</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Zoom %1×</source>
+        <translation>Zoom %1×</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintLabelsDialog</name>
+    <message>
+        <source>Print Labels</source>
+        <translation>Etiketten drucken</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 ist größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>Negative values move the print left or up</source>
+        <translation>Negative Werte verschieben den Druck nach links oder oben</translation>
+    </message>
+    <message>
+        <source>Label stock</source>
+        <translation>Etikettenbogen</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>page, grid (columns x rows), label, margins (top x left) and pitch (across x down), each pair in in or mm; margins and pitch may be left out</source>
+        <translation>page (Seite), grid (Spalten x Zeilen), label (Etikett), margins (Ränder oben x links) und pitch (Abstand quer x abwärts), jedes Paar in in oder mm; margins und pitch können entfallen</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Layout:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustom:</source>
+        <translation>Ben&amp;utzerdefiniert:</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketten</translation>
+    </message>
+    <message>
+        <source>&amp;Text field</source>
+        <translation>&amp;Textfeld</translation>
+    </message>
+    <message>
+        <source>&amp;Sequence</source>
+        <translation>&amp;Folge</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>Dat&amp;ei</translation>
+    </message>
+    <message>
+        <source>Copies of the symbol in the Text field: %1</source>
+        <translation>Kopien des Symbols im Textfeld: %1</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>Numbers shorter than this get leading zeros</source>
+        <translation>Kürzere Zahlen erhalten führende Nullen</translation>
+    </message>
+    <message>
+        <source>&amp;Prefix:</source>
+        <translation>&amp;Präfix:</translation>
+    </message>
+    <message>
+        <source>Su&amp;ffix:</source>
+        <translation>Su&amp;ffix:</translation>
+    </message>
+    <message>
+        <source>First &amp;number:</source>
+        <translation>Erste &amp;Nummer:</translation>
+    </message>
+    <message>
+        <source>St&amp;ep:</source>
+        <translation>Schr&amp;itt:</translation>
+    </message>
+    <message>
+        <source>Cou&amp;nt:</source>
+        <translation>An&amp;zahl:</translation>
+    </message>
+    <message>
+        <source>&amp;Digits:</source>
+        <translation>&amp;Stellen:</translation>
+    </message>
+    <message>
+        <source>one label per line, or a CSV file</source>
+        <translation>ein Etikett pro Zeile, oder eine CSV-Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Durch&amp;suchen...</translation>
+    </message>
+    <message>
+        <source>F&amp;ile:</source>
+        <translation>D&amp;atei:</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt column:</source>
+        <translation>Te&amp;xtspalte:</translation>
+    </message>
+    <message>
+        <source>Caption c&amp;olumn:</source>
+        <translation>Beschriftungss&amp;palte:</translation>
+    </message>
+    <message>
+        <source>A line of text above every symbol</source>
+        <translation>Eine Textzeile über jedem Symbol</translation>
+    </message>
+    <message>
+        <source>C&amp;aption:</source>
+        <translation>Besc&amp;hriftung:</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Print label &amp;outlines</source>
+        <translation>Etikettenu&amp;mrisse drucken</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <translation>Rechts:</translation>
+    </message>
+    <message>
+        <source>Down:</source>
+        <translation>Unten:</translation>
+    </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Beginnen bei &amp;Etikett:</translation>
+    </message>
+    <message>
+        <source>&amp;Copies of each label:</source>
+        <translation>&amp;Kopien je Etikett:</translation>
+    </message>
+    <message>
+        <source>First sheet</source>
+        <translation>Erster Bogen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>Print ali&amp;gnment page</source>
+        <translation>Ausrichtun&amp;gsseite drucken</translation>
+    </message>
+    <message>
+        <source>Label files (*.txt *.csv);;All files (*)</source>
+        <translation>Etikettendateien (*.txt *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>the Text field is empty</source>
+        <translation>das Textfeld ist leer</translation>
+    </message>
+    <message>
+        <source>the step must be a whole number</source>
+        <translation>die Schrittweite muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>the first number must be a whole number</source>
+        <translation>die erste Nummer muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>choose a file of labels</source>
+        <translation>wählen Sie eine Etikettendatei</translation>
+    </message>
+    <message>
+        <source>the CSV file has no header row</source>
+        <translation>die CSV-Datei hat keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>the file holds no labels</source>
+        <translation>die Datei enthält keine Etiketten</translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> von %1</translation>
+    </message>
+    <message>
+        <source>The layout cannot be used: %1</source>
+        <translation>Das Layout kann nicht verwendet werden: %1</translation>
+    </message>
+    <message>
+        <source>No labels: %1</source>
+        <translation>Keine Etiketten: %1</translation>
+    </message>
+    <message>
+        <source>line %1: there is no text</source>
+        <translation>Zeile %1: es gibt keinen Text</translation>
+    </message>
+    <message>
+        <source>Nothing is printed while any label cannot be drawn: %1 of %2:</source>
+        <translation>Es wird nichts gedruckt, solange ein Etikett nicht gezeichnet werden kann: %1 von %2:</translation>
+    </message>
+    <message>
+        <source>Nothing can be printed: %1</source>
+        <translation>Es kann nichts gedruckt werden: %1</translation>
+    </message>
+    <message>
+        <source>Nothing is printed while any symbol is larger than its label: %1 of %2:</source>
+        <translation>Es wird nichts gedruckt, solange ein Symbol größer als sein Etikett ist: %1 von %2:</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>%1 label</source>
+        <translation>%1 Etikett</translation>
+    </message>
+    <message>
+        <source>%1 labels</source>
+        <translation>%1 Etiketten</translation>
+    </message>
+    <message>
+        <source>one sheet</source>
+        <translation>einem Bogen</translation>
+    </message>
+    <message>
+        <source>%1 sheets; the first is shown</source>
+        <translation>%1 Bogen; der erste wird gezeigt</translation>
+    </message>
+    <message>
+        <source>Printer offset for %1:</source>
+        <translation>Druckerversatz für %1:</translation>
+    </message>
+    <message>
+        <source>PDF output</source>
+        <translation>PDF-Ausgabe</translation>
+    </message>
+    <message>
+        <source>The labels could not be printed.</source>
+        <translation>Die Etiketten konnten nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Print Alignment Page</source>
+        <translation>Ausrichtungsseite drucken</translation>
+    </message>
+    <message>
+        <source>The alignment page could not be printed.</source>
+        <translation>Die Ausrichtungsseite konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Label file</source>
+        <translation>Etikettendatei</translation>
+    </message>
+    <message>
+        <source>Text column</source>
+        <translation>Textspalte</translation>
+    </message>
+    <message>
+        <source>Caption column</source>
+        <translation>Beschriftungsspalte</translation>
+    </message>
+    <message>
+        <source>Printer offset to the right</source>
+        <translation>Druckerversatz nach rechts</translation>
+    </message>
+    <message>
+        <source>Printer offset down</source>
+        <translation>Druckerversatz nach unten</translation>
+    </message>
+    <message>
+        <source>Unit of the printer offset</source>
+        <translation>Einheit des Druckerversatzes</translation>
+    </message>
+    <message>
+        <source>Labels that cannot be printed</source>
+        <translation>Etiketten, die nicht gedruckt werden können</translation>
+    </message>
+    <message>
+        <source>The first sheet of labels as it prints, the stock&apos;s labels outlined faintly</source>
+        <translation>Der erste Etikettenbogen, wie er gedruckt wird, die Etiketten des Bogens schwach umrissen</translation>
+    </message>
+    <message>
+        <source>The first free label of a partly used sheet</source>
+        <translation>Das erste freie Etikett eines angebrochenen Bogens</translation>
+    </message>
+    <message>
+        <source>How many times each label is printed</source>
+        <translation>Wie oft jedes Etikett gedruckt wird</translation>
+    </message>
+</context>
+<context>
+    <name>CQuillmarkApp</name>
+    <message>
+        <source>%1 is not a plain file and is not read: the default settings are used.</source>
+        <translation>%1 ist keine gewöhnliche Datei und wird nicht gelesen: Es gelten die Standardeinstellungen.</translation>
+    </message>
+</context>
+<context>
+    <name>CQuillmarkDoc</name>
+    <message>
+        <source>Help cannot be shown: the help file %1 was not found.</source>
+        <translation>Die Hilfe kann nicht angezeigt werden: Die Hilfedatei %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Help cannot be shown: no program to open the help file %1 was found.</source>
+        <translation>Die Hilfe kann nicht angezeigt werden: Es wurde kein Programm gefunden, das die Hilfedatei %1 öffnet.</translation>
+    </message>
+    <message>
+        <source>Online Support cannot be shown: no web browser to open %1 was found.</source>
+        <translation>Der Online-Support kann nicht angezeigt werden: Es wurde kein Webbrowser gefunden, der %1 öffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>CSettingsDialog</name>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Barcode Settings</source>
+        <translation>Barcode-Einstellungen</translation>
+    </message>
+    <message>
+        <source> mils</source>
+        <translation> mil</translation>
+    </message>
+    <message>
+        <source>&amp;Density (narrow bar):</source>
+        <translation>&amp;Modulbreite (schmaler Balken):</translation>
+    </message>
+    <message>
+        <source>&amp;Ratio (wide to narrow):</source>
+        <translation>&amp;Verhältnis (breit zu schmal):</translation>
+    </message>
+    <message>
+        <source>As typed (upper case)</source>
+        <translation>Wie eingegeben (Großbuchstaben)</translation>
+    </message>
+    <message>
+        <source>Shortest (keeps lower case)</source>
+        <translation>Kürzeste (behält Kleinbuchstaben)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>Top and bottom</source>
+        <translation>Oben und unten</translation>
+    </message>
+    <message>
+        <source>Code 128 &amp;code sets:</source>
+        <translation>Code 128 &amp;Zeichensätze:</translation>
+    </message>
+    <message>
+        <source>ITF-14 &amp;bearer bars:</source>
+        <translation>ITF-14 &amp;Tragbalken:</translation>
+    </message>
+    <message>
+        <source>EAN quiet zone &amp;marks (&lt; and &gt;)</source>
+        <translation>EAN-&amp;Ruhezonenzeichen (&lt; und &gt;)</translation>
+    </message>
+    <message>
+        <source> dots</source>
+        <translation> Punkte</translation>
+    </message>
+    <message>
+        <source>Printed bar &amp;width reduction:</source>
+        <translation>Balken&amp;breitenreduktion im Druck:</translation>
+    </message>
+    <message>
+        <source>Preview at actual size</source>
+        <translation>Vorschau in Originalgröße</translation>
+    </message>
+    <message>
+        <source>wide bar %1 mils = %2</source>
+        <translation>breiter Balken %1 mil = %2</translation>
+    </message>
+    <message>
+        <source>Symbol length: %1 inches = %2</source>
+        <translation>Symbollänge: %1 Zoll = %2</translation>
+    </message>
+    <message>
+        <source>none: bars print as drawn</source>
+        <translation>keine: Balken werden wie gezeichnet gedruckt</translation>
+    </message>
+    <message>
+        <source>= %1 mils off every bar at the printer&apos;s %2 dpi</source>
+        <translation>= %1 mil weniger an jedem Balken bei den %2 dpi des Druckers</translation>
+    </message>
+    <message>
+        <source>The narrow bar&apos;s width in mils; every bar and space is a multiple of it</source>
+        <translation>Die Breite des schmalen Balkens in mil; jeder Balken und jede Lücke ist ein Vielfaches davon</translation>
+    </message>
+    <message>
+        <source>How many times wider a wide bar is than a narrow one</source>
+        <translation>Wie viel Mal breiter ein breiter Balken als ein schmaler ist</translation>
+    </message>
+    <message>
+        <source>Code 128 code sets</source>
+        <translation>Code-128-Zeichensätze</translation>
+    </message>
+    <message>
+        <source>As typed keeps Code 128 in upper case; shortest keeps lower case and uses the fewest symbol characters</source>
+        <translation>„Wie eingegeben“ hält Code 128 in Großbuchstaben; „kürzeste“ behält Kleinbuchstaben und braucht die wenigsten Symbolzeichen</translation>
+    </message>
+    <message>
+        <source>ITF-14 bearer bars</source>
+        <translation>ITF-14-Tragbalken</translation>
+    </message>
+    <message>
+        <source>The bars around an ITF-14 symbol</source>
+        <translation>Die Balken um ein ITF-14-Symbol</translation>
+    </message>
+    <message>
+        <source>Prints &gt; and &lt; at the ends of the EAN quiet zones</source>
+        <translation>Druckt &gt; und &lt; an den Enden der EAN-Ruhezonen</translation>
+    </message>
+    <message>
+        <source>Printer dots taken off every printed bar, for printers that spread ink</source>
+        <translation>Druckerpunkte, die jedem gedruckten Balken abgezogen werden, für Drucker, deren Farbe verläuft</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s symbol with these settings</source>
+        <translation>Das Symbol des Hauptfensters mit diesen Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>FieldValues</name>
+    <message>
+        <source>Height &quot;%1&quot; is less than %2 in: %3 in is used instead.</source>
+        <translation>Höhe „%1“ ist kleiner als %2 in: Stattdessen werden %3 in verwendet.</translation>
+    </message>
+    <message>
+        <source>Height &quot;%1&quot; is not a number of inches: %2 in is used instead.</source>
+        <translation>Höhe „%1“ ist keine Zahl von Zoll: Stattdessen werden %2 in verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommit</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 was another user&apos;s file and is now yours (only an administrator may give a file away)</source>
+        <translation>%1 gehörte einem anderen Benutzer und gehört nun Ihnen (nur ein Administrator kann eine Datei abgeben)</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2</source>
+        <translation>%1 kann nicht ersetzt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot flush %1 to the disk: %2</source>
+        <translation>%1 kann nicht auf die Festplatte geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>InputRule</name>
+    <message>
+        <source>takes digits only</source>
+        <translation>nimmt nur Ziffern an</translation>
+    </message>
+    <message>
+        <source>takes 8-bit (Latin-1) characters only</source>
+        <translation>nimmt nur 8-Bit-Zeichen (Latin-1) an</translation>
+    </message>
+    <message>
+        <source>refuses it</source>
+        <translation>lehnt es ab</translation>
+    </message>
+    <message>
+        <source>has no encoding for it</source>
+        <translation>hat keine Kodierung dafür</translation>
+    </message>
+    <message>
+        <source>character %1 at position %2: %3 %4</source>
+        <translation>Zeichen %1 an Position %2: %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 digits: %2 takes at most %3</source>
+        <translation>%1 Ziffern: %2 nimmt höchstens %3 an</translation>
+    </message>
+</context>
+<context>
+    <name>Inputs</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 MB; split it into smaller batches</source>
+        <translation>%1 enthält mehr als %2 MB; teilen Sie die Datei in kleinere Stapel auf</translation>
+    </message>
+    <message>
+        <source>the CSV input has no header row</source>
+        <translation>die CSV-Eingabe hat keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>the CSV header names &quot;%1&quot; twice (columns %2 and %3)</source>
+        <translation>die CSV-Kopfzeile nennt „%1“ zweimal (Spalten %2 und %3)</translation>
+    </message>
+    <message>
+        <source>the CSV header&apos;s column %1, &quot;%2&quot;, is none of symbology, text, height, output and caption: it is not used</source>
+        <translation>Spalte %1 der CSV-Kopfzeile, „%2“, ist keine von symbology, text, height, output und caption: sie wird nicht verwendet</translation>
+    </message>
+    <message>
+        <source>the CSV header names no &quot;text&quot; column</source>
+        <translation>die CSV-Kopfzeile nennt keine Spalte „text“</translation>
+    </message>
+    <message>
+        <source>no text</source>
+        <translation>kein Text</translation>
+    </message>
+</context>
+<context>
+    <name>LabelData</name>
+    <message>
+        <source>the count must be 1 to %1</source>
+        <translation>die Anzahl muss zwischen 1 und %1 liegen</translation>
+    </message>
+    <message>
+        <source>the number&apos;s width must be 0 to %1 digits</source>
+        <translation>die Breite der Nummer muss 0 bis %1 Stellen betragen</translation>
+    </message>
+    <message>
+        <source>the sequence&apos;s numbers leave the range of whole numbers</source>
+        <translation>die Nummern der Folge verlassen den Bereich der ganzen Zahlen</translation>
+    </message>
+    <message>
+        <source>the CSV file has no header row</source>
+        <translation>die CSV-Datei hat keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>the CSV file has no column &quot;%1&quot;</source>
+        <translation>die CSV-Datei hat keine Spalte „%1“</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: there is no text</source>
+        <translation>Zeile %1: es gibt keinen Text</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinting</name>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Etiketten drucken</translation>
+    </message>
+    <message>
+        <source>Printing page %1 of %2</source>
+        <translation>Seite %1 von %2 wird gedruckt</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheet</name>
+    <message>
+        <source>the first label must be 1 to %1 on %2</source>
+        <translation>das erste Etikett muss auf %2 zwischen 1 und %1 liegen</translation>
+    </message>
+    <message>
+        <source>copies must be 1 to %1</source>
+        <translation>die Kopien müssen zwischen 1 und %1 liegen</translation>
+    </message>
+    <message>
+        <source>%1 labels of %2 copies each are more than the %3 one run takes</source>
+        <translation>%1 Etiketten zu je %2 Kopien sind mehr als die %3, die ein Durchlauf fasst</translation>
+    </message>
+    <message>
+        <source>there are no labels to print</source>
+        <translation>es gibt keine Etiketten zu drucken</translation>
+    </message>
+    <message>
+        <source>line %1: the symbol takes %2 x %3 in with its quiet zones%4; the label is %5 x %6 in</source>
+        <translation>Zeile %1: das Symbol braucht mit seinen Ruhezonen%4 %2 x %3 in; das Etikett misst %5 x %6 in</translation>
+    </message>
+    <message>
+        <source> and caption</source>
+        <translation> und Beschriftung</translation>
+    </message>
+    <message>
+        <source>line %1 (page %2, label %3): %4</source>
+        <translation>Zeile %1 (Seite %2, Etikett %3): %4</translation>
+    </message>
+    <message>
+        <source>reads as &quot;%1&quot;</source>
+        <translation>liest sich als „%1“</translation>
+    </message>
+    <message>
+        <source>does not scan</source>
+        <translation>ist nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSetup</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>%1 of %2 done, %3 failed (%4 %)</source>
+        <translation>%1 von %2 erledigt, %3 fehlgeschlagen (%4 %)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written (%3 %)</source>
+        <translation>%1 von %2 geschrieben (%3 %)</translation>
+    </message>
+</context>
+<context>
+    <name>RenderOptions</name>
+    <message>
+        <source>--%1 takes a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation>--%1 nimmt eine ganze Zahl von %2 bis %3, nicht „%4“</translation>
+    </message>
+    <message>
+        <source>Draws barcodes at true size into BMP, PNG, SVG or PDF files.
 Symbologies: %1, or their names as the desktop program lists them.
-Batch and CSV inputs are read as UTF-8; in output patterns {n} is the entry's number, zero-padded, and {text} its data text made safe for a file name.
+Batch and CSV inputs are read as UTF-8; in output patterns {n} is the entry&apos;s number, zero-padded, and {text} its data text made safe for a file name.
 With --sheet the symbols are drawn at true size on label stock, one label each, into one PDF file, or into BMP or PNG pages at --dpi named with {page}.</source>
-            <translation>Zeichnet Barcodes in wahrer Größe in BMP-, PNG-, SVG- oder PDF-Dateien.
+        <translation>Zeichnet Barcodes in wahrer Größe in BMP-, PNG-, SVG- oder PDF-Dateien.
 Symbologien: %1, oder ihre Namen, wie das Desktopprogramm sie auflistet.
 Stapel- und CSV-Eingaben werden als UTF-8 gelesen; in Ausgabemustern ist {n} die Nummer des Eintrags, mit Nullen aufgefüllt, und {text} sein Datentext, als Dateiname sicher gemacht.
 Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet, je eines pro Etikett, in eine PDF-Datei oder in BMP- oder PNG-Seiten mit --dpi, benannt mit {page}.</translation>
-        </message>
-        <message>
-            <source>Shows this help.</source>
-            <translation>Zeigt diese Hilfe.</translation>
-        </message>
-        <message>
-            <source>Shows the program's version.</source>
-            <translation>Zeigt die Version des Programms.</translation>
-        </message>
-        <message>
-            <source>The symbology (name or alias, any case).</source>
-            <translation>Die Symbologie (Name oder Alias, Groß-/Kleinschreibung beliebig).</translation>
-        </message>
-        <message>
-            <source>The output file (- for standard output, with --format), or for a batch a pattern with {n} or {text}.</source>
-            <translation>Die Ausgabedatei (- für die Standardausgabe, mit --format), oder für einen Stapel ein Muster mit {n} oder {text}.</translation>
-        </message>
-        <message>
-            <source>Draws one symbol per line of the file (- for standard input).</source>
-            <translation>Zeichnet ein Symbol pro Zeile der Datei (- für die Standardeingabe).</translation>
-        </message>
-        <message>
-            <source>Draws one symbol per row of a CSV file whose header names columns among symbology, text, height and output (- for standard input).</source>
-            <translation>Zeichnet ein Symbol pro Zeile einer CSV-Datei, deren Kopfzeile Spalten unter symbology, text, height und output nennt (- für die Standardeingabe).</translation>
-        </message>
-        <message>
-            <source>bmp, png, svg or pdf (default: from the output's extension).</source>
-            <translation>bmp, png, svg oder pdf (Standard: aus der Endung der Ausgabe).</translation>
-        </message>
-        <message>
-            <source>The narrow element in mils (default: the program's setting).</source>
-            <translation>Das schmale Element in mil (Standard: die Einstellung des Programms).</translation>
-        </message>
-        <message>
-            <source>Wide element = ratio x narrow (default: the program's setting).</source>
-            <translation>Breites Element = Verhältnis x schmales (Standard: die Einstellung des Programms).</translation>
-        </message>
-        <message>
-            <source>Code 128: typed (the code sets the text's code-change characters give, upper case) or auto (the fewest symbol characters, lower case kept) (default: the program's setting).</source>
-            <translation>Code 128: typed (die Zeichensätze, die die Umschaltzeichen des Textes angeben, Großbuchstaben) oder auto (die wenigsten Symbolzeichen, Kleinbuchstaben bleiben) (Standard: die Einstellung des Programms).</translation>
-        </message>
-        <message>
-            <source>ITF-14: frame, top-bottom or none (default: the program's setting).</source>
-            <translation>ITF-14: frame (Rahmen), top-bottom (oben und unten) oder none (keine) (Standard: die Einstellung des Programms).</translation>
-        </message>
-        <message>
-            <source>The bar height in inches (default 0.75).</source>
-            <translation>Die Balkenhöhe in Zoll (Standard 0.75).</translation>
-        </message>
-        <message>
-            <source>Scales the whole symbol, 1 to 8 (default 1).</source>
-            <translation>Skaliert das ganze Symbol, 1 bis 8 (Standard 1).</translation>
-        </message>
-        <message>
-            <source>Quarter turns counter-clockwise, 0 to 3 (default 0).</source>
-            <translation>Vierteldrehungen gegen den Uhrzeigersinn, 0 bis 3 (Standard 0).</translation>
-        </message>
-        <message>
-            <source>Leaves out the human-readable text.</source>
-            <translation>Lässt den Klartext weg.</translation>
-        </message>
-        <message>
-            <source>Resolution of BMP and PNG output (default %1).</source>
-            <translation>Auflösung der BMP- und PNG-Ausgabe (Standard %1).</translation>
-        </message>
-        <message>
-            <source>Makes every bar of BMP and PNG output (and of the pages --verify reads) this many dots narrower and every space as much wider, for printers that spread ink, 0 to %1 (default 0).</source>
-            <translation>Macht jeden Balken der BMP- und PNG-Ausgabe (und der Seiten, die --verify liest) um so viele Punkte schmaler und jede Lücke um so viel breiter, für Drucker, deren Farbe verläuft, 0 bis %1 (Standard 0).</translation>
-        </message>
-        <message>
-            <source>EAN-13 and EAN-8 get their quiet zone marks (&gt; and &lt;): on or off (default: the program's setting).</source>
-            <translation>EAN-13 und EAN-8 erhalten ihre Ruhezonenzeichen (&gt; und &lt;): on oder off (Standard: die Einstellung des Programms).</translation>
-        </message>
-        <message>
-            <source>Drops characters the symbology refuses instead of failing.</source>
-            <translation>Lässt Zeichen weg, die die Symbologie ablehnt, statt abzubrechen.</translation>
-        </message>
-        <message>
-            <source>Reads every output back as a scanner would (at --dpi) and fails the entry that does not scan as its label.</source>
-            <translation>Liest jede Ausgabe zurück, wie ein Scanner es täte (mit --dpi), und lässt den Eintrag scheitern, der sich nicht als sein Etikettentext scannen lässt.</translation>
-        </message>
-        <message>
-            <source>Symbols drawn at once, 1 to %1 (default: one per core).</source>
-            <translation>Gleichzeitig gezeichnete Symbole, 1 bis %1 (Standard: eines pro Kern).</translation>
-        </message>
-        <message>
-            <source>Draws the symbols as labels on a sheet: a name --list-sheets shows, or page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with lengths in in or mm (8.5x11in).</source>
-            <translation>Zeichnet die Symbole als Etiketten auf einen Bogen: ein Name, den --list-sheets zeigt, oder page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] mit Längen in in oder mm (8.5x11in).</translation>
-        </message>
-        <message>
-            <source>Lists the built-in label stock.</source>
-            <translation>Listet die eingebauten Etikettenbögen auf.</translation>
-        </message>
-        <message>
-            <source>The first label used on the first sheet, from 1 (default 1).</source>
-            <translation>Das erste verwendete Etikett auf dem ersten Bogen, ab 1 (Standard 1).</translation>
-        </message>
-        <message>
-            <source>Labels of each text, one after another (default 1).</source>
-            <translation>Etiketten je Text, nacheinander (Standard 1).</translation>
-        </message>
-        <message>
-            <source>A line of text above every label's symbol (a CSV caption column gives each its own).</source>
-            <translation>Eine Textzeile über dem Symbol jedes Etiketts (eine CSV-Spalte caption gibt jedem seine eigene).</translation>
-        </message>
-        <message>
-            <source>Draws each label's outline on the sheet.</source>
-            <translation>Zeichnet den Umriss jedes Etiketts auf den Bogen.</translation>
-        </message>
-        <message>
-            <source>The data text of a single symbol.</source>
-            <translation>Der Datentext eines einzelnen Symbols.</translation>
-        </message>
-        <message>
-            <source>one data text only; quote a text with blanks</source>
-            <translation>nur ein Datentext; setzen Sie einen Text mit Leerzeichen in Anführungszeichen</translation>
-        </message>
-        <message>
-            <source>give one data text, --batch or --csv</source>
-            <translation>geben Sie einen Datentext, --batch oder --csv an</translation>
-        </message>
-        <message>
-            <source>the data text is empty</source>
-            <translation>der Datentext ist leer</translation>
-        </message>
-        <message>
-            <source>unknown symbology "%1"; known: %2</source>
-            <translation>unbekannte Symbologie „%1“; bekannt: %2</translation>
-        </message>
-        <message>
-            <source>--symbology is missing</source>
-            <translation>--symbology fehlt</translation>
-        </message>
-        <message>
-            <source>--output is missing</source>
-            <translation>--output fehlt</translation>
-        </message>
-        <message>
-            <source>--%1 is for label sheets: give --sheet</source>
-            <translation>--%1 ist für Etikettenbögen: geben Sie --sheet an</translation>
-        </message>
-        <message>
-            <source>--sheet: %1; --list-sheets shows the built-in ones</source>
-            <translation>--sheet: %1; --list-sheets zeigt die eingebauten</translation>
-        </message>
-        <message>
-            <source>labels are drawn at true size: --zoom does not go with --sheet</source>
-            <translation>Etiketten werden in wahrer Größe gezeichnet: --zoom passt nicht zu --sheet</translation>
-        </message>
-        <message>
-            <source>a batch needs {n} or {text} in --output, or every line would overwrite the last</source>
-            <translation>ein Stapel braucht {n} oder {text} in --output, sonst überschriebe jede Zeile die vorige</translation>
-        </message>
-        <message>
-            <source>--format takes bmp, png, svg or pdf, not "%1"</source>
-            <translation>--format nimmt bmp, png, svg oder pdf, nicht „%1“</translation>
-        </message>
-        <message>
-            <source>cannot tell the format of "%1"; name it .bmp, .png, .svg or .pdf, or give --format</source>
-            <translation>das Format von „%1“ ist nicht erkennbar; benennen Sie die Datei .bmp, .png, .svg oder .pdf, oder geben Sie --format an</translation>
-        </message>
-        <message>
-            <source>--code-sets takes auto or typed, not "%1"</source>
-            <translation>--code-sets nimmt auto oder typed, nicht „%1“</translation>
-        </message>
-        <message>
-            <source>--bearer-bars takes frame, top-bottom or none, not "%1"</source>
-            <translation>--bearer-bars nimmt frame, top-bottom oder none, nicht „%1“</translation>
-        </message>
-        <message>
-            <source>--height takes a length in inches above 0, not "%1"</source>
-            <translation>--height nimmt eine Länge in Zoll über 0, nicht „%1“</translation>
-        </message>
-        <message>
-            <source>--quiet-zone-marks takes on or off, not "%1"</source>
-            <translation>--quiet-zone-marks nimmt on oder off, nicht „%1“</translation>
-        </message>
-    </context>
-    <context>
-        <name>Resources</name>
-        <message>
-            <source>&amp;Save	Ctrl+S</source>
-            <translation>&amp;Speichern	Strg+S</translation>
-        </message>
-        <message>
-            <source>&amp;Print...	Ctrl+P</source>
-            <translation>&amp;Drucken...	Strg+P</translation>
-        </message>
-        <message>
-            <source>Print Pre&amp;view</source>
-            <translation>Druck&amp;vorschau</translation>
-        </message>
-        <message>
-            <source>Print &amp;Labels...</source>
-            <translation>&amp;Etiketten drucken...</translation>
-        </message>
-        <message>
-            <source>P&amp;rint Setup...</source>
-            <translation>Drucker&amp;einrichtung...</translation>
-        </message>
-        <message>
-            <source>E&amp;xit</source>
-            <translation>&amp;Beenden</translation>
-        </message>
-        <message>
-            <source>&amp;Undo	Ctrl+Z</source>
-            <translation>&amp;Rückgängig	Strg+Z</translation>
-        </message>
-        <message>
-            <source>Cu&amp;t	Ctrl+X</source>
-            <translation>&amp;Ausschneiden	Strg+X</translation>
-        </message>
-        <message>
-            <source>&amp;Copy	Ctrl+C</source>
-            <translation>&amp;Kopieren	Strg+C</translation>
-        </message>
-        <message>
-            <source>&amp;Paste	Ctrl+V</source>
-            <translation>&amp;Einfügen	Strg+V</translation>
-        </message>
-        <message>
-            <source>&amp;Toolbar</source>
-            <translation>&amp;Symbolleiste</translation>
-        </message>
-        <message>
-            <source>&amp;Status Bar</source>
-            <translation>S&amp;tatusleiste</translation>
-        </message>
-        <message>
-            <source>Zoom &amp;In	Ctrl++</source>
-            <translation>Ver&amp;größern	Strg++</translation>
-        </message>
-        <message>
-            <source>Zoom &amp;Out	Ctrl+-</source>
-            <translation>Ver&amp;kleinern	Strg+-</translation>
-        </message>
-        <message>
-            <source>Turn &amp;Left	Ctrl+[</source>
-            <translation>Nach &amp;links drehen	Strg+[</translation>
-        </message>
-        <message>
-            <source>Turn &amp;Right	Ctrl+]</source>
-            <translation>Nach &amp;rechts drehen	Strg+]</translation>
-        </message>
-        <message>
-            <source>&amp;Barcode Settings...</source>
-            <translation>&amp;Barcode-Einstellungen...</translation>
-        </message>
-        <message>
-            <source>&amp;Help Topics	F1</source>
-            <translation>&amp;Hilfethemen	F1</translation>
-        </message>
-        <message>
-            <source>&amp;Online Support</source>
-            <translation>&amp;Online-Support</translation>
-        </message>
-        <message>
-            <source>&amp;About...</source>
-            <translation>Ü&amp;ber...</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>&amp;Datei</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>&amp;Bearbeiten</translation>
-        </message>
-        <message>
-            <source>&amp;View</source>
-            <translation>&amp;Ansicht</translation>
-        </message>
-        <message>
-            <source>&amp;Help</source>
-            <translation>&amp;Hilfe</translation>
-        </message>
-        <message>
-            <source>&amp;Copy	 Ctrl+C</source>
-            <translation>&amp;Kopieren	 Strg+C</translation>
-        </message>
-        <message>
-            <source>&amp;Print	Ctrl+P</source>
-            <translation>&amp;Drucken	Strg+P</translation>
-        </message>
-        <message>
-            <source>Zoom &amp;In</source>
-            <translation>Ver&amp;größern</translation>
-        </message>
-        <message>
-            <source>Zoom &amp;Out</source>
-            <translation>Ver&amp;kleinern</translation>
-        </message>
-        <message>
-            <source>&amp;Save</source>
-            <translation>&amp;Speichern</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>Bereit</translation>
-        </message>
-        <message>
-            <source>Save the active document</source>
-            <translation>Das aktive Dokument speichern</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Speichern</translation>
-        </message>
-        <message>
-            <source>Print the active document</source>
-            <translation>Das aktive Dokument drucken</translation>
-        </message>
-        <message>
-            <source>Print</source>
-            <translation>Drucken</translation>
-        </message>
-        <message>
-            <source>Display full pages</source>
-            <translation>Ganze Seiten anzeigen</translation>
-        </message>
-        <message>
-            <source>Print Preview</source>
-            <translation>Druckvorschau</translation>
-        </message>
-        <message>
-            <source>Print the symbol on sheets or rolls of labels, one or many texts</source>
-            <translation>Das Symbol auf Etikettenbögen oder -rollen drucken, mit einem oder vielen Texten</translation>
-        </message>
-        <message>
-            <source>Print Labels</source>
-            <translation>Etiketten drucken</translation>
-        </message>
-        <message>
-            <source>Change the printer and printing options</source>
-            <translation>Den Drucker und die Druckoptionen ändern</translation>
-        </message>
-        <message>
-            <source>Print Setup</source>
-            <translation>Druckereinrichtung</translation>
-        </message>
-        <message>
-            <source>Quit the application; prompts to save documents</source>
-            <translation>Die Anwendung beenden; fragt, ob Dokumente gespeichert werden sollen</translation>
-        </message>
-        <message>
-            <source>Exit</source>
-            <translation>Beenden</translation>
-        </message>
-        <message>
-            <source>Undo the last action</source>
-            <translation>Die letzte Aktion rückgängig machen</translation>
-        </message>
-        <message>
-            <source>Undo</source>
-            <translation>Rückgängig</translation>
-        </message>
-        <message>
-            <source>Cut the selection and put it on the Clipboard</source>
-            <translation>Die Auswahl ausschneiden und in die Zwischenablage legen</translation>
-        </message>
-        <message>
-            <source>Cut</source>
-            <translation>Ausschneiden</translation>
-        </message>
-        <message>
-            <source>Copy the selection and put it on the Clipboard</source>
-            <translation>Die Auswahl kopieren und in die Zwischenablage legen</translation>
-        </message>
-        <message>
-            <source>Copy</source>
-            <translation>Kopieren</translation>
-        </message>
-        <message>
-            <source>Insert Clipboard contents</source>
-            <translation>Den Inhalt der Zwischenablage einfügen</translation>
-        </message>
-        <message>
-            <source>Paste</source>
-            <translation>Einfügen</translation>
-        </message>
-        <message>
-            <source>Show or hide the toolbar</source>
-            <translation>Die Symbolleiste ein- oder ausblenden</translation>
-        </message>
-        <message>
-            <source>Toggle ToolBar</source>
-            <translation>Symbolleiste ein/aus</translation>
-        </message>
-        <message>
-            <source>Show or hide the status bar</source>
-            <translation>Die Statusleiste ein- oder ausblenden</translation>
-        </message>
-        <message>
-            <source>Toggle StatusBar</source>
-            <translation>Statusleiste ein/aus</translation>
-        </message>
-        <message>
-            <source>List Help topics</source>
-            <translation>Die Hilfethemen auflisten</translation>
-        </message>
-        <message>
-            <source>Help Topics</source>
-            <translation>Hilfethemen</translation>
-        </message>
-        <message>
-            <source>Visit Online Support</source>
-            <translation>Den Online-Support besuchen</translation>
-        </message>
-        <message>
-            <source>Online Support</source>
-            <translation>Online-Support</translation>
-        </message>
-        <message>
-            <source>Display program information, version number and copyright</source>
-            <translation>Programminformationen, Versionsnummer und Copyright anzeigen</translation>
-        </message>
-        <message>
-            <source>About</source>
-            <translation>Über</translation>
-        </message>
-        <message>
-            <source>Show the barcode one step larger</source>
-            <translation>Den Barcode eine Stufe größer zeigen</translation>
-        </message>
-        <message>
-            <source>Zoom In</source>
-            <translation>Vergrößern</translation>
-        </message>
-        <message>
-            <source>Show the barcode one step smaller</source>
-            <translation>Den Barcode eine Stufe kleiner zeigen</translation>
-        </message>
-        <message>
-            <source>Zoom Out</source>
-            <translation>Verkleinern</translation>
-        </message>
-        <message>
-            <source>Turn the barcode a quarter turn counter-clockwise</source>
-            <translation>Den Barcode eine Vierteldrehung gegen den Uhrzeigersinn drehen</translation>
-        </message>
-        <message>
-            <source>Turn Left</source>
-            <translation>Nach links drehen</translation>
-        </message>
-        <message>
-            <source>Turn the barcode a quarter turn clockwise</source>
-            <translation>Den Barcode eine Vierteldrehung im Uhrzeigersinn drehen</translation>
-        </message>
-        <message>
-            <source>Turn Right</source>
-            <translation>Nach rechts drehen</translation>
-        </message>
-        <message>
-            <source>Zoom In (Ctrl++)</source>
-            <translation>Vergrößern (Strg++)</translation>
-        </message>
-        <message>
-            <source>Zoom Out (Ctrl+-)</source>
-            <translation>Verkleinern (Strg+-)</translation>
-        </message>
-        <message>
-            <source>Turn Left (Ctrl+[)</source>
-            <translation>Nach links drehen (Strg+[)</translation>
-        </message>
-        <message>
-            <source>Turn Right (Ctrl+])</source>
-            <translation>Nach rechts drehen (Strg+])</translation>
-        </message>
-        <message>
-            <source>Change the narrow bar width and the wide-to-narrow ratio</source>
-            <translation>Die Breite des schmalen Balkens und das Verhältnis breit zu schmal ändern</translation>
-        </message>
-        <message>
-            <source>Barcode Settings</source>
-            <translation>Barcode-Einstellungen</translation>
-        </message>
-        <message>
-            <source>&amp;Height:</source>
-            <translation>&amp;Höhe:</translation>
-        </message>
-        <message>
-            <source>inches</source>
-            <translation>Zoll</translation>
-        </message>
-        <message>
-            <source>&amp;Width:</source>
-            <translation>&amp;Breite:</translation>
-        </message>
-        <message>
-            <source>&amp;Symbology:</source>
-            <translation>&amp;Symbologie:</translation>
-        </message>
-        <message>
-            <source>&amp;Text:</source>
-            <translation>&amp;Text:</translation>
-        </message>
-        <message>
-            <source>S&amp;how Text</source>
-            <translation>&amp;Klartext</translation>
-        </message>
-        <message>
-            <source>&amp;Tile mode</source>
-            <translation>Ka&amp;cheln</translation>
-        </message>
-        <message>
-            <source>All rights reserved.</source>
-            <translation>Alle Rechte vorbehalten.</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>About Quillmark</source>
-            <translation>Über Quillmark</translation>
-        </message>
-    </context>
-    <context>
-        <name>Runner</name>
-        <message>
-            <source>note: %1</source>
-            <translation>Hinweis: %1</translation>
-        </message>
-        <message>
-            <source>bytes that are not UTF-8</source>
-            <translation>Bytes, die kein UTF-8 sind</translation>
-        </message>
-        <message>
-            <source>line %1: %2</source>
-            <translation>Zeile %1: %2</translation>
-        </message>
-        <message>
-            <source>%1 is written by an earlier line already</source>
-            <translation>%1 wird bereits von einer früheren Zeile geschrieben</translation>
-        </message>
-        <message>
-            <source>unknown symbology "%1"</source>
-            <translation>unbekannte Symbologie „%1“</translation>
-        </message>
-        <message>
-            <source>no symbology: give a symbology column or --symbology</source>
-            <translation>keine Symbologie: geben Sie eine Spalte symbology oder --symbology an</translation>
-        </message>
-        <message>
-            <source>height "%1" is no length in inches above 0</source>
-            <translation>Höhe „%1“ ist keine Länge in Zoll über 0</translation>
-        </message>
-        <message>
-            <source>no output: give an output column or --output</source>
-            <translation>keine Ausgabe: geben Sie eine Spalte output oder --output an</translation>
-        </message>
-        <message>
-            <source>cannot tell the format of "%1"; name it .bmp, .png, .svg or .pdf, or give --format</source>
-            <translation>das Format von „%1“ ist nicht erkennbar; benennen Sie die Datei .bmp, .png, .svg oder .pdf, oder geben Sie --format an</translation>
-        </message>
-        <message>
-            <source>cannot be read back: the symbol is too large for a bitmap at %1 dpi (at most %2 pixels a side)</source>
-            <translation>kann nicht zurückgelesen werden: das Symbol ist zu groß für eine Bitmap mit %1 dpi (höchstens %2 Pixel je Seite)</translation>
-        </message>
-        <message>
-            <source>note: at %1 dpi the narrow element is %2 mils, not %3 (a whole number of dots)</source>
-            <translation>Hinweis: bei %1 dpi ist das schmale Element %2 mil, nicht %3 (eine ganze Zahl von Punkten)</translation>
-        </message>
-        <message>
-            <source>note: %1 is not a plain file and is not read; the default Density and Ratio are used</source>
-            <translation>Hinweis: %1 ist keine gewöhnliche Datei und wird nicht gelesen; es gelten die Standardwerte für Modulbreite und Verhältnis</translation>
-        </message>
-    </context>
-    <context>
-        <name>ScanCheck</name>
-        <message>
-            <source>✓ Scans: %1</source>
-            <translation>✓ Lesbar: %1</translation>
-        </message>
-        <message>
-            <source>Scans as %1 — the label shows %2</source>
-            <translation>Liest sich als %1 — der Klartext zeigt %2</translation>
-        </message>
-        <message>
-            <source>No data: the text is empty</source>
-            <translation>Keine Daten: der Text ist leer</translation>
-        </message>
-        <message>
-            <source>⚠ No data: the text is empty; the symbol reads %1</source>
-            <translation>⚠ Keine Daten: der Text ist leer; das Symbol liest sich als %1</translation>
-        </message>
-        <message>
-            <source>No data: the bars leave out all that the label shows</source>
-            <translation>Keine Daten: den Balken fehlt alles, was der Klartext zeigt</translation>
-        </message>
-        <message>
-            <source>Scans as %1 — the label shows %2 that the bars leave out</source>
-            <translation>Liest sich als %1 — der Klartext zeigt %2, was den Balken fehlt</translation>
-        </message>
-        <message>
-            <source>Does not scan: wide and narrow bars are equal at Ratio 1</source>
-            <translation>Nicht lesbar: breite und schmale Balken sind bei Verhältnis 1 gleich</translation>
-        </message>
-        <message>
-            <source>Not checked: the reader used here takes %1 digits or more, not %2</source>
-            <translation>Nicht geprüft: der hier verwendete Leser nimmt %1 Ziffern oder mehr, nicht %2</translation>
-        </message>
-        <message>
-            <source>Does not scan at this size; it does at zoom %1</source>
-            <translation>In dieser Größe nicht lesbar; bei Zoom %1 schon</translation>
-        </message>
-        <message>
-            <source>Does not scan at this size; it does at Density %1</source>
-            <translation>In dieser Größe nicht lesbar; bei Modulbreite %1 schon</translation>
-        </message>
-        <message>
-            <source>Does not scan at this size</source>
-            <translation>In dieser Größe nicht lesbar</translation>
-        </message>
-    </context>
-    <context>
-        <name>SheetLayout</name>
-        <message>
-            <source>a sheet needs at least one column and one row</source>
-            <translation>ein Bogen braucht mindestens eine Spalte und eine Zeile</translation>
-        </message>
-        <message>
-            <source>a label needs a width and a height</source>
-            <translation>ein Etikett braucht eine Breite und eine Höhe</translation>
-        </message>
-        <message>
-            <source>the pitch is smaller than the label: labels would overlap</source>
-            <translation>der Abstand ist kleiner als das Etikett: Etiketten würden sich überlappen</translation>
-        </message>
-        <message>
-            <source>the labels do not fit the page</source>
-            <translation>die Etiketten passen nicht auf die Seite</translation>
-        </message>
-        <message>
-            <source>unknown field "%1" (page, grid, label, margins and pitch are known)</source>
-            <translation>unbekanntes Feld „%1“ (bekannt sind page, grid, label, margins und pitch)</translation>
-        </message>
-        <message>
-            <source>"%1" is no columns x rows</source>
-            <translation>„%1“ ist nicht Spalten x Zeilen</translation>
-        </message>
-        <message>
-            <source>"%1" is no width x height in in or mm</source>
-            <translation>„%1“ ist nicht Breite x Höhe in in oder mm</translation>
-        </message>
-        <message>
-            <source>a custom sheet needs page=, grid= and label=</source>
-            <translation>ein benutzerdefinierter Bogen braucht page=, grid= und label=</translation>
-        </message>
-        <message>
-            <source>unknown sheet "%1"</source>
-            <translation>unbekannter Bogen „%1“</translation>
-        </message>
-    </context>
-    <context>
-        <name>SheetRun</name>
-        <message>
-            <source>a sheet takes one symbology: give --symbology</source>
-            <translation>ein Bogen nimmt eine Symbologie: geben Sie --symbology an</translation>
-        </message>
-        <message>
-            <source>line %1: %2</source>
-            <translation>Zeile %1: %2</translation>
-        </message>
-        <message>
-            <source>note: on a sheet every label takes the command line's symbology, height and output; those columns are not used</source>
-            <translation>Hinweis: auf einem Bogen nimmt jedes Etikett Symbologie, Höhe und Ausgabe der Befehlszeile; diese Spalten werden nicht verwendet</translation>
-        </message>
-        <message>
-            <source>%1 of %2 labels cannot be drawn; nothing was written</source>
-            <translation>%1 von %2 Etiketten können nicht gezeichnet werden; es wurde nichts geschrieben</translation>
-        </message>
-        <message>
-            <source>%1 labels do not fit %2; nothing was written</source>
-            <translation>%1 Etiketten passen nicht auf %2; es wurde nichts geschrieben</translation>
-        </message>
-        <message>
-            <source>a sheet is written as one PDF document, or as BMP or PNG pages: not as SVG</source>
-            <translation>ein Bogen wird als ein PDF-Dokument oder als BMP- oder PNG-Seiten geschrieben: nicht als SVG</translation>
-        </message>
-        <message>
-            <source>the labels fill %1 pages: name the pages with {page} in --output</source>
-            <translation>die Etiketten füllen %1 Seiten: benennen Sie die Seiten mit {page} in --output</translation>
-        </message>
-        <message>
-            <source>page %1 is too large for a bitmap at %2 dpi</source>
-            <translation>Seite %1 ist zu groß für eine Bitmap mit %2 dpi</translation>
-        </message>
-    </context>
-    <context>
-        <name>StandardsAdvice</name>
-        <message>
-            <source>GS1: X %1 mm, %2 the %3 to %4 mm range; bars %5 mm high, %6 %7 mm for this X; quiet zones %8 X each side, %9 %10</source>
-            <translation>GS1: X %1 mm, %2 des Bereichs %3 bis %4 mm; Balken %5 mm hoch, %6 %7 mm für dieses X; Ruhezonen %8 X je Seite, %9 %10</translation>
-        </message>
-        <message>
-            <source>within</source>
-            <translation>innerhalb</translation>
-        </message>
-        <message>
-            <source>below</source>
-            <translation>unterhalb</translation>
-        </message>
-        <message>
-            <source>above</source>
-            <translation>oberhalb</translation>
-        </message>
-        <message>
-            <source>at least</source>
-            <translation>mindestens</translation>
-        </message>
-        <message>
-            <source>short of</source>
-            <translation>unter</translation>
-        </message>
-    </context>
-    <context>
-        <name>SymbolRender</name>
-        <message>
-            <source>the symbol takes %1 x %2 inches at zoom %3; no output holds more than %4 inches a side</source>
-            <translation>das Symbol braucht bei Zoom %3 %1 x %2 Zoll; keine Ausgabe fasst mehr als %4 Zoll je Seite</translation>
-        </message>
-        <message>
-            <source>the symbol is too large for a bitmap at %1 dpi (at most %2 pixels a side)</source>
-            <translation>das Symbol ist zu groß für eine Bitmap mit %1 dpi (höchstens %2 Pixel je Seite)</translation>
-        </message>
-        <message>
-            <source>the bitmap could not be encoded</source>
-            <translation>die Bitmap konnte nicht kodiert werden</translation>
-        </message>
-    </context>
-    <context>
-        <name>main</name>
-        <message>
-            <source>quillmark-render, version unknown</source>
-            <translation>quillmark-render, Version unbekannt</translation>
-        </message>
-        <message>
-            <source>quillmark-render %1.%2, build %3</source>
-            <translation>quillmark-render %1.%2, Build %3</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s version.</source>
+        <translation>Zeigt die Version des Programms.</translation>
+    </message>
+    <message>
+        <source>The symbology (name or alias, any case).</source>
+        <translation>Die Symbologie (Name oder Alias, Groß-/Kleinschreibung beliebig).</translation>
+    </message>
+    <message>
+        <source>The output file (- for standard output, with --format), or for a batch a pattern with {n} or {text}.</source>
+        <translation>Die Ausgabedatei (- für die Standardausgabe, mit --format), oder für einen Stapel ein Muster mit {n} oder {text}.</translation>
+    </message>
+    <message>
+        <source>Draws one symbol per line of the file (- for standard input).</source>
+        <translation>Zeichnet ein Symbol pro Zeile der Datei (- für die Standardeingabe).</translation>
+    </message>
+    <message>
+        <source>Draws one symbol per row of a CSV file whose header names columns among symbology, text, height and output (- for standard input).</source>
+        <translation>Zeichnet ein Symbol pro Zeile einer CSV-Datei, deren Kopfzeile Spalten unter symbology, text, height und output nennt (- für die Standardeingabe).</translation>
+    </message>
+    <message>
+        <source>bmp, png, svg or pdf (default: from the output&apos;s extension).</source>
+        <translation>bmp, png, svg oder pdf (Standard: aus der Endung der Ausgabe).</translation>
+    </message>
+    <message>
+        <source>The narrow element in mils (default: the program&apos;s setting).</source>
+        <translation>Das schmale Element in mil (Standard: die Einstellung des Programms).</translation>
+    </message>
+    <message>
+        <source>Wide element = ratio x narrow (default: the program&apos;s setting).</source>
+        <translation>Breites Element = Verhältnis x schmales (Standard: die Einstellung des Programms).</translation>
+    </message>
+    <message>
+        <source>Code 128: typed (the code sets the text&apos;s code-change characters give, upper case) or auto (the fewest symbol characters, lower case kept) (default: the program&apos;s setting).</source>
+        <translation>Code 128: typed (die Zeichensätze, die die Umschaltzeichen des Textes angeben, Großbuchstaben) oder auto (die wenigsten Symbolzeichen, Kleinbuchstaben bleiben) (Standard: die Einstellung des Programms).</translation>
+    </message>
+    <message>
+        <source>ITF-14: frame, top-bottom or none (default: the program&apos;s setting).</source>
+        <translation>ITF-14: frame (Rahmen), top-bottom (oben und unten) oder none (keine) (Standard: die Einstellung des Programms).</translation>
+    </message>
+    <message>
+        <source>The bar height in inches (default 0.75).</source>
+        <translation>Die Balkenhöhe in Zoll (Standard 0.75).</translation>
+    </message>
+    <message>
+        <source>Scales the whole symbol, 1 to 8 (default 1).</source>
+        <translation>Skaliert das ganze Symbol, 1 bis 8 (Standard 1).</translation>
+    </message>
+    <message>
+        <source>Quarter turns counter-clockwise, 0 to 3 (default 0).</source>
+        <translation>Vierteldrehungen gegen den Uhrzeigersinn, 0 bis 3 (Standard 0).</translation>
+    </message>
+    <message>
+        <source>Leaves out the human-readable text.</source>
+        <translation>Lässt den Klartext weg.</translation>
+    </message>
+    <message>
+        <source>Resolution of BMP and PNG output (default %1).</source>
+        <translation>Auflösung der BMP- und PNG-Ausgabe (Standard %1).</translation>
+    </message>
+    <message>
+        <source>Makes every bar of BMP and PNG output (and of the pages --verify reads) this many dots narrower and every space as much wider, for printers that spread ink, 0 to %1 (default 0).</source>
+        <translation>Macht jeden Balken der BMP- und PNG-Ausgabe (und der Seiten, die --verify liest) um so viele Punkte schmaler und jede Lücke um so viel breiter, für Drucker, deren Farbe verläuft, 0 bis %1 (Standard 0).</translation>
+    </message>
+    <message>
+        <source>EAN-13 and EAN-8 get their quiet zone marks (&gt; and &lt;): on or off (default: the program&apos;s setting).</source>
+        <translation>EAN-13 und EAN-8 erhalten ihre Ruhezonenzeichen (&gt; und &lt;): on oder off (Standard: die Einstellung des Programms).</translation>
+    </message>
+    <message>
+        <source>Drops characters the symbology refuses instead of failing.</source>
+        <translation>Lässt Zeichen weg, die die Symbologie ablehnt, statt abzubrechen.</translation>
+    </message>
+    <message>
+        <source>Reads every output back as a scanner would (at --dpi) and fails the entry that does not scan as its label.</source>
+        <translation>Liest jede Ausgabe zurück, wie ein Scanner es täte (mit --dpi), und lässt den Eintrag scheitern, der sich nicht als sein Etikettentext scannen lässt.</translation>
+    </message>
+    <message>
+        <source>Symbols drawn at once, 1 to %1 (default: one per core).</source>
+        <translation>Gleichzeitig gezeichnete Symbole, 1 bis %1 (Standard: eines pro Kern).</translation>
+    </message>
+    <message>
+        <source>Draws the symbols as labels on a sheet: a name --list-sheets shows, or page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with lengths in in or mm (8.5x11in).</source>
+        <translation>Zeichnet die Symbole als Etiketten auf einen Bogen: ein Name, den --list-sheets zeigt, oder page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] mit Längen in in oder mm (8.5x11in).</translation>
+    </message>
+    <message>
+        <source>Lists the built-in label stock.</source>
+        <translation>Listet die eingebauten Etikettenbögen auf.</translation>
+    </message>
+    <message>
+        <source>The first label used on the first sheet, from 1 (default 1).</source>
+        <translation>Das erste verwendete Etikett auf dem ersten Bogen, ab 1 (Standard 1).</translation>
+    </message>
+    <message>
+        <source>Labels of each text, one after another (default 1).</source>
+        <translation>Etiketten je Text, nacheinander (Standard 1).</translation>
+    </message>
+    <message>
+        <source>A line of text above every label&apos;s symbol (a CSV caption column gives each its own).</source>
+        <translation>Eine Textzeile über dem Symbol jedes Etiketts (eine CSV-Spalte caption gibt jedem seine eigene).</translation>
+    </message>
+    <message>
+        <source>Draws each label&apos;s outline on the sheet.</source>
+        <translation>Zeichnet den Umriss jedes Etiketts auf den Bogen.</translation>
+    </message>
+    <message>
+        <source>The data text of a single symbol.</source>
+        <translation>Der Datentext eines einzelnen Symbols.</translation>
+    </message>
+    <message>
+        <source>one data text only; quote a text with blanks</source>
+        <translation>nur ein Datentext; setzen Sie einen Text mit Leerzeichen in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>give one data text, --batch or --csv</source>
+        <translation>geben Sie einen Datentext, --batch oder --csv an</translation>
+    </message>
+    <message>
+        <source>the data text is empty</source>
+        <translation>der Datentext ist leer</translation>
+    </message>
+    <message>
+        <source>unknown symbology &quot;%1&quot;; known: %2</source>
+        <translation>unbekannte Symbologie „%1“; bekannt: %2</translation>
+    </message>
+    <message>
+        <source>--symbology is missing</source>
+        <translation>--symbology fehlt</translation>
+    </message>
+    <message>
+        <source>--output is missing</source>
+        <translation>--output fehlt</translation>
+    </message>
+    <message>
+        <source>--%1 is for label sheets: give --sheet</source>
+        <translation>--%1 ist für Etikettenbögen: geben Sie --sheet an</translation>
+    </message>
+    <message>
+        <source>--sheet: %1; --list-sheets shows the built-in ones</source>
+        <translation>--sheet: %1; --list-sheets zeigt die eingebauten</translation>
+    </message>
+    <message>
+        <source>labels are drawn at true size: --zoom does not go with --sheet</source>
+        <translation>Etiketten werden in wahrer Größe gezeichnet: --zoom passt nicht zu --sheet</translation>
+    </message>
+    <message>
+        <source>a batch needs {n} or {text} in --output, or every line would overwrite the last</source>
+        <translation>ein Stapel braucht {n} oder {text} in --output, sonst überschriebe jede Zeile die vorige</translation>
+    </message>
+    <message>
+        <source>--format takes bmp, png, svg or pdf, not &quot;%1&quot;</source>
+        <translation>--format nimmt bmp, png, svg oder pdf, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of &quot;%1&quot;; name it .bmp, .png, .svg or .pdf, or give --format</source>
+        <translation>das Format von „%1“ ist nicht erkennbar; benennen Sie die Datei .bmp, .png, .svg oder .pdf, oder geben Sie --format an</translation>
+    </message>
+    <message>
+        <source>--code-sets takes auto or typed, not &quot;%1&quot;</source>
+        <translation>--code-sets nimmt auto oder typed, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--bearer-bars takes frame, top-bottom or none, not &quot;%1&quot;</source>
+        <translation>--bearer-bars nimmt frame, top-bottom oder none, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--height takes a length in inches above 0, not &quot;%1&quot;</source>
+        <translation>--height nimmt eine Länge in Zoll über 0, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--quiet-zone-marks takes on or off, not &quot;%1&quot;</source>
+        <translation>--quiet-zone-marks nimmt on oder off, nicht „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Speichern	Strg+S</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken...	Strg+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>Print &amp;Labels...</source>
+        <translation>&amp;Etiketten drucken...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Drucker&amp;einrichtung...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Rückgängig	Strg+Z</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>&amp;Ausschneiden	Strg+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Kopieren	Strg+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>&amp;Einfügen	Strg+V</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>S&amp;tatusleiste</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In	Ctrl++</source>
+        <translation>Ver&amp;größern	Strg++</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out	Ctrl+-</source>
+        <translation>Ver&amp;kleinern	Strg+-</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Left	Ctrl+[</source>
+        <translation>Nach &amp;links drehen	Strg+[</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Right	Ctrl+]</source>
+        <translation>Nach &amp;rechts drehen	Strg+]</translation>
+    </message>
+    <message>
+        <source>&amp;Barcode Settings...</source>
+        <translation>&amp;Barcode-Einstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics	F1</source>
+        <translation>&amp;Hilfethemen	F1</translation>
+    </message>
+    <message>
+        <source>&amp;Online Support</source>
+        <translation>&amp;Online-Support</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	 Ctrl+C</source>
+        <translation>&amp;Kopieren	 Strg+C</translation>
+    </message>
+    <message>
+        <source>&amp;Print	Ctrl+P</source>
+        <translation>&amp;Drucken	Strg+P</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Save the active document</source>
+        <translation>Das aktive Dokument speichern</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>Das aktive Dokument drucken</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>Ganze Seiten anzeigen</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Print the symbol on sheets or rolls of labels, one or many texts</source>
+        <translation>Das Symbol auf Etikettenbögen oder -rollen drucken, mit einem oder vielen Texten</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Etiketten drucken</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options</source>
+        <translation>Den Drucker und die Druckoptionen ändern</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>Die Anwendung beenden; fragt, ob Dokumente gespeichert werden sollen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>Die letzte Aktion rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard</source>
+        <translation>Die Auswahl ausschneiden und in die Zwischenablage legen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard</source>
+        <translation>Die Auswahl kopieren und in die Zwischenablage legen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents</source>
+        <translation>Den Inhalt der Zwischenablage einfügen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>Die Symbolleiste ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Toggle ToolBar</source>
+        <translation>Symbolleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Die Statusleiste ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>Statusleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>List Help topics</source>
+        <translation>Die Hilfethemen auflisten</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Hilfethemen</translation>
+    </message>
+    <message>
+        <source>Visit Online Support</source>
+        <translation>Den Online-Support besuchen</translation>
+    </message>
+    <message>
+        <source>Online Support</source>
+        <translation>Online-Support</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Show the barcode one step larger</source>
+        <translation>Den Barcode eine Stufe größer zeigen</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Show the barcode one step smaller</source>
+        <translation>Den Barcode eine Stufe kleiner zeigen</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Turn the barcode a quarter turn counter-clockwise</source>
+        <translation>Den Barcode eine Vierteldrehung gegen den Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Turn Left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Turn the barcode a quarter turn clockwise</source>
+        <translation>Den Barcode eine Vierteldrehung im Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Turn Right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Zoom In (Ctrl++)</source>
+        <translation>Vergrößern (Strg++)</translation>
+    </message>
+    <message>
+        <source>Zoom Out (Ctrl+-)</source>
+        <translation>Verkleinern (Strg+-)</translation>
+    </message>
+    <message>
+        <source>Turn Left (Ctrl+[)</source>
+        <translation>Nach links drehen (Strg+[)</translation>
+    </message>
+    <message>
+        <source>Turn Right (Ctrl+])</source>
+        <translation>Nach rechts drehen (Strg+])</translation>
+    </message>
+    <message>
+        <source>Change the narrow bar width and the wide-to-narrow ratio</source>
+        <translation>Die Breite des schmalen Balkens und das Verhältnis breit zu schmal ändern</translation>
+    </message>
+    <message>
+        <source>Barcode Settings</source>
+        <translation>Barcode-Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>&amp;Symbology:</source>
+        <translation>&amp;Symbologie:</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>S&amp;how Text</source>
+        <translation>&amp;Klartext</translation>
+    </message>
+    <message>
+        <source>&amp;Tile mode</source>
+        <translation>Ka&amp;cheln</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Quillmark</source>
+        <translation>Über Quillmark</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>note: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
+    <message>
+        <source>bytes that are not UTF-8</source>
+        <translation>Bytes, die kein UTF-8 sind</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is written by an earlier line already</source>
+        <translation>%1 wird bereits von einer früheren Zeile geschrieben</translation>
+    </message>
+    <message>
+        <source>unknown symbology &quot;%1&quot;</source>
+        <translation>unbekannte Symbologie „%1“</translation>
+    </message>
+    <message>
+        <source>no symbology: give a symbology column or --symbology</source>
+        <translation>keine Symbologie: geben Sie eine Spalte symbology oder --symbology an</translation>
+    </message>
+    <message>
+        <source>height &quot;%1&quot; is no length in inches above 0</source>
+        <translation>Höhe „%1“ ist keine Länge in Zoll über 0</translation>
+    </message>
+    <message>
+        <source>no output: give an output column or --output</source>
+        <translation>keine Ausgabe: geben Sie eine Spalte output oder --output an</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of &quot;%1&quot;; name it .bmp, .png, .svg or .pdf, or give --format</source>
+        <translation>das Format von „%1“ ist nicht erkennbar; benennen Sie die Datei .bmp, .png, .svg oder .pdf, oder geben Sie --format an</translation>
+    </message>
+    <message>
+        <source>cannot be read back: the symbol is too large for a bitmap at %1 dpi (at most %2 pixels a side)</source>
+        <translation>kann nicht zurückgelesen werden: das Symbol ist zu groß für eine Bitmap mit %1 dpi (höchstens %2 Pixel je Seite)</translation>
+    </message>
+    <message>
+        <source>note: at %1 dpi the narrow element is %2 mils, not %3 (a whole number of dots)</source>
+        <translation>Hinweis: bei %1 dpi ist das schmale Element %2 mil, nicht %3 (eine ganze Zahl von Punkten)</translation>
+    </message>
+    <message>
+        <source>note: %1 is not a plain file and is not read; the default Density and Ratio are used</source>
+        <translation>Hinweis: %1 ist keine gewöhnliche Datei und wird nicht gelesen; es gelten die Standardwerte für Modulbreite und Verhältnis</translation>
+    </message>
+</context>
+<context>
+    <name>ScanCheck</name>
+    <message>
+        <source>✓ Scans: %1</source>
+        <translation>✓ Lesbar: %1</translation>
+    </message>
+    <message>
+        <source>Scans as %1 — the label shows %2</source>
+        <translation>Liest sich als %1 — der Klartext zeigt %2</translation>
+    </message>
+    <message>
+        <source>No data: the text is empty</source>
+        <translation>Keine Daten: der Text ist leer</translation>
+    </message>
+    <message>
+        <source>⚠ No data: the text is empty; the symbol reads %1</source>
+        <translation>⚠ Keine Daten: der Text ist leer; das Symbol liest sich als %1</translation>
+    </message>
+    <message>
+        <source>No data: the bars leave out all that the label shows</source>
+        <translation>Keine Daten: den Balken fehlt alles, was der Klartext zeigt</translation>
+    </message>
+    <message>
+        <source>Scans as %1 — the label shows %2 that the bars leave out</source>
+        <translation>Liest sich als %1 — der Klartext zeigt %2, was den Balken fehlt</translation>
+    </message>
+    <message>
+        <source>Does not scan: wide and narrow bars are equal at Ratio 1</source>
+        <translation>Nicht lesbar: breite und schmale Balken sind bei Verhältnis 1 gleich</translation>
+    </message>
+    <message>
+        <source>Not checked: the reader used here takes %1 digits or more, not %2</source>
+        <translation>Nicht geprüft: der hier verwendete Leser nimmt %1 Ziffern oder mehr, nicht %2</translation>
+    </message>
+    <message>
+        <source>Does not scan at this size; it does at zoom %1</source>
+        <translation>In dieser Größe nicht lesbar; bei Zoom %1 schon</translation>
+    </message>
+    <message>
+        <source>Does not scan at this size; it does at Density %1</source>
+        <translation>In dieser Größe nicht lesbar; bei Modulbreite %1 schon</translation>
+    </message>
+    <message>
+        <source>Does not scan at this size</source>
+        <translation>In dieser Größe nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>SheetLayout</name>
+    <message>
+        <source>a sheet needs at least one column and one row</source>
+        <translation>ein Bogen braucht mindestens eine Spalte und eine Zeile</translation>
+    </message>
+    <message>
+        <source>a label needs a width and a height</source>
+        <translation>ein Etikett braucht eine Breite und eine Höhe</translation>
+    </message>
+    <message>
+        <source>the pitch is smaller than the label: labels would overlap</source>
+        <translation>der Abstand ist kleiner als das Etikett: Etiketten würden sich überlappen</translation>
+    </message>
+    <message>
+        <source>the labels do not fit the page</source>
+        <translation>die Etiketten passen nicht auf die Seite</translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot; (page, grid, label, margins and pitch are known)</source>
+        <translation>unbekanntes Feld „%1“ (bekannt sind page, grid, label, margins und pitch)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no columns x rows</source>
+        <translation>„%1“ ist nicht Spalten x Zeilen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no width x height in in or mm</source>
+        <translation>„%1“ ist nicht Breite x Höhe in in oder mm</translation>
+    </message>
+    <message>
+        <source>a custom sheet needs page=, grid= and label=</source>
+        <translation>ein benutzerdefinierter Bogen braucht page=, grid= und label=</translation>
+    </message>
+    <message>
+        <source>unknown sheet &quot;%1&quot;</source>
+        <translation>unbekannter Bogen „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>SheetRun</name>
+    <message>
+        <source>a sheet takes one symbology: give --symbology</source>
+        <translation>ein Bogen nimmt eine Symbologie: geben Sie --symbology an</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>note: on a sheet every label takes the command line&apos;s symbology, height and output; those columns are not used</source>
+        <translation>Hinweis: auf einem Bogen nimmt jedes Etikett Symbologie, Höhe und Ausgabe der Befehlszeile; diese Spalten werden nicht verwendet</translation>
+    </message>
+    <message>
+        <source>%1 of %2 labels cannot be drawn; nothing was written</source>
+        <translation>%1 von %2 Etiketten können nicht gezeichnet werden; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 labels do not fit %2; nothing was written</source>
+        <translation>%1 Etiketten passen nicht auf %2; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>a sheet is written as one PDF document, or as BMP or PNG pages: not as SVG</source>
+        <translation>ein Bogen wird als ein PDF-Dokument oder als BMP- oder PNG-Seiten geschrieben: nicht als SVG</translation>
+    </message>
+    <message>
+        <source>the labels fill %1 pages: name the pages with {page} in --output</source>
+        <translation>die Etiketten füllen %1 Seiten: benennen Sie die Seiten mit {page} in --output</translation>
+    </message>
+    <message>
+        <source>page %1 is too large for a bitmap at %2 dpi</source>
+        <translation>Seite %1 ist zu groß für eine Bitmap mit %2 dpi</translation>
+    </message>
+</context>
+<context>
+    <name>StandardsAdvice</name>
+    <message>
+        <source>GS1: X %1 mm, %2 the %3 to %4 mm range; bars %5 mm high, %6 %7 mm for this X; quiet zones %8 X each side, %9 %10</source>
+        <translation>GS1: X %1 mm, %2 des Bereichs %3 bis %4 mm; Balken %5 mm hoch, %6 %7 mm für dieses X; Ruhezonen %8 X je Seite, %9 %10</translation>
+    </message>
+    <message>
+        <source>within</source>
+        <translation>innerhalb</translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>unterhalb</translation>
+    </message>
+    <message>
+        <source>above</source>
+        <translation>oberhalb</translation>
+    </message>
+    <message>
+        <source>at least</source>
+        <translation>mindestens</translation>
+    </message>
+    <message>
+        <source>short of</source>
+        <translation>unter</translation>
+    </message>
+</context>
+<context>
+    <name>SymbolRender</name>
+    <message>
+        <source>the symbol takes %1 x %2 inches at zoom %3; no output holds more than %4 inches a side</source>
+        <translation>das Symbol braucht bei Zoom %3 %1 x %2 Zoll; keine Ausgabe fasst mehr als %4 Zoll je Seite</translation>
+    </message>
+    <message>
+        <source>the symbol is too large for a bitmap at %1 dpi (at most %2 pixels a side)</source>
+        <translation>das Symbol ist zu groß für eine Bitmap mit %1 dpi (höchstens %2 Pixel je Seite)</translation>
+    </message>
+    <message>
+        <source>the bitmap could not be encoded</source>
+        <translation>die Bitmap konnte nicht kodiert werden</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>quillmark-render, version unknown</source>
+        <translation>quillmark-render, Version unbekannt</translation>
+    </message>
+    <message>
+        <source>quillmark-render %1.%2, build %3</source>
+        <translation>quillmark-render %1.%2, Build %3</translation>
+    </message>
+</context>
 </TS>

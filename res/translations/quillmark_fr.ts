@@ -1,1480 +1,1632 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
-    <context>
-        <name>AchievedSize</name>
-        <message>
-            <source>%1 dpi ×%2</source>
-            <translation>%1 ppp ×%2</translation>
-        </message>
-        <message>
-            <source>%1 dpi</source>
-            <translation>%1 ppp</translation>
-        </message>
-        <message>
-            <source>Bars at their own true size @ %1</source>
-            <translation>Barres à leur taille réelle @ %1</translation>
-        </message>
-        <message>
-            <source>X %1 mil = %2 %3 @ %4</source>
-            <translation>X %1 mil = %2 %3 @ %4</translation>
-        </message>
-        <message>
-            <source>, ratio %1</source>
-            <translation>, rapport %1</translation>
-        </message>
-        <message>
-            <source> — %1 mil cannot be drawn within 10 % at this resolution</source>
-            <translation> — %1 mil ne peuvent être tracés à 10 % près à cette résolution</translation>
-        </message>
-    </context>
-    <context>
-        <name>Batch</name>
-        <message>
-            <source>text after a closing quote</source>
-            <translation>texte après un guillemet fermant</translation>
-        </message>
-        <message>
-            <source>a quote inside an unquoted field</source>
-            <translation>un guillemet dans un champ sans guillemets</translation>
-        </message>
-        <message>
-            <source>a quoted field is not closed</source>
-            <translation>un champ entre guillemets n’est pas fermé</translation>
-        </message>
-    </context>
-    <context>
-        <name>CAboutBox</name>
-        <message>
-            <source>Corvane Quillmark V%1.%2, Build %3.</source>
-            <translation>Corvane Quillmark V%1.%2, build %3.</translation>
-        </message>
-        <message>
-            <source>Corvane Quillmark, version unknown.</source>
-            <translation>Corvane Quillmark, version inconnue.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CBarcodeMainView</name>
-        <message>
-            <source>What a scanner reads from the symbol on the printer at %1 dpi, zoom %2</source>
-            <translation>Ce qu’un scanner lit du symbole sur l’imprimante à %1 ppp, zoom %2</translation>
-        </message>
-        <message>
-            <source>What a scanner reads from the symbol on the screen at %1 dpi, zoom %2</source>
-            <translation>Ce qu’un scanner lit du symbole à l’écran à %1 ppp, zoom %2</translation>
-        </message>
-        <message>
-            <source>The settings could not be stored in %1.</source>
-            <translation>Les paramètres n’ont pas pu être enregistrés dans %1.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CBarcodeOutput</name>
-        <message>
-            <source>%1 is saved at true size, but it does not scan printed at %2 dpi.</source>
-            <translation>%1 est enregistré à taille réelle, mais ne se lit pas une fois imprimé à %2 ppp.</translation>
-        </message>
-        <message>
-            <source> It does at Density %1.</source>
-            <translation> Il se lit avec une densité de %1.</translation>
-        </message>
-        <message>
-            <source>A tile of the barcode (%1 x %2 in) is larger than the printable area (%3 x %4 in). Nothing was printed.</source>
-            <translation>Une case du code-barres (%1 x %2 po) dépasse la zone imprimable (%3 x %4 po). Rien n’a été imprimé.</translation>
-        </message>
-        <message>
-            <source>The printer could not be opened.</source>
-            <translation>L’imprimante n’a pas pu être ouverte.</translation>
-        </message>
-        <message>
-            <source>dots</source>
-            <translation>points</translation>
-        </message>
-        <message>
-            <source>The bitmap could not be encoded.</source>
-            <translation>L’image bitmap n’a pas pu être encodée.</translation>
-        </message>
-        <message>
-            <source>The barcode is too large to copy as a bitmap.</source>
-            <translation>Le code-barres est trop grand pour être copié en bitmap.</translation>
-        </message>
-        <message>
-            <source>The barcode is too large to save: %1.</source>
-            <translation>Le code-barres est trop grand pour être enregistré : %1.</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Enregistrer</translation>
-        </message>
-        <message>
-            <source>, true size — the zoom applies to bitmaps only</source>
-            <translation>, taille réelle — le zoom ne s’applique qu’aux bitmaps</translation>
-        </message>
-        <message>
-            <source>Graphics Files (*.bmp)</source>
-            <translation>Fichiers graphiques (*.bmp)</translation>
-        </message>
-        <message>
-            <source>PNG Files (*.png)</source>
-            <translation>Fichiers PNG (*.png)</translation>
-        </message>
-        <message>
-            <source>SVG Files%1 (*.svg)</source>
-            <translation>Fichiers SVG%1 (*.svg)</translation>
-        </message>
-        <message>
-            <source>PDF Files%1 (*.pdf)</source>
-            <translation>Fichiers PDF%1 (*.pdf)</translation>
-        </message>
-        <message>
-            <source>Cannot save the barcode to %1:
+<context>
+    <name>AchievedSize</name>
+    <message>
+        <source>%1 dpi ×%2</source>
+        <translation>%1 ppp ×%2</translation>
+    </message>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 ppp</translation>
+    </message>
+    <message>
+        <source>Bars at their own true size @ %1</source>
+        <translation>Barres à leur taille réelle @ %1</translation>
+    </message>
+    <message>
+        <source>X %1 mil = %2 %3 @ %4</source>
+        <translation>X %1 mil = %2 %3 @ %4</translation>
+    </message>
+    <message>
+        <source>, ratio %1</source>
+        <translation>, rapport %1</translation>
+    </message>
+    <message>
+        <source> — %1 mil cannot be drawn within 10 % at this resolution</source>
+        <translation> — %1 mil ne peuvent être tracés à 10 % près à cette résolution</translation>
+    </message>
+</context>
+<context>
+    <name>Batch</name>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>texte après un guillemet fermant</translation>
+    </message>
+    <message>
+        <source>a quote inside an unquoted field</source>
+        <translation>un guillemet dans un champ sans guillemets</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation>un champ entre guillemets n’est pas fermé</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutBox</name>
+    <message>
+        <source>Corvane Quillmark V%1.%2, Build %3.</source>
+        <translation>Corvane Quillmark V%1.%2, build %3.</translation>
+    </message>
+    <message>
+        <source>Corvane Quillmark, version unknown.</source>
+        <translation>Corvane Quillmark, version inconnue.</translation>
+    </message>
+    <message>
+        <source>Program icon</source>
+        <translation>Icône du programme</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeMainView</name>
+    <message>
+        <source>What a scanner reads from the symbol on the printer at %1 dpi, zoom %2</source>
+        <translation>Ce qu’un scanner lit du symbole sur l’imprimante à %1 ppp, zoom %2</translation>
+    </message>
+    <message>
+        <source>What a scanner reads from the symbol on the screen at %1 dpi, zoom %2</source>
+        <translation>Ce qu’un scanner lit du symbole à l’écran à %1 ppp, zoom %2</translation>
+    </message>
+    <message>
+        <source>The settings could not be stored in %1.</source>
+        <translation>Les paramètres n’ont pas pu être enregistrés dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeOutput</name>
+    <message>
+        <source>%1 is saved at true size, but it does not scan printed at %2 dpi.</source>
+        <translation>%1 est enregistré à taille réelle, mais ne se lit pas une fois imprimé à %2 ppp.</translation>
+    </message>
+    <message>
+        <source> It does at Density %1.</source>
+        <translation> Il se lit avec une densité de %1.</translation>
+    </message>
+    <message>
+        <source>A tile of the barcode (%1 x %2 in) is larger than the printable area (%3 x %4 in). Nothing was printed.</source>
+        <translation>Une case du code-barres (%1 x %2 po) dépasse la zone imprimable (%3 x %4 po). Rien n’a été imprimé.</translation>
+    </message>
+    <message>
+        <source>The printer could not be opened.</source>
+        <translation>L’imprimante n’a pas pu être ouverte.</translation>
+    </message>
+    <message>
+        <source>dots</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>The bitmap could not be encoded.</source>
+        <translation>L’image bitmap n’a pas pu être encodée.</translation>
+    </message>
+    <message>
+        <source>The barcode is too large to copy as a bitmap.</source>
+        <translation>Le code-barres est trop grand pour être copié en bitmap.</translation>
+    </message>
+    <message>
+        <source>The barcode is too large to save: %1.</source>
+        <translation>Le code-barres est trop grand pour être enregistré : %1.</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>, true size — the zoom applies to bitmaps only</source>
+        <translation>, taille réelle — le zoom ne s’applique qu’aux bitmaps</translation>
+    </message>
+    <message>
+        <source>Graphics Files (*.bmp)</source>
+        <translation>Fichiers graphiques (*.bmp)</translation>
+    </message>
+    <message>
+        <source>PNG Files (*.png)</source>
+        <translation>Fichiers PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Files%1 (*.svg)</source>
+        <translation>Fichiers SVG%1 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF Files%1 (*.pdf)</source>
+        <translation>Fichiers PDF%1 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Cannot save the barcode to %1:
 %2</source>
-            <translation>Impossible d’enregistrer le code-barres dans %1 :
+        <translation>Impossible d’enregistrer le code-barres dans %1 :
 %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>CMainFrame</name>
-        <message>
-            <source>Zoom %1×</source>
-            <translation>Zoom %1×</translation>
-        </message>
-    </context>
-    <context>
-        <name>CPrintLabelsDialog</name>
-        <message>
-            <source>Print Labels</source>
-            <translation>Imprimer des étiquettes</translation>
-        </message>
-        <message>
-            <source>(none)</source>
-            <translation>(aucune)</translation>
-        </message>
-        <message>
-            <source>%1 does not exist</source>
-            <translation>%1 n’existe pas</translation>
-        </message>
-        <message>
-            <source>%1 is not a plain file</source>
-            <translation>%1 n’est pas un fichier ordinaire</translation>
-        </message>
-        <message>
-            <source>%1 cannot be read: %2</source>
-            <translation>%1 ne peut pas être lu : %2</translation>
-        </message>
-        <message>
-            <source>%1 is larger than %2 MB</source>
-            <translation>%1 dépasse %2 Mo</translation>
-        </message>
-        <message>
-            <source>Negative values move the print left or up</source>
-            <translation>Les valeurs négatives déplacent l’impression vers la gauche ou vers le haut</translation>
-        </message>
-        <message>
-            <source>Label stock</source>
-            <translation>Support d’étiquettes</translation>
-        </message>
-        <message>
-            <source>Custom</source>
-            <translation>Personnalisé</translation>
-        </message>
-        <message>
-            <source>page, grid (columns x rows), label, margins (top x left) and pitch (across x down), each pair in in or mm; margins and pitch may be left out</source>
-            <translation>page, grid (colonnes x lignes), label (étiquette), margins (marges haut x gauche) et pitch (pas horizontal x vertical), chaque paire en in ou mm ; margins et pitch sont facultatifs</translation>
-        </message>
-        <message>
-            <source>&amp;Layout:</source>
-            <translation>&amp;Disposition :</translation>
-        </message>
-        <message>
-            <source>C&amp;ustom:</source>
-            <translation>P&amp;ersonnalisée :</translation>
-        </message>
-        <message>
-            <source>Labels</source>
-            <translation>Étiquettes</translation>
-        </message>
-        <message>
-            <source>&amp;Text field</source>
-            <translation>Champ &amp;Texte</translation>
-        </message>
-        <message>
-            <source>&amp;Sequence</source>
-            <translation>&amp;Séquence</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>&amp;Fichier</translation>
-        </message>
-        <message>
-            <source>Copies of the symbol in the Text field: %1</source>
-            <translation>Copies du symbole du champ Texte : %1</translation>
-        </message>
-        <message>
-            <source>(empty)</source>
-            <translation>(vide)</translation>
-        </message>
-        <message>
-            <source>Numbers shorter than this get leading zeros</source>
-            <translation>Les nombres plus courts reçoivent des zéros en tête</translation>
-        </message>
-        <message>
-            <source>&amp;Prefix:</source>
-            <translation>&amp;Préfixe :</translation>
-        </message>
-        <message>
-            <source>Su&amp;ffix:</source>
-            <translation>Su&amp;ffixe :</translation>
-        </message>
-        <message>
-            <source>First &amp;number:</source>
-            <translation>Premier &amp;numéro :</translation>
-        </message>
-        <message>
-            <source>St&amp;ep:</source>
-            <translation>Pa&amp;s :</translation>
-        </message>
-        <message>
-            <source>Cou&amp;nt:</source>
-            <translation>Nomb&amp;re :</translation>
-        </message>
-        <message>
-            <source>&amp;Digits:</source>
-            <translation>&amp;Chiffres :</translation>
-        </message>
-        <message>
-            <source>one label per line, or a CSV file</source>
-            <translation>une étiquette par ligne, ou un fichier CSV</translation>
-        </message>
-        <message>
-            <source>&amp;Browse...</source>
-            <translation>Pa&amp;rcourir...</translation>
-        </message>
-        <message>
-            <source>F&amp;ile:</source>
-            <translation>F&amp;ichier :</translation>
-        </message>
-        <message>
-            <source>Te&amp;xt column:</source>
-            <translation>Colonne du te&amp;xte :</translation>
-        </message>
-        <message>
-            <source>Caption c&amp;olumn:</source>
-            <translation>Colonne de l’intit&amp;ulé :</translation>
-        </message>
-        <message>
-            <source>A line of text above every symbol</source>
-            <translation>Une ligne de texte au-dessus de chaque symbole</translation>
-        </message>
-        <message>
-            <source>C&amp;aption:</source>
-            <translation>Intitu&amp;lé :</translation>
-        </message>
-        <message>
-            <source>Printing</source>
-            <translation>Impression</translation>
-        </message>
-        <message>
-            <source>Print label &amp;outlines</source>
-            <translation>Imprimer les c&amp;ontours des étiquettes</translation>
-        </message>
-        <message>
-            <source>Right:</source>
-            <translation>Droite :</translation>
-        </message>
-        <message>
-            <source>Down:</source>
-            <translation>Bas :</translation>
-        </message>
-        <message>
-            <source>Start at &amp;label:</source>
-            <translation>Commencer à l’éti&amp;quette :</translation>
-        </message>
-        <message>
-            <source>&amp;Copies of each label:</source>
-            <translation>Nom&amp;bre de copies par étiquette :</translation>
-        </message>
-        <message>
-            <source>First sheet</source>
-            <translation>Première feuille</translation>
-        </message>
-        <message>
-            <source>&amp;Print...</source>
-            <translation>Impri&amp;mer...</translation>
-        </message>
-        <message>
-            <source>Print Pre&amp;view...</source>
-            <translation>&amp;Aperçu avant impression...</translation>
-        </message>
-        <message>
-            <source>Print ali&amp;gnment page</source>
-            <translation>Imprimer la page d’ali&amp;gnement</translation>
-        </message>
-        <message>
-            <source>Label files (*.txt *.csv);;All files (*)</source>
-            <translation>Fichiers d’étiquettes (*.txt *.csv);;Tous les fichiers (*)</translation>
-        </message>
-        <message>
-            <source>the Text field is empty</source>
-            <translation>le champ Texte est vide</translation>
-        </message>
-        <message>
-            <source>the step must be a whole number</source>
-            <translation>le pas doit être un nombre entier</translation>
-        </message>
-        <message>
-            <source>the first number must be a whole number</source>
-            <translation>le premier numéro doit être un nombre entier</translation>
-        </message>
-        <message>
-            <source>choose a file of labels</source>
-            <translation>choisissez un fichier d’étiquettes</translation>
-        </message>
-        <message>
-            <source>the CSV file has no header row</source>
-            <translation>le fichier CSV n’a pas de ligne d’en-tête</translation>
-        </message>
-        <message>
-            <source>the file holds no labels</source>
-            <translation>le fichier ne contient aucune étiquette</translation>
-        </message>
-        <message>
-            <source> of %1</source>
-            <translation> sur %1</translation>
-        </message>
-        <message>
-            <source>The layout cannot be used: %1</source>
-            <translation>La disposition est inutilisable : %1</translation>
-        </message>
-        <message>
-            <source>No labels: %1</source>
-            <translation>Aucune étiquette : %1</translation>
-        </message>
-        <message>
-            <source>line %1: there is no text</source>
-            <translation>ligne %1 : il n’y a pas de texte</translation>
-        </message>
-        <message>
-            <source>Nothing is printed while any label cannot be drawn: %1 of %2:</source>
-            <translation>Rien n’est imprimé tant qu’une étiquette ne peut pas être tracée : %1 sur %2 :</translation>
-        </message>
-        <message>
-            <source>Nothing can be printed: %1</source>
-            <translation>Rien ne peut être imprimé : %1</translation>
-        </message>
-        <message>
-            <source>Nothing is printed while any symbol is larger than its label: %1 of %2:</source>
-            <translation>Rien n’est imprimé tant qu’un symbole dépasse son étiquette : %1 sur %2 :</translation>
-        </message>
-        <message>
-            <source>... and %1 more</source>
-            <translation>... et %1 de plus</translation>
-        </message>
-        <message>
-            <source>%1 on %2</source>
-            <translation>%1 sur %2</translation>
-        </message>
-        <message>
-            <source>%1 label</source>
-            <translation>%1 étiquette</translation>
-        </message>
-        <message>
-            <source>%1 labels</source>
-            <translation>%1 étiquettes</translation>
-        </message>
-        <message>
-            <source>one sheet</source>
-            <translation>une feuille</translation>
-        </message>
-        <message>
-            <source>%1 sheets; the first is shown</source>
-            <translation>%1 feuilles ; la première est affichée</translation>
-        </message>
-        <message>
-            <source>Printer offset for %1:</source>
-            <translation>Décalage de l’imprimante %1 :</translation>
-        </message>
-        <message>
-            <source>PDF output</source>
-            <translation>Sortie PDF</translation>
-        </message>
-        <message>
-            <source>The labels could not be printed.</source>
-            <translation>Les étiquettes n’ont pas pu être imprimées.</translation>
-        </message>
-        <message>
-            <source>Print Alignment Page</source>
-            <translation>Imprimer la page d’alignement</translation>
-        </message>
-        <message>
-            <source>The alignment page could not be printed.</source>
-            <translation>La page d’alignement n’a pas pu être imprimée.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CQuillmarkApp</name>
-        <message>
-            <source>%1 is not a plain file and is not read: the default settings are used.</source>
-            <translation>%1 n’est pas un fichier ordinaire et n’est pas lu : les paramètres par défaut sont utilisés.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CQuillmarkDoc</name>
-        <message>
-            <source>Help cannot be shown: the help file %1 was not found.</source>
-            <translation>L’aide ne peut pas être affichée : le fichier d’aide %1 est introuvable.</translation>
-        </message>
-        <message>
-            <source>Help cannot be shown: no program to open the help file %1 was found.</source>
-            <translation>L’aide ne peut pas être affichée : aucun programme pour ouvrir le fichier d’aide %1 n’a été trouvé.</translation>
-        </message>
-        <message>
-            <source>Online Support cannot be shown: no web browser to open %1 was found.</source>
-            <translation>L’assistance en ligne ne peut pas être affichée : aucun navigateur web pour ouvrir %1 n’a été trouvé.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CSettingsDialog</name>
-        <message>
-            <source>%1 mm</source>
-            <translation>%1 mm</translation>
-        </message>
-        <message>
-            <source>Barcode Settings</source>
-            <translation>Paramètres du code-barres</translation>
-        </message>
-        <message>
-            <source> mils</source>
-            <translation> mil</translation>
-        </message>
-        <message>
-            <source>&amp;Density (narrow bar):</source>
-            <translation>&amp;Densité (barre étroite) :</translation>
-        </message>
-        <message>
-            <source>&amp;Ratio (wide to narrow):</source>
-            <translation>&amp;Rapport (large sur étroite) :</translation>
-        </message>
-        <message>
-            <source>As typed (upper case)</source>
-            <translation>Telle que saisie (majuscules)</translation>
-        </message>
-        <message>
-            <source>Shortest (keeps lower case)</source>
-            <translation>La plus courte (garde les minuscules)</translation>
-        </message>
-        <message>
-            <source>None</source>
-            <translation>Aucune</translation>
-        </message>
-        <message>
-            <source>Frame</source>
-            <translation>Cadre</translation>
-        </message>
-        <message>
-            <source>Top and bottom</source>
-            <translation>Haut et bas</translation>
-        </message>
-        <message>
-            <source>Code 128 &amp;code sets:</source>
-            <translation>Jeux de &amp;caractères Code 128 :</translation>
-        </message>
-        <message>
-            <source>ITF-14 &amp;bearer bars:</source>
-            <translation>&amp;Barres de support ITF-14 :</translation>
-        </message>
-        <message>
-            <source>EAN quiet zone &amp;marks (&lt; and &gt;)</source>
-            <translation>&amp;Marques de zone de silence EAN (&lt; et &gt;)</translation>
-        </message>
-        <message>
-            <source> dots</source>
-            <translation> points</translation>
-        </message>
-        <message>
-            <source>Printed bar &amp;width reduction:</source>
-            <translation>Réduction de la la&amp;rgeur des barres imprimées :</translation>
-        </message>
-        <message>
-            <source>Preview at actual size</source>
-            <translation>Aperçu en taille réelle</translation>
-        </message>
-        <message>
-            <source>wide bar %1 mils = %2</source>
-            <translation>barre large %1 mil = %2</translation>
-        </message>
-        <message>
-            <source>Symbol length: %1 inches = %2</source>
-            <translation>Longueur du symbole : %1 pouces = %2</translation>
-        </message>
-        <message>
-            <source>none: bars print as drawn</source>
-            <translation>aucune : les barres s’impriment telles que tracées</translation>
-        </message>
-        <message>
-            <source>= %1 mils off every bar at the printer's %2 dpi</source>
-            <translation>= %1 mil en moins sur chaque barre aux %2 ppp de l’imprimante</translation>
-        </message>
-    </context>
-    <context>
-        <name>FieldValues</name>
-        <message>
-            <source>Height "%1" is less than %2 in: %3 in is used instead.</source>
-            <translation>La hauteur « %1 » est inférieure à %2 po : %3 po sont utilisés à la place.</translation>
-        </message>
-        <message>
-            <source>Height "%1" is not a number of inches: %2 in is used instead.</source>
-            <translation>La hauteur « %1 » n’est pas un nombre de pouces : %2 po sont utilisés à la place.</translation>
-        </message>
-    </context>
-    <context>
-        <name>FileCommit</name>
-        <message>
-            <source>cannot write %1: %2</source>
-            <translation>impossible d’écrire %1 : %2</translation>
-        </message>
-        <message>
-            <source>standard output</source>
-            <translation>la sortie standard</translation>
-        </message>
-        <message>
-            <source>%1 is a folder</source>
-            <translation>%1 est un dossier</translation>
-        </message>
-        <message>
-            <source>%1 was another user's file and is now yours (only an administrator may give a file away)</source>
-            <translation>%1 appartenait à un autre utilisateur et vous appartient désormais (seul un administrateur peut céder un fichier)</translation>
-        </message>
-        <message>
-            <source>cannot replace %1: %2</source>
-            <translation>impossible de remplacer %1 : %2</translation>
-        </message>
-        <message>
-            <source>cannot flush %1 to the disk: %2</source>
-            <translation>impossible d’écrire %1 sur le disque : %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>InputRule</name>
-        <message>
-            <source>takes digits only</source>
-            <translation>n’accepte que des chiffres</translation>
-        </message>
-        <message>
-            <source>takes 8-bit (Latin-1) characters only</source>
-            <translation>n’accepte que des caractères 8 bits (Latin-1)</translation>
-        </message>
-        <message>
-            <source>refuses it</source>
-            <translation>le refuse</translation>
-        </message>
-        <message>
-            <source>has no encoding for it</source>
-            <translation>n’a pas de codage pour lui</translation>
-        </message>
-        <message>
-            <source>character %1 at position %2: %3 %4</source>
-            <translation>caractère %1 en position %2 : %3 %4</translation>
-        </message>
-        <message>
-            <source>%1 digits: %2 takes at most %3</source>
-            <translation>%1 chiffres : %2 en accepte au plus %3</translation>
-        </message>
-    </context>
-    <context>
-        <name>Inputs</name>
-        <message>
-            <source>cannot read %1: %2</source>
-            <translation>impossible de lire %1 : %2</translation>
-        </message>
-        <message>
-            <source>%1 holds more than %2 MB; split it into smaller batches</source>
-            <translation>%1 contient plus de %2 Mo ; divisez-le en lots plus petits</translation>
-        </message>
-        <message>
-            <source>the CSV input has no header row</source>
-            <translation>l’entrée CSV n’a pas de ligne d’en-tête</translation>
-        </message>
-        <message>
-            <source>the CSV header names "%1" twice (columns %2 and %3)</source>
-            <translation>l’en-tête CSV nomme « %1 » deux fois (colonnes %2 et %3)</translation>
-        </message>
-        <message>
-            <source>the CSV header's column %1, "%2", is none of symbology, text, height, output and caption: it is not used</source>
-            <translation>la colonne %1 de l’en-tête CSV, « %2 », n’est ni symbology, ni text, ni height, ni output, ni caption : elle n’est pas utilisée</translation>
-        </message>
-        <message>
-            <source>the CSV header names no "text" column</source>
-            <translation>l’en-tête CSV ne nomme aucune colonne « text »</translation>
-        </message>
-        <message>
-            <source>no text</source>
-            <translation>pas de texte</translation>
-        </message>
-    </context>
-    <context>
-        <name>LabelData</name>
-        <message>
-            <source>the count must be 1 to %1</source>
-            <translation>le nombre doit être compris entre 1 et %1</translation>
-        </message>
-        <message>
-            <source>the number's width must be 0 to %1 digits</source>
-            <translation>la largeur du numéro doit être de 0 à %1 chiffres</translation>
-        </message>
-        <message>
-            <source>the sequence's numbers leave the range of whole numbers</source>
-            <translation>les numéros de la séquence sortent de la plage des nombres entiers</translation>
-        </message>
-        <message>
-            <source>the CSV file has no header row</source>
-            <translation>le fichier CSV n’a pas de ligne d’en-tête</translation>
-        </message>
-        <message>
-            <source>the CSV file has no column "%1"</source>
-            <translation>le fichier CSV n’a pas de colonne « %1 »</translation>
-        </message>
-        <message>
-            <source>line %1: %2</source>
-            <translation>ligne %1 : %2</translation>
-        </message>
-        <message>
-            <source>line %1: there is no text</source>
-            <translation>ligne %1 : il n’y a pas de texte</translation>
-        </message>
-    </context>
-    <context>
-        <name>LabelPrinting</name>
-        <message>
-            <source>Stop</source>
-            <translation>Arrêter</translation>
-        </message>
-        <message>
-            <source>Print Labels</source>
-            <translation>Imprimer des étiquettes</translation>
-        </message>
-        <message>
-            <source>Printing page %1 of %2</source>
-            <translation>Impression de la page %1 sur %2</translation>
-        </message>
-    </context>
-    <context>
-        <name>LabelSheet</name>
-        <message>
-            <source>the first label must be 1 to %1 on %2</source>
-            <translation>la première étiquette doit être comprise entre 1 et %1 sur %2</translation>
-        </message>
-        <message>
-            <source>copies must be 1 to %1</source>
-            <translation>le nombre de copies doit être compris entre 1 et %1</translation>
-        </message>
-        <message>
-            <source>%1 labels of %2 copies each are more than the %3 one run takes</source>
-            <translation>%1 étiquettes de %2 copies chacune dépassent les %3 qu’un passage accepte</translation>
-        </message>
-        <message>
-            <source>there are no labels to print</source>
-            <translation>il n’y a aucune étiquette à imprimer</translation>
-        </message>
-        <message>
-            <source>line %1: the symbol takes %2 x %3 in with its quiet zones%4; the label is %5 x %6 in</source>
-            <translation>ligne %1 : le symbole occupe %2 x %3 po avec ses zones de silence%4 ; l’étiquette mesure %5 x %6 po</translation>
-        </message>
-        <message>
-            <source> and caption</source>
-            <translation> et son intitulé</translation>
-        </message>
-        <message>
-            <source>line %1 (page %2, label %3): %4</source>
-            <translation>ligne %1 (page %2, étiquette %3) : %4</translation>
-        </message>
-        <message>
-            <source>reads as "%1"</source>
-            <translation>se lit « %1 »</translation>
-        </message>
-        <message>
-            <source>does not scan</source>
-            <translation>ne se lit pas</translation>
-        </message>
-    </context>
-    <context>
-        <name>PrintSetup</name>
-        <message>
-            <source>Print Setup</source>
-            <translation>Configuration de l’impression</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-    </context>
-    <context>
-        <name>Progress</name>
-        <message>
-            <source>%1 of %2 done, %3 failed (%4 %)</source>
-            <translation>%1 sur %2 traités, %3 en échec (%4 %)</translation>
-        </message>
-        <message>
-            <source>%1 of %2 written (%3 %)</source>
-            <translation>%1 sur %2 écrits (%3 %)</translation>
-        </message>
-    </context>
-    <context>
-        <name>RenderOptions</name>
-        <message>
-            <source>--%1 takes a whole number from %2 to %3, not "%4"</source>
-            <translation>--%1 attend un nombre entier de %2 à %3, pas « %4 »</translation>
-        </message>
-        <message>
-            <source>Draws barcodes at true size into BMP, PNG, SVG or PDF files.
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeView</name>
+    <message>
+        <source>Barcode: none</source>
+        <translation>Code-barres : aucun</translation>
+    </message>
+    <message>
+        <source>Barcode: %1, no text, %2 inches</source>
+        <translation>Code-barres : %1, sans texte, %2 pouces</translation>
+    </message>
+    <message>
+        <source>Barcode: %1, %2, %3 inches</source>
+        <translation>Code-barres : %1, %2, %3 pouces</translation>
+    </message>
+    <message>
+        <source>The symbol at its true size times the zoom. Copy, Print and Save take it out of the program; its menu holds them.</source>
+        <translation>Le symbole à sa taille réelle multipliée par le zoom. Copier, Imprimer et Enregistrer le font sortir du programme ; son menu les propose.</translation>
+    </message>
+</context>
+<context>
+    <name>CInputPanel</name>
+    <message>
+        <source>Height</source>
+        <translation>Hauteur</translation>
+    </message>
+    <message>
+        <source>The bars&apos; height in inches; Enter draws the symbol</source>
+        <translation>La hauteur des barres en pouces ; Entrée trace le symbole</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>The symbol&apos;s length in inches, first bar to last</source>
+        <translation>La longueur du symbole en pouces, de la première barre à la dernière</translation>
+    </message>
+    <message>
+        <source>Symbology</source>
+        <translation>Symbologie</translation>
+    </message>
+    <message>
+        <source>The kind of barcode; it decides which characters the Text field takes</source>
+        <translation>Le type de code-barres ; il détermine les caractères que le champ Texte accepte</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>The data the barcode carries; Enter draws the symbol</source>
+        <translation>Les données que porte le code-barres ; Entrée trace le symbole</translation>
+    </message>
+    <message>
+        <source>Prints the text under the bars</source>
+        <translation>Imprime le texte sous les barres</translation>
+    </message>
+    <message>
+        <source>Fills the view with copies of the symbol</source>
+        <translation>Remplit la vue de copies du symbole</translation>
+    </message>
+    <message>
+        <source>Width: %1 inches</source>
+        <translation>Largeur : %1 pouces</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Zoom %1×</source>
+        <translation>Zoom %1×</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintLabelsDialog</name>
+    <message>
+        <source>Print Labels</source>
+        <translation>Imprimer des étiquettes</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 dépasse %2 Mo</translation>
+    </message>
+    <message>
+        <source>Negative values move the print left or up</source>
+        <translation>Les valeurs négatives déplacent l’impression vers la gauche ou vers le haut</translation>
+    </message>
+    <message>
+        <source>Label stock</source>
+        <translation>Support d’étiquettes</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>page, grid (columns x rows), label, margins (top x left) and pitch (across x down), each pair in in or mm; margins and pitch may be left out</source>
+        <translation>page, grid (colonnes x lignes), label (étiquette), margins (marges haut x gauche) et pitch (pas horizontal x vertical), chaque paire en in ou mm ; margins et pitch sont facultatifs</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Disposition :</translation>
+    </message>
+    <message>
+        <source>C&amp;ustom:</source>
+        <translation>P&amp;ersonnalisée :</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>&amp;Text field</source>
+        <translation>Champ &amp;Texte</translation>
+    </message>
+    <message>
+        <source>&amp;Sequence</source>
+        <translation>&amp;Séquence</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Copies of the symbol in the Text field: %1</source>
+        <translation>Copies du symbole du champ Texte : %1</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>Numbers shorter than this get leading zeros</source>
+        <translation>Les nombres plus courts reçoivent des zéros en tête</translation>
+    </message>
+    <message>
+        <source>&amp;Prefix:</source>
+        <translation>&amp;Préfixe :</translation>
+    </message>
+    <message>
+        <source>Su&amp;ffix:</source>
+        <translation>Su&amp;ffixe :</translation>
+    </message>
+    <message>
+        <source>First &amp;number:</source>
+        <translation>Premier &amp;numéro :</translation>
+    </message>
+    <message>
+        <source>St&amp;ep:</source>
+        <translation>Pa&amp;s :</translation>
+    </message>
+    <message>
+        <source>Cou&amp;nt:</source>
+        <translation>Nomb&amp;re :</translation>
+    </message>
+    <message>
+        <source>&amp;Digits:</source>
+        <translation>&amp;Chiffres :</translation>
+    </message>
+    <message>
+        <source>one label per line, or a CSV file</source>
+        <translation>une étiquette par ligne, ou un fichier CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Pa&amp;rcourir...</translation>
+    </message>
+    <message>
+        <source>F&amp;ile:</source>
+        <translation>F&amp;ichier :</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt column:</source>
+        <translation>Colonne du te&amp;xte :</translation>
+    </message>
+    <message>
+        <source>Caption c&amp;olumn:</source>
+        <translation>Colonne de l’intit&amp;ulé :</translation>
+    </message>
+    <message>
+        <source>A line of text above every symbol</source>
+        <translation>Une ligne de texte au-dessus de chaque symbole</translation>
+    </message>
+    <message>
+        <source>C&amp;aption:</source>
+        <translation>Intitu&amp;lé :</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Impression</translation>
+    </message>
+    <message>
+        <source>Print label &amp;outlines</source>
+        <translation>Imprimer les c&amp;ontours des étiquettes</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <translation>Droite :</translation>
+    </message>
+    <message>
+        <source>Down:</source>
+        <translation>Bas :</translation>
+    </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>Commencer à l’éti&amp;quette :</translation>
+    </message>
+    <message>
+        <source>&amp;Copies of each label:</source>
+        <translation>Nom&amp;bre de copies par étiquette :</translation>
+    </message>
+    <message>
+        <source>First sheet</source>
+        <translation>Première feuille</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Impri&amp;mer...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>Print ali&amp;gnment page</source>
+        <translation>Imprimer la page d’ali&amp;gnement</translation>
+    </message>
+    <message>
+        <source>Label files (*.txt *.csv);;All files (*)</source>
+        <translation>Fichiers d’étiquettes (*.txt *.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>the Text field is empty</source>
+        <translation>le champ Texte est vide</translation>
+    </message>
+    <message>
+        <source>the step must be a whole number</source>
+        <translation>le pas doit être un nombre entier</translation>
+    </message>
+    <message>
+        <source>the first number must be a whole number</source>
+        <translation>le premier numéro doit être un nombre entier</translation>
+    </message>
+    <message>
+        <source>choose a file of labels</source>
+        <translation>choisissez un fichier d’étiquettes</translation>
+    </message>
+    <message>
+        <source>the CSV file has no header row</source>
+        <translation>le fichier CSV n’a pas de ligne d’en-tête</translation>
+    </message>
+    <message>
+        <source>the file holds no labels</source>
+        <translation>le fichier ne contient aucune étiquette</translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> sur %1</translation>
+    </message>
+    <message>
+        <source>The layout cannot be used: %1</source>
+        <translation>La disposition est inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>No labels: %1</source>
+        <translation>Aucune étiquette : %1</translation>
+    </message>
+    <message>
+        <source>line %1: there is no text</source>
+        <translation>ligne %1 : il n’y a pas de texte</translation>
+    </message>
+    <message>
+        <source>Nothing is printed while any label cannot be drawn: %1 of %2:</source>
+        <translation>Rien n’est imprimé tant qu’une étiquette ne peut pas être tracée : %1 sur %2 :</translation>
+    </message>
+    <message>
+        <source>Nothing can be printed: %1</source>
+        <translation>Rien ne peut être imprimé : %1</translation>
+    </message>
+    <message>
+        <source>Nothing is printed while any symbol is larger than its label: %1 of %2:</source>
+        <translation>Rien n’est imprimé tant qu’un symbole dépasse son étiquette : %1 sur %2 :</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 label</source>
+        <translation>%1 étiquette</translation>
+    </message>
+    <message>
+        <source>%1 labels</source>
+        <translation>%1 étiquettes</translation>
+    </message>
+    <message>
+        <source>one sheet</source>
+        <translation>une feuille</translation>
+    </message>
+    <message>
+        <source>%1 sheets; the first is shown</source>
+        <translation>%1 feuilles ; la première est affichée</translation>
+    </message>
+    <message>
+        <source>Printer offset for %1:</source>
+        <translation>Décalage de l’imprimante %1 :</translation>
+    </message>
+    <message>
+        <source>PDF output</source>
+        <translation>Sortie PDF</translation>
+    </message>
+    <message>
+        <source>The labels could not be printed.</source>
+        <translation>Les étiquettes n’ont pas pu être imprimées.</translation>
+    </message>
+    <message>
+        <source>Print Alignment Page</source>
+        <translation>Imprimer la page d’alignement</translation>
+    </message>
+    <message>
+        <source>The alignment page could not be printed.</source>
+        <translation>La page d’alignement n’a pas pu être imprimée.</translation>
+    </message>
+    <message>
+        <source>Label file</source>
+        <translation>Fichier d’étiquettes</translation>
+    </message>
+    <message>
+        <source>Text column</source>
+        <translation>Colonne du texte</translation>
+    </message>
+    <message>
+        <source>Caption column</source>
+        <translation>Colonne de l’intitulé</translation>
+    </message>
+    <message>
+        <source>Printer offset to the right</source>
+        <translation>Décalage de l’imprimante vers la droite</translation>
+    </message>
+    <message>
+        <source>Printer offset down</source>
+        <translation>Décalage de l’imprimante vers le bas</translation>
+    </message>
+    <message>
+        <source>Unit of the printer offset</source>
+        <translation>Unité du décalage de l’imprimante</translation>
+    </message>
+    <message>
+        <source>Labels that cannot be printed</source>
+        <translation>Étiquettes impossibles à imprimer</translation>
+    </message>
+    <message>
+        <source>The first sheet of labels as it prints, the stock&apos;s labels outlined faintly</source>
+        <translation>La première planche d’étiquettes telle qu’elle s’imprime, les étiquettes du support légèrement tracées</translation>
+    </message>
+    <message>
+        <source>The first free label of a partly used sheet</source>
+        <translation>La première étiquette libre d’une planche entamée</translation>
+    </message>
+    <message>
+        <source>How many times each label is printed</source>
+        <translation>Nombre d’impressions de chaque étiquette</translation>
+    </message>
+</context>
+<context>
+    <name>CQuillmarkApp</name>
+    <message>
+        <source>%1 is not a plain file and is not read: the default settings are used.</source>
+        <translation>%1 n’est pas un fichier ordinaire et n’est pas lu : les paramètres par défaut sont utilisés.</translation>
+    </message>
+</context>
+<context>
+    <name>CQuillmarkDoc</name>
+    <message>
+        <source>Help cannot be shown: the help file %1 was not found.</source>
+        <translation>L’aide ne peut pas être affichée : le fichier d’aide %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>Help cannot be shown: no program to open the help file %1 was found.</source>
+        <translation>L’aide ne peut pas être affichée : aucun programme pour ouvrir le fichier d’aide %1 n’a été trouvé.</translation>
+    </message>
+    <message>
+        <source>Online Support cannot be shown: no web browser to open %1 was found.</source>
+        <translation>L’assistance en ligne ne peut pas être affichée : aucun navigateur web pour ouvrir %1 n’a été trouvé.</translation>
+    </message>
+</context>
+<context>
+    <name>CSettingsDialog</name>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Barcode Settings</source>
+        <translation>Paramètres du code-barres</translation>
+    </message>
+    <message>
+        <source> mils</source>
+        <translation> mil</translation>
+    </message>
+    <message>
+        <source>&amp;Density (narrow bar):</source>
+        <translation>&amp;Densité (barre étroite) :</translation>
+    </message>
+    <message>
+        <source>&amp;Ratio (wide to narrow):</source>
+        <translation>&amp;Rapport (large sur étroite) :</translation>
+    </message>
+    <message>
+        <source>As typed (upper case)</source>
+        <translation>Telle que saisie (majuscules)</translation>
+    </message>
+    <message>
+        <source>Shortest (keeps lower case)</source>
+        <translation>La plus courte (garde les minuscules)</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Cadre</translation>
+    </message>
+    <message>
+        <source>Top and bottom</source>
+        <translation>Haut et bas</translation>
+    </message>
+    <message>
+        <source>Code 128 &amp;code sets:</source>
+        <translation>Jeux de &amp;caractères Code 128 :</translation>
+    </message>
+    <message>
+        <source>ITF-14 &amp;bearer bars:</source>
+        <translation>&amp;Barres de support ITF-14 :</translation>
+    </message>
+    <message>
+        <source>EAN quiet zone &amp;marks (&lt; and &gt;)</source>
+        <translation>&amp;Marques de zone de silence EAN (&lt; et &gt;)</translation>
+    </message>
+    <message>
+        <source> dots</source>
+        <translation> points</translation>
+    </message>
+    <message>
+        <source>Printed bar &amp;width reduction:</source>
+        <translation>Réduction de la la&amp;rgeur des barres imprimées :</translation>
+    </message>
+    <message>
+        <source>Preview at actual size</source>
+        <translation>Aperçu en taille réelle</translation>
+    </message>
+    <message>
+        <source>wide bar %1 mils = %2</source>
+        <translation>barre large %1 mil = %2</translation>
+    </message>
+    <message>
+        <source>Symbol length: %1 inches = %2</source>
+        <translation>Longueur du symbole : %1 pouces = %2</translation>
+    </message>
+    <message>
+        <source>none: bars print as drawn</source>
+        <translation>aucune : les barres s’impriment telles que tracées</translation>
+    </message>
+    <message>
+        <source>= %1 mils off every bar at the printer&apos;s %2 dpi</source>
+        <translation>= %1 mil en moins sur chaque barre aux %2 ppp de l’imprimante</translation>
+    </message>
+    <message>
+        <source>The narrow bar&apos;s width in mils; every bar and space is a multiple of it</source>
+        <translation>La largeur de la barre étroite en mils ; chaque barre et chaque espace en est un multiple</translation>
+    </message>
+    <message>
+        <source>How many times wider a wide bar is than a narrow one</source>
+        <translation>Combien de fois une barre large est plus large qu’une étroite</translation>
+    </message>
+    <message>
+        <source>Code 128 code sets</source>
+        <translation>Jeux de codes Code 128</translation>
+    </message>
+    <message>
+        <source>As typed keeps Code 128 in upper case; shortest keeps lower case and uses the fewest symbol characters</source>
+        <translation>« Tel que saisi » garde le Code 128 en majuscules ; « le plus court » garde les minuscules et utilise le moins de caractères de symbole</translation>
+    </message>
+    <message>
+        <source>ITF-14 bearer bars</source>
+        <translation>Barres de support ITF-14</translation>
+    </message>
+    <message>
+        <source>The bars around an ITF-14 symbol</source>
+        <translation>Les barres autour d’un symbole ITF-14</translation>
+    </message>
+    <message>
+        <source>Prints &gt; and &lt; at the ends of the EAN quiet zones</source>
+        <translation>Imprime &gt; et &lt; aux extrémités des zones de silence EAN</translation>
+    </message>
+    <message>
+        <source>Printer dots taken off every printed bar, for printers that spread ink</source>
+        <translation>Points d’imprimante retirés de chaque barre imprimée, pour les imprimantes dont l’encre s’étale</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s symbol with these settings</source>
+        <translation>Le symbole de la fenêtre principale avec ces réglages</translation>
+    </message>
+</context>
+<context>
+    <name>FieldValues</name>
+    <message>
+        <source>Height &quot;%1&quot; is less than %2 in: %3 in is used instead.</source>
+        <translation>La hauteur « %1 » est inférieure à %2 po : %3 po sont utilisés à la place.</translation>
+    </message>
+    <message>
+        <source>Height &quot;%1&quot; is not a number of inches: %2 in is used instead.</source>
+        <translation>La hauteur « %1 » n’est pas un nombre de pouces : %2 po sont utilisés à la place.</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommit</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>la sortie standard</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 est un dossier</translation>
+    </message>
+    <message>
+        <source>%1 was another user&apos;s file and is now yours (only an administrator may give a file away)</source>
+        <translation>%1 appartenait à un autre utilisateur et vous appartient désormais (seul un administrateur peut céder un fichier)</translation>
+    </message>
+    <message>
+        <source>cannot replace %1: %2</source>
+        <translation>impossible de remplacer %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot flush %1 to the disk: %2</source>
+        <translation>impossible d’écrire %1 sur le disque : %2</translation>
+    </message>
+</context>
+<context>
+    <name>InputRule</name>
+    <message>
+        <source>takes digits only</source>
+        <translation>n’accepte que des chiffres</translation>
+    </message>
+    <message>
+        <source>takes 8-bit (Latin-1) characters only</source>
+        <translation>n’accepte que des caractères 8 bits (Latin-1)</translation>
+    </message>
+    <message>
+        <source>refuses it</source>
+        <translation>le refuse</translation>
+    </message>
+    <message>
+        <source>has no encoding for it</source>
+        <translation>n’a pas de codage pour lui</translation>
+    </message>
+    <message>
+        <source>character %1 at position %2: %3 %4</source>
+        <translation>caractère %1 en position %2 : %3 %4</translation>
+    </message>
+    <message>
+        <source>%1 digits: %2 takes at most %3</source>
+        <translation>%1 chiffres : %2 en accepte au plus %3</translation>
+    </message>
+</context>
+<context>
+    <name>Inputs</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 MB; split it into smaller batches</source>
+        <translation>%1 contient plus de %2 Mo ; divisez-le en lots plus petits</translation>
+    </message>
+    <message>
+        <source>the CSV input has no header row</source>
+        <translation>l’entrée CSV n’a pas de ligne d’en-tête</translation>
+    </message>
+    <message>
+        <source>the CSV header names &quot;%1&quot; twice (columns %2 and %3)</source>
+        <translation>l’en-tête CSV nomme « %1 » deux fois (colonnes %2 et %3)</translation>
+    </message>
+    <message>
+        <source>the CSV header&apos;s column %1, &quot;%2&quot;, is none of symbology, text, height, output and caption: it is not used</source>
+        <translation>la colonne %1 de l’en-tête CSV, « %2 », n’est ni symbology, ni text, ni height, ni output, ni caption : elle n’est pas utilisée</translation>
+    </message>
+    <message>
+        <source>the CSV header names no &quot;text&quot; column</source>
+        <translation>l’en-tête CSV ne nomme aucune colonne « text »</translation>
+    </message>
+    <message>
+        <source>no text</source>
+        <translation>pas de texte</translation>
+    </message>
+</context>
+<context>
+    <name>LabelData</name>
+    <message>
+        <source>the count must be 1 to %1</source>
+        <translation>le nombre doit être compris entre 1 et %1</translation>
+    </message>
+    <message>
+        <source>the number&apos;s width must be 0 to %1 digits</source>
+        <translation>la largeur du numéro doit être de 0 à %1 chiffres</translation>
+    </message>
+    <message>
+        <source>the sequence&apos;s numbers leave the range of whole numbers</source>
+        <translation>les numéros de la séquence sortent de la plage des nombres entiers</translation>
+    </message>
+    <message>
+        <source>the CSV file has no header row</source>
+        <translation>le fichier CSV n’a pas de ligne d’en-tête</translation>
+    </message>
+    <message>
+        <source>the CSV file has no column &quot;%1&quot;</source>
+        <translation>le fichier CSV n’a pas de colonne « %1 »</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>line %1: there is no text</source>
+        <translation>ligne %1 : il n’y a pas de texte</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinting</name>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Imprimer des étiquettes</translation>
+    </message>
+    <message>
+        <source>Printing page %1 of %2</source>
+        <translation>Impression de la page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSheet</name>
+    <message>
+        <source>the first label must be 1 to %1 on %2</source>
+        <translation>la première étiquette doit être comprise entre 1 et %1 sur %2</translation>
+    </message>
+    <message>
+        <source>copies must be 1 to %1</source>
+        <translation>le nombre de copies doit être compris entre 1 et %1</translation>
+    </message>
+    <message>
+        <source>%1 labels of %2 copies each are more than the %3 one run takes</source>
+        <translation>%1 étiquettes de %2 copies chacune dépassent les %3 qu’un passage accepte</translation>
+    </message>
+    <message>
+        <source>there are no labels to print</source>
+        <translation>il n’y a aucune étiquette à imprimer</translation>
+    </message>
+    <message>
+        <source>line %1: the symbol takes %2 x %3 in with its quiet zones%4; the label is %5 x %6 in</source>
+        <translation>ligne %1 : le symbole occupe %2 x %3 po avec ses zones de silence%4 ; l’étiquette mesure %5 x %6 po</translation>
+    </message>
+    <message>
+        <source> and caption</source>
+        <translation> et son intitulé</translation>
+    </message>
+    <message>
+        <source>line %1 (page %2, label %3): %4</source>
+        <translation>ligne %1 (page %2, étiquette %3) : %4</translation>
+    </message>
+    <message>
+        <source>reads as &quot;%1&quot;</source>
+        <translation>se lit « %1 »</translation>
+    </message>
+    <message>
+        <source>does not scan</source>
+        <translation>ne se lit pas</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSetup</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configuration de l’impression</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Progress</name>
+    <message>
+        <source>%1 of %2 done, %3 failed (%4 %)</source>
+        <translation>%1 sur %2 traités, %3 en échec (%4 %)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 written (%3 %)</source>
+        <translation>%1 sur %2 écrits (%3 %)</translation>
+    </message>
+</context>
+<context>
+    <name>RenderOptions</name>
+    <message>
+        <source>--%1 takes a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation>--%1 attend un nombre entier de %2 à %3, pas « %4 »</translation>
+    </message>
+    <message>
+        <source>Draws barcodes at true size into BMP, PNG, SVG or PDF files.
 Symbologies: %1, or their names as the desktop program lists them.
-Batch and CSV inputs are read as UTF-8; in output patterns {n} is the entry's number, zero-padded, and {text} its data text made safe for a file name.
+Batch and CSV inputs are read as UTF-8; in output patterns {n} is the entry&apos;s number, zero-padded, and {text} its data text made safe for a file name.
 With --sheet the symbols are drawn at true size on label stock, one label each, into one PDF file, or into BMP or PNG pages at --dpi named with {page}.</source>
-            <translation>Trace des codes-barres à taille réelle dans des fichiers BMP, PNG, SVG ou PDF.
+        <translation>Trace des codes-barres à taille réelle dans des fichiers BMP, PNG, SVG ou PDF.
 Symbologies : %1, ou leurs noms tels que le programme de bureau les affiche.
 Les entrées par lot et CSV sont lues en UTF-8 ; dans les modèles de sortie, {n} est le numéro de l’entrée, complété de zéros, et {text} son texte de données rendu sûr pour un nom de fichier.
 Avec --sheet, les symboles sont tracés à taille réelle sur un support d’étiquettes, un par étiquette, dans un fichier PDF, ou dans des pages BMP ou PNG à --dpi nommées avec {page}.</translation>
-        </message>
-        <message>
-            <source>Shows this help.</source>
-            <translation>Affiche cette aide.</translation>
-        </message>
-        <message>
-            <source>Shows the program's version.</source>
-            <translation>Affiche la version du programme.</translation>
-        </message>
-        <message>
-            <source>The symbology (name or alias, any case).</source>
-            <translation>La symbologie (nom ou alias, casse indifférente).</translation>
-        </message>
-        <message>
-            <source>The output file (- for standard output, with --format), or for a batch a pattern with {n} or {text}.</source>
-            <translation>Le fichier de sortie (- pour la sortie standard, avec --format), ou pour un lot un modèle avec {n} ou {text}.</translation>
-        </message>
-        <message>
-            <source>Draws one symbol per line of the file (- for standard input).</source>
-            <translation>Trace un symbole par ligne du fichier (- pour l’entrée standard).</translation>
-        </message>
-        <message>
-            <source>Draws one symbol per row of a CSV file whose header names columns among symbology, text, height and output (- for standard input).</source>
-            <translation>Trace un symbole par ligne d’un fichier CSV dont l’en-tête nomme des colonnes parmi symbology, text, height et output (- pour l’entrée standard).</translation>
-        </message>
-        <message>
-            <source>bmp, png, svg or pdf (default: from the output's extension).</source>
-            <translation>bmp, png, svg ou pdf (par défaut : d’après l’extension de la sortie).</translation>
-        </message>
-        <message>
-            <source>The narrow element in mils (default: the program's setting).</source>
-            <translation>L’élément étroit en mil (par défaut : le réglage du programme).</translation>
-        </message>
-        <message>
-            <source>Wide element = ratio x narrow (default: the program's setting).</source>
-            <translation>Élément large = rapport x étroit (par défaut : le réglage du programme).</translation>
-        </message>
-        <message>
-            <source>Code 128: typed (the code sets the text's code-change characters give, upper case) or auto (the fewest symbol characters, lower case kept) (default: the program's setting).</source>
-            <translation>Code 128 : typed (les jeux de caractères que donnent les caractères de changement du texte, en majuscules) ou auto (le moins de caractères de symbole, minuscules conservées) (par défaut : le réglage du programme).</translation>
-        </message>
-        <message>
-            <source>ITF-14: frame, top-bottom or none (default: the program's setting).</source>
-            <translation>ITF-14 : frame (cadre), top-bottom (haut et bas) ou none (aucune) (par défaut : le réglage du programme).</translation>
-        </message>
-        <message>
-            <source>The bar height in inches (default 0.75).</source>
-            <translation>La hauteur des barres en pouces (par défaut 0.75).</translation>
-        </message>
-        <message>
-            <source>Scales the whole symbol, 1 to 8 (default 1).</source>
-            <translation>Met à l’échelle tout le symbole, de 1 à 8 (par défaut 1).</translation>
-        </message>
-        <message>
-            <source>Quarter turns counter-clockwise, 0 to 3 (default 0).</source>
-            <translation>Quarts de tour dans le sens antihoraire, de 0 à 3 (par défaut 0).</translation>
-        </message>
-        <message>
-            <source>Leaves out the human-readable text.</source>
-            <translation>Omet le texte lisible.</translation>
-        </message>
-        <message>
-            <source>Resolution of BMP and PNG output (default %1).</source>
-            <translation>Résolution des sorties BMP et PNG (par défaut %1).</translation>
-        </message>
-        <message>
-            <source>Makes every bar of BMP and PNG output (and of the pages --verify reads) this many dots narrower and every space as much wider, for printers that spread ink, 0 to %1 (default 0).</source>
-            <translation>Rend chaque barre des sorties BMP et PNG (et des pages que lit --verify) plus étroite d’autant de points et chaque espace plus large d’autant, pour les imprimantes dont l’encre s’étale, de 0 à %1 (par défaut 0).</translation>
-        </message>
-        <message>
-            <source>EAN-13 and EAN-8 get their quiet zone marks (&gt; and &lt;): on or off (default: the program's setting).</source>
-            <translation>EAN-13 et EAN-8 reçoivent leurs marques de zone de silence (&gt; et &lt;) : on ou off (par défaut : le réglage du programme).</translation>
-        </message>
-        <message>
-            <source>Drops characters the symbology refuses instead of failing.</source>
-            <translation>Supprime les caractères que la symbologie refuse au lieu d’échouer.</translation>
-        </message>
-        <message>
-            <source>Reads every output back as a scanner would (at --dpi) and fails the entry that does not scan as its label.</source>
-            <translation>Relit chaque sortie comme le ferait un scanner (à --dpi) et fait échouer l’entrée qui ne se lit pas comme son libellé.</translation>
-        </message>
-        <message>
-            <source>Symbols drawn at once, 1 to %1 (default: one per core).</source>
-            <translation>Symboles tracés en même temps, de 1 à %1 (par défaut : un par cœur).</translation>
-        </message>
-        <message>
-            <source>Draws the symbols as labels on a sheet: a name --list-sheets shows, or page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with lengths in in or mm (8.5x11in).</source>
-            <translation>Trace les symboles comme étiquettes sur une feuille : un nom qu’affiche --list-sheets, ou page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] avec des longueurs en in ou mm (8.5x11in).</translation>
-        </message>
-        <message>
-            <source>Lists the built-in label stock.</source>
-            <translation>Liste les supports d’étiquettes intégrés.</translation>
-        </message>
-        <message>
-            <source>The first label used on the first sheet, from 1 (default 1).</source>
-            <translation>La première étiquette utilisée sur la première feuille, à partir de 1 (par défaut 1).</translation>
-        </message>
-        <message>
-            <source>Labels of each text, one after another (default 1).</source>
-            <translation>Étiquettes de chaque texte, l’une après l’autre (par défaut 1).</translation>
-        </message>
-        <message>
-            <source>A line of text above every label's symbol (a CSV caption column gives each its own).</source>
-            <translation>Une ligne de texte au-dessus du symbole de chaque étiquette (une colonne CSV caption donne à chacune la sienne).</translation>
-        </message>
-        <message>
-            <source>Draws each label's outline on the sheet.</source>
-            <translation>Trace le contour de chaque étiquette sur la feuille.</translation>
-        </message>
-        <message>
-            <source>The data text of a single symbol.</source>
-            <translation>Le texte de données d’un seul symbole.</translation>
-        </message>
-        <message>
-            <source>one data text only; quote a text with blanks</source>
-            <translation>un seul texte de données ; mettez entre guillemets un texte avec des espaces</translation>
-        </message>
-        <message>
-            <source>give one data text, --batch or --csv</source>
-            <translation>indiquez un texte de données, --batch ou --csv</translation>
-        </message>
-        <message>
-            <source>the data text is empty</source>
-            <translation>le texte de données est vide</translation>
-        </message>
-        <message>
-            <source>unknown symbology "%1"; known: %2</source>
-            <translation>symbologie inconnue « %1 » ; connues : %2</translation>
-        </message>
-        <message>
-            <source>--symbology is missing</source>
-            <translation>--symbology manque</translation>
-        </message>
-        <message>
-            <source>--output is missing</source>
-            <translation>--output manque</translation>
-        </message>
-        <message>
-            <source>--%1 is for label sheets: give --sheet</source>
-            <translation>--%1 est pour les feuilles d’étiquettes : indiquez --sheet</translation>
-        </message>
-        <message>
-            <source>--sheet: %1; --list-sheets shows the built-in ones</source>
-            <translation>--sheet : %1 ; --list-sheets affiche ceux qui sont intégrés</translation>
-        </message>
-        <message>
-            <source>labels are drawn at true size: --zoom does not go with --sheet</source>
-            <translation>les étiquettes sont tracées à taille réelle : --zoom ne va pas avec --sheet</translation>
-        </message>
-        <message>
-            <source>a batch needs {n} or {text} in --output, or every line would overwrite the last</source>
-            <translation>un lot a besoin de {n} ou {text} dans --output, sinon chaque ligne écraserait la précédente</translation>
-        </message>
-        <message>
-            <source>--format takes bmp, png, svg or pdf, not "%1"</source>
-            <translation>--format attend bmp, png, svg ou pdf, pas « %1 »</translation>
-        </message>
-        <message>
-            <source>cannot tell the format of "%1"; name it .bmp, .png, .svg or .pdf, or give --format</source>
-            <translation>impossible de déterminer le format de « %1 » ; nommez-le .bmp, .png, .svg ou .pdf, ou indiquez --format</translation>
-        </message>
-        <message>
-            <source>--code-sets takes auto or typed, not "%1"</source>
-            <translation>--code-sets attend auto ou typed, pas « %1 »</translation>
-        </message>
-        <message>
-            <source>--bearer-bars takes frame, top-bottom or none, not "%1"</source>
-            <translation>--bearer-bars attend frame, top-bottom ou none, pas « %1 »</translation>
-        </message>
-        <message>
-            <source>--height takes a length in inches above 0, not "%1"</source>
-            <translation>--height attend une longueur en pouces supérieure à 0, pas « %1 »</translation>
-        </message>
-        <message>
-            <source>--quiet-zone-marks takes on or off, not "%1"</source>
-            <translation>--quiet-zone-marks attend on ou off, pas « %1 »</translation>
-        </message>
-    </context>
-    <context>
-        <name>Resources</name>
-        <message>
-            <source>&amp;Save	Ctrl+S</source>
-            <translation>&amp;Enregistrer	Ctrl+S</translation>
-        </message>
-        <message>
-            <source>&amp;Print...	Ctrl+P</source>
-            <translation>&amp;Imprimer...	Ctrl+P</translation>
-        </message>
-        <message>
-            <source>Print Pre&amp;view</source>
-            <translation>&amp;Aperçu avant impression</translation>
-        </message>
-        <message>
-            <source>Print &amp;Labels...</source>
-            <translation>Imprimer des é&amp;tiquettes...</translation>
-        </message>
-        <message>
-            <source>P&amp;rint Setup...</source>
-            <translation>&amp;Configuration de l’impression...</translation>
-        </message>
-        <message>
-            <source>E&amp;xit</source>
-            <translation>&amp;Quitter</translation>
-        </message>
-        <message>
-            <source>&amp;Undo	Ctrl+Z</source>
-            <translation>&amp;Annuler	Ctrl+Z</translation>
-        </message>
-        <message>
-            <source>Cu&amp;t	Ctrl+X</source>
-            <translation>Co&amp;uper	Ctrl+X</translation>
-        </message>
-        <message>
-            <source>&amp;Copy	Ctrl+C</source>
-            <translation>&amp;Copier	Ctrl+C</translation>
-        </message>
-        <message>
-            <source>&amp;Paste	Ctrl+V</source>
-            <translation>C&amp;oller	Ctrl+V</translation>
-        </message>
-        <message>
-            <source>&amp;Toolbar</source>
-            <translation>&amp;Barre d’outils</translation>
-        </message>
-        <message>
-            <source>&amp;Status Bar</source>
-            <translation>Barre d’é&amp;tat</translation>
-        </message>
-        <message>
-            <source>Zoom &amp;In	Ctrl++</source>
-            <translation>Zoom a&amp;vant	Ctrl++</translation>
-        </message>
-        <message>
-            <source>Zoom &amp;Out	Ctrl+-</source>
-            <translation>Zoom a&amp;rrière	Ctrl+-</translation>
-        </message>
-        <message>
-            <source>Turn &amp;Left	Ctrl+[</source>
-            <translation>Pivoter à &amp;gauche	Ctrl+[</translation>
-        </message>
-        <message>
-            <source>Turn &amp;Right	Ctrl+]</source>
-            <translation>Pivoter à &amp;droite	Ctrl+]</translation>
-        </message>
-        <message>
-            <source>&amp;Barcode Settings...</source>
-            <translation>&amp;Paramètres du code-barres...</translation>
-        </message>
-        <message>
-            <source>&amp;Help Topics	F1</source>
-            <translation>&amp;Rubriques d’aide	F1</translation>
-        </message>
-        <message>
-            <source>&amp;Online Support</source>
-            <translation>&amp;Assistance en ligne</translation>
-        </message>
-        <message>
-            <source>&amp;About...</source>
-            <translation>À &amp;propos...</translation>
-        </message>
-        <message>
-            <source>&amp;File</source>
-            <translation>&amp;Fichier</translation>
-        </message>
-        <message>
-            <source>&amp;Edit</source>
-            <translation>&amp;Édition</translation>
-        </message>
-        <message>
-            <source>&amp;View</source>
-            <translation>Affic&amp;hage</translation>
-        </message>
-        <message>
-            <source>&amp;Help</source>
-            <translation>&amp;Aide</translation>
-        </message>
-        <message>
-            <source>&amp;Copy	 Ctrl+C</source>
-            <translation>&amp;Copier	 Ctrl+C</translation>
-        </message>
-        <message>
-            <source>&amp;Print	Ctrl+P</source>
-            <translation>&amp;Imprimer	Ctrl+P</translation>
-        </message>
-        <message>
-            <source>Zoom &amp;In</source>
-            <translation>Zoom a&amp;vant</translation>
-        </message>
-        <message>
-            <source>Zoom &amp;Out</source>
-            <translation>Zoom a&amp;rrière</translation>
-        </message>
-        <message>
-            <source>&amp;Save</source>
-            <translation>&amp;Enregistrer</translation>
-        </message>
-        <message>
-            <source>Ready</source>
-            <translation>Prêt</translation>
-        </message>
-        <message>
-            <source>Save the active document</source>
-            <translation>Enregistrer le document actif</translation>
-        </message>
-        <message>
-            <source>Save</source>
-            <translation>Enregistrer</translation>
-        </message>
-        <message>
-            <source>Print the active document</source>
-            <translation>Imprimer le document actif</translation>
-        </message>
-        <message>
-            <source>Print</source>
-            <translation>Imprimer</translation>
-        </message>
-        <message>
-            <source>Display full pages</source>
-            <translation>Afficher des pages entières</translation>
-        </message>
-        <message>
-            <source>Print Preview</source>
-            <translation>Aperçu avant impression</translation>
-        </message>
-        <message>
-            <source>Print the symbol on sheets or rolls of labels, one or many texts</source>
-            <translation>Imprimer le symbole sur des feuilles ou rouleaux d’étiquettes, avec un ou plusieurs textes</translation>
-        </message>
-        <message>
-            <source>Print Labels</source>
-            <translation>Imprimer des étiquettes</translation>
-        </message>
-        <message>
-            <source>Change the printer and printing options</source>
-            <translation>Changer l’imprimante et les options d’impression</translation>
-        </message>
-        <message>
-            <source>Print Setup</source>
-            <translation>Configuration de l’impression</translation>
-        </message>
-        <message>
-            <source>Quit the application; prompts to save documents</source>
-            <translation>Quitter l’application ; propose d’enregistrer les documents</translation>
-        </message>
-        <message>
-            <source>Exit</source>
-            <translation>Quitter</translation>
-        </message>
-        <message>
-            <source>Undo the last action</source>
-            <translation>Annuler la dernière action</translation>
-        </message>
-        <message>
-            <source>Undo</source>
-            <translation>Annuler</translation>
-        </message>
-        <message>
-            <source>Cut the selection and put it on the Clipboard</source>
-            <translation>Couper la sélection et la placer dans le Presse-papiers</translation>
-        </message>
-        <message>
-            <source>Cut</source>
-            <translation>Couper</translation>
-        </message>
-        <message>
-            <source>Copy the selection and put it on the Clipboard</source>
-            <translation>Copier la sélection et la placer dans le Presse-papiers</translation>
-        </message>
-        <message>
-            <source>Copy</source>
-            <translation>Copier</translation>
-        </message>
-        <message>
-            <source>Insert Clipboard contents</source>
-            <translation>Insérer le contenu du Presse-papiers</translation>
-        </message>
-        <message>
-            <source>Paste</source>
-            <translation>Coller</translation>
-        </message>
-        <message>
-            <source>Show or hide the toolbar</source>
-            <translation>Afficher ou masquer la barre d’outils</translation>
-        </message>
-        <message>
-            <source>Toggle ToolBar</source>
-            <translation>Barre d’outils oui/non</translation>
-        </message>
-        <message>
-            <source>Show or hide the status bar</source>
-            <translation>Afficher ou masquer la barre d’état</translation>
-        </message>
-        <message>
-            <source>Toggle StatusBar</source>
-            <translation>Barre d’état oui/non</translation>
-        </message>
-        <message>
-            <source>List Help topics</source>
-            <translation>Lister les rubriques d’aide</translation>
-        </message>
-        <message>
-            <source>Help Topics</source>
-            <translation>Rubriques d’aide</translation>
-        </message>
-        <message>
-            <source>Visit Online Support</source>
-            <translation>Consulter l’assistance en ligne</translation>
-        </message>
-        <message>
-            <source>Online Support</source>
-            <translation>Assistance en ligne</translation>
-        </message>
-        <message>
-            <source>Display program information, version number and copyright</source>
-            <translation>Afficher les informations sur le programme, le numéro de version et le copyright</translation>
-        </message>
-        <message>
-            <source>About</source>
-            <translation>À propos</translation>
-        </message>
-        <message>
-            <source>Show the barcode one step larger</source>
-            <translation>Afficher le code-barres un cran plus grand</translation>
-        </message>
-        <message>
-            <source>Zoom In</source>
-            <translation>Zoom avant</translation>
-        </message>
-        <message>
-            <source>Show the barcode one step smaller</source>
-            <translation>Afficher le code-barres un cran plus petit</translation>
-        </message>
-        <message>
-            <source>Zoom Out</source>
-            <translation>Zoom arrière</translation>
-        </message>
-        <message>
-            <source>Turn the barcode a quarter turn counter-clockwise</source>
-            <translation>Faire pivoter le code-barres d’un quart de tour dans le sens antihoraire</translation>
-        </message>
-        <message>
-            <source>Turn Left</source>
-            <translation>Pivoter à gauche</translation>
-        </message>
-        <message>
-            <source>Turn the barcode a quarter turn clockwise</source>
-            <translation>Faire pivoter le code-barres d’un quart de tour dans le sens horaire</translation>
-        </message>
-        <message>
-            <source>Turn Right</source>
-            <translation>Pivoter à droite</translation>
-        </message>
-        <message>
-            <source>Zoom In (Ctrl++)</source>
-            <translation>Zoom avant (Ctrl++)</translation>
-        </message>
-        <message>
-            <source>Zoom Out (Ctrl+-)</source>
-            <translation>Zoom arrière (Ctrl+-)</translation>
-        </message>
-        <message>
-            <source>Turn Left (Ctrl+[)</source>
-            <translation>Pivoter à gauche (Ctrl+[)</translation>
-        </message>
-        <message>
-            <source>Turn Right (Ctrl+])</source>
-            <translation>Pivoter à droite (Ctrl+])</translation>
-        </message>
-        <message>
-            <source>Change the narrow bar width and the wide-to-narrow ratio</source>
-            <translation>Modifier la largeur de la barre étroite et le rapport large sur étroite</translation>
-        </message>
-        <message>
-            <source>Barcode Settings</source>
-            <translation>Paramètres du code-barres</translation>
-        </message>
-        <message>
-            <source>&amp;Height:</source>
-            <translation>&amp;Hauteur :</translation>
-        </message>
-        <message>
-            <source>inches</source>
-            <translation>pouces</translation>
-        </message>
-        <message>
-            <source>&amp;Width:</source>
-            <translation>&amp;Largeur :</translation>
-        </message>
-        <message>
-            <source>&amp;Symbology:</source>
-            <translation>&amp;Symbologie :</translation>
-        </message>
-        <message>
-            <source>&amp;Text:</source>
-            <translation>&amp;Texte :</translation>
-        </message>
-        <message>
-            <source>S&amp;how Text</source>
-            <translation>Li&amp;bellé</translation>
-        </message>
-        <message>
-            <source>&amp;Tile mode</source>
-            <translation>&amp;Mosaïque</translation>
-        </message>
-        <message>
-            <source>All rights reserved.</source>
-            <translation>Tous droits réservés.</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>About Quillmark</source>
-            <translation>À propos de Quillmark</translation>
-        </message>
-    </context>
-    <context>
-        <name>Runner</name>
-        <message>
-            <source>note: %1</source>
-            <translation>remarque : %1</translation>
-        </message>
-        <message>
-            <source>bytes that are not UTF-8</source>
-            <translation>des octets qui ne sont pas de l’UTF-8</translation>
-        </message>
-        <message>
-            <source>line %1: %2</source>
-            <translation>ligne %1 : %2</translation>
-        </message>
-        <message>
-            <source>%1 is written by an earlier line already</source>
-            <translation>%1 est déjà écrit par une ligne précédente</translation>
-        </message>
-        <message>
-            <source>unknown symbology "%1"</source>
-            <translation>symbologie inconnue « %1 »</translation>
-        </message>
-        <message>
-            <source>no symbology: give a symbology column or --symbology</source>
-            <translation>pas de symbologie : indiquez une colonne symbology ou --symbology</translation>
-        </message>
-        <message>
-            <source>height "%1" is no length in inches above 0</source>
-            <translation>la hauteur « %1 » n’est pas une longueur en pouces supérieure à 0</translation>
-        </message>
-        <message>
-            <source>no output: give an output column or --output</source>
-            <translation>pas de sortie : indiquez une colonne output ou --output</translation>
-        </message>
-        <message>
-            <source>cannot tell the format of "%1"; name it .bmp, .png, .svg or .pdf, or give --format</source>
-            <translation>impossible de déterminer le format de « %1 » ; nommez-le .bmp, .png, .svg ou .pdf, ou indiquez --format</translation>
-        </message>
-        <message>
-            <source>cannot be read back: the symbol is too large for a bitmap at %1 dpi (at most %2 pixels a side)</source>
-            <translation>relecture impossible : le symbole est trop grand pour une bitmap à %1 ppp (au plus %2 pixels de côté)</translation>
-        </message>
-        <message>
-            <source>note: at %1 dpi the narrow element is %2 mils, not %3 (a whole number of dots)</source>
-            <translation>remarque : à %1 ppp l’élément étroit fait %2 mil, pas %3 (un nombre entier de points)</translation>
-        </message>
-        <message>
-            <source>note: %1 is not a plain file and is not read; the default Density and Ratio are used</source>
-            <translation>remarque : %1 n’est pas un fichier ordinaire et n’est pas lu ; la densité et le rapport par défaut sont utilisés</translation>
-        </message>
-    </context>
-    <context>
-        <name>ScanCheck</name>
-        <message>
-            <source>✓ Scans: %1</source>
-            <translation>✓ Se lit : %1</translation>
-        </message>
-        <message>
-            <source>Scans as %1 — the label shows %2</source>
-            <translation>Se lit %1 — le libellé affiche %2</translation>
-        </message>
-        <message>
-            <source>No data: the text is empty</source>
-            <translation>Aucune donnée : le texte est vide</translation>
-        </message>
-        <message>
-            <source>⚠ No data: the text is empty; the symbol reads %1</source>
-            <translation>⚠ Aucune donnée : le texte est vide ; le symbole se lit %1</translation>
-        </message>
-        <message>
-            <source>No data: the bars leave out all that the label shows</source>
-            <translation>Aucune donnée : les barres omettent tout ce qu’affiche le libellé</translation>
-        </message>
-        <message>
-            <source>Scans as %1 — the label shows %2 that the bars leave out</source>
-            <translation>Se lit %1 — le libellé affiche %2 que les barres omettent</translation>
-        </message>
-        <message>
-            <source>Does not scan: wide and narrow bars are equal at Ratio 1</source>
-            <translation>Ne se lit pas : barres larges et étroites sont égales au rapport 1</translation>
-        </message>
-        <message>
-            <source>Not checked: the reader used here takes %1 digits or more, not %2</source>
-            <translation>Non vérifié : le lecteur utilisé ici accepte %1 chiffres ou plus, pas %2</translation>
-        </message>
-        <message>
-            <source>Does not scan at this size; it does at zoom %1</source>
-            <translation>Ne se lit pas à cette taille ; se lit au zoom %1</translation>
-        </message>
-        <message>
-            <source>Does not scan at this size; it does at Density %1</source>
-            <translation>Ne se lit pas à cette taille ; se lit à la densité %1</translation>
-        </message>
-        <message>
-            <source>Does not scan at this size</source>
-            <translation>Ne se lit pas à cette taille</translation>
-        </message>
-    </context>
-    <context>
-        <name>SheetLayout</name>
-        <message>
-            <source>a sheet needs at least one column and one row</source>
-            <translation>une feuille doit avoir au moins une colonne et une ligne</translation>
-        </message>
-        <message>
-            <source>a label needs a width and a height</source>
-            <translation>une étiquette doit avoir une largeur et une hauteur</translation>
-        </message>
-        <message>
-            <source>the pitch is smaller than the label: labels would overlap</source>
-            <translation>le pas est plus petit que l’étiquette : les étiquettes se chevaucheraient</translation>
-        </message>
-        <message>
-            <source>the labels do not fit the page</source>
-            <translation>les étiquettes ne tiennent pas sur la page</translation>
-        </message>
-        <message>
-            <source>unknown field "%1" (page, grid, label, margins and pitch are known)</source>
-            <translation>champ inconnu « %1 » (page, grid, label, margins et pitch sont connus)</translation>
-        </message>
-        <message>
-            <source>"%1" is no columns x rows</source>
-            <translation>« %1 » n’est pas colonnes x lignes</translation>
-        </message>
-        <message>
-            <source>"%1" is no width x height in in or mm</source>
-            <translation>« %1 » n’est pas largeur x hauteur en in ou mm</translation>
-        </message>
-        <message>
-            <source>a custom sheet needs page=, grid= and label=</source>
-            <translation>une feuille personnalisée a besoin de page=, grid= et label=</translation>
-        </message>
-        <message>
-            <source>unknown sheet "%1"</source>
-            <translation>feuille inconnue « %1 »</translation>
-        </message>
-    </context>
-    <context>
-        <name>SheetRun</name>
-        <message>
-            <source>a sheet takes one symbology: give --symbology</source>
-            <translation>une feuille n’accepte qu’une symbologie : indiquez --symbology</translation>
-        </message>
-        <message>
-            <source>line %1: %2</source>
-            <translation>ligne %1 : %2</translation>
-        </message>
-        <message>
-            <source>note: on a sheet every label takes the command line's symbology, height and output; those columns are not used</source>
-            <translation>remarque : sur une feuille, chaque étiquette prend la symbologie, la hauteur et la sortie de la ligne de commande ; ces colonnes ne sont pas utilisées</translation>
-        </message>
-        <message>
-            <source>%1 of %2 labels cannot be drawn; nothing was written</source>
-            <translation>%1 étiquettes sur %2 ne peuvent pas être tracées ; rien n’a été écrit</translation>
-        </message>
-        <message>
-            <source>%1 labels do not fit %2; nothing was written</source>
-            <translation>%1 étiquettes ne tiennent pas sur %2 ; rien n’a été écrit</translation>
-        </message>
-        <message>
-            <source>a sheet is written as one PDF document, or as BMP or PNG pages: not as SVG</source>
-            <translation>une feuille s’écrit en un document PDF, ou en pages BMP ou PNG : pas en SVG</translation>
-        </message>
-        <message>
-            <source>the labels fill %1 pages: name the pages with {page} in --output</source>
-            <translation>les étiquettes remplissent %1 pages : nommez les pages avec {page} dans --output</translation>
-        </message>
-        <message>
-            <source>page %1 is too large for a bitmap at %2 dpi</source>
-            <translation>la page %1 est trop grande pour une bitmap à %2 ppp</translation>
-        </message>
-    </context>
-    <context>
-        <name>StandardsAdvice</name>
-        <message>
-            <source>GS1: X %1 mm, %2 the %3 to %4 mm range; bars %5 mm high, %6 %7 mm for this X; quiet zones %8 X each side, %9 %10</source>
-            <translation>GS1 : X %1 mm, %2 de la plage %3 à %4 mm ; barres de %5 mm de haut, %6 %7 mm pour ce X ; zones de silence de %8 X de chaque côté, %9 %10</translation>
-        </message>
-        <message>
-            <source>within</source>
-            <translation>à l’intérieur</translation>
-        </message>
-        <message>
-            <source>below</source>
-            <translation>en dessous</translation>
-        </message>
-        <message>
-            <source>above</source>
-            <translation>au-dessus</translation>
-        </message>
-        <message>
-            <source>at least</source>
-            <translation>au moins</translation>
-        </message>
-        <message>
-            <source>short of</source>
-            <translation>moins que</translation>
-        </message>
-    </context>
-    <context>
-        <name>SymbolRender</name>
-        <message>
-            <source>the symbol takes %1 x %2 inches at zoom %3; no output holds more than %4 inches a side</source>
-            <translation>le symbole occupe %1 x %2 pouces au zoom %3 ; aucune sortie ne dépasse %4 pouces de côté</translation>
-        </message>
-        <message>
-            <source>the symbol is too large for a bitmap at %1 dpi (at most %2 pixels a side)</source>
-            <translation>le symbole est trop grand pour une bitmap à %1 ppp (au plus %2 pixels de côté)</translation>
-        </message>
-        <message>
-            <source>the bitmap could not be encoded</source>
-            <translation>la bitmap n’a pas pu être encodée</translation>
-        </message>
-    </context>
-    <context>
-        <name>main</name>
-        <message>
-            <source>quillmark-render, version unknown</source>
-            <translation>quillmark-render, version inconnue</translation>
-        </message>
-        <message>
-            <source>quillmark-render %1.%2, build %3</source>
-            <translation>quillmark-render %1.%2, build %3</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s version.</source>
+        <translation>Affiche la version du programme.</translation>
+    </message>
+    <message>
+        <source>The symbology (name or alias, any case).</source>
+        <translation>La symbologie (nom ou alias, casse indifférente).</translation>
+    </message>
+    <message>
+        <source>The output file (- for standard output, with --format), or for a batch a pattern with {n} or {text}.</source>
+        <translation>Le fichier de sortie (- pour la sortie standard, avec --format), ou pour un lot un modèle avec {n} ou {text}.</translation>
+    </message>
+    <message>
+        <source>Draws one symbol per line of the file (- for standard input).</source>
+        <translation>Trace un symbole par ligne du fichier (- pour l’entrée standard).</translation>
+    </message>
+    <message>
+        <source>Draws one symbol per row of a CSV file whose header names columns among symbology, text, height and output (- for standard input).</source>
+        <translation>Trace un symbole par ligne d’un fichier CSV dont l’en-tête nomme des colonnes parmi symbology, text, height et output (- pour l’entrée standard).</translation>
+    </message>
+    <message>
+        <source>bmp, png, svg or pdf (default: from the output&apos;s extension).</source>
+        <translation>bmp, png, svg ou pdf (par défaut : d’après l’extension de la sortie).</translation>
+    </message>
+    <message>
+        <source>The narrow element in mils (default: the program&apos;s setting).</source>
+        <translation>L’élément étroit en mil (par défaut : le réglage du programme).</translation>
+    </message>
+    <message>
+        <source>Wide element = ratio x narrow (default: the program&apos;s setting).</source>
+        <translation>Élément large = rapport x étroit (par défaut : le réglage du programme).</translation>
+    </message>
+    <message>
+        <source>Code 128: typed (the code sets the text&apos;s code-change characters give, upper case) or auto (the fewest symbol characters, lower case kept) (default: the program&apos;s setting).</source>
+        <translation>Code 128 : typed (les jeux de caractères que donnent les caractères de changement du texte, en majuscules) ou auto (le moins de caractères de symbole, minuscules conservées) (par défaut : le réglage du programme).</translation>
+    </message>
+    <message>
+        <source>ITF-14: frame, top-bottom or none (default: the program&apos;s setting).</source>
+        <translation>ITF-14 : frame (cadre), top-bottom (haut et bas) ou none (aucune) (par défaut : le réglage du programme).</translation>
+    </message>
+    <message>
+        <source>The bar height in inches (default 0.75).</source>
+        <translation>La hauteur des barres en pouces (par défaut 0.75).</translation>
+    </message>
+    <message>
+        <source>Scales the whole symbol, 1 to 8 (default 1).</source>
+        <translation>Met à l’échelle tout le symbole, de 1 à 8 (par défaut 1).</translation>
+    </message>
+    <message>
+        <source>Quarter turns counter-clockwise, 0 to 3 (default 0).</source>
+        <translation>Quarts de tour dans le sens antihoraire, de 0 à 3 (par défaut 0).</translation>
+    </message>
+    <message>
+        <source>Leaves out the human-readable text.</source>
+        <translation>Omet le texte lisible.</translation>
+    </message>
+    <message>
+        <source>Resolution of BMP and PNG output (default %1).</source>
+        <translation>Résolution des sorties BMP et PNG (par défaut %1).</translation>
+    </message>
+    <message>
+        <source>Makes every bar of BMP and PNG output (and of the pages --verify reads) this many dots narrower and every space as much wider, for printers that spread ink, 0 to %1 (default 0).</source>
+        <translation>Rend chaque barre des sorties BMP et PNG (et des pages que lit --verify) plus étroite d’autant de points et chaque espace plus large d’autant, pour les imprimantes dont l’encre s’étale, de 0 à %1 (par défaut 0).</translation>
+    </message>
+    <message>
+        <source>EAN-13 and EAN-8 get their quiet zone marks (&gt; and &lt;): on or off (default: the program&apos;s setting).</source>
+        <translation>EAN-13 et EAN-8 reçoivent leurs marques de zone de silence (&gt; et &lt;) : on ou off (par défaut : le réglage du programme).</translation>
+    </message>
+    <message>
+        <source>Drops characters the symbology refuses instead of failing.</source>
+        <translation>Supprime les caractères que la symbologie refuse au lieu d’échouer.</translation>
+    </message>
+    <message>
+        <source>Reads every output back as a scanner would (at --dpi) and fails the entry that does not scan as its label.</source>
+        <translation>Relit chaque sortie comme le ferait un scanner (à --dpi) et fait échouer l’entrée qui ne se lit pas comme son libellé.</translation>
+    </message>
+    <message>
+        <source>Symbols drawn at once, 1 to %1 (default: one per core).</source>
+        <translation>Symboles tracés en même temps, de 1 à %1 (par défaut : un par cœur).</translation>
+    </message>
+    <message>
+        <source>Draws the symbols as labels on a sheet: a name --list-sheets shows, or page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with lengths in in or mm (8.5x11in).</source>
+        <translation>Trace les symboles comme étiquettes sur une feuille : un nom qu’affiche --list-sheets, ou page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] avec des longueurs en in ou mm (8.5x11in).</translation>
+    </message>
+    <message>
+        <source>Lists the built-in label stock.</source>
+        <translation>Liste les supports d’étiquettes intégrés.</translation>
+    </message>
+    <message>
+        <source>The first label used on the first sheet, from 1 (default 1).</source>
+        <translation>La première étiquette utilisée sur la première feuille, à partir de 1 (par défaut 1).</translation>
+    </message>
+    <message>
+        <source>Labels of each text, one after another (default 1).</source>
+        <translation>Étiquettes de chaque texte, l’une après l’autre (par défaut 1).</translation>
+    </message>
+    <message>
+        <source>A line of text above every label&apos;s symbol (a CSV caption column gives each its own).</source>
+        <translation>Une ligne de texte au-dessus du symbole de chaque étiquette (une colonne CSV caption donne à chacune la sienne).</translation>
+    </message>
+    <message>
+        <source>Draws each label&apos;s outline on the sheet.</source>
+        <translation>Trace le contour de chaque étiquette sur la feuille.</translation>
+    </message>
+    <message>
+        <source>The data text of a single symbol.</source>
+        <translation>Le texte de données d’un seul symbole.</translation>
+    </message>
+    <message>
+        <source>one data text only; quote a text with blanks</source>
+        <translation>un seul texte de données ; mettez entre guillemets un texte avec des espaces</translation>
+    </message>
+    <message>
+        <source>give one data text, --batch or --csv</source>
+        <translation>indiquez un texte de données, --batch ou --csv</translation>
+    </message>
+    <message>
+        <source>the data text is empty</source>
+        <translation>le texte de données est vide</translation>
+    </message>
+    <message>
+        <source>unknown symbology &quot;%1&quot;; known: %2</source>
+        <translation>symbologie inconnue « %1 » ; connues : %2</translation>
+    </message>
+    <message>
+        <source>--symbology is missing</source>
+        <translation>--symbology manque</translation>
+    </message>
+    <message>
+        <source>--output is missing</source>
+        <translation>--output manque</translation>
+    </message>
+    <message>
+        <source>--%1 is for label sheets: give --sheet</source>
+        <translation>--%1 est pour les feuilles d’étiquettes : indiquez --sheet</translation>
+    </message>
+    <message>
+        <source>--sheet: %1; --list-sheets shows the built-in ones</source>
+        <translation>--sheet : %1 ; --list-sheets affiche ceux qui sont intégrés</translation>
+    </message>
+    <message>
+        <source>labels are drawn at true size: --zoom does not go with --sheet</source>
+        <translation>les étiquettes sont tracées à taille réelle : --zoom ne va pas avec --sheet</translation>
+    </message>
+    <message>
+        <source>a batch needs {n} or {text} in --output, or every line would overwrite the last</source>
+        <translation>un lot a besoin de {n} ou {text} dans --output, sinon chaque ligne écraserait la précédente</translation>
+    </message>
+    <message>
+        <source>--format takes bmp, png, svg or pdf, not &quot;%1&quot;</source>
+        <translation>--format attend bmp, png, svg ou pdf, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of &quot;%1&quot;; name it .bmp, .png, .svg or .pdf, or give --format</source>
+        <translation>impossible de déterminer le format de « %1 » ; nommez-le .bmp, .png, .svg ou .pdf, ou indiquez --format</translation>
+    </message>
+    <message>
+        <source>--code-sets takes auto or typed, not &quot;%1&quot;</source>
+        <translation>--code-sets attend auto ou typed, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--bearer-bars takes frame, top-bottom or none, not &quot;%1&quot;</source>
+        <translation>--bearer-bars attend frame, top-bottom ou none, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--height takes a length in inches above 0, not &quot;%1&quot;</source>
+        <translation>--height attend une longueur en pouces supérieure à 0, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--quiet-zone-marks takes on or off, not &quot;%1&quot;</source>
+        <translation>--quiet-zone-marks attend on ou off, pas « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>&amp;Enregistrer	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimer...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print &amp;Labels...</source>
+        <translation>Imprimer des é&amp;tiquettes...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>&amp;Configuration de l’impression...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Undo	Ctrl+Z</source>
+        <translation>&amp;Annuler	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>Co&amp;uper	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Copier	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>C&amp;oller	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barre d’outils</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barre d’é&amp;tat</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In	Ctrl++</source>
+        <translation>Zoom a&amp;vant	Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out	Ctrl+-</source>
+        <translation>Zoom a&amp;rrière	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Left	Ctrl+[</source>
+        <translation>Pivoter à &amp;gauche	Ctrl+[</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Right	Ctrl+]</source>
+        <translation>Pivoter à &amp;droite	Ctrl+]</translation>
+    </message>
+    <message>
+        <source>&amp;Barcode Settings...</source>
+        <translation>&amp;Paramètres du code-barres...</translation>
+    </message>
+    <message>
+        <source>&amp;Help Topics	F1</source>
+        <translation>&amp;Rubriques d’aide	F1</translation>
+    </message>
+    <message>
+        <source>&amp;Online Support</source>
+        <translation>&amp;Assistance en ligne</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	 Ctrl+C</source>
+        <translation>&amp;Copier	 Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Print	Ctrl+P</source>
+        <translation>&amp;Imprimer	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom a&amp;vant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Save the active document</source>
+        <translation>Enregistrer le document actif</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>Imprimer le document actif</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>Afficher des pages entières</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Print the symbol on sheets or rolls of labels, one or many texts</source>
+        <translation>Imprimer le symbole sur des feuilles ou rouleaux d’étiquettes, avec un ou plusieurs textes</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Imprimer des étiquettes</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options</source>
+        <translation>Changer l’imprimante et les options d’impression</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configuration de l’impression</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>Quitter l’application ; propose d’enregistrer les documents</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>Annuler la dernière action</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard</source>
+        <translation>Couper la sélection et la placer dans le Presse-papiers</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard</source>
+        <translation>Copier la sélection et la placer dans le Presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents</source>
+        <translation>Insérer le contenu du Presse-papiers</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>Afficher ou masquer la barre d’outils</translation>
+    </message>
+    <message>
+        <source>Toggle ToolBar</source>
+        <translation>Barre d’outils oui/non</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Afficher ou masquer la barre d’état</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>Barre d’état oui/non</translation>
+    </message>
+    <message>
+        <source>List Help topics</source>
+        <translation>Lister les rubriques d’aide</translation>
+    </message>
+    <message>
+        <source>Help Topics</source>
+        <translation>Rubriques d’aide</translation>
+    </message>
+    <message>
+        <source>Visit Online Support</source>
+        <translation>Consulter l’assistance en ligne</translation>
+    </message>
+    <message>
+        <source>Online Support</source>
+        <translation>Assistance en ligne</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Afficher les informations sur le programme, le numéro de version et le copyright</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Show the barcode one step larger</source>
+        <translation>Afficher le code-barres un cran plus grand</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Show the barcode one step smaller</source>
+        <translation>Afficher le code-barres un cran plus petit</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Turn the barcode a quarter turn counter-clockwise</source>
+        <translation>Faire pivoter le code-barres d’un quart de tour dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Turn Left</source>
+        <translation>Pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Turn the barcode a quarter turn clockwise</source>
+        <translation>Faire pivoter le code-barres d’un quart de tour dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>Turn Right</source>
+        <translation>Pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Zoom In (Ctrl++)</source>
+        <translation>Zoom avant (Ctrl++)</translation>
+    </message>
+    <message>
+        <source>Zoom Out (Ctrl+-)</source>
+        <translation>Zoom arrière (Ctrl+-)</translation>
+    </message>
+    <message>
+        <source>Turn Left (Ctrl+[)</source>
+        <translation>Pivoter à gauche (Ctrl+[)</translation>
+    </message>
+    <message>
+        <source>Turn Right (Ctrl+])</source>
+        <translation>Pivoter à droite (Ctrl+])</translation>
+    </message>
+    <message>
+        <source>Change the narrow bar width and the wide-to-narrow ratio</source>
+        <translation>Modifier la largeur de la barre étroite et le rapport large sur étroite</translation>
+    </message>
+    <message>
+        <source>Barcode Settings</source>
+        <translation>Paramètres du code-barres</translation>
+    </message>
+    <message>
+        <source>&amp;Height:</source>
+        <translation>&amp;Hauteur :</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur :</translation>
+    </message>
+    <message>
+        <source>&amp;Symbology:</source>
+        <translation>&amp;Symbologie :</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texte :</translation>
+    </message>
+    <message>
+        <source>S&amp;how Text</source>
+        <translation>Li&amp;bellé</translation>
+    </message>
+    <message>
+        <source>&amp;Tile mode</source>
+        <translation>&amp;Mosaïque</translation>
+    </message>
+    <message>
+        <source>All rights reserved.</source>
+        <translation>Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Quillmark</source>
+        <translation>À propos de Quillmark</translation>
+    </message>
+</context>
+<context>
+    <name>Runner</name>
+    <message>
+        <source>note: %1</source>
+        <translation>remarque : %1</translation>
+    </message>
+    <message>
+        <source>bytes that are not UTF-8</source>
+        <translation>des octets qui ne sont pas de l’UTF-8</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is written by an earlier line already</source>
+        <translation>%1 est déjà écrit par une ligne précédente</translation>
+    </message>
+    <message>
+        <source>unknown symbology &quot;%1&quot;</source>
+        <translation>symbologie inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>no symbology: give a symbology column or --symbology</source>
+        <translation>pas de symbologie : indiquez une colonne symbology ou --symbology</translation>
+    </message>
+    <message>
+        <source>height &quot;%1&quot; is no length in inches above 0</source>
+        <translation>la hauteur « %1 » n’est pas une longueur en pouces supérieure à 0</translation>
+    </message>
+    <message>
+        <source>no output: give an output column or --output</source>
+        <translation>pas de sortie : indiquez une colonne output ou --output</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of &quot;%1&quot;; name it .bmp, .png, .svg or .pdf, or give --format</source>
+        <translation>impossible de déterminer le format de « %1 » ; nommez-le .bmp, .png, .svg ou .pdf, ou indiquez --format</translation>
+    </message>
+    <message>
+        <source>cannot be read back: the symbol is too large for a bitmap at %1 dpi (at most %2 pixels a side)</source>
+        <translation>relecture impossible : le symbole est trop grand pour une bitmap à %1 ppp (au plus %2 pixels de côté)</translation>
+    </message>
+    <message>
+        <source>note: at %1 dpi the narrow element is %2 mils, not %3 (a whole number of dots)</source>
+        <translation>remarque : à %1 ppp l’élément étroit fait %2 mil, pas %3 (un nombre entier de points)</translation>
+    </message>
+    <message>
+        <source>note: %1 is not a plain file and is not read; the default Density and Ratio are used</source>
+        <translation>remarque : %1 n’est pas un fichier ordinaire et n’est pas lu ; la densité et le rapport par défaut sont utilisés</translation>
+    </message>
+</context>
+<context>
+    <name>ScanCheck</name>
+    <message>
+        <source>✓ Scans: %1</source>
+        <translation>✓ Se lit : %1</translation>
+    </message>
+    <message>
+        <source>Scans as %1 — the label shows %2</source>
+        <translation>Se lit %1 — le libellé affiche %2</translation>
+    </message>
+    <message>
+        <source>No data: the text is empty</source>
+        <translation>Aucune donnée : le texte est vide</translation>
+    </message>
+    <message>
+        <source>⚠ No data: the text is empty; the symbol reads %1</source>
+        <translation>⚠ Aucune donnée : le texte est vide ; le symbole se lit %1</translation>
+    </message>
+    <message>
+        <source>No data: the bars leave out all that the label shows</source>
+        <translation>Aucune donnée : les barres omettent tout ce qu’affiche le libellé</translation>
+    </message>
+    <message>
+        <source>Scans as %1 — the label shows %2 that the bars leave out</source>
+        <translation>Se lit %1 — le libellé affiche %2 que les barres omettent</translation>
+    </message>
+    <message>
+        <source>Does not scan: wide and narrow bars are equal at Ratio 1</source>
+        <translation>Ne se lit pas : barres larges et étroites sont égales au rapport 1</translation>
+    </message>
+    <message>
+        <source>Not checked: the reader used here takes %1 digits or more, not %2</source>
+        <translation>Non vérifié : le lecteur utilisé ici accepte %1 chiffres ou plus, pas %2</translation>
+    </message>
+    <message>
+        <source>Does not scan at this size; it does at zoom %1</source>
+        <translation>Ne se lit pas à cette taille ; se lit au zoom %1</translation>
+    </message>
+    <message>
+        <source>Does not scan at this size; it does at Density %1</source>
+        <translation>Ne se lit pas à cette taille ; se lit à la densité %1</translation>
+    </message>
+    <message>
+        <source>Does not scan at this size</source>
+        <translation>Ne se lit pas à cette taille</translation>
+    </message>
+</context>
+<context>
+    <name>SheetLayout</name>
+    <message>
+        <source>a sheet needs at least one column and one row</source>
+        <translation>une feuille doit avoir au moins une colonne et une ligne</translation>
+    </message>
+    <message>
+        <source>a label needs a width and a height</source>
+        <translation>une étiquette doit avoir une largeur et une hauteur</translation>
+    </message>
+    <message>
+        <source>the pitch is smaller than the label: labels would overlap</source>
+        <translation>le pas est plus petit que l’étiquette : les étiquettes se chevaucheraient</translation>
+    </message>
+    <message>
+        <source>the labels do not fit the page</source>
+        <translation>les étiquettes ne tiennent pas sur la page</translation>
+    </message>
+    <message>
+        <source>unknown field &quot;%1&quot; (page, grid, label, margins and pitch are known)</source>
+        <translation>champ inconnu « %1 » (page, grid, label, margins et pitch sont connus)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no columns x rows</source>
+        <translation>« %1 » n’est pas colonnes x lignes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no width x height in in or mm</source>
+        <translation>« %1 » n’est pas largeur x hauteur en in ou mm</translation>
+    </message>
+    <message>
+        <source>a custom sheet needs page=, grid= and label=</source>
+        <translation>une feuille personnalisée a besoin de page=, grid= et label=</translation>
+    </message>
+    <message>
+        <source>unknown sheet &quot;%1&quot;</source>
+        <translation>feuille inconnue « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>SheetRun</name>
+    <message>
+        <source>a sheet takes one symbology: give --symbology</source>
+        <translation>une feuille n’accepte qu’une symbologie : indiquez --symbology</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>note: on a sheet every label takes the command line&apos;s symbology, height and output; those columns are not used</source>
+        <translation>remarque : sur une feuille, chaque étiquette prend la symbologie, la hauteur et la sortie de la ligne de commande ; ces colonnes ne sont pas utilisées</translation>
+    </message>
+    <message>
+        <source>%1 of %2 labels cannot be drawn; nothing was written</source>
+        <translation>%1 étiquettes sur %2 ne peuvent pas être tracées ; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>%1 labels do not fit %2; nothing was written</source>
+        <translation>%1 étiquettes ne tiennent pas sur %2 ; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>a sheet is written as one PDF document, or as BMP or PNG pages: not as SVG</source>
+        <translation>une feuille s’écrit en un document PDF, ou en pages BMP ou PNG : pas en SVG</translation>
+    </message>
+    <message>
+        <source>the labels fill %1 pages: name the pages with {page} in --output</source>
+        <translation>les étiquettes remplissent %1 pages : nommez les pages avec {page} dans --output</translation>
+    </message>
+    <message>
+        <source>page %1 is too large for a bitmap at %2 dpi</source>
+        <translation>la page %1 est trop grande pour une bitmap à %2 ppp</translation>
+    </message>
+</context>
+<context>
+    <name>StandardsAdvice</name>
+    <message>
+        <source>GS1: X %1 mm, %2 the %3 to %4 mm range; bars %5 mm high, %6 %7 mm for this X; quiet zones %8 X each side, %9 %10</source>
+        <translation>GS1 : X %1 mm, %2 de la plage %3 à %4 mm ; barres de %5 mm de haut, %6 %7 mm pour ce X ; zones de silence de %8 X de chaque côté, %9 %10</translation>
+    </message>
+    <message>
+        <source>within</source>
+        <translation>à l’intérieur</translation>
+    </message>
+    <message>
+        <source>below</source>
+        <translation>en dessous</translation>
+    </message>
+    <message>
+        <source>above</source>
+        <translation>au-dessus</translation>
+    </message>
+    <message>
+        <source>at least</source>
+        <translation>au moins</translation>
+    </message>
+    <message>
+        <source>short of</source>
+        <translation>moins que</translation>
+    </message>
+</context>
+<context>
+    <name>SymbolRender</name>
+    <message>
+        <source>the symbol takes %1 x %2 inches at zoom %3; no output holds more than %4 inches a side</source>
+        <translation>le symbole occupe %1 x %2 pouces au zoom %3 ; aucune sortie ne dépasse %4 pouces de côté</translation>
+    </message>
+    <message>
+        <source>the symbol is too large for a bitmap at %1 dpi (at most %2 pixels a side)</source>
+        <translation>le symbole est trop grand pour une bitmap à %1 ppp (au plus %2 pixels de côté)</translation>
+    </message>
+    <message>
+        <source>the bitmap could not be encoded</source>
+        <translation>la bitmap n’a pas pu être encodée</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>quillmark-render, version unknown</source>
+        <translation>quillmark-render, version inconnue</translation>
+    </message>
+    <message>
+        <source>quillmark-render %1.%2, build %3</source>
+        <translation>quillmark-render %1.%2, build %3</translation>
+    </message>
+</context>
 </TS>
