@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,6 +15,7 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -46,7 +48,11 @@ public:
     const QString& Text() const { return m_text; }
 
     QSize sizeHint() const override {
-        return {fontMetrics().horizontalAdvance(m_text) + Frame(), QLabel::sizeHint().height()};
+        // The exact advance rounded up: eliding measures in fractions of a
+        // pixel, and a text one fraction wider than its room loses its end.
+        const auto advance =
+            static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(m_text)));
+        return {advance + Frame(), QLabel::sizeHint().height()};
     }
     QSize minimumSizeHint() const override {
         return {std::min(sizeHint().width(),
@@ -61,9 +67,18 @@ protected:
     }
 
 private:
-    int Frame() const { return 2 * (frameWidth() + margin()) + 2 * indent(); }
+    // What the label keeps clear either side of its text inside the frame. An
+    // indent of -1 is the label's default: half an "x" when framed, else none.
+    int Padding() const {
+        const int indentation =
+            indent() >= 0 ? indent()
+                          : (frameWidth() > 0 ? fontMetrics().horizontalAdvance(u'x') / 2 : 0);
+        return 2 * (margin() + indentation);
+    }
+    int Frame() const { return 2 * frameWidth() + Padding(); }
     void Fit() {
-        setText(fontMetrics().elidedText(m_text, Qt::ElideRight, contentsRect().width()));
+        setText(
+            fontMetrics().elidedText(m_text, Qt::ElideRight, contentsRect().width() - Padding()));
     }
 
     QString m_text;

@@ -92,24 +92,37 @@ TEST_F(ScanFieldTest, PrintPreviewChecksAtThePrintersResolution) {
 }
 
 // At the window's first width the size and scan fields show as much of a
-// long text as fits, ending in "…", and hold all of it in their tips.
+// long text as fits, ending in "…", and hold all of it in their tips; texts
+// that fit are shown whole.
 TEST_F(ScanFieldTest, LongTextsGiveWayWithAllOfItInTheTip) {
-    const QString size = "X 10.4 mil = 1 px @ 96 dpi, ratio 3 \u2014 1 mil cannot be drawn within "
-                         "10 % at this resolution";
-    const QString scan = "Scans as 987654AZ \u2014 the label shows {} that the bars leave out";
-    frame->SetAchievedSizeText(size);
-    frame->SetScanField(scan, "checked for");
-    frame->statusBar()->layout()->activate();
-    for (const char* name : {"sizeField", "scanField"}) {
-        const auto* field = frame->findChild<QLabel*>(name);
-        const QString shown = field->text();
-        EXPECT_LE(field->mapTo(frame, QPoint(field->width(), 0)).x(), frame->width()) << name;
-        EXPECT_LE(field->fontMetrics().horizontalAdvance(shown), field->contentsRect().width());
-        EXPECT_TRUE(
-            field->toolTip().startsWith(shown.endsWith(u'\u2026') ? shown.chopped(1) : shown));
+    const struct {
+        QString size;
+        QString scan;
+        bool whole;
+    } rows[] = {
+        {"X 10.4 mil = 1 px @ 96 dpi, ratio 3 \u2014 1 mil cannot be drawn within 10 % at this "
+         "resolution",
+         "Scans as 987654AZ \u2014 the label shows {} that the bars leave out", false},
+        {"X 10.4 mil = 1 px @ 96 dpi, ratio 3", "\u2713 Scans: 21898623818", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.size.toStdString());
+        frame->SetAchievedSizeText(row.size);
+        frame->SetScanField(row.scan, "checked for");
+        frame->statusBar()->layout()->activate();
+        for (const auto& [name, text] :
+             {std::pair{"sizeField", row.size}, {"scanField", row.scan}}) {
+            const auto* field = frame->findChild<QLabel*>(name);
+            const QString shown = field->text();
+            EXPECT_LE(field->mapTo(frame, QPoint(field->width(), 0)).x(), frame->width()) << name;
+            EXPECT_LE(field->fontMetrics().horizontalAdvance(shown), field->contentsRect().width());
+            EXPECT_TRUE(
+                field->toolTip().startsWith(shown.endsWith(u'\u2026') ? shown.chopped(1) : shown));
+            EXPECT_EQ(shown == text, row.whole) << name << ": " << shown.toStdString();
+        }
+        EXPECT_EQ(frame->findChild<QLabel*>("scanField")->toolTip(), row.scan + "\nchecked for");
+        EXPECT_EQ(frame->AchievedSizeText(), row.size);
     }
-    EXPECT_EQ(frame->findChild<QLabel*>("scanField")->toolTip(), scan + "\nchecked for");
-    EXPECT_EQ(frame->AchievedSizeText(), size);
 }
 
 } // namespace
