@@ -229,7 +229,8 @@ QTransform SymbolToDevice(const DeviceMapping& gridMapping, const SymbolScene& s
     // mil; measured from that origin instead, the first bar's edge lands half
     // the bars' length before it and snaps to the nearest dot. Whichever way
     // the symbol reads, the gaps either side then differ by one dot at most.
-    const double firstBar = along(QPointF(origin.x, origin.y) + (lead + bars.start) * step);
+    const double firstBar =
+        along(QPointF(origin.x, origin.y) + (lead + static_cast<double>(bars.start)) * step);
     const double centre = along(QPointF(0, 0));
     const double halfBars = (along(static_cast<double>(bars.Length()) * step) - centre) / 2;
     const double shift = SnapToUnit(centre - halfBars) - firstBar;
