@@ -2,6 +2,7 @@
 
 #include "Barcode.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QRgb>
@@ -201,15 +202,18 @@ LabelSprite PaintArea(const QTransform& turn, const QRect& area, int dpmX, int d
 
 // What is painted, in the label's upright frame (y down from its corner): a
 // rectangle its pixels are expected within (from the font's ink bounds, a few
-// pixels to spare for the rasteriser's rounding) and a wider one taken should
-// any pixel reach the first one's edge (a font whose ink bounds fall short).
-// The font's report is only a hint: for a control character (a tab, say) it
-// can be absurdly large, so the expected area never passes the wide one.
+// pixels to spare for the rasteriser's rounding) and, should any pixel reach
+// that area's edge (a font whose ink bounds fall short), a margin of the box's
+// height around `reach`. The font's report is only a hint: for a control
+// character (a tab, say) it can be absurdly large, so the expected area never
+// passes the wide one.
 template <typename Paint>
-LabelSprite PaintInFrame(const QTransform& turn, const QRectF& expected, const QRectF& wide,
-                         int dpmX, int dpmY, const Paint& paint) {
+LabelSprite PaintInFrame(const QTransform& turn, const QRectF& expected, const QRectF& reach,
+                         double boxHeight, int dpmX, int dpmY, const Paint& paint) {
     constexpr int kSpare = 3;
-    const QRect wideArea = turn.mapRect(wide).toAlignedRect();
+    const int margin = static_cast<int>(boxHeight) + 2;
+    const QRect wideArea =
+        turn.mapRect(reach).toAlignedRect().adjusted(-margin, -margin, margin, margin);
     const QRect area =
         turn.mapRect(expected).toAlignedRect().adjusted(-kSpare, -kSpare, kSpare, kSpare) &
         wideArea;
@@ -218,13 +222,6 @@ LabelSprite PaintInFrame(const QTransform& turn, const QRectF& expected, const Q
         sprite = PaintArea(turn, wideArea, dpmX, dpmY, paint);
     }
     return sprite;
-}
-
-// A margin of the box's height on every side of a rectangle: as far as any
-// glyph of the font reaches.
-QRectF Widened(const QRectF& rect, double boxHeight) {
-    const double margin = boxHeight + 2;
-    return rect.adjusted(-margin, -margin, margin, margin);
 }
 
 // A device for the label font's metrics at a resolution.
@@ -241,8 +238,8 @@ LabelSprite PaintLabel(const TextPlacement& placement, int dpmX, int dpmY) {
     const QRectF ink = QFontMetricsF(placement.font, &device)
                            .boundingRect(placement.text)
                            .translated(0, placement.ascent);
-    return PaintInFrame(TurnOf(placement), placement.box | ink,
-                        Widened(placement.box, placement.box.height()), dpmX, dpmY,
+    return PaintInFrame(TurnOf(placement), placement.box | ink, placement.box,
+                        placement.box.height(), dpmX, dpmY,
                         [&placement](QPainter& painter, const QTransform& frame) {
                             TextPlacement shifted = placement;
                             shifted.local = frame;
@@ -261,6 +258,20 @@ struct SpritePiece {
 // Positions along the baseline in the painter's fixed point: 64ths of a pixel.
 constexpr int kSubPixels = 64;
 
+// Whether the painter sets a font's glyphs from images of them it keeps, as it
+// does up to a size (64 pixels unless QT_MAX_CACHED_GLYPH_SIZE says
+// otherwise): a copy moved by whole pixels then sets the very same pixels.
+// A larger glyph is filled as its outline, and how its edges fall can depend
+// on the image it is filled on, so such labels are painted whole. A couple of
+// pixels to spare keep the rounding of the font's size off the border.
+bool PainterKeepsGlyphs(const QFont& font, const QPaintDevice& device) {
+    constexpr int kPainterLimit = 64;
+    constexpr int kSpare = 2;
+    const int set = qEnvironmentVariableIntValue("QT_MAX_CACHED_GLYPH_SIZE");
+    const int limit = set > 0 ? set : kPainterLimit;
+    return QFontInfo(QFont(font, &device)).pixelSize() <= limit - kSpare;
+}
+
 // The label font at one size, resolution and turn, its glyphs set one at a
 // time as the painter sets them. A glyph's pixels depend only on where its
 // origin falls within a pixel: the label's corner is a whole pixel, the turn
@@ -273,7 +284,8 @@ public:
     GlyphSet(const TextPlacement& placement, int dpmX, int dpmY)
         : m_font(placement.font), m_dpmX(dpmX), m_dpmY(dpmY), m_turn(TurnOf(placement)),
           m_ascent(placement.ascent), m_height(placement.box.height()),
-          m_device(MetricsDevice(dpmX, dpmY)), m_metrics(m_font, &m_device) {
+          m_device(MetricsDevice(dpmX, dpmY)), m_metrics(m_font, &m_device),
+          m_keptGlyphs(PainterKeepsGlyphs(m_font, m_device)) {
         m_advance.fill(-1);
     }
 
@@ -284,9 +296,9 @@ public:
     }
 
     // The label as its box and then its glyphs; false when the painter would
-    // not set it glyph by glyph as this set does (a control character, or a
-    // text whose advance is not its characters' advances added up, as a
-    // kerning font's).
+    // not set it glyph by glyph as this set does (glyphs filled as outlines, a
+    // control character, or a text whose advance is not its characters'
+    // advances added up, as a kerning font's).
     bool Pieces(const TextPlacement& placement, std::vector<SpritePiece>& pieces);
 
 private:
@@ -310,6 +322,7 @@ private:
     double m_height;
     QImage m_device;
     QFontMetricsF m_metrics;
+    bool m_keptGlyphs;
     std::array<int, 256> m_advance{};
     // Keyed by character and 64th, and by the box's width in 64ths.
     std::unordered_map<int, LabelSprite> m_glyphs;
@@ -325,7 +338,7 @@ const LabelSprite& GlyphSet::Glyph(uchar c, int subPixel) {
     const QPointF origin(static_cast<double>(subPixel) / kSubPixels, m_ascent);
     const QRectF ink = m_metrics.boundingRect(text).translated(origin);
     const QRectF cell(origin.x(), 0, Advance(c) / double{kSubPixels}, m_height);
-    LabelSprite glyph = PaintInFrame(m_turn, ink, Widened(cell, m_height), m_dpmX, m_dpmY,
+    LabelSprite glyph = PaintInFrame(m_turn, ink, cell, m_height, m_dpmX, m_dpmY,
                                      [&](QPainter& painter, const QTransform& frame) {
                                          painter.setTransform(frame, true);
                                          painter.setFont(m_font);
@@ -341,7 +354,7 @@ const LabelSprite& GlyphSet::Box(const QRectF& box) {
         return found->second;
     }
     return m_boxes
-        .emplace(key, PaintInFrame(m_turn, box, Widened(box, m_height), m_dpmX, m_dpmY,
+        .emplace(key, PaintInFrame(m_turn, box, box, m_height, m_dpmX, m_dpmY,
                                    [&box](QPainter& painter, const QTransform& frame) {
                                        painter.setTransform(frame, true);
                                        painter.fillRect(box, Qt::white);
@@ -354,6 +367,9 @@ bool GlyphSet::Pieces(const TextPlacement& placement, std::vector<SpritePiece>& 
     constexpr ushort kLastAscii = 0x7e;
     constexpr ushort kFirstLatin1Printable = 0xa0;
     pieces.clear();
+    if (!m_keptGlyphs) {
+        return false;
+    }
     const LabelSprite& box = Box(placement.box);
     pieces.push_back({&box, box.origin});
     std::int64_t along = 0; // the next glyph's origin, in 64ths
