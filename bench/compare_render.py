@@ -4,7 +4,9 @@ from Debian) on Code 39, where both draw the same bars at the same pixel size
 (336 pixels wide, 3-dot narrow bars, 2:1 ratio), into 1-bit BMP files, and with
 a floor (a plain program that writes the same bytes to the same number of
 files). Four figures, each with its goal:
-  - one symbol with its label: wall time, the median of the pairwise ratios;
+  - one symbol with its label: wall time, the median of the pairwise ratios,
+    beside the start-up floor (a program that only loads the GUI library the
+    tool draws with: the part of the tool's time no change inside it removes);
   - 1000 symbols on one core (--jobs 1): CPU time;
   - 1000 symbols on every core (the default): wall time;
   - a batch of BIG_LINES (100,000) lines: peak memory against 1000 lines.
@@ -21,7 +23,8 @@ timed): quillmark-render flushes its file system once at the end, which would
 otherwise write out the other programs' files too.
 
 Needs: the release build (cmake --preset release && cmake --build --preset
-release --target quillmark-render write_floor) and zint (apt-get install zint).
+release --target quillmark-render write_floor load_floor) and zint (apt-get
+install zint).
 """
 import os
 import random
@@ -36,6 +39,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 BIN = os.path.join(ROOT, "build", "release", "bin")
 RENDER = os.path.join(BIN, "quillmark-render")
 FLOOR = os.path.join(ROOT, "build", "release", "bench", "write_floor")
+LOAD_FLOOR = os.path.join(ROOT, "build", "release", "bench", "load_floor")
 LINES = 1000
 RUNS = int(os.environ.get("RUNS", "7"))
 SINGLE_RUNS = int(os.environ.get("SINGLE_RUNS", "31"))
@@ -90,13 +94,16 @@ def single(work, fresh):
     os.makedirs(out)
     own = [RENDER, "-s", "code39", "--ratio", "2", "-o", "OUT/q.bmp", "ITEM1"]
     peer = ZINT + ["-o", "OUT/z.bmp", "-d", "ITEM1"]
-    pairs = []
+    runs = []
     for _ in range(SINGLE_RUNS):
-        pairs.append((run(own, out)[2], run(peer, out)[2]))
-    ratio = statistics.median(a / b for a, b in pairs)
+        runs.append((run(own, out)[2], run(peer, out)[2], run([LOAD_FLOOR], out)[2]))
+    ratio = statistics.median(a / b for a, b, _ in runs)
+    floor = statistics.median(c / b for _, b, c in runs)
     print("one symbol with its label, %d pairs: quillmark-render %.1f ms, zint %.1f ms: "
-          "%.1f x (goal <= 5)" % (SINGLE_RUNS, 1000 * statistics.median(a for a, _ in pairs),
-                                  1000 * statistics.median(b for _, b in pairs), ratio))
+          "%.1f x (goal <= 5); loading the GUI library alone %.1f ms: %.1f x"
+          % (SINGLE_RUNS, 1000 * statistics.median(a for a, _, _ in runs),
+             1000 * statistics.median(b for _, b, _ in runs), ratio,
+             1000 * statistics.median(c for _, _, c in runs), floor))
 
 
 def memory(work, fresh):
@@ -116,7 +123,7 @@ def memory(work, fresh):
 
 
 def main():
-    for program in (RENDER, FLOOR):
+    for program in (RENDER, FLOOR, LOAD_FLOOR):
         if not os.access(program, os.X_OK):
             sys.exit("missing %s: build the release preset first" % program)
     if shutil.which("zint") is None:

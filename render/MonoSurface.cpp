@@ -2,13 +2,18 @@
 
 #include "Barcode.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QRgb>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -30,12 +35,7 @@ constexpr int kGreyThreshold = 128; // as the threshold conversion to mono
 // Pixels of a Format_Mono row, eight to a byte, the leftmost in the highest bit.
 constexpr int kBitsPerByte = 8;
 constexpr unsigned kWholeByte = 0xffU;
-constexpr unsigned kLeftmostPixel = 0x80U;
 
-// The bit of pixel x within its byte.
-constexpr unsigned PixelBit(int x) {
-    return kLeftmostPixel >> (x % kBitsPerByte);
-}
 // The first `count` (1 to 8) pixels of a byte.
 constexpr unsigned FirstPixels(int count) {
     return (kWholeByte << (kBitsPerByte - count)) & kWholeByte;
@@ -61,46 +61,9 @@ struct LabelSprite {
     // Some pixel was painted on the scratch image's outermost rows or columns:
     // the glyphs may reach further than the image did.
     bool reachesEdge = false;
+    bool blank = true;     // nothing painted
+    bool whiteBox = false; // every pixel painted white
 };
-
-// How far past the label's box its glyphs may be looked for.
-enum class LabelReach {
-    Ink,  // the glyphs' own ink bounds, a few pixels to spare
-    Wide, // a margin of the box's height on every side
-};
-
-// The label's frame turned about its corner, without the corner's position.
-QTransform TurnOf(const TextPlacement& placement) {
-    return {placement.local.m11(),
-            placement.local.m12(),
-            placement.local.m21(),
-            placement.local.m22(),
-            0,
-            0};
-}
-
-// The pixels around the label's corner that are painted on.
-QRect SpriteArea(const TextPlacement& placement, LabelReach reach, const QPaintDevice& device) {
-    const QTransform turn = TurnOf(placement);
-    const int margin = static_cast<int>(placement.box.height()) + 2;
-    const QRect wide =
-        turn.mapRect(placement.box).toAlignedRect().adjusted(-margin, -margin, margin, margin);
-    if (reach == LabelReach::Wide) {
-        return wide;
-    }
-    // The glyphs' ink as the font reports it, drawn on the baseline at the
-    // ascent; the pixels to spare take in the rasteriser's rounding. The
-    // report is only a hint: for a control character (a tab, say) it can be
-    // absurdly large, so it never reaches past the wide margin.
-    constexpr int kSpare = 3;
-    const QRectF ink = QFontMetricsF(placement.font, &device)
-                           .boundingRect(placement.text)
-                           .translated(0, placement.ascent);
-    return turn.mapRect(placement.box | ink)
-               .toAlignedRect()
-               .adjusted(-kSpare, -kSpare, kSpare, kSpare) &
-           wide;
-}
 
 // The masks of a label's scratch image, whose first pixel lies at origin from
 // the label's corner. Each group of eight pixels becomes one byte of each mask
@@ -148,61 +111,301 @@ LabelSprite ScanSprite(const QImage& scratch, QPoint origin) {
             ink[byte] = static_cast<uchar>(inkBits);
         }
     }
-    // Painted pixels on the outermost rows or columns.
-    const auto paintedAt = [&sprite](int x, int y) {
-        return (sprite.painted[sprite.RowStart(y) + x / kBitsPerByte] & PixelBit(x)) != 0;
-    };
-    const auto rowPainted = [&sprite](int y) {
+    // Nothing to copy (a space), or a plain white rectangle (a label's box),
+    // which is copied as white spans.
+    const auto rowWhole = [&sprite](int y) {
         const uchar* first = sprite.painted.data() + sprite.RowStart(y);
-        return std::any_of(first, first + sprite.rowBytes, [](uchar b) { return b != 0; });
+        const int whole = sprite.width / kBitsPerByte;
+        const int rest = sprite.width % kBitsPerByte;
+        return std::all_of(first, first + whole, [](uchar b) { return b == kWholeByte; }) &&
+               (rest == 0 || first[whole] == FirstPixels(rest));
     };
-    if (sprite.height > 0 && sprite.width > 0) {
-        sprite.reachesEdge = rowPainted(0) || rowPainted(sprite.height - 1);
-        for (int y = 0; y < sprite.height && !sprite.reachesEdge; ++y) {
-            sprite.reachesEdge = paintedAt(0, y) || paintedAt(sprite.width - 1, y);
-        }
+    sprite.blank =
+        std::all_of(sprite.painted.begin(), sprite.painted.end(), [](uchar b) { return b == 0; });
+    sprite.whiteBox =
+        std::all_of(sprite.ink.begin(), sprite.ink.end(), [](uchar b) { return b == 0; });
+    for (int y = 0; y < sprite.height && sprite.whiteBox; ++y) {
+        sprite.whiteBox = rowWhole(y);
     }
     return sprite;
 }
 
-// Paints the label in its own frame the painter's way and keeps the painted
-// pixels as masks.
-LabelSprite PaintSprite(const TextPlacement& placement, int dpmX, int dpmY, LabelReach reach) {
-    const QTransform turn = TurnOf(placement);
-    // One scratch image per thread, reused while the labels keep their size (a
-    // batch of texts of one length): no allocation and no fresh pages per label.
+// The smallest rectangle holding every painted pixel of a scratch image.
+QRect PaintedBounds(const QImage& scratch) {
+    int left = scratch.width();
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < scratch.height(); ++y) {
+        const uchar* row = scratch.constScanLine(y);
+        const uchar* end = row + scratch.width();
+        const auto unpainted = [](uchar value) { return value == kUnpaintedGrey; };
+        const uchar* first = std::find_if_not(row, end, unpainted);
+        if (first == end) {
+            continue;
+        }
+        const auto last = std::find_if_not(std::make_reverse_iterator(end),
+                                           std::make_reverse_iterator(first), unpainted);
+        left = std::min(left, static_cast<int>(first - row));
+        right = std::max(right, static_cast<int>(last.base() - row) - 1);
+        top = top < 0 ? y : top;
+        bottom = y;
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// The label's frame turned about its corner, without the corner's position.
+QTransform TurnOf(const TextPlacement& placement) {
+    return {placement.local.m11(),
+            placement.local.m12(),
+            placement.local.m21(),
+            placement.local.m22(),
+            0,
+            0};
+}
+
+// Paints onto a grey scratch image covering `area` (pixels about the label's
+// corner) in the label's frame, turned by `turn`, and keeps the painted pixels.
+template <typename Paint>
+LabelSprite PaintArea(const QTransform& turn, const QRect& area, int dpmX, int dpmY,
+                      const Paint& paint) {
+    // One scratch image per thread, reused while the sprites keep their size
+    // (a batch's glyphs, or labels of one length): no allocation per sprite.
     thread_local QImage scratch;
-    scratch.setDotsPerMeterX(dpmX);
-    scratch.setDotsPerMeterY(dpmY);
-    const QRect area = SpriteArea(placement, reach, scratch);
     if (scratch.size() != area.size()) {
         scratch = QImage(area.size(), QImage::Format_Grayscale8);
-        scratch.setDotsPerMeterX(dpmX);
-        scratch.setDotsPerMeterY(dpmY);
     }
     if (scratch.isNull()) {
         return {};
     }
+    scratch.setDotsPerMeterX(dpmX);
+    scratch.setDotsPerMeterY(dpmY);
     scratch.fill(kUnpaintedGrey);
     {
         QPainter painter(&scratch);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
-        TextPlacement shifted = placement;
-        shifted.local = turn * QTransform::fromTranslate(-area.x(), -area.y());
-        QPainterSurface::PaintText(painter, shifted);
+        paint(painter, turn * QTransform::fromTranslate(-area.x(), -area.y()));
     }
-    return ScanSprite(scratch, area.topLeft());
+    // Only the pixels painted are kept: a glyph's sprite is then no larger
+    // than its ink, and each copy of it as short as it can be.
+    const QRect painted = PaintedBounds(scratch);
+    if (painted.isEmpty()) {
+        return {};
+    }
+    LabelSprite sprite = ScanSprite(painted == scratch.rect() ? scratch : scratch.copy(painted),
+                                    area.topLeft() + painted.topLeft());
+    sprite.reachesEdge = painted.left() == 0 || painted.top() == 0 ||
+                         painted.right() == scratch.width() - 1 ||
+                         painted.bottom() == scratch.height() - 1;
+    return sprite;
 }
 
-// The label painted on an image just large enough for its glyphs' ink, or,
-// should a glyph reach that image's edge (a font whose ink bounds fall
-// short), on one with a wide margin.
-LabelSprite PaintLabel(const TextPlacement& placement, int dpmX, int dpmY) {
-    LabelSprite sprite = PaintSprite(placement, dpmX, dpmY, LabelReach::Ink);
+// What is painted, in the label's upright frame (y down from its corner): a
+// rectangle its pixels are expected within (from the font's ink bounds, a few
+// pixels to spare for the rasteriser's rounding) and, should any pixel reach
+// that area's edge (a font whose ink bounds fall short), a margin of the box's
+// height around `reach`. The font's report is only a hint: for a control
+// character (a tab, say) it can be absurdly large, so the expected area never
+// passes the wide one.
+template <typename Paint>
+LabelSprite PaintInFrame(const QTransform& turn, const QRectF& expected, const QRectF& reach,
+                         double boxHeight, int dpmX, int dpmY, const Paint& paint) {
+    constexpr int kSpare = 3;
+    const int margin = static_cast<int>(boxHeight) + 2;
+    const QRect wideArea =
+        turn.mapRect(reach).toAlignedRect().adjusted(-margin, -margin, margin, margin);
+    const QRect area =
+        turn.mapRect(expected).toAlignedRect().adjusted(-kSpare, -kSpare, kSpare, kSpare) &
+        wideArea;
+    LabelSprite sprite = PaintArea(turn, area, dpmX, dpmY, paint);
     if (sprite.reachesEdge) {
-        sprite = PaintSprite(placement, dpmX, dpmY, LabelReach::Wide);
+        sprite = PaintArea(turn, wideArea, dpmX, dpmY, paint);
     }
     return sprite;
+}
+
+// A device for the label font's metrics at a resolution.
+QImage MetricsDevice(int dpmX, int dpmY) {
+    QImage device(1, 1, QImage::Format_Grayscale8);
+    device.setDotsPerMeterX(dpmX);
+    device.setDotsPerMeterY(dpmY);
+    return device;
+}
+
+// The whole label painted the painter's way, box and text at once.
+LabelSprite PaintLabel(const TextPlacement& placement, int dpmX, int dpmY) {
+    const QImage device = MetricsDevice(dpmX, dpmY);
+    const QRectF ink = QFontMetricsF(placement.font, &device)
+                           .boundingRect(placement.text)
+                           .translated(0, placement.ascent);
+    return PaintInFrame(TurnOf(placement), placement.box | ink, placement.box,
+                        placement.box.height(), dpmX, dpmY,
+                        [&placement](QPainter& painter, const QTransform& frame) {
+                            TextPlacement shifted = placement;
+                            shifted.local = frame;
+                            QPainterSurface::PaintText(painter, shifted);
+                        });
+}
+
+// A part of a label drawn as one sprite: its first pixel lies `at` from the
+// label's corner. Drawn in turn, the box and then each glyph, they set the
+// pixels the whole label sets.
+struct SpritePiece {
+    const LabelSprite* sprite;
+    QPoint at;
+};
+
+// Positions along the baseline in the painter's fixed point: 64ths of a pixel.
+constexpr int kSubPixels = 64;
+
+// Whether the painter sets a font's glyphs from images of them it keeps, as it
+// does up to a size (64 pixels unless QT_MAX_CACHED_GLYPH_SIZE says
+// otherwise): a copy moved by whole pixels then sets the very same pixels.
+// A larger glyph is filled as its outline, and how its edges fall can depend
+// on the image it is filled on, so such labels are painted whole. A couple of
+// pixels to spare keep the rounding of the font's size off the border.
+bool PainterKeepsGlyphs(const QFont& font, const QPaintDevice& device) {
+    constexpr int kPainterLimit = 64;
+    constexpr int kSpare = 2;
+    const int set = qEnvironmentVariableIntValue("QT_MAX_CACHED_GLYPH_SIZE");
+    const int limit = set > 0 ? set : kPainterLimit;
+    return QFontInfo(QFont(font, &device)).pixelSize() <= limit - kSpare;
+}
+
+// The label font at one size, resolution and turn, its glyphs set one at a
+// time as the painter sets them. A glyph's pixels depend only on where its
+// origin falls within a pixel: the label's corner is a whole pixel, the turn
+// a quarter turn and the painter places glyphs in 64ths of a pixel, so each
+// glyph is painted once for each 64th its origin takes and copied, moved by
+// whole pixels, wherever it stands. The label's opaque box is painted once
+// for each length of text.
+class GlyphSet {
+public:
+    GlyphSet(const TextPlacement& placement, int dpmX, int dpmY)
+        : m_font(placement.font), m_dpmX(dpmX), m_dpmY(dpmY), m_turn(TurnOf(placement)),
+          m_ascent(placement.ascent), m_height(placement.box.height()),
+          m_device(MetricsDevice(dpmX, dpmY)), m_metrics(m_font, &m_device),
+          m_keptGlyphs(PainterKeepsGlyphs(m_font, m_device)) {
+        m_advance.fill(-1);
+    }
+
+    bool Fits(const TextPlacement& placement, int dpmX, int dpmY) const {
+        return dpmX == m_dpmX && dpmY == m_dpmY && TurnOf(placement) == m_turn &&
+               placement.ascent == m_ascent && placement.box.height() == m_height &&
+               placement.font == m_font;
+    }
+
+    // The label as its box and then its glyphs; false when the painter would
+    // not set it glyph by glyph as this set does (glyphs filled as outlines, a
+    // control character, or a text whose advance is not its characters'
+    // advances added up, as a kerning font's).
+    bool Pieces(const TextPlacement& placement, std::vector<SpritePiece>& pieces);
+
+private:
+    // A Latin-1 character's advance in 64ths of a pixel.
+    int Advance(uchar c) {
+        int& advance = m_advance[c];
+        if (advance < 0) {
+            advance =
+                static_cast<int>(std::lround(m_metrics.horizontalAdvance(QChar(c)) * kSubPixels));
+        }
+        return advance;
+    }
+    const LabelSprite& Glyph(uchar c, int subPixel);
+    const LabelSprite& Box(const QRectF& box);
+
+    QFont m_font;
+    int m_dpmX;
+    int m_dpmY;
+    QTransform m_turn;
+    double m_ascent;
+    double m_height;
+    QImage m_device;
+    QFontMetricsF m_metrics;
+    bool m_keptGlyphs;
+    std::array<int, 256> m_advance{};
+    // Keyed by character and 64th, and by the box's width in 64ths.
+    std::unordered_map<int, LabelSprite> m_glyphs;
+    std::unordered_map<std::int64_t, LabelSprite> m_boxes;
+};
+
+const LabelSprite& GlyphSet::Glyph(uchar c, int subPixel) {
+    const int key = int{c} * kSubPixels + subPixel;
+    if (const auto found = m_glyphs.find(key); found != m_glyphs.end()) {
+        return found->second;
+    }
+    const QString text(QChar{c});
+    const QPointF origin(static_cast<double>(subPixel) / kSubPixels, m_ascent);
+    const QRectF ink = m_metrics.boundingRect(text).translated(origin);
+    const QRectF cell(origin.x(), 0, Advance(c) / double{kSubPixels}, m_height);
+    LabelSprite glyph = PaintInFrame(m_turn, ink, cell, m_height, m_dpmX, m_dpmY,
+                                     [&](QPainter& painter, const QTransform& frame) {
+                                         painter.setTransform(frame, true);
+                                         painter.setFont(m_font);
+                                         painter.setPen(Qt::black);
+                                         painter.drawText(origin, text);
+                                     });
+    return m_glyphs.emplace(key, std::move(glyph)).first->second;
+}
+
+const LabelSprite& GlyphSet::Box(const QRectF& box) {
+    const std::int64_t key = std::llround(box.width() * kSubPixels);
+    if (const auto found = m_boxes.find(key); found != m_boxes.end()) {
+        return found->second;
+    }
+    return m_boxes
+        .emplace(key, PaintInFrame(m_turn, box, box, m_height, m_dpmX, m_dpmY,
+                                   [&box](QPainter& painter, const QTransform& frame) {
+                                       painter.setTransform(frame, true);
+                                       painter.fillRect(box, Qt::white);
+                                   }))
+        .first->second;
+}
+
+bool GlyphSet::Pieces(const TextPlacement& placement, std::vector<SpritePiece>& pieces) {
+    constexpr ushort kFirstPrintable = 0x20;
+    constexpr ushort kLastAscii = 0x7e;
+    constexpr ushort kFirstLatin1Printable = 0xa0;
+    pieces.clear();
+    if (!m_keptGlyphs) {
+        return false;
+    }
+    const LabelSprite& box = Box(placement.box);
+    pieces.push_back({&box, box.origin});
+    std::int64_t along = 0; // the next glyph's origin, in 64ths
+    for (const QChar ch : placement.text) {
+        const ushort code = ch.unicode();
+        if (code < kFirstPrintable || (code > kLastAscii && code < kFirstLatin1Printable) ||
+            code > kWholeByte) {
+            return false;
+        }
+        const auto c = static_cast<uchar>(code);
+        const LabelSprite& glyph = Glyph(c, static_cast<int>(along % kSubPixels));
+        if (!glyph.blank) {
+            const auto whole = static_cast<int>(along / kSubPixels);
+            pieces.push_back({&glyph, glyph.origin + m_turn.map(QPoint(whole, 0))});
+        }
+        along += Advance(c);
+    }
+    return along == std::llround(placement.box.width() * kSubPixels);
+}
+
+// The glyph set of a label's font, size, resolution and turn: a batch draws
+// every label alike, a symbol of several label pieces draws them alike, so
+// the sets of the last few are kept.
+GlyphSet& GlyphSetOf(const TextPlacement& placement, int dpmX, int dpmY) {
+    constexpr std::size_t kMaxSets = 4;
+    thread_local std::vector<std::unique_ptr<GlyphSet>> sets;
+    const auto found = std::find_if(sets.begin(), sets.end(), [&](const auto& set) {
+        return set->Fits(placement, dpmX, dpmY);
+    });
+    if (found != sets.end()) {
+        return **found;
+    }
+    if (sets.size() >= kMaxSets) {
+        sets.erase(sets.begin());
+    }
+    return *sets.emplace_back(std::make_unique<GlyphSet>(placement, dpmX, dpmY));
 }
 
 // What besides its text tells one label's pixels from another's: the font,
@@ -233,16 +436,82 @@ const QString& LabelKeyPrefix(const TextPlacement& placement, int dpmX, int dpmY
     return memo.prefix;
 }
 
-const LabelSprite& CachedSprite(const TextPlacement& placement, int dpmX, int dpmY) {
-    thread_local QHash<QString, LabelSprite> cache;
+// The label's pixels as pieces: from the glyph set where it can be, else the
+// label painted whole, each distinct one once (kept for the thread's later
+// ones). Valid until the next label.
+const std::vector<SpritePiece>& PiecesOf(const TextPlacement& placement, int dpmX, int dpmY) {
+    thread_local std::vector<SpritePiece> pieces;
+    if (GlyphSetOf(placement, dpmX, dpmY).Pieces(placement, pieces)) {
+        return pieces;
+    }
+    thread_local QHash<QString, LabelSprite> painted;
     const QString key = LabelKeyPrefix(placement, dpmX, dpmY) + placement.text;
-    if (const auto found = cache.constFind(key); found != cache.constEnd()) {
-        return *found;
+    auto found = painted.constFind(key);
+    if (found == painted.constEnd()) {
+        if (painted.size() >= kMaxCachedLabels) {
+            painted.clear();
+        }
+        found = painted.insert(key, PaintLabel(placement, dpmX, dpmY));
     }
-    if (cache.size() >= kMaxCachedLabels) {
-        cache.clear();
+    pieces.assign(1, {&*found, found->origin});
+    return pieces;
+}
+
+// Copies a sprite onto a monochrome image, its first pixel at (left, top):
+// its painted pixels white, of those its ink black; what lies outside the
+// image is cut.
+void CopySprite(QImage& image, const LabelSprite& sprite, std::int64_t left, std::int64_t top) {
+    const int width = image.width();
+    const int height = image.height();
+    if (sprite.blank || left >= width || left + sprite.width <= 0 || top >= height ||
+        top + sprite.height <= 0) {
+        return;
     }
-    return *cache.insert(key, PaintLabel(placement, dpmX, dpmY));
+    uchar* const bits = image.bits(); // detaches once, not per row
+    const qsizetype stride = image.bytesPerLine();
+    // The bitmap bytes the sprite meets.
+    const auto firstByte = static_cast<int>(std::max<std::int64_t>(left, 0) / kBitsPerByte);
+    const auto lastByte =
+        static_cast<int>((std::min<std::int64_t>(left + sprite.width, width) - 1) / kBitsPerByte);
+    // The bitmap's last byte holds only its last pixels; its padding stays.
+    const int lastImageByte = (width - 1) / kBitsPerByte;
+    const unsigned lastMask = FirstPixels((width - 1) % kBitsPerByte + 1);
+    // The first byte's pixels start `offset` pixels into the sprite's rows:
+    // mask byte firstIndex (-1 is the zero byte before a row), `shift` bits on.
+    const std::int64_t offset = std::int64_t{firstByte} * kBitsPerByte - left;
+    const std::int64_t firstIndex =
+        offset >= 0 ? offset / kBitsPerByte : -((kBitsPerByte - 1 - offset) / kBitsPerByte);
+    const auto shift = static_cast<int>(offset - firstIndex * kBitsPerByte);
+    const auto firstRow = static_cast<int>(std::max<std::int64_t>(0, -top));
+    const auto endRow = static_cast<int>(std::min<std::int64_t>(sprite.height, height - top));
+    if (sprite.whiteBox) {
+        const auto from = static_cast<int>(std::max<std::int64_t>(left, 0));
+        const auto to = static_cast<int>(std::min<std::int64_t>(left + sprite.width, width));
+        for (int row = firstRow; row < endRow; ++row) {
+            FillMonoSpan(bits + (top + row) * stride, from, to, false);
+        }
+        return;
+    }
+    for (int row = firstRow; row < endRow; ++row) {
+        const uchar* painted =
+            sprite.painted.data() + static_cast<std::int64_t>(sprite.RowStart(row)) + firstIndex;
+        const uchar* ink =
+            sprite.ink.data() + static_cast<std::int64_t>(sprite.RowStart(row)) + firstIndex;
+        uchar* line = bits + (top + row) * stride;
+        for (int byte = firstByte; byte <= lastByte; ++byte, ++painted, ++ink) {
+            // The eight sprite pixels this byte shows, from two mask bytes.
+            unsigned clear = unsigned{painted[0]} << shift;
+            unsigned set = unsigned{ink[0]} << shift;
+            if (shift != 0) {
+                clear |= unsigned{painted[1]} >> (kBitsPerByte - shift);
+                set |= unsigned{ink[1]} >> (kBitsPerByte - shift);
+            }
+            const unsigned within = byte == lastImageByte ? lastMask : kWholeByte;
+            clear &= within;
+            set &= within;
+            line[byte] = static_cast<uchar>((line[byte] & ~clear) | set);
+        }
+    }
 }
 
 } // namespace
@@ -361,55 +630,10 @@ void MonoSurface::DrawText(const Font& font, Point topLeft, std::string_view tex
         return;
     }
     FlushBars(); // the opaque box covers the bars drawn before it
-    const int cornerX = static_cast<int>(placement->local.dx());
-    const int cornerY = static_cast<int>(placement->local.dy());
-    const LabelSprite& sprite =
-        CachedSprite(*placement, m_image.dotsPerMeterX(), m_image.dotsPerMeterY());
-    const int width = m_image.width();
-    const int height = m_image.height();
-    uchar* const bits = m_image.bits(); // detaches once, not per row
-    const qsizetype stride = m_image.bytesPerLine();
-    // The sprite's first pixel on the bitmap; far-off labels are clipped whole.
-    const std::int64_t left = std::int64_t{sprite.origin.x()} + cornerX;
-    const std::int64_t top = std::int64_t{sprite.origin.y()} + cornerY;
-    if (left >= width || left + sprite.width <= 0) {
-        return;
-    }
-    // The bitmap bytes the sprite meets.
-    const auto firstByte = static_cast<int>(std::max<std::int64_t>(left, 0) / kBitsPerByte);
-    const auto lastByte =
-        static_cast<int>((std::min<std::int64_t>(left + sprite.width, width) - 1) / kBitsPerByte);
-    // The bitmap's last byte holds only its last pixels; its padding stays.
-    const int lastImageByte = (width - 1) / kBitsPerByte;
-    const unsigned lastMask = FirstPixels((width - 1) % kBitsPerByte + 1);
-    // The first byte's pixels start `offset` pixels into the sprite's rows:
-    // mask byte firstIndex (-1 is the zero byte before a row), `shift` bits on.
-    const std::int64_t offset = std::int64_t{firstByte} * kBitsPerByte - left;
-    const std::int64_t firstIndex =
-        offset >= 0 ? offset / kBitsPerByte : -((kBitsPerByte - 1 - offset) / kBitsPerByte);
-    const auto shift = static_cast<int>(offset - firstIndex * kBitsPerByte);
-    for (int row = 0; row < sprite.height; ++row) {
-        const std::int64_t y = top + row;
-        if (y < 0 || y >= height) {
-            continue;
-        }
-        const uchar* painted =
-            sprite.painted.data() + static_cast<std::int64_t>(sprite.RowStart(row)) + firstIndex;
-        const uchar* ink =
-            sprite.ink.data() + static_cast<std::int64_t>(sprite.RowStart(row)) + firstIndex;
-        uchar* line = bits + y * stride;
-        for (int byte = firstByte; byte <= lastByte; ++byte, ++painted, ++ink) {
-            // The eight sprite pixels this byte shows, from two mask bytes.
-            unsigned clear = unsigned{painted[0]} << shift;
-            unsigned set = unsigned{ink[0]} << shift;
-            if (shift != 0) {
-                clear |= unsigned{painted[1]} >> (kBitsPerByte - shift);
-                set |= unsigned{ink[1]} >> (kBitsPerByte - shift);
-            }
-            const unsigned within = byte == lastImageByte ? lastMask : kWholeByte;
-            clear &= within;
-            set &= within;
-            line[byte] = static_cast<uchar>((line[byte] & ~clear) | set);
-        }
+    const auto cornerX = static_cast<std::int64_t>(placement->local.dx());
+    const auto cornerY = static_cast<std::int64_t>(placement->local.dy());
+    for (const SpritePiece& piece :
+         PiecesOf(*placement, m_image.dotsPerMeterX(), m_image.dotsPerMeterY())) {
+        CopySprite(m_image, *piece.sprite, cornerX + piece.at.x(), cornerY + piece.at.y());
     }
 }

@@ -14,10 +14,12 @@
 //
 // The pixels are exactly those a QPainterSurface on a white colour image of the
 // same resolution gives once made monochrome: bars fill the very rectangles
-// StraightBarRect gives; each distinct label (its text, font, resolution and
-// turn) is painted once, by the painter, into a small image, and its pixels,
-// opaque box and all, are copied wherever it is drawn. The labels painted are
-// kept for the thread's later symbols (a batch draws the same font throughout).
+// StraightBarRect gives; a label is its opaque box and its glyphs, each
+// painted once by the painter into a small image (a glyph once for each 64th
+// of a pixel its origin takes) and copied wherever it is drawn. The glyphs
+// painted are kept for the thread's later symbols (a batch draws the same
+// font throughout). A label the painter would not set glyph by glyph (a
+// control character in it) is painted whole, each distinct one once.
 class MonoSurface : public Surface {
 public:
     // image is Format_Mono with colour 0 white and 1 black (see

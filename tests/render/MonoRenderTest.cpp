@@ -188,6 +188,39 @@ TEST(RenderSymbolCell, LabelsClippedAtTheEdgesAndDrawnAgainFromTheKeptCopy) {
     }
 }
 
+// Labels are set glyph by glyph from each glyph painted once per 64th of a
+// pixel its origin takes; a text with a control character, or glyphs large
+// enough to be filled as outlines, are painted whole. Either way the bitmap is
+// the painter's, for every character the label shows, every symbology, turn,
+// zoom and resolution up to 1200 dpi.
+TEST(RenderSymbolCell, LabelsSetFromKeptGlyphsAreThePaintersBitmap) {
+    std::vector<Sample> rows(kSamples.begin(), kSamples.end());
+    const std::array<const char*, 7> texts{
+        " !\"#$%&'()*+,-./0123",
+        "456789:;<=>?@ABCDEFG",
+        "HIJKLMNOPQRSTUVWXYZ[",
+        "\\]^_`abcdefghijklmno",
+        "pqrstuvwxyz{|}~",
+        "\xA0\xA9\xB1\xBF\xC7\xD1\xE9\xEF",
+        "TAB\tA\x1F",
+    };
+    for (const char* text : texts) {
+        rows.push_back({SymbologyId::Code128, text});
+    }
+    std::size_t step = 0;
+    for (const Sample& row : rows) {
+        for (int orientation = 0; orientation < 4; ++orientation) {
+            for (const int dpi : {96, 203, 300, 600, 1200}) {
+                ++step;
+                // Zoom 3 at 1200 dpi passes the largest bitmap for the long texts;
+                // zoom 2 there fills the glyphs of turned labels as outlines.
+                const int zoom = dpi == 1200 ? 1 + orientation % 2 : kZooms[step % kZooms.size()];
+                ExpectSameAsPainter(row, 10, 3, zoom, orientation, true, dpi);
+            }
+        }
+    }
+}
+
 TEST(FillMonoSpan, SetsExactlyTheSpanWithinAndAcrossBytes) {
     struct Case {
         int from;
