@@ -2,10 +2,14 @@
 
 #include "Batch.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QStringDecoder>
+
+#include <optional>
 
 namespace {
 
@@ -30,7 +34,11 @@ QList<int> LinesNotUtf8(const QByteArray& bytes) {
     return lines;
 }
 
-QString ReadInput(const QString& path, QString* error, QList<int>* notUtf8) {
+namespace {
+
+// Every byte of a file or of standard input for "-", at most kMaxInputBytes;
+// nothing, with *error set, on failure.
+std::optional<QByteArray> ReadBytes(const QString& path, QString* error) {
     QFile file;
     const bool ok = path == QStringLiteral("-")
                         ? file.open(stdin, QIODevice::ReadOnly)
@@ -38,57 +46,105 @@ QString ReadInput(const QString& path, QString* error, QList<int>* notUtf8) {
     if (!ok) {
         *error = QCoreApplication::translate("Inputs", "cannot read %1: %2")
                      .arg(path, file.errorString());
-        return {};
+        return std::nullopt;
     }
     // At most kMaxInputBytes and one more, so that an endless input (a
     // device, a FIFO fed forever) is refused rather than read without end.
-    const QByteArray bytes = file.read(kMaxInputBytes + 1);
+    QByteArray bytes = file.read(kMaxInputBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         *error = QCoreApplication::translate("Inputs", "cannot read %1: %2")
                      .arg(path, file.errorString());
-        return {};
+        return std::nullopt;
     }
     if (bytes.size() > kMaxInputBytes) {
         *error = QCoreApplication::translate(
                      "Inputs", "%1 holds more than %2 MB; split it into smaller batches")
                      .arg(path)
                      .arg(kMaxInputBytes / kBytesPerMegabyte);
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+constexpr char16_t kByteOrderMark = 0xFEFF;
+
+} // namespace
+
+QString ReadInput(const QString& path, QString* error, QList<int>* notUtf8) {
+    const std::optional<QByteArray> bytes = ReadBytes(path, error);
+    if (!bytes) {
         return {};
     }
     QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder.decode(bytes);
+    QString text = decoder.decode(*bytes);
     // Only an input with a fault is looked at line by line.
-    *notUtf8 = decoder.hasError() ? LinesNotUtf8(bytes) : QList<int>();
-    if (text.startsWith(QChar(0xFEFF))) {
+    *notUtf8 = decoder.hasError() ? LinesNotUtf8(*bytes) : QList<int>();
+    if (text.startsWith(QChar(kByteOrderMark))) {
         text.remove(0, 1); // a byte order mark is no data
     }
     return text;
 }
 
-CBatchEntries::CBatchEntries(const QString& input) : m_input(input) {
+std::unique_ptr<QIODevice> OpenBatchInput(const QString& path, QString* error) {
+    if (path != QStringLiteral("-") && QFileInfo(path).isFile()) {
+        auto file = std::make_unique<QFile>(path);
+        if (!file->open(QIODevice::ReadOnly)) {
+            *error = QCoreApplication::translate("Inputs", "cannot read %1: %2")
+                         .arg(path, file->errorString());
+            return nullptr;
+        }
+        if (file->size() <= kMaxInputBytes) {
+            return file;
+        }
+    }
+    // What cannot be read twice is read once, whole (and an oversized file
+    // is refused there with its size).
+    std::optional<QByteArray> bytes = ReadBytes(path, error);
+    if (!bytes) {
+        return nullptr;
+    }
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(std::move(*bytes));
+    buffer->open(QIODevice::ReadOnly);
+    return buffer;
+}
+
+CBatchEntries::CBatchEntries(QIODevice& input) : m_input(input) {
     Entry entry;
     while (Next(entry)) {
         ++m_count;
         m_lastLine = entry.line;
     }
-    m_at = 0;
+    m_input.seek(0);
     m_line = 0;
 }
 
 bool CBatchEntries::Next(Entry& entry) {
     // Lines end with LF (a CR before it is no part of the text); blank lines
     // count but give no entry, as SplitBatchLines has it.
-    while (m_at < m_input.size()) {
-        const qsizetype end = m_input.indexOf(QLatin1Char('\n'), m_at);
-        const qsizetype stop = end < 0 ? m_input.size() : end;
-        QStringView text = QStringView(m_input).mid(m_at, stop - m_at);
-        m_at = end < 0 ? m_input.size() + 1 : end + 1;
+    while (!m_input.atEnd()) {
+        QByteArray bytes = m_input.readLine();
         ++m_line;
-        if (text.endsWith(QLatin1Char('\r'))) {
-            text.chop(1);
+        if (bytes.endsWith('\n')) {
+            bytes.chop(1);
+        }
+        if (bytes.endsWith('\r')) {
+            bytes.chop(1);
+        }
+        // A byte order mark is dropped at the start of the input only.
+        QStringDecoder decoder(QStringDecoder::Utf8, m_line == 1
+                                                         ? QStringDecoder::Flag::Default
+                                                         : QStringDecoder::Flag::ConvertInitialBom);
+        QString text = decoder.decode(bytes);
+        if (m_line == 1 && text.startsWith(QChar(kByteOrderMark))) {
+            text.remove(0, 1);
         }
         if (!text.isEmpty()) {
-            entry = {m_line, m_line, text.toString(), {}, {}, {}, {}, {}};
+            entry = {m_line, m_line, text, {}, {}, {}, {}, {}};
+            if (decoder.hasError()) {
+                // Such a line's text holds U+FFFD, which its bytes do not.
+                entry.error = QCoreApplication::translate("Runner", "bytes that are not UTF-8");
+            }
             return true;
         }
     }

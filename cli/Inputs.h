@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QIODevice>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 // One symbol of the run, however it was given.
 struct Entry {
@@ -28,19 +31,25 @@ QList<int> LinesNotUtf8(const QByteArray& bytes);
 // One entry per data line of a batch input, numbered by its line.
 QList<Entry> BatchEntries(const QString& input);
 
-// The same one at a time, without a list of them all: a batch of any length
-// holds its text and one entry.
+// A batch input to be read twice: a regular file itself, anything else
+// (standard input, a FIFO, a device) read whole into memory first; null on
+// failure, with *error set.
+std::unique_ptr<QIODevice> OpenBatchInput(const QString& path, QString* error);
+
+// The entries of a batch input one at a time, without a list of them all: the
+// input is read once to count them and again entry by entry, so a batch file
+// of any length holds one line in memory. Lines decode as ReadInput's do; a
+// line of bytes that are no UTF-8 comes with its error set.
 class CBatchEntries {
 public:
-    explicit CBatchEntries(const QString& input);
+    explicit CBatchEntries(QIODevice& input);
     qsizetype Count() const { return m_count; }
     int LastLine() const { return m_lastLine; } // the largest {n}
     // The next entry; false after the last.
     bool Next(Entry& entry);
 
 private:
-    const QString& m_input;
-    qsizetype m_at = 0;
+    QIODevice& m_input;
     int m_line = 0;
     qsizetype m_count = 0;
     int m_lastLine = 0;

@@ -82,8 +82,9 @@ public:
     int Run() {
         QList<Entry> entries;
         QString input;
-        // A batch drawn symbol by symbol is read an entry at a time: however
-        // long, it holds its text and the entries in flight.
+        // A batch drawn symbol by symbol is read an entry at a time: a batch
+        // file of any length holds the line being read and the entries in flight.
+        std::unique_ptr<QIODevice> batchInput;
         std::optional<CBatchEntries> batch;
         QSet<int> badLines;
         if (m_options.mode == InputMode::Single) {
@@ -91,15 +92,17 @@ public:
         } else {
             QString error;
             QList<int> notUtf8;
-            input = ReadInput(m_options.input, &error, &notUtf8);
             QStringList notes;
-            if (error.isEmpty()) {
-                if (m_options.mode == InputMode::Csv) {
-                    entries = CsvEntries(input, &error, &notes);
-                } else if (m_options.sheet.isEmpty()) {
-                    batch.emplace(input);
-                } else {
-                    entries = BatchEntries(input);
+            if (m_options.mode == InputMode::Batch && m_options.sheet.isEmpty()) {
+                batchInput = OpenBatchInput(m_options.input, &error);
+                if (batchInput) {
+                    batch.emplace(*batchInput);
+                }
+            } else {
+                input = ReadInput(m_options.input, &error, &notUtf8);
+                if (error.isEmpty()) {
+                    entries = m_options.mode == InputMode::Csv ? CsvEntries(input, &error, &notes)
+                                                               : BatchEntries(input);
                 }
             }
             // Such a line's text holds U+FFFD, which its bytes do not: it is
@@ -141,9 +144,7 @@ public:
         qsizetype next = 0;
         Entry entry;
         while (batch ? batch->Next(entry) : next < entries.size()) {
-            if (batch) {
-                MarkNotUtf8(entry, badLines);
-            } else {
+            if (!batch) {
                 entry = entries[next++];
             }
             auto slot = std::make_shared<Slot>();

@@ -1,6 +1,10 @@
 // Batch inputs: lines, CSV records and the output names made from them.
 #include "Batch.h"
+#include "Inputs.h"
 #include "Progress.h"
+
+#include <QBuffer>
+#include <QTemporaryFile>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +22,41 @@ TEST(BatchLines, SkipBlankLinesButKeepTheirNumbers) {
     EXPECT_EQ(lines[1].line, 3);
     EXPECT_EQ(lines[2].text, QStringLiteral("  ")); // blanks are data
     EXPECT_EQ(lines[3].line, 5);
+}
+
+// A batch file is read line by line, standard input whole: both give the
+// entries the whole text split into lines would, with the same faults named.
+TEST(BatchEntries, AFileReadLineByLineGivesWhatTheWholeTextGives) {
+    const QByteArray input = "\xEF\xBB\xBF"
+                             "A1\r\n\nB2\n\xEF\xBB\xBF"
+                             "C3\n\xff\xfe\n  \nD4";
+    QTemporaryFile file;
+    ASSERT_TRUE(file.open());
+    file.write(input);
+    file.close();
+    for (const QString& path : {file.fileName(), QStringLiteral("-")}) {
+        SCOPED_TRACE(path.toStdString());
+        QString error;
+        std::unique_ptr<QIODevice> device;
+        if (path == QStringLiteral("-")) {
+            device = std::make_unique<QBuffer>();
+            static_cast<QBuffer*>(device.get())->setData(input);
+            device->open(QIODevice::ReadOnly);
+        } else {
+            device = OpenBatchInput(path, &error);
+        }
+        ASSERT_TRUE(device) << error.toStdString();
+        CBatchEntries entries(*device);
+        EXPECT_EQ(entries.Count(), 6);
+        EXPECT_EQ(entries.LastLine(), 7);
+        QStringList seen;
+        Entry entry;
+        while (entries.Next(entry)) {
+            seen << QStringLiteral("%1:%2:%3").arg(entry.line).arg(entry.text, entry.error);
+        }
+        EXPECT_EQ(seen, QStringList({"1:A1:", "3:B2:", "4:\uFEFFC3:",
+                                     "5:\uFFFD\uFFFD:bytes that are not UTF-8", "6:  :", "7:D4:"}));
+    }
 }
 
 TEST(Csv, SplitsRecordsAsRfc4180Says) {
