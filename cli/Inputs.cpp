@@ -104,7 +104,7 @@ std::unique_ptr<QIODevice> OpenBatchInput(const QString& path, QString* error) {
         return nullptr;
     }
     auto buffer = std::make_unique<QBuffer>();
-    buffer->setData(std::move(*bytes));
+    buffer->setData(*bytes);
     buffer->open(QIODevice::ReadOnly);
     return buffer;
 }
