@@ -34,6 +34,18 @@ QString VersionLine() {
         .arg(version.build);
 }
 
+// The position of the first argument whose bytes are no UTF-8, or 0.
+int FirstNonUtf8Argument(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString decoded = decoder.decode(QByteArrayView(argv[i]));
+        if (decoder.hasError()) {
+            return i;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -44,15 +56,20 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     // An argument that is no UTF-8 would reach the tool with U+FFFD in it, a
-    // character the user never typed: it is refused for what it is.
-    for (int i = 1; i < argc; ++i) {
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        const QString decoded = decoder.decode(QByteArrayView(argv[i]));
-        if (decoder.hasError()) {
-            std::fprintf(stderr, "quillmark-render: argument %d holds bytes that are not UTF-8\n",
-                         i);
-            return kExitUsage;
-        }
+    // character the user never typed: it is refused for what it is. Only a
+    // core application object is made to tell it in the user's language: it
+    // acts on none of the arguments, where the GUI one would read options
+    // such as -platform from them first.
+    if (const int bad = FirstNonUtf8Argument(argc, argv); bad != 0) {
+        const QCoreApplication core(argc, argv);
+        const Translations translations;
+        std::fprintf(
+            stderr, "quillmark-render: %s\n",
+            QCoreApplication::translate("main", "argument %1 holds bytes that are not UTF-8")
+                .arg(bad)
+                .toLocal8Bit()
+                .constData());
+        return kExitUsage;
     }
     // Only the label's face is looked up, not every font on the system.
     UseLabelFaceOnly();
@@ -73,7 +90,8 @@ int main(int argc, char* argv[]) {
         return kExitUsage;
     case CommandAction::ListSheets:
         for (const SheetLayout& sheet : BuiltInSheets()) {
-            std::fprintf(stdout, "%-14s %s\n", sheet.name.c_str(), DescribeSheet(sheet).c_str());
+            std::fprintf(stdout, "%-14s %s\n", sheet.name.c_str(),
+                         QString::fromStdString(DescribeSheet(sheet)).toLocal8Bit().constData());
         }
         return kExitSuccess;
     case CommandAction::Render:

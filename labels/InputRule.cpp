@@ -4,6 +4,8 @@
 #include <QList>
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -40,6 +42,22 @@ QString Describe(char32_t c) {
 QString Name(SymbologyId id) {
     const std::string_view name = FactsOf(id).name;
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// An engine's message in the user's language: each pattern looked up under
+// the engine's context, each literal as the 8-bit text it is.
+QString Translated(const EngineMessage& message) {
+    if (message.pattern.empty()) {
+        return QString::fromLatin1(message.literal.data(),
+                                   static_cast<qsizetype>(message.literal.size()));
+    }
+    std::vector<std::string> arguments;
+    for (const EngineMessage& argument : message.arguments) {
+        arguments.push_back(Translated(argument).toStdString());
+    }
+    const QString pattern =
+        QCoreApplication::translate("Symbology", std::string(message.pattern).c_str());
+    return QString::fromStdString(FillPattern(pattern.toStdString(), arguments));
 }
 
 // Why a character at a position is refused, or nothing.
@@ -103,9 +121,8 @@ CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid) {
     // No dropped character mends AIs or a check digit: such a text is refused
     // even when invalid characters are dropped, as its symbol would be empty.
     if (facts.refusal != nullptr) {
-        if (const std::string why = facts.refusal(checked.engineText); !why.empty()) {
-            checked.refusal = TextRefusal{
-                QStringLiteral("%1: %2").arg(Name(id), QString::fromLatin1(why.c_str()))};
+        if (const EngineMessage why = facts.refusal(checked.engineText); !why.Empty()) {
+            checked.refusal = TextRefusal{QStringLiteral("%1: %2").arg(Name(id), Translated(why))};
         }
     }
     return checked;

@@ -265,7 +265,9 @@ std::string DescribeSheet(const SheetLayout& layout) {
                " in (" + number(width / kMilsPerMillimetre, 1) + " x " +
                number(height / kMilsPerMillimetre, 1) + " mm)";
     };
-    return std::to_string(layout.columns) + " x " + std::to_string(layout.rows) + " labels of " +
-           size(layout.labelWidth, layout.labelHeight) + " on " +
-           size(layout.pageWidth, layout.pageHeight);
+    return Message(QCoreApplication::translate("SheetLayout", "%1 x %2 labels of %3 on %4")
+                       .arg(layout.columns)
+                       .arg(layout.rows)
+                       .arg(QString::fromStdString(size(layout.labelWidth, layout.labelHeight)),
+                            QString::fromStdString(size(layout.pageWidth, layout.pageHeight))));
 }

@@ -49,6 +49,6 @@ std::span<const SheetLayout> BuiltInSheets();
 // layout, or one whose labels overlap or leave the page.
 std::optional<SheetLayout> ParseSheetLayout(std::string_view text, std::string* error);
 
-// The layout in words for a list: "3 x 10 labels of 2.625 x 1 in (66.7 x
-// 25.4 mm) on 8.5 x 11 in (215.9 x 279.4 mm)".
+// The layout in words for a list, in the user's language (UTF-8): "3 x 10
+// labels of 2.625 x 1 in (66.7 x 25.4 mm) on 8.5 x 11 in (215.9 x 279.4 mm)".
 std::string DescribeSheet(const SheetLayout& layout);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <utility>
 
 namespace {
 
@@ -89,49 +90,65 @@ bool IsDate(std::string_view yymmdd) {
     return day <= last; // day 00: only the month is known
 }
 
-std::string Quoted(char c) {
+// A character of the data as a message names it: in quotes, or as its byte.
+EngineMessage Quoted(char c) {
     const auto byte = static_cast<unsigned char>(c);
     if (byte < 0x20 || byte >= 0x7F) {
         constexpr std::string_view kHex = "0123456789ABCDEF";
-        return std::string("byte 0x") + kHex[byte >> 4] + kHex[byte & 0xF];
+        return {QT_TRANSLATE_NOOP("Symbology", "byte 0x%1"),
+                {Literal(std::string{kHex[byte >> 4], kHex[byte & 0xF]})}};
     }
-    return std::string("\"") + c + "\"";
+    return Literal(std::string("\"") + c + "\"");
 }
 
-// Why the data of one AI is refused, or "".
-std::string CheckData(const AiRule& rule, std::string_view ai, std::string_view data) {
-    const std::string name = "(" + std::string(ai) + ")";
+EngineMessage Number(std::size_t n) {
+    return Literal(std::to_string(n));
+}
+
+// Why the data of one AI is refused, or nothing.
+EngineMessage CheckData(const AiRule& rule, std::string_view ai, std::string_view data) {
+    const EngineMessage name = Literal(std::string(ai));
     const bool digitsOnly = rule.content != Content::Characters;
     for (std::size_t i = 0; i < data.size(); ++i) {
         const bool countryDigit = rule.content == Content::CountryThenCharacters && i < 3;
+        const bool bracket = data[i] == '(' || data[i] == ')';
         if ((digitsOnly && rule.content != Content::CountryThenCharacters) || countryDigit) {
             if (!IsDigit(data[i])) {
-                return name + " takes digits only" + (countryDigit ? " in its country code" : "") +
-                       ": " + Quoted(data[i]) + " at position " + std::to_string(i + 1) +
-                       " of its data";
+                return {
+                    countryDigit
+                        ? QT_TRANSLATE_NOOP("Symbology", "(%1) takes digits only in its country "
+                                                         "code: %2 at position %3 of its data")
+                        : QT_TRANSLATE_NOOP("Symbology", "(%1) takes digits only: %2 at position "
+                                                         "%3 of its data"),
+                    {name, Quoted(data[i]), Number(i + 1)}};
             }
-        } else if (!IsGs1Character(data[i]) || data[i] == '(' || data[i] == ')') {
-            return name + ": " + Quoted(data[i]) + " at position " + std::to_string(i + 1) +
-                   " of its data is not in the GS1 character set" +
-                   (data[i] == '(' || data[i] == ')' ? " as typed here" : "");
+        } else if (!IsGs1Character(data[i]) || bracket) {
+            return {bracket ? QT_TRANSLATE_NOOP("Symbology",
+                                                "(%1): %2 at position %3 of its data is not in "
+                                                "the GS1 character set as typed here")
+                            : QT_TRANSLATE_NOOP("Symbology",
+                                                "(%1): %2 at position %3 of its data is not in "
+                                                "the GS1 character set"),
+                    {name, Quoted(data[i]), Number(i + 1)}};
         }
     }
     if (data.size() < rule.minLength || data.size() > rule.maxLength) {
-        const std::string count = std::to_string(data.size());
         if (rule.minLength == rule.maxLength) {
-            return name + " takes " + std::to_string(rule.minLength) + " digits, not " + count;
+            return {QT_TRANSLATE_NOOP("Symbology", "(%1) takes %2 digits, not %3"),
+                    {name, Number(rule.minLength), Number(data.size())}};
         }
-        return name + " takes " + std::to_string(rule.minLength) + " to " +
-               std::to_string(rule.maxLength) + " characters, not " + count;
+        return {QT_TRANSLATE_NOOP("Symbology", "(%1) takes %2 to %3 characters, not %4"),
+                {name, Number(rule.minLength), Number(rule.maxLength), Number(data.size())}};
     }
     if (rule.content == Content::Date && !IsDate(data)) {
-        return name + " " + std::string(data) + " is no date (YYMMDD)";
+        return {QT_TRANSLATE_NOOP("Symbology", "(%1) %2 is no date (YYMMDD)"),
+                {name, Literal(std::string(data))}};
     }
     if (rule.content == Content::CheckDigits) {
         const int right = Gs1CheckDigit(data.substr(0, data.size() - 1));
         if (data.back() - '0' != right) {
-            return name + " check digit " + data.back() + " is wrong: it should be " +
-                   std::to_string(right);
+            return {QT_TRANSLATE_NOOP("Symbology", "(%1) check digit %2 is wrong: it should be %3"),
+                    {name, Literal(std::string(1, data.back())), Literal(std::to_string(right))}};
         }
     }
     return {};
@@ -151,32 +168,37 @@ int Gs1CheckDigit(std::string_view digits) {
 
 Gs1Data ParseGs1(std::string_view text) {
     Gs1Data parsed;
-    const auto fail = [&parsed](std::string why) {
+    const auto fail = [&parsed](EngineMessage why) {
         parsed.elements.clear();
-        parsed.error = std::move(why);
+        parsed.error = why.English();
+        parsed.why = std::move(why);
         return parsed;
     };
     if (text.empty() || text[0] != '(') {
-        return fail("GS1-128 data starts with an Application Identifier in parentheses, "
-                    "such as (01)");
+        return fail({QT_TRANSLATE_NOOP("Symbology", "GS1-128 data starts with an Application "
+                                                    "Identifier in parentheses, such as (01)")});
     }
     std::size_t total = 0;
     for (std::size_t at = 0; at < text.size();) {
         const std::size_t close = text.find(')', at);
         if (close == std::string_view::npos) {
-            return fail("the \"(\" at position " + std::to_string(at + 1) + " is never closed");
+            return fail({QT_TRANSLATE_NOOP("Symbology", "the \"(\" at position %1 is never closed"),
+                         {Number(at + 1)}});
         }
         const std::string_view ai = text.substr(at + 1, close - at - 1);
         const std::size_t next = std::min(text.find('(', close), text.size());
         const std::string_view data = text.substr(close + 1, next - close - 1);
         const AiRule* rule = IsAllDigits(ai) ? RuleOf(ai) : nullptr;
         if (rule == nullptr) {
-            return fail("(" + std::string(ai) + ") is no Application Identifier known here");
+            return fail(
+                {QT_TRANSLATE_NOOP("Symbology", "(%1) is no Application Identifier known here"),
+                 {Literal(std::string(ai))}});
         }
         if (data.empty()) {
-            return fail("(" + std::string(ai) + ") has no data");
+            return fail(
+                {QT_TRANSLATE_NOOP("Symbology", "(%1) has no data"), {Literal(std::string(ai))}});
         }
-        if (std::string why = CheckData(*rule, ai, data); !why.empty()) {
+        if (EngineMessage why = CheckData(*rule, ai, data); !why.Empty()) {
             return fail(std::move(why));
         }
         parsed.elements.push_back({std::string(ai), std::string(data), HasPredefinedLength(ai)});
@@ -184,8 +206,9 @@ Gs1Data ParseGs1(std::string_view text) {
         at = next;
     }
     if (total > kMaxDataCharacters) {
-        return fail("the data is " + std::to_string(total) +
-                    " characters long; a GS1-128 symbol holds at most 48");
+        return fail({QT_TRANSLATE_NOOP("Symbology", "the data is %1 characters long; a GS1-128 "
+                                                    "symbol holds at most %2"),
+                     {Number(total), Number(kMaxDataCharacters)}});
     }
     return parsed;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Code128.h"
+#include "EngineMessage.h"
 
 #include <string>
 #include <string_view>
@@ -26,6 +27,7 @@ struct Gs1Element {
 struct Gs1Data {
     std::vector<Gs1Element> elements;
     std::string error; // empty when the text is valid
+    EngineMessage why; // the same in parts, for the front ends to translate
 };
 Gs1Data ParseGs1(std::string_view text);
 

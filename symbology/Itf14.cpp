@@ -19,18 +19,24 @@ constexpr std::int64_t kStartStopNarrow = 6;
 
 } // namespace
 
-std::string CItf14::Refusal(std::string_view text) {
+EngineMessage CItf14::RefusalMessage(std::string_view text) {
     if (!IsAllDigits(text) || (text.size() != kDataDigits && text.size() != kAllDigits)) {
-        return "ITF-14 takes 13 digits, or 14 with the check digit";
+        return {
+            QT_TRANSLATE_NOOP("Symbology", "ITF-14 takes 13 digits, or 14 with the check digit")};
     }
     if (text.size() == kAllDigits) {
         const int right = Gs1CheckDigit(text.substr(0, kDataDigits));
         if (text.back() - '0' != right) {
-            return std::string("ITF-14 check digit ") + text.back() + " is wrong: it should be " +
-                   std::to_string(right);
+            return {
+                QT_TRANSLATE_NOOP("Symbology", "ITF-14 check digit %1 is wrong: it should be %2"),
+                {Literal(std::string(1, text.back())), Literal(std::to_string(right))}};
         }
     }
     return {};
+}
+
+std::string CItf14::Refusal(std::string_view text) {
+    return RefusalMessage(text).English();
 }
 
 CItf14::CItf14(std::string_view text) : CBarcode(std::string(text)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Barcode.h"
+#include "EngineMessage.h"
 
 #include <string>
 #include <string_view>
@@ -18,6 +19,7 @@ public:
 
     // Why the text is no ITF-14 data, or "" (the right check digit named).
     static std::string Refusal(std::string_view text);
+    static EngineMessage RefusalMessage(std::string_view text);
 
     // The exact drawn length, quiet zones and frame included.
     std::int32_t TotalWidth() const override;

@@ -21,20 +21,26 @@ template <class Symbology> std::unique_ptr<CBarcode> Build(std::string_view text
 // refuse in the Text field: < > " ' { } [ ] and backslash.
 constexpr std::string_view kCode39Excluded = "<>\"'{}[]\\";
 
-constexpr std::string_view kCode39RuleText = "Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)";
-constexpr std::string_view kAnyTextRuleText = "Any alphanumeric characters.";
-constexpr std::string_view kDigitsRuleText = "Numeric character ( 0~9) only.";
+// The status bar shows a rule text with the program's resource texts, and
+// looks it up in their context.
+constexpr std::string_view kCode39RuleText =
+    QT_TRANSLATE_NOOP("Resources", "Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)");
+constexpr std::string_view kAnyTextRuleText =
+    QT_TRANSLATE_NOOP("Resources", "Any alphanumeric characters.");
+constexpr std::string_view kDigitsRuleText =
+    QT_TRANSLATE_NOOP("Resources", "Numeric character ( 0~9) only.");
 
 // Printable ASCII outside the GS1 character set (parentheses enclose the AIs).
 constexpr std::string_view kGs1Excluded = " #$@[\\]^`{|}~";
 constexpr std::string_view kGs1RuleText =
-    "GS1 data: each Application Identifier in parentheses, then its data, "
-    "e.g. (01)09501101530003(17)251231(10)AB-123";
-constexpr std::string_view kItf14RuleText = "13 digits (0~9), or 14 with the check digit.";
+    QT_TRANSLATE_NOOP("Resources", "GS1 data: each Application Identifier in parentheses, then "
+                                   "its data, e.g. (01)09501101530003(17)251231(10)AB-123");
+constexpr std::string_view kItf14RuleText =
+    QT_TRANSLATE_NOOP("Resources", "13 digits (0~9), or 14 with the check digit.");
 constexpr int kItf14Digits = 14;
 
-std::string Gs1Refusal(std::string_view text) {
-    return ParseGs1(text).error;
+EngineMessage Gs1Refusal(std::string_view text) {
+    return ParseGs1(text).why;
 }
 
 // The longest POSTNET data: ZIP code, ZIP+4 and the delivery point (5+4+2).
@@ -91,7 +97,7 @@ constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
     {Gs1128, "GS1-128", "gs1-128", Build<CGs1128>, Alphanumeric, 0, kGs1Excluded, kGs1RuleText, 0,
      kTenModules, Gs1Refusal},
     {Itf14, "ITF-14", "itf14", Build<CItf14>, Digits, kItf14Digits, "", kItf14RuleText, 0,
-     kTenModules, CItf14::Refusal},
+     kTenModules, CItf14::RefusalMessage},
 }};
 
 constexpr bool RowsFollowSymbologyOrder() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Barcode.h"
+#include "EngineMessage.h"
 
 #include <array>
 #include <cstdint>
@@ -57,9 +58,9 @@ struct SymbologyFacts {
     // standard asks for.
     QuietZone quietZone;
     // For data that must hold together as a whole (GS1 AIs, a check digit):
-    // why a text of accepted characters is still refused, or "". Null where
-    // the characters alone decide.
-    std::string (*refusal)(std::string_view text) = nullptr;
+    // why a text of accepted characters is still refused, or nothing. Null
+    // where the characters alone decide.
+    EngineMessage (*refusal)(std::string_view text) = nullptr;
 };
 
 // The symbology table, in SymbologyId order.
