@@ -1403,6 +1403,26 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <source>About Quillmark</source>
         <translation>Über Quillmark</translation>
     </message>
+    <message>
+        <source>Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)</source>
+        <translation>Alphanumerische Zeichen (A-Z, 0-9, +-/%$*LEERZEICHEN)</translation>
+    </message>
+    <message>
+        <source>Any alphanumeric characters.</source>
+        <translation>Beliebige alphanumerische Zeichen.</translation>
+    </message>
+    <message>
+        <source>Numeric character ( 0~9) only.</source>
+        <translation>Nur Ziffern (0~9).</translation>
+    </message>
+    <message>
+        <source>GS1 data: each Application Identifier in parentheses, then its data, e.g. (01)09501101530003(17)251231(10)AB-123</source>
+        <translation>GS1-Daten: jeder Anwendungsbezeichner (AI) in Klammern, dann seine Daten, z. B. (01)09501101530003(17)251231(10)AB-123</translation>
+    </message>
+    <message>
+        <source>13 digits (0~9), or 14 with the check digit.</source>
+        <translation>13 Ziffern (0~9) oder 14 mit der Prüfziffer.</translation>
+    </message>
 </context>
 <context>
     <name>Runner</name>
@@ -1540,6 +1560,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <source>unknown sheet &quot;%1&quot;</source>
         <translation>unbekannter Bogen „%1“</translation>
     </message>
+    <message>
+        <source>%1 x %2 labels of %3 on %4</source>
+        <translation>%1 x %2 Etiketten zu %3 auf %4</translation>
+    </message>
 </context>
 <context>
     <name>SheetRun</name>
@@ -1619,6 +1643,73 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     </message>
 </context>
 <context>
+    <name>Symbology</name>
+    <message>
+        <source>byte 0x%1</source>
+        <translation>Byte 0x%1</translation>
+    </message>
+    <message>
+        <source>(%1) takes digits only in its country code: %2 at position %3 of its data</source>
+        <translation>(%1) nimmt im Ländercode nur Ziffern an: %2 an Position %3 seiner Daten</translation>
+    </message>
+    <message>
+        <source>(%1) takes digits only: %2 at position %3 of its data</source>
+        <translation>(%1) nimmt nur Ziffern an: %2 an Position %3 seiner Daten</translation>
+    </message>
+    <message>
+        <source>(%1): %2 at position %3 of its data is not in the GS1 character set as typed here</source>
+        <translation>(%1): %2 an Position %3 seiner Daten gehört so, wie hier eingegeben, nicht zum GS1-Zeichensatz</translation>
+    </message>
+    <message>
+        <source>(%1): %2 at position %3 of its data is not in the GS1 character set</source>
+        <translation>(%1): %2 an Position %3 seiner Daten gehört nicht zum GS1-Zeichensatz</translation>
+    </message>
+    <message>
+        <source>(%1) takes %2 digits, not %3</source>
+        <translation>(%1) verlangt %2 Ziffern, nicht %3</translation>
+    </message>
+    <message>
+        <source>(%1) takes %2 to %3 characters, not %4</source>
+        <translation>(%1) verlangt %2 bis %3 Zeichen, nicht %4</translation>
+    </message>
+    <message>
+        <source>(%1) %2 is no date (YYMMDD)</source>
+        <translation>(%1) %2 ist kein Datum (JJMMTT)</translation>
+    </message>
+    <message>
+        <source>(%1) check digit %2 is wrong: it should be %3</source>
+        <translation>(%1) Prüfziffer %2 ist falsch: richtig ist %3</translation>
+    </message>
+    <message>
+        <source>GS1-128 data starts with an Application Identifier in parentheses, such as (01)</source>
+        <translation>GS1-128-Daten beginnen mit einem Anwendungsbezeichner (AI) in Klammern, etwa (01)</translation>
+    </message>
+    <message>
+        <source>the &quot;(&quot; at position %1 is never closed</source>
+        <translation>die Klammer „(“ an Position %1 wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>(%1) is no Application Identifier known here</source>
+        <translation>(%1) ist kein hier bekannter Anwendungsbezeichner (AI)</translation>
+    </message>
+    <message>
+        <source>(%1) has no data</source>
+        <translation>(%1) hat keine Daten</translation>
+    </message>
+    <message>
+        <source>the data is %1 characters long; a GS1-128 symbol holds at most %2</source>
+        <translation>die Daten sind %1 Zeichen lang; ein GS1-128-Symbol fasst höchstens %2</translation>
+    </message>
+    <message>
+        <source>ITF-14 takes 13 digits, or 14 with the check digit</source>
+        <translation>ITF-14 verlangt 13 Ziffern, oder 14 mit der Prüfziffer</translation>
+    </message>
+    <message>
+        <source>ITF-14 check digit %1 is wrong: it should be %2</source>
+        <translation>ITF-14-Prüfziffer %1 ist falsch: richtig ist %2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>quillmark-render, version unknown</source>
@@ -1627,6 +1718,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>quillmark-render %1.%2, build %3</source>
         <translation>quillmark-render %1.%2, Build %3</translation>
+    </message>
+    <message>
+        <source>argument %1 holds bytes that are not UTF-8</source>
+        <translation>Argument %1 enthält Bytes, die kein UTF-8 sind</translation>
     </message>
 </context>
 </TS>

@@ -1403,6 +1403,26 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <source>About Quillmark</source>
         <translation>À propos de Quillmark</translation>
     </message>
+    <message>
+        <source>Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)</source>
+        <translation>Caractères alphanumériques (A-Z, 0-9, +-/%$*ESPACE)</translation>
+    </message>
+    <message>
+        <source>Any alphanumeric characters.</source>
+        <translation>Tous caractères alphanumériques.</translation>
+    </message>
+    <message>
+        <source>Numeric character ( 0~9) only.</source>
+        <translation>Chiffres (0~9) uniquement.</translation>
+    </message>
+    <message>
+        <source>GS1 data: each Application Identifier in parentheses, then its data, e.g. (01)09501101530003(17)251231(10)AB-123</source>
+        <translation>Données GS1 : chaque identifiant d’application (AI) entre parenthèses, puis ses données, p. ex. (01)09501101530003(17)251231(10)AB-123</translation>
+    </message>
+    <message>
+        <source>13 digits (0~9), or 14 with the check digit.</source>
+        <translation>13 chiffres (0~9), ou 14 avec le chiffre de contrôle.</translation>
+    </message>
 </context>
 <context>
     <name>Runner</name>
@@ -1540,6 +1560,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <source>unknown sheet &quot;%1&quot;</source>
         <translation>feuille inconnue « %1 »</translation>
     </message>
+    <message>
+        <source>%1 x %2 labels of %3 on %4</source>
+        <translation>%1 x %2 étiquettes de %3 sur %4</translation>
+    </message>
 </context>
 <context>
     <name>SheetRun</name>
@@ -1619,6 +1643,73 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     </message>
 </context>
 <context>
+    <name>Symbology</name>
+    <message>
+        <source>byte 0x%1</source>
+        <translation>octet 0x%1</translation>
+    </message>
+    <message>
+        <source>(%1) takes digits only in its country code: %2 at position %3 of its data</source>
+        <translation>(%1) n’accepte que des chiffres dans son code pays : %2 en position %3 de ses données</translation>
+    </message>
+    <message>
+        <source>(%1) takes digits only: %2 at position %3 of its data</source>
+        <translation>(%1) n’accepte que des chiffres : %2 en position %3 de ses données</translation>
+    </message>
+    <message>
+        <source>(%1): %2 at position %3 of its data is not in the GS1 character set as typed here</source>
+        <translation>(%1) : %2 en position %3 de ses données n’est pas dans le jeu de caractères GS1 tel que saisi ici</translation>
+    </message>
+    <message>
+        <source>(%1): %2 at position %3 of its data is not in the GS1 character set</source>
+        <translation>(%1) : %2 en position %3 de ses données n’est pas dans le jeu de caractères GS1</translation>
+    </message>
+    <message>
+        <source>(%1) takes %2 digits, not %3</source>
+        <translation>(%1) attend %2 chiffres, pas %3</translation>
+    </message>
+    <message>
+        <source>(%1) takes %2 to %3 characters, not %4</source>
+        <translation>(%1) attend de %2 à %3 caractères, pas %4</translation>
+    </message>
+    <message>
+        <source>(%1) %2 is no date (YYMMDD)</source>
+        <translation>(%1) %2 n’est pas une date (AAMMJJ)</translation>
+    </message>
+    <message>
+        <source>(%1) check digit %2 is wrong: it should be %3</source>
+        <translation>(%1) le chiffre de contrôle %2 est faux : il devrait être %3</translation>
+    </message>
+    <message>
+        <source>GS1-128 data starts with an Application Identifier in parentheses, such as (01)</source>
+        <translation>les données GS1-128 commencent par un identifiant d’application (AI) entre parenthèses, comme (01)</translation>
+    </message>
+    <message>
+        <source>the &quot;(&quot; at position %1 is never closed</source>
+        <translation>la parenthèse « ( » en position %1 n’est jamais fermée</translation>
+    </message>
+    <message>
+        <source>(%1) is no Application Identifier known here</source>
+        <translation>(%1) n’est pas un identifiant d’application (AI) connu ici</translation>
+    </message>
+    <message>
+        <source>(%1) has no data</source>
+        <translation>(%1) n’a pas de données</translation>
+    </message>
+    <message>
+        <source>the data is %1 characters long; a GS1-128 symbol holds at most %2</source>
+        <translation>les données font %1 caractères ; un symbole GS1-128 en contient au plus %2</translation>
+    </message>
+    <message>
+        <source>ITF-14 takes 13 digits, or 14 with the check digit</source>
+        <translation>ITF-14 attend 13 chiffres, ou 14 avec le chiffre de contrôle</translation>
+    </message>
+    <message>
+        <source>ITF-14 check digit %1 is wrong: it should be %2</source>
+        <translation>le chiffre de contrôle ITF-14 %1 est faux : il devrait être %2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>quillmark-render, version unknown</source>
@@ -1627,6 +1718,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>quillmark-render %1.%2, build %3</source>
         <translation>quillmark-render %1.%2, build %3</translation>
+    </message>
+    <message>
+        <source>argument %1 holds bytes that are not UTF-8</source>
+        <translation>l’argument %1 contient des octets qui ne sont pas de l’UTF-8</translation>
     </message>
 </context>
 </TS>

@@ -3,10 +3,12 @@
 #include "BarcodeView.h"
 #include "FieldValues.h"
 #include "InputPanel.h"
+#include "InputRule.h"
 #include "MainFrame.h"
 #include "QuillmarkApp.h"
 #include "QuillmarkDoc.h"
 #include "ResourceIds.h"
+#include "SheetLayout.h"
 #include "Symbologies.h"
 #include "Translations.h"
 #include "VersionReader.h"
@@ -347,13 +349,23 @@ TEST(Translations, MenusDialogsAndMessagesFollowTheLanguage) {
         const char* aboutCaption;
         const char* heightRefusal;
         const char* cancel;
+        const char* gs1Refusal; // an engine message, with a byte named inside it
+        const char* sheet;
     } rows[] = {
         {QLocale(QLocale::German, QLocale::Austria), "de", "&Datei", "\u00dcber Quillmark",
-         "H\u00f6he \u201eabc\u201c ist keine Zahl von Zoll", "Abbrechen"},
+         "H\u00f6he \u201eabc\u201c ist keine Zahl von Zoll", "Abbrechen",
+         "GS1-128: (10): Byte 0x09 an Position 2 seiner Daten geh\u00f6rt nicht zum "
+         "GS1-Zeichensatz",
+         "3 x 10 Etiketten zu 2.625 x 1 in"},
         {QLocale(QLocale::French), "fr", "&Fichier", "\u00c0 propos de Quillmark",
-         "La hauteur \u00ab abc \u00bb n\u2019est pas un nombre de pouces", "Annuler"},
+         "La hauteur \u00ab abc \u00bb n\u2019est pas un nombre de pouces", "Annuler",
+         "GS1-128: (10) : octet 0x09 en position 2 de ses donn\u00e9es n\u2019est pas dans le jeu "
+         "de caract\u00e8res GS1",
+         "3 x 10 \u00e9tiquettes de 2.625 x 1 in"},
         {QLocale(QLocale::English, QLocale::UnitedKingdom), "", "&File", "About Quillmark",
-         "Height \"abc\" is not a number of inches", "Cancel"},
+         "Height \"abc\" is not a number of inches", "Cancel",
+         "GS1-128: (10): byte 0x09 at position 2 of its data is not in the GS1 character set",
+         "3 x 10 labels of 2.625 x 1 in"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.locale.name().toStdString());
@@ -366,5 +378,8 @@ TEST(Translations, MenusDialogsAndMessagesFollowTheLanguage) {
             << HeightRefusal("abc").toStdString();
         const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
         EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), row.cancel);
+        const CheckedText gs1 = CheckText(SymbologyId::Gs1128, QStringLiteral("(10)A\tB"), false);
+        EXPECT_EQ(gs1.refusal.value_or(TextRefusal{}).reason, row.gs1Refusal);
+        EXPECT_TRUE(DescribeSheet(BuiltInSheets().front()).starts_with(row.sheet));
     }
 }

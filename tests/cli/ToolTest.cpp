@@ -472,13 +472,18 @@ TEST_F(Tool, HelpAndMessagesFollowTheLanguage) {
         const char* language;
         const char* help;
         const char* error;
+        const char* refusal; // the engine's own
     } rows[] = {
         {"de_DE", "Optionen:\n  -h, --help                   Zeigt diese Hilfe.",
-         "quillmark-render: unbekannte Symbologie \u201enope\u201c; bekannt: code39"},
+         "quillmark-render: unbekannte Symbologie \u201enope\u201c; bekannt: code39",
+         "quillmark-render: ITF-14: ITF-14-Pr\u00fcfziffer 4 ist falsch: richtig ist 3"},
         {"fr:de", "Options :\n  -h, --help                   Affiche cette aide.",
-         "quillmark-render: symbologie inconnue \u00ab nope \u00bb ; connues : code39"},
+         "quillmark-render: symbologie inconnue \u00ab nope \u00bb ; connues : code39",
+         "quillmark-render: ITF-14: le chiffre de contr\u00f4le ITF-14 4 est faux : il devrait "
+         "\u00eatre 3"},
         {"en_GB:de", "Options:\n  -h, --help                   Shows this help.",
-         "quillmark-render: unknown symbology \"nope\"; known: code39"},
+         "quillmark-render: unknown symbology \"nope\"; known: code39",
+         "quillmark-render: ITF-14: ITF-14 check digit 4 is wrong: it should be 3"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.language);
@@ -488,6 +493,8 @@ TEST_F(Tool, HelpAndMessagesFollowTheLanguage) {
         EXPECT_EQ(refused.status, 2);
         EXPECT_TRUE(refused.errors.startsWith(QString::fromUtf8(row.error)))
             << refused.errors.toStdString();
+        const QString check = Run({"-s", "itf14", "-o", "x.png", "15400141288764"}).errors;
+        EXPECT_TRUE(check.startsWith(QString::fromUtf8(row.refusal))) << check.toStdString();
     }
 }
 
