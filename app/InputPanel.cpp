@@ -195,6 +195,12 @@ void CInputPanel::CreateControls() {
         if (item.kind == res::ControlKind::ComboBox) {
             geometry.setHeight(units.ToPixels(0, 0, 0, kEditLineHeight).height());
         }
+        // A right-aligned label ends at its control; a translation longer
+        // than the template's text grows into the free room before it.
+        if (item.kind == res::ControlKind::Static && item.rightAligned) {
+            const int overflow = control->sizeHint().width() - geometry.width();
+            geometry.setLeft(std::max(0, geometry.left() - std::max(0, overflow)));
+        }
         control->setGeometry(geometry);
         if (TakesFocus(item.kind)) {
             for (QLabel* label : pendingBuddies) {

@@ -380,7 +380,7 @@ void CPrintLabelsDialog::CreateControls() {
     m_ui.sourcePages->addWidget(filePage);
 
     m_ui.caption = new QLineEdit(labelsBox);
-    m_ui.caption->setPlaceholderText(QStringLiteral("none"));
+    m_ui.caption->setPlaceholderText(tr("none"));
     m_ui.caption->setToolTip(tr("A line of text above every symbol"));
     auto* captionForm = new QFormLayout;
     captionForm->addRow(tr("C&aption:"), m_ui.caption);

@@ -527,6 +527,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>How many times each label is printed</source>
         <translation>Wie oft jedes Etikett gedruckt wird</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
 </context>
 <context>
     <name>CQuillmarkApp</name>

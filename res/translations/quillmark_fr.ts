@@ -527,6 +527,10 @@ Voulez-vous le remplacer ?</translation>
         <source>How many times each label is printed</source>
         <translation>Nombre d’impressions de chaque étiquette</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
 </context>
 <context>
     <name>CQuillmarkApp</name>
@@ -1365,7 +1369,7 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     </message>
     <message>
         <source>&amp;Height:</source>
-        <translation>&amp;Hauteur :</translation>
+        <translation>&amp;Hauteur</translation>
     </message>
     <message>
         <source>inches</source>
@@ -1373,15 +1377,15 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation>&amp;Largeur :</translation>
+        <translation>&amp;Largeur</translation>
     </message>
     <message>
         <source>&amp;Symbology:</source>
-        <translation>&amp;Symbologie :</translation>
+        <translation>&amp;Symbologie</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation>&amp;Texte :</translation>
+        <translation>&amp;Texte</translation>
     </message>
     <message>
         <source>S&amp;how Text</source>

@@ -381,5 +381,11 @@ TEST(Translations, MenusDialogsAndMessagesFollowTheLanguage) {
         const CheckedText gs1 = CheckText(SymbologyId::Gs1128, QStringLiteral("(10)A\tB"), false);
         EXPECT_EQ(gs1.refusal.value_or(TextRefusal{}).reason, row.gs1Refusal);
         EXPECT_TRUE(DescribeSheet(BuiltInSheets().front()).starts_with(row.sheet));
+        const CInputPanel panel;
+        for (const QLabel* label : panel.findChildren<QLabel*>()) {
+            const QString shown = QString(label->text()).remove(QLatin1Char('&'));
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(shown), label->contentsRect().width())
+                << shown.toStdString();
+        }
     }
 }
