@@ -187,12 +187,16 @@ std::optional<int> WriteThrough(const QString& path, const ByteProducer& produce
     if (::stat(name.constData(), &info) != 0 || S_ISDIR(info.st_mode)) {
         return std::nullopt;
     }
-    // A name in /dev or /proc (/dev/stdout, /proc/self/fd/1) stands for an
+    // A link in /dev or /proc (/dev/stdout, /proc/self/fd/1) stands for an
     // open file of the process, whatever it is: a rename there would put a
-    // plain file in place of the system's own name.
+    // plain file in place of the system's own name. A file of its own there
+    // (in /dev/shm, a memory file system) is replaced whole like any other:
+    // written through, a shorter file would keep the old one's tail.
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    const bool systemName = absolute.startsWith(QStringLiteral("/dev/")) ||
-                            absolute.startsWith(QStringLiteral("/proc/"));
+    struct stat link {};
+    const bool systemName = (absolute.startsWith(QStringLiteral("/dev/")) ||
+                             absolute.startsWith(QStringLiteral("/proc/"))) &&
+                            ::lstat(name.constData(), &link) == 0 && !S_ISREG(link.st_mode);
     if (S_ISREG(info.st_mode) && !systemName) {
         return std::nullopt;
     }
