@@ -45,6 +45,7 @@ struct Outcome {
     qsizetype failures = 0;
     bool refused = false;
     bool written = false;
+    bool needsFonts = false; // drawn without fonts, it lacks a label
     std::int32_t module = 0;
     double achievedModule = 0;
 };
@@ -166,6 +167,9 @@ public:
             reportFirst();
         }
         StopWorkers();
+        if (m_needsFonts) {
+            return kRunNeedsFonts;
+        }
         QString error;
         if (!m_committer.Sync(&error)) {
             Report(0, error);
@@ -287,6 +291,7 @@ private:
         m_failures += outcome.failures;
         m_failed = m_failed || outcome.failures > 0;
         m_refused = m_refused || outcome.refused;
+        m_needsFonts = m_needsFonts || outcome.needsFonts;
         if (outcome.written && slot.job && !m_namesApart) {
             m_written.insert(slot.job->key);
         }
@@ -382,6 +387,10 @@ private:
     void Execute(const Job& job, Outcome& outcome) {
         const CGivenWidths given(m_widths);
         const RenderResult symbol = RenderSymbol(job.request);
+        if (symbol.needsFonts) {
+            outcome.needsFonts = true; // nothing written: the run starts again with fonts
+            return;
+        }
         if (!symbol.error.isEmpty()) {
             Fail(outcome, job.line, symbol.error);
             return;
@@ -476,6 +485,7 @@ private:
     const QDir m_workingFolder = QDir::current();
     QSet<std::int32_t> m_noted;
     bool m_failed = false;
+    bool m_needsFonts = false;
     qsizetype m_failures = 0; // entries that failed
     bool m_refused = false;
 

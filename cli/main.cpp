@@ -1,6 +1,9 @@
 // quillmark-render: the desktop program's symbols from the command line.
 #include "FileCommit.h"
 #include "LabelFace.h"
+#include "LabelStore.h"
+#include "MonoSurface.h"
+#include "OutputFormat.h"
 #include "RenderOptions.h"
 #include "Runner.h"
 #include "SheetLayout.h"
@@ -8,9 +11,15 @@
 #include "VersionReader.h"
 
 #include <QGuiApplication>
+#include <QStandardPaths>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
 
 namespace {
 
@@ -46,6 +55,109 @@ int FirstNonUtf8Argument(int argc, char* argv[]) {
     return 0;
 }
 
+// Whether an argument is one of the options a GUI application takes for
+// itself and removes before the tool sees them (-platform, --display, ...).
+bool IsGuiOption(const char* argument) {
+    static constexpr std::array kGuiOptions{"background",
+                                            "bg",
+                                            "btn",
+                                            "button",
+                                            "cmap",
+                                            "dialogs",
+                                            "display",
+                                            "dograb",
+                                            "fg",
+                                            "fn",
+                                            "font",
+                                            "foreground",
+                                            "geometry",
+                                            "icon",
+                                            "im",
+                                            "inputstyle",
+                                            "name",
+                                            "ncols",
+                                            "nograb",
+                                            "platform",
+                                            "platformpluginpath",
+                                            "platformtheme",
+                                            "plugin",
+                                            "qmljsdebugger",
+                                            "qwindowgeometry",
+                                            "qwindowicon",
+                                            "qwindowtitle",
+                                            "reverse",
+                                            "session",
+                                            "style",
+                                            "stylesheet",
+                                            "sync",
+                                            "testability",
+                                            "title",
+                                            "visual",
+                                            "widgetcount"};
+    if (argument[0] != '-') {
+        return false;
+    }
+    const char* name = argument + (argument[1] == '-' ? 2 : 1);
+    const std::size_t length = std::strcspn(name, "=");
+    return std::any_of(kGuiOptions.begin(), kGuiOptions.end(), [&](const char* option) {
+        return std::strlen(option) == length && std::strncmp(option, name, length) == 0;
+    });
+}
+
+// Whether the run draws one bitmap file: the case a label store can serve
+// without fonts.
+bool DrawsOneBitmap(const RenderOptions& options) {
+    const std::optional<OutputFormat> format =
+        options.format ? options.format : FormatOfPath(options.output);
+    return options.mode == InputMode::Single && options.sheet.isEmpty() && !options.verify &&
+           format && IsRaster(*format);
+}
+
+// Runs without fonts, labels from the store only, holding back the messages
+// until the run is over: nullopt, with nothing written or said, when a label
+// needs the fonts.
+std::optional<int> RunWithoutFonts(const RenderOptions& options) {
+    char* held = nullptr;
+    std::size_t size = 0;
+    std::FILE* errors = open_memstream(&held, &size);
+    if (errors == nullptr) {
+        return std::nullopt;
+    }
+    AllowLabelPainting(false);
+    const int status = RunRender(options, errors);
+    AllowLabelPainting(true);
+    std::fclose(errors);
+    if (status != kRunNeedsFonts) {
+        std::fwrite(held, 1, size, stderr);
+    }
+    std::free(held);
+    return status == kRunNeedsFonts ? std::nullopt : std::optional<int>(status);
+}
+
+// What the parsed command line asks for.
+int Act(const ParsedCommandLine& parsed) {
+    switch (parsed.action) {
+    case CommandAction::Help:
+        std::fputs(parsed.message.toLocal8Bit().constData(), stdout);
+        return kExitSuccess;
+    case CommandAction::Version:
+        std::fprintf(stdout, "%s\n", VersionLine().toLocal8Bit().constData());
+        return kExitSuccess;
+    case CommandAction::UsageError:
+        std::fprintf(stderr, "quillmark-render: %s\n", parsed.message.toLocal8Bit().constData());
+        return kExitUsage;
+    case CommandAction::ListSheets:
+        for (const SheetLayout& sheet : BuiltInSheets()) {
+            std::fprintf(stdout, "%-14s %s\n", sheet.name.c_str(),
+                         QString::fromStdString(DescribeSheet(sheet)).toLocal8Bit().constData());
+        }
+        return kExitSuccess;
+    case CommandAction::Render:
+        break;
+    }
+    return RunRender(parsed.options, stderr);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -71,32 +183,46 @@ int main(int argc, char* argv[]) {
                 .constData());
         return kExitUsage;
     }
+    RemoveTemporaryFileOnInterrupt();
+    // Label glyphs kept from earlier runs, for the face installed.
+    std::optional<CLabelStore> store;
+    const QString identity = LabelFaceIdentity();
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!identity.isEmpty() && !cache.isEmpty()) {
+        store.emplace(cache + QStringLiteral("/quillmark/label-glyphs"), identity);
+        UseLabelStore(&*store);
+    }
+    bool guiOptions = false;
+    for (int i = 1; i < argc; ++i) {
+        guiOptions = guiOptions || IsGuiOption(argv[i]);
+    }
+    if (!guiOptions) {
+        // First without the GUI application, whose start-up (the platform
+        // layer, the fonts) is most of a one-symbol run: anything but drawing
+        // needs none, and one bitmap needs none when the store has its label.
+        const QCoreApplication core(argc, argv);
+        const Translations translations;
+        const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
+        if (parsed.action != CommandAction::Render && parsed.action != CommandAction::UsageError) {
+            return Act(parsed);
+        }
+        if (parsed.action == CommandAction::Render && store && DrawsOneBitmap(parsed.options)) {
+            if (const std::optional<int> status = RunWithoutFonts(parsed.options)) {
+                return *status;
+            }
+        }
+    }
     // Only the label's face is looked up, not every font on the system.
     UseLabelFaceOnly();
     QGuiApplication application(argc, argv);
     // Help and messages in the user's language; under C, POSIX or English
     // they stay exactly as scripts have always read them.
     const Translations translations;
-    const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
-    switch (parsed.action) {
-    case CommandAction::Help:
-        std::fputs(parsed.message.toLocal8Bit().constData(), stdout);
-        return kExitSuccess;
-    case CommandAction::Version:
-        std::fprintf(stdout, "%s\n", VersionLine().toLocal8Bit().constData());
-        return kExitSuccess;
-    case CommandAction::UsageError:
-        std::fprintf(stderr, "quillmark-render: %s\n", parsed.message.toLocal8Bit().constData());
-        return kExitUsage;
-    case CommandAction::ListSheets:
-        for (const SheetLayout& sheet : BuiltInSheets()) {
-            std::fprintf(stdout, "%-14s %s\n", sheet.name.c_str(),
-                         QString::fromStdString(DescribeSheet(sheet)).toLocal8Bit().constData());
-        }
-        return kExitSuccess;
-    case CommandAction::Render:
-        break;
+    const int status = Act(ParseCommandLine(QCoreApplication::arguments()));
+    if (store) {
+        // A store that cannot be written costs the next run its speed only.
+        QString error;
+        store->Save(&error);
     }
-    RemoveTemporaryFileOnInterrupt();
-    return RunRender(parsed.options, stderr);
+    return status;
 }

@@ -1,6 +1,8 @@
 #include "MonoSurface.h"
 
 #include "Barcode.h"
+#include "LabelSprite.h"
+#include "LabelStore.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -9,10 +11,13 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <numeric>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -40,30 +45,6 @@ constexpr unsigned kWholeByte = 0xffU;
 constexpr unsigned FirstPixels(int count) {
     return (kWholeByte << (kBitsPerByte - count)) & kWholeByte;
 }
-
-// A label's pixels relative to its whole-unit corner as two 1-bit masks in the
-// bitmap's own bit order (leftmost pixel in the highest bit): the pixels it
-// paints (its opaque box and its glyphs, wherever they reach) and, of those,
-// the black ones. Drawing it is a masked copy, eight pixels a step.
-struct LabelSprite {
-    QPoint origin; // the masks' first pixel, from the corner
-    int width = 0;
-    int height = 0;
-    int rowBytes = 0;
-    std::vector<uchar> painted;
-    std::vector<uchar> ink;
-    // Where row y's first byte lies in either mask. Each row has a zero byte
-    // before and after it, so that a copy at any bit offset reads its
-    // neighbours without a bounds check.
-    std::size_t RowStart(int y) const {
-        return static_cast<std::size_t>(y) * (static_cast<std::size_t>(rowBytes) + 2) + 1;
-    }
-    // Some pixel was painted on the scratch image's outermost rows or columns:
-    // the glyphs may reach further than the image did.
-    bool reachesEdge = false;
-    bool blank = true;     // nothing painted
-    bool whiteBox = false; // every pixel painted white
-};
 
 // The masks of a label's scratch image, whose first pixel lies at origin from
 // the label's corner. Each group of eight pixels becomes one byte of each mask
@@ -258,6 +239,23 @@ struct SpritePiece {
 // Positions along the baseline in the painter's fixed point: 64ths of a pixel.
 constexpr int kSubPixels = 64;
 
+// Whether labels may be painted: a run that has no fonts (the tool's first
+// attempt at one symbol, with no GUI application) takes them from the label
+// store only.
+std::atomic<bool> g_paintLabels{true};
+// The thread drew a label it could neither take from the store nor paint.
+thread_local bool t_labelMissed = false;
+
+// The characters a label is set glyph by glyph with: printable ASCII and
+// Latin-1 (a control character is laid out by the painter its own way).
+bool IsGlyphCharacter(ushort code) {
+    constexpr ushort kFirstPrintable = 0x20;
+    constexpr ushort kLastAscii = 0x7e;
+    constexpr ushort kFirstLatin1Printable = 0xa0;
+    return code >= kFirstPrintable && (code <= kLastAscii || code >= kFirstLatin1Printable) &&
+           code <= kWholeByte;
+}
+
 // Whether the painter sets a font's glyphs from images of them it keeps, as it
 // does up to a size (64 pixels unless QT_MAX_CACHED_GLYPH_SIZE says
 // otherwise): a copy moved by whole pixels then sets the very same pixels.
@@ -272,21 +270,140 @@ bool PainterKeepsGlyphs(const QFont& font, const QPaintDevice& device) {
     return QFontInfo(QFont(font, &device)).pixelSize() <= limit - kSpare;
 }
 
+// Which characters advance a text by their own advance (between two others
+// as much as alone), and whether every pair of those advances by the sum of
+// their advances: no kerning and no ligature, so any text of them advances by
+// the sum.
+void MeasureSetting(const QFontMetricsF& metrics, LabelFontMetrics& font) {
+    const auto advance = [&font](int c) {
+        return static_cast<double>(font.advance[static_cast<std::size_t>(c)]);
+    };
+    const QChar reference(u'X');
+    const double around = metrics.horizontalAdvance(QString(2, reference)) * kSubPixels;
+    QString text(3, reference);
+    for (int c = 0; c <= static_cast<int>(kWholeByte); ++c) {
+        text[1] = QChar(c);
+        font.settable[static_cast<std::size_t>(c)] =
+            IsGlyphCharacter(static_cast<ushort>(c)) &&
+            metrics.horizontalAdvance(text) * kSubPixels == around + advance(c);
+    }
+    QString pair(2, QChar());
+    for (int a = 0; a <= static_cast<int>(kWholeByte); ++a) {
+        if (!font.settable[static_cast<std::size_t>(a)]) {
+            continue;
+        }
+        pair[0] = QChar(a);
+        for (int b = 0; b <= static_cast<int>(kWholeByte); ++b) {
+            pair[1] = QChar(b);
+            if (font.settable[static_cast<std::size_t>(b)] &&
+                metrics.horizontalAdvance(pair) * kSubPixels != advance(a) + advance(b)) {
+                font.additive = false;
+                return;
+            }
+        }
+    }
+    font.additive = true;
+}
+
+// What tells one font on one device from another, for the label store.
+QString LabelFontKey(const QFont& font, int dpmX, int dpmY) {
+    return QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+        .arg(font.family())
+        .arg(font.pointSizeF(), 0, 'g', 17)
+        .arg(font.weight())
+        .arg(font.style())
+        .arg(font.styleHint())
+        .arg(font.styleStrategy())
+        .arg(dpmX)
+        .arg(dpmY);
+}
+
+// The quarter turn a label's frame takes, 0 to 3, for the label store.
+int TurnCode(const QTransform& turn) {
+    constexpr double kHalf = 0.5;
+    if (turn.m11() > kHalf) {
+        return 0;
+    }
+    if (turn.m12() > kHalf) {
+        return 1;
+    }
+    return turn.m11() < -kHalf ? 2 : 3;
+}
+
+// The label font measured at one size on one device: by the fonts where
+// labels are painted (and kept in the store, if there is one), else as the
+// store kept it; null when neither can say.
+const LabelFontMetrics* MetricsOf(const QFont& font, int dpmX, int dpmY) {
+    struct Memo {
+        QFont font;
+        int dpmX = 0;
+        int dpmY = 0;
+        bool painting = false;
+        std::optional<LabelFontMetrics> metrics;
+    };
+    thread_local std::optional<Memo> memo;
+    const bool painting = g_paintLabels.load();
+    if (memo && memo->font == font && memo->dpmX == dpmX && memo->dpmY == dpmY &&
+        memo->painting == painting) {
+        return memo->metrics ? &*memo->metrics : nullptr;
+    }
+    CLabelStore* const store = CurrentLabelStore();
+    std::optional<LabelFontMetrics> metrics;
+    if (painting) {
+        const QImage device = MetricsDevice(dpmX, dpmY);
+        const QFontMetricsF measured(font, &device);
+        metrics.emplace();
+        metrics->height = measured.height();
+        metrics->ascent = measured.ascent();
+        for (std::size_t c = 0; c < metrics->advance.size(); ++c) {
+            metrics->advance[c] = static_cast<std::int32_t>(std::lround(
+                measured.horizontalAdvance(QChar(static_cast<ushort>(c))) * kSubPixels));
+        }
+        metrics->keptGlyphs = PainterKeepsGlyphs(font, device);
+        if (store != nullptr) {
+            const QString key = LabelFontKey(font, dpmX, dpmY);
+            const std::optional<LabelFontMetrics> stored = store->Metrics(key);
+            if (stored) {
+                metrics->settable = stored->settable;
+                metrics->additive = stored->additive;
+            }
+            if (stored != metrics) {
+                MeasureSetting(measured, *metrics);
+                store->SetMetrics(key, *metrics);
+            }
+        }
+    } else if (store != nullptr) {
+        metrics = store->Metrics(LabelFontKey(font, dpmX, dpmY));
+    }
+    memo = Memo{font, dpmX, dpmY, painting, metrics};
+    return memo->metrics ? &*memo->metrics : nullptr;
+}
+
 // The label font at one size, resolution and turn, its glyphs set one at a
 // time as the painter sets them. A glyph's pixels depend only on where its
 // origin falls within a pixel: the label's corner is a whole pixel, the turn
 // a quarter turn and the painter places glyphs in 64ths of a pixel, so each
 // glyph is painted once for each 64th its origin takes and copied, moved by
 // whole pixels, wherever it stands. The label's opaque box is painted once
-// for each length of text.
+// for each length of text. With a label store, what the set lacks is looked
+// up there first, and what it paints is added: each glyph at every 64th a
+// label can put it on, and boxes for every length a label can have.
 class GlyphSet {
 public:
-    GlyphSet(const TextPlacement& placement, int dpmX, int dpmY)
+    GlyphSet(const TextPlacement& placement, int dpmX, int dpmY, const LabelFontMetrics& metrics)
         : m_font(placement.font), m_dpmX(dpmX), m_dpmY(dpmY), m_turn(TurnOf(placement)),
-          m_ascent(placement.ascent), m_height(placement.box.height()),
-          m_device(MetricsDevice(dpmX, dpmY)), m_metrics(m_font, &m_device),
-          m_keptGlyphs(PainterKeepsGlyphs(m_font, m_device)) {
-        m_advance.fill(-1);
+          m_ascent(placement.ascent), m_height(placement.box.height()), m_metrics(metrics),
+          m_fontKey(LabelFontKey(m_font, dpmX, dpmY)), m_turnCode(TurnCode(m_turn)),
+          m_device(MetricsDevice(dpmX, dpmY)) {
+        // Every 64th a label can put a glyph on: multiples of what the
+        // advances have in common.
+        m_originStep = kSubPixels;
+        for (int c = 0; c <= static_cast<int>(kWholeByte); ++c) {
+            if (IsGlyphCharacter(static_cast<ushort>(c))) {
+                m_originStep = std::gcd(m_originStep, Advance(static_cast<uchar>(c)));
+            }
+        }
+        m_originStep = std::max(m_originStep, 1);
     }
 
     bool Fits(const TextPlacement& placement, int dpmX, int dpmY) const {
@@ -303,16 +420,14 @@ public:
 
 private:
     // A Latin-1 character's advance in 64ths of a pixel.
-    int Advance(uchar c) {
-        int& advance = m_advance[c];
-        if (advance < 0) {
-            advance =
-                static_cast<int>(std::lround(m_metrics.horizontalAdvance(QChar(c)) * kSubPixels));
-        }
-        return advance;
-    }
+    int Advance(uchar c) const { return m_metrics.advance[c]; }
     const LabelSprite& Glyph(uchar c, int subPixel);
-    const LabelSprite& Box(const QRectF& box);
+    const LabelSprite& Box(std::int64_t width64);
+    LabelSprite PaintGlyph(uchar c, int subPixel);
+    LabelSprite PaintBox(std::int64_t width64) const;
+    // A piece from the set, else from the store, else painted (and stored);
+    // a blank one, with the miss noted, when it cannot be painted.
+    template <typename Paint> const LabelSprite& PieceOf(std::int64_t key, const Paint& paint);
 
     QFont m_font;
     int m_dpmX;
@@ -320,63 +435,95 @@ private:
     QTransform m_turn;
     double m_ascent;
     double m_height;
+    LabelFontMetrics m_metrics;
+    QString m_fontKey;
+    int m_turnCode;
+    int m_originStep = 1;
     QImage m_device;
-    QFontMetricsF m_metrics;
-    bool m_keptGlyphs;
-    std::array<int, 256> m_advance{};
-    // Keyed by character and 64th, and by the box's width in 64ths.
-    std::unordered_map<int, LabelSprite> m_glyphs;
-    std::unordered_map<std::int64_t, LabelSprite> m_boxes;
+    // The font's ink bounds, for painting only (measured by the fonts).
+    std::optional<QFontMetricsF> m_inkMetrics;
+    // Keyed by character and 64th, and by BoxKey of the box's width in 64ths.
+    std::unordered_map<std::int64_t, LabelSprite> m_pieces;
 };
 
-const LabelSprite& GlyphSet::Glyph(uchar c, int subPixel) {
-    const int key = int{c} * kSubPixels + subPixel;
-    if (const auto found = m_glyphs.find(key); found != m_glyphs.end()) {
+template <typename Paint>
+const LabelSprite& GlyphSet::PieceOf(std::int64_t key, const Paint& paint) {
+    if (const auto found = m_pieces.find(key); found != m_pieces.end()) {
         return found->second;
+    }
+    CLabelStore* const store = CurrentLabelStore();
+    if (store != nullptr) {
+        if (std::optional<LabelSprite> stored = store->Piece(m_fontKey, m_turnCode, key)) {
+            return m_pieces.emplace(key, std::move(*stored)).first->second;
+        }
+    }
+    if (!g_paintLabels.load()) {
+        t_labelMissed = true;
+        static const LabelSprite kNone;
+        return kNone;
+    }
+    LabelSprite piece = paint();
+    if (store != nullptr) {
+        store->AddPiece(m_fontKey, m_turnCode, key, piece);
+    }
+    return m_pieces.emplace(key, std::move(piece)).first->second;
+}
+
+LabelSprite GlyphSet::PaintGlyph(uchar c, int subPixel) {
+    if (!m_inkMetrics) {
+        m_inkMetrics.emplace(m_font, &m_device);
     }
     const QString text(QChar{c});
     const QPointF origin(static_cast<double>(subPixel) / kSubPixels, m_ascent);
-    const QRectF ink = m_metrics.boundingRect(text).translated(origin);
+    const QRectF ink = m_inkMetrics->boundingRect(text).translated(origin);
     const QRectF cell(origin.x(), 0, Advance(c) / double{kSubPixels}, m_height);
-    LabelSprite glyph = PaintInFrame(m_turn, ink, cell, m_height, m_dpmX, m_dpmY,
-                                     [&](QPainter& painter, const QTransform& frame) {
-                                         painter.setTransform(frame, true);
-                                         painter.setFont(m_font);
-                                         painter.setPen(Qt::black);
-                                         painter.drawText(origin, text);
-                                     });
-    return m_glyphs.emplace(key, std::move(glyph)).first->second;
+    return PaintInFrame(m_turn, ink, cell, m_height, m_dpmX, m_dpmY,
+                        [&](QPainter& painter, const QTransform& frame) {
+                            painter.setTransform(frame, true);
+                            painter.setFont(m_font);
+                            painter.setPen(Qt::black);
+                            painter.drawText(origin, text);
+                        });
 }
 
-const LabelSprite& GlyphSet::Box(const QRectF& box) {
-    const std::int64_t key = std::llround(box.width() * kSubPixels);
-    if (const auto found = m_boxes.find(key); found != m_boxes.end()) {
-        return found->second;
+LabelSprite GlyphSet::PaintBox(std::int64_t width64) const {
+    const QRectF box(0, 0, static_cast<double>(width64) / kSubPixels, m_height);
+    return PaintInFrame(m_turn, box, box, m_height, m_dpmX, m_dpmY,
+                        [&box](QPainter& painter, const QTransform& frame) {
+                            painter.setTransform(frame, true);
+                            painter.fillRect(box, Qt::white);
+                        });
+}
+
+const LabelSprite& GlyphSet::Glyph(uchar c, int subPixel) {
+    const std::int64_t key = std::int64_t{c} * kSubPixels + subPixel;
+    if (CurrentLabelStore() != nullptr && g_paintLabels.load() && !m_pieces.contains(key)) {
+        // A later run may put the glyph on any 64th a label gives it.
+        for (int other = 0; other < kSubPixels; other += m_originStep) {
+            if (other != subPixel) {
+                PieceOf(std::int64_t{c} * kSubPixels + other, [&] { return PaintGlyph(c, other); });
+            }
+        }
     }
-    return m_boxes
-        .emplace(key, PaintInFrame(m_turn, box, box, m_height, m_dpmX, m_dpmY,
-                                   [&box](QPainter& painter, const QTransform& frame) {
-                                       painter.setTransform(frame, true);
-                                       painter.fillRect(box, Qt::white);
-                                   }))
-        .first->second;
+    return PieceOf(key, [&] { return PaintGlyph(c, subPixel); });
+}
+
+const LabelSprite& GlyphSet::Box(std::int64_t width64) {
+    return PieceOf(BoxKey(width64), [&] { return PaintBox(width64); });
 }
 
 bool GlyphSet::Pieces(const TextPlacement& placement, std::vector<SpritePiece>& pieces) {
-    constexpr ushort kFirstPrintable = 0x20;
-    constexpr ushort kLastAscii = 0x7e;
-    constexpr ushort kFirstLatin1Printable = 0xa0;
     pieces.clear();
-    if (!m_keptGlyphs) {
+    if (!m_metrics.keptGlyphs) {
         return false;
     }
-    const LabelSprite& box = Box(placement.box);
+    const std::int64_t width64 = std::llround(placement.box.width() * kSubPixels);
+    const LabelSprite& box = Box(width64);
     pieces.push_back({&box, box.origin});
     std::int64_t along = 0; // the next glyph's origin, in 64ths
     for (const QChar ch : placement.text) {
         const ushort code = ch.unicode();
-        if (code < kFirstPrintable || (code > kLastAscii && code < kFirstLatin1Printable) ||
-            code > kWholeByte) {
+        if (!IsGlyphCharacter(code)) {
             return false;
         }
         const auto c = static_cast<uchar>(code);
@@ -387,25 +534,29 @@ bool GlyphSet::Pieces(const TextPlacement& placement, std::vector<SpritePiece>& 
         }
         along += Advance(c);
     }
-    return along == std::llround(placement.box.width() * kSubPixels);
+    return along == width64;
 }
 
 // The glyph set of a label's font, size, resolution and turn: a batch draws
 // every label alike, a symbol of several label pieces draws them alike, so
-// the sets of the last few are kept.
-GlyphSet& GlyphSetOf(const TextPlacement& placement, int dpmX, int dpmY) {
+// the sets of the last few are kept. Null when the font cannot be measured.
+GlyphSet* GlyphSetOf(const TextPlacement& placement, int dpmX, int dpmY) {
     constexpr std::size_t kMaxSets = 4;
     thread_local std::vector<std::unique_ptr<GlyphSet>> sets;
     const auto found = std::find_if(sets.begin(), sets.end(), [&](const auto& set) {
         return set->Fits(placement, dpmX, dpmY);
     });
     if (found != sets.end()) {
-        return **found;
+        return found->get();
+    }
+    const LabelFontMetrics* metrics = MetricsOf(placement.font, dpmX, dpmY);
+    if (metrics == nullptr) {
+        return nullptr;
     }
     if (sets.size() >= kMaxSets) {
         sets.erase(sets.begin());
     }
-    return *sets.emplace_back(std::make_unique<GlyphSet>(placement, dpmX, dpmY));
+    return sets.emplace_back(std::make_unique<GlyphSet>(placement, dpmX, dpmY, *metrics)).get();
 }
 
 // What besides its text tells one label's pixels from another's: the font,
@@ -441,7 +592,14 @@ const QString& LabelKeyPrefix(const TextPlacement& placement, int dpmX, int dpmY
 // ones). Valid until the next label.
 const std::vector<SpritePiece>& PiecesOf(const TextPlacement& placement, int dpmX, int dpmY) {
     thread_local std::vector<SpritePiece> pieces;
-    if (GlyphSetOf(placement, dpmX, dpmY).Pieces(placement, pieces)) {
+    GlyphSet* const glyphs = GlyphSetOf(placement, dpmX, dpmY);
+    if (glyphs != nullptr && glyphs->Pieces(placement, pieces)) {
+        return pieces;
+    }
+    if (!g_paintLabels.load()) {
+        // Neither stored nor paintable here: the run draws it with the fonts.
+        t_labelMissed = true;
+        pieces.clear();
         return pieces;
     }
     thread_local QHash<QString, LabelSprite> painted;
@@ -516,6 +674,14 @@ void CopySprite(QImage& image, const LabelSprite& sprite, std::int64_t left, std
 
 } // namespace
 
+void AllowLabelPainting(bool allowed) {
+    g_paintLabels.store(allowed);
+}
+
+bool TakeLabelMiss() {
+    return std::exchange(t_labelMissed, false);
+}
+
 QImage MakeMonoBitmap(const QSize& size, int dpiX, int dpiY) {
     QImage image(size, QImage::Format_Mono);
     if (image.isNull()) {
@@ -562,6 +728,26 @@ MonoSurface::MonoSurface(QImage& image, const QTransform& milsToDevice, int orie
     m_probePainter.begin(&m_probe);
     // A monochrome bitmap: the text's edges as clean as the bars'.
     m_probePainter.setRenderHint(QPainter::TextAntialiasing, false);
+    if (!g_paintLabels.load()) {
+        // No fonts: texts are measured as the label store keeps their font.
+        const int dpmX = image.dotsPerMeterX();
+        const int dpmY = image.dotsPerMeterY();
+        m_text.SetMeasurer(
+            [dpmX, dpmY](const QFont& font, const QString& text) -> std::optional<TextMeasure> {
+                const LabelFontMetrics* metrics = MetricsOf(font, dpmX, dpmY);
+                std::int64_t advance = 0;
+                for (const QChar ch : text) {
+                    if (metrics == nullptr || !metrics->additive || ch.unicode() > kWholeByte ||
+                        !metrics->settable[ch.unicode()]) {
+                        t_labelMissed = true;
+                        return std::nullopt;
+                    }
+                    advance += metrics->advance[ch.unicode()];
+                }
+                return TextMeasure{static_cast<double>(advance) / kSubPixels, metrics->height,
+                                   metrics->ascent};
+            });
+    }
 }
 
 MonoSurface::~MonoSurface() {

@@ -67,5 +67,12 @@ private:
 // null when it cannot be allocated.
 QImage MakeMonoBitmap(const QSize& size, int dpiX, int dpiY);
 
+// Whether labels may be painted with the fonts (the default). A run without
+// a GUI application has no fonts: its labels come from the label store only,
+// and one the store cannot give is noted as missed and left out.
+void AllowLabelPainting(bool allowed);
+// Whether the thread has missed a label since it last asked.
+bool TakeLabelMiss();
+
 // Sets pixels [from, to) of one Format_Mono scan line black or white.
 void FillMonoSpan(uchar* line, int from, int to, bool black);

@@ -172,10 +172,20 @@ Extent QPainterSurface::MeasureText(const Font& font, std::string_view text) {
     if (font.height <= 0 || ScaleAcrossBaseline(font) <= 0) {
         return {};
     }
-    const QFont deviceFont = DeviceFont(font);
-    const QFontMetricsF metrics(deviceFont, m_painter.device());
-    return {ToMils(Advance(deviceFont, FromLatin1(text)), ScaleAlongBaseline(font)),
-            ToMils(metrics.height(), ScaleAcrossBaseline(font))};
+    const std::optional<TextMeasure> measure = Measure(DeviceFont(font), FromLatin1(text));
+    if (!measure) {
+        return {};
+    }
+    return {ToMils(measure->advance, ScaleAlongBaseline(font)),
+            ToMils(measure->height, ScaleAcrossBaseline(font))};
+}
+
+std::optional<TextMeasure> QPainterSurface::Measure(const QFont& font, const QString& text) const {
+    if (m_measurer) {
+        return m_measurer(font, text);
+    }
+    const QFontMetricsF metrics(font, m_painter.device());
+    return TextMeasure{Advance(font, text), metrics.height(), metrics.ascent()};
 }
 
 double QPainterSurface::Advance(const QFont& font, const QString& text) const {
@@ -194,10 +204,13 @@ std::optional<TextPlacement> QPainterSurface::PlaceText(const Font& font, Point 
     }
     TextPlacement placement;
     placement.font = DeviceFont(font);
-    const QFontMetricsF metrics(placement.font, m_painter.device());
     placement.text = FromLatin1(text);
-    placement.box = QRectF(0, 0, Advance(placement.font, placement.text), metrics.height());
-    placement.ascent = metrics.ascent();
+    const std::optional<TextMeasure> measure = Measure(placement.font, placement.text);
+    if (!measure) {
+        return std::nullopt;
+    }
+    placement.box = QRectF(0, 0, measure->advance, measure->height);
+    placement.ascent = measure->ascent;
     // The text's own frame: y down as on the device, turned about its corner by
     // the escapement (positive turns clockwise on a y-down device, as on ours).
     const QPointF corner = m_milsToDevice.map(QPointF(topLeft.x, topLeft.y));

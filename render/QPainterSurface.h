@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTransform>
 
+#include <functional>
 #include <optional>
 
 #include <cmath>
@@ -47,6 +48,15 @@ struct TextPlacement {
     double ascent = 0;
 };
 
+// A text's advance and its font's line height and ascent, in device units.
+struct TextMeasure {
+    double advance = 0;
+    double height = 0;
+    double ascent = 0;
+};
+// Measures a text in a device font; nullopt when it cannot be measured.
+using TextMeasurer = std::function<std::optional<TextMeasure>(const QFont&, const QString&)>;
+
 // The engine's drawing surface on a QPainter. The painter works in device units
 // (no world transform of its own); milsToDevice maps the engine's y-up mils
 // frame onto them.
@@ -73,6 +83,9 @@ public:
     Extent MeasureText(const Font& font, std::string_view text) override;
     void DrawText(const Font& font, Point topLeft, std::string_view text) override;
 
+    // Texts are measured by the measurer instead of the painter's fonts.
+    void SetMeasurer(TextMeasurer measurer) { m_measurer = std::move(measurer); }
+
     // Where DrawText puts the text; nullopt when nothing would be drawn (no
     // text, no size, or the box wholly outside the bounds).
     std::optional<TextPlacement> PlaceText(const Font& font, Point topLeft,
@@ -95,12 +108,15 @@ private:
     // The advance of a text in device units. A centred label is measured and
     // then placed; the last text's advance is kept so it is laid out once.
     double Advance(const QFont& font, const QString& text) const;
+    // The measurer's measure, or the painter's fonts'.
+    std::optional<TextMeasure> Measure(const QFont& font, const QString& text) const;
 
     QPainter& m_painter;
     QTransform m_milsToDevice;
     QRectF m_bounds;
     int m_orientation;
     int m_barReduction = 0;
+    TextMeasurer m_measurer;
     mutable QFont m_measuredFont;
     mutable QString m_measuredText;
     mutable double m_measuredAdvance = -1; // none kept while negative

@@ -1,6 +1,7 @@
 #include "SymbolRender.h"
 
 #include "DeviceGrid.h"
+#include "MonoSurface.h"
 #include "PdfWriter.h"
 #include "Placement.h"
 #include "SvgWriter.h"
@@ -70,10 +71,12 @@ RenderResult RasterOf(const RenderRequest& request, const Built& built) {
         result.achievedModule =
             AchievedModuleMils(encoding.module, static_cast<double>(dpi) * request.zoom);
     }
+    TakeLabelMiss(); // only this symbol's labels count
     result.bitmap =
         RenderSymbolCell({encoding, built.drawBarLength, request.showText, request.orientation,
                           false, TileEdge::Overhang, request.barReduction},
                          request.heightMils, request.dpiX, request.dpiY, request.zoom);
+    result.needsFonts = TakeLabelMiss();
     if (result.bitmap.isNull()) {
         const QString dpi = request.dpiX == request.dpiY
                                 ? QString::number(request.dpiX)
@@ -103,7 +106,7 @@ RenderResult RenderSymbol(const RenderRequest& request) {
     }
     if (IsRaster(request.format)) {
         RenderResult result = RasterOf(request, built);
-        if (result.error.isEmpty()) {
+        if (result.error.isEmpty() && !result.needsFonts) {
             result.bytes = EncodeBitmap(result.bitmap, request.format);
             if (result.bytes.isEmpty()) {
                 result.error =

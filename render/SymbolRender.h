@@ -43,6 +43,9 @@ struct RenderResult {
     bool blank = false;        // the text encodes to no element at all: nothing is drawn
     std::int32_t module = 0;   // the symbol's module in mils (0: elements of fixed sizes)
     double achievedModule = 0; // raster: the module on the device's grid of dots, in mils
+    // Raster: a label was neither in the label store nor paintable (no fonts
+    // in the run, see AllowLabelPainting): the bitmap lacks it.
+    bool needsFonts = false;
 };
 
 // Builds, lays out and draws one symbol and encodes it in the request's

@@ -30,6 +30,8 @@ protected:
         // A settings store of our own: the user's is never read.
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path(QStringLiteral("config")));
+        // And a label store of our own.
+        m_environment.insert(QStringLiteral("XDG_CACHE_HOME"), Path(QStringLiteral("cache")));
         // The messages as written, whatever the machine's locale.
         m_environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     }
@@ -398,6 +400,41 @@ TEST_F(Tool, JobsWriteWhatOneJobWrites) {
         EXPECT_EQ(files["3"].keys(), files["1"].keys());
         EXPECT_TRUE(files["3"] == files["1"]) << arguments.join(' ').toStdString();
     }
+}
+
+// One symbol's label is painted with the fonts once; later runs take it from
+// the label store the first one left and need no GUI application (a platform
+// that does not exist stops any run that makes one), writing the very same
+// file. A store file damaged in any way is drawn past, with the fonts.
+TEST_F(Tool, LaterRunsDrawLabelsFromTheStoreWithoutFonts) {
+    const QStringList runs[] = {
+        {"-s", "code39", "-o", "a.bmp", "ITEM 12"},
+        {"-s", "ean13", "--turn", "1", "--dpi", "203", "-o", "a.png", "400638133393"},
+        {"-s", "code128", "--turn", "2", "--zoom", "2", "--dpi", "96", "-o", "a.bmp", "Ab-9"},
+    };
+    const QString store = Path(QStringLiteral("cache/quillmark/label-glyphs"));
+    for (const QStringList& arguments : runs) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        ASSERT_EQ(Run(arguments).status, 0);
+        const QByteArray painted = ReadBack(arguments[arguments.size() - 2]);
+        const QProcessEnvironment withFonts = m_environment;
+        m_environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
+        const Result stored = Run(arguments);
+        m_environment = withFonts;
+        EXPECT_EQ(stored.status, 0) << stored.errors.toStdString();
+        EXPECT_EQ(ReadBack(arguments[arguments.size() - 2]), painted);
+        for (const QString& name : QDir(store).entryList(QDir::Files)) {
+            QFile file(store + QLatin1Char('/') + name);
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            const QByteArray bytes = file.readAll();
+            file.resize(bytes.size() / 2); // cut short, and then its records garbled
+            file.seek(bytes.size() / 4);
+            file.write(QByteArray(64, '\xff'));
+        }
+        EXPECT_EQ(Run(arguments).status, 0);
+        EXPECT_EQ(ReadBack(arguments[arguments.size() - 2]), painted);
+    }
+    EXPECT_FALSE(QDir(store).isEmpty());
 }
 
 TEST_F(Tool, ReadsDensityAndRatioFromTheSettingsUnlessGiven) {

@@ -3,6 +3,7 @@
 // colour image a painter draws made monochrome.
 #include "Barcode.h"
 #include "DeviceMapping.h"
+#include "LabelStore.h"
 #include "MonoSurface.h"
 #include "Placement.h"
 #include "Profile.h"
@@ -15,6 +16,7 @@
 #include "SymbologyOutput.h"
 
 #include <QPainter>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +25,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -217,6 +220,69 @@ TEST(RenderSymbolCell, LabelsSetFromKeptGlyphsAreThePaintersBitmap) {
                 const int zoom = dpi == 1200 ? 1 + orientation % 2 : kZooms[step % kZooms.size()];
                 ExpectSameAsPainter(row, 10, 3, zoom, orientation, true, dpi);
             }
+        }
+    }
+}
+
+// The tool's labels without fonts: what a run that paints them leaves in the
+// label store, read back from disk by a later run (a new thread: nothing kept
+// in memory), draws the very bitmap again. A label the store cannot give (a
+// control character, a soft hyphen, glyphs filled as outlines) is missed,
+// never drawn otherwise.
+TEST(RenderSymbolCell, LabelsFromTheStoreAreThePaintersBitmapWithoutFonts) {
+    struct Row {
+        Sample sample;
+        int orientation;
+        int dpi;
+        int zoom;
+        bool whole; // painted whole: never in the store
+    };
+    std::vector<Row> rows;
+    for (std::size_t i = 0; i < kSamples.size(); ++i) {
+        const int dpi = i % 2 == 0 ? 203 : 96;
+        rows.push_back({kSamples[i], static_cast<int>(i % 4), dpi,
+                        1 + static_cast<int>(i / 2 % (dpi == 96 ? 3 : 2)), false});
+    }
+    rows.push_back({{SymbologyId::Code128, "\xA0\xA9\xB1\xBF\xC7\xD1\xE9\xEF"}, 1, 300, 1, false});
+    rows.push_back({{SymbologyId::Code128, "A\tB"}, 0, 300, 1, true});
+    rows.push_back({{SymbologyId::Code128, "A\xADZ"}, 2, 300, 1, true});
+    rows.push_back({{SymbologyId::Code39, "BIG"}, 3, 600, 1, true});
+    const auto draw = [&rows](bool painting, std::vector<QImage>& images,
+                              std::vector<bool>& missed) {
+        std::thread([&] {
+            AllowLabelPainting(painting);
+            for (const Row& row : rows) {
+                const ScopedWidths widths(10, 3);
+                const SymbolScene scene{CreateBarcode(row.sample.id, row.sample.text)->Encode(),
+                                        BarLengthOf(row.sample.id, kHeight), true, row.orientation,
+                                        false};
+                images.push_back(RenderSymbolCell(scene, kHeight, row.dpi, row.dpi, row.zoom));
+                missed.push_back(TakeLabelMiss());
+            }
+            AllowLabelPainting(true);
+        }).join();
+    };
+    const QTemporaryDir folder;
+    std::vector<QImage> painted;
+    std::vector<QImage> stored;
+    std::vector<bool> missed;
+    {
+        CLabelStore store(folder.path(), QStringLiteral("test"));
+        UseLabelStore(&store);
+        draw(true, painted, missed);
+        QString error;
+        EXPECT_TRUE(store.Save(&error)) << error.toStdString();
+    }
+    missed.clear();
+    CLabelStore store(folder.path(), QStringLiteral("test"));
+    UseLabelStore(&store);
+    draw(false, stored, missed);
+    UseLabelStore(nullptr);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(rows[i].sample.text);
+        EXPECT_EQ(missed[i], rows[i].whole);
+        if (!rows[i].whole) {
+            ExpectSameBitmap(stored[i], painted[i]);
         }
     }
 }
