@@ -4,12 +4,10 @@
 #include "Placement.h"
 #include "PostnetReader.h"
 #include "ScanText.h"
-
-#include <ZXing/ReadBarcode.h>
+#include "SymbolReaders.h"
 
 #include <QCoreApplication>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QTransform>
 
 #include <algorithm>
@@ -67,52 +65,6 @@ std::optional<std::string> LeftOutOf(const std::string& read, const std::string&
 
 QImage Grey(const QImage& image) {
     return image.convertToFormat(QImage::Format_Grayscale8);
-}
-
-ZXing::BarcodeFormat FormatOf(SymbologyId id) {
-    switch (id) {
-    case SymbologyId::Code39:
-    case SymbologyId::Code39Extended:
-    case SymbologyId::Code39Mod43:
-        return ZXing::BarcodeFormat::Code39;
-    case SymbologyId::Code93:
-        return ZXing::BarcodeFormat::Code93;
-    case SymbologyId::Code128:
-    case SymbologyId::Gs1128:
-        return ZXing::BarcodeFormat::Code128;
-    case SymbologyId::Interleaved25:
-    case SymbologyId::Itf14:
-        return ZXing::BarcodeFormat::ITF;
-    case SymbologyId::UpcA:
-        return ZXing::BarcodeFormat::UPCA;
-    case SymbologyId::UpcE:
-        return ZXing::BarcodeFormat::UPCE;
-    case SymbologyId::Ean13:
-        return ZXing::BarcodeFormat::EAN13;
-    case SymbologyId::Ean8:
-        return ZXing::BarcodeFormat::EAN8;
-    case SymbologyId::Postnet:
-        break;
-    }
-    return ZXing::BarcodeFormat::None;
-}
-
-std::optional<std::string> ReadWithZXing(const QImage& grey, SymbologyId id) {
-    ZXing::DecodeHints hints;
-    hints.setFormats(FormatOf(id));
-    hints.setTryHarder(true);
-    hints.setTryRotate(true); // the symbol may be turned a quarter
-    hints.setTryCode39ExtendedMode(id == SymbologyId::Code39Extended);
-    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
-                                ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    if (!result.isValid()) {
-        return std::nullopt;
-    }
-    const auto& bytes = result.bytes();
-    // GS1 data is told from plain Code 128 by its symbology identifier only.
-    const std::string prefix = id == SymbologyId::Gs1128 ? result.symbologyIdentifier() : "";
-    return prefix + std::string(bytes.begin(), bytes.end());
 }
 
 // The bars of an upright Postnet image: each run of columns holding ink is a
@@ -189,16 +141,18 @@ ScanImage TrueSizeScanImage(const RenderRequest& request) {
     if (!written.error.isEmpty() || written.blank) {
         return scan;
     }
-    QSvgRenderer svg(written.bytes);
+    QString error;
+    const SymbolReaders* readers = LoadSymbolReaders(&error);
+    const QRectF viewBox = readers != nullptr ? readers->svgViewBox(written.bytes) : QRectF();
     const std::int64_t across = std::int64_t{request.zoom} * request.dpiX;
     const std::int64_t down = std::int64_t{request.zoom} * request.dpiY;
-    const QRectF cell(0, 0, svg.viewBoxF().width() * static_cast<double>(across) / kMilsPerInch,
-                      svg.viewBoxF().height() * static_cast<double>(down) / kMilsPerInch);
+    const QRectF cell(0, 0, viewBox.width() * static_cast<double>(across) / kMilsPerInch,
+                      viewBox.height() * static_cast<double>(down) / kMilsPerInch);
     const std::int64_t quietX = MulDiv(QuietMils(scan.module), across, kMilsPerInch);
     const std::int64_t quietY = MulDiv(QuietMils(scan.module), down, kMilsPerInch);
     const auto width = static_cast<std::int64_t>(std::ceil(cell.width())) + 2 * quietX;
     const auto height = static_cast<std::int64_t>(std::ceil(cell.height())) + 2 * quietY;
-    if (!svg.isValid() || cell.isEmpty() || width * height > kMaxScanPixels) {
+    if (viewBox.isEmpty() || cell.isEmpty() || width * height > kMaxScanPixels) {
         return scan;
     }
     QImage page(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
@@ -209,8 +163,9 @@ ScanImage TrueSizeScanImage(const RenderRequest& request) {
     {
         QPainter painter(&page);
         painter.setRenderHint(QPainter::Antialiasing);
-        svg.render(&painter,
-                   cell.translated(static_cast<double>(quietX), static_cast<double>(quietY)));
+        readers->paintSvg(
+            written.bytes, painter,
+            cell.translated(static_cast<double>(quietX), static_cast<double>(quietY)));
     }
     QImage grey = Grey(page);
     for (int y = 0; y < grey.height(); ++y) {
@@ -334,7 +289,12 @@ std::optional<std::string> ReadSymbol(const QImage& image, SymbologyId id) {
         return std::nullopt;
     }
     const QImage grey = Grey(image);
-    return id == SymbologyId::Postnet ? ReadPostnetImage(grey) : ReadWithZXing(grey, id);
+    if (id == SymbologyId::Postnet) {
+        return ReadPostnetImage(grey);
+    }
+    QString error;
+    const SymbolReaders* readers = LoadSymbolReaders(&error);
+    return readers != nullptr ? readers->readBars(grey, id) : std::nullopt;
 }
 
 ScanResult CheckScan(const ScanJob& job, const std::function<bool()>& cancelled) {
@@ -342,6 +302,12 @@ ScanResult CheckScan(const ScanJob& job, const std::function<bool()>& cancelled)
     const SymbologyId id = job.request.symbology;
     ScanResult result;
     result.expected = job.expected;
+    QString error;
+    if (LoadSymbolReaders(&error) == nullptr) {
+        result.verdict = ScanVerdict::NoReader;
+        result.read = error.toStdString();
+        return result;
+    }
     const ScanImage shown = RenderScanImage(job.request, job.trueSize);
     if (shown.grey.isNull() || stop()) {
         return result;
@@ -411,6 +377,10 @@ QString ScanStatusText(const ScanResult& result) {
     switch (result.verdict) {
     case ScanVerdict::NotChecked:
         break;
+    case ScanVerdict::NoReader:
+        return QCoreApplication::translate("ScanCheck",
+                                           "Not checked: the symbol readers cannot be loaded (%1)")
+            .arg(QString::fromStdString(result.read));
     case ScanVerdict::Scans:
         return QCoreApplication::translate("ScanCheck", "\u2713 Scans: %1")
             .arg(Visible(result.read));

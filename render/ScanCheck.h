@@ -46,6 +46,7 @@ enum class ScanVerdict {
     LeftOut,       // the label shows characters the bars leave out (read: the rest)
     EqualWidths,   // wide and narrow elements are equal (Ratio 1)
     LengthRefused, // the reader used here takes no symbol of this many characters
+    NoReader,      // the readers' module cannot be loaded: read says why
 };
 
 struct ScanResult {

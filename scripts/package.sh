@@ -43,6 +43,9 @@ expected=(
     share/man/man1/quillmark.1.gz
     share/man/man1/quillmark-render.1.gz
 )
+# The scan check's readers, a module the programs load from beside them.
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
+expected+=("$libdir/quillmark/quillmark-readers.so")
 sizes=(16 22 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/quillmark.png")
@@ -59,6 +62,8 @@ for size in "${sizes[@]}"; do
     file -b "$icon" | grep -q "PNG image data, $size x $size," || fail "$icon is not $size x $size"
 done
 "$prefix/bin/quillmark-render" --version >/dev/null || fail "the installed quillmark-render does not run"
+"$prefix/bin/quillmark-render" -s code39 --verify -o "$prefix/verify.png" A >/dev/null &&
+    rm "$prefix/verify.png" || fail "the installed quillmark-render does not read its symbol back"
 
 echo "--- desktop-file-validate, appstreamcli validate"
 desktop-file-validate "$prefix/share/applications/$app_id.desktop" || fail "desktop entry"

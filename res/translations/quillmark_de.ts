@@ -1525,6 +1525,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <source>Does not scan at this size</source>
         <translation>In dieser Größe nicht lesbar</translation>
     </message>
+    <message>
+        <source>Not checked: the symbol readers cannot be loaded (%1)</source>
+        <translation>Nicht geprüft: die Symbolleser lassen sich nicht laden (%1)</translation>
+    </message>
 </context>
 <context>
     <name>SheetLayout</name>

@@ -1525,6 +1525,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <source>Does not scan at this size</source>
         <translation>Ne se lit pas à cette taille</translation>
     </message>
+    <message>
+        <source>Not checked: the symbol readers cannot be loaded (%1)</source>
+        <translation>Non vérifié : les lecteurs de symboles ne peuvent pas être chargés (%1)</translation>
+    </message>
 </context>
 <context>
     <name>SheetLayout</name>

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Symbologies.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+class QPainter;
+
+// What the scan check reads symbols back with: ZXing's reader for the
+// bar-and-space symbologies and Qt's SVG renderer for a file that keeps true
+// size. They live in a module of their own (quillmark-readers), loaded the
+// first time a symbol is read back, so that a program that only draws (a
+// quillmark-render run without --verify) loads neither library.
+struct SymbolReaders {
+    // Reads a grey (Format_Grayscale8) image with the symbology's reader:
+    // what the symbol holds, nothing when no symbol is found. Code 39
+    // Extended is read in full-ASCII mode; GS1-128 keeps its symbology
+    // identifier in front.
+    std::optional<std::string> (*readBars)(const QImage& grey, SymbologyId id);
+    // An SVG file's view box; empty when the bytes are no SVG.
+    QRectF (*svgViewBox)(const QByteArray& svg);
+    // Paints an SVG file into a rectangle of the painter's device.
+    void (*paintSvg)(const QByteArray& svg, QPainter& painter, const QRectF& target);
+};
+
+// The readers, the module loaded on the first call; null when it cannot be
+// loaded, error then saying why.
+const SymbolReaders* LoadSymbolReaders(QString* error);
