@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <atomic>
 #include <cerrno>
@@ -18,8 +17,11 @@
 #include <climits>
 #include <csignal>
 #include <cstdio> // renameat2
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits>
+#include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -96,20 +98,40 @@ extern "C" void RemovePendingAndEnd(int signal) {
 
 // A temporary file of this writer's naming whose process is gone (ended by
 // SIGKILL, or by a crash) is removed when a later write comes to its folder.
+// The folder's names are read straight from the system: a folder of many
+// files is read once per run, and a one-symbol run is a few milliseconds.
 void RemoveStaleTemporaries(const QString& folder) {
-    static const QRegularExpression ours(QStringLiteral(R"(^\.quillmark-(\d+)-\d+\.tmp$)"));
-    const QDir dir(folder);
-    const QStringList names = dir.entryList({QStringLiteral(".quillmark-*.tmp")},
-                                            QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names) {
-        const QRegularExpressionMatch match = ours.match(name);
-        bool ok = false;
-        const qint64 pid = match.hasMatch() ? match.captured(1).toLongLong(&ok) : 0;
-        if (ok && pid > 0 && pid != ::getpid() && pid <= std::numeric_limits<pid_t>::max() &&
+    const QByteArray path = QFile::encodeName(folder.isEmpty() ? QStringLiteral(".") : folder);
+    DIR* dir = ::opendir(path.constData());
+    if (dir == nullptr) {
+        return;
+    }
+    constexpr std::string_view kPrefix = ".quillmark-";
+    constexpr std::string_view kSuffix = ".tmp";
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name.size() <= kPrefix.size() + kSuffix.size() || !name.starts_with(kPrefix) ||
+            !name.ends_with(kSuffix)) {
+            continue;
+        }
+        // .quillmark-<pid>-<n>.tmp
+        const std::string_view middle =
+            name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
+        const std::size_t dash = middle.find('-');
+        const auto digits = [](std::string_view text) {
+            return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+        };
+        if (dash == std::string_view::npos || !digits(middle.substr(0, dash)) ||
+            !digits(middle.substr(dash + 1)) || dash > std::numeric_limits<pid_t>::digits10 + 1) {
+            continue;
+        }
+        const long long pid = std::stoll(std::string(middle.substr(0, dash)));
+        if (pid > 0 && pid != ::getpid() && pid <= std::numeric_limits<pid_t>::max() &&
             ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
-            QFile::remove(dir.filePath(name));
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
         }
     }
+    ::closedir(dir);
 }
 #endif
 
@@ -369,12 +391,25 @@ bool CFileCommitter::Write(const QString& path, const ByteProducer& produce, QSt
     }
     if (renamed == NewName::Taken) {
         // The target is there: a folder is refused, a file replaced whole.
-        if (target.isDir()) {
+#if defined(QUILLMARK_POSIX_FILES)
+        struct stat old {};
+        const bool exists = ::stat(QFile::encodeName(path).constData(), &old) == 0;
+        const bool folder = exists && S_ISDIR(old.st_mode);
+#else
+        const bool exists = target.exists();
+        const bool folder = target.isDir();
+#endif
+        if (folder) {
             return fail(QCoreApplication::translate("FileCommit", "%1 is a folder").arg(path));
         }
         // A replaced file keeps its permissions; a new one has the folder's default.
-        if (target.exists()) {
+        if (exists) {
+#if defined(QUILLMARK_POSIX_FILES)
+            constexpr mode_t kPermissions = 0777;
+            ::chmod(pendingName.constData(), old.st_mode & kPermissions);
+#else
             QFile::setPermissions(temporary, QFile::permissions(path));
+#endif
             if (!KeepOwner(path, temporary) && note != nullptr) {
                 *note = QCoreApplication::translate(
                             "FileCommit", "%1 was another user's file and is now yours (only an "

@@ -721,13 +721,8 @@ void FillMonoSpan(uchar* line, int from, int to, bool black) {
 
 MonoSurface::MonoSurface(QImage& image, const QTransform& milsToDevice, int orientation)
     : m_image(image), m_milsToDevice(milsToDevice), m_orientation(NormalOrientation(orientation)),
-      m_probe(1, 1, QImage::Format_RGB32), m_probePainter(),
-      m_text(m_probePainter, milsToDevice, QRectF(image.rect()), orientation) {
-    m_probe.setDotsPerMeterX(image.dotsPerMeterX());
-    m_probe.setDotsPerMeterY(image.dotsPerMeterY());
-    m_probePainter.begin(&m_probe);
-    // A monochrome bitmap: the text's edges as clean as the bars'.
-    m_probePainter.setRenderHint(QPainter::TextAntialiasing, false);
+      // A monochrome bitmap: the text's edges as clean as the bars'.
+      m_text(image, false, milsToDevice, QRectF(image.rect()), orientation) {
     if (!g_paintLabels.load()) {
         // No fonts: texts are measured as the label store keeps their font.
         const int dpmX = image.dotsPerMeterX();

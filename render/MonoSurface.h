@@ -45,10 +45,7 @@ private:
     QTransform m_milsToDevice;
     int m_orientation;
     int m_barReduction = 0;
-    // A one-pixel image of the bitmap's resolution: the label font's size and
-    // metrics come from it as they would from the bitmap itself.
-    QImage m_probe;
-    QPainter m_probePainter;
+    // Places the labels for the bitmap (their font sized for its resolution).
     QPainterSurface m_text;
     // Bars that span the same rows (every full bar of a symbol read across the
     // bitmap) are collected in one row's mask and set row by row at once: a

@@ -105,11 +105,26 @@ std::optional<QRect> StraightBarRect(const QTransform& milsToDevice, int orienta
 
 QPainterSurface::QPainterSurface(QPainter& painter, const QTransform& milsToDevice,
                                  const QRectF& bounds, int orientation)
-    : m_painter(painter), m_milsToDevice(milsToDevice), m_bounds(bounds),
+    : m_painter(&painter), m_milsToDevice(milsToDevice), m_bounds(bounds),
       m_orientation(NormalOrientation(orientation)) {}
 
+QPainterSurface::QPainterSurface(const QPaintDevice& device, bool antialiasedText,
+                                 const QTransform& milsToDevice, const QRectF& bounds,
+                                 int orientation)
+    : m_device(&device), m_antialiasedText(antialiasedText), m_milsToDevice(milsToDevice),
+      m_bounds(bounds), m_orientation(NormalOrientation(orientation)) {}
+
+const QPaintDevice* QPainterSurface::Device() const {
+    return m_painter != nullptr ? m_painter->device() : m_device;
+}
+
+bool QPainterSurface::AntialiasedText() const {
+    return m_painter != nullptr ? m_painter->testRenderHint(QPainter::TextAntialiasing)
+                                : m_antialiasedText;
+}
+
 void QPainterSurface::Line(Point from, Point to, std::int32_t penWidth) {
-    if (penWidth <= 0) {
+    if (penWidth <= 0 || m_painter == nullptr) {
         return;
     }
     const std::optional<QRect> bar = StraightBarRect(m_milsToDevice, m_orientation, from, to,
@@ -117,12 +132,12 @@ void QPainterSurface::Line(Point from, Point to, std::int32_t penWidth) {
     if (!bar) {
         DrawSlantedLine(from, to, penWidth);
     } else if (!bar->isEmpty()) {
-        m_painter.fillRect(*bar, Qt::black);
+        m_painter->fillRect(*bar, Qt::black);
     }
 }
 
 void QPainterSurface::DrawSlantedLine(Point from, Point to, std::int32_t penWidth) {
-    PaintSlantedLine(m_painter, m_milsToDevice, from, to, penWidth);
+    PaintSlantedLine(*m_painter, m_milsToDevice, from, to, penWidth);
 }
 
 void QPainterSurface::PaintSlantedLine(QPainter& painter, const QTransform& milsToDevice,
@@ -153,7 +168,7 @@ QFont QPainterSurface::DeviceFont(const Font& font) const {
     qfont.setStyleHint(QFont::TypeWriter);
     // The font height is the character (em) height; Qt converts points to
     // device units with the device's vertical resolution.
-    const QPaintDevice* device = m_painter.device();
+    const QPaintDevice* device = Device();
     const double emDeviceUnits = font.height * ScaleAcrossBaseline(font);
     if (device && device->logicalDpiY() > 0 && emDeviceUnits > 0) {
         qfont.setPointSizeF(emDeviceUnits * kPointsPerInch / device->logicalDpiY());
@@ -162,7 +177,7 @@ QFont QPainterSurface::DeviceFont(const Font& font) const {
         qfont.setWeight(
             static_cast<QFont::Weight>(std::clamp(font.weight, kMinFontWeight, kMaxFontWeight)));
     }
-    if (!m_painter.testRenderHint(QPainter::TextAntialiasing)) {
+    if (!AntialiasedText()) {
         qfont.setStyleStrategy(QFont::NoAntialias);
     }
     return qfont;
@@ -184,13 +199,13 @@ std::optional<TextMeasure> QPainterSurface::Measure(const QFont& font, const QSt
     if (m_measurer) {
         return m_measurer(font, text);
     }
-    const QFontMetricsF metrics(font, m_painter.device());
+    const QFontMetricsF metrics(font, Device());
     return TextMeasure{Advance(font, text), metrics.height(), metrics.ascent()};
 }
 
 double QPainterSurface::Advance(const QFont& font, const QString& text) const {
     if (m_measuredAdvance < 0 || text != m_measuredText || font != m_measuredFont) {
-        m_measuredAdvance = QFontMetricsF(font, m_painter.device()).horizontalAdvance(text);
+        m_measuredAdvance = QFontMetricsF(font, Device()).horizontalAdvance(text);
         m_measuredText = text;
         m_measuredFont = font;
     }
@@ -233,7 +248,10 @@ void QPainterSurface::PaintText(QPainter& painter, const TextPlacement& placemen
 }
 
 void QPainterSurface::DrawText(const Font& font, Point topLeft, std::string_view text) {
+    if (m_painter == nullptr) {
+        return;
+    }
     if (const std::optional<TextPlacement> placement = PlaceText(font, topLeft, text)) {
-        PaintText(m_painter, *placement);
+        PaintText(*m_painter, *placement);
     }
 }

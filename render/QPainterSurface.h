@@ -76,6 +76,10 @@ public:
     // bounds is the output area in device units; nothing outside it is drawn.
     QPainterSurface(QPainter& painter, const QTransform& milsToDevice, const QRectF& bounds,
                     int orientation = 0);
+    // A surface that measures and places text for a device and draws nothing
+    // (a surface that sets the pixels itself places its labels with it).
+    QPainterSurface(const QPaintDevice& device, bool antialiasedText,
+                    const QTransform& milsToDevice, const QRectF& bounds, int orientation = 0);
 
     void Line(Point from, Point to, std::int32_t penWidth) override;
     // Printers that spread ink: every bar this many device units narrower.
@@ -111,7 +115,15 @@ private:
     // The measurer's measure, or the painter's fonts'.
     std::optional<TextMeasure> Measure(const QFont& font, const QString& text) const;
 
-    QPainter& m_painter;
+    // The device text is measured for and whether it is antialiased: the
+    // painter's (read when needed: it may begin after this surface is made),
+    // else the device's.
+    const QPaintDevice* Device() const;
+    bool AntialiasedText() const;
+
+    QPainter* m_painter = nullptr; // none when the surface only measures
+    const QPaintDevice* m_device = nullptr;
+    bool m_antialiasedText = false;
     QTransform m_milsToDevice;
     QRectF m_bounds;
     int m_orientation;
