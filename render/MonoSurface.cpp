@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QRawFont>
 #include <QRgb>
 
 #include <algorithm>
@@ -239,6 +240,10 @@ struct SpritePiece {
 // Positions along the baseline in the painter's fixed point: 64ths of a pixel.
 constexpr int kSubPixels = 64;
 
+// The tables by which a face places a glyph by its neighbour: kerning
+// pairs, positioning and substitution rules (OpenType's and AAT's).
+constexpr std::array kNeighbourTables{"GPOS", "GSUB", "kern", "morx", "kerx"};
+
 // Whether labels may be painted: a run that has no fonts (the tool's first
 // attempt at one symbol, with no GUI application) takes them from the label
 // store only.
@@ -270,11 +275,22 @@ bool PainterKeepsGlyphs(const QFont& font, const QPaintDevice& device) {
     return QFontInfo(QFont(font, &device)).pixelSize() <= limit - kSpare;
 }
 
+// Whether a face can place a glyph by its neighbour: it has kerning pairs
+// or positioning or substitution rules (ligatures among them). A face with
+// none advances every pair by the two advances.
+bool PlacesByNeighbour(const QFont& font) {
+    const QRawFont face = QRawFont::fromFont(font);
+    return !face.isValid() ||
+           std::any_of(kNeighbourTables.begin(), kNeighbourTables.end(),
+                       [&face](const char* table) { return !face.fontTable(table).isEmpty(); });
+}
+
 // Which characters advance a text by their own advance (between two others
 // as much as alone), and whether every pair of those advances by the sum of
 // their advances: no kerning and no ligature, so any text of them advances by
-// the sum.
-void MeasureSetting(const QFontMetricsF& metrics, LabelFontMetrics& font) {
+// the sum. Every pair is measured only for a face that can place a glyph by
+// its neighbour.
+void MeasureSetting(const QFont& face, const QFontMetricsF& metrics, LabelFontMetrics& font) {
     const auto advance = [&font](int c) {
         return static_cast<double>(font.advance[static_cast<std::size_t>(c)]);
     };
@@ -286,6 +302,10 @@ void MeasureSetting(const QFontMetricsF& metrics, LabelFontMetrics& font) {
         font.settable[static_cast<std::size_t>(c)] =
             IsGlyphCharacter(static_cast<ushort>(c)) &&
             metrics.horizontalAdvance(text) * kSubPixels == around + advance(c);
+    }
+    font.additive = true;
+    if (!PlacesByNeighbour(face)) {
+        return;
     }
     QString pair(2, QChar());
     for (int a = 0; a <= static_cast<int>(kWholeByte); ++a) {
@@ -302,7 +322,6 @@ void MeasureSetting(const QFontMetricsF& metrics, LabelFontMetrics& font) {
             }
         }
     }
-    font.additive = true;
 }
 
 // What tells one font on one device from another, for the label store.
@@ -368,7 +387,7 @@ const LabelFontMetrics* MetricsOf(const QFont& font, int dpmX, int dpmY) {
                 metrics->additive = stored->additive;
             }
             if (stored != metrics) {
-                MeasureSetting(measured, *metrics);
+                MeasureSetting(font, measured, *metrics);
                 store->SetMetrics(key, *metrics);
             }
         }
