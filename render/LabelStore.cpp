@@ -3,6 +3,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -17,10 +18,12 @@ namespace {
 // sorted by turn and key, then the pieces' masks. Numbers are in the
 // machine's own order: the file never leaves the machine that wrote it.
 constexpr std::uint32_t kMagic = 0x474c4d51; // "QMLG"
-constexpr std::uint32_t kFormat = 2;
+constexpr std::uint32_t kFormat = 3;
 // Bounds a damaged file cannot pass: no label piece is larger.
 constexpr std::int32_t kMaxPieceSide = 4096;
 constexpr int kTurns = 4;
+// Files kept in the folder, one for each label font size and resolution.
+constexpr qsizetype kMaxFiles = 64;
 
 struct Header {
     std::uint32_t magic = kMagic;
@@ -56,6 +59,8 @@ static_assert(std::is_trivially_copyable_v<PieceRecord> && sizeof(PieceRecord) =
 constexpr std::uint32_t kReachesEdge = 1;
 constexpr std::uint32_t kBlank = 2;
 constexpr std::uint32_t kWhiteBox = 4;
+// One mask stands for both: every pixel painted is black (a glyph's are).
+constexpr std::uint32_t kInkOnly = 8;
 
 std::atomic<CLabelStore*> g_store{nullptr};
 
@@ -107,7 +112,8 @@ std::optional<LabelSprite> CLabelStore::FilePiece(const Entry& entry, qsizetype 
         const std::size_t size = piece.RowStart(piece.height);
         const char* masks = entry.file.constData() + entry.maskAt + record.maskOffset;
         piece.painted.assign(masks, masks + size);
-        piece.ink.assign(masks + size, masks + 2 * size);
+        const char* ink = (record.flags & kInkOnly) != 0 ? masks : masks + size;
+        piece.ink.assign(ink, ink + size);
     }
     return piece;
 }
@@ -158,8 +164,9 @@ void CLabelStore::Load(const QString& fontKey, Entry& entry) const {
         }
         const bool masks = (record.flags & (kBlank | kWhiteBox)) == 0;
         const std::uint64_t size =
-            static_cast<std::uint64_t>(record.height) * ((record.width + 7) / 8 + 2) + 1;
-        if (masks && (record.maskOffset > maskBytes || 2 * size > maskBytes - record.maskOffset)) {
+            (static_cast<std::uint64_t>(record.height) * ((record.width + 7) / 8 + 2) + 1) *
+            ((record.flags & kInkOnly) != 0 ? 1 : 2);
+        if (masks && (record.maskOffset > maskBytes || size > maskBytes - record.maskOffset)) {
             return;
         }
     }
@@ -281,14 +288,17 @@ bool CLabelStore::Save(QString* error) {
             record.y = piece.origin.y();
             record.width = piece.width;
             record.height = piece.height;
+            const bool inkOnly = piece.painted == piece.ink;
             record.flags = (piece.reachesEdge ? kReachesEdge : 0) | (piece.blank ? kBlank : 0) |
-                           (piece.whiteBox ? kWhiteBox : 0);
+                           (piece.whiteBox ? kWhiteBox : 0) | (inkOnly ? kInkOnly : 0);
             record.maskOffset = static_cast<std::uint64_t>(masks.size());
             if (HasMasks(piece)) {
                 masks.append(reinterpret_cast<const char*>(piece.painted.data()),
                              static_cast<qsizetype>(piece.painted.size()));
-                masks.append(reinterpret_cast<const char*>(piece.ink.data()),
-                             static_cast<qsizetype>(piece.ink.size()));
+                if (!inkOnly) {
+                    masks.append(reinterpret_cast<const char*>(piece.ink.data()),
+                                 static_cast<qsizetype>(piece.ink.size()));
+                }
             }
             Append(bytes, record);
         }
@@ -307,6 +317,13 @@ bool CLabelStore::Save(QString* error) {
             continue;
         }
         entry.changed = false;
+    }
+    // The folder keeps the files of the sizes used last: one left from long
+    // ago is painted again should it be needed.
+    const QFileInfoList files =
+        QDir(m_folder).entryInfoList({QStringLiteral("*.glyphs")}, QDir::Files, QDir::Time);
+    for (qsizetype i = kMaxFiles; i < files.size(); ++i) {
+        QFile::remove(files[i].filePath());
     }
     return saved;
 }

@@ -21,6 +21,7 @@
 // file, the rasteriser's libraries and their settings). A file of another
 // identity, of another key, or damaged in any way is not used and is written
 // afresh; a file that cannot be written only costs the next run its speed.
+// The folder keeps the 64 files written last.
 //
 // Several threads may use one store at once.
 class CLabelStore {
