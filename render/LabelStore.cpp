@@ -119,12 +119,18 @@ std::optional<LabelSprite> CLabelStore::FilePiece(const Entry& entry, qsizetype 
 }
 
 void CLabelStore::Load(const QString& fontKey, Entry& entry) const {
-    QFile file(FileOf(fontKey));
-    if (!file.open(QIODevice::ReadOnly)) {
+    auto file = std::make_shared<QFile>(FileOf(fontKey));
+    if (!file->open(QIODevice::ReadOnly)) {
         return;
     }
     Entry read;
-    read.file = file.readAll();
+    const qint64 size = file->size();
+    if (uchar* bytes = size > 0 ? file->map(0, size) : nullptr) {
+        read.mapped = file;
+        read.file = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes), size);
+    } else {
+        read.file = file->readAll();
+    }
     const QByteArray& bytes = read.file;
     const QByteArray identity = m_identity.toUtf8();
     const QByteArray key = fontKey.toUtf8();

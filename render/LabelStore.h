@@ -2,10 +2,12 @@
 
 #include "LabelSprite.h"
 
+#include <QFile>
 #include <QString>
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <utility>
@@ -48,6 +50,10 @@ private:
         bool changed = false;
         std::optional<LabelFontMetrics> metrics;
         // The file as read: its pieces are read out of it when asked for.
+        // Mapped into memory where the system allows: a run reads the pages
+        // of the pieces it draws only. (The store replaces a file by
+        // renaming a new one over it, never by writing into it.)
+        std::shared_ptr<QFile> mapped;
         QByteArray file;
         qsizetype records = 0;                 // pieces in the file, sorted by turn and key
         qsizetype recordAt = 0;                // where their records start
