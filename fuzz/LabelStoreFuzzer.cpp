@@ -24,9 +24,7 @@ QString g_file;
 LabelSprite Piece(int width, int height, bool whiteBox) {
     LabelSprite piece;
     piece.origin = QPoint(-1, 2);
-    piece.width = width;
-    piece.height = height;
-    piece.rowBytes = (width + 7) / 8;
+    piece.SetSize(width, height);
     piece.blank = false;
     piece.whiteBox = whiteBox;
     if (!whiteBox) {

@@ -18,6 +18,13 @@ struct LabelSprite {
     int rowBytes = 0;
     std::vector<unsigned char> painted;
     std::vector<unsigned char> ink;
+    // Sizes the masks' rows for a width and height in pixels (the masks
+    // themselves are then RowStart(height) bytes).
+    void SetSize(int pixelsWide, int pixelsHigh) {
+        width = pixelsWide;
+        height = pixelsHigh;
+        rowBytes = (pixelsWide + 7) / 8;
+    }
     // Where row y's first byte lies in either mask. Each row has a zero byte
     // before and after it, so that a copy at any bit offset reads its
     // neighbours without a bounds check.

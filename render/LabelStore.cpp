@@ -102,9 +102,7 @@ std::optional<LabelSprite> CLabelStore::FilePiece(const Entry& entry, qsizetype 
         entry.file, entry.recordAt + index * static_cast<qsizetype>(sizeof(PieceRecord)));
     LabelSprite piece;
     piece.origin = QPoint(record.x, record.y);
-    piece.width = record.width;
-    piece.height = record.height;
-    piece.rowBytes = (record.width + 7) / 8;
+    piece.SetSize(record.width, record.height);
     piece.reachesEdge = (record.flags & kReachesEdge) != 0;
     piece.blank = (record.flags & kBlank) != 0;
     piece.whiteBox = (record.flags & kWhiteBox) != 0;
@@ -169,9 +167,10 @@ void CLabelStore::Load(const QString& fontKey, Entry& entry) const {
             return;
         }
         const bool masks = (record.flags & (kBlank | kWhiteBox)) == 0;
+        LabelSprite sized;
+        sized.SetSize(record.width, record.height);
         const std::uint64_t size =
-            (static_cast<std::uint64_t>(record.height) * ((record.width + 7) / 8 + 2) + 1) *
-            ((record.flags & kInkOnly) != 0 ? 1 : 2);
+            sized.RowStart(record.height) * ((record.flags & kInkOnly) != 0 ? 1U : 2U);
         if (masks && (record.maskOffset > maskBytes || size > maskBytes - record.maskOffset)) {
             return;
         }

@@ -54,9 +54,7 @@ constexpr unsigned FirstPixels(int count) {
 LabelSprite ScanSprite(const QImage& scratch, QPoint origin) {
     LabelSprite sprite;
     sprite.origin = origin;
-    sprite.width = scratch.width();
-    sprite.height = scratch.height();
-    sprite.rowBytes = (sprite.width + kBitsPerByte - 1) / kBitsPerByte;
+    sprite.SetSize(scratch.width(), scratch.height());
     const std::size_t bytes = sprite.RowStart(sprite.height);
     sprite.painted.assign(bytes, 0);
     sprite.ink.assign(bytes, 0);
@@ -405,8 +403,8 @@ const LabelFontMetrics* MetricsOf(const QFont& font, int dpmX, int dpmY) {
 // glyph is painted once for each 64th its origin takes and copied, moved by
 // whole pixels, wherever it stands. The label's opaque box is painted once
 // for each length of text. With a label store, what the set lacks is looked
-// up there first, and what it paints is added: each glyph at every 64th a
-// label can put it on, and boxes for every length a label can have.
+// up there first, and what it paints is added, each glyph at every 64th a
+// label can put it on.
 class GlyphSet {
 public:
     GlyphSet(const TextPlacement& placement, int dpmX, int dpmY, const LabelFontMetrics& metrics)

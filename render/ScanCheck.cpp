@@ -141,8 +141,7 @@ ScanImage TrueSizeScanImage(const RenderRequest& request) {
     if (!written.error.isEmpty() || written.blank) {
         return scan;
     }
-    QString error;
-    const SymbolReaders* readers = LoadSymbolReaders(&error);
+    const SymbolReaders* readers = LoadSymbolReaders(nullptr);
     const QRectF viewBox = readers != nullptr ? readers->svgViewBox(written.bytes) : QRectF();
     const std::int64_t across = std::int64_t{request.zoom} * request.dpiX;
     const std::int64_t down = std::int64_t{request.zoom} * request.dpiY;
@@ -292,8 +291,7 @@ std::optional<std::string> ReadSymbol(const QImage& image, SymbologyId id) {
     if (id == SymbologyId::Postnet) {
         return ReadPostnetImage(grey);
     }
-    QString error;
-    const SymbolReaders* readers = LoadSymbolReaders(&error);
+    const SymbolReaders* readers = LoadSymbolReaders(nullptr);
     return readers != nullptr ? readers->readBars(grey, id) : std::nullopt;
 }
 

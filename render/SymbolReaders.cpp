@@ -44,8 +44,8 @@ Loaded Load() {
         // The module's one entry point, found by name (as dlsym gives it).
         const auto entry =
             reinterpret_cast<Entry>(dlsym(module, "QuillmarkSymbolReaders")); // NOLINT
-        if (entry != nullptr && entry() != nullptr) {
-            return {entry(), {}}; // kept loaded for the rest of the process
+        if (const SymbolReaders* readers = entry != nullptr ? entry() : nullptr) {
+            return {readers, {}}; // kept loaded for the rest of the process
         }
         failures << QStringLiteral("%1 has no readers").arg(path);
         dlclose(module);

@@ -30,5 +30,5 @@ struct SymbolReaders {
 };
 
 // The readers, the module loaded on the first call; null when it cannot be
-// loaded, error then saying why.
+// loaded, error (if given) then saying why.
 const SymbolReaders* LoadSymbolReaders(QString* error);
