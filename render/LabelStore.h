@@ -2,7 +2,6 @@
 
 #include "LabelSprite.h"
 
-#include <QFile>
 #include <QString>
 
 #include <cstdint>
@@ -21,9 +20,12 @@
 // Each font, size and resolution is one file in the folder, named by a digest
 // of its key and of the identity: what else decides the pixels (the face
 // file, the rasteriser's libraries and their settings). A file of another
-// identity, of another key, or damaged in any way is not used and is written
-// afresh; a file that cannot be written only costs the next run its speed.
-// The folder keeps the 64 files written last.
+// identity, of another key, or damaged in any way (each piece carries a
+// checksum) is not used and is written afresh; a file that cannot be written
+// only costs the next run its speed. Only regular files of this user's, in a
+// folder only this user may write in, are read, never through a link; files
+// are written beside and renamed, never written into. The folder keeps the 64
+// files written last.
 //
 // Several threads may use one store at once.
 class CLabelStore {
@@ -45,26 +47,36 @@ public:
 private:
     // A piece's place: its turn and key.
     using PieceKey = std::pair<int, std::int64_t>;
+    // A store file held open while the store reads pieces out of it.
+    struct OpenFile {
+        int fd = -1;
+        OpenFile() = default;
+        OpenFile(const OpenFile&) = delete;
+        OpenFile& operator=(const OpenFile&) = delete;
+        ~OpenFile();
+    };
     struct Entry {
         bool loaded = false;
         bool changed = false;
         std::optional<LabelFontMetrics> metrics;
-        // The file as read: its pieces are read out of it when asked for.
-        // Mapped into memory where the system allows: a run reads the pages
-        // of the pieces it draws only. (The store replaces a file by
-        // renaming a new one over it, never by writing into it.)
-        std::shared_ptr<QFile> mapped;
-        QByteArray file;
+        // The file as opened: its records and pieces are read out of it when
+        // asked for, so a run reads those of the glyphs it draws only. (The
+        // store replaces a file by renaming a new one over it, never by
+        // writing into it.)
+        std::shared_ptr<const OpenFile> file;
         qsizetype records = 0;                 // pieces in the file, sorted by turn and key
         qsizetype recordAt = 0;                // where their records start
         qsizetype maskAt = 0;                  // where their masks start
+        std::uint64_t maskBytes = 0;           // and how many bytes they had when opened
         std::map<PieceKey, LabelSprite> added; // pieces added by this run
     };
-    Entry& EntryOf(const QString& fontKey); // loaded from its file the first time
-    QString FileOf(const QString& fontKey) const;
+    Entry& EntryOf(const QString& fontKey);       // loaded from its file the first time
+    QString FileOf(const QString& fontKey) const; // its name in the folder
     void Load(const QString& fontKey, Entry& entry) const;
+    QByteArray FileBytes(const QString& fontKey, const Entry& entry) const;
+    // A record's piece, or none when the file no longer holds it whole.
     static std::optional<LabelSprite> FilePiece(const Entry& entry, qsizetype index);
-    static PieceKey FileKey(const Entry& entry, qsizetype index);
+    static std::optional<PieceKey> FileKey(const Entry& entry, qsizetype index);
 
     QString m_folder;
     QString m_identity;
@@ -77,6 +89,10 @@ private:
 inline std::int64_t BoxKey(std::int64_t width64) {
     return -1 - width64;
 }
+
+// The store's folder in the user's cache folder: $XDG_CACHE_HOME when it is
+// absolute, else ~/.cache; empty (no store) without a home.
+QString LabelStoreFolder();
 
 // Where the labels of this process keep their glyphs beyond it, if anywhere
 // (the desktop program keeps them in memory only). The store must outlive its
