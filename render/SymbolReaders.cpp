@@ -10,18 +10,20 @@
 
 namespace {
 
-// The module as installed beside the program (its folder from the programs'
-// own: "../lib/quillmark"), then as built, for the programs run in the
-// build tree (the tests among them).
+// The module named by QUILLMARK_READERS_MODULE (for programs run where they
+// were not installed: the tests), else the one installed beside the program
+// (its folder from the program's own: "../lib/quillmark"). No other place is
+// looked at: a folder of the build is no place to load code from.
 QStringList ModulePaths() {
-    QStringList paths;
-    const QFileInfo program(QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
-    if (!program.filePath().isEmpty()) {
-        paths << QDir::cleanPath(program.absolutePath() + QLatin1Char('/') +
-                                 QStringLiteral(QUILLMARK_READERS_INSTALLED));
+    if (const QString named = qEnvironmentVariable("QUILLMARK_READERS_MODULE"); !named.isEmpty()) {
+        return {named};
     }
-    paths << QStringLiteral(QUILLMARK_READERS_BUILT);
-    return paths;
+    const QFileInfo program(QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
+    if (program.filePath().isEmpty()) {
+        return {};
+    }
+    return {QDir::cleanPath(program.absolutePath() + QLatin1Char('/') +
+                            QStringLiteral(QUILLMARK_READERS_INSTALLED))};
 }
 
 struct Loaded {
@@ -51,7 +53,10 @@ Loaded Load() {
         dlclose(module);
     }
     if (failures.isEmpty()) {
-        failures << QStringLiteral("%1 is not installed").arg(ModulePaths().constFirst());
+        const QStringList paths = ModulePaths();
+        failures << (paths.isEmpty()
+                         ? QStringLiteral("the program's folder is unknown")
+                         : QStringLiteral("%1 is not installed").arg(paths.constFirst()));
     }
     return {nullptr, failures.join(QStringLiteral("; "))};
 }
