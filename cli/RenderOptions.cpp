@@ -107,6 +107,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
              "RenderOptions", "Draws one symbol per row of a CSV file whose header names columns "
                               "among symbology, text, height and output (- for standard input)."),
          QStringLiteral("file")},
+        {QStringLiteral("output-paths"),
+         QCoreApplication::translate(
+             "RenderOptions", "CSV output column: below (paths below the current folder only) "
+                              "or any (absolute paths and .. too) (default below)."),
+         QStringLiteral("choice")},
         {QStringLiteral("format"),
          QCoreApplication::translate("RenderOptions", "bmp, png, svg or pdf (default: from the "
                                                       "output's extension)."),
@@ -411,6 +416,15 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                                   .arg(value));
         }
         o.quietZoneMarks = value == QStringLiteral("on");
+    }
+    if (parser.isSet(QStringLiteral("output-paths"))) {
+        const QString value = parser.value(QStringLiteral("output-paths")).toLower();
+        if (value != QStringLiteral("below") && value != QStringLiteral("any")) {
+            return UsageError(QCoreApplication::translate(
+                                  "RenderOptions", "--output-paths takes below or any, not \"%1\"")
+                                  .arg(value));
+        }
+        o.anyOutputPaths = value == QStringLiteral("any");
     }
     o.caption = parser.value(QStringLiteral("caption"));
     o.outlines = parser.isSet(QStringLiteral("outlines"));

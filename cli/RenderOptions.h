@@ -29,6 +29,9 @@ struct RenderOptions {
     QString text;   // Single
     QString input;  // Batch or Csv: a path, or "-" for standard input
     QString output; // a path, or a pattern with {n} and {text}
+    // A CSV output column may name any path, not only one below the current
+    // folder (a CSV from elsewhere could otherwise replace any file).
+    bool anyOutputPaths = false;
     std::optional<SymbologyId> symbology;
     std::optional<OutputFormat> format;    // --format; otherwise from each output's extension
     std::optional<int> density;            // mils; the settings' Density when absent

@@ -33,6 +33,13 @@ namespace {
 // The achieved narrow element is reported when it is off by more than this.
 constexpr double kModuleTolerance = 0.10;
 
+// Whether a path from the data stays below the current folder: relative, and
+// never climbing with "..".
+bool StaysBelow(const QString& path) {
+    return !QDir::isAbsolutePath(path) &&
+           !path.split(QLatin1Char('/')).contains(QStringLiteral(".."));
+}
+
 // What one entry says and how it ended, kept until the entries before it have
 // been reported: entries drawn at once are reported in input order.
 struct Outcome {
@@ -346,6 +353,14 @@ private:
         job.path = m_options.mode == InputMode::Single
                        ? pattern
                        : ExpandOutputPattern(pattern, entry.number, largest, entry.text);
+        if (!entry.output.isEmpty() && !m_options.anyOutputPaths && !StaysBelow(job.path)) {
+            Fail(outcome, entry.line,
+                 QCoreApplication::translate("Runner",
+                                             "output \"%1\" is not below the current "
+                                             "folder; give --output-paths any to allow it")
+                     .arg(job.path));
+            return std::nullopt;
+        }
         const std::optional<OutputFormat> format =
             m_options.format ? m_options.format : FormatOfPath(job.path);
         if (!format) {

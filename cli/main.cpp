@@ -11,7 +11,6 @@
 #include "VersionReader.h"
 
 #include <QGuiApplication>
-#include <QStandardPaths>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -172,15 +171,27 @@ int Act(const ParsedCommandLine& parsed) {
 #endif
 }
 
+// Labels are drawn with the platform's fonts, which need a GUI application
+// object but no display: the tool runs on servers and in scripts. Its files
+// are the same bytes whatever display the environment describes: it always
+// draws on the offscreen platform, unscaled (a scaled display paints glyphs
+// unhinted, another platform sets them with other fonts), and never needs a
+// display that may not be there.
+void NeutraliseDisplaySettings() {
+    for (const char* setting :
+         {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_FONT_DPI", "QT_USE_PHYSICAL_DPI",
+          "QT_ENABLE_HIGHDPI_SCALING", "QT_SCALE_FACTOR_ROUNDING_POLICY",
+          "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_DEVICE_PIXEL_RATIO", "QT_QPA_PLATFORMTHEME"}) {
+        qunsetenv(setting);
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Labels are drawn with the platform's fonts, which need a GUI application
-    // object but no display: the tool runs on servers and in scripts.
     qInstallMessageHandler(QuietMessages);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    NeutraliseDisplaySettings();
     // An argument that is no UTF-8 would reach the tool with U+FFFD in it, a
     // character the user never typed: it is refused for what it is. Only a
     // core application object is made to tell it in the user's language: it
@@ -201,9 +212,9 @@ int main(int argc, char* argv[]) {
     // Label glyphs kept from earlier runs, for the face installed.
     std::optional<CLabelStore> store;
     const QString identity = LabelFaceIdentity();
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (!identity.isEmpty() && !cache.isEmpty()) {
-        store.emplace(cache + QStringLiteral("/quillmark/label-glyphs"), identity);
+    const QString folder = LabelStoreFolder();
+    if (!identity.isEmpty() && !folder.isEmpty()) {
+        store.emplace(folder, identity);
         UseLabelStore(&*store);
     }
     bool guiOptions = false;
@@ -229,6 +240,12 @@ int main(int argc, char* argv[]) {
     // Only the label's face is looked up, not every font on the system.
     UseLabelFaceOnly();
     QGuiApplication application(argc, argv);
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen")) {
+        // Another platform asked for with -platform: its glyphs are not the
+        // store's to keep.
+        UseLabelStore(nullptr);
+        store.reset();
+    }
     // Help and messages in the user's language; under C, POSIX or English
     // they stay exactly as scripts have always read them.
     const Translations translations;

@@ -14,6 +14,7 @@
 
 #if defined(__unix__) || defined(__APPLE__)
 #define QUILLMARK_POSIX_FILES 1
+#include <array>
 #include <climits>
 #include <csignal>
 #include <cstdio> // renameat2
@@ -84,7 +85,8 @@ public:
     PendingFile& operator=(const PendingFile&) = delete;
 };
 
-// SIGINT or SIGTERM: the file being written goes, then the process ends as
+// A signal that ends the process (an interrupt, a closed terminal or pipe, a
+// quit): the file being written goes, then the process ends as
 // the signal ends it, so whoever sent it sees it in the exit status.
 extern "C" void RemovePendingAndEnd(int signal) {
     for (PendingSlot& slot : g_pending) {
@@ -472,11 +474,19 @@ bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error
 
 void RemoveTemporaryFileOnInterrupt() {
 #if defined(QUILLMARK_POSIX_FILES)
+    constexpr std::array kEnding{SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGQUIT};
     struct sigaction action {};
     action.sa_handler = RemovePendingAndEnd;
     sigemptyset(&action.sa_mask);
-    for (const int signal : {SIGINT, SIGTERM}) {
-        ::sigaction(signal, &action, nullptr);
+    for (const int signal : kEnding) {
+        sigaddset(&action.sa_mask, signal);
+    }
+    for (const int signal : kEnding) {
+        // A signal the caller ignores (nohup, a background job) stays ignored.
+        struct sigaction before {};
+        if (::sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN) {
+            ::sigaction(signal, &action, nullptr);
+        }
     }
 #endif
 }

@@ -10,10 +10,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <csignal>
 #include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -120,6 +125,42 @@ TEST_F(Tool, CsvTakesQuotedCommasAndItsOwnColumns) {
     QFile pdf(Path(QStringLiteral("a.pdf")));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.readAll().contains("(A,B) Tj"));
+}
+
+// An output column names files below the run's folder only, unless the run
+// allows any path: a CSV from elsewhere replaces no file outside it.
+TEST_F(Tool, CsvOutputPathsStayBelowTheFolderUnlessAllowed) {
+    const QString away = Path(QStringLiteral("away.png"));
+    const struct {
+        QString output;
+        bool below;
+    } rows[] = {{"sub/a.png", true}, {"./b.png", true},          {"../up.png", false},
+                {away, false},       {"sub/../../c.png", false}, {"sub/{text}..png", true}};
+    ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("run/sub"))));
+    for (const bool any : {false, true}) {
+        QByteArray csv = "text,output\n";
+        for (const auto& row : rows) {
+            csv += "A," + row.output.toUtf8() + '\n';
+        }
+        WriteFile(QStringLiteral("run/in.csv"), csv);
+        QStringList arguments{"-s", "code39", "--csv", "in.csv"};
+        if (any) {
+            arguments << "--output-paths"
+                      << "any";
+        }
+        const Result result = Run(arguments, {}, Path(QStringLiteral("run")));
+        EXPECT_EQ(result.status, any ? 0 : 1) << result.errors.toStdString();
+        for (std::size_t i = 0; i < std::size(rows); ++i) {
+            const QString path =
+                QDir(Path(QStringLiteral("run")))
+                    .absoluteFilePath(QString(rows[i].output).replace("{text}", "A"));
+            SCOPED_TRACE(path.toStdString());
+            EXPECT_EQ(QFileInfo::exists(path), any || rows[i].below);
+            EXPECT_EQ(result.errors.contains(QStringLiteral("line %1: output").arg(i + 2)),
+                      !any && !rows[i].below);
+            QFile::remove(path);
+        }
+    }
 }
 
 TEST_F(Tool, UsageErrorsExitWithTwoOneLineAndNoFile) {
@@ -470,35 +511,76 @@ TEST_F(Tool, ASettingsFileThatIsNoPlainFileIsNotRead) {
     EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("a.bmp"))));
 }
 
-// SIGINT and SIGTERM end a batch as the signal ends it, with every file
-// written complete and no temporary file; one left by a process killed
-// outright goes at the next run into its folder, one of a live process stays.
+// Every signal that ends a run (an interrupt, a closed terminal or pipe, a
+// quit) ends a batch as the signal ends it, with every file written complete
+// and no temporary file; one left by a process killed outright goes at the
+// next run into its folder, one of a live process stays.
 TEST_F(Tool, InterruptedRunsLeaveNoTemporaryFile) {
     QByteArray lines;
     for (int i = 0; i < 2000; ++i) {
         lines += QByteArray::number(100000 + i) + '\n';
     }
     WriteFile(QStringLiteral("in.txt"), lines);
-    for (const int signal : {SIGINT, SIGTERM, SIGINT, SIGTERM}) {
+    const rlimit noCore{0, 0}; // SIGQUIT would leave a core
+    ASSERT_EQ(::setrlimit(RLIMIT_CORE, &noCore), 0);
+    std::vector<QByteArray> environment;
+    for (const QString& variable : m_environment.toStringList()) {
+        environment.push_back(variable.toLocal8Bit());
+    }
+    std::vector<char*> envp;
+    for (QByteArray& variable : environment) {
+        envp.push_back(variable.data());
+    }
+    envp.push_back(nullptr);
+    // The child takes every signal as the system would (this process may
+    // ignore SIGPIPE).
+    constexpr std::array kSignals{SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGQUIT};
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t defaults;
+    sigset_t none;
+    sigemptyset(&defaults);
+    sigemptyset(&none);
+    for (const int signal : kSignals) {
+        sigaddset(&defaults, signal);
+    }
+    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    for (const int signal : kSignals) {
         QDir(Path(QStringLiteral("out"))).removeRecursively();
         ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("out"))));
-        QProcess process;
-        process.setProcessEnvironment(m_environment);
-        process.setWorkingDirectory(m_folder.path());
-        process.start(QStringLiteral(QUILLMARK_RENDER),
-                      {"-s", "code128", "--dpi", "1200", "--batch", "in.txt", "-o", "out/{n}.png"});
-        ASSERT_TRUE(process.waitForStarted());
-        while (Files(QStringLiteral("out")).size() < 20 && !process.waitForFinished(5)) {
+        QByteArray input = QFile::encodeName(Path(QStringLiteral("in.txt")));
+        QByteArray output = QFile::encodeName(Path(QStringLiteral("out/{n}.png")));
+        std::array<char*, 11> argv{const_cast<char*>(QUILLMARK_RENDER), // NOLINT
+                                   const_cast<char*>("-s"),             // NOLINT
+                                   const_cast<char*>("code128"),        // NOLINT
+                                   const_cast<char*>("--dpi"),          // NOLINT
+                                   const_cast<char*>("1200"),           // NOLINT
+                                   const_cast<char*>("--batch"),        // NOLINT
+                                   input.data(),
+                                   const_cast<char*>("-o"), // NOLINT
+                                   output.data(),
+                                   nullptr};
+        pid_t child = 0;
+        ASSERT_EQ(
+            ::posix_spawn(&child, QUILLMARK_RENDER, nullptr, &attributes, argv.data(), envp.data()),
+            0);
+        while (Files(QStringLiteral("out")).size() < 20 &&
+               ::waitpid(child, nullptr, WNOHANG) == 0) {
+            ::usleep(5000);
         }
-        ::kill(static_cast<pid_t>(process.processId()), signal);
-        ASSERT_TRUE(process.waitForFinished(60000));
-        EXPECT_EQ(process.exitStatus(), QProcess::CrashExit) << "ended by signal " << signal;
+        ::kill(child, signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "signal " << signal;
         const QStringList files = Files(QStringLiteral("out"));
         EXPECT_TRUE(files.filter(QStringLiteral(".tmp")).isEmpty())
             << files.join(' ').toStdString();
         ASSERT_FALSE(files.isEmpty());
         EXPECT_FALSE(QImage(Path(QStringLiteral("out/") + files.constLast())).isNull());
     }
+    posix_spawnattr_destroy(&attributes);
     const QString dead = QStringLiteral("out/.quillmark-2147483646-0.tmp");
     const QString live = QStringLiteral("out/.quillmark-%1-0.tmp").arg(::getpid());
     WriteFile(dead, "left by a process killed outright");
