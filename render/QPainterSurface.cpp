@@ -179,6 +179,10 @@ QFont QPainterSurface::DeviceFont(const Font& font) const {
     }
     if (!AntialiasedText()) {
         qfont.setStyleStrategy(QFont::NoAntialias);
+        // Hinted as the system sets it by default (slight: vertical only),
+        // asked for outright: a scaled display would otherwise paint the
+        // glyphs of a file unhinted.
+        qfont.setHintingPreference(QFont::PreferVerticalHinting);
     }
     return qfont;
 }

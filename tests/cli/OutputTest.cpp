@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QPainter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -236,6 +237,96 @@ TEST(BmpOutput, IsByteIdenticalToTheDesktopSave) {
         request.dpiY = request.dpiX;
         request.format = OutputFormat::Bmp;
         EXPECT_EQ(RenderSymbol(request).bytes, saved.readAll()) << row.name;
+    }
+}
+
+// The desktop Save of a labelled symbol, into the file QUILLMARK_SAVE_TO
+// names: run by the next test in a child process under each display setting.
+TEST(DesktopSave, WritesWhereTheDisplayTableAsks) {
+    const QString path = qEnvironmentVariable("QUILLMARK_SAVE_TO");
+    if (path.isEmpty()) {
+        GTEST_SKIP() << "run by DisplaySettings.NeverChangeTheOutputs";
+    }
+    FakeInputValues panel;
+    CBarcodeView view;
+    view.SetInputValues(&panel);
+    view.OnInitialUpdate();
+    view.SetSymbology(2);
+    panel.data = QStringLiteral("Ab-9 x");
+    view.resize(500, 300);
+    view.grab();
+    QString error;
+    ASSERT_TRUE(CBarcodeOutput::SaveBitmap(view.Output().RenderBitmap(false), path, &error));
+}
+
+// Display scaling, font resolution and the platform never change what the
+// tool writes (with a store filled under them, and read by a plain run
+// after) nor what the program's Save writes.
+TEST(DisplaySettings, NeverChangeTheOutputs) {
+    const QTemporaryDir folder;
+    const QStringList runs[] = {
+        {"-s", "code128", "--dpi", "203", "-o", "a.png", "Ab-9 x"},
+        {"-s", "ean13", "--turn", "1", "--dpi", "600", "-o", "b.bmp", "400638133393"},
+        {"-s", "code39", "--height", "0.4", "--sheet", "letter-3x10", "--dpi", "150", "-o",
+         "c{page}.png", "--csv", "-"},
+    };
+    // Each run's outputs and the program's Save under one setting.
+    const auto outputs = [&](const QString& setting) {
+        QDir(folder.filePath(QStringLiteral("cache"))).removeRecursively();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), folder.filePath("cache"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath("config"));
+        environment.insert(QStringLiteral("QUILLMARK_SAVE_TO"), folder.filePath("save.bmp"));
+        if (!setting.isEmpty()) {
+            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        }
+        QList<QByteArray> bytes;
+        const auto run = [&](const QString& program, const QStringList& arguments,
+                             const QString& output) {
+            QProcess process;
+            process.setProcessEnvironment(environment);
+            process.setWorkingDirectory(folder.path());
+            process.start(program, arguments);
+            process.write("text\nITEM 1\nITEM 2\n");
+            process.closeWriteChannel();
+            EXPECT_TRUE(process.waitForFinished(60000));
+            EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+            QFile file(folder.filePath(output));
+            bytes.push_back(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        };
+        for (int pass = 0; pass < 2; ++pass) { // painted, then from the store
+            for (const QStringList& arguments : runs) {
+                run(QStringLiteral(QUILLMARK_RENDER), arguments,
+                    QString(arguments[arguments.indexOf("-o") + 1]).replace("{page}", "1"));
+            }
+            environment = QProcessEnvironment::systemEnvironment(); // the store's later reader
+            environment.insert(QStringLiteral("XDG_CACHE_HOME"), folder.filePath("cache"));
+            environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath("config"));
+        }
+        environment.insert(QStringLiteral("QUILLMARK_SAVE_TO"), folder.filePath("save.bmp"));
+        if (!setting.isEmpty()) {
+            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        }
+        run(QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--gtest_filter=DesktopSave.WritesWhereTheDisplayTableAsks")},
+            QStringLiteral("save.bmp"));
+        return bytes;
+    };
+    const QList<QByteArray> plain = outputs({});
+    for (const QByteArray& output : plain) {
+        ASSERT_FALSE(output.isEmpty());
+    }
+    // (The program's own Save under another platform's font database is
+    // not compared: it shows no window there.)
+    for (const char* setting : {"QT_SCALE_FACTOR=2", "QT_SCALE_FACTOR=1.5",
+                                "QT_SCREEN_SCALE_FACTORS=2", "QT_FONT_DPI=120", "QT_FONT_DPI=200",
+                                "QT_USE_PHYSICAL_DPI=1", "QT_QPA_PLATFORM=minimal"}) {
+        SCOPED_TRACE(setting);
+        const QList<QByteArray> set = outputs(QString::fromLatin1(setting));
+        const bool platform = QByteArray(setting).startsWith("QT_QPA_PLATFORM");
+        for (qsizetype i = 0; i < plain.size() - (platform ? 1 : 0); ++i) {
+            EXPECT_TRUE(set[i] == plain[i]) << "output " << i;
+        }
     }
 }
 
