@@ -80,8 +80,9 @@ constexpr qsizetype kQueuedPerWorker = 8;
 class CRun {
 public:
     // Every symbol of the run is built with the same widths.
-    CRun(const RenderOptions& options, const BarWidths& widths, std::FILE* errors)
-        : m_options(options), m_widths(widths), m_errors(errors) {}
+    CRun(const RenderOptions& options, const BarWidths& widths, const LabelSource& labels,
+         std::FILE* errors)
+        : m_options(options), m_widths(widths), m_labels(labels), m_errors(errors) {}
 
     ~CRun() { StopWorkers(); }
     CRun(const CRun&) = delete;
@@ -128,7 +129,7 @@ public:
             }
         }
         if (!m_options.sheet.isEmpty()) {
-            return RunSheet(m_options, m_widths, entries, m_errors);
+            return RunSheet(m_options, m_widths, m_labels, entries, m_errors);
         }
         int largest = batch ? batch->LastLine() : 0;
         for (const Entry& entry : std::as_const(entries)) {
@@ -315,6 +316,7 @@ private:
         job.line = entry.line;
         RenderRequest& request = job.request;
         request.widths = m_widths;
+        request.labels = m_labels;
         if (!entry.symbology.isEmpty()) {
             const std::optional<SymbologyId> id = FindSymbology(entry.symbology.toStdString());
             if (!id) {
@@ -372,8 +374,9 @@ private:
             return std::nullopt;
         }
         request.format = *format;
-        const CGivenWidths given(m_widths); // the run's code-set choice decides what encodes
-        const CheckedText checked = CheckText(request.symbology, entry.text, m_options.dropInvalid);
+        // The run's code-set choice decides what encodes.
+        const CheckedText checked =
+            CheckText(request.symbology, entry.text, m_options.dropInvalid, m_widths.codeSets);
         if (checked.refusal) {
             outcome.refused = true;
             Fail(outcome, entry.line, checked.refusal->reason);
@@ -400,7 +403,6 @@ private:
 
     // Draws and writes the entry, and reads it back when asked: on any thread.
     void Execute(const Job& job, Outcome& outcome) {
-        const CGivenWidths given(m_widths);
         const RenderResult symbol = RenderSymbol(job.request);
         if (symbol.needsFonts) {
             outcome.needsFonts = true; // nothing written: the run starts again with fonts
@@ -490,6 +492,7 @@ private:
 
     const RenderOptions& m_options;
     const BarWidths m_widths;
+    const LabelSource m_labels;
     std::FILE* m_errors;
     CFileCommitter m_committer; // written through by the workers too
     CProgress* m_progress = nullptr;
@@ -532,7 +535,7 @@ BarWidths ResolveWidthSettings(const RenderOptions& options) {
     return widths;
 }
 
-int RunRender(const RenderOptions& options, std::FILE* errors) {
+int RunRender(const RenderOptions& options, const LabelSource& labels, std::FILE* errors) {
     if (!options.density || !options.ratio) {
         if (const QString irregular = IrregularStoreFile(); !irregular.isEmpty()) {
             const QString note = QCoreApplication::translate(
@@ -543,5 +546,5 @@ int RunRender(const RenderOptions& options, std::FILE* errors) {
         }
     }
     // The settings store is read once for the whole run.
-    return CRun(options, ResolveWidthSettings(options), errors).Run();
+    return CRun(options, ResolveWidthSettings(options), labels, errors).Run();
 }

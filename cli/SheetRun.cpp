@@ -28,14 +28,15 @@ QString PagePath(const QString& pattern, int page, int pages) {
 
 } // namespace
 
-int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<Entry>& entries,
-             std::FILE* errors) {
+int RunSheet(const RenderOptions& options, const BarWidths& widths, const LabelSource& labels,
+             const QList<Entry>& entries, std::FILE* errors) {
     std::string layoutError;
     SheetJob job;
     job.layout = *ParseSheetLayout(options.sheet.toStdString(), &layoutError);
     job.symbol.symbology = options.symbology.value_or(SymbologyId::Code39);
     job.symbol.heightMils = options.heightMils;
     job.symbol.widths = widths;
+    job.symbol.labels = labels;
     job.symbol.orientation = options.orientation;
     job.symbol.showText = options.showText;
     job.symbol.dpiX = options.dpi;
@@ -54,13 +55,13 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<
     // whole or not at all.
     QStringList refused;
     bool otherColumns = false;
-    const CGivenWidths given(widths); // the run's code-set choice decides what encodes
     for (const Entry& entry : entries) {
         otherColumns |=
             !entry.symbology.isEmpty() || !entry.height.isEmpty() || !entry.output.isEmpty();
         const CheckedText checked =
-            entry.error.isEmpty() ? CheckText(job.symbol.symbology, entry.text, options.dropInvalid)
-                                  : CheckedText{{}, TextRefusal{entry.error}};
+            entry.error.isEmpty()
+                ? CheckText(job.symbol.symbology, entry.text, options.dropInvalid, widths.codeSets)
+                : CheckedText{{}, TextRefusal{entry.error}};
         if (checked.refusal) {
             refused.append(entry.line > 0 ? QCoreApplication::translate("SheetRun", "line %1: %2")
                                                 .arg(entry.line)

@@ -25,4 +25,7 @@ struct CheckedText {
 // well: the symbol would silently leave it out. With dropInvalid every refused
 // character is dropped (and a digit string cut to its limit), as the Text
 // field does, and nothing is refused.
-CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid);
+// Code 128 takes other characters as typed than in its shortest form: the
+// code sets the symbol will be drawn with decide.
+CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid,
+                      CodeSetChoice codeSets);

@@ -202,8 +202,8 @@ QImage BlankPage(const SheetJob& job, int dpiX, int dpiY) {
 // The caption in the label font, upright, its top-left corner at a page
 // point in mils (y downward) mapped by milsToDevice's scale and offset.
 void DrawCaption(QImage& page, const QTransform& pageToDevice, double left, double top,
-                 const QString& caption) {
-    MonoSurface surface(page, pageToDevice, 0);
+                 const QString& caption, const LabelSource& labels) {
+    MonoSurface surface(page, pageToDevice, 0, labels);
     const QByteArray text = caption.toLatin1();
     surface.DrawText(LabelFont(0),
                      {static_cast<std::int32_t>(std::lround(left)),
@@ -327,7 +327,8 @@ QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY) {
         const BuiltLabel& built = cache.Get(index);
         const LabelPlan plan = PlanLabel(LabelAt(job.layout, place), built, label.caption);
         if (!label.caption.isEmpty()) {
-            DrawCaption(image, pageToDevice, plan.captionLeft, plan.captionTop, label.caption);
+            DrawCaption(image, pageToDevice, plan.captionLeft, plan.captionTop, label.caption,
+                        job.symbol.labels);
         }
         if (built.encoding.Empty()) {
             continue;
@@ -340,7 +341,8 @@ QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY) {
         mapping.viewportOrigin =
             QPoint(Dots(plan.centreX + job.offsetX, dpiX), Dots(plan.centreY + job.offsetY, dpiY));
         const DeviceMapping grid = OnDeviceGrid(mapping, scene);
-        MonoSurface surface(image, SymbolToDevice(grid, scene), scene.orientation);
+        MonoSurface surface(image, SymbolToDevice(grid, scene), scene.orientation,
+                            job.symbol.labels);
         surface.SetBarReduction(job.symbol.barReduction);
         Point origin =
             SymbolOrigin(built.encoding, built.barLength, scene.showText, scene.orientation);

@@ -12,7 +12,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -77,8 +76,6 @@ constexpr std::uint32_t kBlank = 2;
 constexpr std::uint32_t kWhiteBox = 4;
 // One mask stands for both: every pixel painted is black (a glyph's are).
 constexpr std::uint32_t kInkOnly = 8;
-
-std::atomic<CLabelStore*> g_store{nullptr};
 
 template <typename T> T ReadAt(const QByteArray& bytes, qsizetype at) {
     T value;
@@ -508,12 +505,4 @@ QString LabelStoreFolder() {
         return {};
     }
     return QDir::cleanPath(base + QStringLiteral("/quillmark/label-glyphs"));
-}
-
-void UseLabelStore(CLabelStore* store) {
-    g_store.store(store);
-}
-
-CLabelStore* CurrentLabelStore() {
-    return g_store.load();
 }

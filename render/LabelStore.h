@@ -93,9 +93,3 @@ inline std::int64_t BoxKey(std::int64_t width64) {
 // The store's folder in the user's cache folder: $XDG_CACHE_HOME when it is
 // absolute, else ~/.cache; empty (no store) without a home.
 QString LabelStoreFolder();
-
-// Where the labels of this process keep their glyphs beyond it, if anywhere
-// (the desktop program keeps them in memory only). The store must outlive its
-// use.
-void UseLabelStore(CLabelStore* store);
-CLabelStore* CurrentLabelStore();

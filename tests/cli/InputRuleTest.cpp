@@ -34,7 +34,8 @@ TEST(InputRule, RefusesWhatTheTextFieldRefusesNamingCharacterAndPosition) {
         {"empty is accepted", SymbologyId::UpcA, "", "", ""},
     };
     for (const Row& row : rows) {
-        const CheckedText checked = CheckText(row.id, QString::fromUtf8(row.text), false);
+        const CheckedText checked =
+            CheckText(row.id, QString::fromUtf8(row.text), false, CodeSetChoice::AsTyped);
         if (*row.refusal == '\0') {
             EXPECT_FALSE(checked.refusal)
                 << row.name << ": " << checked.refusal->reason.toStdString();
@@ -61,7 +62,8 @@ TEST(InputRule, DropInvalidKeepsWhatTheTextFieldWouldKeep) {
          "A\xC3\xA9\xE2\x82\xAC", "A"},
     };
     for (const Row& row : rows) {
-        const CheckedText checked = CheckText(row.id, QString::fromUtf8(row.text), true);
+        const CheckedText checked =
+            CheckText(row.id, QString::fromUtf8(row.text), true, CodeSetChoice::AsTyped);
         EXPECT_FALSE(checked.refusal) << row.name;
         EXPECT_EQ(checked.engineText, row.engineText) << row.name;
     }

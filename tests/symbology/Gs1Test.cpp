@@ -90,8 +90,7 @@ TEST(Itf14, BearerBarsAsTheSettingSaysAndEveryChoiceReads) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(static_cast<int>(row.bearers));
-        const CGivenWidths widths({kDensity, 3, CodeSetChoice::AsTyped, row.bearers});
-        const CItf14 barcode("1540014128876");
+        const CItf14 barcode("1540014128876", {kDensity, 3, CodeSetChoice::AsTyped, row.bearers});
         const Drawn drawn = DrawAt(barcode, 0, false);
         std::size_t horizontal = 0;
         for (const RecordedLine& line : drawn.surface.lines) {
