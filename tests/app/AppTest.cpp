@@ -5,6 +5,7 @@
 #include "InputPanel.h"
 #include "InputRule.h"
 #include "MainFrame.h"
+#include "PoolThreads.h"
 #include "QuillmarkApp.h"
 #include "QuillmarkDoc.h"
 #include "ResourceIds.h"
@@ -336,7 +337,9 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    EndPoolThreads();
+    return status;
 }
 
 // Menus, dialogs and messages follow the user's language, Qt's own buttons

@@ -1,3 +1,5 @@
+#include "PoolThreads.h"
+
 #include <QGuiApplication>
 #include <QImageReader>
 
@@ -13,5 +15,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     // A Letter page read back at 600 dpi is converted through 32-bit pixels.
     QImageReader::setAllocationLimit(512);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    EndPoolThreads();
+    return status;
 }

@@ -1,3 +1,5 @@
+#include "PoolThreads.h"
+
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
@@ -10,5 +12,7 @@ int main(int argc, char** argv) {
     }
     testing::InitGoogleTest(&argc, argv);
     QGuiApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    EndPoolThreads();
+    return status;
 }

@@ -1,3 +1,5 @@
+#include "PoolThreads.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -25,5 +27,7 @@ int main(int argc, char** argv) {
     }
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    EndPoolThreads();
+    return status;
 }
