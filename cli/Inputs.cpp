@@ -9,7 +9,9 @@
 #include <QHash>
 #include <QStringDecoder>
 
+#include <fcntl.h>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -43,6 +45,13 @@ std::optional<QByteArray> ReadBytes(const QString& path, QString* error) {
     const bool ok = path == QStringLiteral("-")
                         ? file.open(stdin, QIODevice::ReadOnly)
                         : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    // A standard input the caller closed (plugged write-only at the start).
+    const bool closed =
+        path == QStringLiteral("-") && (::fcntl(STDIN_FILENO, F_GETFL) & O_ACCMODE) == O_WRONLY;
+    if (closed) {
+        *error = QCoreApplication::translate("Inputs", "cannot read standard input: it is closed");
+        return std::nullopt;
+    }
     if (!ok) {
         *error = QCoreApplication::translate("Inputs", "cannot read %1: %2")
                      .arg(path, file.errorString());

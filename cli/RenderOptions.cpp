@@ -53,6 +53,10 @@ ParsedCommandLine UsageError(const QString& message) {
 
 } // namespace
 
+bool IsBeyondAnyOutput(const QString& heightText) {
+    return QString(heightText).trimmed().remove(QLatin1Char('+')).toDouble() > kMaxHeightInches;
+}
+
 bool IsPositiveLength(const QString& heightText) {
     // The whole text is the number: "1,5" is no length (the decimal sign is a
     // point), rather than 1 inch and something after it.
@@ -401,6 +405,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
             return UsageError(
                 QCoreApplication::translate("RenderOptions",
                                             "--height takes a length in inches above 0, not \"%1\"")
+                    .arg(o.heightText));
+        }
+        if (IsBeyondAnyOutput(o.heightText)) {
+            return UsageError(
+                QCoreApplication::translate(
+                    "RenderOptions",
+                    "--height takes at most %1 inches (no output holds more), not \"%2\"")
+                    .arg(kMaxHeightInches)
                     .arg(o.heightText));
         }
     }

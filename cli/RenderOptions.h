@@ -82,3 +82,7 @@ inline constexpr int kMaxJobs = 64;
 // Whether a Height text starts with a length above 0 (the Height field would
 // take the default length for anything else).
 bool IsPositiveLength(const QString& heightText);
+// The tallest bars any output holds, in inches (its largest page).
+inline constexpr int kMaxHeightInches = 200;
+// Whether a length IsPositiveLength took is taller than any output holds.
+bool IsBeyondAnyOutput(const QString& heightText);

@@ -343,6 +343,14 @@ private:
                          .arg(entry.height));
                 return std::nullopt;
             }
+            if (IsBeyondAnyOutput(entry.height)) {
+                Fail(outcome, entry.line,
+                     QCoreApplication::translate(
+                         "Runner", "height \"%1\" is more than %2 inches: no output holds it")
+                         .arg(entry.height)
+                         .arg(kMaxHeightInches));
+                return std::nullopt;
+            }
             request.heightMils = BarLengthFromHeight(entry.height);
         }
         const QString pattern = entry.output.isEmpty() ? m_options.output : entry.output;

@@ -92,13 +92,26 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const LabelS
         return kExitUsage;
     }
     if (const QStringList tooLarge = LabelsThatDoNotFit(job); !tooLarge.isEmpty()) {
-        for (const QString& reason : tooLarge) {
+        // The first few lines say why; a long input that fails alike
+        // throughout gets one count of the rest, not a line for each.
+        constexpr qsizetype kShownLines = 10;
+        for (const QString& reason : tooLarge.mid(0, kShownLines)) {
             Report(errors, reason);
         }
-        Report(errors, QCoreApplication::translate("SheetRun",
-                                                   "%1 labels do not fit %2; nothing was written")
-                           .arg(tooLarge.size())
-                           .arg(QString::fromStdString(job.layout.name)));
+        if (tooLarge.size() > kShownLines) {
+            Report(errors,
+                   QCoreApplication::translate("SheetRun", "%1 more lines do not fit either")
+                       .arg(tooLarge.size() - kShownLines));
+        }
+        const QString layout = QString::fromStdString(job.layout.name);
+        Report(errors, tooLarge.size() == 1
+                           ? QCoreApplication::translate(
+                                 "SheetRun", "1 label does not fit %1; nothing was written")
+                                 .arg(layout)
+                           : QCoreApplication::translate(
+                                 "SheetRun", "%1 labels do not fit %2; nothing was written")
+                                 .arg(tooLarge.size())
+                                 .arg(layout));
         return kExitSomeFailed;
     }
 
@@ -109,6 +122,13 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const LabelS
         Report(errors, QCoreApplication::translate(
                            "SheetRun", "a sheet is written as one PDF document, or as BMP or PNG "
                                        "pages: not as SVG"));
+        return kExitUsage;
+    }
+    if (options.output.contains(QStringLiteral("{n}")) ||
+        options.output.contains(QStringLiteral("{text}"))) {
+        Report(errors, QCoreApplication::translate(
+                           "SheetRun", "a sheet's pages are named with {page}; {n} and {text} "
+                                       "name the files of a batch"));
         return kExitUsage;
     }
     const bool raster = format && IsRaster(*format);

@@ -15,10 +15,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -131,15 +134,46 @@ std::optional<int> RunWithoutFonts(const RenderOptions& options, CLabelStore& st
     return status == kRunNeedsFonts ? std::nullopt : std::optional<int>(status);
 }
 
+// Standard streams the caller closed are opened on /dev/null the wrong way
+// round: no file the run opens takes their numbers (a batch written into
+// the label store, say), and every use of them fails as on a closed stream.
+void PlugClosedStandardStreams() {
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            const int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+            if (opened >= 0 && opened != fd) {
+                ::dup2(opened, fd);
+                ::close(opened);
+            }
+        }
+    }
+}
+
+// Success when what was written to standard output reached it; else says
+// why (a full disk, a closed stream) and fails.
+int Written() {
+    if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) {
+        return kExitSuccess;
+    }
+    const int error = errno;
+    std::fprintf(stderr, "quillmark-render: %s\n",
+                 QCoreApplication::translate("main", "cannot write standard output: %1")
+                     .arg(error == EBADF ? QCoreApplication::translate("main", "it is closed")
+                                         : QString::fromLocal8Bit(std::strerror(error)))
+                     .toLocal8Bit()
+                     .constData());
+    return kExitSomeFailed;
+}
+
 // What the parsed command line asks for.
 int Act(const ParsedCommandLine& parsed, CLabelStore* store) {
     switch (parsed.action) {
     case CommandAction::Help:
         std::fputs(parsed.message.toLocal8Bit().constData(), stdout);
-        return kExitSuccess;
+        return Written();
     case CommandAction::Version:
         std::fprintf(stdout, "%s\n", VersionLine().toLocal8Bit().constData());
-        return kExitSuccess;
+        return Written();
     case CommandAction::UsageError:
         std::fprintf(stderr, "quillmark-render: %s\n", parsed.message.toLocal8Bit().constData());
         return kExitUsage;
@@ -148,7 +182,7 @@ int Act(const ParsedCommandLine& parsed, CLabelStore* store) {
             std::fprintf(stdout, "%-14s %s\n", sheet.name.c_str(),
                          QString::fromStdString(DescribeSheet(sheet)).toLocal8Bit().constData());
         }
-        return kExitSuccess;
+        return Written();
     case CommandAction::Render:
         break;
     }
@@ -188,6 +222,7 @@ void NeutraliseDisplaySettings() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    PlugClosedStandardStreams();
     qInstallMessageHandler(QuietMessages);
     NeutraliseDisplaySettings();
     // An argument that is no UTF-8 would reach the tool with U+FFFD in it, a

@@ -123,7 +123,11 @@ CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid,
     // even when invalid characters are dropped, as its symbol would be empty.
     if (facts.refusal != nullptr) {
         if (const EngineMessage why = facts.refusal(checked.engineText); !why.Empty()) {
-            checked.refusal = TextRefusal{QStringLiteral("%1: %2").arg(Name(id), Translated(why))};
+            // Named once: a reason that names its symbology gets no prefix.
+            const QString reason = Translated(why);
+            checked.refusal = TextRefusal{reason.startsWith(Name(id))
+                                              ? reason
+                                              : QStringLiteral("%1: %2").arg(Name(id), reason)};
         }
     }
     return checked;

@@ -220,9 +220,14 @@ QString Inches(double mils) {
 QString SheetJobFault(const SheetJob& job) {
     const int perSheet = job.layout.LabelsPerSheet();
     if (job.startAt < 1 || job.startAt > perSheet) {
-        return QCoreApplication::translate("LabelSheet", "the first label must be 1 to %1 on %2")
-            .arg(perSheet)
-            .arg(QString::fromStdString(job.layout.name));
+        const QString layout = QString::fromStdString(job.layout.name);
+        return perSheet == 1 ? QCoreApplication::translate(
+                                   "LabelSheet", "the first label must be 1: %1 holds one label")
+                                   .arg(layout)
+                             : QCoreApplication::translate("LabelSheet",
+                                                           "the first label must be 1 to %1 on %2")
+                                   .arg(perSheet)
+                                   .arg(layout);
     }
     if (job.copies < 1 || job.copies > kMaxCopies) {
         return QCoreApplication::translate("LabelSheet", "copies must be 1 to %1").arg(kMaxCopies);

@@ -269,7 +269,17 @@ bool WriteNewFile(const QString& path, const ByteProducer& produce, QString* rea
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
-        *reason = SystemMessage(errno);
+        const int error = errno;
+        struct stat folder {};
+        // A folder that is there but takes no new file (/proc, /sys): "no
+        // such file" would name no true cause.
+        *reason = error == ENOENT &&
+                          ::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                                 &folder) == 0 &&
+                          S_ISDIR(folder.st_mode)
+                      ? QCoreApplication::translate("FileCommit",
+                                                    "its folder is the system's and takes no files")
+                      : SystemMessage(error);
         return false;
     }
     int failure = WriteProduced(fd, produce);
@@ -345,11 +355,14 @@ bool CFileCommitter::Write(const QString& path, const ByteProducer& produce, QSt
 #if defined(QUILLMARK_POSIX_FILES)
     if (const std::optional<int> streamed = WriteThrough(path, produce)) {
         if (*streamed != 0) {
-            *error = QCoreApplication::translate("FileCommit", "cannot write %1: %2")
-                         .arg(path == QStringLiteral("-")
-                                  ? QCoreApplication::translate("FileCommit", "standard output")
+            const bool standard = path == QStringLiteral("-");
+            *error =
+                QCoreApplication::translate("FileCommit", "cannot write %1: %2")
+                    .arg(standard ? QCoreApplication::translate("FileCommit", "standard output")
                                   : path,
-                              SystemMessage(*streamed));
+                         standard && *streamed == EBADF
+                             ? QCoreApplication::translate("FileCommit", "it is closed")
+                             : SystemMessage(*streamed));
             return false;
         }
         return true; // nothing to flush to a disk

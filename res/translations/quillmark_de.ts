@@ -710,6 +710,14 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>cannot flush %1 to the disk: %2</source>
         <translation>%1 kann nicht auf die Festplatte geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>it is closed</source>
+        <translation>sie ist geschlossen</translation>
+    </message>
+    <message>
+        <source>its folder is the system&apos;s and takes no files</source>
+        <translation>ihr Ordner gehört dem System und nimmt keine Dateien auf</translation>
+    </message>
 </context>
 <context>
     <name>InputRule</name>
@@ -767,6 +775,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>no text</source>
         <translation>kein Text</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: it is closed</source>
+        <translation>die Standardeingabe kann nicht gelesen werden: sie ist geschlossen</translation>
     </message>
 </context>
 <context>
@@ -852,6 +864,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>does not scan</source>
         <translation>ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>the first label must be 1: %1 holds one label</source>
+        <translation>das erste Etikett muss 1 sein: %1 fasst ein Etikett</translation>
     </message>
 </context>
 <context>
@@ -1067,6 +1083,18 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>--quiet-zone-marks takes on or off, not &quot;%1&quot;</source>
         <translation>--quiet-zone-marks nimmt on oder off, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--height takes at most %1 inches (no output holds more), not &quot;%2&quot;</source>
+        <translation>--height nimmt höchstens %1 Zoll (keine Ausgabe fasst mehr), nicht „%2“</translation>
+    </message>
+    <message>
+        <source>CSV output column: below (paths below the current folder only) or any (absolute paths and .. too) (default below).</source>
+        <translation>CSV-Spalte output: below (nur Pfade unterhalb des aktuellen Ordners) oder any (auch absolute Pfade und ..) (Standard below).</translation>
+    </message>
+    <message>
+        <source>--output-paths takes below or any, not &quot;%1&quot;</source>
+        <translation>--output-paths nimmt below oder any, nicht „%1“</translation>
     </message>
 </context>
 <context>
@@ -1478,6 +1506,14 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <source>note: %1 is not a plain file and is not read; the default Density and Ratio are used</source>
         <translation>Hinweis: %1 ist keine gewöhnliche Datei und wird nicht gelesen; es gelten die Standardwerte für Modulbreite und Verhältnis</translation>
     </message>
+    <message>
+        <source>height &quot;%1&quot; is more than %2 inches: no output holds it</source>
+        <translation>Höhe „%1“ ist mehr als %2 Zoll: keine Ausgabe fasst sie</translation>
+    </message>
+    <message>
+        <source>output &quot;%1&quot; is not below the current folder; give --output-paths any to allow it</source>
+        <translation>Ausgabe „%1“ liegt nicht unterhalb des aktuellen Ordners; --output-paths any erlaubt sie</translation>
+    </message>
 </context>
 <context>
     <name>ScanCheck</name>
@@ -1607,6 +1643,18 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <source>page %1 is too large for a bitmap at %2 dpi</source>
         <translation>Seite %1 ist zu groß für eine Bitmap mit %2 dpi</translation>
     </message>
+    <message>
+        <source>%1 more lines do not fit either</source>
+        <translation>%1 weitere Zeilen passen ebenfalls nicht</translation>
+    </message>
+    <message>
+        <source>1 label does not fit %1; nothing was written</source>
+        <translation>1 Etikett passt nicht auf %1; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>a sheet&apos;s pages are named with {page}; {n} and {text} name the files of a batch</source>
+        <translation>die Seiten eines Bogens werden mit {page} benannt; {n} und {text} benennen die Dateien eines Stapels</translation>
+    </message>
 </context>
 <context>
     <name>StandardsAdvice</name>
@@ -1730,6 +1778,14 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>argument %1 holds bytes that are not UTF-8</source>
         <translation>Argument %1 enthält Bytes, die kein UTF-8 sind</translation>
+    </message>
+    <message>
+        <source>cannot write standard output: %1</source>
+        <translation>die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>it is closed</source>
+        <translation>sie ist geschlossen</translation>
     </message>
 </context>
 </TS>

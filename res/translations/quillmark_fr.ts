@@ -710,6 +710,14 @@ Voulez-vous le remplacer ?</translation>
         <source>cannot flush %1 to the disk: %2</source>
         <translation>impossible d’écrire %1 sur le disque : %2</translation>
     </message>
+    <message>
+        <source>it is closed</source>
+        <translation>elle est fermée</translation>
+    </message>
+    <message>
+        <source>its folder is the system&apos;s and takes no files</source>
+        <translation>son dossier appartient au système et n’accepte aucun fichier</translation>
+    </message>
 </context>
 <context>
     <name>InputRule</name>
@@ -767,6 +775,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>no text</source>
         <translation>pas de texte</translation>
+    </message>
+    <message>
+        <source>cannot read standard input: it is closed</source>
+        <translation>impossible de lire l’entrée standard : elle est fermée</translation>
     </message>
 </context>
 <context>
@@ -852,6 +864,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>does not scan</source>
         <translation>ne se lit pas</translation>
+    </message>
+    <message>
+        <source>the first label must be 1: %1 holds one label</source>
+        <translation>la première étiquette doit être 1 : %1 ne contient qu’une étiquette</translation>
     </message>
 </context>
 <context>
@@ -1067,6 +1083,18 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>--quiet-zone-marks takes on or off, not &quot;%1&quot;</source>
         <translation>--quiet-zone-marks attend on ou off, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--height takes at most %1 inches (no output holds more), not &quot;%2&quot;</source>
+        <translation>--height attend au plus %1 pouces (aucune sortie n’en contient plus), pas « %2 »</translation>
+    </message>
+    <message>
+        <source>CSV output column: below (paths below the current folder only) or any (absolute paths and .. too) (default below).</source>
+        <translation>Colonne output du CSV : below (chemins sous le dossier courant seulement) ou any (chemins absolus et .. aussi) (par défaut below).</translation>
+    </message>
+    <message>
+        <source>--output-paths takes below or any, not &quot;%1&quot;</source>
+        <translation>--output-paths attend below ou any, pas « %1 »</translation>
     </message>
 </context>
 <context>
@@ -1478,6 +1506,14 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <source>note: %1 is not a plain file and is not read; the default Density and Ratio are used</source>
         <translation>remarque : %1 n’est pas un fichier ordinaire et n’est pas lu ; la densité et le rapport par défaut sont utilisés</translation>
     </message>
+    <message>
+        <source>height &quot;%1&quot; is more than %2 inches: no output holds it</source>
+        <translation>la hauteur « %1 » dépasse %2 pouces : aucune sortie ne la contient</translation>
+    </message>
+    <message>
+        <source>output &quot;%1&quot; is not below the current folder; give --output-paths any to allow it</source>
+        <translation>la sortie « %1 » n’est pas sous le dossier courant ; --output-paths any l’autorise</translation>
+    </message>
 </context>
 <context>
     <name>ScanCheck</name>
@@ -1607,6 +1643,18 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <source>page %1 is too large for a bitmap at %2 dpi</source>
         <translation>la page %1 est trop grande pour une bitmap à %2 ppp</translation>
     </message>
+    <message>
+        <source>%1 more lines do not fit either</source>
+        <translation>%1 autres lignes ne tiennent pas non plus</translation>
+    </message>
+    <message>
+        <source>1 label does not fit %1; nothing was written</source>
+        <translation>1 étiquette ne tient pas sur %1 ; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>a sheet&apos;s pages are named with {page}; {n} and {text} name the files of a batch</source>
+        <translation>les pages d’une planche se nomment avec {page} ; {n} et {text} nomment les fichiers d’un lot</translation>
+    </message>
 </context>
 <context>
     <name>StandardsAdvice</name>
@@ -1730,6 +1778,14 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>argument %1 holds bytes that are not UTF-8</source>
         <translation>l’argument %1 contient des octets qui ne sont pas de l’UTF-8</translation>
+    </message>
+    <message>
+        <source>cannot write standard output: %1</source>
+        <translation>impossible d’écrire la sortie standard : %1</translation>
+    </message>
+    <message>
+        <source>it is closed</source>
+        <translation>elle est fermée</translation>
     </message>
 </context>
 </TS>

@@ -197,6 +197,18 @@ TEST_F(Tool, UsageErrorsExitWithTwoOneLineAndNoFile) {
          "--quiet-zone-marks"},
         {"bar reduction", {"-s", "code39", "-o", "x.bmp", "--bar-reduction", "9", "A"}, "--bar"},
         {"GS1 check digit", {"-s", "gs1-128", "-o", "x.bmp", "(00)009501234567890018"}, "be 0"},
+        {"height beyond any output",
+         {"-s", "code39", "-o", "x.bmp", "--height", "1e10", "A"},
+         "at most 200 inches"},
+        {"symbology named once", {"-s", "itf14", "-o", "x.bmp", "1234"}, "render: ITF-14 takes"},
+        {"{n} in sheet pages",
+         {"-s", "code39", "--sheet", "letter-3x10", "-o", "p{n}.png", "A"},
+         "named with {page}"},
+        {"sheet of one label",
+         {"-s", "code39", "--sheet", "page=2x2in,grid=1x1,label=1.9x1.9in", "--start-at", "2", "-o",
+          "p.pdf", "A"},
+         "must be 1: "},
+        {"output paths", {"-s", "code39", "--csv", "-", "--output-paths", "all"}, "below or any"},
     };
     for (const Row& row : rows) {
         const Result result = Run(row.arguments);
@@ -206,6 +218,37 @@ TEST_F(Tool, UsageErrorsExitWithTwoOneLineAndNoFile) {
             << row.name << ": " << result.errors.toStdString();
         EXPECT_TRUE(Files().isEmpty()) << row.name;
     }
+}
+
+// Standard streams closed or full, and a folder that takes no files, are
+// named for what they are, and fail the run.
+TEST_F(Tool, ClosedOrFullStreamsAndSystemFoldersFailWithTheirCause) {
+    const struct {
+        const char* redirect;
+        QStringList arguments;
+        const char* message;
+    } rows[] = {
+        {">/dev/full", {"--version"}, "cannot write standard output"},
+        {">/dev/full", {"--list-sheets"}, "cannot write standard output"},
+        {">&-", {"--help"}, "cannot write standard output: it is closed"},
+        {"<&-", {"-s", "code39", "--batch", "-", "-o", "b{n}.png"}, "input: it is closed"},
+        {">&-", {"-s", "code39", "-o", "-", "--format", "png", "A"}, "output: it is closed"},
+        {"", {"-s", "code39", "-o", "/proc/version", "--format", "png", "A"}, "takes no files"},
+    };
+    for (const auto& row : rows) {
+        QStringList arguments{"-c", QStringLiteral("exec \"$0\" \"$@\" %1").arg(row.redirect),
+                              QStringLiteral(QUILLMARK_RENDER)};
+        arguments << row.arguments;
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.setWorkingDirectory(m_folder.path());
+        process.start(QStringLiteral("/bin/sh"), arguments);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+        EXPECT_NE(process.exitCode(), 0) << row.message;
+        EXPECT_TRUE(errors.contains(QLatin1String(row.message))) << errors.toStdString();
+    }
+    EXPECT_TRUE(Files().isEmpty());
 }
 
 // What the tool would otherwise have to guess at is refused or said.
