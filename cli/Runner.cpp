@@ -493,7 +493,7 @@ private:
                           "Runner", "note: at %1 dpi the narrow element is %2 mils, not %3 "
                                     "(a whole number of dots)")
                           .arg(m_options.dpi * m_options.zoom)
-                          .arg(achievedModule, 0, 'f', 2)
+                          .arg(MessageNumber(achievedModule, 2))
                           .arg(module));
         }
     }

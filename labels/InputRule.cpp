@@ -125,7 +125,7 @@ CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid,
         if (const EngineMessage why = facts.refusal(checked.engineText); !why.Empty()) {
             // Named once: a reason that names its symbology gets no prefix.
             const QString reason = Translated(why);
-            checked.refusal = TextRefusal{reason.startsWith(Name(id))
+            checked.refusal = TextRefusal{reason.contains(Name(id))
                                               ? reason
                                               : QStringLiteral("%1: %2").arg(Name(id), reason)};
         }

@@ -2,6 +2,7 @@
 
 #include "Barcode.h"
 #include "DeviceGrid.h"
+#include "FieldValues.h"
 #include "MonoSurface.h"
 #include "PdfWriter.h"
 #include "Placement.h"
@@ -212,7 +213,7 @@ void DrawCaption(QImage& page, const QTransform& pageToDevice, double left, doub
 }
 
 QString Inches(double mils) {
-    return QString::number(mils / kMilsPerInch, 'f', 2);
+    return MessageNumber(mils / kMilsPerInch, 2);
 }
 
 } // namespace

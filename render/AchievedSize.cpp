@@ -1,6 +1,7 @@
 #include "AchievedSize.h"
 
 #include "DeviceGrid.h"
+#include "FieldValues.h"
 
 #include <cmath>
 
@@ -29,7 +30,7 @@ QString AchievedSizeText(const Encoding& encoding, int ratio, int dpi, int zoom,
     const std::int64_t dots = DotsPerModule(encoding.module, dotsPerInch);
     const double achieved = AchievedModuleMils(encoding.module, dotsPerInch);
     QString text = QCoreApplication::translate("AchievedSize", "X %1 mil = %2 %3 @ %4")
-                       .arg(achieved, 0, 'f', 1)
+                       .arg(MessageNumber(achieved, 1))
                        .arg(dots)
                        .arg(unit, device);
     if (ratio > 0) {

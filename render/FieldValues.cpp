@@ -8,6 +8,7 @@
 #include <locale.h>
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace {
 
@@ -102,6 +103,12 @@ std::string EngineText(const QString& text) {
         }
     }
     return out;
+}
+
+QString MessageNumber(double value, int decimals) {
+    // The source messages are English, written the C way.
+    const QLocale locale(QCoreApplication::translate("MessageNumber", "C"));
+    return locale.toString(value, 'f', decimals);
 }
 
 QString WidthText(std::int32_t totalWidthMils) {

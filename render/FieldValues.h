@@ -32,5 +32,9 @@ QString HeightRefusal(const QString& heightText);
 // turn into a different, encodable character such as "?".
 std::string EngineText(const QString& text);
 
+// A number for a message, with the decimal sign of the language the
+// messages are in (the translation names its locale): "13,33" in German.
+QString MessageNumber(double value, int decimals);
+
 // The Width display's text for a symbol length in mils: inches, two decimals.
 QString WidthText(std::int32_t totalWidthMils);

@@ -1,5 +1,7 @@
 #include "StandardsAdvice.h"
 
+#include "FieldValues.h"
+
 #include <array>
 #include <cmath>
 
@@ -10,7 +12,7 @@ namespace {
 constexpr double kMillimetresPerMil = 25.4 / 1000.0;
 
 QString Millimetres(double value) {
-    return QString::number(value, 'f', 3);
+    return MessageNumber(value, 3);
 }
 
 } // namespace
@@ -49,11 +51,11 @@ QString StandardsAdvice(const DrawnMeasure& measure, bool* meets) {
              xWithin ? QCoreApplication::translate("StandardsAdvice", "within")
                      : (x < range->minX ? QCoreApplication::translate("StandardsAdvice", "below")
                                         : QCoreApplication::translate("StandardsAdvice", "above")),
-             Millimetres(range->minX), Millimetres(range->maxX), QString::number(height, 'f', 2),
+             Millimetres(range->minX), Millimetres(range->maxX), MessageNumber(height, 2),
              heightWithin ? QCoreApplication::translate("StandardsAdvice", "at least")
                           : QCoreApplication::translate("StandardsAdvice", "short of"),
              // Rounded up: a height shown as enough is enough.
-             QString::number(std::ceil(leastHeight * 100 - 1e-6) / 100, 'f', 2),
+             MessageNumber(std::ceil(leastHeight * 100 - 1e-6) / 100, 2),
              QString::number(std::floor(quietModules)),
              quietWithin ? QCoreApplication::translate("StandardsAdvice", "at least")
                          : QCoreApplication::translate("StandardsAdvice", "short of"),

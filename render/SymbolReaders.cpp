@@ -1,5 +1,6 @@
 #include "SymbolReaders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,14 +50,16 @@ Loaded Load() {
         if (const SymbolReaders* readers = entry != nullptr ? entry() : nullptr) {
             return {readers, {}}; // kept loaded for the rest of the process
         }
-        failures << QStringLiteral("%1 has no readers").arg(path);
+        failures << QCoreApplication::translate("SymbolReaders", "%1 has no readers").arg(path);
         dlclose(module);
     }
     if (failures.isEmpty()) {
         const QStringList paths = ModulePaths();
         failures << (paths.isEmpty()
-                         ? QStringLiteral("the program's folder is unknown")
-                         : QStringLiteral("%1 is not installed").arg(paths.constFirst()));
+                         ? QCoreApplication::translate("SymbolReaders",
+                                                       "the program's folder is unknown")
+                         : QCoreApplication::translate("SymbolReaders", "%1 is not installed")
+                               .arg(paths.constFirst()));
     }
     return {nullptr, failures.join(QStringLiteral("; "))};
 }

@@ -1,6 +1,7 @@
 #include "SymbolRender.h"
 
 #include "DeviceGrid.h"
+#include "FieldValues.h"
 #include "MonoSurface.h"
 #include "PdfWriter.h"
 #include "Placement.h"
@@ -36,7 +37,7 @@ Built Build(const RenderRequest& request, QString* error) {
     const std::int64_t zoom = std::max(request.zoom, 1);
     if (cell.width * zoom > kMaxCellMils || cell.height * zoom > kMaxCellMils) {
         const auto inches = [zoom](std::int64_t mils) {
-            return QString::number(static_cast<double>(mils * zoom) / kMilsPerInch, 'f', 2);
+            return MessageNumber(static_cast<double>(mils * zoom) / kMilsPerInch, 2);
         };
         *error = QCoreApplication::translate(
                      "SymbolRender", "the symbol takes %1 x %2 inches at zoom %3; no output holds "

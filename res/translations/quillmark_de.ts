@@ -1788,4 +1788,26 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>sie ist geschlossen</translation>
     </message>
 </context>
+<context>
+    <name>MessageNumber</name>
+    <message>
+        <source>C</source>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
+    <name>SymbolReaders</name>
+    <message>
+        <source>%1 has no readers</source>
+        <translation>%1 enthält keine Leser</translation>
+    </message>
+    <message>
+        <source>the program&apos;s folder is unknown</source>
+        <translation>der Ordner des Programms ist unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 ist nicht installiert</translation>
+    </message>
+</context>
 </TS>

@@ -1788,4 +1788,26 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>elle est fermée</translation>
     </message>
 </context>
+<context>
+    <name>MessageNumber</name>
+    <message>
+        <source>C</source>
+        <translation>fr</translation>
+    </message>
+</context>
+<context>
+    <name>SymbolReaders</name>
+    <message>
+        <source>%1 has no readers</source>
+        <translation>%1 ne contient aucun lecteur</translation>
+    </message>
+    <message>
+        <source>the program&apos;s folder is unknown</source>
+        <translation>le dossier du programme est inconnu</translation>
+    </message>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 n’est pas installé</translation>
+    </message>
+</context>
 </TS>
