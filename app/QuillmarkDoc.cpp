@@ -84,23 +84,10 @@ void CQuillmarkDoc::OnHelpTopics() {
     }
 }
 
-void CQuillmarkDoc::OnOnlineSupport() {
-    const QString address = QString::fromLatin1(kOnlineSupportAddress);
-    if (OpenLink(address) == OpenLinkResult::Failed) {
-        SayCannotOpen(QCoreApplication::translate(
-                          "CQuillmarkDoc",
-                          "Online Support cannot be shown: no web browser to open %1 was found.")
-                          .arg(address));
-    }
-}
-
 bool CQuillmarkDoc::OnCommand(int id) {
     switch (id) {
     case ids::kHelpTopics:
         OnHelpTopics();
-        return true;
-    case ids::kOnlineSupport:
-        OnOnlineSupport();
         return true;
     default:
         return false;
@@ -108,5 +95,5 @@ bool CQuillmarkDoc::OnCommand(int id) {
 }
 
 bool CQuillmarkDoc::OnUpdateCommand(int id, CommandState&) {
-    return id == ids::kHelpTopics || id == ids::kOnlineSupport;
+    return id == ids::kHelpTopics;
 }

@@ -6,10 +6,6 @@
 
 #include <vector>
 
-// The address of the support forum that Online Support opens.
-inline constexpr const char* kOnlineSupportAddress =
-    "https://support.corvane.example/forum/quillmark";
-
 // The help file, named after the executable with its extension (if any)
 // replaced by "htm": in the executable's folder when it is there (the build
 // tree) or when that folder is not the install's folder of programs;
@@ -41,7 +37,6 @@ public:
 
 private:
     void OnHelpTopics();
-    void OnOnlineSupport();
 
     std::vector<CCommandTarget*> m_views;
 };

@@ -1,6 +1,7 @@
 #include "SettingsDialog.h"
 
 #include "DeviceMapping.h"
+#include "FieldValues.h"
 #include "Placement.h"
 #include "SymbolPainter.h"
 #include "Symbologies.h"
@@ -17,6 +18,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -115,6 +118,14 @@ CSettingsDialog::CSettingsDialog(const BarcodeSettings& current, PreviewSample s
     m_pBarReduction->setRange(0, kMaxBarReduction);
     m_pBarReduction->setSuffix(tr(" dots"));
     m_pBarReductionMils = new QLabel(this);
+    constexpr double kWidestMils = 88.8; // eight dots at 90 dpi
+    constexpr int kWidestDpi = 4800;
+    // As wide as its longest text from the start: the dialog keeps its width
+    // as the reduction changes.
+    m_pBarReductionMils->setMinimumWidth(
+        std::max(m_pBarReductionMils->fontMetrics().horizontalAdvance(ReductionText(0, 0, 1)),
+                 m_pBarReductionMils->fontMetrics().horizontalAdvance(
+                     ReductionText(kMaxBarReduction, kWidestMils, kWidestDpi))));
     auto* reductionRow = new QHBoxLayout;
     reductionRow->addWidget(m_pBarReduction);
     reductionRow->addWidget(m_pBarReductionMils, 1);
@@ -196,12 +207,17 @@ void CSettingsDialog::SetBarReduction(int dots, int printerDpi) {
         const QSignalBlocker quiet(m_pBarReduction);
         m_pBarReduction->setValue(dots);
     }
-    const double mils = m_pBarReduction->value() * double{kMilsPerInch} / m_printerDpi;
-    m_pBarReductionMils->setText(m_pBarReduction->value() == 0
-                                     ? tr("none: bars print as drawn")
-                                     : tr("= %1 mils off every bar at the printer's %2 dpi")
-                                           .arg(mils, 0, 'f', 1)
-                                           .arg(m_printerDpi));
+    const int value = m_pBarReduction->value();
+    m_pBarReduction->setSuffix(value == 1 ? tr(" dot") : tr(" dots"));
+    m_pBarReductionMils->setText(
+        ReductionText(value, value * double{kMilsPerInch} / m_printerDpi, m_printerDpi));
+}
+
+QString CSettingsDialog::ReductionText(int dots, double mils, int printerDpi) {
+    return dots == 0 ? tr("none: bars print as drawn")
+                     : tr("= %1 mils off every bar at the printer's %2 dpi")
+                           .arg(MessageNumber(mils, 1))
+                           .arg(printerDpi);
 }
 
 int CSettingsDialog::BarReduction() const {

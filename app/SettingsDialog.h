@@ -79,6 +79,8 @@ public:
 
 private:
     void OnValuesChanged();
+    // What the reduction takes off every bar, in words.
+    static QString ReductionText(int dots, double mils, int printerDpi);
     // Names and descriptions for screen readers, where a label alone does not
     // say what a value does.
     void DescribeControls();

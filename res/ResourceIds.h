@@ -31,7 +31,6 @@ inline constexpr int kMainResources = 128;
 inline constexpr int kContextMenu = 219;
 
 // Commands.
-inline constexpr int kOnlineSupport = 32776;
 inline constexpr int kZoomIn = 32902;
 inline constexpr int kZoomOut = 32903;
 inline constexpr int kTurnLeft = 32920;  // the first turn button's command

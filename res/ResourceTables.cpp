@@ -44,7 +44,6 @@ constexpr std::array kViewMenu{
 };
 constexpr std::array kHelpMenu{
     MenuItem{kHelpTopics, QT_TRANSLATE_NOOP("Resources", "&Help Topics\tF1")},
-    MenuItem{kOnlineSupport, QT_TRANSLATE_NOOP("Resources", "&Online Support")},
     MenuItem{kAppAbout, QT_TRANSLATE_NOOP("Resources", "&About...")},
 };
 constexpr std::array kMainMenu{
@@ -120,8 +119,6 @@ constexpr std::array kStrings{
                 QT_TRANSLATE_NOOP("Resources", "Toggle StatusBar")},
     StringEntry{kHelpTopics, QT_TRANSLATE_NOOP("Resources", "List Help topics") "\n"
                 QT_TRANSLATE_NOOP("Resources", "Help Topics")},
-    StringEntry{kOnlineSupport, QT_TRANSLATE_NOOP("Resources", "Visit Online Support") "\n"
-                QT_TRANSLATE_NOOP("Resources", "Online Support")},
     StringEntry{kAppAbout, QT_TRANSLATE_NOOP("Resources", "Display program information, version number and copyright") "\n"
                 QT_TRANSLATE_NOOP("Resources", "About")},
     // The View menu's zoom and turn rows share their texts with the panel's

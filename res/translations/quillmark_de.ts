@@ -549,10 +549,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Help cannot be shown: no program to open the help file %1 was found.</source>
         <translation>Die Hilfe kann nicht angezeigt werden: Es wurde kein Programm gefunden, das die Hilfedatei %1 öffnet.</translation>
     </message>
-    <message>
-        <source>Online Support cannot be shown: no web browser to open %1 was found.</source>
-        <translation>Der Online-Support kann nicht angezeigt werden: Es wurde kein Webbrowser gefunden, der %1 öffnet.</translation>
-    </message>
 </context>
 <context>
     <name>CSettingsDialog</name>
@@ -671,6 +667,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The main window&apos;s symbol with these settings</source>
         <translation>Das Symbol des Hauptfensters mit diesen Einstellungen</translation>
+    </message>
+    <message>
+        <source> dot</source>
+        <translation> Punkt</translation>
     </message>
 </context>
 <context>
@@ -1172,10 +1172,6 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>&amp;Hilfethemen	F1</translation>
     </message>
     <message>
-        <source>&amp;Online Support</source>
-        <translation>&amp;Online-Support</translation>
-    </message>
-    <message>
         <source>&amp;About...</source>
         <translation>Ü&amp;ber...</translation>
     </message>
@@ -1322,14 +1318,6 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>Help Topics</source>
         <translation>Hilfethemen</translation>
-    </message>
-    <message>
-        <source>Visit Online Support</source>
-        <translation>Den Online-Support besuchen</translation>
-    </message>
-    <message>
-        <source>Online Support</source>
-        <translation>Online-Support</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>

@@ -549,10 +549,6 @@ Voulez-vous le remplacer ?</translation>
         <source>Help cannot be shown: no program to open the help file %1 was found.</source>
         <translation>L’aide ne peut pas être affichée : aucun programme pour ouvrir le fichier d’aide %1 n’a été trouvé.</translation>
     </message>
-    <message>
-        <source>Online Support cannot be shown: no web browser to open %1 was found.</source>
-        <translation>L’assistance en ligne ne peut pas être affichée : aucun navigateur web pour ouvrir %1 n’a été trouvé.</translation>
-    </message>
 </context>
 <context>
     <name>CSettingsDialog</name>
@@ -671,6 +667,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The main window&apos;s symbol with these settings</source>
         <translation>Le symbole de la fenêtre principale avec ces réglages</translation>
+    </message>
+    <message>
+        <source> dot</source>
+        <translation> point</translation>
     </message>
 </context>
 <context>
@@ -1172,10 +1172,6 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>&amp;Rubriques d’aide	F1</translation>
     </message>
     <message>
-        <source>&amp;Online Support</source>
-        <translation>&amp;Assistance en ligne</translation>
-    </message>
-    <message>
         <source>&amp;About...</source>
         <translation>À &amp;propos...</translation>
     </message>
@@ -1322,14 +1318,6 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>Help Topics</source>
         <translation>Rubriques d’aide</translation>
-    </message>
-    <message>
-        <source>Visit Online Support</source>
-        <translation>Consulter l’assistance en ligne</translation>
-    </message>
-    <message>
-        <source>Online Support</source>
-        <translation>Assistance en ligne</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>

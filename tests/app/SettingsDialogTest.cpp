@@ -326,6 +326,11 @@ TEST_F(BarcodeSettingsStore, BarReductionIsStoredInRangeAndShownInMils) {
     EXPECT_EQ(dialog.BarReductionText(), "= 6.7 mils off every bar at the printer's 300 dpi");
     dialog.BarReductionSpin()->setValue(0);
     EXPECT_EQ(dialog.BarReductionText(), "none: bars print as drawn");
+    // One dot is one dot, and the dialog keeps its width as the text grows.
+    const int width = dialog.sizeHint().width();
+    dialog.BarReductionSpin()->setValue(1);
+    EXPECT_EQ(dialog.BarReductionSpin()->suffix(), " dot");
+    EXPECT_EQ(dialog.sizeHint().width(), width);
 }
 
 // Code 128's code sets, ITF-14's bearer bars and the EAN quiet zone marks go
