@@ -67,7 +67,14 @@ void KeepSavePlace(CBarcodeView& view) {
 }
 
 void CQuillmarkDoc::OnHelpTopics() {
-    const QString help = HelpFilePath(QCoreApplication::applicationFilePath());
+    QString help = HelpFilePath(QCoreApplication::applicationFilePath());
+    // The page in the user's language where there is one: the translations
+    // name it.
+    const QString translated = QFileInfo(help).dir().filePath(
+        QCoreApplication::translate("CQuillmarkDoc", "quillmark.htm"));
+    if (QFileInfo::exists(translated)) {
+        help = translated;
+    }
     // A missing file is said at once: a browser started on it would only show
     // an error page of its own, or nothing.
     if (!QFileInfo::exists(help)) {

@@ -70,6 +70,7 @@ struct PieceRecord {
     std::uint64_t check = 0;      // over the record (this field as 0) and its masks
 };
 static_assert(std::is_trivially_copyable_v<PieceRecord> && sizeof(PieceRecord) == 48);
+constexpr auto kHeaderSize = static_cast<qsizetype>(sizeof(Header));
 
 constexpr std::uint32_t kReachesEdge = 1;
 constexpr std::uint32_t kBlank = 2;
@@ -219,10 +220,10 @@ std::optional<LabelSprite> CLabelStore::FilePiece(const Entry& entry, qsizetype 
     piece.blank = (record.flags & kBlank) != 0;
     piece.whiteBox = (record.flags & kWhiteBox) != 0;
     if (HasMasks(piece)) {
-        const std::size_t one = piece.RowStart(piece.height);
-        piece.painted.assign(masks.begin(), masks.begin() + static_cast<std::ptrdiff_t>(one));
+        const auto one = static_cast<std::ptrdiff_t>(piece.RowStart(piece.height));
+        piece.painted.assign(masks.begin(), masks.begin() + one);
         const auto ink = (record.flags & kInkOnly) != 0 ? masks.begin() : masks.begin() + one;
-        piece.ink.assign(ink, ink + static_cast<std::ptrdiff_t>(one));
+        piece.ink.assign(ink, ink + one);
     }
     return piece;
 }
@@ -247,7 +248,7 @@ void CLabelStore::Load(const QString& fontKey, Entry& entry) const {
     const auto fileSize = static_cast<std::uint64_t>(status.st_size);
     const QByteArray identity = m_identity.toUtf8();
     const QByteArray key = fontKey.toUtf8();
-    const auto metricsAt = static_cast<qsizetype>(sizeof(Header)) + identity.size() + key.size();
+    const auto metricsAt = kHeaderSize + identity.size() + key.size();
     const qsizetype frontSize =
         metricsAt + static_cast<qsizetype>(sizeof(MetricsRecord) + sizeof(std::uint64_t));
     if (fileSize < static_cast<std::uint64_t>(frontSize)) {
@@ -263,8 +264,8 @@ void CLabelStore::Load(const QString& fontKey, Entry& entry) const {
     if (header.magic != kMagic || header.format != kFormat ||
         header.identityBytes != static_cast<std::uint32_t>(identity.size()) ||
         header.keyBytes != static_cast<std::uint32_t>(key.size()) ||
-        front.mid(sizeof(Header), identity.size()) != identity ||
-        front.mid(sizeof(Header) + identity.size(), key.size()) != key ||
+        front.mid(kHeaderSize, identity.size()) != identity ||
+        front.mid(kHeaderSize + identity.size(), key.size()) != key ||
         Checksum(front.constData(), static_cast<std::size_t>(frontSize - 8)) != check ||
         metrics.pieces > kMaxPieces ||
         metrics.pieces * sizeof(PieceRecord) > fileSize - static_cast<std::uint64_t>(frontSize)) {

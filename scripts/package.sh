@@ -35,6 +35,8 @@ expected=(
     bin/quillmark
     bin/quillmark-render
     share/doc/quillmark/quillmark.htm
+    share/doc/quillmark/quillmark_de.htm
+    share/doc/quillmark/quillmark_fr.htm
     share/doc/quillmark/copyright
     share/doc/quillmark/changelog.gz
     share/applications/$app_id.desktop

@@ -549,6 +549,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Help cannot be shown: no program to open the help file %1 was found.</source>
         <translation>Die Hilfe kann nicht angezeigt werden: Es wurde kein Programm gefunden, das die Hilfedatei %1 öffnet.</translation>
     </message>
+    <message>
+        <source>quillmark.htm</source>
+        <translation>quillmark_de.htm</translation>
+    </message>
 </context>
 <context>
     <name>CSettingsDialog</name>

@@ -549,6 +549,10 @@ Voulez-vous le remplacer ?</translation>
         <source>Help cannot be shown: no program to open the help file %1 was found.</source>
         <translation>L’aide ne peut pas être affichée : aucun programme pour ouvrir le fichier d’aide %1 n’a été trouvé.</translation>
     </message>
+    <message>
+        <source>quillmark.htm</source>
+        <translation>quillmark_fr.htm</translation>
+    </message>
 </context>
 <context>
     <name>CSettingsDialog</name>

@@ -20,6 +20,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -297,6 +300,26 @@ TEST(AboutBox, ShowsTheVersionTheProgramCarries) {
     about.show();
     EXPECT_EQ(about.VersionLine(), "Corvane Quillmark V1.0, Build 29.");
     about.accept();
+}
+
+// Help Topics opens the page in the user's language, which the translations
+// name; each page describes every symbology the program draws.
+TEST(QuillmarkDoc, EveryLanguageHasAHelpPageNamingEverySymbology) {
+    for (const char* language : {"en", "de", "fr"}) {
+        const Translations translations{QLocale(QString::fromLatin1(language))};
+        const QString page =
+            QFileInfo(QStringLiteral(QUILLMARK_EXECUTABLE))
+                .dir()
+                .filePath(QCoreApplication::translate("CQuillmarkDoc", "quillmark.htm"));
+        QFile file(page);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+        const QString text = QString::fromUtf8(file.readAll());
+        EXPECT_TRUE(text.contains(QStringLiteral("lang=\"%1\"").arg(language))) << language;
+        for (const SymbologyFacts& facts : Symbologies()) {
+            EXPECT_TRUE(text.contains(QString::fromLatin1(facts.name.data(), facts.name.size())))
+                << language << ": " << facts.name;
+        }
+    }
 }
 
 TEST(QuillmarkDoc, HelpFileIsNamedAfterTheExecutable) {
