@@ -39,8 +39,6 @@ QByteArray PdfString(std::string_view text) {
     return out;
 }
 
-constexpr int kObjectCount = 5;
-
 } // namespace
 
 QByteArray PdfPoints(double mils) {
@@ -65,7 +63,7 @@ void PdfShapeSink::Text(const VectorText& text) {
                  " Tj ET Q\n";
 }
 
-QByteArray WritePdf(const VectorJob& job, int zoom) {
+QByteArray WritePdf(const VectorJob& job, int zoom, const QString& title) {
     const auto width = static_cast<double>(job.cellWidth);
     const auto height = static_cast<double>(job.cellHeight);
     QByteArray pdf("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
@@ -90,12 +88,23 @@ QByteArray WritePdf(const VectorJob& job, int zoom) {
                "4 0 obj\n<< /Length " + QByteArray::number(pdf.size() - start) + " >>\nstream\n");
     pdf += "endstream\nendobj\n";
     object(kPdfCourierFont);
+    QByteArray info;
+    if (!title.isEmpty()) {
+        // The title as a text string: UTF-16 with its byte order mark, in hex.
+        QByteArray text = "<FEFF";
+        for (const QChar c : title) {
+            text += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
+        }
+        object("<< /Title " + text + "> >>");
+        info = " /Info " + QByteArray::number(offsets.size()) + " 0 R";
+    }
     const qsizetype xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(kObjectCount + 1) + "\n0000000000 65535 f \n";
+    const QByteArray size = QByteArray::number(offsets.size() + 1);
+    pdf += "xref\n0 " + size + "\n0000000000 65535 f \n";
     for (const qsizetype offset : offsets) {
         pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
     }
-    pdf += "trailer\n<< /Size " + QByteArray::number(kObjectCount + 1) +
-           " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    pdf += "trailer\n<< /Size " + size + " /Root 1 0 R" + info + " >>\nstartxref\n" +
+           QByteArray::number(xref) + "\n%%EOF\n";
     return pdf;
 }

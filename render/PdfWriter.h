@@ -3,6 +3,7 @@
 #include "VectorScene.h"
 
 #include <QByteArray>
+#include <QString>
 
 // One symbol as a one-page PDF document at true size: the page is the cell
 // (1000 mils = 72 points), each bar one filled rectangle, each label piece a
@@ -10,7 +11,9 @@
 // no dates or identifiers, so the same symbol always gives the same bytes.
 // Each shape is written as the walk of the encoding gives it, every length
 // zoom times its size: the file is the only copy of the drawing.
-QByteArray WritePdf(const VectorJob& job, int zoom);
+// A title, if given, goes into the document's information (a reader shows it
+// in its window).
+QByteArray WritePdf(const VectorJob& job, int zoom, const QString& title = {});
 
 // Writes shapes into a PDF content stream in points (1000 mils = 72 points):
 // each bar a filled rectangle, each text in the standard Courier font (the

@@ -127,7 +127,7 @@ RenderResult RenderSymbol(const RenderRequest& request) {
     job.origin = SymbolOrigin(encoding, built.drawBarLength, request.showText, request.orientation);
     RenderResult result;
     result.blank = encoding.Empty();
-    result.bytes = request.format == OutputFormat::Pdf ? WritePdf(job, request.zoom)
+    result.bytes = request.format == OutputFormat::Pdf ? WritePdf(job, request.zoom, request.title)
                                                        : WriteSvg(job, request.zoom);
     return result;
 }

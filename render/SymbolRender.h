@@ -31,6 +31,8 @@ struct RenderRequest {
     int barReduction = 0;
     // Raster formats: where the labels' pixels come from.
     LabelSource labels;
+    // PDF: the document's title (none when empty).
+    QString title;
 
     friend bool operator==(const RenderRequest&, const RenderRequest&) = default;
 };

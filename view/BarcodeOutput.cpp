@@ -289,6 +289,9 @@ void CBarcodeOutput::Save() {
     if (!IsRaster(request->format)) {
         request->zoom = vector.zoom;
     }
+    // A saved document is titled by its name (symbology and text, as Save
+    // suggests it), for the reader's window.
+    request->title = QFileInfo(path).completeBaseName();
     const RenderResult file = request->format == OutputFormat::Bmp && bitmapFits
                                   ? std::move(bitmap)
                                   : RenderSymbol(*request);

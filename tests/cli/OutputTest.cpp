@@ -409,6 +409,7 @@ TEST(DesktopSave, OffersTheBitmapFirstThenTheToolsFormatsThroughItsWriters) {
         request.dpiX = view.logicalDpiX();
         request.dpiY = request.dpiX;
         request.format = *FormatOfPath(path);
+        request.title = QStringLiteral("saved"); // a PDF is titled by its name
         QFile saved(path);
         ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << name;
         EXPECT_EQ(saved.readAll(), RenderSymbol(request).bytes) << name;
