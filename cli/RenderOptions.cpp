@@ -108,8 +108,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                               "among symbology, text, height and output (- for standard input)."),
          QStringLiteral("file")},
         {QStringLiteral("format"),
-         QCoreApplication::translate("RenderOptions", "bmp, png, svg or pdf (default: from the "
-                                                      "output's extension)."),
+         QCoreApplication::translate("RenderOptions", "%1 (default: from the output's extension).")
+             .arg(FormatNameList()),
          QStringLiteral("format")},
         {QStringLiteral("density"),
          QCoreApplication::translate(
@@ -310,16 +310,15 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         o.format = FormatByName(parser.value(QStringLiteral("format")));
         if (!o.format) {
             return UsageError(
-                QCoreApplication::translate("RenderOptions",
-                                            "--format takes bmp, png, svg or pdf, not \"%1\"")
-                    .arg(parser.value(QStringLiteral("format"))));
+                QCoreApplication::translate("RenderOptions", "--format takes %1, not \"%2\"")
+                    .arg(FormatNameList(), parser.value(QStringLiteral("format"))));
         }
     } else if (!o.output.isEmpty() && !FormatOfPath(o.output)) {
         return UsageError(
             QCoreApplication::translate("RenderOptions",
-                                        "cannot tell the format of \"%1\"; name it .bmp, .png, "
-                                        ".svg or .pdf, or give --format")
-                .arg(o.output));
+                                        "cannot tell the format of \"%1\"; name it %2, or give "
+                                        "--format")
+                .arg(o.output, FormatNameList(QStringLiteral("."))));
     }
 
     const struct {

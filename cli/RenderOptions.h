@@ -73,7 +73,7 @@ inline constexpr int kMinDpi = 10;
 inline constexpr int kMaxDpi = 4800;
 inline constexpr int kDefaultDpi = 300;
 // The most dots --bar-reduction takes (the settings' own limit).
-inline constexpr int kMaxBarReductionDots = 8;
+inline constexpr int kMaxBarReductionDots = kMaxBarReduction;
 inline constexpr int kMaxJobs = 64;
 
 // Whether a Height text starts with a length above 0 (the Height field would

@@ -352,10 +352,10 @@ private:
             m_options.format ? m_options.format : FormatOfPath(job.path);
         if (!format) {
             Fail(outcome, entry.line,
-                 QCoreApplication::translate(
-                     "Runner", "cannot tell the format of \"%1\"; name it .bmp, .png, "
-                               ".svg or .pdf, or give --format")
-                     .arg(job.path));
+                 QCoreApplication::translate("RenderOptions",
+                                             "cannot tell the format of \"%1\"; name it %2, or "
+                                             "give --format")
+                     .arg(job.path, FormatNameList(QStringLiteral("."))));
             return std::nullopt;
         }
         request.format = *format;

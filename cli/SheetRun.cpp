@@ -105,13 +105,27 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const LabelS
     const std::optional<OutputFormat> format =
         options.format ? options.format : FormatOfPath(options.output);
     const int pages = SheetPageCount(job);
-    if (format == OutputFormat::Svg) {
+    if (!format) {
+        Report(errors, QCoreApplication::translate("RenderOptions",
+                                                   "cannot tell the format of \"%1\"; name it "
+                                                   "%2, or give --format")
+                           .arg(options.output, FormatNameList(QStringLiteral("."))));
+        return kExitUsage;
+    }
+    bool raster = false;
+    switch (*format) {
+    case OutputFormat::Bmp:
+    case OutputFormat::Png:
+        raster = true;
+        break;
+    case OutputFormat::Pdf:
+        break;
+    case OutputFormat::Svg:
         Report(errors, QCoreApplication::translate(
                            "SheetRun", "a sheet is written as one PDF document, or as BMP or PNG "
                                        "pages: not as SVG"));
         return kExitUsage;
     }
-    const bool raster = format && IsRaster(*format);
     if (raster && pages > 1 && !options.output.contains(kPageField)) {
         Report(errors, QCoreApplication::translate(
                            "SheetRun", "the labels fill %1 pages: name the pages with {page} in "

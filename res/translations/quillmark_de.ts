@@ -917,8 +917,8 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>Zeichnet ein Symbol pro Zeile einer CSV-Datei, deren Kopfzeile Spalten unter symbology, text, height und output nennt (- für die Standardeingabe).</translation>
     </message>
     <message>
-        <source>bmp, png, svg or pdf (default: from the output&apos;s extension).</source>
-        <translation>bmp, png, svg oder pdf (Standard: aus der Endung der Ausgabe).</translation>
+        <source>%1 (default: from the output&apos;s extension).</source>
+        <translation>%1 (Standard: aus der Endung der Ausgabe).</translation>
     </message>
     <message>
         <source>The narrow element in mils (default: the program&apos;s setting).</source>
@@ -1045,12 +1045,12 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>ein Stapel braucht {n} oder {text} in --output, sonst überschriebe jede Zeile die vorige</translation>
     </message>
     <message>
-        <source>--format takes bmp, png, svg or pdf, not &quot;%1&quot;</source>
-        <translation>--format nimmt bmp, png, svg oder pdf, nicht „%1“</translation>
+        <source>--format takes %1, not &quot;%2&quot;</source>
+        <translation>--format nimmt %1, nicht „%2“</translation>
     </message>
     <message>
-        <source>cannot tell the format of &quot;%1&quot;; name it .bmp, .png, .svg or .pdf, or give --format</source>
-        <translation>das Format von „%1“ ist nicht erkennbar; benennen Sie die Datei .bmp, .png, .svg oder .pdf, oder geben Sie --format an</translation>
+        <source>cannot tell the format of &quot;%1&quot;; name it %2, or give --format</source>
+        <translation>das Format von „%1“ ist nicht erkennbar; benennen Sie die Datei %2, oder geben Sie --format an</translation>
     </message>
     <message>
         <source>--code-sets takes auto or typed, not &quot;%1&quot;</source>
@@ -1463,10 +1463,6 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>keine Ausgabe: geben Sie eine Spalte output oder --output an</translation>
     </message>
     <message>
-        <source>cannot tell the format of &quot;%1&quot;; name it .bmp, .png, .svg or .pdf, or give --format</source>
-        <translation>das Format von „%1“ ist nicht erkennbar; benennen Sie die Datei .bmp, .png, .svg oder .pdf, oder geben Sie --format an</translation>
-    </message>
-    <message>
         <source>cannot be read back: the symbol is too large for a bitmap at %1 dpi (at most %2 pixels a side)</source>
         <translation>kann nicht zurückgelesen werden: das Symbol ist zu groß für eine Bitmap mit %1 dpi (höchstens %2 Pixel je Seite)</translation>
     </message>
@@ -1730,6 +1726,13 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>argument %1 holds bytes that are not UTF-8</source>
         <translation>Argument %1 enthält Bytes, die kein UTF-8 sind</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFormat</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
     </message>
 </context>
 </TS>

@@ -917,8 +917,8 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>Trace un symbole par ligne d’un fichier CSV dont l’en-tête nomme des colonnes parmi symbology, text, height et output (- pour l’entrée standard).</translation>
     </message>
     <message>
-        <source>bmp, png, svg or pdf (default: from the output&apos;s extension).</source>
-        <translation>bmp, png, svg ou pdf (par défaut : d’après l’extension de la sortie).</translation>
+        <source>%1 (default: from the output&apos;s extension).</source>
+        <translation>%1 (par défaut : d’après l’extension de la sortie).</translation>
     </message>
     <message>
         <source>The narrow element in mils (default: the program&apos;s setting).</source>
@@ -1045,12 +1045,12 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>un lot a besoin de {n} ou {text} dans --output, sinon chaque ligne écraserait la précédente</translation>
     </message>
     <message>
-        <source>--format takes bmp, png, svg or pdf, not &quot;%1&quot;</source>
-        <translation>--format attend bmp, png, svg ou pdf, pas « %1 »</translation>
+        <source>--format takes %1, not &quot;%2&quot;</source>
+        <translation>--format attend %1, pas « %2 »</translation>
     </message>
     <message>
-        <source>cannot tell the format of &quot;%1&quot;; name it .bmp, .png, .svg or .pdf, or give --format</source>
-        <translation>impossible de déterminer le format de « %1 » ; nommez-le .bmp, .png, .svg ou .pdf, ou indiquez --format</translation>
+        <source>cannot tell the format of &quot;%1&quot;; name it %2, or give --format</source>
+        <translation>impossible de déterminer le format de « %1 » ; nommez-le %2, ou indiquez --format</translation>
     </message>
     <message>
         <source>--code-sets takes auto or typed, not &quot;%1&quot;</source>
@@ -1463,10 +1463,6 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>pas de sortie : indiquez une colonne output ou --output</translation>
     </message>
     <message>
-        <source>cannot tell the format of &quot;%1&quot;; name it .bmp, .png, .svg or .pdf, or give --format</source>
-        <translation>impossible de déterminer le format de « %1 » ; nommez-le .bmp, .png, .svg ou .pdf, ou indiquez --format</translation>
-    </message>
-    <message>
         <source>cannot be read back: the symbol is too large for a bitmap at %1 dpi (at most %2 pixels a side)</source>
         <translation>relecture impossible : le symbole est trop grand pour une bitmap à %1 ppp (au plus %2 pixels de côté)</translation>
     </message>
@@ -1730,6 +1726,13 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>argument %1 holds bytes that are not UTF-8</source>
         <translation>l’argument %1 contient des octets qui ne sont pas de l’UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFormat</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
     </message>
 </context>
 </TS>

@@ -83,9 +83,9 @@ struct Scene {
     // The page a printer of the resolution gets: the view's own draw onto a
     // device of that resolution, one symbol cell large.
     QImage Print(int dpi) {
-        const auto barcode = view.BuildSymbol();
+        view.Document().Update();
         const QSize cell =
-            RenderSymbolCell(view.SceneOf(*barcode), BarLengthFromHeight(panel.height), dpi, dpi,
+            RenderSymbolCell(view.Document().Scene(), BarLengthFromHeight(panel.height), dpi, dpi,
                              view.Zoom())
                 .size();
         return view.Output().RenderToImage(dpi, dpi, cell);
