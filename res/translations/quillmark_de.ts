@@ -260,7 +260,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>page (Seite), grid (Spalten x Zeilen), label (Etikett), margins (Ränder oben x links) und pitch (Abstand quer x abwärts), jedes Paar in in oder mm; margins und pitch können entfallen</translation>
     </message>
     <message>
-        <source>&amp;Layout:</source>
+        <source>La&amp;yout:</source>
         <translation>&amp;Layout:</translation>
     </message>
     <message>
@@ -276,8 +276,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>&amp;Textfeld</translation>
     </message>
     <message>
-        <source>&amp;Sequence</source>
-        <translation>&amp;Folge</translation>
+        <source>Se&amp;quence</source>
+        <translation>F&amp;olge</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -296,15 +296,15 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Kürzere Zahlen erhalten führende Nullen</translation>
     </message>
     <message>
-        <source>&amp;Prefix:</source>
-        <translation>&amp;Präfix:</translation>
+        <source>P&amp;refix:</source>
+        <translation>P&amp;räfix:</translation>
     </message>
     <message>
-        <source>Su&amp;ffix:</source>
+        <source>&amp;Suffix:</source>
         <translation>Su&amp;ffix:</translation>
     </message>
     <message>
-        <source>First &amp;number:</source>
+        <source>First num&amp;ber:</source>
         <translation>Erste &amp;Nummer:</translation>
     </message>
     <message>
@@ -324,8 +324,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>ein Etikett pro Zeile, oder eine CSV-Datei</translation>
     </message>
     <message>
-        <source>&amp;Browse...</source>
-        <translation>Durch&amp;suchen...</translation>
+        <source>Bro&amp;wse...</source>
+        <translation>Dur&amp;chsuchen...</translation>
     </message>
     <message>
         <source>F&amp;ile:</source>
@@ -336,7 +336,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Te&amp;xtspalte:</translation>
     </message>
     <message>
-        <source>Caption c&amp;olumn:</source>
+        <source>Caption colu&amp;mn:</source>
         <translation>Beschriftungss&amp;palte:</translation>
     </message>
     <message>
@@ -365,7 +365,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Start at &amp;label:</source>
-        <translation>Beginnen bei &amp;Etikett:</translation>
+        <translation>&amp;Beginnen bei Etikett:</translation>
     </message>
     <message>
         <source>&amp;Copies of each label:</source>

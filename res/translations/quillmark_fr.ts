@@ -260,7 +260,7 @@ Voulez-vous le remplacer ?</translation>
         <translation>page, grid (colonnes x lignes), label (étiquette), margins (marges haut x gauche) et pitch (pas horizontal x vertical), chaque paire en in ou mm ; margins et pitch sont facultatifs</translation>
     </message>
     <message>
-        <source>&amp;Layout:</source>
+        <source>La&amp;yout:</source>
         <translation>&amp;Disposition :</translation>
     </message>
     <message>
@@ -276,12 +276,12 @@ Voulez-vous le remplacer ?</translation>
         <translation>Champ &amp;Texte</translation>
     </message>
     <message>
-        <source>&amp;Sequence</source>
-        <translation>&amp;Séquence</translation>
+        <source>Se&amp;quence</source>
+        <translation>S&amp;équence</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
+        <translation>Fic&amp;hier</translation>
     </message>
     <message>
         <source>Copies of the symbol in the Text field: %1</source>
@@ -296,15 +296,15 @@ Voulez-vous le remplacer ?</translation>
         <translation>Les nombres plus courts reçoivent des zéros en tête</translation>
     </message>
     <message>
-        <source>&amp;Prefix:</source>
+        <source>P&amp;refix:</source>
         <translation>&amp;Préfixe :</translation>
     </message>
     <message>
-        <source>Su&amp;ffix:</source>
+        <source>&amp;Suffix:</source>
         <translation>Su&amp;ffixe :</translation>
     </message>
     <message>
-        <source>First &amp;number:</source>
+        <source>First num&amp;ber:</source>
         <translation>Premier &amp;numéro :</translation>
     </message>
     <message>
@@ -324,8 +324,8 @@ Voulez-vous le remplacer ?</translation>
         <translation>une étiquette par ligne, ou un fichier CSV</translation>
     </message>
     <message>
-        <source>&amp;Browse...</source>
-        <translation>Pa&amp;rcourir...</translation>
+        <source>Bro&amp;wse...</source>
+        <translation>P&amp;arcourir...</translation>
     </message>
     <message>
         <source>F&amp;ile:</source>
@@ -336,7 +336,7 @@ Voulez-vous le remplacer ?</translation>
         <translation>Colonne du te&amp;xte :</translation>
     </message>
     <message>
-        <source>Caption c&amp;olumn:</source>
+        <source>Caption colu&amp;mn:</source>
         <translation>Colonne de l’intit&amp;ulé :</translation>
     </message>
     <message>
@@ -381,7 +381,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation>&amp;Aperçu avant impression...</translation>
+        <translation>Aperçu a&amp;vant impression...</translation>
     </message>
     <message>
         <source>Print ali&amp;gnment page</source>
