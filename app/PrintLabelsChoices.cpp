@@ -1,10 +1,15 @@
 #include "PrintLabelsChoices.h"
 
-#include "LabelSource.h"
+#include "LabelSourceBox.h"
+#include "PrintLabelsControls.h"
 #include "SettingsStore.h"
-#include "ui_PrintLabelsDialog.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
 
 #include <algorithm>
 #include <memory>
@@ -23,7 +28,7 @@ QString StoreKey(const char* key) {
 
 } // namespace
 
-void RestorePrintLabelsChoices(Ui::CPrintLabelsDialog& form, LabelSource& source) {
+void RestorePrintLabelsChoices(const PrintLabelsControls& ui) {
     const std::unique_ptr<QSettings> store = OpenSettingsStore();
     const auto text = [&store](const char* key, const QString& fallback = {}) {
         return store->value(StoreKey(key), fallback).toString();
@@ -32,61 +37,70 @@ void RestorePrintLabelsChoices(Ui::CPrintLabelsDialog& form, LabelSource& source
         return ReadProfileInt(*store, kSection, QLatin1String(key), fallback);
     };
     const QString layout = text("Layout");
-    const int index = layout == kCustomKey ? form.layout->count() - 1
+    const int index = layout == kCustomKey ? ui.layout->count() - 1
                       : layout.isEmpty()   ? 0
-                                           : form.layout->findData(layout);
-    form.layout->setCurrentIndex(std::max(index, 0));
-    form.customLayout->setText(text("CustomLayout"));
-    const int kind = number("Source", LabelSource::kFromText);
-    source.Choose(kind == LabelSource::kFromSequence || kind == LabelSource::kFromFile
-                      ? static_cast<LabelSource::Kind>(kind)
-                      : LabelSource::kFromText);
-    form.prefix->setText(text("Prefix"));
-    form.suffix->setText(text("Suffix"));
-    form.first->setText(text("First", QStringLiteral("1")));
-    form.step->setText(text("Step", QStringLiteral("1")));
-    form.count->setValue(number("Count", form.count->value()));
-    form.digits->setValue(number("Digits", 0));
-    form.file->setText(text("File"));
+                                           : ui.layout->findData(layout);
+    ui.layout->setCurrentIndex(std::max(index, 0));
+    ui.customLayout->setText(text("CustomLayout"));
+    switch (number("Source", CLabelSourceBox::kFromText)) {
+    case CLabelSourceBox::kFromSequence:
+        ui.fromSequence->setChecked(true);
+        break;
+    case CLabelSourceBox::kFromFile:
+        ui.fromFile->setChecked(true);
+        break;
+    default:
+        ui.fromText->setChecked(true);
+        break;
+    }
+    ui.prefix->setText(text("Prefix"));
+    ui.suffix->setText(text("Suffix"));
+    ui.first->setText(text("First", QStringLiteral("1")));
+    ui.step->setText(text("Step", QStringLiteral("1")));
+    ui.count->setValue(number("Count", ui.count->value()));
+    ui.digits->setValue(number("Digits", 0));
+    ui.file->setText(text("File"));
     // The columns are offered once the file is read: the chosen ones wait.
     if (const QString column = text("TextColumn"); !column.isEmpty()) {
-        form.textColumn->addItem(column);
+        ui.textColumn->addItem(column);
     }
     if (store->contains(StoreKey("CaptionColumn"))) {
         const QString column = text("CaptionColumn");
-        form.captionColumn->addItem(column.isEmpty() ? LabelSource::NoColumn() : column);
+        ui.captionColumn->addItem(column.isEmpty() ? CLabelSourceBox::NoColumn() : column);
     }
-    form.caption->setText(text("Caption"));
-    form.outlines->setChecked(number("Outlines", 0) != 0);
-    form.offsetUnit->setCurrentIndex(number("OffsetUnit", 0) == kInches ? kInches : 0);
+    ui.caption->setText(text("Caption"));
+    ui.outlines->setChecked(number("Outlines", 0) != 0);
+    ui.offsetUnit->setCurrentIndex(number("OffsetUnit", 0) == kInches ? kInches : 0);
 }
 
-void RememberPrintLabelsChoices(const Ui::CPrintLabelsDialog& form, const LabelSource& source) {
+void RememberPrintLabelsChoices(const PrintLabelsControls& ui) {
     const std::unique_ptr<QSettings> store = OpenSettingsStore();
-    const QString layout = form.layout->currentData().toString();
+    const QString layout = ui.layout->currentData().toString();
     const std::pair<const char*, QVariant> values[] = {
         {"Layout", layout.isEmpty() ? kCustomKey : layout},
-        {"CustomLayout", form.customLayout->text()},
-        {"Source", static_cast<int>(source.Chosen())},
-        {"Prefix", form.prefix->text()},
-        {"Suffix", form.suffix->text()},
-        {"First", form.first->text()},
-        {"Step", form.step->text()},
-        {"Count", form.count->value()},
-        {"Digits", form.digits->value()},
-        {"File", form.file->text()},
-        {"Caption", form.caption->text()},
-        {"Outlines", form.outlines->isChecked() ? 1 : 0},
-        {"OffsetUnit", form.offsetUnit->currentIndex()},
+        {"CustomLayout", ui.customLayout->text()},
+        {"Source", ui.fromSequence->isChecked() ? CLabelSourceBox::kFromSequence
+                   : ui.fromFile->isChecked()   ? CLabelSourceBox::kFromFile
+                                                : CLabelSourceBox::kFromText},
+        {"Prefix", ui.prefix->text()},
+        {"Suffix", ui.suffix->text()},
+        {"First", ui.first->text()},
+        {"Step", ui.step->text()},
+        {"Count", ui.count->value()},
+        {"Digits", ui.digits->value()},
+        {"File", ui.file->text()},
+        {"Caption", ui.caption->text()},
+        {"Outlines", ui.outlines->isChecked() ? 1 : 0},
+        {"OffsetUnit", ui.offsetUnit->currentIndex()},
     };
     for (const auto& [key, value] : values) {
         store->setValue(StoreKey(key), value);
     }
     // The columns only once a CSV file has offered them.
-    if (form.textColumn->isEnabled()) {
-        store->setValue(StoreKey("TextColumn"), form.textColumn->currentText());
-        store->setValue(StoreKey("CaptionColumn"), form.captionColumn->currentIndex() > 0
-                                                       ? form.captionColumn->currentText()
+    if (ui.textColumn->isEnabled()) {
+        store->setValue(StoreKey("TextColumn"), ui.textColumn->currentText());
+        store->setValue(StoreKey("CaptionColumn"), ui.captionColumn->currentIndex() > 0
+                                                       ? ui.captionColumn->currentText()
                                                        : QString());
     }
 }

@@ -4,18 +4,15 @@
 
 #include <QString>
 
-class LabelSource;
-namespace Ui {
-class CPrintLabelsDialog;
-}
+struct PrintLabelsControls;
 
 // What Print Labels keeps in the settings store: the choices of its last use
 // (section "PrintLabels") and each printer's offset.
 
-// Sets the form's fields to the choices last remembered; the layout list
+// Sets the dialog's fields to the choices last remembered; the layout list
 // already filled.
-void RestorePrintLabelsChoices(Ui::CPrintLabelsDialog& form, LabelSource& source);
-void RememberPrintLabelsChoices(const Ui::CPrintLabelsDialog& form, const LabelSource& source);
+void RestorePrintLabelsChoices(const PrintLabelsControls& ui);
+void RememberPrintLabelsChoices(const PrintLabelsControls& ui);
 
 // The offset stored for a printer (empty name: PDF output), in mils.
 PrinterOffset StoredPrinterOffset(const QString& printer);

@@ -1,9 +1,10 @@
 #include "PrintLabelsDialog.h"
 
-#include "LabelSource.h"
+#include "LabelSourceBox.h"
 #include "PrintLabelsChoices.h"
 #include "PrintLabelsPrinter.h"
 #include "SheetLayout.h"
+#include "ui_LabelSourceBox.h"
 #include "ui_PrintLabelsDialog.h"
 
 #include <QApplication>
@@ -32,9 +33,9 @@ CPrintLabelsDialog::CPrintLabelsDialog(const RenderRequest& symbol, const QStrin
     m_symbol.zoom = 1; // labels are printed at true size
     m_form->setupUi(this);
     CompleteForm();
-    m_source = std::make_unique<LabelSource>(*m_form, fieldText);
-    m_printer = std::make_unique<PrintLabelsPrinter>(*m_form, printer, m_job);
-    RestorePrintLabelsChoices(*m_form, *m_source);
+    m_source->SetFieldText(fieldText);
+    m_printer = std::make_unique<PrintLabelsPrinter>(m_ui, printer, m_job);
+    RestorePrintLabelsChoices(m_ui);
     m_printer->ShowOffset();
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(kRefreshDelayMs);
@@ -47,6 +48,8 @@ CPrintLabelsDialog::~CPrintLabelsDialog() = default;
 
 void CPrintLabelsDialog::CompleteForm() {
     Ui::CPrintLabelsDialog& form = *m_form;
+    m_source = form.labelsBox;
+    const Ui::CLabelSourceBox& source = m_source->Form();
     for (const SheetLayout& sheet : BuiltInSheets()) {
         form.layout->addItem(QString::fromStdString(sheet.name + ": " + DescribeSheet(sheet)),
                              QString::fromStdString(sheet.name));
@@ -54,7 +57,8 @@ void CPrintLabelsDialog::CompleteForm() {
     form.layout->addItem(tr("Custom"), QString());
     form.copies->setMaximum(kMaxCopies);
     form.refused->setMaximumHeight(fontMetrics().height() * 6);
-    // Added here, not in the form, to stand in the button box's own order.
+    // A form cannot put buttons of its own in a button box; made here, before
+    // Close, they also come before it in the tab order.
     QPushButton* print = form.buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
     QPushButton* printPreview =
         form.buttons->addButton(tr("Print Pre&view..."), QDialogButtonBox::ActionRole);
@@ -62,38 +66,38 @@ void CPrintLabelsDialog::CompleteForm() {
         form.buttons->addButton(tr("Print ali&gnment page"), QDialogButtonBox::ActionRole);
     QPushButton* close = form.buttons->addButton(QDialogButtonBox::Close);
     print->setDefault(true);
-    m_ui = Controls{form.layout,
-                    form.customLayout,
-                    form.fromText,
-                    form.fromSequence,
-                    form.fromFile,
-                    form.sourcePages,
-                    form.prefix,
-                    form.first,
-                    form.step,
-                    form.count,
-                    form.digits,
-                    form.suffix,
-                    form.file,
-                    form.browse,
-                    form.textColumn,
-                    form.captionColumn,
-                    form.caption,
-                    form.startAt,
-                    form.copies,
-                    form.outlines,
-                    form.offsetPrinter,
-                    form.offsetX,
-                    form.offsetY,
-                    form.offsetUnit,
-                    form.preview,
-                    form.summary,
-                    form.reason,
-                    form.refused,
-                    print,
-                    printPreview,
-                    alignment,
-                    close};
+    m_ui = Controls{.layout = form.layout,
+                    .customLayout = form.customLayout,
+                    .fromText = source.fromText,
+                    .fromSequence = source.fromSequence,
+                    .fromFile = source.fromFile,
+                    .sourcePages = source.sourcePages,
+                    .prefix = source.prefix,
+                    .first = source.first,
+                    .step = source.step,
+                    .count = source.count,
+                    .digits = source.digits,
+                    .suffix = source.suffix,
+                    .file = source.file,
+                    .browse = source.browse,
+                    .textColumn = source.textColumn,
+                    .captionColumn = source.captionColumn,
+                    .caption = source.caption,
+                    .startAt = form.startAt,
+                    .copies = form.copies,
+                    .outlines = form.outlines,
+                    .offsetPrinter = form.offsetPrinter,
+                    .offsetX = form.offsetX,
+                    .offsetY = form.offsetY,
+                    .offsetUnit = form.offsetUnit,
+                    .preview = form.preview,
+                    .summary = form.summary,
+                    .reason = form.reason,
+                    .refused = form.refused,
+                    .print = print,
+                    .printPreview = printPreview,
+                    .alignment = alignment,
+                    .close = close};
 }
 
 void CPrintLabelsDialog::Connect() {
@@ -124,7 +128,7 @@ void CPrintLabelsDialog::Connect() {
         });
     }
     connect(m_ui.browse, &QPushButton::clicked, this, [this] {
-        if (m_source->Browse(this)) {
+        if (m_source->Browse()) {
             Refresh();
         }
     });
@@ -285,6 +289,6 @@ void CPrintLabelsDialog::PrintAlignment() {
 }
 
 void CPrintLabelsDialog::done(int result) {
-    RememberPrintLabelsChoices(*m_form, *m_source);
+    RememberPrintLabelsChoices(m_ui);
     QDialog::done(result);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LabelSheet.h"
+#include "PrintLabelsControls.h"
 #include "SymbolRender.h"
 
 #include <QDialog>
@@ -11,20 +12,9 @@
 #include <memory>
 #include <string>
 
-class CSheetPreview;
-class LabelSource;
+class CLabelSourceBox;
 class PrintLabelsPrinter;
-class QCheckBox;
-class QComboBox;
-class QDoubleSpinBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 class QPrinter;
-class QPushButton;
-class QRadioButton;
-class QSpinBox;
-class QStackedWidget;
 namespace Ui {
 class CPrintLabelsDialog;
 }
@@ -37,7 +27,7 @@ class CPrintLabelsDialog;
 // be drawn or does not fit, saying why. Each printer's offset is kept in the
 // settings store; the other choices are remembered there too.
 //
-// The form is PrintLabelsDialog.ui; LabelSource gives the labels,
+// The form is PrintLabelsDialog.ui; CLabelSourceBox gives the labels,
 // CSheetPreview shows the first sheet, PrintLabelsPrinter prints and keeps
 // the offsets, and PrintLabelsChoices reads and writes the settings.
 class CPrintLabelsDialog : public QDialog {
@@ -50,40 +40,7 @@ public:
                        QWidget* parent = nullptr);
     ~CPrintLabelsDialog() override;
 
-    struct Controls {
-        QComboBox* layout = nullptr; // the built-in stock, then "Custom"
-        QLineEdit* customLayout = nullptr;
-        QRadioButton* fromText = nullptr;
-        QRadioButton* fromSequence = nullptr;
-        QRadioButton* fromFile = nullptr;
-        QStackedWidget* sourcePages = nullptr;
-        QLineEdit* prefix = nullptr;
-        QLineEdit* first = nullptr;
-        QLineEdit* step = nullptr;
-        QSpinBox* count = nullptr;
-        QSpinBox* digits = nullptr;
-        QLineEdit* suffix = nullptr;
-        QLineEdit* file = nullptr;
-        QPushButton* browse = nullptr;
-        QComboBox* textColumn = nullptr;
-        QComboBox* captionColumn = nullptr; // "(none)" first
-        QLineEdit* caption = nullptr;
-        QSpinBox* startAt = nullptr;
-        QSpinBox* copies = nullptr;
-        QCheckBox* outlines = nullptr;
-        QLabel* offsetPrinter = nullptr;
-        QDoubleSpinBox* offsetX = nullptr;
-        QDoubleSpinBox* offsetY = nullptr;
-        QComboBox* offsetUnit = nullptr; // mm, in
-        CSheetPreview* preview = nullptr;
-        QLabel* summary = nullptr;
-        QLabel* reason = nullptr;
-        QListWidget* refused = nullptr;
-        QPushButton* print = nullptr;
-        QPushButton* printPreview = nullptr;
-        QPushButton* alignment = nullptr;
-        QPushButton* close = nullptr;
-    };
+    using Controls = PrintLabelsControls;
     const Controls& Widgets() const { return m_ui; }
 
     // Brings the job, the reasons against printing it, the buttons and the
@@ -117,7 +74,7 @@ private:
     Controls m_ui;
     RenderRequest m_symbol;
     SheetJob m_job;
-    std::unique_ptr<LabelSource> m_source;
+    CLabelSourceBox* m_source = nullptr; // in the form
     std::unique_ptr<PrintLabelsPrinter> m_printer;
     bool m_layoutUsable = false;
     QString m_reason;

@@ -3,8 +3,11 @@
 #include "LabelPrinting.h"
 #include "LabelSheet.h"
 #include "PrintLabelsChoices.h"
-#include "ui_PrintLabelsDialog.h"
+#include "PrintLabelsControls.h"
 
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -51,9 +54,9 @@ private:
 
 } // namespace
 
-PrintLabelsPrinter::PrintLabelsPrinter(Ui::CPrintLabelsDialog& form, QPrinter& printer,
+PrintLabelsPrinter::PrintLabelsPrinter(const PrintLabelsControls& ui, QPrinter& printer,
                                        SheetJob& job)
-    : m_form(form), m_printer(printer), m_job(job), m_offsetPrinter(printer.printerName()),
+    : m_ui(ui), m_printer(printer), m_job(job), m_offsetPrinter(printer.printerName()),
       m_offset(StoredPrinterOffset(m_offsetPrinter)) {}
 
 void PrintLabelsPrinter::FollowPrinter() {
@@ -67,10 +70,10 @@ void PrintLabelsPrinter::FollowPrinter() {
 }
 
 void PrintLabelsPrinter::ShowOffset() {
-    m_form.offsetPrinter->setText(
+    m_ui.offsetPrinter->setText(
         tr("Printer offset for %1:")
             .arg(m_offsetPrinter.isEmpty() ? tr("PDF output") : m_offsetPrinter));
-    const int unit = m_form.offsetUnit->currentIndex();
+    const int unit = m_ui.offsetUnit->currentIndex();
     const double perUnit = MilsPer(unit);
     const auto show = [unit, perUnit](QDoubleSpinBox* spin, double mils) {
         const QSignalBlocker quiet(spin);
@@ -79,8 +82,8 @@ void PrintLabelsPrinter::ShowOffset() {
         spin->setRange(-kMaxPrinterOffsetMils / perUnit, kMaxPrinterOffsetMils / perUnit);
         spin->setValue(mils / perUnit);
     };
-    show(m_form.offsetX, m_offset.x);
-    show(m_form.offsetY, m_offset.y);
+    show(m_ui.offsetX, m_offset.x);
+    show(m_ui.offsetY, m_offset.y);
     m_job.offsetX = m_offset.x;
     m_job.offsetY = m_offset.y;
 }
@@ -88,8 +91,8 @@ void PrintLabelsPrinter::ShowOffset() {
 void PrintLabelsPrinter::OnOffsetEdited(bool across) {
     // Only the value typed: the other keeps its mils, never rounded to the
     // field's decimals.
-    const QDoubleSpinBox* spin = across ? m_form.offsetX : m_form.offsetY;
-    (across ? m_offset.x : m_offset.y) = spin->value() * MilsPer(m_form.offsetUnit->currentIndex());
+    const QDoubleSpinBox* spin = across ? m_ui.offsetX : m_ui.offsetY;
+    (across ? m_offset.x : m_offset.y) = spin->value() * MilsPer(m_ui.offsetUnit->currentIndex());
     m_job.offsetX = m_offset.x;
     m_job.offsetY = m_offset.y;
     StorePrinterOffset(m_offsetPrinter, m_offset);

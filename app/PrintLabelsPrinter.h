@@ -8,9 +8,7 @@
 class QPrinter;
 class QWidget;
 struct SheetJob;
-namespace Ui {
-class CPrintLabelsDialog;
-}
+struct PrintLabelsControls;
 
 // Print Labels' printing: the job printed, previewed or its alignment page
 // printed on the program's printer, whose paper is set for the stock only
@@ -19,9 +17,9 @@ class CPrintLabelsDialog;
 class PrintLabelsPrinter {
     Q_DECLARE_TR_FUNCTIONS(CPrintLabelsDialog)
 public:
-    // form: the dialog's, set up; printer: the program's, not owned; job: the
+    // ui: the dialog's controls; printer: the program's, not owned; job: the
     // dialog's, whose offset this keeps.
-    PrintLabelsPrinter(Ui::CPrintLabelsDialog& form, QPrinter& printer, SheetJob& job);
+    PrintLabelsPrinter(const PrintLabelsControls& ui, QPrinter& printer, SheetJob& job);
 
     // The offset in mils, of the printer last shown.
     const PrinterOffset& Offset() const { return m_offset; }
@@ -40,7 +38,7 @@ private:
     // changed since it was last shown.
     void FollowPrinter();
 
-    Ui::CPrintLabelsDialog& m_form;
+    const PrintLabelsControls& m_ui;
     QPrinter& m_printer;
     SheetJob& m_job;
     QString m_offsetPrinter; // the printer whose offset is shown

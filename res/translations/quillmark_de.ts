@@ -211,62 +211,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>CMainFrame</name>
-    <message>
-        <source>Zoom %1×</source>
-        <translation>Zoom %1×</translation>
-    </message>
-</context>
-<context>
-    <name>CPrintLabelsDialog</name>
-    <message>
-        <source>Print Labels</source>
-        <translation>Etiketten drucken</translation>
-    </message>
-    <message>
-        <source>(none)</source>
-        <translation>(keine)</translation>
-    </message>
-    <message>
-        <source>%1 does not exist</source>
-        <translation>%1 existiert nicht</translation>
-    </message>
-    <message>
-        <source>%1 is not a plain file</source>
-        <translation>%1 ist keine gewöhnliche Datei</translation>
-    </message>
-    <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB</source>
-        <translation>%1 ist größer als %2 MB</translation>
-    </message>
-    <message>
-        <source>Negative values move the print left or up</source>
-        <translation>Negative Werte verschieben den Druck nach links oder oben</translation>
-    </message>
-    <message>
-        <source>Label stock</source>
-        <translation>Etikettenbogen</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Benutzerdefiniert</translation>
-    </message>
-    <message>
-        <source>page, grid (columns x rows), label, margins (top x left) and pitch (across x down), each pair in in or mm; margins and pitch may be left out</source>
-        <translation>page (Seite), grid (Spalten x Zeilen), label (Etikett), margins (Ränder oben x links) und pitch (Abstand quer x abwärts), jedes Paar in in oder mm; margins und pitch können entfallen</translation>
-    </message>
-    <message>
-        <source>La&amp;yout:</source>
-        <translation>&amp;Layout:</translation>
-    </message>
-    <message>
-        <source>C&amp;ustom:</source>
-        <translation>Ben&amp;utzerdefiniert:</translation>
-    </message>
+    <name>CLabelSourceBox</name>
     <message>
         <source>Labels</source>
         <translation>Etiketten</translation>
@@ -282,18 +227,6 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>&amp;File</source>
         <translation>Dat&amp;ei</translation>
-    </message>
-    <message>
-        <source>Copies of the symbol in the Text field: %1</source>
-        <translation>Kopien des Symbols im Textfeld: %1</translation>
-    </message>
-    <message>
-        <source>(empty)</source>
-        <translation>(leer)</translation>
-    </message>
-    <message>
-        <source>Numbers shorter than this get leading zeros</source>
-        <translation>Kürzere Zahlen erhalten führende Nullen</translation>
     </message>
     <message>
         <source>P&amp;refix:</source>
@@ -320,6 +253,18 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>&amp;Stellen:</translation>
     </message>
     <message>
+        <source>Numbers shorter than this get leading zeros</source>
+        <translation>Kürzere Zahlen erhalten führende Nullen</translation>
+    </message>
+    <message>
+        <source>F&amp;ile:</source>
+        <translation>D&amp;atei:</translation>
+    </message>
+    <message>
+        <source>Label file</source>
+        <translation>Etikettendatei</translation>
+    </message>
+    <message>
         <source>one label per line, or a CSV file</source>
         <translation>ein Etikett pro Zeile, oder eine CSV-Datei</translation>
     </message>
@@ -328,24 +273,126 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Dur&amp;chsuchen...</translation>
     </message>
     <message>
-        <source>F&amp;ile:</source>
-        <translation>D&amp;atei:</translation>
-    </message>
-    <message>
         <source>Te&amp;xt column:</source>
         <translation>Te&amp;xtspalte:</translation>
+    </message>
+    <message>
+        <source>Text column</source>
+        <translation>Textspalte</translation>
     </message>
     <message>
         <source>Caption colu&amp;mn:</source>
         <translation>Beschriftungss&amp;palte:</translation>
     </message>
     <message>
-        <source>A line of text above every symbol</source>
-        <translation>Eine Textzeile über jedem Symbol</translation>
+        <source>Caption column</source>
+        <translation>Beschriftungsspalte</translation>
     </message>
     <message>
         <source>C&amp;aption:</source>
         <translation>Besc&amp;hriftung:</translation>
+    </message>
+    <message>
+        <source>A line of text above every symbol</source>
+        <translation>Eine Textzeile über jedem Symbol</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB</source>
+        <translation>%1 ist größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>Copies of the symbol in the Text field: %1</source>
+        <translation>Kopien des Symbols im Textfeld: %1</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Label files (*.txt *.csv);;All files (*)</source>
+        <translation>Etikettendateien (*.txt *.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>the Text field is empty</source>
+        <translation>das Textfeld ist leer</translation>
+    </message>
+    <message>
+        <source>the step must be a whole number</source>
+        <translation>die Schrittweite muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>the first number must be a whole number</source>
+        <translation>die erste Nummer muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>choose a file of labels</source>
+        <translation>wählen Sie eine Etikettendatei</translation>
+    </message>
+    <message>
+        <source>the CSV file has no header row</source>
+        <translation>die CSV-Datei hat keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>the file holds no labels</source>
+        <translation>die Datei enthält keine Etiketten</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Zoom %1×</source>
+        <translation>Zoom %1×</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintLabelsDialog</name>
+    <message>
+        <source>Print Labels</source>
+        <translation>Etiketten drucken</translation>
+    </message>
+    <message>
+        <source>Negative values move the print left or up</source>
+        <translation>Negative Werte verschieben den Druck nach links oder oben</translation>
+    </message>
+    <message>
+        <source>Label stock</source>
+        <translation>Etikettenbogen</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>page, grid (columns x rows), label, margins (top x left) and pitch (across x down), each pair in in or mm; margins and pitch may be left out</source>
+        <translation>page (Seite), grid (Spalten x Zeilen), label (Etikett), margins (Ränder oben x links) und pitch (Abstand quer x abwärts), jedes Paar in in oder mm; margins und pitch können entfallen</translation>
+    </message>
+    <message>
+        <source>La&amp;yout:</source>
+        <translation>&amp;Layout:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustom:</source>
+        <translation>Ben&amp;utzerdefiniert:</translation>
     </message>
     <message>
         <source>Printing</source>
@@ -386,34 +433,6 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Print ali&amp;gnment page</source>
         <translation>Ausrichtun&amp;gsseite drucken</translation>
-    </message>
-    <message>
-        <source>Label files (*.txt *.csv);;All files (*)</source>
-        <translation>Etikettendateien (*.txt *.csv);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>the Text field is empty</source>
-        <translation>das Textfeld ist leer</translation>
-    </message>
-    <message>
-        <source>the step must be a whole number</source>
-        <translation>die Schrittweite muss eine ganze Zahl sein</translation>
-    </message>
-    <message>
-        <source>the first number must be a whole number</source>
-        <translation>die erste Nummer muss eine ganze Zahl sein</translation>
-    </message>
-    <message>
-        <source>choose a file of labels</source>
-        <translation>wählen Sie eine Etikettendatei</translation>
-    </message>
-    <message>
-        <source>the CSV file has no header row</source>
-        <translation>die CSV-Datei hat keine Kopfzeile</translation>
-    </message>
-    <message>
-        <source>the file holds no labels</source>
-        <translation>die Datei enthält keine Etiketten</translation>
     </message>
     <message>
         <source> of %1</source>
@@ -488,18 +507,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Die Ausrichtungsseite konnte nicht gedruckt werden.</translation>
     </message>
     <message>
-        <source>Label file</source>
-        <translation>Etikettendatei</translation>
-    </message>
-    <message>
-        <source>Text column</source>
-        <translation>Textspalte</translation>
-    </message>
-    <message>
-        <source>Caption column</source>
-        <translation>Beschriftungsspalte</translation>
-    </message>
-    <message>
         <source>Printer offset to the right</source>
         <translation>Druckerversatz nach rechts</translation>
     </message>
@@ -526,10 +533,6 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>How many times each label is printed</source>
         <translation>Wie oft jedes Etikett gedruckt wird</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
-#include "LabelSource.h"
+#include "LabelSourceBox.h"
 
-#include "ui_PrintLabelsDialog.h"
+#include "ui_LabelSourceBox.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,7 +11,6 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -29,25 +28,21 @@ QString ReadLabelFile(const QString& path, QString* error) {
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (!info.exists()) {
-        *error = QCoreApplication::translate("CPrintLabelsDialog", "%1 does not exist").arg(shown);
+        *error = CLabelSourceBox::tr("%1 does not exist").arg(shown);
         return {};
     }
     if (!info.isFile()) {
-        *error =
-            QCoreApplication::translate("CPrintLabelsDialog", "%1 is not a plain file").arg(shown);
+        *error = CLabelSourceBox::tr("%1 is not a plain file").arg(shown);
         return {};
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QCoreApplication::translate("CPrintLabelsDialog", "%1 cannot be read: %2")
-                     .arg(shown, file.errorString());
+        *error = CLabelSourceBox::tr("%1 cannot be read: %2").arg(shown, file.errorString());
         return {};
     }
     QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (bytes.size() > kMaxFileBytes) {
-        *error = QCoreApplication::translate("CPrintLabelsDialog", "%1 is larger than %2 MB")
-                     .arg(shown)
-                     .arg(kMaxFileBytes >> 20);
+        *error = CLabelSourceBox::tr("%1 is larger than %2 MB").arg(shown).arg(kMaxFileBytes >> 20);
         return {};
     }
     if (bytes.startsWith("\xEF\xBB\xBF")) {
@@ -58,61 +53,68 @@ QString ReadLabelFile(const QString& path, QString* error) {
 
 } // namespace
 
-LabelSource::LabelSource(Ui::CPrintLabelsDialog& form, QString fieldText)
-    : m_form(form), m_fieldText(std::move(fieldText)) {
-    m_form.textPage->setText(tr("Copies of the symbol in the Text field: %1")
-                                 .arg(m_fieldText.isEmpty()
-                                          ? tr("(empty)")
-                                          : QStringLiteral("\"%1\"").arg(m_fieldText)));
+CLabelSourceBox::CLabelSourceBox(QWidget* parent)
+    : QGroupBox(parent), m_form(std::make_unique<Ui::CLabelSourceBox>()) {
+    m_form->setupUi(this);
     const auto* wholeNumber = new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("-?[0-9]{0,19}")), m_form.sequencePage);
-    m_form.first->setValidator(wholeNumber);
-    m_form.step->setValidator(wholeNumber);
-    m_form.count->setMaximum(static_cast<int>(kMaxSheetLabels));
+        QRegularExpression(QStringLiteral("-?[0-9]{0,19}")), m_form->sequencePage);
+    m_form->first->setValidator(wholeNumber);
+    m_form->step->setValidator(wholeNumber);
+    m_form->count->setMaximum(static_cast<int>(kMaxSheetLabels));
+    SetFieldText(QString());
 }
 
-QString LabelSource::NoColumn() {
+CLabelSourceBox::~CLabelSourceBox() = default;
+
+void CLabelSourceBox::SetFieldText(const QString& text) {
+    m_fieldText = text;
+    m_form->textPage->setText(
+        tr("Copies of the symbol in the Text field: %1")
+            .arg(text.isEmpty() ? tr("(empty)") : QStringLiteral("\"%1\"").arg(text)));
+}
+
+QString CLabelSourceBox::NoColumn() {
     return tr("(none)");
 }
 
-LabelSource::Kind LabelSource::Chosen() const {
-    return m_form.fromSequence->isChecked() ? kFromSequence
-           : m_form.fromFile->isChecked()   ? kFromFile
-                                            : kFromText;
+CLabelSourceBox::Kind CLabelSourceBox::Chosen() const {
+    return m_form->fromSequence->isChecked() ? kFromSequence
+           : m_form->fromFile->isChecked()   ? kFromFile
+                                             : kFromText;
 }
 
-void LabelSource::Choose(Kind kind) {
-    (kind == kFromSequence ? m_form.fromSequence
-     : kind == kFromFile   ? m_form.fromFile
-                           : m_form.fromText)
+void CLabelSourceBox::Choose(Kind kind) {
+    (kind == kFromSequence ? m_form->fromSequence
+     : kind == kFromFile   ? m_form->fromFile
+                           : m_form->fromText)
         ->setChecked(true);
 }
 
-void LabelSource::Update() {
+void CLabelSourceBox::Update() {
     const Kind kind = Chosen();
-    m_form.sourcePages->setCurrentIndex(kind);
+    m_form->sourcePages->setCurrentIndex(kind);
     if (kind == kFromFile) {
         LoadFile();
     }
-    const bool csvCaptions =
-        kind == kFromFile && IsCsv(m_form.file->text()) && m_form.captionColumn->currentIndex() > 0;
-    m_form.caption->setEnabled(!csvCaptions);
+    const bool csvCaptions = kind == kFromFile && IsCsv(m_form->file->text()) &&
+                             m_form->captionColumn->currentIndex() > 0;
+    m_form->caption->setEnabled(!csvCaptions);
 }
 
-bool LabelSource::Browse(QWidget* parent) {
+bool CLabelSourceBox::Browse() {
     const QString path =
-        QFileDialog::getOpenFileName(parent, tr("Labels"), QFileInfo(m_form.file->text()).path(),
+        QFileDialog::getOpenFileName(window(), tr("Labels"), QFileInfo(m_form->file->text()).path(),
                                      tr("Label files (*.txt *.csv);;All files (*)"));
     if (path.isEmpty()) {
         return false;
     }
     m_loadedPath.clear();
-    m_form.file->setText(path);
+    m_form->file->setText(path);
     return true;
 }
 
-void LabelSource::LoadFile() {
-    const QString path = m_form.file->text();
+void CLabelSourceBox::LoadFile() {
+    const QString path = m_form->file->text();
     if (path == m_loadedPath) {
         return;
     }
@@ -134,12 +136,12 @@ void LabelSource::LoadFile() {
         combo->setCurrentIndex(kept >= 0 ? kept : std::max(combo->findText(fallback), 0));
         combo->setEnabled(!columns.isEmpty());
     };
-    refill(m_form.textColumn, QStringLiteral("text"), false);
-    refill(m_form.captionColumn, QStringLiteral("caption"), true);
+    refill(m_form->textColumn, QStringLiteral("text"), false);
+    refill(m_form->captionColumn, QStringLiteral("caption"), true);
 }
 
-QList<LabelText> LabelSource::Labels(QString* error) const {
-    const QString caption = m_form.caption->text();
+QList<LabelText> CLabelSourceBox::Labels(QString* error) const {
+    const QString caption = m_form->caption->text();
     const Kind kind = Chosen();
     if (kind == kFromText) {
         if (m_fieldText.isEmpty()) {
@@ -152,24 +154,24 @@ QList<LabelText> LabelSource::Labels(QString* error) const {
         LabelSequence sequence;
         bool firstOk = false;
         bool stepOk = false;
-        sequence.first = m_form.first->text().toLongLong(&firstOk);
-        sequence.step = m_form.step->text().toLongLong(&stepOk);
+        sequence.first = m_form->first->text().toLongLong(&firstOk);
+        sequence.step = m_form->step->text().toLongLong(&stepOk);
         if (!firstOk || !stepOk) {
             *error = firstOk ? tr("the step must be a whole number")
                              : tr("the first number must be a whole number");
             return {};
         }
-        sequence.prefix = m_form.prefix->text();
-        sequence.suffix = m_form.suffix->text();
-        sequence.count = m_form.count->value();
-        sequence.width = m_form.digits->value();
+        sequence.prefix = m_form->prefix->text();
+        sequence.suffix = m_form->suffix->text();
+        sequence.count = m_form->count->value();
+        sequence.width = m_form->digits->value();
         QList<LabelText> labels = SequenceLabels(sequence, error);
         for (LabelText& label : labels) {
             label.caption = caption;
         }
         return labels;
     }
-    const QString path = m_form.file->text();
+    const QString path = m_form->file->text();
     if (path.isEmpty()) {
         *error = tr("choose a file of labels");
         return {};
@@ -181,13 +183,13 @@ QList<LabelText> LabelSource::Labels(QString* error) const {
     QList<LabelText> labels;
     if (!IsCsv(path)) {
         labels = LineLabels(m_fileText, caption);
-    } else if (m_form.textColumn->count() == 0) {
+    } else if (m_form->textColumn->count() == 0) {
         *error = tr("the CSV file has no header row");
         return {};
     } else {
-        const bool captionColumn = m_form.captionColumn->currentIndex() > 0;
-        labels = CsvLabels(m_fileText, m_form.textColumn->currentText(),
-                           captionColumn ? m_form.captionColumn->currentText() : QString(), error);
+        const bool captionColumn = m_form->captionColumn->currentIndex() > 0;
+        labels = CsvLabels(m_fileText, m_form->textColumn->currentText(),
+                           captionColumn ? m_form->captionColumn->currentText() : QString(), error);
         for (LabelText& label : labels) {
             label.caption = captionColumn ? label.caption : caption;
         }

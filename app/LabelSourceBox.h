@@ -2,26 +2,31 @@
 
 #include "LabelData.h"
 
-#include <QCoreApplication>
+#include <QGroupBox>
 #include <QList>
 #include <QString>
 
-class QWidget;
+#include <memory>
+
 namespace Ui {
-class CPrintLabelsDialog;
+class CLabelSourceBox;
 }
 
-// Where the labels' data comes from, as the dialog's Labels box chooses it:
-// copies of the Text field, a numbered sequence, or a file of lines or CSV
-// records with its text and caption columns; each label with the caption.
-class LabelSource {
-    Q_DECLARE_TR_FUNCTIONS(CPrintLabelsDialog)
+// Print Labels' Labels box (LabelSourceBox.ui): where the labels' data comes
+// from, copies of the Text field, a numbered sequence, or a file of lines or
+// CSV records with its text and caption columns; each label with the caption.
+class CLabelSourceBox : public QGroupBox {
+    Q_OBJECT
 public:
     // The stored numbers of the choices: keep them.
     enum Kind { kFromText, kFromSequence, kFromFile };
 
-    // form: the dialog's, set up; fieldText: the Text field's label.
-    LabelSource(Ui::CPrintLabelsDialog& form, QString fieldText);
+    explicit CLabelSourceBox(QWidget* parent = nullptr);
+    ~CLabelSourceBox() override;
+
+    const Ui::CLabelSourceBox& Form() const { return *m_form; }
+    // The Text field's text: the Text source's label.
+    void SetFieldText(const QString& text);
 
     Kind Chosen() const;
     void Choose(Kind kind);
@@ -33,7 +38,7 @@ public:
     QList<LabelText> Labels(QString* error) const;
     // Asks for a file of labels; true when one was chosen (it is read again,
     // even the same file).
-    bool Browse(QWidget* parent);
+    bool Browse();
 
     // The caption column's choice of none.
     static QString NoColumn();
@@ -41,7 +46,7 @@ public:
 private:
     void LoadFile();
 
-    Ui::CPrintLabelsDialog& m_form;
+    std::unique_ptr<Ui::CLabelSourceBox> m_form;
     QString m_fieldText;
     QString m_loadedPath;
     QString m_fileText;
