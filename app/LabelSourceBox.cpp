@@ -83,13 +83,6 @@ CLabelSourceBox::Kind CLabelSourceBox::Chosen() const {
                                              : kFromText;
 }
 
-void CLabelSourceBox::Choose(Kind kind) {
-    (kind == kFromSequence ? m_form->fromSequence
-     : kind == kFromFile   ? m_form->fromFile
-                           : m_form->fromText)
-        ->setChecked(true);
-}
-
 void CLabelSourceBox::Update() {
     const Kind kind = Chosen();
     m_form->sourcePages->setCurrentIndex(kind);

@@ -29,7 +29,6 @@ public:
     void SetFieldText(const QString& text);
 
     Kind Chosen() const;
-    void Choose(Kind kind);
     // Shows the chosen source's fields, reads the file when its name has
     // changed since the last read and offers a CSV file's columns.
     void Update();
