@@ -272,7 +272,6 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     if (o.output.isEmpty() && o.mode != InputMode::Csv) {
         return UsageError(QCoreApplication::translate("RenderOptions", "--output is missing"));
     }
-    o.sheet = parser.value(QStringLiteral("sheet"));
     const bool sheet = parser.isSet(QStringLiteral("sheet"));
     if (!sheet) {
         for (const char* name : {"start-at", "copies", "caption", "outlines"}) {
@@ -284,7 +283,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         }
     } else {
         std::string error;
-        if (!ParseSheetLayout(o.sheet.toStdString(), &error)) {
+        o.sheet = ParseSheetLayout(parser.value(QStringLiteral("sheet")).toStdString(), &error);
+        if (!o.sheet) {
             return UsageError(
                 QCoreApplication::translate("RenderOptions",
                                             "--sheet: %1; --list-sheets shows the built-in ones")

@@ -90,7 +90,7 @@ public:
             QString error;
             QList<int> notUtf8;
             QStringList notes;
-            if (m_options.mode == InputMode::Batch && m_options.sheet.isEmpty()) {
+            if (m_options.mode == InputMode::Batch && !m_options.sheet) {
                 batchInput = OpenBatchInput(m_options.input, &error);
                 if (batchInput) {
                     batch.emplace(*batchInput);
@@ -116,7 +116,7 @@ public:
                 return kExitUsage;
             }
         }
-        if (!m_options.sheet.isEmpty()) {
+        if (m_options.sheet) {
             return RunSheet(m_options, m_widths, m_labels, entries, m_errors);
         }
         int largest = batch ? batch->LastLine() : 0;

@@ -4,6 +4,7 @@
 #include "InputRule.h"
 #include "LabelSheet.h"
 #include "OutputFormat.h"
+#include "SheetVerify.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -30,9 +31,8 @@ QString PagePath(const QString& pattern, int page, int pages) {
 
 int RunSheet(const RenderOptions& options, const BarWidths& widths, const LabelSource& labels,
              const QList<Entry>& entries, std::FILE* errors) {
-    std::string layoutError;
     SheetJob job;
-    job.layout = *ParseSheetLayout(options.sheet.toStdString(), &layoutError);
+    job.layout = *options.sheet;
     job.symbol.symbology = options.symbology.value_or(SymbologyId::Code39);
     job.symbol.heightMils = options.heightMils;
     job.symbol.widths = widths;
