@@ -9,7 +9,7 @@
 #include "Profile.h"
 #include "QPainterSurface.h"
 #include "QtImages.h"
-#include "ScopedWidths.h"
+#include "Samples.h"
 #include "SymbolPainter.h"
 #include "SymbolRender.h"
 #include "Symbologies.h"
@@ -88,21 +88,14 @@ struct Sample {
     const char* text;
 };
 
-const std::array<Sample, kSymbologyCount> kSamples{{
-    {SymbologyId::Code39, "CODE39"},
-    {SymbologyId::Code93, "CODE93"},
-    {SymbologyId::Code128, "Code128 x"},
-    {SymbologyId::Interleaved25, "123456"},
-    {SymbologyId::Code39Extended, "Ab1"},
-    {SymbologyId::Code39Mod43, "MOD43"},
-    {SymbologyId::Postnet, "21898623818"},
-    {SymbologyId::UpcA, "21898623818"},
-    {SymbologyId::UpcE, "123456"},
-    {SymbologyId::Ean13, "400638133393"},
-    {SymbologyId::Ean8, "9638507"},
-    {SymbologyId::Gs1128, "(01)09501101530003(10)AB-123"},
-    {SymbologyId::Itf14, "1540014128876"},
-}};
+// Every symbology's shared sample.
+constexpr std::array<Sample, kSymbologyCount> kSamples = [] {
+    std::array<Sample, kSymbologyCount> samples{};
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        samples[i] = {kSymbologySamples[i].id, kSymbologySamples[i].text};
+    }
+    return samples;
+}();
 
 constexpr std::array kDensities{7, 10, 11, 13, 15};
 constexpr std::array kRatios{2, 3};
@@ -116,8 +109,7 @@ void ExpectSameAsPainter(const Sample& sample, int density, int ratio, int zoom,
                  ", Ratio " + std::to_string(ratio) + ", zoom " + std::to_string(zoom) +
                  ", orientation " + std::to_string(orientation) +
                  (showText ? ", label" : ", no label") + ", " + std::to_string(dpi) + " dpi");
-    const ScopedWidths widths(density, ratio);
-    const SymbolScene scene{CreateBarcode(sample.id, sample.text)->Encode(),
+    const SymbolScene scene{CreateBarcode(sample.id, sample.text, {density, ratio})->Encode(),
                             BarLengthOf(sample.id, kHeight), showText, orientation, false};
     ExpectSameBitmap(RenderSymbolCell(scene, kHeight, dpi, dpi, zoom),
                      PainterCell(scene, kHeight, dpi, zoom));
@@ -177,11 +169,11 @@ TEST(RenderSymbolCell, IsThePaintersBitmapForEveryDensityRatioAndZoom) {
 // A label reaching past the bitmap's edges, and the same label drawn again
 // from the kept copy, at another position.
 TEST(RenderSymbolCell, LabelsClippedAtTheEdgesAndDrawnAgainFromTheKeptCopy) {
-    const ScopedWidths widths(1, 2);
     for (const int orientation : {0, 3}) {
         // A narrow symbol with a wide label: the label overhangs its cell.
-        const SymbolScene scene{CreateBarcode(SymbologyId::Code128, "WWWWWWWWWWWWWWWW")->Encode(),
-                                kHeight, true, orientation, false};
+        const SymbolScene scene{
+            CreateBarcode(SymbologyId::Code128, "WWWWWWWWWWWWWWWW", {1, 2})->Encode(), kHeight,
+            true, orientation, false};
         for (int pass = 0; pass < 2; ++pass) {
             ExpectSameBitmap(RenderSymbolCell(scene, kHeight, 300, 300, 1),
                              PainterCell(scene, kHeight, 300, 1));
@@ -358,12 +350,11 @@ TEST(PaintSymbol, TilesArePixelForPixelEveryCellDrawnInFull) {
         {SymbologyId::Code128, longText.c_str(), 7, true, false}, // cells wider than the area
     }};
     for (const Row& row : rows) {
-        const ScopedWidths widths(row.density, 2);
         for (int orientation = 0; orientation < 4; ++orientation) {
             SCOPED_TRACE(std::string(FactsOf(row.id).name) + ", Density " +
                          std::to_string(row.density) + ", orientation " +
                          std::to_string(orientation));
-            const SymbolScene scene{CreateBarcode(row.id, row.text)->Encode(),
+            const SymbolScene scene{CreateBarcode(row.id, row.text, {row.density, 2})->Encode(),
                                     BarLengthOf(row.id, kHeight), row.showText, orientation, true};
             for (const int dpi : {96, 300}) {
                 const QSize size(700, 450);

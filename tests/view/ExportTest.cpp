@@ -17,6 +17,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -299,6 +300,7 @@ TEST(SaveCommand, VectorFilesKeepTrueSizeAndAreCheckedAt600Dpi) {
         }
         std::optional<RenderRequest> trueSize = scene.view.RequestOf(*FormatOfPath(row.file), 1, 1);
         trueSize->zoom = 1;
+        trueSize->title = QFileInfo(row.file).completeBaseName(); // a PDF carries its name
         SaveAnswers answers{folder.filePath(row.file), {}, {}, {}};
         answers.AwaitNext();
         scene.view.Output().Save();
