@@ -270,9 +270,7 @@ TEST(DisplaySettings, NeverChangeTheOutputs) {
         {"-s", "code39", "--height", "0.4", "--sheet", "letter-3x10", "--dpi", "150", "-o",
          "c{page}.png", "--csv", "-"},
     };
-    // Each run's outputs and the program's Save under one setting.
-    const auto outputs = [&](const QString& setting) {
-        QDir(folder.filePath(QStringLiteral("cache"))).removeRecursively();
+    const auto environmentWith = [&folder](const QString& setting) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), folder.filePath("cache"));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath("config"));
@@ -280,6 +278,12 @@ TEST(DisplaySettings, NeverChangeTheOutputs) {
         if (!setting.isEmpty()) {
             environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
         }
+        return environment;
+    };
+    // Each run's outputs and the program's Save under one setting.
+    const auto outputs = [&](const QString& setting) {
+        QDir(folder.filePath(QStringLiteral("cache"))).removeRecursively();
+        QProcessEnvironment environment = environmentWith(setting);
         QList<QByteArray> bytes;
         const auto run = [&](const QString& program, const QStringList& arguments,
                              const QString& output) {
@@ -299,14 +303,9 @@ TEST(DisplaySettings, NeverChangeTheOutputs) {
                 run(QStringLiteral(QUILLMARK_RENDER), arguments,
                     QString(arguments[arguments.indexOf("-o") + 1]).replace("{page}", "1"));
             }
-            environment = QProcessEnvironment::systemEnvironment(); // the store's later reader
-            environment.insert(QStringLiteral("XDG_CACHE_HOME"), folder.filePath("cache"));
-            environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.filePath("config"));
+            environment = environmentWith({}); // the store's later reader
         }
-        environment.insert(QStringLiteral("QUILLMARK_SAVE_TO"), folder.filePath("save.bmp"));
-        if (!setting.isEmpty()) {
-            environment.insert(setting.section('=', 0, 0), setting.section('=', 1));
-        }
+        environment = environmentWith(setting);
         run(QCoreApplication::applicationFilePath(),
             {QStringLiteral("--gtest_filter=DesktopSave.WritesWhereTheDisplayTableAsks")},
             QStringLiteral("save.bmp"));

@@ -563,45 +563,34 @@ TEST_F(Tool, InterruptedRunsLeaveNoTemporaryFile) {
     WriteFile(QStringLiteral("in.txt"), lines);
     const rlimit noCore{0, 0}; // SIGQUIT would leave a core
     ASSERT_EQ(::setrlimit(RLIMIT_CORE, &noCore), 0);
-    std::vector<QByteArray> environment;
-    for (const QString& variable : m_environment.toStringList()) {
-        environment.push_back(variable.toLocal8Bit());
-    }
-    std::vector<char*> envp;
-    for (QByteArray& variable : environment) {
-        envp.push_back(variable.data());
-    }
-    envp.push_back(nullptr);
+    // Strings as the system takes them: a list ending in null.
+    const auto strings = [](const QStringList& list, std::vector<QByteArray>& bytes) {
+        std::vector<char*> pointers;
+        for (const QString& item : list) {
+            pointers.push_back(bytes.emplace_back(item.toLocal8Bit()).data());
+        }
+        pointers.push_back(nullptr);
+        return pointers;
+    };
+    std::vector<QByteArray> bytes;
+    const std::vector<char*> envp = strings(m_environment.toStringList(), bytes);
+    const std::vector<char*> argv = strings({QUILLMARK_RENDER, "-s", "code128", "--dpi", "1200",
+                                             "--batch", Path("in.txt"), "-o", Path("out/{n}.png")},
+                                            bytes);
     // The child takes every signal as the system would (this process may
     // ignore SIGPIPE).
-    constexpr std::array kSignals{SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGQUIT};
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
-    sigset_t defaults;
+    sigset_t all;
     sigset_t none;
-    sigemptyset(&defaults);
+    sigfillset(&all);
     sigemptyset(&none);
-    for (const int signal : kSignals) {
-        sigaddset(&defaults, signal);
-    }
-    posix_spawnattr_setsigdefault(&attributes, &defaults);
+    posix_spawnattr_setsigdefault(&attributes, &all);
     posix_spawnattr_setsigmask(&attributes, &none);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
-    for (const int signal : kSignals) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGQUIT}) {
         QDir(Path(QStringLiteral("out"))).removeRecursively();
         ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("out"))));
-        QByteArray input = QFile::encodeName(Path(QStringLiteral("in.txt")));
-        QByteArray output = QFile::encodeName(Path(QStringLiteral("out/{n}.png")));
-        std::array<char*, 11> argv{const_cast<char*>(QUILLMARK_RENDER), // NOLINT
-                                   const_cast<char*>("-s"),             // NOLINT
-                                   const_cast<char*>("code128"),        // NOLINT
-                                   const_cast<char*>("--dpi"),          // NOLINT
-                                   const_cast<char*>("1200"),           // NOLINT
-                                   const_cast<char*>("--batch"),        // NOLINT
-                                   input.data(),
-                                   const_cast<char*>("-o"), // NOLINT
-                                   output.data(),
-                                   nullptr};
         pid_t child = 0;
         ASSERT_EQ(
             ::posix_spawn(&child, QUILLMARK_RENDER, nullptr, &attributes, argv.data(), envp.data()),
