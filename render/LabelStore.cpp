@@ -154,13 +154,23 @@ bool WriteAll(int fd, const QByteArray& bytes) {
 }
 
 // The store's folder, opened without following a link, when it is this
-// user's and no one else may write in it; -1 otherwise.
-int OpenFolder(const QString& folder) {
+// user's and no one else may write in it; -1 otherwise. For writing, a
+// folder of this user's that others may write in (made under a umask of
+// 002) is first closed to them: its files are written afresh anyway.
+int OpenFolder(const QString& folder, bool forWriting = false) {
     const int fd = ::open(QFile::encodeName(folder).constData(),
                           O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     struct stat status {};
-    if (fd >= 0 && (::fstat(fd, &status) != 0 || status.st_uid != ::geteuid() ||
-                    (status.st_mode & (S_IWGRP | S_IWOTH)) != 0)) {
+    if (fd < 0) {
+        return -1;
+    }
+    const bool ours = ::fstat(fd, &status) == 0 && status.st_uid == ::geteuid();
+    const mode_t othersWrite = S_IWGRP | S_IWOTH;
+    if (ours && forWriting && (status.st_mode & othersWrite) != 0) {
+        ::fchmod(fd, status.st_mode & 07777 & ~othersWrite);
+        ::fstat(fd, &status);
+    }
+    if (!ours || (status.st_mode & othersWrite) != 0) {
         ::close(fd);
         return -1;
     }
@@ -435,7 +445,7 @@ bool CLabelStore::Save(QString* error) {
     }
     // The folder itself only this user may write in.
     ::mkdir(QFile::encodeName(m_folder).constData(), 0700);
-    const int folder = OpenFolder(m_folder);
+    const int folder = OpenFolder(m_folder, true);
     if (folder < 0) {
         *error = QStringLiteral("%1 is not a folder of this user's alone").arg(m_folder);
         return false;

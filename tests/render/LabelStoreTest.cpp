@@ -60,6 +60,11 @@ TEST(LabelStore, DrawsOnlyFromAWholeFileOfItsOwnAndWritesThroughNothing) {
          false},
         {"a link to a store file", link(nullptr), false},
         {"a link to a device", link("/dev/zero"), false},
+        {"a folder others may write in (closed to them when saving)",
+         [](const QString& path, const QString&) {
+             ASSERT_EQ(::chmod(QFile::encodeName(QFileInfo(path).path()).constData(), 0777), 0);
+         },
+         false},
         {"damaged masks",
          [](const QString& path, const QString&) {
              QByteArray bytes = Read(path);
