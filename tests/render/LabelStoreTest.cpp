@@ -19,7 +19,7 @@
 namespace {
 
 const QString kFont = QStringLiteral("Courier New|7.992|100|0|2|256|11811|11811");
-constexpr std::int64_t kKey = 65 * 64;
+constexpr std::int64_t kKey = std::int64_t{65} * 64; // "A" at 0/64
 
 LabelSprite Glyph() {
     LabelSprite piece;
