@@ -358,7 +358,8 @@ private:
         }
         request.format = *format;
         const CGivenWidths given(m_widths); // the run's code-set choice decides what encodes
-        const CheckedText checked = CheckText(request.symbology, entry.text, m_options.dropInvalid);
+        const CheckedText checked =
+            CheckText(request.symbology, entry.text, m_options.dropInvalid, m_options.zeroFill);
         if (checked.refusal) {
             outcome.refused = true;
             Fail(outcome, entry.line, checked.refusal->reason);

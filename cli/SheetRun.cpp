@@ -59,8 +59,9 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<
         otherColumns |=
             !entry.symbology.isEmpty() || !entry.height.isEmpty() || !entry.output.isEmpty();
         const CheckedText checked =
-            entry.error.isEmpty() ? CheckText(job.symbol.symbology, entry.text, options.dropInvalid)
-                                  : CheckedText{{}, TextRefusal{entry.error}};
+            entry.error.isEmpty()
+                ? CheckText(job.symbol.symbology, entry.text, options.dropInvalid, options.zeroFill)
+                : CheckedText{{}, TextRefusal{entry.error}};
         if (checked.refusal) {
             refused.append(entry.line > 0 ? QCoreApplication::translate("SheetRun", "line %1: %2")
                                                 .arg(entry.line)

@@ -1,5 +1,7 @@
 #include "InputRule.h"
 
+#include "EanUpc.h"
+
 #include <QCoreApplication>
 #include <QList>
 
@@ -76,8 +78,8 @@ std::optional<QString> RefusalOf(SymbologyId id, char32_t c, CodeSetChoice codeS
     if (facts.excluded.find(byte) != std::string_view::npos) {
         return QCoreApplication::translate("InputRule", "refuses it");
     }
-    // Data that holds together as a whole is checked as a whole.
-    if (facts.refusal == nullptr && EncodesNothing(id, byte, codeSets)) {
+    // GS1 data holds together as a whole and is checked as a whole.
+    if (id != SymbologyId::Gs1128 && EncodesNothing(id, byte, codeSets)) {
         return QCoreApplication::translate("InputRule", "has no encoding for it");
     }
     return std::nullopt;
@@ -85,7 +87,7 @@ std::optional<QString> RefusalOf(SymbologyId id, char32_t c, CodeSetChoice codeS
 
 } // namespace
 
-CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid) {
+CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid, bool zeroFill) {
     const SymbologyFacts& facts = FactsOf(id);
     CheckedText checked;
     // The settings as a symbol built now reads them.
@@ -106,24 +108,40 @@ CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid) {
         }
         checked.engineText += static_cast<char>(c);
     }
-    if (facts.filter == TextFilter::Digits &&
-        checked.engineText.size() > static_cast<std::size_t>(facts.digitLimit)) {
+    // EAN and UPC take their data digits and, after them, the check digit;
+    // zeroFill fills a shorter number on the right as the Text field does.
+    const bool retail = IsEanUpc(id);
+    const std::size_t most = static_cast<std::size_t>(facts.digitLimit) + (retail ? 1 : 0);
+    if (facts.filter == TextFilter::Digits && checked.engineText.size() > most) {
         if (!dropInvalid) {
             checked.refusal = TextRefusal{
                 QCoreApplication::translate("InputRule", "%1 digits: %2 takes at most %3")
                     .arg(checked.engineText.size())
                     .arg(Name(id))
-                    .arg(facts.digitLimit)};
+                    .arg(most)};
             return checked;
         }
-        checked.engineText.resize(static_cast<std::size_t>(facts.digitLimit));
+        checked.engineText.resize(most);
+    }
+    if (retail && zeroFill && checked.engineText.size() < most - 1) {
+        checked.engineText.resize(most - 1, '0');
     }
     // No dropped character mends AIs or a check digit: such a text is refused
     // even when invalid characters are dropped, as its symbol would be empty.
     if (facts.refusal != nullptr) {
         if (const EngineMessage why = facts.refusal(checked.engineText); !why.Empty()) {
-            checked.refusal = TextRefusal{QStringLiteral("%1: %2").arg(Name(id), Translated(why))};
+            // A message that names its symbology first is not prefixed with
+            // the name again.
+            const QString reason = Translated(why);
+            checked.refusal = TextRefusal{why.English().starts_with(facts.name)
+                                              ? reason
+                                              : QStringLiteral("%1: %2").arg(Name(id), reason)};
+            return checked;
         }
+    }
+    if (retail) {
+        // The symbol adds its check digit itself.
+        checked.engineText.resize(static_cast<std::size_t>(facts.digitLimit));
     }
     return checked;
 }

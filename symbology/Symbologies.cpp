@@ -30,8 +30,9 @@ constexpr std::string_view kAnyTextRuleText =
 constexpr std::string_view kDigitsRuleText =
     QT_TRANSLATE_NOOP("Resources", "Numeric character ( 0~9) only.");
 
-// Printable ASCII outside the GS1 character set (parentheses enclose the AIs).
-constexpr std::string_view kGs1Excluded = " #$@[\\]^`{|}~";
+// Printable ASCII outside the GS1 character sets (parentheses enclose the AIs,
+// a backslash makes a parenthesis data, "#" belongs to one AI's set).
+constexpr std::string_view kGs1Excluded = " $@[]^`{|}~";
 constexpr std::string_view kGs1RuleText =
     QT_TRANSLATE_NOOP("Resources", "GS1 data: each Application Identifier in parentheses, then "
                                    "its data, e.g. (01)09501101530003(17)251231(10)AB-123");
@@ -41,6 +42,25 @@ constexpr int kItf14Digits = 14;
 
 EngineMessage Gs1Refusal(std::string_view text) {
     return ParseGs1(text).why;
+}
+
+// The shortest form cannot make a reader report an FNC1 right after a first
+// letter (see CCode128::AimMarkAfter).
+EngineMessage Code128Refusal(std::string_view text) {
+    if (!CCode128("").IsShortestForm()) {
+        return {};
+    }
+    if (const std::optional<char> letter = CCode128::AimMarkAfter(text)) {
+        return {QT_TRANSLATE_NOOP("Symbology",
+                                  "an FNC1 right after the first letter %1 reads as an AIM mark, "
+                                  "not as a separator: put another character first"),
+                {Literal(std::string(1, *letter))}};
+    }
+    return {};
+}
+
+template <SymbologyId id> EngineMessage EanUpcRefusalOf(std::string_view text) {
+    return EanUpcRefusal(id, text);
 }
 
 // The longest POSTNET data: ZIP code, ZIP+4 and the delivery point (5+4+2).
@@ -72,7 +92,7 @@ constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
     {Code93, "Code 93", "code93", Build<CCode93>, Alphanumeric, 0, kCode39Excluded, kCode39RuleText,
      0, kTenModules},
     {Code128, "Code 128", "code128", Build<CCode128>, Alphanumeric, 0, "", kAnyTextRuleText, 0,
-     kTenModules},
+     kTenModules, Code128Refusal},
     {Interleaved25, "Interleaved 2 of 5", "i2of5", Build<CInterleaved25>, Digits,
      kInterleavedDigitLimit, "", kDigitsRuleText, 0, kTenModules},
     {Code39Extended, "Code 39 Extended", "code39ext", Build<CCode39Ext>, Alphanumeric, 0, "",
@@ -81,8 +101,28 @@ constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
      0, kCode39Excluded, kCode39RuleText, 0, kTenModules},
     {Postnet, "Postnet", "postnet", Build<CPostnet>, Digits, kPostnetDigitLimit, "",
      kDigitsRuleText, kPostnetBarLength, kPostnetClearZone},
-    {UpcA, "UPC A", "upca", Build<CUpcA>, Digits, kUpcADigits, "", kDigitsRuleText, 0, {9, 9, 0}},
-    {UpcE, "UPC E", "upce", Build<CUpcE>, Digits, kUpcEDigits, "", kDigitsRuleText, 0, {9, 7, 0}},
+    {UpcA,
+     "UPC A",
+     "upca",
+     Build<CUpcA>,
+     Digits,
+     kUpcADigits,
+     "",
+     kDigitsRuleText,
+     0,
+     {9, 9, 0},
+     EanUpcRefusalOf<UpcA>},
+    {UpcE,
+     "UPC E",
+     "upce",
+     Build<CUpcE>,
+     Digits,
+     kUpcEDigits,
+     "",
+     kDigitsRuleText,
+     0,
+     {9, 7, 0},
+     EanUpcRefusalOf<UpcE>},
     {Ean13,
      "EAN 13",
      "ean13",
@@ -92,8 +132,19 @@ constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
      "",
      kDigitsRuleText,
      0,
-     {11, 7, 0}},
-    {Ean8, "EAN 8", "ean8", Build<CEan8>, Digits, kEan8Digits, "", kDigitsRuleText, 0, {7, 7, 0}},
+     {11, 7, 0},
+     EanUpcRefusalOf<Ean13>},
+    {Ean8,
+     "EAN 8",
+     "ean8",
+     Build<CEan8>,
+     Digits,
+     kEan8Digits,
+     "",
+     kDigitsRuleText,
+     0,
+     {7, 7, 0},
+     EanUpcRefusalOf<Ean8>},
     {Gs1128, "GS1-128", "gs1-128", Build<CGs1128>, Alphanumeric, 0, kGs1Excluded, kGs1RuleText, 0,
      kTenModules, Gs1Refusal},
     {Itf14, "ITF-14", "itf14", Build<CItf14>, Digits, kItf14Digits, "", kItf14RuleText, 0,

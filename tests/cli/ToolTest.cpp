@@ -84,11 +84,12 @@ TEST_F(Tool, WritesOneSymbol) {
 TEST_F(Tool, BatchWritesTheGoodLinesAndReportsEachBadOneByNumber) {
     WriteFile(QStringLiteral("in.txt"), "12345\nABC\n\n67890\n1234567890123\n11111\n");
     QDir().mkpath(Path(QStringLiteral("out")));
-    const Result result = Run({"-s", "ean13", "--batch", "in.txt", "-o", "out/{n}.bmp"});
+    const Result result =
+        Run({"-s", "ean13", "--zero-fill", "--batch", "in.txt", "-o", "out/{n}.bmp"});
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(result.errors.contains(QStringLiteral("line 2: character \"A\"")))
         << result.errors.toStdString();
-    EXPECT_TRUE(result.errors.contains(QStringLiteral("line 5: 13 digits")));
+    EXPECT_TRUE(result.errors.contains(QStringLiteral("line 5: EAN 13 check digit 3")));
     EXPECT_EQ(result.errors.count(QLatin1Char('\n')), 2);
     EXPECT_EQ(Files(QStringLiteral("out")), QStringList({"1.bmp", "4.bmp", "6.bmp"}));
 }
@@ -145,8 +146,8 @@ TEST_F(Tool, UsageErrorsExitWithTwoOneLineAndNoFile) {
         {"no text", {"-s", "code39", "-o", "x.bmp"}, "data text"},
         {"batch without {n}", {"-s", "code39", "--batch", "-", "-o", "x.bmp"}, "{n}"},
         {"CSV without {n}", {"--csv", "-", "-o", "x.bmp"}, "{n}"},
-        {"height with a decimal comma",
-         {"-s", "code39", "-o", "x.bmp", "--height", "1,5", "A"},
+        {"height with a unit after it",
+         {"-s", "code39", "-o", "x.bmp", "--height", "1,5in", "A"},
          "--height"},
         {"empty text", {"-s", "code39", "-o", "x.bmp", ""}, "empty"},
         {"code sets", {"-s", "code128", "-o", "x.bmp", "--code-sets", "c", "A"}, "--code-sets"},
@@ -526,14 +527,14 @@ TEST_F(Tool, HelpAndMessagesFollowTheLanguage) {
     } rows[] = {
         {"de_DE", "Optionen:\n  -h, --help                   Zeigt diese Hilfe.",
          "quillmark-render: unbekannte Symbologie \u201enope\u201c; bekannt: code39",
-         "quillmark-render: ITF-14: ITF-14-Pr\u00fcfziffer 4 ist falsch: richtig ist 3"},
+         "quillmark-render: ITF-14-Pr\u00fcfziffer 4 ist falsch: richtig ist 3"},
         {"fr:de", "Options :\n  -h, --help                   Affiche cette aide.",
          "quillmark-render: symbologie inconnue \u00ab nope \u00bb ; connues : code39",
-         "quillmark-render: ITF-14: le chiffre de contr\u00f4le ITF-14 4 est faux : il devrait "
+         "quillmark-render: le chiffre de contr\u00f4le ITF-14 4 est faux : il devrait "
          "\u00eatre 3"},
         {"en_GB:de", "Options:\n  -h, --help                   Shows this help.",
          "quillmark-render: unknown symbology \"nope\"; known: code39",
-         "quillmark-render: ITF-14: ITF-14 check digit 4 is wrong: it should be 3"},
+         "quillmark-render: ITF-14 check digit 4 is wrong: it should be 3"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.language);
