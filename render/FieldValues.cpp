@@ -33,13 +33,25 @@ double StrtodC(const char* text, char** end, CLocale locale) {
 // locale. The GUI toolkit adopts the user's locale at start-up, in which plain
 // strtod would want a decimal comma; the field has always used a point.
 // found: whether the text starts with a number at all.
-double LeadingNumber(const std::string& text, bool* found = nullptr) {
+// A decimal comma counts as the point (a height has no thousands): the first
+// comma before any point becomes one.
+// rest: what follows the number, blanks around it removed.
+double LeadingNumber(std::string text, bool* found = nullptr, std::string* rest = nullptr) {
     static const CLocale cLocale = MakeCLocale();
+    if (const std::size_t comma = text.find(','); comma < text.find('.')) {
+        text[comma] = '.';
+    }
     char* end = nullptr;
     const double number = cLocale ? StrtodC(text.c_str(), &end, cLocale)
                                   : std::strtod(text.c_str(), &end); // "C" always exists
     if (found != nullptr) {
         *found = end != text.c_str();
+    }
+    if (rest != nullptr) {
+        *rest = end != text.c_str() ? std::string(end) : std::string();
+        const std::size_t first = rest->find_first_not_of(" \t");
+        const std::size_t last = rest->find_last_not_of(" \t");
+        *rest = first == std::string::npos ? "" : rest->substr(first, last - first + 1);
     }
     return number;
 }
@@ -73,14 +85,24 @@ std::int32_t BarLengthFromHeight(const QString& heightText) {
 QString HeightRefusal(const QString& heightText) {
     const QByteArray bytes = heightText.toLatin1();
     bool found = false;
-    const double inches = LeadingNumber(std::string(bytes.constData(), bytes.size()), &found);
+    std::string rest;
+    const double inches =
+        LeadingNumber(std::string(bytes.constData(), bytes.size()), &found, &rest);
     const bool number = found && !std::isnan(inches);
-    if (number && inches * kMilsPerInch >= 1.0) {
-        return {};
-    }
     const QString typed = heightText.size() > kLongestShownText
                               ? heightText.left(kLongestShownText - 1) + u'\u2026'
                               : heightText;
+    if (number && inches * kMilsPerInch >= 1.0) {
+        if (rest.empty()) {
+            return {};
+        }
+        // The number is used; what follows it is not, and the user is told.
+        return QCoreApplication::translate(
+                   "FieldValues", "Height \"%1\": \"%2\" after the number is not read; %3 in "
+                                  "is used.")
+            .arg(typed, QString::fromLatin1(rest.data(), static_cast<qsizetype>(rest.size())),
+                 WidthText(BarLengthFromHeight(heightText)));
+    }
     return (number ? QCoreApplication::translate(
                          "FieldValues", "Height \"%1\" is less than %2 in: %3 in is used instead.")
                          .arg(typed)

@@ -16,7 +16,8 @@ inline constexpr const char* kStartData = "21898623818";
 inline constexpr std::int32_t kDefaultBarLength = 750;
 
 // The bar length in mils for the Height field's text: its leading decimal
-// number in inches (strtod rules in the C locale, whatever the user's locale),
+// number in inches (strtod rules in the C locale, whatever the user's locale,
+// and a decimal comma read as the point),
 // times 1000, truncated toward zero. No number, NaN, or a result of 0 or less
 // gives kDefaultBarLength; a length beyond the 32-bit range is clamped to
 // INT32_MAX mils.
@@ -24,7 +25,8 @@ std::int32_t BarLengthFromHeight(std::string_view heightText);
 std::int32_t BarLengthFromHeight(const QString& heightText);
 
 // Why the Height field's text gives no bar length of its own, naming what was
-// typed and the length used instead; empty when it gives one.
+// typed and the length used instead, or what follows its number and is not
+// read; empty when the whole text is a length.
 QString HeightRefusal(const QString& heightText);
 
 // The data text as the engine's 8-bit text: every character of Latin-1 (up to

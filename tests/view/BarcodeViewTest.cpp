@@ -171,7 +171,9 @@ TEST(BarcodeView, HeightThatIsNoLengthIsSaid) {
     for (const auto& [typed, status] :
          {std::pair{"abc", "Height \"abc\" is not a number of inches: 0.75 in is used instead."},
           std::pair{"-2", "Height \"-2\" is less than 0.001 in: 0.75 in is used instead."},
-          std::pair{"1.5in", "Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)"}}) {
+          std::pair{"1.5in", "Height \"1.5in\": \"in\" after the number is not read; 1.50 in "
+                             "is used."},
+          std::pair{"1,5", "Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)"}}) {
         panel.height = typed;
         view.grab();
         ASSERT_FALSE(said.isEmpty()) << typed;
