@@ -1629,6 +1629,13 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     </message>
 </context>
 <context>
+    <name>SheetText</name>
+    <message>
+        <source>the caption&apos;s character &quot;%1&quot; (U+%2): no font here has it</source>
+        <translation>die Beschriftung enthält das Zeichen „%1“ (U+%2): keine Schrift hier hat es</translation>
+    </message>
+</context>
+<context>
     <name>StandardsAdvice</name>
     <message>
         <source>GS1: X %1 mm, %2 the %3 to %4 mm range; bars %5 mm high, %6 %7 mm for this X; quiet zones %8 X each side, %9 %10</source>

@@ -587,7 +587,11 @@ TEST_F(Tool, SheetsWriteEveryPageOrNothing) {
     WriteFile(QStringLiteral("bad.txt"), "590123412345\n12A4\n");
     const auto pages = [this](const QString& pdf) {
         QFile file(Path(pdf));
-        return file.open(QIODevice::ReadOnly) ? file.readAll().count("/Type /Page ") : -1;
+        if (!file.open(QIODevice::ReadOnly)) {
+            return -1;
+        }
+        const QByteArray bytes = file.readAll();
+        return static_cast<int>(bytes.count("/Type /Page") - bytes.count("/Type /Pages"));
     };
     const struct {
         QStringList arguments;
