@@ -646,7 +646,7 @@ void CPrintLabelsDialog::Refresh() {
                 present.append(label);
             }
         }
-        CheckedLabels checked = CheckLabels(m_symbol.symbology, present);
+        CheckedLabels checked = CheckLabels(m_symbol.symbology, present, m_symbol.widths.codeSets);
         lines += checked.refused;
         m_job.labels = std::move(checked.labels);
         if (!lines.isEmpty()) {

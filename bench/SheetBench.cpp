@@ -16,7 +16,8 @@ SheetJob Job(int count) {
     job.symbol.symbology = SymbologyId::Code128;
     QString sequenceError;
     job.labels = CheckLabels(SymbologyId::Code128,
-                             SequenceLabels({"SN-", 100000, 7, count, 0, {}}, &sequenceError))
+                             SequenceLabels({"SN-", 100000, 7, count, 0, {}}, &sequenceError),
+                             CodeSetChoice::AsTyped)
                      .labels;
     return job;
 }

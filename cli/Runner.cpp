@@ -73,8 +73,9 @@ constexpr qsizetype kQueuedPerWorker = 8;
 class CRun {
 public:
     // Every symbol of the run is built with the same widths.
-    CRun(const RenderOptions& options, const BarWidths& widths, std::FILE* errors)
-        : m_options(options), m_widths(widths), m_errors(errors) {}
+    CRun(const RenderOptions& options, const BarWidths& widths, const LabelSource& labels,
+         std::FILE* errors)
+        : m_options(options), m_widths(widths), m_labels(labels), m_errors(errors) {}
 
     ~CRun() { StopWorkers(); }
     CRun(const CRun&) = delete;
@@ -121,7 +122,7 @@ public:
             }
         }
         if (!m_options.sheet.isEmpty()) {
-            return RunSheet(m_options, m_widths, entries, m_errors);
+            return RunSheet(m_options, m_widths, m_labels, entries, m_errors);
         }
         int largest = batch ? batch->LastLine() : 0;
         for (const Entry& entry : std::as_const(entries)) {
@@ -308,6 +309,7 @@ private:
         job.line = entry.line;
         RenderRequest& request = job.request;
         request.widths = m_widths;
+        request.labels = m_labels;
         if (!entry.symbology.isEmpty()) {
             const std::optional<SymbologyId> id = FindSymbology(entry.symbology.toStdString());
             if (!id) {
@@ -357,9 +359,9 @@ private:
             return std::nullopt;
         }
         request.format = *format;
-        const CGivenWidths given(m_widths); // the run's code-set choice decides what encodes
-        const CheckedText checked =
-            CheckText(request.symbology, entry.text, m_options.dropInvalid, m_options.zeroFill);
+        // The run's code-set choice decides what encodes.
+        const CheckedText checked = CheckText(request.symbology, entry.text, m_options.dropInvalid,
+                                              m_widths.codeSets, m_options.zeroFill);
         if (checked.refusal) {
             outcome.refused = true;
             Fail(outcome, entry.line, checked.refusal->reason);
@@ -386,7 +388,6 @@ private:
 
     // Draws and writes the entry, and reads it back when asked: on any thread.
     void Execute(const Job& job, Outcome& outcome) {
-        const CGivenWidths given(m_widths);
         const RenderResult symbol = RenderSymbol(job.request);
         if (symbol.needsFonts) {
             outcome.needsFonts = true; // nothing written: the run starts again with fonts
@@ -476,6 +477,7 @@ private:
 
     const RenderOptions& m_options;
     const BarWidths m_widths;
+    const LabelSource m_labels;
     std::FILE* m_errors;
     CFileCommitter m_committer; // written through by the workers too
     CProgress* m_progress = nullptr;
@@ -518,7 +520,7 @@ BarWidths ResolveWidthSettings(const RenderOptions& options) {
     return widths;
 }
 
-int RunRender(const RenderOptions& options, std::FILE* errors) {
+int RunRender(const RenderOptions& options, const LabelSource& labels, std::FILE* errors) {
     if (!options.density || !options.ratio) {
         if (const QString irregular = IrregularStoreFile(); !irregular.isEmpty()) {
             const QString note = QCoreApplication::translate(
@@ -529,5 +531,5 @@ int RunRender(const RenderOptions& options, std::FILE* errors) {
         }
     }
     // The settings store is read once for the whole run.
-    return CRun(options, ResolveWidthSettings(options), errors).Run();
+    return CRun(options, ResolveWidthSettings(options), labels, errors).Run();
 }

@@ -29,14 +29,15 @@ QString PagePath(const QString& pattern, int page, int pages) {
 
 } // namespace
 
-int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<Entry>& entries,
-             std::FILE* errors) {
+int RunSheet(const RenderOptions& options, const BarWidths& widths, const LabelSource& labels,
+             const QList<Entry>& entries, std::FILE* errors) {
     std::string layoutError;
     SheetJob job;
     job.layout = *ParseSheetLayout(options.sheet.toStdString(), &layoutError);
     job.symbol.symbology = options.symbology.value_or(SymbologyId::Code39);
     job.symbol.heightMils = options.heightMils;
     job.symbol.widths = widths;
+    job.symbol.labels = labels;
     job.symbol.orientation = options.orientation;
     job.symbol.showText = options.showText;
     job.symbol.dpiX = options.dpi;
@@ -55,15 +56,14 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<
     // whole or not at all.
     QStringList refused;
     bool otherColumns = false;
-    const CGivenWidths given(widths); // the run's code-set choice decides what encodes
     for (const Entry& entry : entries) {
         otherColumns |=
             !entry.symbology.isEmpty() || !entry.height.isEmpty() || !entry.output.isEmpty();
         const QString caption = entry.caption.isEmpty() ? options.caption : entry.caption;
-        CheckedText checked =
-            entry.error.isEmpty()
-                ? CheckText(job.symbol.symbology, entry.text, options.dropInvalid, options.zeroFill)
-                : CheckedText{{}, TextRefusal{entry.error}};
+        CheckedText checked = entry.error.isEmpty()
+                                  ? CheckText(job.symbol.symbology, entry.text, options.dropInvalid,
+                                              widths.codeSets, options.zeroFill)
+                                  : CheckedText{{}, TextRefusal{entry.error}};
         if (const QString fault = CaptionFault(caption); !checked.refusal && !fault.isEmpty()) {
             checked.refusal = TextRefusal{fault};
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Inputs.h"
+#include "LabelTypesetter.h"
 #include "RenderOptions.h"
 
 #include <cstdio>
@@ -10,5 +11,5 @@
 // (its text against the symbology, its symbol against its label): if any is
 // refused or does not fit, each is named and nothing is written. Returns the
 // exit status.
-int RunSheet(const RenderOptions& options, const BarWidths& widths, const QList<Entry>& entries,
-             std::FILE* errors);
+int RunSheet(const RenderOptions& options, const BarWidths& widths, const LabelSource& labels,
+             const QList<Entry>& entries, std::FILE* errors);

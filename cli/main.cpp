@@ -116,16 +116,14 @@ bool DrawsOneBitmap(const RenderOptions& options) {
 // Runs without fonts, labels from the store only, holding back the messages
 // until the run is over: nullopt, with nothing written or said, when a label
 // needs the fonts.
-std::optional<int> RunWithoutFonts(const RenderOptions& options) {
+std::optional<int> RunWithoutFonts(const RenderOptions& options, CLabelStore& store) {
     char* held = nullptr;
     std::size_t size = 0;
     std::FILE* errors = open_memstream(&held, &size);
     if (errors == nullptr) {
         return std::nullopt;
     }
-    AllowLabelPainting(false);
-    const int status = RunRender(options, errors);
-    AllowLabelPainting(true);
+    const int status = RunRender(options, LabelSource{&store, false}, errors);
     std::fclose(errors);
     if (status != kRunNeedsFonts) {
         std::fwrite(held, 1, size, stderr);
@@ -135,7 +133,7 @@ std::optional<int> RunWithoutFonts(const RenderOptions& options) {
 }
 
 // What the parsed command line asks for.
-int Act(const ParsedCommandLine& parsed) {
+int Act(const ParsedCommandLine& parsed, CLabelStore* store) {
     switch (parsed.action) {
     case CommandAction::Help:
         std::fputs(parsed.message.toLocal8Bit().constData(), stdout);
@@ -155,7 +153,7 @@ int Act(const ParsedCommandLine& parsed) {
     case CommandAction::Render:
         break;
     }
-    return RunRender(parsed.options, stderr);
+    return RunRender(parsed.options, LabelSource{store, true}, stderr);
 }
 
 // Ends the process once the run is over: what is buffered is written, and
@@ -204,7 +202,6 @@ int main(int argc, char* argv[]) {
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (!identity.isEmpty() && !cache.isEmpty()) {
         store.emplace(cache + QStringLiteral("/quillmark/label-glyphs"), identity);
-        UseLabelStore(&*store);
     }
     bool guiOptions = false;
     for (int i = 1; i < argc; ++i) {
@@ -218,10 +215,10 @@ int main(int argc, char* argv[]) {
         const Translations translations;
         const ParsedCommandLine parsed = ParseCommandLine(QCoreApplication::arguments());
         if (parsed.action != CommandAction::Render && parsed.action != CommandAction::UsageError) {
-            return Act(parsed);
+            return Act(parsed, nullptr);
         }
         if (parsed.action == CommandAction::Render && store && DrawsOneBitmap(parsed.options)) {
-            if (const std::optional<int> status = RunWithoutFonts(parsed.options)) {
+            if (const std::optional<int> status = RunWithoutFonts(parsed.options, *store)) {
                 Leave(*status);
             }
         }
@@ -232,7 +229,8 @@ int main(int argc, char* argv[]) {
     // Help and messages in the user's language; under C, POSIX or English
     // they stay exactly as scripts have always read them.
     const Translations translations;
-    const int status = Act(ParseCommandLine(QCoreApplication::arguments()));
+    const int status =
+        Act(ParseCommandLine(QCoreApplication::arguments()), store ? &*store : nullptr);
     if (store) {
         // A store that cannot be written costs the next run its speed only.
         QString error;

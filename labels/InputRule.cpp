@@ -25,8 +25,10 @@ bool EncodesNothing(SymbologyId id, char c, CodeSetChoice codeSets) {
     signed char& cached = known[static_cast<std::size_t>(codeSets)][static_cast<std::size_t>(id)]
                                [static_cast<unsigned char>(c)];
     if (cached == 0) {
-        const Encoding empty = CreateBarcode(id, "")->Encode();
-        const Encoding single = CreateBarcode(id, std::string_view(&c, 1))->Encode();
+        BarWidths widths;
+        widths.codeSets = codeSets;
+        const Encoding empty = CreateBarcode(id, "", widths)->Encode();
+        const Encoding single = CreateBarcode(id, std::string_view(&c, 1), widths)->Encode();
         cached = single.elements == empty.elements ? 1 : -1;
     }
     return cached == 1;
@@ -87,11 +89,10 @@ std::optional<QString> RefusalOf(SymbologyId id, char32_t c, CodeSetChoice codeS
 
 } // namespace
 
-CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid, bool zeroFill) {
+CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid, CodeSetChoice codeSets,
+                      bool zeroFill) {
     const SymbologyFacts& facts = FactsOf(id);
     CheckedText checked;
-    // The settings as a symbol built now reads them.
-    const CodeSetChoice codeSets = CreateBarcode(id, "")->Widths().codeSets;
     int position = 0;
     for (const char32_t c : text.toUcs4()) {
         ++position;
@@ -129,7 +130,7 @@ CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid, boo
     // No dropped character mends AIs or a check digit: such a text is refused
     // even when invalid characters are dropped, as its symbol would be empty.
     if (facts.refusal != nullptr) {
-        if (const EngineMessage why = facts.refusal(checked.engineText); !why.Empty()) {
+        if (const EngineMessage why = facts.refusal(checked.engineText, codeSets); !why.Empty()) {
             // A message that names its symbology first is not prefixed with
             // the name again.
             const QString reason = Translated(why);

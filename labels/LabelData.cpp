@@ -100,7 +100,8 @@ QList<LabelText> CsvLabels(const QString& input, const QString& textColumn,
     return labels;
 }
 
-CheckedLabels CheckLabels(SymbologyId symbology, const QList<LabelText>& texts) {
+CheckedLabels CheckLabels(SymbologyId symbology, const QList<LabelText>& texts,
+                          CodeSetChoice codeSets) {
     CheckedLabels checked;
     checked.labels.reserve(static_cast<std::size_t>(texts.size()));
     for (const LabelText& label : texts) {
@@ -111,7 +112,7 @@ CheckedLabels CheckLabels(SymbologyId symbology, const QList<LabelText>& texts) 
                     .arg(label.line));
             continue;
         }
-        CheckedText text = CheckText(symbology, label.text, false);
+        CheckedText text = CheckText(symbology, label.text, false, codeSets);
         if (const QString fault = CaptionFault(label.caption); !text.refusal && !fault.isEmpty()) {
             text.refusal = TextRefusal{fault};
         }

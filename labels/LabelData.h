@@ -68,4 +68,5 @@ struct CheckedLabels {
 // Checks every label's text against the symbology as the Text field does
 // (without dropping anything): the labels that can be drawn, and the
 // reasons for those that cannot.
-CheckedLabels CheckLabels(SymbologyId symbology, const QList<LabelText>& texts);
+CheckedLabels CheckLabels(SymbologyId symbology, const QList<LabelText>& texts,
+                          CodeSetChoice codeSets);

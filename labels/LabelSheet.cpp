@@ -337,7 +337,8 @@ QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY) {
         mapping.viewportOrigin =
             QPoint(Dots(plan.centreX + job.offsetX, dpiX), Dots(plan.centreY + job.offsetY, dpiY));
         const DeviceMapping grid = OnDeviceGrid(mapping, scene);
-        MonoSurface surface(image, SymbolToDevice(grid, scene), scene.orientation);
+        MonoSurface surface(image, SymbolToDevice(grid, scene), scene.orientation,
+                            job.symbol.labels);
         surface.SetBarReduction(job.symbol.barReduction);
         Point origin =
             SymbolOrigin(built.encoding, built.barLength, scene.showText, scene.orientation);
@@ -372,7 +373,7 @@ bool WriteSheetPdf(const SheetJob& job, int gridDpi,
     // Qt's PDF engine writes the pages as they are done and embeds the
     // glyphs the texts use, so every caption and label is real text in any
     // character its font has. Its unit here is the mil, y downward.
-    CallbackDevice device(write);
+    PdfSinkDevice device(write);
     device.open(QIODevice::WriteOnly);
     QPdfWriter writer(&device);
     writer.setPageSize(
@@ -440,7 +441,7 @@ bool WriteSheetPdf(const SheetJob& job, int gridDpi,
             WalkVectorShapes(vector, sink);
         }
     }
-    return painter.end() && !device.Failed();
+    return painter.end() && device.Finish();
 }
 
 QStringList VerifySheetPage(const SheetJob& job, int page, const QImage& image) {

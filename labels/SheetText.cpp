@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -113,17 +114,40 @@ void PainterShapeSink::Text(const VectorText& box, const QString& text) {
     m_painter.restore();
 }
 
-CallbackDevice::CallbackDevice(std::function<bool(const QByteArray&)> write)
+PdfSinkDevice::PdfSinkDevice(std::function<bool(const QByteArray&)> write)
     : m_write(std::move(write)) {}
 
-qint64 CallbackDevice::readData(char* /*data*/, qint64 /*size*/) {
+qint64 PdfSinkDevice::readData(char* /*data*/, qint64 /*size*/) {
     return -1;
 }
 
-qint64 CallbackDevice::writeData(const char* data, qint64 size) {
-    if (m_failed || !m_write(QByteArray(data, size))) {
-        m_failed = true;
+qint64 PdfSinkDevice::writeData(const char* data, qint64 size) {
+    if (m_failed) {
         return -1;
     }
-    return size;
+    m_held.append(data, size);
+    static const QByteArray kDate = QByteArrayLiteral("/CreationDate (");
+    // The entry ends with its string's ")"; one longer than any date keeps
+    // the window from passing on a part of it.
+    constexpr qsizetype kLongestEntry = 48;
+    if (const qsizetype at = m_held.indexOf(kDate); at >= 0) {
+        const qsizetype end = m_held.indexOf(')', at + kDate.size());
+        if (end < 0) {
+            return size; // held until the entry is whole
+        }
+        m_held.replace(at, end + 1 - at, QByteArray(end + 1 - at, ' '));
+    }
+    return Pass(std::max<qsizetype>(0, m_held.size() - kLongestEntry)) ? size : -1;
+}
+
+bool PdfSinkDevice::Pass(qsizetype size) {
+    if (size > 0 && !m_failed) {
+        m_failed = !m_write(m_held.left(size));
+        m_held.remove(0, size);
+    }
+    return !m_failed;
+}
+
+bool PdfSinkDevice::Finish() {
+    return Pass(m_held.size());
 }

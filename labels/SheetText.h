@@ -44,11 +44,16 @@ private:
     double m_pageHeight;
 };
 
-// A device that hands every write to a function: a false from it fails the
-// write, and the writer stops.
-class CallbackDevice : public QIODevice {
+// A device that hands what Qt's PDF engine writes to a function: a false
+// from it fails the write, and the writer stops. The engine stamps the time
+// of writing into the document's information; that entry is blanked (its
+// bytes become spaces, so no offset moves) and a file is the same bytes
+// whenever it is written, as the program's PDF files have always been.
+class PdfSinkDevice : public QIODevice {
 public:
-    explicit CallbackDevice(std::function<bool(const QByteArray&)> write);
+    explicit PdfSinkDevice(std::function<bool(const QByteArray&)> write);
+    // Hands on what is still held back; false when a write failed.
+    bool Finish();
     bool Failed() const { return m_failed; }
 
 protected:
@@ -56,6 +61,9 @@ protected:
     qint64 writeData(const char* data, qint64 size) override;
 
 private:
+    bool Pass(qsizetype size);
+
     std::function<bool(const QByteArray&)> m_write;
+    QByteArray m_held; // the last bytes, where a date entry may be begun
     bool m_failed = false;
 };

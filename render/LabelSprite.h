@@ -7,6 +7,15 @@
 #include <cstdint>
 #include <vector>
 
+// Pixels of a Format_Mono row, eight to a byte, the leftmost in the highest bit.
+inline constexpr int kBitsPerByte = 8;
+inline constexpr unsigned kWholeByte = 0xffU;
+
+// The first `count` (1 to 8) pixels of a byte.
+constexpr unsigned FirstPixels(int count) {
+    return (kWholeByte << (kBitsPerByte - count)) & kWholeByte;
+}
+
 // A label's pixels relative to its whole-unit corner as two 1-bit masks in the
 // bitmap's own bit order (leftmost pixel in the highest bit): the pixels it
 // paints (its opaque box and its glyphs, wherever they reach) and, of those,

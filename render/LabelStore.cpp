@@ -62,8 +62,6 @@ constexpr std::uint32_t kWhiteBox = 4;
 // One mask stands for both: every pixel painted is black (a glyph's are).
 constexpr std::uint32_t kInkOnly = 8;
 
-std::atomic<CLabelStore*> g_store{nullptr};
-
 template <typename T> T ReadAt(const QByteArray& bytes, qsizetype at) {
     T value;
     std::memcpy(&value, bytes.constData() + at, sizeof value);
@@ -331,12 +329,4 @@ bool CLabelStore::Save(QString* error) {
         QFile::remove(files[i].filePath());
     }
     return saved;
-}
-
-void UseLabelStore(CLabelStore* store) {
-    g_store.store(store);
-}
-
-CLabelStore* CurrentLabelStore() {
-    return g_store.load();
 }

@@ -77,9 +77,3 @@ private:
 inline std::int64_t BoxKey(std::int64_t width64) {
     return -1 - width64;
 }
-
-// Where the labels of this process keep their glyphs beyond it, if anywhere
-// (the desktop program keeps them in memory only). The store must outlive its
-// use.
-void UseLabelStore(CLabelStore* store);
-CLabelStore* CurrentLabelStore();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LabelTypesetter.h"
 #include "QPainterSurface.h"
 
 #include <QImage>
@@ -14,18 +15,17 @@
 //
 // The pixels are exactly those a QPainterSurface on a white colour image of the
 // same resolution gives once made monochrome: bars fill the very rectangles
-// StraightBarRect gives; a label is its opaque box and its glyphs, each
-// painted once by the painter into a small image (a glyph once for each 64th
-// of a pixel its origin takes) and copied wherever it is drawn. The glyphs
-// painted are kept for the thread's later symbols (a batch draws the same
-// font throughout). A label the painter would not set glyph by glyph (a
-// control character in it) is painted whole, each distinct one once.
+// StraightBarRect gives; labels are the typesetter's sprites (their opaque box
+// and their glyphs), copied eight pixels a step.
 class MonoSurface : public Surface {
 public:
     // image is Format_Mono with colour 0 white and 1 black (see
     // MakeMonoBitmap); milsToDevice maps the engine's y-up mils frame onto its
     // pixels.
-    MonoSurface(QImage& image, const QTransform& milsToDevice, int orientation);
+    // labels: where the labels' pixels come from (the fonts, without a store,
+    // unless given).
+    MonoSurface(QImage& image, const QTransform& milsToDevice, int orientation,
+                const LabelSource& labels = {});
     // Sets the bars still held back (see m_rowMask).
     ~MonoSurface() override;
     MonoSurface(const MonoSurface&) = delete;
@@ -36,6 +36,9 @@ public:
     void SetBarReduction(int dots) { m_barReduction = dots; }
     Extent MeasureText(const Font& font, std::string_view text) override;
     void DrawText(const Font& font, Point topLeft, std::string_view text) override;
+    // A label could be neither taken from the label store nor painted: the
+    // bitmap lacks it.
+    bool LabelMissed() const { return m_labels.Missed(); }
 
 private:
     // Sets the held-back bars into every row of their span.
@@ -47,6 +50,7 @@ private:
     int m_barReduction = 0;
     // Places the labels for the bitmap (their font sized for its resolution).
     QPainterSurface m_text;
+    CLabelTypesetter m_labels;
     // Bars that span the same rows (every full bar of a symbol read across the
     // bitmap) are collected in one row's mask and set row by row at once: a
     // word-wide OR per row instead of a span per bar per row. Anything else
@@ -63,13 +67,6 @@ private:
 // conversion of a colour image makes it) at a resolution in dots per inch;
 // null when it cannot be allocated.
 QImage MakeMonoBitmap(const QSize& size, int dpiX, int dpiY);
-
-// Whether labels may be painted with the fonts (the default). A run without
-// a GUI application has no fonts: its labels come from the label store only,
-// and one the store cannot give is noted as missed and left out.
-void AllowLabelPainting(bool allowed);
-// Whether the thread has missed a label since it last asked.
-bool TakeLabelMiss();
 
 // Sets pixels [from, to) of one Format_Mono scan line black or white.
 void FillMonoSpan(uchar* line, int from, int to, bool black);

@@ -8,40 +8,38 @@
 
 namespace {
 
-ZXing::BarcodeFormat FormatOf(SymbologyId id) {
-    switch (id) {
-    case SymbologyId::Code39:
-    case SymbologyId::Code39Extended:
-    case SymbologyId::Code39Mod43:
+ZXing::BarcodeFormat FormatOf(ReaderFamily family) {
+    switch (family) {
+    case ReaderFamily::Code39:
+    case ReaderFamily::Code39FullAscii:
         return ZXing::BarcodeFormat::Code39;
-    case SymbologyId::Code93:
+    case ReaderFamily::Code93:
         return ZXing::BarcodeFormat::Code93;
-    case SymbologyId::Code128:
-    case SymbologyId::Gs1128:
+    case ReaderFamily::Code128:
+    case ReaderFamily::Gs1128:
         return ZXing::BarcodeFormat::Code128;
-    case SymbologyId::Interleaved25:
-    case SymbologyId::Itf14:
+    case ReaderFamily::Interleaved25:
         return ZXing::BarcodeFormat::ITF;
-    case SymbologyId::UpcA:
+    case ReaderFamily::UpcA:
         return ZXing::BarcodeFormat::UPCA;
-    case SymbologyId::UpcE:
+    case ReaderFamily::UpcE:
         return ZXing::BarcodeFormat::UPCE;
-    case SymbologyId::Ean13:
+    case ReaderFamily::Ean13:
         return ZXing::BarcodeFormat::EAN13;
-    case SymbologyId::Ean8:
+    case ReaderFamily::Ean8:
         return ZXing::BarcodeFormat::EAN8;
-    case SymbologyId::Postnet:
+    case ReaderFamily::Postnet:
         break;
     }
     return ZXing::BarcodeFormat::None;
 }
 
-std::optional<std::string> ReadBars(const QImage& grey, SymbologyId id) {
+std::optional<std::string> ReadBars(const QImage& grey, ReaderFamily family) {
     ZXing::DecodeHints hints;
-    hints.setFormats(FormatOf(id));
+    hints.setFormats(FormatOf(family));
     hints.setTryHarder(true);
     hints.setTryRotate(true); // the symbol may be turned a quarter
-    hints.setTryCode39ExtendedMode(id == SymbologyId::Code39Extended);
+    hints.setTryCode39ExtendedMode(family == ReaderFamily::Code39FullAscii);
     const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
                                 ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);
@@ -50,7 +48,7 @@ std::optional<std::string> ReadBars(const QImage& grey, SymbologyId id) {
     }
     const auto& bytes = result.bytes();
     // GS1 data is told from plain Code 128 by its symbology identifier only.
-    const std::string prefix = id == SymbologyId::Gs1128 ? result.symbologyIdentifier() : "";
+    const std::string prefix = family == ReaderFamily::Gs1128 ? result.symbologyIdentifier() : "";
     return prefix + std::string(bytes.begin(), bytes.end());
 }
 

@@ -37,13 +37,6 @@ constexpr int kInk = 128;
 constexpr uchar kBlack = 0;
 constexpr uchar kWhite = 255;
 constexpr int kDegreesPerTurn = 90;
-// ZXing's reader takes Interleaved 2 of 5 of six digits or more only.
-constexpr int kShortestInterleavedRead = 6;
-
-// The fewest characters of data the reader used here takes (0: any number).
-int ReaderMinimum(SymbologyId id) {
-    return id == SymbologyId::Interleaved25 ? kShortestInterleavedRead : 0;
-}
 
 // The label's characters a reading leaves out, when the reading is the label
 // with some of them taken away; nothing when it differs otherwise.
@@ -199,7 +192,7 @@ ScanImage RenderScanImage(const RenderRequest& request, bool trueSize) {
     // bars). Postnet is read by the heights of its bars: always whole.
     QRect part = cell.bitmap.rect();
     if ((part.width() + 2 * quietX) * (part.height() + 2 * quietY) > kMaxScanPixels &&
-        request.symbology != SymbologyId::Postnet) {
+        FactsOf(request.symbology).reader != ReaderFamily::Postnet) {
         if (NormalOrientation(request.orientation) % 2 == 0) {
             quietY = 0;
             const std::int64_t rows = kMaxScanPixels / (part.width() + 2 * quietX);
@@ -288,11 +281,11 @@ std::optional<std::string> ReadSymbol(const QImage& image, SymbologyId id) {
         return std::nullopt;
     }
     const QImage grey = Grey(image);
-    if (id == SymbologyId::Postnet) {
+    if (FactsOf(id).reader == ReaderFamily::Postnet) {
         return ReadPostnetImage(grey);
     }
     const SymbolReaders* readers = LoadSymbolReaders(nullptr);
-    return readers != nullptr ? readers->readBars(grey, id) : std::nullopt;
+    return readers != nullptr ? readers->readBars(grey, FactsOf(id).reader) : std::nullopt;
 }
 
 ScanResult CheckScan(const ScanJob& job, const std::function<bool()>& cancelled) {
@@ -320,7 +313,7 @@ ScanResult CheckScan(const ScanJob& job, const std::function<bool()>& cancelled)
         result.verdict = ScanVerdict::EqualWidths;
         return result;
     }
-    if (const int fewest = ReaderMinimum(id); std::cmp_less(job.expected.size(), fewest)) {
+    if (const int fewest = FactsOf(id).readerMinimum; std::cmp_less(job.expected.size(), fewest)) {
         result.verdict = ScanVerdict::LengthRefused;
         result.readerMinimum = fewest;
         return result;

@@ -9,34 +9,11 @@ namespace {
 
 constexpr double kMillimetresPerMil = 25.4 / 1000.0;
 
-// The GS1 ranges: X from the smallest magnification to the largest, and the
-// bars' height at the recommended X (EAN/UPC: it scales with X; ITF-14 and
-// GS1-128 on cartons: a fixed least height).
-constexpr SymbolRange kEanUpc{0.264, 0.660, 0.330, 22.85, true};
-constexpr SymbolRange kEan8{0.264, 0.660, 0.330, 18.23, true};
-constexpr SymbolRange kLogistics{0.495, 1.016, 0.495, 31.75, false};
-
 QString Millimetres(double value) {
     return QString::number(value, 'f', 3);
 }
 
 } // namespace
-
-const SymbolRange* PublishedRange(SymbologyId symbology) {
-    switch (symbology) {
-    case SymbologyId::UpcA:
-    case SymbologyId::UpcE:
-    case SymbologyId::Ean13:
-        return &kEanUpc;
-    case SymbologyId::Ean8:
-        return &kEan8;
-    case SymbologyId::Gs1128:
-    case SymbologyId::Itf14:
-        return &kLogistics;
-    default:
-        return nullptr;
-    }
-}
 
 QString StandardsAdvice(const DrawnMeasure& measure, bool* meets) {
     const SymbolRange* range = PublishedRange(measure.symbology);

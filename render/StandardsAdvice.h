@@ -15,19 +15,10 @@ struct DrawnMeasure {
     double quietMils = 0;     // the clear space kept on each side of the bars
 };
 
-// The published range of a symbology that carries one (the EAN/UPC family,
-// ITF-14, GS1-128): X in millimetres, and the least bar height, in
-// millimetres, at the recommended X (it scales with X).
-struct SymbolRange {
-    double minX = 0;
-    double maxX = 0;
-    double recommendedX = 0;
-    double heightAtRecommendedX = 0;
-    bool heightScalesWithX = true;
-};
-
-// The range, or nullptr for a symbology without one.
-const SymbolRange* PublishedRange(SymbologyId symbology);
+// The range GS1 publishes for a symbology, or nullptr for one without.
+inline const SymbolRange* PublishedRange(SymbologyId symbology) {
+    return FactsOf(symbology).range;
+}
 
 // Says how the symbol stands against its range: "GS1: X 0.254 mm, below the
 // 0.264 to 0.660 mm range; bars 19.05 mm high, at least 17.58 mm for this X;

@@ -249,7 +249,7 @@ QSize SymbolCellSize(const DeviceMapping& mapping, const SymbolScene& scene) {
 }
 
 QImage RenderSymbolCell(const SymbolScene& scene, std::int32_t cellBarLength, int dpiX, int dpiY,
-                        int zoom) {
+                        int zoom, const LabelSource& labels, bool* labelMissed) {
     if (dpiX <= 0 || dpiY <= 0 || dpiX > kMaxImageDpi || dpiY > kMaxImageDpi || zoom <= 0) {
         return {};
     }
@@ -270,12 +270,15 @@ QImage RenderSymbolCell(const SymbolScene& scene, std::int32_t cellBarLength, in
         OnDeviceGrid(PrepareMapping(zoom, dpiX, dpiY, image.rect()), scene);
     {
         // The surface sets its last bars when it goes.
-        MonoSurface surface(image, SymbolToDevice(cellGrid, scene), scene.orientation);
+        MonoSurface surface(image, SymbolToDevice(cellGrid, scene), scene.orientation, labels);
         surface.SetBarReduction(scene.barReduction);
         Point origin =
             SymbolOrigin(scene.encoding, scene.barLength, scene.showText, scene.orientation);
         CBarcode::DrawEncoding(scene.encoding, surface, origin, scene.barLength, scene.showText,
                                scene.orientation);
+        if (labelMissed != nullptr) {
+            *labelMissed = surface.LabelMissed();
+        }
     }
     return image;
 }

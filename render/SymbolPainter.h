@@ -2,6 +2,7 @@
 
 #include "DeviceMapping.h"
 #include "Encoding.h"
+#include "LabelTypesetter.h"
 #include "Placement.h"
 
 #include <QImage>
@@ -41,9 +42,10 @@ QSize SymbolCellSize(const DeviceMapping& mapping, const SymbolScene& scene);
 // take out of the program and what a printer of that resolution gets. The
 // cell's bar length may differ from the drawn one (Postnet's fixed bars in a
 // cell of the Height field's). Null when a side would exceed kMaxBitmapSide or
-// the resolution is unusable.
+// the resolution is unusable. The labels' pixels come from `labels`; a label
+// it can give neither sets *labelMissed (where given).
 QImage RenderSymbolCell(const SymbolScene& scene, std::int32_t cellBarLength, int dpiX, int dpiY,
-                        int zoom);
+                        int zoom, const LabelSource& labels = {}, bool* labelMissed = nullptr);
 
 // Paints the symbol onto a painter whose device units the mapping counts in:
 // centred on the mapping's origin, or in every tile cell of the mapping's area.

@@ -18,11 +18,11 @@ class QPainter;
 // first time a symbol is read back, so that a program that only draws (a
 // quillmark-render run without --verify) loads neither library.
 struct SymbolReaders {
-    // Reads a grey (Format_Grayscale8) image with the symbology's reader:
-    // what the symbol holds, nothing when no symbol is found. Code 39
-    // Extended is read in full-ASCII mode; GS1-128 keeps its symbology
+    // Reads a grey (Format_Grayscale8) image with a family's reader: what
+    // the symbol holds, nothing when no symbol is found. Code 39 in
+    // full-ASCII mode decodes its pairs; GS1-128 keeps its symbology
     // identifier in front.
-    std::optional<std::string> (*readBars)(const QImage& grey, SymbologyId id);
+    std::optional<std::string> (*readBars)(const QImage& grey, ReaderFamily family);
     // An SVG file's view box; empty when the bytes are no SVG.
     QRectF (*svgViewBox)(const QByteArray& svg);
     // Paints an SVG file into a rectangle of the painter's device.

@@ -71,12 +71,11 @@ RenderResult RasterOf(const RenderRequest& request, const Built& built) {
         result.achievedModule =
             AchievedModuleMils(encoding.module, static_cast<double>(dpi) * request.zoom);
     }
-    TakeLabelMiss(); // only this symbol's labels count
     result.bitmap =
         RenderSymbolCell({encoding, built.drawBarLength, request.showText, request.orientation,
                           false, TileEdge::Overhang, request.barReduction},
-                         request.heightMils, request.dpiX, request.dpiY, request.zoom);
-    result.needsFonts = TakeLabelMiss();
+                         request.heightMils, request.dpiX, request.dpiY, request.zoom,
+                         request.labels, &result.needsFonts);
     if (result.bitmap.isNull()) {
         const QString dpi = request.dpiX == request.dpiY
                                 ? QString::number(request.dpiX)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FieldValues.h"
+#include "LabelTypesetter.h"
 #include "OutputFormat.h"
 #include "Symbologies.h"
 
@@ -28,6 +29,8 @@ struct RenderRequest {
     int dpiY = 300;
     // Raster formats: dots off every bar for a printer that spreads ink.
     int barReduction = 0;
+    // Raster formats: where the labels' pixels come from.
+    LabelSource labels;
 
     friend bool operator==(const RenderRequest&, const RenderRequest&) = default;
 };
@@ -44,7 +47,7 @@ struct RenderResult {
     std::int32_t module = 0;   // the symbol's module in mils (0: elements of fixed sizes)
     double achievedModule = 0; // raster: the module on the device's grid of dots, in mils
     // Raster: a label was neither in the label store nor paintable (no fonts
-    // in the run, see AllowLabelPainting): the bitmap lacks it.
+    // in the run, see LabelSource): the bitmap lacks it.
     bool needsFonts = false;
 };
 

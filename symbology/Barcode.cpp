@@ -16,9 +16,6 @@ constexpr std::array<std::int32_t, 4> kLabelEscapement{0, -900, 1800, 900};
 // the last guard bar, too little to matter to a scanner.
 constexpr std::array<Point, 4> kLabelNudge{{{1, 1}, {1, 1}, {1, 0}, {1, 1}}};
 
-// The widths of the innermost CGivenWidths scope of this thread, if any.
-thread_local const BarWidths* t_pGivenWidths = nullptr;
-
 // Reading direction per orientation; the bar direction is the reading
 // direction turned a quarter clockwise: (x, y) -> (y, -x).
 constexpr std::array<int, 4> kReadX{1, 0, -1, 0};
@@ -131,32 +128,22 @@ Font LabelFont(int orientation) {
                 kLabelEscapement[static_cast<std::size_t>(NormalOrientation(orientation))]};
 }
 
-CBarcode::CBarcode(std::string text) : m_strData(std::move(text)) {
-    if (t_pGivenWidths != nullptr) {
-        m_nRatio = RatioOrDefault(t_pGivenWidths->ratio);
-        m_nDensity = DensityOrDefault(t_pGivenWidths->density);
-        m_codeSets = t_pGivenWidths->codeSets;
-        m_bearers = t_pGivenWidths->bearers;
-        m_quietZoneMarks = t_pGivenWidths->quietZoneMarks;
-        return;
-    }
-    m_nRatio = RatioOrDefault(GetProfileInt("Barcode", "Ratio", kDefaultRatio));
-    m_nDensity = DensityOrDefault(GetProfileInt("Barcode", "Density", kDefaultDensity));
-    m_codeSets = CodeSetChoiceOrDefault(
+BarWidths SettingsWidths() {
+    BarWidths widths;
+    widths.ratio = GetProfileInt("Barcode", "Ratio", kDefaultRatio);
+    widths.density = GetProfileInt("Barcode", "Density", kDefaultDensity);
+    widths.codeSets = CodeSetChoiceOrDefault(
         GetProfileInt("Barcode", "CodeSets", static_cast<int>(CodeSetChoice::AsTyped)));
-    m_bearers = BearerBarsOrDefault(
+    widths.bearers = BearerBarsOrDefault(
         GetProfileInt("Barcode", "BearerBars", static_cast<int>(BearerBars::Frame)));
-    m_quietZoneMarks = GetProfileInt("Barcode", "QuietZoneMarks", 0) == 1;
+    widths.quietZoneMarks = GetProfileInt("Barcode", "QuietZoneMarks", 0) == 1;
+    return widths;
 }
 
-CGivenWidths::CGivenWidths(const BarWidths& widths)
-    : m_widths(widths), m_pPrevious(t_pGivenWidths) {
-    t_pGivenWidths = &m_widths;
-}
-
-CGivenWidths::~CGivenWidths() {
-    t_pGivenWidths = m_pPrevious;
-}
+CBarcode::CBarcode(std::string text, const BarWidths& widths)
+    : m_strData(std::move(text)), m_nDensity(DensityOrDefault(widths.density)),
+      m_nRatio(RatioOrDefault(widths.ratio)), m_codeSets(widths.codeSets),
+      m_bearers(widths.bearers), m_quietZoneMarks(widths.quietZoneMarks) {}
 
 Encoding CBarcode::Unencodable() const {
     Encoding encoding;

@@ -58,6 +58,11 @@ struct BarWidths {
     friend bool operator==(const BarWidths&, const BarWidths&) = default;
 };
 
+// The widths as the settings hold them now (section "Barcode": Density,
+// Ratio, CodeSets, BearerBars, QuietZoneMarks), through the installed profile
+// reader: what a symbol built without widths of its own is drawn with.
+BarWidths SettingsWidths();
+
 // Label font: Courier-style, 111 mils high, light weight.
 inline constexpr std::int32_t kLabelFontHeight = 111;
 inline constexpr std::int32_t kLabelFontWeight = 100;
@@ -144,10 +149,9 @@ public:
                           int orientation);
 
 protected:
-    // Stores the text, then takes Ratio and Density (in that order) from the
-    // settings, or from the widths a CGivenWidths scope gives.
-    explicit CBarcode(std::string text);
-    CBarcode() : CBarcode(std::string()) {}
+    // Stores the text and the widths it is drawn with (a Density or Ratio
+    // outside its range is its default).
+    CBarcode(std::string text, const BarWidths& widths);
 
     std::string m_strData;
     std::int32_t m_nDensity = kDefaultDensity;
@@ -164,22 +168,6 @@ protected:
     EncodingBuilder Builder() const;
     // The label centred on the bars drawn so far, after every element.
     static void CentredLabel(EncodingBuilder& builder, std::string_view text);
-};
-
-// While alive, every symbol this thread builds takes these widths instead of
-// reading the settings: how a symbol is built with widths of its own, on any
-// thread, whatever reader the program has installed.
-class CGivenWidths {
-public:
-    explicit CGivenWidths(const BarWidths& widths);
-    ~CGivenWidths();
-    CGivenWidths(const CGivenWidths&) = delete;
-    CGivenWidths& operator=(const CGivenWidths&) = delete;
-
-private:
-    // A copy: the scope may be given a temporary, which ends before the scope.
-    BarWidths m_widths;
-    const BarWidths* m_pPrevious;
 };
 
 // Font of the human-readable text for one orientation.

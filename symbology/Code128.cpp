@@ -536,14 +536,16 @@ std::optional<char> CCode128::AimMarkAfter(std::string_view text) {
     return std::nullopt;
 }
 
-CCode128::CCode128(std::string_view text) : CBarcode(std::string(text)) {
+CCode128::CCode128(std::string_view text, const BarWidths& widths)
+    : CBarcode(std::string(text), widths) {
     m_shortest = m_codeSets == CodeSetChoice::Shortest;
     if (!m_shortest) {
         m_strData = UpperCaseAscii(m_strData);
     }
 }
 
-CCode128::CCode128(std::string_view text, ShortestForm) : CBarcode(std::string(text)) {
+CCode128::CCode128(std::string_view text, const BarWidths& widths, ShortestForm)
+    : CBarcode(std::string(text), widths) {
     m_shortest = true;
 }
 

@@ -32,7 +32,7 @@ public:
 
     // As typed: upper-cases a to z; no other byte changes (195 to 206 are
     // function characters, not letters). The shortest form keeps the text.
-    explicit CCode128(std::string_view text);
+    explicit CCode128(std::string_view text, const BarWidths& widths = SettingsWidths());
 
     // What the shortest form encodes: data bytes 0 to 127 and the function
     // characters FNC1 (byte 202), FNC2 (197), FNC3 (196) and FNC4 (200 or 201,
@@ -85,7 +85,7 @@ protected:
     // A symbology on Code 128 whose symbol characters always take the shortest
     // form: the text is kept as given.
     struct ShortestForm {};
-    CCode128(std::string_view text, ShortestForm);
+    CCode128(std::string_view text, const BarWidths& widths, ShortestForm);
 
     // The bytes the shortest form encodes (see HasShortestValue); by default
     // the data text.

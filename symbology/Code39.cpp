@@ -56,7 +56,8 @@ std::string_view PatternOf(char c) {
 
 } // namespace
 
-CCode39::CCode39(std::string_view text) : CBarcode(UpperCaseAscii(text)) {}
+CCode39::CCode39(std::string_view text, const BarWidths& widths)
+    : CBarcode(UpperCaseAscii(text), widths) {}
 
 std::int64_t CCode39::CharacterWidth() const {
     return (3 * std::int64_t{m_nRatio} + 7) * m_nDensity;
@@ -109,7 +110,7 @@ Encoding CCode39::EncodeFramed(std::string_view checkCharacters, std::string_vie
 
 // --- Code 39 Extended ---------------------------------------------------------
 
-CCode39Ext::CCode39Ext(std::string_view text) {
+CCode39Ext::CCode39Ext(std::string_view text, const BarWidths& widths) : CCode39(widths) {
     m_strData = std::string(text);
 }
 
@@ -141,7 +142,8 @@ std::int32_t CCode39Ext::TotalWidth() const {
 
 // --- Code 39 with mod-43 check character ---------------------------------------
 
-CCode39Mod43::CCode39Mod43(std::string_view text) : CCode39(text) {}
+CCode39Mod43::CCode39Mod43(std::string_view text, const BarWidths& widths)
+    : CCode39(text, widths) {}
 
 char CCode39Mod43::CheckChar() const {
     int sum = 0;

@@ -9,7 +9,7 @@
 // narrow inter-character gap, framed by the start/stop character "*".
 class CCode39 : public CBarcode {
 public:
-    explicit CCode39(std::string_view text);
+    explicit CCode39(std::string_view text, const BarWidths& widths = SettingsWidths());
 
     std::int32_t TotalWidth() const override;
     Encoding Encode() const override;
@@ -24,7 +24,7 @@ public:
     static char CheckCharacter(int value);
 
 protected:
-    CCode39() = default;
+    explicit CCode39(const BarWidths& widths) : CBarcode(std::string(), widths) {}
     // Width of one Code 39 character, its gap included: (3R + 7) x N mils.
     std::int64_t CharacterWidth() const;
     // Adds the elements of one data character.
@@ -38,7 +38,7 @@ protected:
 // Code 39 characters. The text is kept as typed (lower case stays lower case).
 class CCode39Ext : public CCode39 {
 public:
-    explicit CCode39Ext(std::string_view text);
+    explicit CCode39Ext(std::string_view text, const BarWidths& widths = SettingsWidths());
 
     std::int32_t TotalWidth() const override;
     // The patterns of the one or two Code 39 characters that encode c; "" for a
@@ -55,7 +55,7 @@ protected:
 // Code 39 with a modulo-43 check character before the stop character.
 class CCode39Mod43 : public CCode39 {
 public:
-    explicit CCode39Mod43(std::string_view text);
+    explicit CCode39Mod43(std::string_view text, const BarWidths& widths = SettingsWidths());
 
     std::int32_t TotalWidth() const override;
     Encoding Encode() const override;

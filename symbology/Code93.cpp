@@ -72,7 +72,8 @@ constexpr std::array<AsciiValues, kAsciiCodes> kAsciiValues = MakeAsciiValues();
 
 } // namespace
 
-CCode93::CCode93(std::string_view text) : CBarcode(std::string(text)) {}
+CCode93::CCode93(std::string_view text, const BarWidths& widths)
+    : CBarcode(std::string(text), widths) {}
 
 std::string_view CCode93::Pattern(int value) {
     if (value < 0 || value >= static_cast<int>(kPatterns.size())) {

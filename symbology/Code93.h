@@ -23,7 +23,7 @@ public:
         int k;
     };
 
-    explicit CCode93(std::string_view text);
+    explicit CCode93(std::string_view text, const BarWidths& widths = SettingsWidths());
 
     // Start, data, C and K at 9 modules each and the 10-module stop: the exact
     // drawn length.

@@ -199,8 +199,9 @@ EngineMessage EanUpcRefusal(SymbologyId id, std::string_view digits) {
 
 // --- The shared walk --------------------------------------------------------------
 
-CEanUpc::CEanUpc(SymbologyId id, std::string_view text, std::int64_t widthModules, bool leadDigit)
-    : CBarcode(FitToDigitCount(text, DataDigits(id))), m_widthModules(widthModules),
+CEanUpc::CEanUpc(SymbologyId id, std::string_view text, const BarWidths& widths,
+                 std::int64_t widthModules, bool leadDigit)
+    : CBarcode(FitToDigitCount(text, DataDigits(id)), widths), m_widthModules(widthModules),
       m_leadSpace(leadDigit ? kLeadSpace : 0), m_id(id) {}
 
 std::int32_t CEanUpc::TotalWidth() const {
@@ -254,7 +255,8 @@ Encoding CEanUpc::Encode() const {
 
 // --- UPC-A -----------------------------------------------------------------------
 
-CUpcA::CUpcA(std::string_view text) : CEanUpc(SymbologyId::UpcA, text, kUpcAWidthModules, true) {}
+CUpcA::CUpcA(std::string_view text, const BarWidths& widths)
+    : CEanUpc(SymbologyId::UpcA, text, widths, kUpcAWidthModules, true) {}
 
 int CUpcA::CheckDigit() const {
     return ComputeCheckDigit(m_strData);
@@ -279,7 +281,8 @@ CEanUpc::DigitGroups CUpcA::Groups() const {
 
 // --- UPC-E -----------------------------------------------------------------------
 
-CUpcE::CUpcE(std::string_view text) : CEanUpc(SymbologyId::UpcE, text, kUpcEWidthModules, true) {}
+CUpcE::CUpcE(std::string_view text, const BarWidths& widths)
+    : CEanUpc(SymbologyId::UpcE, text, widths, kUpcEWidthModules, true) {}
 
 std::string CUpcE::Expansion() const {
     const char last = m_strData.back();
@@ -312,8 +315,8 @@ CEanUpc::DigitGroups CUpcE::Groups() const {
 
 // --- EAN-13 ----------------------------------------------------------------------
 
-CEan13::CEan13(std::string_view text)
-    : CEanUpc(SymbologyId::Ean13, text, kEan13WidthModules, true) {}
+CEan13::CEan13(std::string_view text, const BarWidths& widths)
+    : CEanUpc(SymbologyId::Ean13, text, widths, kEan13WidthModules, true) {}
 
 int CEan13::CheckDigit() const {
     // A leading "0" gives the last data digit the weight 3.
@@ -339,7 +342,8 @@ CEanUpc::DigitGroups CEan13::Groups() const {
 
 // --- EAN-8 -----------------------------------------------------------------------
 
-CEan8::CEan8(std::string_view text) : CEanUpc(SymbologyId::Ean8, text, kEan8WidthModules, false) {}
+CEan8::CEan8(std::string_view text, const BarWidths& widths)
+    : CEanUpc(SymbologyId::Ean8, text, widths, kEan8WidthModules, false) {}
 
 int CEan8::CheckDigit() const {
     return ComputeCheckDigit(m_strData);

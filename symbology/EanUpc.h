@@ -82,7 +82,8 @@ public:
 protected:
     // Keeps the symbology's number of data digits: the first ones of the text,
     // zero-filled at the end.
-    CEanUpc(SymbologyId id, std::string_view text, std::int64_t widthModules, bool leadDigit);
+    CEanUpc(SymbologyId id, std::string_view text, const BarWidths& widths,
+            std::int64_t widthModules, bool leadDigit);
 
     // What one symbol draws, in order, as digit strings and their texts.
     struct DigitGroups {
@@ -106,7 +107,7 @@ private:
 
 class CUpcA : public CEanUpc {
 public:
-    explicit CUpcA(std::string_view text);
+    explicit CUpcA(std::string_view text, const BarWidths& widths = SettingsWidths());
     int CheckDigit() const override;
 
 protected:
@@ -115,7 +116,7 @@ protected:
 
 class CUpcE : public CEanUpc {
 public:
-    explicit CUpcE(std::string_view text);
+    explicit CUpcE(std::string_view text, const BarWidths& widths = SettingsWidths());
     // The 11-digit UPC-A number (number system 0) the six digits stand for; empty
     // when the last data character is not a digit.
     std::string Expansion() const;
@@ -127,7 +128,7 @@ protected:
 
 class CEan13 : public CEanUpc {
 public:
-    explicit CEan13(std::string_view text);
+    explicit CEan13(std::string_view text, const BarWidths& widths = SettingsWidths());
     int CheckDigit() const override;
 
 protected:
@@ -136,7 +137,7 @@ protected:
 
 class CEan8 : public CEanUpc {
 public:
-    explicit CEan8(std::string_view text);
+    explicit CEan8(std::string_view text, const BarWidths& widths = SettingsWidths());
     int CheckDigit() const override;
 
 protected:

@@ -410,8 +410,8 @@ std::string Gs1ElementString(const std::vector<Gs1Element>& elements) {
     return out;
 }
 
-CGs1128::CGs1128(std::string_view text)
-    : CCode128(text, ShortestForm{}), m_parsed(ParseGs1(text)) {}
+CGs1128::CGs1128(std::string_view text, const BarWidths& widths)
+    : CCode128(text, widths, ShortestForm{}), m_parsed(ParseGs1(text)) {}
 
 std::string CGs1128::ShortestText() const {
     if (!Valid()) {

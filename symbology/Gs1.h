@@ -43,7 +43,7 @@ int Gs1CheckDigit(std::string_view digits);
 // parentheses. Text that is no valid GS1 data draws nothing.
 class CGs1128 : public CCode128 {
 public:
-    explicit CGs1128(std::string_view text);
+    explicit CGs1128(std::string_view text, const BarWidths& widths = SettingsWidths());
 
     bool Valid() const { return m_parsed.error.empty(); }
     const Gs1Data& Parsed() const { return m_parsed; }

@@ -31,7 +31,8 @@ constexpr std::int64_t kNarrowPerDigit = kElementsPerDigit - kWidePerDigit;
 
 } // namespace
 
-CInterleaved25::CInterleaved25(std::string_view text) : CBarcode(std::string(text)) {
+CInterleaved25::CInterleaved25(std::string_view text, const BarWidths& widths)
+    : CBarcode(std::string(text), widths) {
     if (m_strData.size() % 2 != 0) {
         m_strData.insert(0, 1, '0');
     }

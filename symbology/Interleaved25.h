@@ -11,7 +11,7 @@
 class CInterleaved25 : public CBarcode {
 public:
     // An odd number of characters gets a "0" in front, so every digit has a partner.
-    explicit CInterleaved25(std::string_view text);
+    explicit CInterleaved25(std::string_view text, const BarWidths& widths = SettingsWidths());
 
     // ((2R + 3) x n + R + 6) x N mils: the exact drawn length.
     std::int32_t TotalWidth() const override;

@@ -39,7 +39,8 @@ std::string CItf14::Refusal(std::string_view text) {
     return RefusalMessage(text).English();
 }
 
-CItf14::CItf14(std::string_view text) : CBarcode(std::string(text)) {
+CItf14::CItf14(std::string_view text, const BarWidths& widths)
+    : CBarcode(std::string(text), widths) {
     m_valid = Refusal(m_strData).empty();
     if (m_valid && m_strData.size() == kDataDigits) {
         m_strData += static_cast<char>('0' + Gs1CheckDigit(m_strData));

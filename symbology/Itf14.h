@@ -15,7 +15,7 @@ class CItf14 : public CBarcode {
 public:
     // Thirteen digits get their check digit; fourteen keep theirs when it is
     // right. Anything else is no ITF-14 data and draws nothing.
-    explicit CItf14(std::string_view text);
+    explicit CItf14(std::string_view text, const BarWidths& widths = SettingsWidths());
 
     // Why the text is no ITF-14 data, or "" (the right check digit named).
     static std::string Refusal(std::string_view text);

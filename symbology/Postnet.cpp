@@ -37,8 +37,9 @@ std::string_view BarsOf(char c) {
 
 } // namespace
 
-CPostnet::CPostnet(std::string_view text)
-    : CBarcode(std::string(text)), m_nFullBarHeight(FactsOf(SymbologyId::Postnet).fixedBarLength) {}
+CPostnet::CPostnet(std::string_view text, const BarWidths& widths)
+    : CBarcode(std::string(text), widths),
+      m_nFullBarHeight(FactsOf(SymbologyId::Postnet).fixedBarLength) {}
 
 std::string CPostnet::CharPattern(char c) const {
     return std::string(BarsOf(c));

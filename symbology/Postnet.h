@@ -11,7 +11,7 @@
 // human-readable text is drawn.
 class CPostnet : public CBarcode {
 public:
-    explicit CPostnet(std::string_view text);
+    explicit CPostnet(std::string_view text, const BarWidths& widths = SettingsWidths());
 
     // One bar pitch per bar: 47 x (5n + 7) mils for n digits, the gap after the
     // closing frame bar included; characters other than digits draw no bars and

@@ -129,29 +129,31 @@ std::string WithCheckDigit(const std::string& digits, const CBarcode& barcode) {
 
 } // namespace
 
+std::string DataReading(const CBarcode& barcode) {
+    return barcode.Data();
+}
+
+std::string Mod43Reading(const CBarcode& barcode) {
+    return barcode.Data() + dynamic_cast<const CCode39Mod43&>(barcode).CheckChar();
+}
+
+std::string Code128Reading(const CBarcode& barcode) {
+    return dynamic_cast<const CCode128&>(barcode).IsShortestForm() ? ShortestReading(barcode.Data())
+                                                                   : Code128Reading(barcode.Data());
+}
+
+std::string CheckDigitReading(const CBarcode& barcode) {
+    return WithCheckDigit(barcode.Data(), barcode);
+}
+
+std::string UpcEReading(const CBarcode& barcode) {
+    return WithCheckDigit("0" + barcode.Data(), barcode); // number system 0 leads
+}
+
+std::string Gs1Reading(const CBarcode& barcode) {
+    return "]C1" + Gs1ElementString(dynamic_cast<const CGs1128&>(barcode).Parsed().elements);
+}
+
 std::string ExpectedReading(SymbologyId id, const CBarcode& barcode) {
-    const std::string& data = barcode.Data();
-    switch (id) {
-    case SymbologyId::Code39Mod43:
-        return data + dynamic_cast<const CCode39Mod43&>(barcode).CheckChar();
-    case SymbologyId::Code128:
-        return dynamic_cast<const CCode128&>(barcode).IsShortestForm() ? ShortestReading(data)
-                                                                       : Code128Reading(data);
-    case SymbologyId::UpcA:
-    case SymbologyId::Ean13:
-    case SymbologyId::Ean8:
-        return WithCheckDigit(data, barcode);
-    case SymbologyId::UpcE:
-        return WithCheckDigit("0" + data, barcode); // number system 0 leads
-    case SymbologyId::Gs1128: // with the symbology identifier a reader gives GS1 data
-        return "]C1" + Gs1ElementString(dynamic_cast<const CGs1128&>(barcode).Parsed().elements);
-    case SymbologyId::Itf14: // the fourteen digits, check digit included
-    case SymbologyId::Code39:
-    case SymbologyId::Code39Extended:
-    case SymbologyId::Code93:
-    case SymbologyId::Interleaved25:
-    case SymbologyId::Postnet:
-        break;
-    }
-    return data;
+    return FactsOf(id).reading(barcode);
 }

@@ -25,3 +25,11 @@ class CBarcode;
 //   has a value for it. In the shortest form the bytes it encodes, FNC1 as GS
 //   after the first position and FNC4 adding 128 to the next byte.
 std::string ExpectedReading(SymbologyId id, const CBarcode& barcode);
+
+// The readings by rule, as the symbology table names them for each symbology.
+std::string DataReading(const CBarcode& barcode);       // the data text as kept
+std::string Mod43Reading(const CBarcode& barcode);      // with the mod-43 check character
+std::string Code128Reading(const CBarcode& barcode);    // function characters as read
+std::string CheckDigitReading(const CBarcode& barcode); // EAN/UPC: with the check digit
+std::string UpcEReading(const CBarcode& barcode);       // "0", the six digits, the check digit
+std::string Gs1Reading(const CBarcode& barcode);        // "]C1" and the element strings

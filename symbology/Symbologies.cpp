@@ -8,13 +8,15 @@
 #include "Interleaved25.h"
 #include "Itf14.h"
 #include "Postnet.h"
+#include "ScanText.h"
 
 #include <cstddef>
 
 namespace {
 
-template <class Symbology> std::unique_ptr<CBarcode> Build(std::string_view text) {
-    return std::make_unique<Symbology>(text);
+template <class Symbology>
+std::unique_ptr<CBarcode> Build(std::string_view text, const BarWidths& widths) {
+    return std::make_unique<Symbology>(text, widths);
 }
 
 // Characters that Code 39, Code 93 and Code 39 with its check character
@@ -40,14 +42,18 @@ constexpr std::string_view kItf14RuleText =
     QT_TRANSLATE_NOOP("Resources", "13 digits (0~9), or 14 with the check digit.");
 constexpr int kItf14Digits = 14;
 
-EngineMessage Gs1Refusal(std::string_view text) {
+EngineMessage Gs1Refusal(std::string_view text, CodeSetChoice /*codeSets*/) {
     return ParseGs1(text).why;
+}
+
+EngineMessage Itf14Refusal(std::string_view text, CodeSetChoice /*codeSets*/) {
+    return CItf14::RefusalMessage(text);
 }
 
 // The shortest form cannot make a reader report an FNC1 right after a first
 // letter (see CCode128::AimMarkAfter).
-EngineMessage Code128Refusal(std::string_view text) {
-    if (!CCode128("").IsShortestForm()) {
+EngineMessage Code128Refusal(std::string_view text, CodeSetChoice codeSets) {
+    if (codeSets != CodeSetChoice::Shortest) {
         return {};
     }
     if (const std::optional<char> letter = CCode128::AimMarkAfter(text)) {
@@ -59,7 +65,8 @@ EngineMessage Code128Refusal(std::string_view text) {
     return {};
 }
 
-template <SymbologyId id> EngineMessage EanUpcRefusalOf(std::string_view text) {
+template <SymbologyId id>
+EngineMessage EanUpcRefusalOf(std::string_view text, CodeSetChoice /*codeSets*/) {
     return EanUpcRefusal(id, text);
 }
 
@@ -83,72 +90,215 @@ constexpr std::int32_t kPostnetBarLength = 125;
 constexpr QuietZone kTenModules{10, 10, 0};
 constexpr QuietZone kPostnetClearZone{0, 0, 125};
 
+// GS1's ranges: X from the smallest magnification to the largest, and the
+// bars' height at the recommended X (EAN/UPC: it scales with X; ITF-14 and
+// GS1-128 on cartons: a fixed least height).
+constexpr SymbolRange kEanUpcRange{0.264, 0.660, 0.330, 22.85, true};
+constexpr SymbolRange kEan8Range{0.264, 0.660, 0.330, 18.23, true};
+constexpr SymbolRange kLogisticsRange{0.495, 1.016, 0.495, 31.75, false};
+// ZXing's reader takes Interleaved 2 of 5 of six digits or more only.
+constexpr int kShortestInterleavedRead = 6;
+
 using enum SymbologyId;
 using enum TextFilter;
 
 constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
-    {Code39, "Code 39", "code39", Build<CCode39>, Alphanumeric, 0, kCode39Excluded, kCode39RuleText,
-     0, kTenModules},
-    {Code93, "Code 93", "code93", Build<CCode93>, Alphanumeric, 0, kCode39Excluded, kCode39RuleText,
-     0, kTenModules},
-    {Code128, "Code 128", "code128", Build<CCode128>, Alphanumeric, 0, "", kAnyTextRuleText, 0,
-     kTenModules, Code128Refusal},
-    {Interleaved25, "Interleaved 2 of 5", "i2of5", Build<CInterleaved25>, Digits,
-     kInterleavedDigitLimit, "", kDigitsRuleText, 0, kTenModules},
-    {Code39Extended, "Code 39 Extended", "code39ext", Build<CCode39Ext>, Alphanumeric, 0, "",
-     kAnyTextRuleText, 0, kTenModules},
-    {Code39Mod43, "Code 39 (Mod43 Check Digit)", "code39mod43", Build<CCode39Mod43>, Alphanumeric,
-     0, kCode39Excluded, kCode39RuleText, 0, kTenModules},
-    {Postnet, "Postnet", "postnet", Build<CPostnet>, Digits, kPostnetDigitLimit, "",
-     kDigitsRuleText, kPostnetBarLength, kPostnetClearZone},
-    {UpcA,
-     "UPC A",
-     "upca",
-     Build<CUpcA>,
-     Digits,
-     kUpcADigits,
-     "",
-     kDigitsRuleText,
-     0,
-     {9, 9, 0},
-     EanUpcRefusalOf<UpcA>},
-    {UpcE,
-     "UPC E",
-     "upce",
-     Build<CUpcE>,
-     Digits,
-     kUpcEDigits,
-     "",
-     kDigitsRuleText,
-     0,
-     {9, 7, 0},
-     EanUpcRefusalOf<UpcE>},
-    {Ean13,
-     "EAN 13",
-     "ean13",
-     Build<CEan13>,
-     Digits,
-     kEan13Digits,
-     "",
-     kDigitsRuleText,
-     0,
-     {11, 7, 0},
-     EanUpcRefusalOf<Ean13>},
-    {Ean8,
-     "EAN 8",
-     "ean8",
-     Build<CEan8>,
-     Digits,
-     kEan8Digits,
-     "",
-     kDigitsRuleText,
-     0,
-     {7, 7, 0},
-     EanUpcRefusalOf<Ean8>},
-    {Gs1128, "GS1-128", "gs1-128", Build<CGs1128>, Alphanumeric, 0, kGs1Excluded, kGs1RuleText, 0,
-     kTenModules, Gs1Refusal},
-    {Itf14, "ITF-14", "itf14", Build<CItf14>, Digits, kItf14Digits, "", kItf14RuleText, 0,
-     kTenModules, CItf14::RefusalMessage},
+    {.id = Code39,
+     .name = "Code 39",
+     .alias = "code39",
+     .build = Build<CCode39>,
+     .filter = Alphanumeric,
+     .digitLimit = 0,
+     .excluded = kCode39Excluded,
+     .ruleText = kCode39RuleText,
+     .fixedBarLength = 0,
+     .quietZone = kTenModules,
+     .refusal = nullptr,
+     .reader = ReaderFamily::Code39,
+     .reading = DataReading,
+     .range = nullptr,
+     .readerMinimum = 0},
+    {.id = Code93,
+     .name = "Code 93",
+     .alias = "code93",
+     .build = Build<CCode93>,
+     .filter = Alphanumeric,
+     .digitLimit = 0,
+     .excluded = kCode39Excluded,
+     .ruleText = kCode39RuleText,
+     .fixedBarLength = 0,
+     .quietZone = kTenModules,
+     .refusal = nullptr,
+     .reader = ReaderFamily::Code93,
+     .reading = DataReading,
+     .range = nullptr,
+     .readerMinimum = 0},
+    {.id = Code128,
+     .name = "Code 128",
+     .alias = "code128",
+     .build = Build<CCode128>,
+     .filter = Alphanumeric,
+     .digitLimit = 0,
+     .excluded = "",
+     .ruleText = kAnyTextRuleText,
+     .fixedBarLength = 0,
+     .quietZone = kTenModules,
+     .refusal = Code128Refusal,
+     .reader = ReaderFamily::Code128,
+     .reading = Code128Reading,
+     .range = nullptr,
+     .readerMinimum = 0},
+    {.id = Interleaved25,
+     .name = "Interleaved 2 of 5",
+     .alias = "i2of5",
+     .build = Build<CInterleaved25>,
+     .filter = Digits,
+     .digitLimit = kInterleavedDigitLimit,
+     .excluded = "",
+     .ruleText = kDigitsRuleText,
+     .fixedBarLength = 0,
+     .quietZone = kTenModules,
+     .refusal = nullptr,
+     .reader = ReaderFamily::Interleaved25,
+     .reading = DataReading,
+     .range = nullptr,
+     .readerMinimum = kShortestInterleavedRead},
+    {.id = Code39Extended,
+     .name = "Code 39 Extended",
+     .alias = "code39ext",
+     .build = Build<CCode39Ext>,
+     .filter = Alphanumeric,
+     .digitLimit = 0,
+     .excluded = "",
+     .ruleText = kAnyTextRuleText,
+     .fixedBarLength = 0,
+     .quietZone = kTenModules,
+     .refusal = nullptr,
+     .reader = ReaderFamily::Code39FullAscii,
+     .reading = DataReading,
+     .range = nullptr,
+     .readerMinimum = 0},
+    {.id = Code39Mod43,
+     .name = "Code 39 (Mod43 Check Digit)",
+     .alias = "code39mod43",
+     .build = Build<CCode39Mod43>,
+     .filter = Alphanumeric,
+     .digitLimit = 0,
+     .excluded = kCode39Excluded,
+     .ruleText = kCode39RuleText,
+     .fixedBarLength = 0,
+     .quietZone = kTenModules,
+     .refusal = nullptr,
+     .reader = ReaderFamily::Code39,
+     .reading = Mod43Reading,
+     .range = nullptr,
+     .readerMinimum = 0},
+    {.id = Postnet,
+     .name = "Postnet",
+     .alias = "postnet",
+     .build = Build<CPostnet>,
+     .filter = Digits,
+     .digitLimit = kPostnetDigitLimit,
+     .excluded = "",
+     .ruleText = kDigitsRuleText,
+     .fixedBarLength = kPostnetBarLength,
+     .quietZone = kPostnetClearZone,
+     .refusal = nullptr,
+     .reader = ReaderFamily::Postnet,
+     .reading = DataReading,
+     .range = nullptr,
+     .readerMinimum = 0},
+    {.id = UpcA,
+     .name = "UPC A",
+     .alias = "upca",
+     .build = Build<CUpcA>,
+     .filter = Digits,
+     .digitLimit = kUpcADigits,
+     .excluded = "",
+     .ruleText = kDigitsRuleText,
+     .fixedBarLength = 0,
+     .quietZone = {9, 9, 0},
+     .refusal = EanUpcRefusalOf<UpcA>,
+     .reader = ReaderFamily::UpcA,
+     .reading = CheckDigitReading,
+     .range = &kEanUpcRange,
+     .readerMinimum = 0},
+    {.id = UpcE,
+     .name = "UPC E",
+     .alias = "upce",
+     .build = Build<CUpcE>,
+     .filter = Digits,
+     .digitLimit = kUpcEDigits,
+     .excluded = "",
+     .ruleText = kDigitsRuleText,
+     .fixedBarLength = 0,
+     .quietZone = {9, 7, 0},
+     .refusal = EanUpcRefusalOf<UpcE>,
+     .reader = ReaderFamily::UpcE,
+     .reading = UpcEReading,
+     .range = &kEanUpcRange,
+     .readerMinimum = 0},
+    {.id = Ean13,
+     .name = "EAN 13",
+     .alias = "ean13",
+     .build = Build<CEan13>,
+     .filter = Digits,
+     .digitLimit = kEan13Digits,
+     .excluded = "",
+     .ruleText = kDigitsRuleText,
+     .fixedBarLength = 0,
+     .quietZone = {11, 7, 0},
+     .refusal = EanUpcRefusalOf<Ean13>,
+     .reader = ReaderFamily::Ean13,
+     .reading = CheckDigitReading,
+     .range = &kEanUpcRange,
+     .readerMinimum = 0},
+    {.id = Ean8,
+     .name = "EAN 8",
+     .alias = "ean8",
+     .build = Build<CEan8>,
+     .filter = Digits,
+     .digitLimit = kEan8Digits,
+     .excluded = "",
+     .ruleText = kDigitsRuleText,
+     .fixedBarLength = 0,
+     .quietZone = {7, 7, 0},
+     .refusal = EanUpcRefusalOf<Ean8>,
+     .reader = ReaderFamily::Ean8,
+     .reading = CheckDigitReading,
+     .range = &kEan8Range,
+     .readerMinimum = 0},
+    {.id = Gs1128,
+     .name = "GS1-128",
+     .alias = "gs1-128",
+     .build = Build<CGs1128>,
+     .filter = Alphanumeric,
+     .digitLimit = 0,
+     .excluded = kGs1Excluded,
+     .ruleText = kGs1RuleText,
+     .fixedBarLength = 0,
+     .quietZone = kTenModules,
+     .refusal = Gs1Refusal,
+     .reader = ReaderFamily::Gs1128,
+     .reading = Gs1Reading,
+     .range = &kLogisticsRange,
+     .readerMinimum = 0},
+    // The fourteen digits, check digit included, as kept.
+    {.id = Itf14,
+     .name = "ITF-14",
+     .alias = "itf14",
+     .build = Build<CItf14>,
+     .filter = Digits,
+     .digitLimit = kItf14Digits,
+     .excluded = "",
+     .ruleText = kItf14RuleText,
+     .fixedBarLength = 0,
+     .quietZone = kTenModules,
+     .refusal = Itf14Refusal,
+     .reader = ReaderFamily::Interleaved25,
+     .reading = DataReading,
+     .range = &kLogisticsRange,
+     .readerMinimum = 0},
 }};
 
 constexpr bool RowsFollowSymbologyOrder() {
@@ -192,14 +342,14 @@ std::optional<SymbologyId> FindSymbology(std::string_view name) {
 }
 
 std::unique_ptr<CBarcode> CreateBarcode(SymbologyId id, std::string_view text) {
-    std::unique_ptr<CBarcode> barcode = FactsOf(id).build(text);
-    barcode->SetQuietZone(FactsOf(id).quietZone);
-    return barcode;
+    return CreateBarcode(id, text, SettingsWidths());
 }
 
-std::unique_ptr<CBarcode> CreateBarcode(SymbologyId id, std::string_view text, BarWidths widths) {
-    const CGivenWidths given(widths);
-    return CreateBarcode(id, text);
+std::unique_ptr<CBarcode> CreateBarcode(SymbologyId id, std::string_view text,
+                                        const BarWidths& widths) {
+    std::unique_ptr<CBarcode> barcode = FactsOf(id).build(text, widths);
+    barcode->SetQuietZone(FactsOf(id).quietZone);
+    return barcode;
 }
 
 std::int32_t BarLengthOf(SymbologyId id, std::int32_t requested) {

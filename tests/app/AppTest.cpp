@@ -378,7 +378,8 @@ TEST(Translations, MenusDialogsAndMessagesFollowTheLanguage) {
             << HeightRefusal("abc").toStdString();
         const QDialogButtonBox buttons(QDialogButtonBox::Cancel);
         EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), row.cancel);
-        const CheckedText gs1 = CheckText(SymbologyId::Gs1128, QStringLiteral("(10)A\tB"), false);
+        const CheckedText gs1 = CheckText(SymbologyId::Gs1128, QStringLiteral("(10)A\tB"), false,
+                                          CodeSetChoice::AsTyped);
         EXPECT_EQ(gs1.refusal.value_or(TextRefusal{}).reason, row.gs1Refusal);
         EXPECT_TRUE(DescribeSheet(BuiltInSheets().front()).starts_with(row.sheet));
         const CInputPanel panel;

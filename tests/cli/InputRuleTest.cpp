@@ -32,7 +32,8 @@ TEST(InputRule, RefusesWhatTheTextFieldRefusesNamingCharacterAndPosition) {
         {"empty is accepted", SymbologyId::Code39, "", "", ""},
     };
     for (const Row& row : rows) {
-        const CheckedText checked = CheckText(row.id, QString::fromUtf8(row.text), false);
+        const CheckedText checked =
+            CheckText(row.id, QString::fromUtf8(row.text), false, CodeSetChoice::AsTyped);
         if (*row.refusal == '\0') {
             EXPECT_FALSE(checked.refusal)
                 << row.name << ": " << checked.refusal->reason.toStdString();
@@ -77,7 +78,8 @@ TEST(InputRule, EanAndUpcTakeWholeNumbers) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
-        const CheckedText checked = CheckText(row.id, row.text, false, row.zeroFill);
+        const CheckedText checked =
+            CheckText(row.id, row.text, false, CodeSetChoice::AsTyped, row.zeroFill);
         EXPECT_EQ(checked.refusal.value_or(TextRefusal{}).reason, QString::fromUtf8(row.refusal));
         if (!checked.refusal) {
             EXPECT_EQ(checked.engineText, row.engineText);
@@ -100,7 +102,8 @@ TEST(InputRule, DropInvalidKeepsWhatTheTextFieldWouldKeep) {
          "A\xC3\xA9\xE2\x82\xAC", "A"},
     };
     for (const Row& row : rows) {
-        const CheckedText checked = CheckText(row.id, QString::fromUtf8(row.text), true);
+        const CheckedText checked =
+            CheckText(row.id, QString::fromUtf8(row.text), true, CodeSetChoice::AsTyped);
         EXPECT_FALSE(checked.refusal) << row.name;
         EXPECT_EQ(checked.engineText, row.engineText) << row.name;
     }

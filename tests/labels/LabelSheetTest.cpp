@@ -27,7 +27,8 @@ SheetJob NumberedJob(const char* sheet, int count, int startAt = 1, int copies =
     job.symbol.symbology = SymbologyId::Code128;
     QString sequenceError;
     const CheckedLabels checked = CheckLabels(
-        SymbologyId::Code128, SequenceLabels({"ITEM-", 1, 1, count, 3, {}}, &sequenceError));
+        SymbologyId::Code128, SequenceLabels({"ITEM-", 1, 1, count, 3, {}}, &sequenceError),
+        CodeSetChoice::AsTyped);
     job.labels = checked.labels;
     job.startAt = startAt;
     job.copies = copies;
@@ -87,9 +88,10 @@ TEST(LabelData, SequencesLinesAndCsvColumnsGiveTheirLabels) {
     EXPECT_TRUE(error.contains("\"code\"")) << error.toStdString();
 
     // Each line the symbology cannot draw is named by its line and character.
-    const CheckedLabels checked =
-        CheckLabels(SymbologyId::Ean13, LineLabels("590123412345\n12A4\n\n98x\n") +
-                                            CsvLabels("text,n\n,1\n", "text", {}, &error));
+    const CheckedLabels checked = CheckLabels(SymbologyId::Ean13,
+                                              LineLabels("590123412345\n12A4\n\n98x\n") +
+                                                  CsvLabels("text,n\n,1\n", "text", {}, &error),
+                                              CodeSetChoice::AsTyped);
     ASSERT_EQ(checked.labels.size(), 1U);
     EXPECT_EQ(checked.labels[0].text, "590123412345");
     ASSERT_EQ(checked.refused.size(), 3);

@@ -247,19 +247,18 @@ TEST(RenderSymbolCell, LabelsFromTheStoreAreThePaintersBitmapWithoutFonts) {
     rows.push_back({{SymbologyId::Code128, "A\tB"}, 0, 300, 1, true});
     rows.push_back({{SymbologyId::Code128, "A\xADZ"}, 2, 300, 1, true});
     rows.push_back({{SymbologyId::Code39, "BIG"}, 3, 600, 1, true});
-    const auto draw = [&rows](bool painting, std::vector<QImage>& images,
+    const auto draw = [&rows](const LabelSource& labels, std::vector<QImage>& images,
                               std::vector<bool>& missed) {
         std::thread([&] {
-            AllowLabelPainting(painting);
             for (const Row& row : rows) {
-                const ScopedWidths widths(10, 3);
-                const SymbolScene scene{CreateBarcode(row.sample.id, row.sample.text)->Encode(),
-                                        BarLengthOf(row.sample.id, kHeight), true, row.orientation,
-                                        false};
-                images.push_back(RenderSymbolCell(scene, kHeight, row.dpi, row.dpi, row.zoom));
-                missed.push_back(TakeLabelMiss());
+                const SymbolScene scene{
+                    CreateBarcode(row.sample.id, row.sample.text, {10, 3})->Encode(),
+                    BarLengthOf(row.sample.id, kHeight), true, row.orientation, false};
+                bool miss = false;
+                images.push_back(
+                    RenderSymbolCell(scene, kHeight, row.dpi, row.dpi, row.zoom, labels, &miss));
+                missed.push_back(miss);
             }
-            AllowLabelPainting(true);
         }).join();
     };
     const QTemporaryDir folder;
@@ -268,16 +267,13 @@ TEST(RenderSymbolCell, LabelsFromTheStoreAreThePaintersBitmapWithoutFonts) {
     std::vector<bool> missed;
     {
         CLabelStore store(folder.path(), QStringLiteral("test"));
-        UseLabelStore(&store);
-        draw(true, painted, missed);
+        draw({&store, true}, painted, missed);
         QString error;
         EXPECT_TRUE(store.Save(&error)) << error.toStdString();
     }
     missed.clear();
     CLabelStore store(folder.path(), QStringLiteral("test"));
-    UseLabelStore(&store);
-    draw(false, stored, missed);
-    UseLabelStore(nullptr);
+    draw({&store, false}, stored, missed);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         SCOPED_TRACE(rows[i].sample.text);
         EXPECT_EQ(missed[i], rows[i].whole);

@@ -26,7 +26,8 @@ namespace {
 class PrimitiveProbe : public CBarcode {
 public:
     explicit PrimitiveProbe(std::string elements = {}, std::string modules = {})
-        : m_elements(std::move(elements)), m_modules(std::move(modules)) {}
+        : CBarcode(std::string(), SettingsWidths()), m_elements(std::move(elements)),
+          m_modules(std::move(modules)) {}
     std::int32_t TotalWidth() const override { return 0; }
     Encoding Encode() const override {
         EncodingBuilder builder = Builder();

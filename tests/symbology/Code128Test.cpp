@@ -363,10 +363,8 @@ TEST(Code128Shortest, FewerCharactersThanTheClassicForm) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
-        const CGivenWidths classic({kDensity, 3});
-        const CCode128 typed(row.text);
-        const CGivenWidths shortest({kDensity, 3, CodeSetChoice::Shortest});
-        const CCode128 chosen(row.text);
+        const CCode128 typed(row.text, {kDensity, 3});
+        const CCode128 chosen(row.text, {kDensity, 3, CodeSetChoice::Shortest});
         EXPECT_EQ(typed.SymbolValues().size(), row.classic);
         EXPECT_EQ(chosen.SymbolValues().size(), row.shortest);
         // 11 modules a character; the shortest form reports its exact width.
@@ -378,7 +376,6 @@ TEST(Code128Shortest, FewerCharactersThanTheClassicForm) {
 }
 
 TEST(Code128Shortest, ReadsBackAsTypedWithBothReaders) {
-    const CGivenWidths shortest({kDensity, 3, CodeSetChoice::Shortest});
     // Control characters apart, so that no hex escape swallows a letter.
     const std::string controls = std::string("\x01\x02") + "abc" + "\x03";
     const std::string texts[] = {"Part abc", "123456789012",
@@ -389,7 +386,7 @@ TEST(Code128Shortest, ReadsBackAsTypedWithBothReaders) {
                                     controls,   std::string("xy\x1D") + "12\x1D" + "3"};
     for (std::size_t i = 0; i < std::size(texts); ++i) {
         SCOPED_TRACE(texts[i]);
-        const CCode128 barcode(texts[i]);
+        const CCode128 barcode(texts[i], {kDensity, 3, CodeSetChoice::Shortest});
         EXPECT_EQ(DrawAndDecode(barcode, 0, Symbology::Code128).text, expected[i]);
         RecordingSurface surface;
         Point origin{0, 0};
@@ -406,7 +403,7 @@ TEST(Code128Shortest, ReadsBackAsTypedWithBothReaders) {
 namespace {
 
 TEST(Code128Shortest, RandomTextsReadBackAsTheirLabels) {
-    const CGivenWidths shortest({kDensity, 3, CodeSetChoice::Shortest});
+    const BarWidths shortest{kDensity, 3, CodeSetChoice::Shortest};
     const std::string functions = kFnc1 + kFnc2 + kFnc3 + kCodeA + kCodeB;
     std::mt19937 random(32);
     int read = 0;
@@ -430,7 +427,7 @@ TEST(Code128Shortest, RandomTextsReadBackAsTheirLabels) {
                 break;
             }
         }
-        const CCode128 barcode(text);
+        const CCode128 barcode(text, shortest);
         const std::string expected = ExpectedReading(SymbologyId::Code128, barcode);
         if (CCode128::AimMarkAfter(text) || expected.empty()) {
             continue; // refused, or nothing for a reader to report

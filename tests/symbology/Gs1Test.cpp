@@ -118,7 +118,6 @@ TEST(Gs1Table, EveryAiIsAcceptedWithTheAisItNeeds) {
     EXPECT_EQ(table.ais.size(), 541u);
     EXPECT_EQ(std::count(table.countries.begin(), table.countries.end(), true), 249);
     EXPECT_EQ(std::count(table.currencies.begin(), table.currencies.end(), true), 179);
-    const CGivenWidths widths({kDensity, 3, CodeSetChoice::Shortest});
     for (const Gs1Ai& rule : table.ais) {
         SCOPED_TRACE(rule.ai);
         std::vector<std::string> ais{rule.ai};
@@ -207,8 +206,7 @@ TEST(Itf14, BearerBarsAsTheSettingSaysAndEveryChoiceReads) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(static_cast<int>(row.bearers));
-        const CGivenWidths widths({kDensity, 3, CodeSetChoice::AsTyped, row.bearers});
-        const CItf14 barcode("1540014128876");
+        const CItf14 barcode("1540014128876", {kDensity, 3, CodeSetChoice::AsTyped, row.bearers});
         const Drawn drawn = DrawAt(barcode, 0, false);
         std::size_t horizontal = 0;
         for (const RecordedLine& line : drawn.surface.lines) {

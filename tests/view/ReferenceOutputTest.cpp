@@ -9,11 +9,11 @@
 #include "BarcodeView.h"
 #include "FakeInputValues.h"
 #include "FieldValues.h"
+#include "ReferenceDigests.h"
 #include "ResourceIds.h"
 #include "ScopedWidths.h"
 #include "SymbolRender.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -60,11 +60,6 @@ constexpr Variant kVariants[] = {
     {"d7r3z3t2", 7, 3, 3, 2, true, "0.5", 600},
     {"d20r3z1t3", 20, 3, 1, 3, true, "0.3", 96},
 };
-
-QString Digest(const QByteArray& bytes) {
-    return QString::fromLatin1(
-        QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(24));
-}
 
 QByteArray Pixels(const QImage& image) {
     QByteArray bytes;
@@ -142,7 +137,7 @@ std::map<std::string, QString> CurrentDigests() {
                 request.dpiY = variant.dpi;
                 request.format = format;
                 digests[name + "/tool." + ExtensionOf(format).toStdString()] =
-                    Digest(RenderSymbol(request).bytes);
+                    ReferenceDigest(RenderSymbol(request).bytes);
             }
             VariantView shown(sample, variant, false);
             const QString path = dir.filePath(QStringLiteral("save.bmp"));
@@ -151,43 +146,25 @@ std::map<std::string, QString> CurrentDigests() {
             if (CBarcodeOutput::SaveBitmap(shown.view.Output().RenderBitmap(false), path, &error)) {
                 QFile saved(path);
                 saved.open(QIODevice::ReadOnly);
-                digests[name + "/save.bmp"] = Digest(saved.readAll());
+                digests[name + "/save.bmp"] = ReferenceDigest(saved.readAll());
             }
             for (const int dpi : {203, 300, 600}) {
-                digests[name + "/page" + std::to_string(dpi)] = Digest(Pixels(shown.Page(dpi)));
+                digests[name + "/page" + std::to_string(dpi)] =
+                    ReferenceDigest(Pixels(shown.Page(dpi)));
             }
             VariantView tiled(sample, variant, true);
-            digests[name + "/copy-tiled"] = Digest(Pixels(tiled.view.Output().RenderBitmap(true)));
+            digests[name + "/copy-tiled"] =
+                ReferenceDigest(Pixels(tiled.view.Output().RenderBitmap(true)));
             // A page that holds at least one whole cell of every case.
-            digests[name + "/page300-tiled"] = Digest(Pixels(tiled.Page(300, QSize(8, 5))));
+            digests[name + "/page300-tiled"] =
+                ReferenceDigest(Pixels(tiled.Page(300, QSize(8, 5))));
         }
     }
     return digests;
 }
 
 TEST(ReferenceOutputs, EveryOutputIsByteForByteAsRecorded) {
-    const std::map<std::string, QString> current = CurrentDigests();
-    QFile file(QStringLiteral(QUILLMARK_REFERENCE_FILE));
-    if (qEnvironmentVariableIntValue("QUILLMARK_RECORD_REFERENCE") == 1) {
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        for (const auto& [name, digest] : current) {
-            file.write((QString::fromStdString(name) + ' ' + digest + '\n').toLatin1());
-        }
-        return;
-    }
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << QUILLMARK_REFERENCE_FILE;
-    std::map<std::string, QString> recorded;
-    while (!file.atEnd()) {
-        const QList<QByteArray> fields = file.readLine().trimmed().split(' ');
-        if (fields.size() == 2) {
-            recorded[fields[0].toStdString()] = QString::fromLatin1(fields[1]);
-        }
-    }
-    EXPECT_EQ(recorded.size(), current.size());
-    for (const auto& [name, digest] : recorded) {
-        const auto found = current.find(name);
-        EXPECT_TRUE(found != current.end() && found->second == digest) << name << " differs";
-    }
+    ExpectAsRecorded(CurrentDigests(), QUILLMARK_REFERENCE_FILE);
 }
 
 } // namespace
