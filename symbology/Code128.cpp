@@ -331,7 +331,7 @@ std::vector<Unit> UnitsOf(std::string_view text) {
 // whether FNC4 is latched (two FNC4 in a row switch every following byte of
 // code sets A and B to 128 and up, two more switch back; one FNC4 inverts
 // the next byte alone).
-constexpr std::size_t kStates = 2 * kCodeSets;
+constexpr std::size_t kStates = std::size_t{2} * kCodeSets;
 std::size_t StateOf(CCode128::CodeSet set, bool latched) {
     return static_cast<std::size_t>(set) * 2 + (latched ? 1 : 0);
 }

@@ -264,7 +264,7 @@ std::size_t FewestCharacters(const std::string& text) {
     }
     std::deque<State> queue;
     for (int set = 0; set < 3; ++set) {
-        steps[0][set * 8] = 0;
+        steps[0][static_cast<std::size_t>(set) * 8] = 0;
         queue.push_back({set, 0, false, false, false});
     }
     while (!queue.empty()) {
@@ -299,18 +299,15 @@ std::size_t FewestCharacters(const std::string& text) {
                 if (byte >= 0 && unit == byte + (at.latched != at.next ? 128 : 0)) {
                     next.read += 1;
                     next.next = false;
-                } else if ((value == 102 || value == 97 || value == 96) && unit == 256 + value) {
+                } else if (((value == 102 || value == 97 || value == 96) && unit == 256 + value) ||
+                           (fnc4 && unit == 256 + 100)) {
                     next.read += 1;
-                } else if (fnc4 && unit == 256 + 100) {
-                    next.read += 1;
-                } else if (at.shifted) {
-                    continue; // a shifted character is data or nothing
-                } else if (fnc4) {
+                } else if (!at.shifted && fnc4) { // a shifted character is data or nothing
                     next.latched = at.next ? !at.latched : at.latched;
                     next.next = !at.next;
-                } else if (value == 98) {
+                } else if (!at.shifted && value == 98) {
                     next.shifted = true;
-                } else if (value == 99 || value == 100 || value == 101) {
+                } else if (!at.shifted && (value == 99 || value == 100 || value == 101)) {
                     next.set = value == 99 ? 2 : value == 100 ? 1 : 0;
                 } else {
                     continue;
