@@ -516,6 +516,9 @@ CCode128::Plan CCode128::ShortestPlan(std::string_view text) {
         const auto chosen = std::find_if(options.begin(), options.end(), [&](const Option& o) {
             return o.values.size() + best[i + o.units][state] == carry[i][state];
         });
+        if (chosen == options.end()) {
+            break; // cannot happen: every unit has a way in some state
+        }
         plan.values.insert(plan.values.end(), chosen->values.begin(), chosen->values.end());
         i += chosen->units;
     }
