@@ -35,7 +35,6 @@ CBarcodeMainView::CBarcodeMainView(QWidget* parent) : QWidget(parent) {
     m_pBarcodeView->setObjectName(QString::number(ids::kFirstPane));
     m_pScroller->setWidget(m_pBarcodeView);
     m_pBarcodeView->SetInputValues(m_pPanel);
-    m_pBarcodeView->SetBarReduction(ReadBarReduction(*OpenSettingsStore()));
     m_reflectHook.Attach(m_pPanel);
     m_reflectHook.SetTarget(m_pBarcodeView);
     // Queued: the view's size may change, which must not happen inside its paint.
@@ -146,14 +145,16 @@ bool CBarcodeMainView::eventFilter(QObject* watched, QEvent* event) {
 
 PreviewSample CBarcodeMainView::CurrentSample() const {
     PreviewSample sample;
-    const std::optional<SymbologyId> symbology = SymbologyAt(m_pBarcodeView->Symbology());
-    if (!symbology) {
+    CSymbolDocument& document = m_pBarcodeView->Document();
+    document.Update();
+    const SymbolValue& symbol = document.Value();
+    if (!symbol.symbology) {
         sample.text = kStartData; // no choice in the list: the start-up sample
         return sample;
     }
-    sample.symbology = *symbology;
-    sample.text = EngineText(m_pPanel->DataText());
-    sample.barLength = BarLengthOf(*symbology, BarLengthFromHeight(m_pPanel->HeightText()));
+    sample.symbology = *symbol.symbology;
+    sample.text = symbol.text;
+    sample.barLength = document.DrawBarLength();
     return sample;
 }
 
@@ -187,7 +188,6 @@ void CBarcodeMainView::OnBarcodeSettings() {
     }
     WriteBarcodeSettings(*store, stored, dialog.Settings());
     WriteBarReduction(*store, storedReduction, dialog.BarReduction());
-    m_pBarcodeView->SetBarReduction(dialog.BarReduction());
     store->sync();
     if (store->status() != QSettings::NoError) {
         const QString file = IrregularStoreFile();
@@ -195,7 +195,7 @@ void CBarcodeMainView::OnBarcodeSettings() {
                              tr("The settings could not be stored in %1.")
                                  .arg(file.isEmpty() ? store->fileName() : file));
     }
-    m_pBarcodeView->Redraw(); // every draw reads the settings afresh
+    m_pBarcodeView->Redraw(); // the document reads the settings afresh at every draw
 }
 
 bool CBarcodeMainView::OnCommand(int id) {

@@ -1,49 +1,23 @@
 #pragma once
 
 #include "LabelSheet.h"
-#include "PrinterOffset.h"
+#include "PrintLabelsControls.h"
 #include "SymbolRender.h"
 
 #include <QDialog>
-#include <QImage>
-#include <QList>
-#include <QRect>
+#include <QString>
 #include <QStringList>
 #include <QTimer>
-#include <QWidget>
 
-class QCheckBox;
-class QComboBox;
-class QDoubleSpinBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
+#include <memory>
+#include <string>
+
+class CLabelSourceBox;
+class PrintLabelsPrinter;
 class QPrinter;
-class QPushButton;
-class QRadioButton;
-class QSpinBox;
-class QStackedWidget;
-
-// The first sheet, whole, scaled to the widget: the page as the printer gets
-// it, each label's edge drawn faintly over it to show where the stock's
-// labels lie (the printed outlines, when asked for, are part of the page).
-class CSheetPreview : public QWidget {
-    Q_OBJECT
-public:
-    explicit CSheetPreview(QWidget* parent = nullptr);
-
-    // A 1-bit page (colour 1 ink) and its labels' rectangles in its dots; a
-    // null page shows none.
-    void SetSheet(const QImage& page, const QList<QRect>& labels);
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QImage m_sheet;         // the page at a fraction of its resolution, in grey
-    QList<QRectF> m_labels; // in m_sheet's pixels
-};
+namespace Ui {
+class CPrintLabelsDialog;
+}
 
 // File > Print Labels: a run of labels on label stock, each with the main
 // window's symbol settings (symbology, bar length, Density and Ratio, turn,
@@ -52,6 +26,10 @@ private:
 // dialog shows the first sheet, and refuses to print while any label cannot
 // be drawn or does not fit, saying why. Each printer's offset is kept in the
 // settings store; the other choices are remembered there too.
+//
+// The form is PrintLabelsDialog.ui; CLabelSourceBox gives the labels,
+// CSheetPreview shows the first sheet, PrintLabelsPrinter prints and keeps
+// the offsets, and PrintLabelsChoices reads and writes the settings.
 class CPrintLabelsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -62,40 +40,7 @@ public:
                        QWidget* parent = nullptr);
     ~CPrintLabelsDialog() override;
 
-    struct Controls {
-        QComboBox* layout = nullptr; // the built-in stock, then "Custom"
-        QLineEdit* customLayout = nullptr;
-        QRadioButton* fromText = nullptr;
-        QRadioButton* fromSequence = nullptr;
-        QRadioButton* fromFile = nullptr;
-        QStackedWidget* sourcePages = nullptr;
-        QLineEdit* prefix = nullptr;
-        QLineEdit* first = nullptr;
-        QLineEdit* step = nullptr;
-        QSpinBox* count = nullptr;
-        QSpinBox* digits = nullptr;
-        QLineEdit* suffix = nullptr;
-        QLineEdit* file = nullptr;
-        QPushButton* browse = nullptr;
-        QComboBox* textColumn = nullptr;
-        QComboBox* captionColumn = nullptr; // "(none)" first
-        QLineEdit* caption = nullptr;
-        QSpinBox* startAt = nullptr;
-        QSpinBox* copies = nullptr;
-        QCheckBox* outlines = nullptr;
-        QLabel* offsetPrinter = nullptr;
-        QDoubleSpinBox* offsetX = nullptr;
-        QDoubleSpinBox* offsetY = nullptr;
-        QComboBox* offsetUnit = nullptr; // mm, in
-        CSheetPreview* preview = nullptr;
-        QLabel* summary = nullptr;
-        QLabel* reason = nullptr;
-        QListWidget* refused = nullptr;
-        QPushButton* print = nullptr;
-        QPushButton* printPreview = nullptr;
-        QPushButton* alignment = nullptr;
-        QPushButton* close = nullptr;
-    };
+    using Controls = PrintLabelsControls;
     const Controls& Widgets() const { return m_ui; }
 
     // Brings the job, the reasons against printing it, the buttons and the
@@ -115,39 +60,22 @@ protected:
     void done(int result) override;
 
 private:
-    void CreateControls();
-    // Names and descriptions for screen readers where no label names a
-    // control, or where a drop-down list would be named by its choice.
-    void DescribeControls();
+    // What the form cannot say: the stock's list, the buttons, sizes from
+    // the font.
+    void CompleteForm();
     void Connect();
     void ScheduleRefresh();
     // Takes the chosen layout, if it can be used; *error says why not.
     void ApplyLayout(std::string* error);
-    // Reads the file when its name has changed since the last read, and
-    // offers a CSV file's columns.
-    void LoadFile();
-    // The labels' data as the chosen source gives it; *error when there is none.
-    QList<LabelText> SourceLabels(QString* error) const;
     void ShowProblems(const QString& reason, const QStringList& lines);
     void ShowPreview();
-    // Shows and uses the offset of the printer now chosen, should it have
-    // changed since it was last shown.
-    void FollowPrinter();
-    void ShowOffset();
-    void OnOffsetEdited(bool across);
-    void RestoreChoices();
-    void RememberChoices() const;
 
+    std::unique_ptr<Ui::CPrintLabelsDialog> m_form;
     Controls m_ui;
     RenderRequest m_symbol;
-    QString m_fieldText;
-    QPrinter& m_printer;
-    QString m_offsetPrinter; // the printer whose offset is shown
-    PrinterOffset m_offset;  // in mils
-    QString m_loadedPath;
-    QString m_fileText;
-    QString m_fileError;
     SheetJob m_job;
+    CLabelSourceBox* m_source = nullptr; // in the form
+    std::unique_ptr<PrintLabelsPrinter> m_printer;
     bool m_layoutUsable = false;
     QString m_reason;
     QStringList m_refusedLines;

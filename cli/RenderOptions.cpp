@@ -113,8 +113,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                               "among symbology, text, height and output (- for standard input)."),
          QStringLiteral("file")},
         {QStringLiteral("format"),
-         QCoreApplication::translate("RenderOptions", "bmp, png, svg or pdf (default: from the "
-                                                      "output's extension)."),
+         QCoreApplication::translate("RenderOptions", "%1 (default: from the output's extension).")
+             .arg(FormatNameList()),
          QStringLiteral("format")},
         {QStringLiteral("density"),
          QCoreApplication::translate(
@@ -281,7 +281,6 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     if (o.output.isEmpty() && o.mode != InputMode::Csv) {
         return UsageError(QCoreApplication::translate("RenderOptions", "--output is missing"));
     }
-    o.sheet = parser.value(QStringLiteral("sheet"));
     const bool sheet = parser.isSet(QStringLiteral("sheet"));
     if (!sheet) {
         for (const char* name : {"start-at", "copies", "caption", "outlines"}) {
@@ -293,7 +292,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         }
     } else {
         std::string error;
-        if (!ParseSheetLayout(o.sheet.toStdString(), &error)) {
+        o.sheet = ParseSheetLayout(parser.value(QStringLiteral("sheet")).toStdString(), &error);
+        if (!o.sheet) {
             return UsageError(
                 QCoreApplication::translate("RenderOptions",
                                             "--sheet: %1; --list-sheets shows the built-in ones")
@@ -319,16 +319,15 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         o.format = FormatByName(parser.value(QStringLiteral("format")));
         if (!o.format) {
             return UsageError(
-                QCoreApplication::translate("RenderOptions",
-                                            "--format takes bmp, png, svg or pdf, not \"%1\"")
-                    .arg(parser.value(QStringLiteral("format"))));
+                QCoreApplication::translate("RenderOptions", "--format takes %1, not \"%2\"")
+                    .arg(FormatNameList(), parser.value(QStringLiteral("format"))));
         }
     } else if (!o.output.isEmpty() && !FormatOfPath(o.output)) {
         return UsageError(
             QCoreApplication::translate("RenderOptions",
-                                        "cannot tell the format of \"%1\"; name it .bmp, .png, "
-                                        ".svg or .pdf, or give --format")
-                .arg(o.output));
+                                        "cannot tell the format of \"%1\"; name it %2, or give "
+                                        "--format")
+                .arg(o.output, FormatNameList(QStringLiteral("."))));
     }
 
     const struct {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OutputFormat.h"
+#include "SheetLayout.h"
 #include "Symbologies.h"
 
 #include <QString>
@@ -48,8 +49,8 @@ struct RenderOptions {
     bool verify = false;   // read every output back as a scanner would
     int jobs = 0;          // symbols drawn at once; 0: one per core
     // Label sheets: the layout as given (a built-in name or a custom one),
-    // empty for one file per symbol.
-    QString sheet;
+    // parsed once; nothing for one file per symbol.
+    std::optional<SheetLayout> sheet;
     int startAt = 1;
     int copies = 1;
     QString caption; // above every label, unless a CSV caption column gives one
@@ -74,7 +75,7 @@ inline constexpr int kMinDpi = 10;
 inline constexpr int kMaxDpi = 4800;
 inline constexpr int kDefaultDpi = 300;
 // The most dots --bar-reduction takes (the settings' own limit).
-inline constexpr int kMaxBarReductionDots = 8;
+inline constexpr int kMaxBarReductionDots = kMaxBarReduction;
 inline constexpr int kMaxJobs = 64;
 
 // Whether a Height text starts with a length above 0 (the Height field would

@@ -6,6 +6,7 @@
 #include "FileCommit.h"
 #include "InputRule.h"
 #include "Inputs.h"
+#include "OrderedPool.h"
 #include "Placement.h"
 #include "Progress.h"
 #include "ScanCheck.h"
@@ -20,12 +21,8 @@
 #include <QThread>
 
 #include <cmath>
-#include <condition_variable>
-#include <deque>
 #include <memory>
-#include <mutex>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -63,7 +60,6 @@ struct Job {
 struct Slot {
     std::optional<Job> job;
     Outcome outcome;
-    bool done = false;
 };
 
 // Entries handed to the workers but not yet reported, per worker: enough to
@@ -77,7 +73,6 @@ public:
          std::FILE* errors)
         : m_options(options), m_widths(widths), m_labels(labels), m_errors(errors) {}
 
-    ~CRun() { StopWorkers(); }
     CRun(const CRun&) = delete;
     CRun& operator=(const CRun&) = delete;
 
@@ -95,7 +90,7 @@ public:
             QString error;
             QList<int> notUtf8;
             QStringList notes;
-            if (m_options.mode == InputMode::Batch && m_options.sheet.isEmpty()) {
+            if (m_options.mode == InputMode::Batch && !m_options.sheet) {
                 batchInput = OpenBatchInput(m_options.input, &error);
                 if (batchInput) {
                     batch.emplace(*batchInput);
@@ -121,7 +116,7 @@ public:
                 return kExitUsage;
             }
         }
-        if (!m_options.sheet.isEmpty()) {
+        if (m_options.sheet) {
             return RunSheet(m_options, m_widths, m_labels, entries, m_errors);
         }
         int largest = batch ? batch->LastLine() : 0;
@@ -134,40 +129,32 @@ public:
             m_options.mode != InputMode::Csv && m_options.output.contains(QStringLiteral("{n}"));
         CProgress progress(m_errors, batch ? batch->Count() : entries.size());
         m_progress = &progress;
-        StartWorkers(entries.size());
-        const qsizetype window = static_cast<qsizetype>(m_workers.size()) * kQueuedPerWorker;
-        std::deque<std::shared_ptr<Slot>> unreported;
         qsizetype done = 0;
-        const auto reportFirst = [&] {
-            ReportSlot(*unreported.front());
-            unreported.pop_front();
-            progress.Update(++done, m_failures);
-        };
-        qsizetype next = 0;
-        Entry entry;
-        while (batch ? batch->Next(entry) : next < entries.size()) {
-            if (!batch) {
-                entry = entries[next++];
+        {
+            COrderedPool pool(Workers(batch ? -1 : entries.size()), kQueuedPerWorker);
+            qsizetype next = 0;
+            Entry entry;
+            while (batch ? batch->Next(entry) : next < entries.size()) {
+                if (!batch) {
+                    entry = entries[next++];
+                }
+                auto slot = std::make_shared<Slot>();
+                slot->job = Prepare(entry, largest, slot->outcome);
+                // An entry that names an earlier one's file waits for its end.
+                const bool inTurn = slot->job && slot->job->afterEarlier;
+                COrderedPool::Step work;
+                if (inTurn) {
+                    work = [this, slot] { DrawInTurn(*slot); };
+                } else if (slot->job) {
+                    work = [this, slot] { Execute(*slot->job, slot->outcome); };
+                }
+                pool.Add(std::move(work), !inTurn, [this, slot, &progress, &done] {
+                    ReportSlot(*slot);
+                    progress.Update(++done, m_failures);
+                });
             }
-            auto slot = std::make_shared<Slot>();
-            slot->job = Prepare(entry, largest, slot->outcome);
-            if (!slot->job || slot->job->afterEarlier || m_workers.empty()) {
-                slot->done = !slot->job; // drawn in turn, when reported
-            } else {
-                const std::lock_guard<std::mutex> lock(m_mutex);
-                m_queue.push_back(slot);
-                m_queued.notify_one();
-            }
-            unreported.push_back(std::move(slot));
-            while (!unreported.empty() && (static_cast<qsizetype>(unreported.size()) > window ||
-                                           IsDone(*unreported.front()))) {
-                reportFirst();
-            }
+            pool.Finish();
         }
-        while (!unreported.empty()) {
-            reportFirst();
-        }
-        StopWorkers();
         if (m_needsFonts) {
             return kRunNeedsFonts;
         }
@@ -214,73 +201,33 @@ private:
     }
 
     // Workers for a batch: as many as --jobs asks (one per core by default),
-    // never more than the entries; none when one draws them all.
-    void StartWorkers(qsizetype entries) {
+    // never more than the entries (-1: not known); none when one draws them
+    // all.
+    std::size_t Workers(qsizetype entries) const {
         const int asked =
             m_options.jobs > 0 ? m_options.jobs : std::max(1, QThread::idealThreadCount());
-        const qsizetype count = std::min<qsizetype>(std::min(asked, kMaxJobs), entries);
-        if (count <= 1) {
-            return;
+        qsizetype count = std::min(asked, kMaxJobs);
+        if (entries >= 0) {
+            count = std::min(count, entries);
         }
-        for (qsizetype i = 0; i < count; ++i) {
-            m_workers.emplace_back([this] { Work(); });
-        }
+        return static_cast<std::size_t>(std::max<qsizetype>(count, 0));
     }
 
-    void StopWorkers() {
-        {
-            const std::lock_guard<std::mutex> lock(m_mutex);
-            m_closing = true;
-        }
-        m_queued.notify_all();
-        for (std::thread& worker : m_workers) {
-            worker.join();
-        }
-        m_workers.clear();
-    }
-
-    void Work() {
-        for (;;) {
-            std::shared_ptr<Slot> slot;
-            {
-                std::unique_lock<std::mutex> lock(m_mutex);
-                m_queued.wait(lock, [this] { return m_closing || !m_queue.empty(); });
-                if (m_queue.empty()) {
-                    return;
-                }
-                slot = std::move(m_queue.front());
-                m_queue.pop_front();
-            }
-            Execute(*slot->job, slot->outcome);
-            {
-                const std::lock_guard<std::mutex> lock(m_mutex);
-                slot->done = true;
-            }
-            m_finished.notify_all();
-        }
-    }
-
-    bool IsDone(const Slot& slot) {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        return slot.done;
-    }
-
-    // Reports the entry once it is over, drawing it first if it is drawn in
-    // turn; what it wrote is then known to the entries after it.
-    void ReportSlot(Slot& slot) {
-        if (slot.job && (slot.job->afterEarlier || m_workers.empty())) {
-            if (slot.job->afterEarlier && m_written.contains(slot.job->key)) {
-                Fail(slot.outcome, slot.job->line,
-                     QCoreApplication::translate("Runner",
-                                                 "%1 is written by an earlier line already")
-                         .arg(slot.job->path));
-            } else {
-                Execute(*slot.job, slot.outcome);
-            }
+    // An entry drawn when its turn comes, after every entry before it is
+    // over: what they wrote is then known.
+    void DrawInTurn(Slot& slot) {
+        if (m_written.contains(slot.job->key)) {
+            Fail(slot.outcome, slot.job->line,
+                 QCoreApplication::translate("Runner", "%1 is written by an earlier line already")
+                     .arg(slot.job->path));
         } else {
-            std::unique_lock<std::mutex> lock(m_mutex);
-            m_finished.wait(lock, [&slot] { return slot.done; });
+            Execute(*slot.job, slot.outcome);
         }
+    }
+
+    // Reports the entry once it is over; what it wrote is then known to the
+    // entries after it.
+    void ReportSlot(const Slot& slot) {
         const Outcome& outcome = slot.outcome;
         for (const Outcome::Message& message : outcome.messages) {
             if (message.moduleNote) {
@@ -352,10 +299,10 @@ private:
             m_options.format ? m_options.format : FormatOfPath(job.path);
         if (!format) {
             Fail(outcome, entry.line,
-                 QCoreApplication::translate(
-                     "Runner", "cannot tell the format of \"%1\"; name it .bmp, .png, "
-                               ".svg or .pdf, or give --format")
-                     .arg(job.path));
+                 QCoreApplication::translate("RenderOptions",
+                                             "cannot tell the format of \"%1\"; name it %2, or "
+                                             "give --format")
+                     .arg(job.path, FormatNameList(QStringLiteral("."))));
             return std::nullopt;
         }
         request.format = *format;
@@ -491,13 +438,6 @@ private:
     bool m_needsFonts = false;
     qsizetype m_failures = 0; // entries that failed
     bool m_refused = false;
-
-    std::vector<std::thread> m_workers;
-    std::mutex m_mutex; // guards the queue, m_closing and every slot's done
-    std::condition_variable m_queued;
-    std::condition_variable m_finished;
-    std::deque<std::shared_ptr<Slot>> m_queue; // for the workers, in input order
-    bool m_closing = false;
 };
 
 } // namespace

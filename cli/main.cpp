@@ -109,8 +109,8 @@ bool IsGuiOption(const char* argument) {
 bool DrawsOneBitmap(const RenderOptions& options) {
     const std::optional<OutputFormat> format =
         options.format ? options.format : FormatOfPath(options.output);
-    return options.mode == InputMode::Single && options.sheet.isEmpty() && !options.verify &&
-           format && IsRaster(*format);
+    return options.mode == InputMode::Single && !options.sheet && !options.verify && format &&
+           IsRaster(*format);
 }
 
 // Runs without fonts, labels from the store only, holding back the messages

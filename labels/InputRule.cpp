@@ -1,6 +1,7 @@
 #include "InputRule.h"
 
 #include "EanUpc.h"
+#include "TextRule.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -10,29 +11,6 @@
 #include <vector>
 
 namespace {
-
-constexpr char32_t kLastLatin1 = 0xFF;
-
-// A character the engine leaves out of the symbol: its encoding alone is that
-// of the empty text (start, stop and check characters only). Code 128 encodes
-// other bytes as typed than in its shortest form, so each choice has its own
-// answers.
-bool EncodesNothing(SymbologyId id, char c, CodeSetChoice codeSets) {
-    constexpr std::size_t kCodeSetChoices = 2;
-    thread_local std::array<std::array<std::array<signed char, 256>, kSymbologyCount>,
-                            kCodeSetChoices>
-        known{};
-    signed char& cached = known[static_cast<std::size_t>(codeSets)][static_cast<std::size_t>(id)]
-                               [static_cast<unsigned char>(c)];
-    if (cached == 0) {
-        BarWidths widths;
-        widths.codeSets = codeSets;
-        const Encoding empty = CreateBarcode(id, "", widths)->Encode();
-        const Encoding single = CreateBarcode(id, std::string_view(&c, 1), widths)->Encode();
-        cached = single.elements == empty.elements ? 1 : -1;
-    }
-    return cached == 1;
-}
 
 QString Describe(char32_t c) {
     QString code =
@@ -64,24 +42,18 @@ QString Translated(const EngineMessage& message) {
     return QString::fromStdString(FillPattern(pattern.toStdString(), arguments));
 }
 
-// Why a character at a position is refused, or nothing.
+// Why a character is refused, in words, or nothing.
 std::optional<QString> RefusalOf(SymbologyId id, char32_t c, CodeSetChoice codeSets) {
-    const SymbologyFacts& facts = FactsOf(id);
-    if (facts.filter == TextFilter::Digits) {
-        if (c < '0' || c > '9') {
-            return QCoreApplication::translate("InputRule", "takes digits only");
-        }
-        return std::nullopt;
-    }
-    if (c > kLastLatin1) {
+    switch (CharFaultOf(id, c, codeSets)) {
+    case CharFault::None:
+        break;
+    case CharFault::NotADigit:
+        return QCoreApplication::translate("InputRule", "takes digits only");
+    case CharFault::BeyondLatin1:
         return QCoreApplication::translate("InputRule", "takes 8-bit (Latin-1) characters only");
-    }
-    const char byte = static_cast<char>(c);
-    if (facts.excluded.find(byte) != std::string_view::npos) {
+    case CharFault::Excluded:
         return QCoreApplication::translate("InputRule", "refuses it");
-    }
-    // GS1 data holds together as a whole and is checked as a whole.
-    if (id != SymbologyId::Gs1128 && EncodesNothing(id, byte, codeSets)) {
+    case CharFault::NoEncoding:
         return QCoreApplication::translate("InputRule", "has no encoding for it");
     }
     return std::nullopt;

@@ -4,7 +4,6 @@
 #include "DeviceGrid.h"
 #include "MonoSurface.h"
 #include "Placement.h"
-#include "ScanCheck.h"
 #include "SheetText.h"
 #include "SymbolPainter.h"
 #include "VectorScene.h"
@@ -90,13 +89,6 @@ struct BuiltLabel {
     InkExtent ink;
 };
 
-RenderRequest RequestFor(const SheetJob& job, const SheetLabel& label) {
-    RenderRequest request = job.symbol;
-    request.text = label.text;
-    request.zoom = 1;
-    return request;
-}
-
 VectorJob VectorJobOf(const SheetJob& job, const BuiltLabel& built) {
     VectorJob vector;
     vector.encoding = &built.encoding;
@@ -109,7 +101,7 @@ VectorJob VectorJobOf(const SheetJob& job, const BuiltLabel& built) {
 }
 
 BuiltLabel Build(const SheetJob& job, const SheetLabel& label) {
-    const RenderRequest request = RequestFor(job, label);
+    const RenderRequest request = LabelRequest(job, label);
     BuiltLabel built;
     built.encoding = CreateBarcode(request.symbology, request.text, request.widths)->Encode();
     built.barLength = BarLengthOf(request.symbology, request.heightMils);
@@ -213,6 +205,13 @@ QString Inches(double mils) {
 }
 
 } // namespace
+
+RenderRequest LabelRequest(const SheetJob& job, const SheetLabel& label) {
+    RenderRequest request = job.symbol;
+    request.text = label.text;
+    request.zoom = 1;
+    return request;
+}
 
 QString SheetJobFault(const SheetJob& job) {
     const int perSheet = job.layout.LabelsPerSheet();
@@ -442,41 +441,4 @@ bool WriteSheetPdf(const SheetJob& job, int gridDpi,
         }
     }
     return painter.end() && device.Finish();
-}
-
-QStringList VerifySheetPage(const SheetJob& job, int page, const QImage& image) {
-    QStringList faults;
-    const int dpiX = qRound(image.dotsPerMeterX() * 0.0254);
-    const int dpiY = qRound(image.dotsPerMeterY() * 0.0254);
-    for (int place = 0; place < job.layout.LabelsPerSheet(); ++place) {
-        const int index = LabelIndexAt(job, page, place);
-        if (index < 0) {
-            continue;
-        }
-        const SheetLabel& label = job.labels[static_cast<std::size_t>(index)];
-        const RenderRequest request = RequestFor(job, label);
-        const std::string expected = MakeScanJob(request).expected;
-        // The label alone on white, as a scanner aimed at it sees it.
-        const QRect rect = LabelRectOnPage(job, place, dpiX, dpiY).adjusted(1, 1, -1, -1);
-        const int quiet = dpiX / 4; // a quarter inch
-        QImage field(rect.width() + 2 * quiet, rect.height() + 2 * quiet,
-                     QImage::Format_Grayscale8);
-        field.fill(Qt::white);
-        {
-            QPainter painter(&field);
-            painter.drawImage(QPoint(quiet, quiet), image.copy(rect));
-        }
-        const std::optional<std::string> read = ReadSymbol(field, job.symbol.symbology);
-        if (!read || *read != expected) {
-            faults.append(
-                QCoreApplication::translate("LabelSheet", "line %1 (page %2, label %3): %4")
-                    .arg(label.line)
-                    .arg(page + 1)
-                    .arg(place + 1)
-                    .arg(read ? QCoreApplication::translate("LabelSheet", "reads as \"%1\"")
-                                    .arg(QString::fromLatin1(read->c_str()))
-                              : QCoreApplication::translate("LabelSheet", "does not scan")));
-        }
-    }
-    return faults;
 }

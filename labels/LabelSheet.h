@@ -30,6 +30,10 @@ struct SheetJob {
 
 inline constexpr int kMaxCopies = 1000;
 
+// The request one label's symbol is drawn with: the job's symbol with the
+// label's text, at true size.
+RenderRequest LabelRequest(const SheetJob& job, const SheetLabel& label);
+
 // Why the job cannot be printed as it is (a start place off the sheet, copies
 // out of range, too many labels), or an empty text.
 QString SheetJobFault(const SheetJob& job);
@@ -68,8 +72,3 @@ QRect LabelRectOnPage(const SheetJob& job, int place, int dpiX, int dpiY);
 // never held whole; a false from `write` stops the run and returns false.
 bool WriteSheetPdf(const SheetJob& job, int gridDpi,
                    const std::function<bool(const QByteArray&)>& write);
-
-// Reads every label of a rendered page back as a scanner would and compares
-// it with what its label says: one message per label that does not scan as
-// it should, naming its line, page and place.
-QStringList VerifySheetPage(const SheetJob& job, int page, const QImage& image);

@@ -1,8 +1,10 @@
 #include "OutputFormat.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -68,17 +70,26 @@ QByteArray MonoBmp(const QImage& image) {
     return bytes;
 }
 
-struct FormatName {
-    OutputFormat format;
-    const char* extension;
-};
-
-constexpr std::array<FormatName, 4> kFormats{{
-    {OutputFormat::Bmp, "bmp"},
-    {OutputFormat::Png, "png"},
-    {OutputFormat::Svg, "svg"},
-    {OutputFormat::Pdf, "pdf"},
+constexpr std::array<FormatFacts, 4> kFormats{{
+    {OutputFormat::Bmp, "bmp", QT_TRANSLATE_NOOP("CBarcodeOutput", "Graphics Files (*.bmp)"),
+     FormatKind::Raster},
+    {OutputFormat::Png, "png", QT_TRANSLATE_NOOP("CBarcodeOutput", "PNG Files (*.png)"),
+     FormatKind::Raster},
+    {OutputFormat::Svg, "svg", QT_TRANSLATE_NOOP("CBarcodeOutput", "SVG Files%1 (*.svg)"),
+     FormatKind::Vector},
+    {OutputFormat::Pdf, "pdf", QT_TRANSLATE_NOOP("CBarcodeOutput", "PDF Files%1 (*.pdf)"),
+     FormatKind::Vector},
 }};
+
+constexpr bool RowsFollowFormatOrder() {
+    for (std::size_t i = 0; i < kFormats.size(); ++i) {
+        if (static_cast<std::size_t>(kFormats[i].format) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(RowsFollowFormatOrder(), "row i of the table is OutputFormat i");
 
 } // namespace
 
@@ -87,8 +98,8 @@ std::optional<OutputFormat> FormatByName(const QString& name) {
     if (key.startsWith(QLatin1Char('.'))) {
         key.remove(0, 1);
     }
-    for (const FormatName& row : kFormats) {
-        if (key == QLatin1String(row.extension)) {
+    for (const FormatFacts& row : kFormats) {
+        if (key == QLatin1String(row.name)) {
             return row.format;
         }
     }
@@ -100,31 +111,55 @@ std::optional<OutputFormat> FormatOfPath(const QString& path) {
     return suffix.isEmpty() ? std::nullopt : FormatByName(suffix);
 }
 
-QString ExtensionOf(OutputFormat format) {
-    for (const FormatName& row : kFormats) {
-        if (row.format == format) {
-            return QString::fromLatin1(row.extension);
-        }
+const std::array<FormatFacts, 4>& OutputFormats() {
+    return kFormats;
+}
+
+const FormatFacts& FactsOf(OutputFormat format) {
+    return kFormats[static_cast<std::size_t>(format)];
+}
+
+QString FormatNameList(const QString& prefix) {
+    QStringList names;
+    for (const FormatFacts& row : kFormats) {
+        names.append(prefix + QLatin1String(row.name));
     }
-    return {};
+    const QString last = names.takeLast();
+    return QCoreApplication::translate("OutputFormat", "%1 or %2")
+        .arg(names.join(QStringLiteral(", ")), last);
+}
+
+QString ExtensionOf(OutputFormat format) {
+    return QString::fromLatin1(FactsOf(format).name);
 }
 
 bool IsRaster(OutputFormat format) {
-    return format == OutputFormat::Bmp || format == OutputFormat::Png;
+    return FactsOf(format).kind == FormatKind::Raster;
 }
 
 QByteArray EncodeBitmap(const QImage& bitmap, OutputFormat format) {
-    if (bitmap.isNull() || !IsRaster(format)) {
+    if (bitmap.isNull()) {
         return {};
     }
-    if (format == OutputFormat::Bmp && bitmap.format() == QImage::Format_Mono &&
-        bitmap.colorCount() == kMonoColours) {
-        return MonoBmp(bitmap);
+    const char* encoder = nullptr;
+    switch (format) {
+    case OutputFormat::Bmp:
+        if (bitmap.format() == QImage::Format_Mono && bitmap.colorCount() == kMonoColours) {
+            return MonoBmp(bitmap);
+        }
+        encoder = "BMP";
+        break;
+    case OutputFormat::Png:
+        encoder = "PNG";
+        break;
+    case OutputFormat::Svg:
+    case OutputFormat::Pdf:
+        return {}; // shapes, not dots
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!bitmap.save(&buffer, format == OutputFormat::Bmp ? "BMP" : "PNG")) {
+    if (!bitmap.save(&buffer, encoder)) {
         return {};
     }
     return bytes;

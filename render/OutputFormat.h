@@ -3,17 +3,43 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <optional>
 
 class QImage;
 
-// The file formats a symbol can be written in.
+// The file formats a symbol can be written in. Every dispatch over formats is
+// a switch without a default, so that a format one does not handle is a
+// compile error, never a silent fall-through.
 enum class OutputFormat {
     Bmp, // 1-bit Windows bitmap, as the desktop program's Save writes it
     Png, // 1-bit PNG
     Svg, // vector, true size
     Pdf, // vector, true size
 };
+
+// How a format holds a symbol: dots at the device's resolution, or shapes at
+// true size.
+enum class FormatKind { Raster, Vector };
+
+// Everything the program knows of a format: one row per format, in
+// OutputFormat order, for the Save dialog, the tool's options and messages.
+struct FormatFacts {
+    OutputFormat format;
+    const char* name; // the --format name and the file extension
+    // The Save dialog's filter (translated in context "CBarcodeOutput"; a
+    // vector format's %1 takes the note that it keeps true size).
+    const char* filter;
+    FormatKind kind;
+};
+
+const std::array<FormatFacts, 4>& OutputFormats();
+const FormatFacts& FactsOf(OutputFormat format);
+
+// The format names as a list for messages: "bmp, png, svg or pdf", each
+// name after `prefix` (".bmp, .png, .svg or .pdf" with "."), in the user's
+// language.
+QString FormatNameList(const QString& prefix = {});
 
 // A format by its name or file extension ("bmp", ".PNG", ...), ignoring case.
 std::optional<OutputFormat> FormatByName(const QString& name);

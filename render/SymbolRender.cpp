@@ -126,7 +126,16 @@ RenderResult RenderSymbol(const RenderRequest& request) {
     job.origin = SymbolOrigin(encoding, built.drawBarLength, request.showText, request.orientation);
     RenderResult result;
     result.blank = encoding.Empty();
-    result.bytes = request.format == OutputFormat::Pdf ? WritePdf(job, request.zoom)
-                                                       : WriteSvg(job, request.zoom);
+    switch (request.format) {
+    case OutputFormat::Pdf:
+        result.bytes = WritePdf(job, request.zoom);
+        break;
+    case OutputFormat::Svg:
+        result.bytes = WriteSvg(job, request.zoom);
+        break;
+    case OutputFormat::Bmp:
+    case OutputFormat::Png:
+        break; // written above
+    }
     return result;
 }

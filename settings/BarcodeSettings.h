@@ -21,7 +21,6 @@ void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
 // Bar width reduction for printers that spread ink: every bar of a printed
 // page is this many dots narrower, every space as many dots wider, the module
 // pitch unchanged. 0 (none) by default; a stored value out of range reads as 0.
-inline constexpr int kMaxBarReduction = 8;
 int ReadBarReduction(QSettings& store);
 // Writes the reduction when it differs from before.
 void WriteBarReduction(QSettings& store, int before, int wanted);

@@ -63,6 +63,11 @@ struct BarWidths {
 // reader: what a symbol built without widths of its own is drawn with.
 BarWidths SettingsWidths();
 
+// Bar width reduction for printers that spread ink (setting "BarReduction"):
+// every bar of a printed page this many dots narrower, every space as many
+// wider. A stored value outside 0 to this reads as 0.
+inline constexpr int kMaxBarReduction = 8;
+
 // Label font: Courier-style, 111 mils high, light weight.
 inline constexpr std::int32_t kLabelFontHeight = 111;
 inline constexpr std::int32_t kLabelFontWeight = 100;

@@ -73,11 +73,12 @@ QPrinter& CBarcodeOutput::Printer() {
 }
 
 QString CBarcodeOutput::TileMisfit(const DeviceMapping& page) const {
-    const std::unique_ptr<CBarcode> barcode = m_view.BuildSymbol();
-    if (!barcode || !m_view.IsTileMode()) {
+    CSymbolDocument& document = m_view.Document();
+    document.Update();
+    if (document.Barcode() == nullptr || !m_view.IsTileMode()) {
         return {};
     }
-    const QSize cell = SymbolCellSize(page, m_view.SceneOf(*barcode));
+    const QSize cell = SymbolCellSize(page, document.Scene());
     if (cell.width() <= page.area.width() && cell.height() <= page.area.height()) {
         return {};
     }
@@ -134,11 +135,12 @@ void CBarcodeOutput::PrintAndSay(QPrinter& printer) {
 }
 
 QString CBarcodeOutput::PrinterSizeText(const QPrinter& printer) const {
-    const std::unique_ptr<CBarcode> barcode = m_view.BuildSymbol();
-    if (!barcode) {
+    CSymbolDocument& document = m_view.Document();
+    document.Update();
+    if (document.Barcode() == nullptr) {
         return {};
     }
-    return AchievedSizeText(*barcode, m_view.OnPrepareDC(printer, QRect()),
+    return AchievedSizeText(*document.Barcode(), m_view.OnPrepareDC(printer, QRect()),
                             QCoreApplication::translate("CBarcodeOutput", "dots"));
 }
 
@@ -208,7 +210,7 @@ bool CBarcodeOutput::SaveBitmap(const QImage& bitmap, const QString& path, QStri
 }
 
 void CBarcodeOutput::Copy() {
-    if (!m_view.BuildSymbol()) {
+    if (!m_view.RequestOf(OutputFormat::Bmp, 1, 1)) {
         return;
     }
     const QImage bitmap = RenderBitmap(true);
@@ -256,16 +258,16 @@ void CBarcodeOutput::Save() {
             ? QCoreApplication::translate("CBarcodeOutput",
                                           ", true size \u2014 the zoom applies to bitmaps only")
             : QString();
-    QStringList filters{
-        QCoreApplication::translate("CBarcodeOutput", "Graphics Files (*.bmp)"),
-        QCoreApplication::translate("CBarcodeOutput", "PNG Files (*.png)"),
-        QCoreApplication::translate("CBarcodeOutput", "SVG Files%1 (*.svg)").arg(trueSize),
-        QCoreApplication::translate("CBarcodeOutput", "PDF Files%1 (*.pdf)").arg(trueSize)};
-    QStringList suffixes{QStringLiteral("bmp"), QStringLiteral("png"), QStringLiteral("svg"),
-                         QStringLiteral("pdf")};
-    if (!bitmapFits) {
-        filters.remove(0, 2);
-        suffixes.remove(0, 2);
+    QStringList filters;
+    QStringList suffixes;
+    for (const FormatFacts& row : OutputFormats()) {
+        const bool raster = row.kind == FormatKind::Raster;
+        if (raster && !bitmapFits) {
+            continue;
+        }
+        const QString filter = QCoreApplication::translate("CBarcodeOutput", row.filter);
+        filters.append(raster ? filter : filter.arg(trueSize));
+        suffixes.append(QString::fromLatin1(row.name));
     }
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(suffixes.constFirst());

@@ -4,6 +4,7 @@
 #include "CommandRoute.h"
 #include "DeviceMapping.h"
 #include "Notify.h"
+#include "SymbolDocument.h"
 #include "SymbolPainter.h"
 #include "SymbolRender.h"
 #include "Symbologies.h"
@@ -21,9 +22,10 @@ class QPaintDevice;
 class COwnerDrawMenu;
 class QPrinter;
 
-// The window that shows the barcode. At every draw it reads the panel's values,
-// builds a fresh symbology object, shows its length in the Width display and
-// draws it centred, or tiled over the whole output. One prepare + draw pair
+// The window that shows the document's barcode. At every draw it brings the
+// document up to date with the panel's values and the settings, shows the
+// symbol's length in the Width display and draws it centred, or tiled over
+// the whole output. One prepare + draw pair
 // serves the screen, the printer, print preview and off-screen bitmaps.
 //
 // Panel notifications arrive through DispatchMessage (its message map);
@@ -35,35 +37,32 @@ public:
     explicit CBarcodeView(QWidget* parent = nullptr);
     ~CBarcodeView() override;
 
+    // The document whose symbol the view draws; not owned. Without one the
+    // view keeps a document of its own.
+    void SetDocument(CSymbolDocument* document);
+    CSymbolDocument& Document() const { return *m_pDoc; }
     // The printer that Print, Print direct and Print Preview use (shared with
     // Print Setup); not owned. Without one the view keeps a printer of its own.
     void SetPrinter(QPrinter* printer) { m_output.SetPrinter(printer); }
-    // The panel whose values the draw reads; not owned. Without one the draw
-    // builds and draws nothing.
-    void SetInputValues(CInputValues* panel) { m_pPanel = panel; }
-    // The current SymbologyId (-1 when the list has no selection). Takes effect
-    // at the next draw.
-    void SetSymbology(int symbologyId) { m_nSymbology = symbologyId; }
-    int Symbology() const { return m_nSymbology; }
-    int Zoom() const { return m_nZoom; }
-    int Orientation() const { return m_nOrientation; }
-    bool IsTileMode() const { return m_bTileMode; }
-    // The symbology object built by the last draw; null before the first one.
-    const CBarcode* Barcode() const { return m_pBarcode.get(); }
-    // A symbology object built afresh from the panel's current values; null
-    // without a panel or a chosen symbology.
-    std::unique_ptr<CBarcode> BuildSymbol() const;
-    // How the symbol is drawn with the panel's current values (a panel is set).
-    SymbolScene SceneOf(const CBarcode& barcode) const;
+    // The panel whose values the document reads; not owned. Without one
+    // nothing is built or drawn.
+    void SetInputValues(CInputValues* panel);
+    // The current SymbologyId (-1 when the list has no selection).
+    void SetSymbology(int symbologyId);
+    int Symbology() const;
+    int Zoom() const { return m_pDoc->Value().zoom; }
+    int Orientation() const { return m_pDoc->Value().orientation; }
+    bool IsTileMode() const { return m_pDoc->Value().tiled; }
+    int BarReduction() const { return m_pDoc->Value().barReduction; }
+    // The symbology object of the last draw (or update); null before the
+    // first one and without a symbol.
+    const CBarcode* Barcode() const { return m_pDoc->Barcode(); }
     // The output library's request for the symbol as the view shows it now
     // (the panel's values, the settings' widths, zoom and turn) in a format at
-    // a resolution; nothing without a panel or a chosen symbology. asDrawn
-    // keeps the text and widths of the last draw, should the fields have
-    // changed since.
+    // a resolution; nothing without a symbol. asDrawn keeps the values of the
+    // last draw, should the fields have changed since.
     std::optional<RenderRequest> RequestOf(OutputFormat format, int dpiX, int dpiY,
                                            bool asDrawn = false) const;
-    // The Height field's text ("" without a panel).
-    QString HeightText() const;
     // The two filters of the Text field; at most one is attached to it.
     const CIntegerEdit& DigitsFilter() const { return m_filters.DigitsFilter(); }
     const CExcludeCharsEdit& AlnumFilter() const { return m_filters.AlnumFilter(); }
@@ -79,17 +78,14 @@ public:
     // "Prepare device context": the mapping for a device at the current zoom,
     // centred on outputRect (the client area, the printable area or a bitmap).
     DeviceMapping OnPrepareDC(const QPaintDevice& device, const QRect& outputRect) const;
-    // Reads the panel, rebuilds the barcode, updates the Width display and
-    // draws, centred or tiled. The painter works in device units.
+    // Brings the document up to date with the panel and the settings,
+    // updates the Width display and draws, centred or tiled. The painter
+    // works in device units.
     void OnDraw(QPainter& painter, const DeviceMapping& mapping);
     // The same for a printed page (and its preview): tiled, the page holds
-    // only the cells that fit it whole, never a cut symbol.
+    // only the cells that fit it whole, never a cut symbol; every bar is the
+    // settings' bar reduction narrower, for a printer that spreads ink.
     void OnPrint(QPainter& painter, const DeviceMapping& mapping);
-    // Dots off every printed bar, for a printer that spreads ink (the screen
-    // and saved files keep the bars as drawn).
-    void SetBarReduction(int dots) { m_barReduction = dots; }
-    int BarReduction() const { return m_barReduction; }
-
     // The context menu (menu 219), owner-drawn with the toolbar's images
     // beside its commands; its first popup is the one shown, and its
     // commands are raised with CommandRaised.
@@ -156,27 +152,16 @@ private:
     void ShowContextMenu(const QPoint& globalPos);
     void RaiseCommand(int id);
 
-    // The bar length the draw uses: from the Height field, or the
-    // symbology's own.
     QString StandardsAdviceOf(const DeviceMapping& mapping) const;
-    std::int32_t DrawBarLength() const;
     // The status text: why the Height gives no length, else the rule text.
     QString StatusText() const;
     // OnDraw and OnPrint: tiles as far as the edge allows.
     void DrawSymbol(QPainter& painter, const DeviceMapping& mapping, TileEdge edge);
-    // A frame just inside the visible part of the view, on screen only.
-    void DrawFocusFrame(QPainter& painter) const;
     // Names the view and describes it for assistive tools, after a draw.
     void UpdateAccessibleName();
 
-    std::unique_ptr<CBarcode> m_pBarcode;
-    std::string m_drawnText; // the engine text m_pBarcode was built from
-    CInputValues* m_pPanel = nullptr;
-    int m_nZoom = kMinZoom;
-    int m_nSymbology = 0;
-    int m_nOrientation = 0;
-    bool m_bTileMode = false;
-    int m_barReduction = 0;
+    std::unique_ptr<CSymbolDocument> m_pOwnDoc;
+    CSymbolDocument* m_pDoc = nullptr;
     QSize m_drawnCell;       // the last drawn symbol's tile cell, in device units
     QString m_heightRefusal; // why the last drawn Height gave no length, or ""
     CTextFilterSwitch m_filters;

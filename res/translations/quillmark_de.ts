@@ -211,21 +211,94 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>CMainFrame</name>
+    <name>CLabelSourceBox</name>
     <message>
-        <source>Zoom %1×</source>
-        <translation>Zoom %1×</translation>
-    </message>
-</context>
-<context>
-    <name>CPrintLabelsDialog</name>
-    <message>
-        <source>Print Labels</source>
-        <translation>Etiketten drucken</translation>
+        <source>Labels</source>
+        <translation>Etiketten</translation>
     </message>
     <message>
-        <source>(none)</source>
-        <translation>(keine)</translation>
+        <source>&amp;Text field</source>
+        <translation>&amp;Textfeld</translation>
+    </message>
+    <message>
+        <source>Se&amp;quence</source>
+        <translation>F&amp;olge</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>Dat&amp;ei</translation>
+    </message>
+    <message>
+        <source>P&amp;refix:</source>
+        <translation>P&amp;räfix:</translation>
+    </message>
+    <message>
+        <source>&amp;Suffix:</source>
+        <translation>Su&amp;ffix:</translation>
+    </message>
+    <message>
+        <source>First num&amp;ber:</source>
+        <translation>Erste &amp;Nummer:</translation>
+    </message>
+    <message>
+        <source>St&amp;ep:</source>
+        <translation>Schr&amp;itt:</translation>
+    </message>
+    <message>
+        <source>Cou&amp;nt:</source>
+        <translation>An&amp;zahl:</translation>
+    </message>
+    <message>
+        <source>&amp;Digits:</source>
+        <translation>&amp;Stellen:</translation>
+    </message>
+    <message>
+        <source>Numbers shorter than this get leading zeros</source>
+        <translation>Kürzere Zahlen erhalten führende Nullen</translation>
+    </message>
+    <message>
+        <source>F&amp;ile:</source>
+        <translation>D&amp;atei:</translation>
+    </message>
+    <message>
+        <source>Label file</source>
+        <translation>Etikettendatei</translation>
+    </message>
+    <message>
+        <source>one label per line, or a CSV file</source>
+        <translation>ein Etikett pro Zeile, oder eine CSV-Datei</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>Dur&amp;chsuchen...</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt column:</source>
+        <translation>Te&amp;xtspalte:</translation>
+    </message>
+    <message>
+        <source>Text column</source>
+        <translation>Textspalte</translation>
+    </message>
+    <message>
+        <source>Caption colu&amp;mn:</source>
+        <translation>Beschriftungss&amp;palte:</translation>
+    </message>
+    <message>
+        <source>Caption column</source>
+        <translation>Beschriftungsspalte</translation>
+    </message>
+    <message>
+        <source>C&amp;aption:</source>
+        <translation>Besc&amp;hriftung:</translation>
+    </message>
+    <message>
+        <source>A line of text above every symbol</source>
+        <translation>Eine Textzeile über jedem Symbol</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
     </message>
     <message>
         <source>%1 does not exist</source>
@@ -244,46 +317,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>%1 ist größer als %2 MB</translation>
     </message>
     <message>
-        <source>Negative values move the print left or up</source>
-        <translation>Negative Werte verschieben den Druck nach links oder oben</translation>
-    </message>
-    <message>
-        <source>Label stock</source>
-        <translation>Etikettenbogen</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Benutzerdefiniert</translation>
-    </message>
-    <message>
-        <source>page, grid (columns x rows), label, margins (top x left) and pitch (across x down), each pair in in or mm; margins and pitch may be left out</source>
-        <translation>page (Seite), grid (Spalten x Zeilen), label (Etikett), margins (Ränder oben x links) und pitch (Abstand quer x abwärts), jedes Paar in in oder mm; margins und pitch können entfallen</translation>
-    </message>
-    <message>
-        <source>&amp;Layout:</source>
-        <translation>&amp;Layout:</translation>
-    </message>
-    <message>
-        <source>C&amp;ustom:</source>
-        <translation>Ben&amp;utzerdefiniert:</translation>
-    </message>
-    <message>
-        <source>Labels</source>
-        <translation>Etiketten</translation>
-    </message>
-    <message>
-        <source>&amp;Text field</source>
-        <translation>&amp;Textfeld</translation>
-    </message>
-    <message>
-        <source>&amp;Sequence</source>
-        <translation>&amp;Folge</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>Dat&amp;ei</translation>
-    </message>
-    <message>
         <source>Copies of the symbol in the Text field: %1</source>
         <translation>Kopien des Symbols im Textfeld: %1</translation>
     </message>
@@ -292,100 +325,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>(leer)</translation>
     </message>
     <message>
-        <source>Numbers shorter than this get leading zeros</source>
-        <translation>Kürzere Zahlen erhalten führende Nullen</translation>
-    </message>
-    <message>
-        <source>&amp;Prefix:</source>
-        <translation>&amp;Präfix:</translation>
-    </message>
-    <message>
-        <source>Su&amp;ffix:</source>
-        <translation>Su&amp;ffix:</translation>
-    </message>
-    <message>
-        <source>First &amp;number:</source>
-        <translation>Erste &amp;Nummer:</translation>
-    </message>
-    <message>
-        <source>St&amp;ep:</source>
-        <translation>Schr&amp;itt:</translation>
-    </message>
-    <message>
-        <source>Cou&amp;nt:</source>
-        <translation>An&amp;zahl:</translation>
-    </message>
-    <message>
-        <source>&amp;Digits:</source>
-        <translation>&amp;Stellen:</translation>
-    </message>
-    <message>
-        <source>one label per line, or a CSV file</source>
-        <translation>ein Etikett pro Zeile, oder eine CSV-Datei</translation>
-    </message>
-    <message>
-        <source>&amp;Browse...</source>
-        <translation>Durch&amp;suchen...</translation>
-    </message>
-    <message>
-        <source>F&amp;ile:</source>
-        <translation>D&amp;atei:</translation>
-    </message>
-    <message>
-        <source>Te&amp;xt column:</source>
-        <translation>Te&amp;xtspalte:</translation>
-    </message>
-    <message>
-        <source>Caption c&amp;olumn:</source>
-        <translation>Beschriftungss&amp;palte:</translation>
-    </message>
-    <message>
-        <source>A line of text above every symbol</source>
-        <translation>Eine Textzeile über jedem Symbol</translation>
-    </message>
-    <message>
-        <source>C&amp;aption:</source>
-        <translation>Besc&amp;hriftung:</translation>
-    </message>
-    <message>
-        <source>Printing</source>
-        <translation>Druck</translation>
-    </message>
-    <message>
-        <source>Print label &amp;outlines</source>
-        <translation>Etikettenu&amp;mrisse drucken</translation>
-    </message>
-    <message>
-        <source>Right:</source>
-        <translation>Rechts:</translation>
-    </message>
-    <message>
-        <source>Down:</source>
-        <translation>Unten:</translation>
-    </message>
-    <message>
-        <source>Start at &amp;label:</source>
-        <translation>Beginnen bei &amp;Etikett:</translation>
-    </message>
-    <message>
-        <source>&amp;Copies of each label:</source>
-        <translation>&amp;Kopien je Etikett:</translation>
-    </message>
-    <message>
-        <source>First sheet</source>
-        <translation>Erster Bogen</translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation>&amp;Drucken...</translation>
-    </message>
-    <message>
-        <source>Print Pre&amp;view...</source>
-        <translation>Druck&amp;vorschau...</translation>
-    </message>
-    <message>
-        <source>Print ali&amp;gnment page</source>
-        <translation>Ausrichtun&amp;gsseite drucken</translation>
+        <source>(none)</source>
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Label files (*.txt *.csv);;All files (*)</source>
@@ -414,6 +355,84 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>the file holds no labels</source>
         <translation>die Datei enthält keine Etiketten</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Zoom %1×</source>
+        <translation>Zoom %1×</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintLabelsDialog</name>
+    <message>
+        <source>Print Labels</source>
+        <translation>Etiketten drucken</translation>
+    </message>
+    <message>
+        <source>Negative values move the print left or up</source>
+        <translation>Negative Werte verschieben den Druck nach links oder oben</translation>
+    </message>
+    <message>
+        <source>Label stock</source>
+        <translation>Etikettenbogen</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>page, grid (columns x rows), label, margins (top x left) and pitch (across x down), each pair in in or mm; margins and pitch may be left out</source>
+        <translation>page (Seite), grid (Spalten x Zeilen), label (Etikett), margins (Ränder oben x links) und pitch (Abstand quer x abwärts), jedes Paar in in oder mm; margins und pitch können entfallen</translation>
+    </message>
+    <message>
+        <source>La&amp;yout:</source>
+        <translation>&amp;Layout:</translation>
+    </message>
+    <message>
+        <source>C&amp;ustom:</source>
+        <translation>Ben&amp;utzerdefiniert:</translation>
+    </message>
+    <message>
+        <source>Printing</source>
+        <translation>Druck</translation>
+    </message>
+    <message>
+        <source>Print label &amp;outlines</source>
+        <translation>Etikettenu&amp;mrisse drucken</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <translation>Rechts:</translation>
+    </message>
+    <message>
+        <source>Down:</source>
+        <translation>Unten:</translation>
+    </message>
+    <message>
+        <source>Start at &amp;label:</source>
+        <translation>&amp;Beginnen bei Etikett:</translation>
+    </message>
+    <message>
+        <source>&amp;Copies of each label:</source>
+        <translation>&amp;Kopien je Etikett:</translation>
+    </message>
+    <message>
+        <source>First sheet</source>
+        <translation>Erster Bogen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>Print ali&amp;gnment page</source>
+        <translation>Ausrichtun&amp;gsseite drucken</translation>
     </message>
     <message>
         <source> of %1</source>
@@ -488,18 +507,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Die Ausrichtungsseite konnte nicht gedruckt werden.</translation>
     </message>
     <message>
-        <source>Label file</source>
-        <translation>Etikettendatei</translation>
-    </message>
-    <message>
-        <source>Text column</source>
-        <translation>Textspalte</translation>
-    </message>
-    <message>
-        <source>Caption column</source>
-        <translation>Beschriftungsspalte</translation>
-    </message>
-    <message>
         <source>Printer offset to the right</source>
         <translation>Druckerversatz nach rechts</translation>
     </message>
@@ -526,10 +533,6 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>How many times each label is printed</source>
         <translation>Wie oft jedes Etikett gedruckt wird</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
     </message>
 </context>
 <context>
@@ -921,8 +924,8 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>Zeichnet ein Symbol pro Zeile einer CSV-Datei, deren Kopfzeile Spalten unter symbology, text, height und output nennt (- für die Standardeingabe).</translation>
     </message>
     <message>
-        <source>bmp, png, svg or pdf (default: from the output&apos;s extension).</source>
-        <translation>bmp, png, svg oder pdf (Standard: aus der Endung der Ausgabe).</translation>
+        <source>%1 (default: from the output&apos;s extension).</source>
+        <translation>%1 (Standard: aus der Endung der Ausgabe).</translation>
     </message>
     <message>
         <source>The narrow element in mils (default: the program&apos;s setting).</source>
@@ -1049,12 +1052,12 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>ein Stapel braucht {n} oder {text} in --output, sonst überschriebe jede Zeile die vorige</translation>
     </message>
     <message>
-        <source>--format takes bmp, png, svg or pdf, not &quot;%1&quot;</source>
-        <translation>--format nimmt bmp, png, svg oder pdf, nicht „%1“</translation>
+        <source>--format takes %1, not &quot;%2&quot;</source>
+        <translation>--format nimmt %1, nicht „%2“</translation>
     </message>
     <message>
-        <source>cannot tell the format of &quot;%1&quot;; name it .bmp, .png, .svg or .pdf, or give --format</source>
-        <translation>das Format von „%1“ ist nicht erkennbar; benennen Sie die Datei .bmp, .png, .svg oder .pdf, oder geben Sie --format an</translation>
+        <source>cannot tell the format of &quot;%1&quot;; name it %2, or give --format</source>
+        <translation>das Format von „%1“ ist nicht erkennbar; benennen Sie die Datei %2, oder geben Sie --format an</translation>
     </message>
     <message>
         <source>--code-sets takes auto or typed, not &quot;%1&quot;</source>
@@ -1471,10 +1474,6 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>keine Ausgabe: geben Sie eine Spalte output oder --output an</translation>
     </message>
     <message>
-        <source>cannot tell the format of &quot;%1&quot;; name it .bmp, .png, .svg or .pdf, or give --format</source>
-        <translation>das Format von „%1“ ist nicht erkennbar; benennen Sie die Datei .bmp, .png, .svg oder .pdf, oder geben Sie --format an</translation>
-    </message>
-    <message>
         <source>cannot be read back: the symbol is too large for a bitmap at %1 dpi (at most %2 pixels a side)</source>
         <translation>kann nicht zurückgelesen werden: das Symbol ist zu groß für eine Bitmap mit %1 dpi (höchstens %2 Pixel je Seite)</translation>
     </message>
@@ -1821,6 +1820,13 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>argument %1 holds bytes that are not UTF-8</source>
         <translation>Argument %1 enthält Bytes, die kein UTF-8 sind</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFormat</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
     </message>
 </context>
 </TS>

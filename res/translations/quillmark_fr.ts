@@ -211,21 +211,94 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
-    <name>CMainFrame</name>
+    <name>CLabelSourceBox</name>
     <message>
-        <source>Zoom %1×</source>
-        <translation>Zoom %1×</translation>
-    </message>
-</context>
-<context>
-    <name>CPrintLabelsDialog</name>
-    <message>
-        <source>Print Labels</source>
-        <translation>Imprimer des étiquettes</translation>
+        <source>Labels</source>
+        <translation>Étiquettes</translation>
     </message>
     <message>
-        <source>(none)</source>
-        <translation>(aucune)</translation>
+        <source>&amp;Text field</source>
+        <translation>Champ &amp;Texte</translation>
+    </message>
+    <message>
+        <source>Se&amp;quence</source>
+        <translation>S&amp;équence</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>Fic&amp;hier</translation>
+    </message>
+    <message>
+        <source>P&amp;refix:</source>
+        <translation>&amp;Préfixe :</translation>
+    </message>
+    <message>
+        <source>&amp;Suffix:</source>
+        <translation>Su&amp;ffixe :</translation>
+    </message>
+    <message>
+        <source>First num&amp;ber:</source>
+        <translation>Premier &amp;numéro :</translation>
+    </message>
+    <message>
+        <source>St&amp;ep:</source>
+        <translation>Pa&amp;s :</translation>
+    </message>
+    <message>
+        <source>Cou&amp;nt:</source>
+        <translation>Nomb&amp;re :</translation>
+    </message>
+    <message>
+        <source>&amp;Digits:</source>
+        <translation>&amp;Chiffres :</translation>
+    </message>
+    <message>
+        <source>Numbers shorter than this get leading zeros</source>
+        <translation>Les nombres plus courts reçoivent des zéros en tête</translation>
+    </message>
+    <message>
+        <source>F&amp;ile:</source>
+        <translation>F&amp;ichier :</translation>
+    </message>
+    <message>
+        <source>Label file</source>
+        <translation>Fichier d’étiquettes</translation>
+    </message>
+    <message>
+        <source>one label per line, or a CSV file</source>
+        <translation>une étiquette par ligne, ou un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Bro&amp;wse...</source>
+        <translation>P&amp;arcourir...</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt column:</source>
+        <translation>Colonne du te&amp;xte :</translation>
+    </message>
+    <message>
+        <source>Text column</source>
+        <translation>Colonne du texte</translation>
+    </message>
+    <message>
+        <source>Caption colu&amp;mn:</source>
+        <translation>Colonne de l’intit&amp;ulé :</translation>
+    </message>
+    <message>
+        <source>Caption column</source>
+        <translation>Colonne de l’intitulé</translation>
+    </message>
+    <message>
+        <source>C&amp;aption:</source>
+        <translation>Intitu&amp;lé :</translation>
+    </message>
+    <message>
+        <source>A line of text above every symbol</source>
+        <translation>Une ligne de texte au-dessus de chaque symbole</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>%1 does not exist</source>
@@ -244,6 +317,60 @@ Voulez-vous le remplacer ?</translation>
         <translation>%1 dépasse %2 Mo</translation>
     </message>
     <message>
+        <source>Copies of the symbol in the Text field: %1</source>
+        <translation>Copies du symbole du champ Texte : %1</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(vide)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Label files (*.txt *.csv);;All files (*)</source>
+        <translation>Fichiers d’étiquettes (*.txt *.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>the Text field is empty</source>
+        <translation>le champ Texte est vide</translation>
+    </message>
+    <message>
+        <source>the step must be a whole number</source>
+        <translation>le pas doit être un nombre entier</translation>
+    </message>
+    <message>
+        <source>the first number must be a whole number</source>
+        <translation>le premier numéro doit être un nombre entier</translation>
+    </message>
+    <message>
+        <source>choose a file of labels</source>
+        <translation>choisissez un fichier d’étiquettes</translation>
+    </message>
+    <message>
+        <source>the CSV file has no header row</source>
+        <translation>le fichier CSV n’a pas de ligne d’en-tête</translation>
+    </message>
+    <message>
+        <source>the file holds no labels</source>
+        <translation>le fichier ne contient aucune étiquette</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Zoom %1×</source>
+        <translation>Zoom %1×</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintLabelsDialog</name>
+    <message>
+        <source>Print Labels</source>
+        <translation>Imprimer des étiquettes</translation>
+    </message>
+    <message>
         <source>Negative values move the print left or up</source>
         <translation>Les valeurs négatives déplacent l’impression vers la gauche ou vers le haut</translation>
     </message>
@@ -260,92 +387,12 @@ Voulez-vous le remplacer ?</translation>
         <translation>page, grid (colonnes x lignes), label (étiquette), margins (marges haut x gauche) et pitch (pas horizontal x vertical), chaque paire en in ou mm ; margins et pitch sont facultatifs</translation>
     </message>
     <message>
-        <source>&amp;Layout:</source>
+        <source>La&amp;yout:</source>
         <translation>&amp;Disposition :</translation>
     </message>
     <message>
         <source>C&amp;ustom:</source>
         <translation>P&amp;ersonnalisée :</translation>
-    </message>
-    <message>
-        <source>Labels</source>
-        <translation>Étiquettes</translation>
-    </message>
-    <message>
-        <source>&amp;Text field</source>
-        <translation>Champ &amp;Texte</translation>
-    </message>
-    <message>
-        <source>&amp;Sequence</source>
-        <translation>&amp;Séquence</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>Copies of the symbol in the Text field: %1</source>
-        <translation>Copies du symbole du champ Texte : %1</translation>
-    </message>
-    <message>
-        <source>(empty)</source>
-        <translation>(vide)</translation>
-    </message>
-    <message>
-        <source>Numbers shorter than this get leading zeros</source>
-        <translation>Les nombres plus courts reçoivent des zéros en tête</translation>
-    </message>
-    <message>
-        <source>&amp;Prefix:</source>
-        <translation>&amp;Préfixe :</translation>
-    </message>
-    <message>
-        <source>Su&amp;ffix:</source>
-        <translation>Su&amp;ffixe :</translation>
-    </message>
-    <message>
-        <source>First &amp;number:</source>
-        <translation>Premier &amp;numéro :</translation>
-    </message>
-    <message>
-        <source>St&amp;ep:</source>
-        <translation>Pa&amp;s :</translation>
-    </message>
-    <message>
-        <source>Cou&amp;nt:</source>
-        <translation>Nomb&amp;re :</translation>
-    </message>
-    <message>
-        <source>&amp;Digits:</source>
-        <translation>&amp;Chiffres :</translation>
-    </message>
-    <message>
-        <source>one label per line, or a CSV file</source>
-        <translation>une étiquette par ligne, ou un fichier CSV</translation>
-    </message>
-    <message>
-        <source>&amp;Browse...</source>
-        <translation>Pa&amp;rcourir...</translation>
-    </message>
-    <message>
-        <source>F&amp;ile:</source>
-        <translation>F&amp;ichier :</translation>
-    </message>
-    <message>
-        <source>Te&amp;xt column:</source>
-        <translation>Colonne du te&amp;xte :</translation>
-    </message>
-    <message>
-        <source>Caption c&amp;olumn:</source>
-        <translation>Colonne de l’intit&amp;ulé :</translation>
-    </message>
-    <message>
-        <source>A line of text above every symbol</source>
-        <translation>Une ligne de texte au-dessus de chaque symbole</translation>
-    </message>
-    <message>
-        <source>C&amp;aption:</source>
-        <translation>Intitu&amp;lé :</translation>
     </message>
     <message>
         <source>Printing</source>
@@ -381,39 +428,11 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation>&amp;Aperçu avant impression...</translation>
+        <translation>Aperçu a&amp;vant impression...</translation>
     </message>
     <message>
         <source>Print ali&amp;gnment page</source>
         <translation>Imprimer la page d’ali&amp;gnement</translation>
-    </message>
-    <message>
-        <source>Label files (*.txt *.csv);;All files (*)</source>
-        <translation>Fichiers d’étiquettes (*.txt *.csv);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>the Text field is empty</source>
-        <translation>le champ Texte est vide</translation>
-    </message>
-    <message>
-        <source>the step must be a whole number</source>
-        <translation>le pas doit être un nombre entier</translation>
-    </message>
-    <message>
-        <source>the first number must be a whole number</source>
-        <translation>le premier numéro doit être un nombre entier</translation>
-    </message>
-    <message>
-        <source>choose a file of labels</source>
-        <translation>choisissez un fichier d’étiquettes</translation>
-    </message>
-    <message>
-        <source>the CSV file has no header row</source>
-        <translation>le fichier CSV n’a pas de ligne d’en-tête</translation>
-    </message>
-    <message>
-        <source>the file holds no labels</source>
-        <translation>le fichier ne contient aucune étiquette</translation>
     </message>
     <message>
         <source> of %1</source>
@@ -488,18 +507,6 @@ Voulez-vous le remplacer ?</translation>
         <translation>La page d’alignement n’a pas pu être imprimée.</translation>
     </message>
     <message>
-        <source>Label file</source>
-        <translation>Fichier d’étiquettes</translation>
-    </message>
-    <message>
-        <source>Text column</source>
-        <translation>Colonne du texte</translation>
-    </message>
-    <message>
-        <source>Caption column</source>
-        <translation>Colonne de l’intitulé</translation>
-    </message>
-    <message>
         <source>Printer offset to the right</source>
         <translation>Décalage de l’imprimante vers la droite</translation>
     </message>
@@ -526,10 +533,6 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>How many times each label is printed</source>
         <translation>Nombre d’impressions de chaque étiquette</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>aucun</translation>
     </message>
 </context>
 <context>
@@ -921,8 +924,8 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>Trace un symbole par ligne d’un fichier CSV dont l’en-tête nomme des colonnes parmi symbology, text, height et output (- pour l’entrée standard).</translation>
     </message>
     <message>
-        <source>bmp, png, svg or pdf (default: from the output&apos;s extension).</source>
-        <translation>bmp, png, svg ou pdf (par défaut : d’après l’extension de la sortie).</translation>
+        <source>%1 (default: from the output&apos;s extension).</source>
+        <translation>%1 (par défaut : d’après l’extension de la sortie).</translation>
     </message>
     <message>
         <source>The narrow element in mils (default: the program&apos;s setting).</source>
@@ -1049,12 +1052,12 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>un lot a besoin de {n} ou {text} dans --output, sinon chaque ligne écraserait la précédente</translation>
     </message>
     <message>
-        <source>--format takes bmp, png, svg or pdf, not &quot;%1&quot;</source>
-        <translation>--format attend bmp, png, svg ou pdf, pas « %1 »</translation>
+        <source>--format takes %1, not &quot;%2&quot;</source>
+        <translation>--format attend %1, pas « %2 »</translation>
     </message>
     <message>
-        <source>cannot tell the format of &quot;%1&quot;; name it .bmp, .png, .svg or .pdf, or give --format</source>
-        <translation>impossible de déterminer le format de « %1 » ; nommez-le .bmp, .png, .svg ou .pdf, ou indiquez --format</translation>
+        <source>cannot tell the format of &quot;%1&quot;; name it %2, or give --format</source>
+        <translation>impossible de déterminer le format de « %1 » ; nommez-le %2, ou indiquez --format</translation>
     </message>
     <message>
         <source>--code-sets takes auto or typed, not &quot;%1&quot;</source>
@@ -1471,10 +1474,6 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>pas de sortie : indiquez une colonne output ou --output</translation>
     </message>
     <message>
-        <source>cannot tell the format of &quot;%1&quot;; name it .bmp, .png, .svg or .pdf, or give --format</source>
-        <translation>impossible de déterminer le format de « %1 » ; nommez-le .bmp, .png, .svg ou .pdf, ou indiquez --format</translation>
-    </message>
-    <message>
         <source>cannot be read back: the symbol is too large for a bitmap at %1 dpi (at most %2 pixels a side)</source>
         <translation>relecture impossible : le symbole est trop grand pour une bitmap à %1 ppp (au plus %2 pixels de côté)</translation>
     </message>
@@ -1821,6 +1820,13 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>argument %1 holds bytes that are not UTF-8</source>
         <translation>l’argument %1 contient des octets qui ne sont pas de l’UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFormat</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,6 @@
 // File > Print Labels: what reaches the printer, read back as a scanner
-// would, the printer's offset, the reasons printing is refused, and each
-// printer's stored offset.
+// would, the printer's offset, the reasons printing is refused, each
+// printer's stored offset, and the dialog's mnemonics.
 #include "AppFixture.h"
 #include "LabelPrinting.h"
 #include "PrintLabelsDialog.h"
@@ -8,7 +8,9 @@
 #include "QtImages.h"
 #include "ResourceIds.h"
 #include "SettingsStore.h"
+#include "Translations.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -297,6 +299,27 @@ TEST_F(PrintLabelsTest, ThePreviewLeavesTheProgramsPrinterAsItWas) {
     EXPECT_EQ(previewed, QSizeF(8.5, 11)) << "the stock's paper while it shows";
     EXPECT_TRUE(printer.pageLayout().isEquivalentTo(before));
     EXPECT_FALSE(printer.fullPage());
+}
+
+// Alt and a letter reach one control only, in each language.
+TEST_F(PrintLabelsTest, EachMnemonicReachesOneControl) {
+    for (const QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French}) {
+        const Translations translations{QLocale(language)};
+        const CPrintLabelsDialog dialog(Symbol(), QString(), printer);
+        std::map<QChar, QString> seen;
+        for (const QWidget* control : dialog.findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<const QLabel*>(control);
+            const auto* button = qobject_cast<const QAbstractButton*>(control);
+            const QString text = label != nullptr    ? label->text()
+                                 : button != nullptr ? button->text()
+                                                     : QString();
+            const qsizetype mark = text.indexOf(QLatin1Char('&'));
+            if (mark >= 0 && mark + 1 < text.size()) {
+                const auto [first, fresh] = seen.emplace(text[mark + 1].toLower(), text);
+                EXPECT_TRUE(fresh) << text.toStdString() << " / " << first->second.toStdString();
+            }
+        }
+    }
 }
 
 // File > Print Labels takes the main window's symbol and Text field.

@@ -275,10 +275,16 @@ TEST_F(SettingsCommand, AFileEditedByHandIsSeenAtTheNextDraw) {
     view->grab();
     ASSERT_NE(view->Barcode(), nullptr);
     EXPECT_EQ(view->Barcode()->Density(), 10);
-    WriteByHand(QSettings().fileName(), "[Barcode]\nDensity=14\nRatio=2\n");
+    WriteByHand(QSettings().fileName(), "[Barcode]\nDensity=14\nRatio=2\nCodeSets=1\n"
+                                        "BearerBars=0\nQuietZoneMarks=1\nBarReduction=3\n");
     view->grab();
-    EXPECT_EQ(view->Barcode()->Density(), 14);
-    EXPECT_EQ(view->Barcode()->Ratio(), 2);
+    EXPECT_EQ(view->Barcode()->Widths(),
+              (BarWidths{14, 2, CodeSetChoice::Shortest, BearerBars::None, true}));
+    // Printing reads it too: the printer's request carries the reduction.
+    const std::optional<RenderRequest> printed = view->RequestOf(OutputFormat::Bmp, 300, 300);
+    ASSERT_TRUE(printed);
+    EXPECT_EQ(view->BarReduction(), 3);
+    EXPECT_EQ(printed->widths.density, 14);
 }
 
 TEST_F(SettingsCommand, CancelLeavesTheSettingsFileByteIdentical) {

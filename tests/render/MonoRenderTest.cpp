@@ -9,6 +9,7 @@
 #include "Profile.h"
 #include "QPainterSurface.h"
 #include "QtImages.h"
+#include "Samples.h"
 #include "ScopedWidths.h"
 #include "SymbolPainter.h"
 #include "SymbolRender.h"
@@ -88,21 +89,14 @@ struct Sample {
     const char* text;
 };
 
-const std::array<Sample, kSymbologyCount> kSamples{{
-    {SymbologyId::Code39, "CODE39"},
-    {SymbologyId::Code93, "CODE93"},
-    {SymbologyId::Code128, "Code128 x"},
-    {SymbologyId::Interleaved25, "123456"},
-    {SymbologyId::Code39Extended, "Ab1"},
-    {SymbologyId::Code39Mod43, "MOD43"},
-    {SymbologyId::Postnet, "21898623818"},
-    {SymbologyId::UpcA, "21898623818"},
-    {SymbologyId::UpcE, "123456"},
-    {SymbologyId::Ean13, "400638133393"},
-    {SymbologyId::Ean8, "9638507"},
-    {SymbologyId::Gs1128, "(01)09501101530003(10)AB-123"},
-    {SymbologyId::Itf14, "1540014128876"},
-}};
+// Every symbology's shared sample.
+constexpr std::array<Sample, kSymbologyCount> kSamples = [] {
+    std::array<Sample, kSymbologyCount> samples{};
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        samples[i] = {kSymbologySamples[i].id, kSymbologySamples[i].text};
+    }
+    return samples;
+}();
 
 constexpr std::array kDensities{7, 10, 11, 13, 15};
 constexpr std::array kRatios{2, 3};

@@ -12,6 +12,7 @@
 #include "Profile.h"
 #include "QtImages.h"
 #include "ResourceIds.h"
+#include "Samples.h"
 #include "ScopedWidths.h"
 #include "SymbologyOutput.h"
 
@@ -34,31 +35,8 @@ namespace {
 
 constexpr int kScreenDpi = 96;
 
-// A symbology's sample and what each reader returns for it.
-struct Sample {
-    SymbologyId id;
-    const char* text;
-    std::optional<Symbology> decoder; // none: Postnet, read back by its bars
-    const char* zxing;
-    const char* zbar;  // zbar reads Code 39 without the full-ASCII decoding
-    bool wideElements; // narrow/wide elements rather than runs of modules
-};
-
-const std::array<Sample, 11> kSamples{{
-    {SymbologyId::Code39, "CODE39", Symbology::Code39, "CODE39", "CODE39", true},
-    {SymbologyId::Code93, "CODE93", Symbology::Code93, "CODE93", "CODE93", false},
-    {SymbologyId::Code128, "Code128", Symbology::Code128, "CODE128", "CODE128", false},
-    {SymbologyId::Interleaved25, "123456", Symbology::Itf, "123456", "123456", true},
-    {SymbologyId::Code39Extended, "Ab1", Symbology::Code39Extended, "Ab1", "A+B1", true},
-    {SymbologyId::Code39Mod43, "CODE39", Symbology::Code39, "CODE39W", "CODE39W", true},
-    {SymbologyId::Postnet, "21898623818", std::nullopt, "21898623818", "21898623818", false},
-    // The start-up sample: zbar reads no symbol of 036000291452 at one dot per
-    // module, not even a peer generator's, so that number tests nothing of ours.
-    {SymbologyId::UpcA, "21898623818", Symbology::UpcA, "218986238182", "218986238182", false},
-    {SymbologyId::UpcE, "123456", Symbology::UpcE, "01234565", "01234565", false},
-    {SymbologyId::Ean13, "400638133393", Symbology::Ean13, "4006381333931", "4006381333931", false},
-    {SymbologyId::Ean8, "9638507", Symbology::Ean8, "96385074", "96385074", false},
-}};
+using Sample = SymbologySample;
+constexpr auto kSamples = PlainReadSamples();
 
 // A view with its panel, as a user sets it up.
 struct Scene {
@@ -83,9 +61,9 @@ struct Scene {
     // The page a printer of the resolution gets: the view's own draw onto a
     // device of that resolution, one symbol cell large.
     QImage Print(int dpi) {
-        const auto barcode = view.BuildSymbol();
+        view.Document().Update();
         const QSize cell =
-            RenderSymbolCell(view.SceneOf(*barcode), BarLengthFromHeight(panel.height), dpi, dpi,
+            RenderSymbolCell(view.Document().Scene(), BarLengthFromHeight(panel.height), dpi, dpi,
                              view.Zoom())
                 .size();
         return view.Output().RenderToImage(dpi, dpi, cell);

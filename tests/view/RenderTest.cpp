@@ -58,8 +58,8 @@ struct Scene {
     }
     // A bitmap holding the symbol with kTestMargin all round.
     QImage Render(int dpi) {
-        const auto barcode = view.BuildSymbol();
-        const std::int64_t along = barcode->TotalWidth() + 2 * kTestMargin;
+        view.Document().Update();
+        const std::int64_t along = view.Barcode()->TotalWidth() + 2 * kTestMargin;
         const std::int64_t across = BarLengthFromHeight(panel.height) + 2 * kTestMargin;
         const bool turned = view.Orientation() % 2 != 0;
         const std::int64_t unitsPerInch = std::int64_t{dpi} * view.Zoom();
@@ -440,7 +440,7 @@ TEST(Printing, TiledPageHoldsWholeCellsOnly) {
         QPainter painter(&page);
         scene.view.OnPrint(painter, mapping);
         painter.end();
-        const QSize cell = SymbolCellSize(mapping, scene.view.SceneOf(*scene.view.Barcode()));
+        const QSize cell = SymbolCellSize(mapping, scene.view.Document().Scene());
         const int columns = page.width() / cell.width();
         const int rows = page.height() / cell.height();
         EXPECT_TRUE(
