@@ -1,6 +1,7 @@
 #include "InputRule.h"
 
 #include "EanUpc.h"
+#include "FieldValues.h"
 #include "TextRule.h"
 
 #include <QCoreApplication>
@@ -24,22 +25,6 @@ QString Describe(char32_t c) {
 QString Name(SymbologyId id) {
     const std::string_view name = FactsOf(id).name;
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
-// An engine's message in the user's language: each pattern looked up under
-// the engine's context, each literal as the 8-bit text it is.
-QString Translated(const EngineMessage& message) {
-    if (message.pattern.empty()) {
-        return QString::fromLatin1(message.literal.data(),
-                                   static_cast<qsizetype>(message.literal.size()));
-    }
-    std::vector<std::string> arguments;
-    for (const EngineMessage& argument : message.arguments) {
-        arguments.push_back(Translated(argument).toStdString());
-    }
-    const QString pattern =
-        QCoreApplication::translate("Symbology", std::string(message.pattern).c_str());
-    return QString::fromStdString(FillPattern(pattern.toStdString(), arguments));
 }
 
 // Why a character is refused, in words, or nothing.
@@ -101,16 +86,9 @@ CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid, Cod
     }
     // No dropped character mends AIs or a check digit: such a text is refused
     // even when invalid characters are dropped, as its symbol would be empty.
-    if (facts.refusal != nullptr) {
-        if (const EngineMessage why = facts.refusal(checked.engineText, codeSets); !why.Empty()) {
-            // A message that names its symbology first is not prefixed with
-            // the name again.
-            const QString reason = Translated(why);
-            checked.refusal = TextRefusal{why.English().starts_with(facts.name)
-                                              ? reason
-                                              : QStringLiteral("%1: %2").arg(Name(id), reason)};
-            return checked;
-        }
+    if (QString why = SymbologyRefusal(id, checked.engineText, codeSets); !why.isEmpty()) {
+        checked.refusal = TextRefusal{std::move(why)};
+        return checked;
     }
     if (retail) {
         // The symbol adds its check digit itself.

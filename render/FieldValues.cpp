@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
+#include <vector>
 
 #include <QCoreApplication>
 
@@ -129,4 +130,36 @@ std::string EngineText(const QString& text) {
 QString WidthText(std::int32_t totalWidthMils) {
     // QString::asprintf formats in the C locale: always a decimal point.
     return QString::asprintf("%0.2f", totalWidthMils * 0.001);
+}
+
+QString TranslatedMessage(const EngineMessage& message) {
+    if (message.pattern.empty()) {
+        return QString::fromLatin1(message.literal.data(),
+                                   static_cast<qsizetype>(message.literal.size()));
+    }
+    std::vector<std::string> arguments;
+    arguments.reserve(message.arguments.size());
+    for (const EngineMessage& argument : message.arguments) {
+        arguments.push_back(TranslatedMessage(argument).toStdString());
+    }
+    const QString pattern =
+        QCoreApplication::translate("Symbology", std::string(message.pattern).c_str());
+    return QString::fromStdString(FillPattern(pattern.toStdString(), arguments));
+}
+
+QString SymbologyRefusal(SymbologyId id, std::string_view text, CodeSetChoice codeSets) {
+    const SymbologyFacts& facts = FactsOf(id);
+    if (facts.refusal == nullptr) {
+        return {};
+    }
+    const EngineMessage why = facts.refusal(text, codeSets);
+    if (why.Empty()) {
+        return {};
+    }
+    QString reason = TranslatedMessage(why);
+    if (why.English().starts_with(facts.name)) {
+        return reason;
+    }
+    return QStringLiteral("%1: %2").arg(
+        QString::fromLatin1(facts.name.data(), static_cast<qsizetype>(facts.name.size())), reason);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Symbologies.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -36,3 +38,13 @@ std::string EngineText(const QString& text);
 
 // The Width display's text for a symbol length in mils: inches, two decimals.
 QString WidthText(std::int32_t totalWidthMils);
+
+// An engine's message in the user's language: each pattern looked up under
+// the engine's context ("Symbology"), each literal as the 8-bit text it is.
+QString TranslatedMessage(const EngineMessage& message);
+
+// Why the symbology refuses a text drawn with the code sets given (its row's
+// refusal: GS1 AIs, check digits, whole numbers), in the user's language and
+// led by the symbology's name unless the message begins with it; empty when
+// the text is accepted.
+QString SymbologyRefusal(SymbologyId id, std::string_view text, CodeSetChoice codeSets);

@@ -162,6 +162,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>The symbol at its true size times the zoom. Copy, Print and Save take it out of the program; its menu holds them.</source>
         <translation>Das Symbol in seiner wahren Größe mal dem Zoom. Kopieren, Drucken und Speichern bringen es aus dem Programm; sein Menü enthält sie.</translation>
     </message>
+    <message>
+        <source>Not drawn: %1</source>
+        <translation>Nicht gezeichnet: %1</translation>
+    </message>
 </context>
 <context>
     <name>CInputPanel</name>
@@ -862,6 +866,13 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>OutputFormat</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+</context>
+<context>
     <name>PrintSetup</name>
     <message>
         <source>Print Setup</source>
@@ -1536,6 +1547,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <source>Not checked: the symbol readers cannot be loaded (%1)</source>
         <translation>Nicht geprüft: die Symbolleser lassen sich nicht laden (%1)</translation>
     </message>
+    <message>
+        <source>⚠ %1 of %2 digits: the symbol carries %3</source>
+        <translation>⚠ %1 von %2 Ziffern: das Symbol trägt %3</translation>
+    </message>
 </context>
 <context>
     <name>SheetLayout</name>
@@ -1820,13 +1835,6 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>argument %1 holds bytes that are not UTF-8</source>
         <translation>Argument %1 enthält Bytes, die kein UTF-8 sind</translation>
-    </message>
-</context>
-<context>
-    <name>OutputFormat</name>
-    <message>
-        <source>%1 or %2</source>
-        <translation>%1 oder %2</translation>
     </message>
 </context>
 </TS>

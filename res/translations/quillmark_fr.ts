@@ -162,6 +162,10 @@ Voulez-vous le remplacer ?</translation>
         <source>The symbol at its true size times the zoom. Copy, Print and Save take it out of the program; its menu holds them.</source>
         <translation>Le symbole à sa taille réelle multipliée par le zoom. Copier, Imprimer et Enregistrer le font sortir du programme ; son menu les propose.</translation>
     </message>
+    <message>
+        <source>Not drawn: %1</source>
+        <translation>Non dessiné : %1</translation>
+    </message>
 </context>
 <context>
     <name>CInputPanel</name>
@@ -862,6 +866,13 @@ Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>OutputFormat</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+</context>
+<context>
     <name>PrintSetup</name>
     <message>
         <source>Print Setup</source>
@@ -1536,6 +1547,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <source>Not checked: the symbol readers cannot be loaded (%1)</source>
         <translation>Non vérifié : les lecteurs de symboles ne peuvent pas être chargés (%1)</translation>
     </message>
+    <message>
+        <source>⚠ %1 of %2 digits: the symbol carries %3</source>
+        <translation>⚠ %1 chiffres sur %2 : le symbole porte %3</translation>
+    </message>
 </context>
 <context>
     <name>SheetLayout</name>
@@ -1820,13 +1835,6 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>argument %1 holds bytes that are not UTF-8</source>
         <translation>l’argument %1 contient des octets qui ne sont pas de l’UTF-8</translation>
-    </message>
-</context>
-<context>
-    <name>OutputFormat</name>
-    <message>
-        <source>%1 or %2</source>
-        <translation>%1 ou %2</translation>
     </message>
 </context>
 </TS>
