@@ -10,7 +10,6 @@
 #include "QPainterSurface.h"
 #include "QtImages.h"
 #include "Samples.h"
-#include "ScopedWidths.h"
 #include "SymbolPainter.h"
 #include "SymbolRender.h"
 #include "Symbologies.h"
@@ -110,8 +109,7 @@ void ExpectSameAsPainter(const Sample& sample, int density, int ratio, int zoom,
                  ", Ratio " + std::to_string(ratio) + ", zoom " + std::to_string(zoom) +
                  ", orientation " + std::to_string(orientation) +
                  (showText ? ", label" : ", no label") + ", " + std::to_string(dpi) + " dpi");
-    const ScopedWidths widths(density, ratio);
-    const SymbolScene scene{CreateBarcode(sample.id, sample.text)->Encode(),
+    const SymbolScene scene{CreateBarcode(sample.id, sample.text, {density, ratio})->Encode(),
                             BarLengthOf(sample.id, kHeight), showText, orientation, false};
     ExpectSameBitmap(RenderSymbolCell(scene, kHeight, dpi, dpi, zoom),
                      PainterCell(scene, kHeight, dpi, zoom));
@@ -171,11 +169,11 @@ TEST(RenderSymbolCell, IsThePaintersBitmapForEveryDensityRatioAndZoom) {
 // A label reaching past the bitmap's edges, and the same label drawn again
 // from the kept copy, at another position.
 TEST(RenderSymbolCell, LabelsClippedAtTheEdgesAndDrawnAgainFromTheKeptCopy) {
-    const ScopedWidths widths(1, 2);
     for (const int orientation : {0, 3}) {
         // A narrow symbol with a wide label: the label overhangs its cell.
-        const SymbolScene scene{CreateBarcode(SymbologyId::Code128, "WWWWWWWWWWWWWWWW")->Encode(),
-                                kHeight, true, orientation, false};
+        const SymbolScene scene{
+            CreateBarcode(SymbologyId::Code128, "WWWWWWWWWWWWWWWW", {1, 2})->Encode(), kHeight,
+            true, orientation, false};
         for (int pass = 0; pass < 2; ++pass) {
             ExpectSameBitmap(RenderSymbolCell(scene, kHeight, 300, 300, 1),
                              PainterCell(scene, kHeight, 300, 1));
@@ -352,12 +350,11 @@ TEST(PaintSymbol, TilesArePixelForPixelEveryCellDrawnInFull) {
         {SymbologyId::Code128, longText.c_str(), 7, true, false}, // cells wider than the area
     }};
     for (const Row& row : rows) {
-        const ScopedWidths widths(row.density, 2);
         for (int orientation = 0; orientation < 4; ++orientation) {
             SCOPED_TRACE(std::string(FactsOf(row.id).name) + ", Density " +
                          std::to_string(row.density) + ", orientation " +
                          std::to_string(orientation));
-            const SymbolScene scene{CreateBarcode(row.id, row.text)->Encode(),
+            const SymbolScene scene{CreateBarcode(row.id, row.text, {row.density, 2})->Encode(),
                                     BarLengthOf(row.id, kHeight), row.showText, orientation, true};
             for (const int dpi : {96, 300}) {
                 const QSize size(700, 450);
