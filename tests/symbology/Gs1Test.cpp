@@ -162,8 +162,8 @@ TEST(Gs1Table, EveryAiIsAcceptedWithTheAisItNeeds) {
 // 9501101), as the GS1 General Specifications write them.
 TEST(Gs1Table, PublishedElementStrings) {
     const char* const rows[] = {
-        "(00)095011010000000018",                     // SSCC, section 3.2
-        "(01)09501101530003(17)251231(10)AB-123",     // GTIN with expiry and batch, 3.3.2
+        "(00)095011010000000018",                     // SSCC
+        "(01)09501101530003(17)251231(10)AB-123",     // GTIN with expiry and batch
         "(01)09501101530003(3103)001250(3922)1299",   // net weight in kg, price
         "(410)9501101020016(420)12345",               // ship-to GLN and postal code
         "(01)09501101530003(8200)HTTP://EXAMPLE.COM", // product URL
