@@ -101,24 +101,30 @@ bool CLabelSourceBox::Browse() {
     if (path.isEmpty()) {
         return false;
     }
-    m_loadedPath.clear();
     m_form->file->setText(path);
     return true;
 }
 
 void CLabelSourceBox::LoadFile() {
     const QString path = m_form->file->text();
-    if (path == m_loadedPath) {
-        return;
+    // The columns chosen for the file left are kept for it: coming back to
+    // it chooses them again.
+    if (path != m_loadedPath && IsCsv(m_loadedPath)) {
+        m_columnsOf[m_loadedPath] = {m_form->textColumn->currentText(),
+                                     m_form->captionColumn->currentText()};
     }
+    // Read again every time: the file may have been edited since it was
+    // chosen, and what is checked, previewed and printed is what it holds now.
     m_loadedPath = path;
     m_fileError.clear();
     m_fileText = path.isEmpty() ? QString() : ReadLabelFile(path, &m_fileError);
-    // A CSV file's columns, keeping the ones chosen where the new file has
-    // them, else those named "text" and "caption".
+    // A CSV file's columns: the ones chosen for it before, else the ones
+    // chosen now where the file has them, else those named "text" and
+    // "caption".
     const QStringList columns = IsCsv(path) ? CsvColumns(m_fileText) : QStringList();
-    const auto refill = [&columns](QComboBox* combo, const QString& fallback, bool none) {
-        const QString chosen = combo->currentText();
+    const auto remembered = m_columnsOf.constFind(path);
+    const auto refill = [&columns](QComboBox* combo, const QString& chosen, const QString& fallback,
+                                   bool none) {
         const QSignalBlocker quiet(combo);
         combo->clear();
         if (none) {
@@ -129,8 +135,11 @@ void CLabelSourceBox::LoadFile() {
         combo->setCurrentIndex(kept >= 0 ? kept : std::max(combo->findText(fallback), 0));
         combo->setEnabled(!columns.isEmpty());
     };
-    refill(m_form->textColumn, QStringLiteral("text"), false);
-    refill(m_form->captionColumn, QStringLiteral("caption"), true);
+    const bool known = remembered != m_columnsOf.constEnd();
+    refill(m_form->textColumn, known ? remembered->first : m_form->textColumn->currentText(),
+           QStringLiteral("text"), false);
+    refill(m_form->captionColumn, known ? remembered->second : m_form->captionColumn->currentText(),
+           QStringLiteral("caption"), true);
 }
 
 QList<LabelText> CLabelSourceBox::Labels(QString* error) const {

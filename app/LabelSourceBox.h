@@ -3,10 +3,12 @@
 #include "LabelData.h"
 
 #include <QGroupBox>
+#include <QHash>
 #include <QList>
 #include <QString>
 
 #include <memory>
+#include <utility>
 
 namespace Ui {
 class CLabelSourceBox;
@@ -50,4 +52,6 @@ private:
     QString m_loadedPath;
     QString m_fileText;
     QString m_fileError;
+    // The text and caption columns last chosen for each CSV file, by path.
+    QHash<QString, std::pair<QString, QString>> m_columnsOf;
 };

@@ -27,7 +27,7 @@ QList<int> LinesNotUtf8(const QByteArray& bytes) {
     int number = 0;
     for (const QByteArray& line : bytes.split('\n')) {
         ++number;
-        QStringDecoder decoder(QStringDecoder::Utf8);
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString decoded = decoder.decode(line);
         if (decoder.hasError()) {
             lines.append(number);
@@ -84,7 +84,9 @@ QString ReadInput(const QString& path, QString* error, QList<int>* notUtf8) {
     if (!bytes) {
         return {};
     }
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    // Stateless: a sequence cut short at the end is an error, not a wait for
+    // bytes that never come.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(*bytes);
     // Only an input with a fault is looked at line by line.
     *notUtf8 = decoder.hasError() ? LinesNotUtf8(*bytes) : QList<int>();
@@ -140,10 +142,13 @@ bool CBatchEntries::Next(Entry& entry) {
         if (bytes.endsWith('\r')) {
             bytes.chop(1);
         }
-        // A byte order mark is dropped at the start of the input only.
-        QStringDecoder decoder(QStringDecoder::Utf8, m_line == 1
-                                                         ? QStringDecoder::Flag::Default
-                                                         : QStringDecoder::Flag::ConvertInitialBom);
+        // A byte order mark is dropped at the start of the input only; each
+        // line is decoded whole, so a sequence cut short at its end is an
+        // error too.
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::Stateless |
+                                   (m_line == 1 ? QStringDecoder::Flag::Default
+                                                : QStringDecoder::Flag::ConvertInitialBom));
         QString text = decoder.decode(bytes);
         if (m_line == 1 && text.startsWith(QChar(kByteOrderMark))) {
             text.remove(0, 1);

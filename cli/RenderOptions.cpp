@@ -58,16 +58,21 @@ bool IsBeyondAnyOutput(const QString& heightText) {
 }
 
 bool IsPositiveLength(const QString& heightText) {
-    // The whole text is the number: "1,5" is no length (the decimal sign is a
-    // point), rather than 1 inch and something after it.
+    // The whole text is the number, with a decimal point or comma ("1,5" is
+    // 1.5 in: a height has no thousands), rather than a number and something
+    // after it.
     static const QRegularExpression wholeNumber(
-        QStringLiteral(R"(^\s*\+?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
+        QStringLiteral(R"(^\s*\+?(\d+[.,]?\d*|[.,]\d+)([eE][+-]?\d+)?\s*$)"));
     const QRegularExpressionMatch match = wholeNumber.match(heightText);
     if (!match.hasMatch()) {
         return false;
     }
     bool ok = false;
-    const double inches = match.captured(0).trimmed().remove(QLatin1Char('+')).toDouble(&ok);
+    const double inches = match.captured(0)
+                              .trimmed()
+                              .remove(QLatin1Char('+'))
+                              .replace(QLatin1Char(','), QLatin1Char('.'))
+                              .toDouble(&ok);
     // Below one mil the Height field falls back to its default.
     return ok && inches * 1000.0 >= 1.0;
 }
@@ -173,6 +178,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         {QStringLiteral("drop-invalid"),
          QCoreApplication::translate("RenderOptions",
                                      "Drops characters the symbology refuses instead of failing.")},
+        {QStringLiteral("zero-fill"),
+         QCoreApplication::translate("RenderOptions",
+                                     "Fills a short EAN or UPC number with zeros on the right "
+                                     "instead of refusing it.")},
         {QStringLiteral("verify"),
          QCoreApplication::translate(
              "RenderOptions", "Reads every output back as a scanner would (at --dpi) and fails the "
@@ -418,6 +427,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     o.heightMils = BarLengthFromHeight(o.heightText);
     o.showText = !parser.isSet(QStringLiteral("no-text"));
     o.dropInvalid = parser.isSet(QStringLiteral("drop-invalid"));
+    o.zeroFill = parser.isSet(QStringLiteral("zero-fill"));
     o.verify = parser.isSet(QStringLiteral("verify"));
     if (parser.isSet(QStringLiteral("quiet-zone-marks"))) {
         const QString value = parser.value(QStringLiteral("quiet-zone-marks")).toLower();

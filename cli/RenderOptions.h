@@ -48,8 +48,9 @@ struct RenderOptions {
     int barReduction = 0;               // dots off every bar of a raster output
     std::optional<bool> quietZoneMarks; // the settings' when absent
     bool dropInvalid = false;
-    bool verify = false; // read every output back as a scanner would
-    int jobs = 0;        // symbols drawn at once; 0: one per core
+    bool zeroFill = false; // fill a short EAN or UPC number with zeros
+    bool verify = false;   // read every output back as a scanner would
+    int jobs = 0;          // symbols drawn at once; 0: one per core
     // Label sheets: the layout as given (a built-in name or a custom one),
     // parsed once; nothing for one file per symbol.
     std::optional<SheetLayout> sheet;

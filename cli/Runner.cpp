@@ -330,8 +330,8 @@ private:
         }
         request.format = *format;
         // The run's code-set choice decides what encodes.
-        const CheckedText checked =
-            CheckText(request.symbology, entry.text, m_options.dropInvalid, m_widths.codeSets);
+        const CheckedText checked = CheckText(request.symbology, entry.text, m_options.dropInvalid,
+                                              m_widths.codeSets, m_options.zeroFill);
         if (checked.refusal) {
             outcome.refused = true;
             Fail(outcome, entry.line, checked.refusal->reason);

@@ -4,6 +4,7 @@
 #include "InputRule.h"
 #include "LabelSheet.h"
 #include "OutputFormat.h"
+#include "SheetText.h"
 #include "SheetVerify.h"
 
 #include <QCoreApplication>
@@ -58,10 +59,14 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const LabelS
     for (const Entry& entry : entries) {
         otherColumns |=
             !entry.symbology.isEmpty() || !entry.height.isEmpty() || !entry.output.isEmpty();
-        const CheckedText checked =
-            entry.error.isEmpty()
-                ? CheckText(job.symbol.symbology, entry.text, options.dropInvalid, widths.codeSets)
-                : CheckedText{{}, TextRefusal{entry.error}};
+        const QString caption = entry.caption.isEmpty() ? options.caption : entry.caption;
+        CheckedText checked = entry.error.isEmpty()
+                                  ? CheckText(job.symbol.symbology, entry.text, options.dropInvalid,
+                                              widths.codeSets, options.zeroFill)
+                                  : CheckedText{{}, TextRefusal{entry.error}};
+        if (const QString fault = CaptionFault(caption); !checked.refusal && !fault.isEmpty()) {
+            checked.refusal = TextRefusal{fault};
+        }
         if (checked.refusal) {
             refused.append(entry.line > 0 ? QCoreApplication::translate("SheetRun", "line %1: %2")
                                                 .arg(entry.line)
@@ -69,8 +74,7 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const LabelS
                                           : checked.refusal->reason);
             continue;
         }
-        job.labels.push_back({entry.line > 0 ? entry.line : 1, checked.engineText,
-                              entry.caption.isEmpty() ? options.caption : entry.caption});
+        job.labels.push_back({entry.line > 0 ? entry.line : 1, checked.engineText, caption});
     }
     if (otherColumns) {
         Report(errors, QCoreApplication::translate(

@@ -1,5 +1,7 @@
 #include "InputRule.h"
 
+#include "EanUpc.h"
+#include "FieldValues.h"
 #include "TextRule.h"
 
 #include <QCoreApplication>
@@ -25,22 +27,6 @@ QString Name(SymbologyId id) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-// An engine's message in the user's language: each pattern looked up under
-// the engine's context, each literal as the 8-bit text it is.
-QString Translated(const EngineMessage& message) {
-    if (message.pattern.empty()) {
-        return QString::fromLatin1(message.literal.data(),
-                                   static_cast<qsizetype>(message.literal.size()));
-    }
-    std::vector<std::string> arguments;
-    for (const EngineMessage& argument : message.arguments) {
-        arguments.push_back(Translated(argument).toStdString());
-    }
-    const QString pattern =
-        QCoreApplication::translate("Symbology", std::string(message.pattern).c_str());
-    return QString::fromStdString(FillPattern(pattern.toStdString(), arguments));
-}
-
 // Why a character is refused, in words, or nothing.
 std::optional<QString> RefusalOf(SymbologyId id, char32_t c, CodeSetChoice codeSets) {
     switch (CharFaultOf(id, c, codeSets)) {
@@ -60,8 +46,8 @@ std::optional<QString> RefusalOf(SymbologyId id, char32_t c, CodeSetChoice codeS
 
 } // namespace
 
-CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid,
-                      CodeSetChoice codeSets) {
+CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid, CodeSetChoice codeSets,
+                      bool zeroFill) {
     const SymbologyFacts& facts = FactsOf(id);
     CheckedText checked;
     int position = 0;
@@ -80,28 +66,33 @@ CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid,
         }
         checked.engineText += static_cast<char>(c);
     }
-    if (facts.filter == TextFilter::Digits &&
-        checked.engineText.size() > static_cast<std::size_t>(facts.digitLimit)) {
+    // EAN and UPC take their data digits and, after them, the check digit;
+    // zeroFill fills a shorter number on the right as the Text field does.
+    const bool retail = IsEanUpc(id);
+    const std::size_t most = static_cast<std::size_t>(facts.digitLimit) + (retail ? 1 : 0);
+    if (facts.filter == TextFilter::Digits && checked.engineText.size() > most) {
         if (!dropInvalid) {
             checked.refusal = TextRefusal{
                 QCoreApplication::translate("InputRule", "%1 digits: %2 takes at most %3")
                     .arg(checked.engineText.size())
                     .arg(Name(id))
-                    .arg(facts.digitLimit)};
+                    .arg(most)};
             return checked;
         }
-        checked.engineText.resize(static_cast<std::size_t>(facts.digitLimit));
+        checked.engineText.resize(most);
+    }
+    if (retail && zeroFill && checked.engineText.size() < most - 1) {
+        checked.engineText.resize(most - 1, '0');
     }
     // No dropped character mends AIs or a check digit: such a text is refused
     // even when invalid characters are dropped, as its symbol would be empty.
-    if (facts.refusal != nullptr) {
-        if (const EngineMessage why = facts.refusal(checked.engineText); !why.Empty()) {
-            // Named once: a reason that names its symbology gets no prefix.
-            const QString reason = Translated(why);
-            checked.refusal = TextRefusal{reason.contains(Name(id))
-                                              ? reason
-                                              : QStringLiteral("%1: %2").arg(Name(id), reason)};
-        }
+    if (QString why = SymbologyRefusal(id, checked.engineText, codeSets); !why.isEmpty()) {
+        checked.refusal = TextRefusal{std::move(why)};
+        return checked;
+    }
+    if (retail) {
+        // The symbol adds its check digit itself.
+        checked.engineText.resize(static_cast<std::size_t>(facts.digitLimit));
     }
     return checked;
 }

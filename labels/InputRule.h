@@ -26,6 +26,9 @@ struct CheckedText {
 // character is dropped (and a digit string cut to its limit), as the Text
 // field does, and nothing is refused.
 // Code 128 takes other characters as typed than in its shortest form: the
-// code sets the symbol will be drawn with decide.
-CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid,
-                      CodeSetChoice codeSets);
+// code sets the symbol will be drawn with decide. EAN and UPC take exactly
+// their data digits, or those and the right check digit (the engine text then
+// holds the data digits); with zeroFill a shorter number is filled with zeros
+// on the right instead of refused.
+CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid, CodeSetChoice codeSets,
+                      bool zeroFill = false);

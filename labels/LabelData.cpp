@@ -2,6 +2,7 @@
 
 #include "Batch.h"
 #include "InputRule.h"
+#include "SheetText.h"
 
 #include <utility>
 
@@ -112,6 +113,9 @@ CheckedLabels CheckLabels(SymbologyId symbology, const QList<LabelText>& texts,
             continue;
         }
         CheckedText text = CheckText(symbology, label.text, false, codeSets);
+        if (const QString fault = CaptionFault(label.caption); !text.refusal && !fault.isEmpty()) {
+            text.refusal = TextRefusal{fault};
+        }
         if (text.refusal) {
             checked.refused.append(QCoreApplication::translate("LabelData", "line %1: %2")
                                        .arg(label.line)

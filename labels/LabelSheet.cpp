@@ -4,8 +4,8 @@
 #include "DeviceGrid.h"
 #include "FieldValues.h"
 #include "MonoSurface.h"
-#include "PdfWriter.h"
 #include "Placement.h"
+#include "SheetText.h"
 #include "SymbolPainter.h"
 #include "VectorScene.h"
 
@@ -18,6 +18,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QPdfWriter>
 
 namespace {
 
@@ -195,13 +196,9 @@ QImage BlankPage(const SheetJob& job, int dpiX, int dpiY) {
 // The caption in the label font, upright, its top-left corner at a page
 // point in mils (y downward) mapped by milsToDevice's scale and offset.
 void DrawCaption(QImage& page, const QTransform& pageToDevice, double left, double top,
-                 const QString& caption, const LabelSource& labels) {
-    MonoSurface surface(page, pageToDevice, 0, labels);
-    const QByteArray text = caption.toLatin1();
-    surface.DrawText(LabelFont(0),
-                     {static_cast<std::int32_t>(std::lround(left)),
-                      static_cast<std::int32_t>(std::lround(-top))},
-                     std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+                 const QString& caption) {
+    PaintCaption(page, pageToDevice.map(QPointF(left, -top)),
+                 kLabelFontHeight * std::abs(pageToDevice.m22()), caption);
 }
 
 QString Inches(double mils) {
@@ -332,8 +329,7 @@ QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY) {
         const BuiltLabel& built = cache.Get(index);
         const LabelPlan plan = PlanLabel(LabelAt(job.layout, place), built, label.caption);
         if (!label.caption.isEmpty()) {
-            DrawCaption(image, pageToDevice, plan.captionLeft, plan.captionTop, label.caption,
-                        job.symbol.labels);
+            DrawCaption(image, pageToDevice, plan.captionLeft, plan.captionTop, label.caption);
         }
         if (built.encoding.Empty()) {
             continue;
@@ -379,45 +375,44 @@ QImage RenderAlignmentPage(const SheetJob& job, int dpiX, int dpiY) {
 
 bool WriteSheetPdf(const SheetJob& job, int gridDpi,
                    const std::function<bool(const QByteArray&)>& write) {
-    // Objects: 1 the catalogue, 2 the page tree (written last, when its pages
-    // are known), 3 the font, then each page and its content stream.
-    qsizetype written = 0;
-    QList<qsizetype> offsets(3, 0);
-    const auto put = [&](const QByteArray& bytes) {
-        written += bytes.size();
-        return write(bytes);
-    };
-    const auto object = [&](int number, const QByteArray& body) {
-        if (number > offsets.size()) {
-            offsets.resize(number);
-        }
-        offsets[number - 1] = written;
-        return put(QByteArray::number(number) + " 0 obj\n" + body + "\nendobj\n");
-    };
-    if (!put("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n") || !object(1, "<< /Type /Catalog /Pages 2 0 R >>") ||
-        !object(3, kPdfCourierFont)) {
+    // Qt's PDF engine writes the pages as they are done and embeds the
+    // glyphs the texts use, so every caption and label is real text in any
+    // character its font has. Its unit here is the mil, y downward.
+    PdfSinkDevice device(write);
+    device.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&device);
+    writer.setPageSize(
+        QPageSize(QSizeF(job.layout.pageWidth / kMilsPerInch, job.layout.pageHeight / kMilsPerInch),
+                  QPageSize::Inch, QString(), QPageSize::ExactMatch));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(static_cast<int>(kMilsPerInch));
+    writer.setCreator(QStringLiteral("Quillmark"));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
         return false;
     }
     const int pages = SheetPageCount(job);
     const double pageHeight = job.layout.pageHeight;
-    const QByteArray mediaBox =
-        "[0 0 " + PdfPoints(job.layout.pageWidth) + ' ' + PdfPoints(pageHeight) + ']';
     const double grid = gridDpi > 0 ? kMilsPerInch / gridDpi : 0;
     const auto snap = [grid](double mils) {
         return grid > 0 ? std::round(mils / grid) * grid - mils : 0.0;
     };
+    constexpr double kOutlinePoints = 0.5;
+    constexpr double kPointsPerInch = 72;
+    const QPen outline(Qt::black, kOutlinePoints * kMilsPerInch / kPointsPerInch);
     LabelCache cache(job);
-    QByteArray kids;
-    for (int page = 0; page < pages; ++page) {
-        QByteArray content;
-        PdfShapeSink sink(content);
+    PainterShapeSink sink(painter, pageHeight);
+    for (int page = 0; page < pages && !device.Failed(); ++page) {
+        if (page > 0 && !writer.newPage()) {
+            return false;
+        }
         for (int place = 0; place < job.layout.LabelsPerSheet(); ++place) {
             const LabelPlace label = LabelAt(job.layout, place);
-            const double x = label.x + job.offsetX;
-            const double y = pageHeight - label.y - job.offsetY - label.height;
             if (job.outlines) {
-                content += "0.5 w " + PdfPoints(x) + ' ' + PdfPoints(y) + ' ' +
-                           PdfPoints(label.width) + ' ' + PdfPoints(label.height) + " re S\n";
+                painter.setPen(outline);
+                painter.setBrush(Qt::NoBrush);
+                painter.drawRect(QRectF(label.x + job.offsetX, label.y + job.offsetY, label.width,
+                                        label.height));
             }
             const int index = LabelIndexAt(job, page, place);
             if (index < 0) {
@@ -430,11 +425,10 @@ bool WriteSheetPdf(const SheetJob& job, int gridDpi,
                 VectorText caption;
                 caption.x = plan.captionLeft + job.offsetX;
                 caption.y = pageHeight - plan.captionTop - job.offsetY;
-                caption.text = data.caption.toLatin1().toStdString();
                 caption.fontHeight = kLabelFontHeight;
                 caption.boxWidth = CaptionWidth(data.caption);
                 caption.boxHeight = CaptionHeight();
-                sink.Text(caption);
+                sink.Text(caption, data.caption);
             }
             if (built.encoding.Empty()) {
                 continue;
@@ -451,28 +445,6 @@ bool WriteSheetPdf(const SheetJob& job, int gridDpi,
             }
             WalkVectorShapes(vector, sink);
         }
-        const int number = 4 + 2 * page;
-        kids += QByteArray::number(number) + " 0 R ";
-        if (!object(number, "<< /Type /Page /Parent 2 0 R /MediaBox " + mediaBox +
-                                " /Resources << /Font << /F1 3 0 R >> >> /Contents " +
-                                QByteArray::number(number + 1) + " 0 R >>") ||
-            !object(number + 1, "<< /Length " + QByteArray::number(content.size()) +
-                                    " >>\nstream\n" + content + "endstream")) {
-            return false;
-        }
     }
-    kids.chop(1);
-    if (!object(2, "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(pages) +
-                       " >>")) {
-        return false;
-    }
-    const qsizetype xref = written;
-    QByteArray tail =
-        "xref\n0 " + QByteArray::number(offsets.size() + 1) + "\n0000000000 65535 f \n";
-    for (const qsizetype offset : offsets) {
-        tail += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    }
-    tail += "trailer\n<< /Size " + QByteArray::number(offsets.size() + 1) +
-            " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-    return put(tail);
+    return painter.end() && device.Finish();
 }

@@ -138,6 +138,19 @@ std::optional<Pair> ParsePair(std::string_view text, bool lengths) {
     return Pair{*a * scale, *b * scale};
 }
 
+// The largest page a PDF reader takes, as symbols are held to it: 200 inches.
+constexpr double kMostMils = 200 * kMilsPerInch;
+// The most columns or rows of one sheet.
+constexpr double kMostLabels = 1000;
+
+// Every length is finite and within the largest page, every count within
+// the most labels, before any sum or product of them is formed: none
+// overflows, and no count is cast from a number an int cannot hold.
+bool WithinLimits(const Pair& pair, bool lengths) {
+    const double most = lengths ? kMostMils : kMostLabels;
+    return std::abs(pair.first) <= most && std::abs(pair.second) <= most;
+}
+
 std::optional<SheetLayout> ParseCustom(std::string_view text, std::string* error) {
     SheetLayout layout;
     layout.name = std::string(text);
@@ -145,6 +158,7 @@ std::optional<SheetLayout> ParseCustom(std::string_view text, std::string* error
     bool grid = false;
     bool label = false;
     bool pitch = false;
+    std::vector<std::string_view> seen;
     while (!text.empty()) {
         const std::size_t comma = text.find(',');
         const std::string_view field = text.substr(0, comma);
@@ -172,13 +186,32 @@ std::optional<SheetLayout> ParseCustom(std::string_view text, std::string* error
                     .arg(QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()))));
             return std::nullopt;
         }
+        if (!WithinLimits(*pair, key != "grid")) {
+            *error = Message(
+                (key == "grid"
+                     ? QCoreApplication::translate("SheetLayout",
+                                                   "\"%1\": a sheet has at most 1000 columns "
+                                                   "and 1000 rows")
+                     : QCoreApplication::translate("SheetLayout",
+                                                   "\"%1\": a length passes the largest page, "
+                                                   "200 inches (5080 mm)"))
+                    .arg(QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()))));
+            return std::nullopt;
+        }
+        if (std::find(seen.begin(), seen.end(), key) != seen.end()) {
+            *error = Message(
+                QCoreApplication::translate("SheetLayout", "\"%1\" is given twice")
+                    .arg(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()))));
+            return std::nullopt;
+        }
+        seen.push_back(key);
         if (key == "page") {
             layout.pageWidth = pair->first;
             layout.pageHeight = pair->second;
             page = true;
         } else if (key == "grid") {
-            layout.columns = static_cast<int>(std::min(pair->first, 1000.0));
-            layout.rows = static_cast<int>(std::min(pair->second, 1000.0));
+            layout.columns = static_cast<int>(pair->first);
+            layout.rows = static_cast<int>(pair->second);
             grid = true;
         } else if (key == "label") {
             layout.labelWidth = pair->first;

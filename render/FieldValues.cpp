@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
+#include <vector>
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -34,13 +35,25 @@ double StrtodC(const char* text, char** end, CLocale locale) {
 // locale. The GUI toolkit adopts the user's locale at start-up, in which plain
 // strtod would want a decimal comma; the field has always used a point.
 // found: whether the text starts with a number at all.
-double LeadingNumber(const std::string& text, bool* found = nullptr) {
+// A decimal comma counts as the point (a height has no thousands): the first
+// comma before any point becomes one.
+// rest: what follows the number, blanks around it removed.
+double LeadingNumber(std::string text, bool* found = nullptr, std::string* rest = nullptr) {
     static const CLocale cLocale = MakeCLocale();
+    if (const std::size_t comma = text.find(','); comma < text.find('.')) {
+        text[comma] = '.';
+    }
     char* end = nullptr;
     const double number = cLocale ? StrtodC(text.c_str(), &end, cLocale)
                                   : std::strtod(text.c_str(), &end); // "C" always exists
     if (found != nullptr) {
         *found = end != text.c_str();
+    }
+    if (rest != nullptr) {
+        *rest = end != text.c_str() ? std::string(end) : std::string();
+        const std::size_t first = rest->find_first_not_of(" \t");
+        const std::size_t last = rest->find_last_not_of(" \t");
+        *rest = first == std::string::npos ? "" : rest->substr(first, last - first + 1);
     }
     return number;
 }
@@ -74,14 +87,24 @@ std::int32_t BarLengthFromHeight(const QString& heightText) {
 QString HeightRefusal(const QString& heightText) {
     const QByteArray bytes = heightText.toLatin1();
     bool found = false;
-    const double inches = LeadingNumber(std::string(bytes.constData(), bytes.size()), &found);
+    std::string rest;
+    const double inches =
+        LeadingNumber(std::string(bytes.constData(), bytes.size()), &found, &rest);
     const bool number = found && !std::isnan(inches);
-    if (number && inches * kMilsPerInch >= 1.0) {
-        return {};
-    }
     const QString typed = heightText.size() > kLongestShownText
                               ? heightText.left(kLongestShownText - 1) + u'\u2026'
                               : heightText;
+    if (number && inches * kMilsPerInch >= 1.0) {
+        if (rest.empty()) {
+            return {};
+        }
+        // The number is used; what follows it is not, and the user is told.
+        return QCoreApplication::translate(
+                   "FieldValues", "Height \"%1\": \"%2\" after the number is not read; %3 in "
+                                  "is used.")
+            .arg(typed, QString::fromLatin1(rest.data(), static_cast<qsizetype>(rest.size())),
+                 WidthText(BarLengthFromHeight(heightText)));
+    }
     return (number ? QCoreApplication::translate(
                          "FieldValues", "Height \"%1\" is less than %2 in: %3 in is used instead.")
                          .arg(typed)
@@ -114,4 +137,36 @@ QString MessageNumber(double value, int decimals) {
 QString WidthText(std::int32_t totalWidthMils) {
     // QString::asprintf formats in the C locale: always a decimal point.
     return QString::asprintf("%0.2f", totalWidthMils * 0.001);
+}
+
+QString TranslatedMessage(const EngineMessage& message) {
+    if (message.pattern.empty()) {
+        return QString::fromLatin1(message.literal.data(),
+                                   static_cast<qsizetype>(message.literal.size()));
+    }
+    std::vector<std::string> arguments;
+    arguments.reserve(message.arguments.size());
+    for (const EngineMessage& argument : message.arguments) {
+        arguments.push_back(TranslatedMessage(argument).toStdString());
+    }
+    const QString pattern =
+        QCoreApplication::translate("Symbology", std::string(message.pattern).c_str());
+    return QString::fromStdString(FillPattern(pattern.toStdString(), arguments));
+}
+
+QString SymbologyRefusal(SymbologyId id, std::string_view text, CodeSetChoice codeSets) {
+    const SymbologyFacts& facts = FactsOf(id);
+    if (facts.refusal == nullptr) {
+        return {};
+    }
+    const EngineMessage why = facts.refusal(text, codeSets);
+    if (why.Empty()) {
+        return {};
+    }
+    QString reason = TranslatedMessage(why);
+    if (why.English().starts_with(facts.name)) {
+        return reason;
+    }
+    return QStringLiteral("%1: %2").arg(
+        QString::fromLatin1(facts.name.data(), static_cast<qsizetype>(facts.name.size())), reason);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Symbologies.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -16,7 +18,8 @@ inline constexpr const char* kStartData = "21898623818";
 inline constexpr std::int32_t kDefaultBarLength = 750;
 
 // The bar length in mils for the Height field's text: its leading decimal
-// number in inches (strtod rules in the C locale, whatever the user's locale),
+// number in inches (strtod rules in the C locale, whatever the user's locale,
+// and a decimal comma read as the point),
 // times 1000, truncated toward zero. No number, NaN, or a result of 0 or less
 // gives kDefaultBarLength; a length beyond the 32-bit range is clamped to
 // INT32_MAX mils.
@@ -24,7 +27,8 @@ std::int32_t BarLengthFromHeight(std::string_view heightText);
 std::int32_t BarLengthFromHeight(const QString& heightText);
 
 // Why the Height field's text gives no bar length of its own, naming what was
-// typed and the length used instead; empty when it gives one.
+// typed and the length used instead, or what follows its number and is not
+// read; empty when the whole text is a length.
 QString HeightRefusal(const QString& heightText);
 
 // The data text as the engine's 8-bit text: every character of Latin-1 (up to
@@ -38,3 +42,13 @@ QString MessageNumber(double value, int decimals);
 
 // The Width display's text for a symbol length in mils: inches, two decimals.
 QString WidthText(std::int32_t totalWidthMils);
+
+// An engine's message in the user's language: each pattern looked up under
+// the engine's context ("Symbology"), each literal as the 8-bit text it is.
+QString TranslatedMessage(const EngineMessage& message);
+
+// Why the symbology refuses a text drawn with the code sets given (its row's
+// refusal: GS1 AIs, check digits, whole numbers), in the user's language and
+// led by the symbology's name unless the message begins with it; empty when
+// the text is accepted.
+QString SymbologyRefusal(SymbologyId id, std::string_view text, CodeSetChoice codeSets);

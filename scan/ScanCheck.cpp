@@ -1,6 +1,7 @@
 #include "ScanCheck.h"
 
 #include "DeviceMapping.h"
+#include "EanUpc.h"
 #include "Placement.h"
 #include "PostnetReader.h"
 #include "ScanText.h"
@@ -323,6 +324,15 @@ ScanResult CheckScan(const ScanJob& job, const std::function<bool()>& cancelled)
         result.verdict = *read == job.expected            ? ScanVerdict::Scans
                          : LeftOutOf(*read, job.expected) ? ScanVerdict::LeftOut
                                                           : ScanVerdict::ScansAs;
+        // A number the symbol filled with zeros reads as its label, but
+        // the label is not what was typed.
+        const auto typed = static_cast<int>(job.request.text.size());
+        if (result.verdict == ScanVerdict::Scans && IsEanUpc(id) &&
+            typed < FactsOf(id).digitLimit) {
+            result.verdict = ScanVerdict::ShortNumber;
+            result.typedDigits = typed;
+            result.dataDigits = FactsOf(id).digitLimit;
+        }
         return result;
     }
     if (job.barsCarryNothing) {
@@ -374,6 +384,12 @@ QString ScanStatusText(const ScanResult& result) {
             .arg(QString::fromStdString(result.read));
     case ScanVerdict::Scans:
         return QCoreApplication::translate("ScanCheck", "\u2713 Scans: %1")
+            .arg(Visible(result.read));
+    case ScanVerdict::ShortNumber:
+        return QCoreApplication::translate("ScanCheck",
+                                           "\u26A0 %1 of %2 digits: the symbol carries %3")
+            .arg(result.typedDigits)
+            .arg(result.dataDigits)
             .arg(Visible(result.read));
     case ScanVerdict::ScansAs:
         return QCoreApplication::translate("ScanCheck", "Scans as %1 \u2014 the label shows %2")

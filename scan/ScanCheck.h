@@ -43,6 +43,7 @@ enum class ScanVerdict {
     ScansAs,       // reads, but as something else
     DoesNotScan,   // no reading at all
     NoData,        // the text is empty: read holds what the symbol reads, if anything
+    ShortNumber,   // reads as the label, but an EAN/UPC number filled with zeros
     LeftOut,       // the label shows characters the bars leave out (read: the rest)
     EqualWidths,   // wide and narrow elements are equal (Ratio 1)
     LengthRefused, // the reader used here takes no symbol of this many characters
@@ -59,6 +60,9 @@ struct ScanResult {
     std::int32_t scansAtDensity = 0;
     // LengthRefused: the fewest characters the reader takes.
     int readerMinimum = 0;
+    // ShortNumber: the digits typed and the data digits the symbology takes.
+    int typedDigits = 0;
+    int dataDigits = 0;
 
     friend bool operator==(const ScanResult&, const ScanResult&) = default;
 };

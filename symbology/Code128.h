@@ -3,6 +3,7 @@
 #include "Barcode.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -39,17 +40,25 @@ public:
     // code-change and SHIFT bytes because the encoder chooses code sets itself.
     static bool HasShortestValue(char c);
 
+    // The first letter of a shortest-form text an FNC1 follows at once: a
+    // reader takes that FNC1 for the mark of an AIM application and reports
+    // nothing for it, so no symbol of the text reads as its label.
+    static std::optional<char> AimMarkAfter(std::string_view text);
+
     // A start code set and the symbol values after the start character.
     struct Plan {
         CodeSet start = kCodeSetA;
         std::vector<int> values;
     };
-    // The fewest symbol characters that carry the text's bytes with a shortest
-    // value, in order (the others are left out): a shortest path over the
-    // positions of the text and the three code sets, where each step is one
-    // symbol character (a data character, a digit pair, a function character,
-    // a code change, or SHIFT with its shifted character). Odd digit runs are
-    // covered, the lone digit going to code set A or B wherever that is shorter.
+    // The fewest symbol characters that a reader reads as the text (its bytes
+    // with a shortest value, in order; the others are left out): a shortest
+    // path over the positions of the text and the states of the encoder (the
+    // three code sets, FNC4 latched or not), where each step is a data
+    // character (after one FNC4 where its byte's 128 differs from the latch),
+    // a digit pair, a function character, SHIFT with its shifted character, a
+    // code change or a latch (FNC4 twice). However many FNC4 stand before a
+    // byte, it is read as one; no code set C pair starts the symbol before an
+    // FNC1, which a reader would take for an AIM mark.
     static Plan ShortestPlan(std::string_view text);
 
     // As typed, the width estimate the view centres on: (n + 3) x 12 modules

@@ -121,6 +121,82 @@ int ComputeCheckDigit(std::string_view digits) {
     return sum > 0 ? kModulus - sum : 0;
 }
 
+bool IsEanUpc(SymbologyId id) {
+    return id == SymbologyId::UpcA || id == SymbologyId::UpcE || id == SymbologyId::Ean13 ||
+           id == SymbologyId::Ean8;
+}
+
+std::string CompressToUpcE(std::string_view upcA) {
+    constexpr std::size_t kUpcADigits = 11;
+    if (upcA.size() != kUpcADigits || upcA[0] != '0' || !IsAllDigits(upcA)) {
+        return {};
+    }
+    // Manufacturer number m1..m5, item number p1..p5: the four compressions,
+    // tried in order so that each number gets the one form readers expand.
+    const std::string_view m = upcA.substr(1, 5);
+    const std::string_view p = upcA.substr(6, 5);
+    const std::string_view mTail = m.substr(2);
+    if ((mTail == "000" || mTail == "100" || mTail == "200") && p.starts_with("00")) {
+        return std::string(m.substr(0, 2)) + std::string(p.substr(2)) + m[2];
+    }
+    if (m.ends_with("00") && p.starts_with("000")) {
+        return std::string(m.substr(0, 3)) + std::string(p.substr(3)) + '3';
+    }
+    if (m.ends_with('0') && p.starts_with("0000")) {
+        return std::string(m.substr(0, 4)) + p[4] + '4';
+    }
+    if (p.starts_with("0000") && p[4] >= '5') {
+        return std::string(m) + p[4];
+    }
+    return {};
+}
+
+namespace {
+
+// The check digit the symbology adds to its data digits.
+int CheckDigitOf(SymbologyId id, std::string_view data) {
+    switch (id) {
+    case SymbologyId::UpcE:
+        return CUpcE(data).CheckDigit();
+    case SymbologyId::Ean13:
+        return CEan13(data).CheckDigit();
+    default:
+        return ComputeCheckDigit(data); // UPC-A and EAN-8 weigh from the first digit
+    }
+}
+
+} // namespace
+
+EngineMessage EanUpcRefusal(SymbologyId id, std::string_view digits) {
+    const std::size_t count = DataDigits(id);
+    const std::string_view name = FactsOf(id).name;
+    if (!IsAllDigits(digits) || (digits.size() != count && digits.size() != count + 1)) {
+        return {QT_TRANSLATE_NOOP("Symbology",
+                                  "%1 takes %2 digits, or %3 with its check digit; \"%4\" has %5"),
+                {Literal(std::string(name)), Literal(std::to_string(count)),
+                 Literal(std::to_string(count + 1)), Literal(std::string(digits)),
+                 Literal(std::to_string(digits.size()))}};
+    }
+    const std::string_view data = digits.substr(0, count);
+    const std::string expansion = id == SymbologyId::UpcE ? CUpcE(data).Expansion() : "";
+    const int right = CheckDigitOf(id, data);
+    if (digits.size() == count + 1 && digits.back() - '0' != right) {
+        return {QT_TRANSLATE_NOOP("Symbology", "%1 check digit %2 is wrong: it should be %3"),
+                {Literal(std::string(name)), Literal(std::string(1, digits.back())),
+                 Literal(std::to_string(right))}};
+    }
+    if (id == SymbologyId::UpcE) {
+        const std::string canonical = CompressToUpcE(expansion);
+        if (canonical != data) {
+            return {QT_TRANSLATE_NOOP("Symbology",
+                                      "UPC E %1 stands for UPC-A %2, whose UPC-E form is %3"),
+                    {Literal(std::string(data)), Literal(expansion + DigitChar(right)),
+                     Literal(canonical)}};
+        }
+    }
+    return {};
+}
+
 // --- The shared walk --------------------------------------------------------------
 
 CEanUpc::CEanUpc(SymbologyId id, std::string_view text, const BarWidths& widths,

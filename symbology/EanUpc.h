@@ -48,6 +48,18 @@ inline constexpr EanTable kEan13Parity{
 // a decimal digit.
 int ComputeCheckDigit(std::string_view digits);
 
+// Whether the symbology is one of the four retail numeric ones.
+bool IsEanUpc(SymbologyId id);
+
+// Why a text of digits is no whole number of the retail symbology, or nothing:
+// it must hold exactly the data digits, or those and their right check digit;
+// a UPC-E number must be the one compressed form of its UPC-A number.
+EngineMessage EanUpcRefusal(SymbologyId id, std::string_view digits);
+
+// The canonical UPC-E data digits of an 11-digit UPC-A number of number system
+// 0, or "" where the number has no UPC-E form.
+std::string CompressToUpcE(std::string_view upcA);
+
 // The shared walk of the four: a leading digit before the start guard, the
 // start guard, the left digits (each from set A or B as its parity letter
 // says), then either the centre guard and the right digits (set C) or nothing

@@ -1,5 +1,7 @@
 #include "Gs1.h"
 
+#include "Gs1Ais.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -12,82 +14,58 @@ constexpr char kGroupSeparator = '\x1D';
 // A GS1-128 symbol holds at most 48 data characters (AIs included).
 constexpr std::size_t kMaxDataCharacters = 48;
 
-enum class Content { Digits, Characters, Date, CheckDigits, CountryThenCharacters };
-
-// One row of the AI table: the AI (a 4-digit prefix for the measures 310x to
-// 369x), the shortest and longest data, and what the data holds.
-struct AiRule {
-    std::string_view ai;
-    std::size_t minLength;
-    std::size_t maxLength;
-    Content content;
-};
-
-constexpr std::array<AiRule, 22> kAiRules{{
-    {"00", 18, 18, Content::CheckDigits},           // SSCC
-    {"01", 14, 14, Content::CheckDigits},           // GTIN
-    {"02", 14, 14, Content::CheckDigits},           // GTIN of contained trade items
-    {"10", 1, 20, Content::Characters},             // batch or lot
-    {"11", 6, 6, Content::Date},                    // production date
-    {"13", 6, 6, Content::Date},                    // packaging date
-    {"15", 6, 6, Content::Date},                    // best before
-    {"17", 6, 6, Content::Date},                    // expiration
-    {"20", 2, 2, Content::Digits},                  // variant
-    {"21", 1, 20, Content::Characters},             // serial number
-    {"30", 1, 8, Content::Digits},                  // variable count
-    {"37", 1, 8, Content::Digits},                  // count of trade items
-    {"400", 1, 30, Content::Characters},            // customer's order number
-    {"401", 1, 30, Content::Characters},            // consignment number
-    {"410", 13, 13, Content::CheckDigits},          // ship to, GLN
-    {"411", 13, 13, Content::CheckDigits},          // bill to
-    {"412", 13, 13, Content::CheckDigits},          // purchased from
-    {"413", 13, 13, Content::CheckDigits},          // ship for
-    {"414", 13, 13, Content::CheckDigits},          // physical location
-    {"420", 1, 20, Content::Characters},            // ship-to postal code
-    {"421", 4, 12, Content::CountryThenCharacters}, // country code and postal code
-    {"3", 6, 6, Content::Digits},                   // 3100 to 3699: trade measures
-}};
-
-// The AIs whose first two digits give a predefined length: no FNC1 ends them.
-constexpr std::array<std::string_view, 16> kPredefinedLength{
-    "00", "01", "02", "03", "04", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20", "31"};
-
-bool HasPredefinedLength(std::string_view ai) {
-    const std::string_view prefix = ai.substr(0, 2);
-    return std::find(kPredefinedLength.begin(), kPredefinedLength.end(), prefix) !=
-               kPredefinedLength.end() ||
-           (prefix >= "31" && prefix <= "36") || prefix == "41";
-}
-
-// The GS1 character set (ISO/IEC 646 invariant subset): 82 characters.
+// The characters of GS1's set of 82 (ISO/IEC 646 invariant subset).
 bool IsGs1Character(char c) {
     constexpr std::string_view kOthers = "!\"%&'()*+,-./:;<=>?_";
     return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
            kOthers.find(c) != std::string_view::npos;
 }
 
-const AiRule* RuleOf(std::string_view ai) {
-    if (ai.size() == 4 && ai >= "3100" && ai <= "3699" && IsAllDigits(ai)) {
-        return &kAiRules.back();
+// Whether a character belongs to a part's set: N digits, X the 82, Y the 39
+// of company-assigned component identifiers, Z base64url.
+bool InSet(char set, char c) {
+    switch (set) {
+    case 'N':
+        return IsDigit(c);
+    case 'Y':
+        return IsDigit(c) || (c >= 'A' && c <= 'Z') || c == '#' || c == '-' || c == '/';
+    case 'Z':
+        return IsDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '-' ||
+               c == '_';
+    default:
+        return IsGs1Character(c);
     }
-    for (const AiRule& rule : kAiRules) {
-        if (rule.ai == ai && ai.size() < 4) {
-            return &rule;
-        }
-    }
-    return nullptr;
 }
 
-bool IsDate(std::string_view yymmdd) {
-    const int year = (yymmdd[0] - '0') * 10 + (yymmdd[1] - '0');
-    const int month = (yymmdd[2] - '0') * 10 + (yymmdd[3] - '0');
-    const int day = (yymmdd[4] - '0') * 10 + (yymmdd[5] - '0');
+int TwoDigits(std::string_view text, std::size_t at) {
+    return (text[at] - '0') * 10 + (text[at + 1] - '0');
+}
+
+// A calendar date: YYMMDD (day 00 only where zeroDay: the month alone is
+// known) or, with a four-digit year, YYYYMMDD.
+bool IsDate(std::string_view date, bool zeroDay) {
+    const bool longYear = date.size() == 8;
+    const int year = longYear ? TwoDigits(date, 0) * 100 + TwoDigits(date, 2) : TwoDigits(date, 0);
+    const std::size_t monthAt = longYear ? 4 : 2;
+    const int month = TwoDigits(date, monthAt);
+    const int day = TwoDigits(date, monthAt + 2);
     constexpr std::array<int, 12> kDays{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) {
         return false;
     }
-    const int last = month == 2 && year % 4 != 0 ? 28 : kDays[static_cast<std::size_t>(month - 1)];
-    return day <= last; // day 00: only the month is known
+    // Two-digit years stand within a century of today, where every fourth
+    // year is a leap year.
+    const bool leap = year % 4 == 0 && (!longYear || year % 100 != 0 || year % 400 == 0);
+    const int last = month == 2 && !leap ? 28 : kDays[static_cast<std::size_t>(month - 1)];
+    return day <= last && (zeroDay || day > 0);
+}
+
+std::size_t NumberOf(std::string_view digits) {
+    std::size_t value = 0;
+    for (const char c : digits) {
+        value = value * 10 + static_cast<std::size_t>(c - '0');
+    }
+    return value;
 }
 
 // A character of the data as a message names it: in quotes, or as its byte.
@@ -105,53 +83,255 @@ EngineMessage Number(std::size_t n) {
     return Literal(std::to_string(n));
 }
 
-// Why the data of one AI is refused, or nothing.
-EngineMessage CheckData(const AiRule& rule, std::string_view ai, std::string_view data) {
-    const EngineMessage name = Literal(std::string(ai));
-    const bool digitsOnly = rule.content != Content::Characters;
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        const bool countryDigit = rule.content == Content::CountryThenCharacters && i < 3;
-        const bool bracket = data[i] == '(' || data[i] == ')';
-        if ((digitsOnly && rule.content != Content::CountryThenCharacters) || countryDigit) {
-            if (!IsDigit(data[i])) {
-                return {
-                    countryDigit
-                        ? QT_TRANSLATE_NOOP("Symbology", "(%1) takes digits only in its country "
-                                                         "code: %2 at position %3 of its data")
-                        : QT_TRANSLATE_NOOP("Symbology", "(%1) takes digits only: %2 at position "
-                                                         "%3 of its data"),
-                    {name, Quoted(data[i]), Number(i + 1)}};
-            }
-        } else if (!IsGs1Character(data[i]) || bracket) {
-            return {bracket ? QT_TRANSLATE_NOOP("Symbology",
-                                                "(%1): %2 at position %3 of its data is not in "
-                                                "the GS1 character set as typed here")
-                            : QT_TRANSLATE_NOOP("Symbology",
-                                                "(%1): %2 at position %3 of its data is not in "
-                                                "the GS1 character set"),
-                    {name, Quoted(data[i]), Number(i + 1)}};
-        }
-    }
-    if (data.size() < rule.minLength || data.size() > rule.maxLength) {
-        if (rule.minLength == rule.maxLength) {
-            return {QT_TRANSLATE_NOOP("Symbology", "(%1) takes %2 digits, not %3"),
-                    {name, Number(rule.minLength), Number(data.size())}};
-        }
-        return {QT_TRANSLATE_NOOP("Symbology", "(%1) takes %2 to %3 characters, not %4"),
-                {name, Number(rule.minLength), Number(rule.maxLength), Number(data.size())}};
-    }
-    if (rule.content == Content::Date && !IsDate(data)) {
-        return {QT_TRANSLATE_NOOP("Symbology", "(%1) %2 is no date (YYMMDD)"),
-                {name, Literal(std::string(data))}};
-    }
-    if (rule.content == Content::CheckDigits) {
-        const int right = Gs1CheckDigit(data.substr(0, data.size() - 1));
-        if (data.back() - '0' != right) {
+// An AI as the messages' patterns name it, within their own parentheses.
+EngineMessage AiName(std::string_view ai) {
+    return Literal(std::string(ai));
+}
+
+// Why a part's characters fail one of its checks, or nothing; a check this
+// program does not know passes.
+EngineMessage CheckPart(std::string_view ai, std::string_view check, std::string_view part) {
+    const EngineMessage name = AiName(ai);
+    const EngineMessage value = Literal(std::string(part));
+    const Gs1AiTable& table = Gs1Ais();
+    const bool digits = IsAllDigits(part);
+    bool passes = true;
+    if (check == "csum") {
+        const int right = Gs1CheckDigit(part.substr(0, part.size() - 1));
+        if (part.back() - '0' != right) {
             return {QT_TRANSLATE_NOOP("Symbology", "(%1) check digit %2 is wrong: it should be %3"),
-                    {name, Literal(std::string(1, data.back())), Literal(std::to_string(right))}};
+                    {name, Literal(std::string(1, part.back())), Literal(std::to_string(right))}};
+        }
+    } else if (check == "yymmdd" || check == "yymmd0" || check == "yyyymmdd") {
+        if (!IsDate(part, check == "yymmd0")) {
+            return {QT_TRANSLATE_NOOP("Symbology", "(%1) %2 is no date (%3)"),
+                    {name, value, Literal(check == "yyyymmdd" ? "YYYYMMDD" : "YYMMDD")}};
+        }
+    } else if (check == "hhmi" || check == "hh" || check == "mi" || check == "ss") {
+        constexpr std::size_t kHours = 24;
+        constexpr std::size_t kMinutes = 60;
+        const bool hours = check.starts_with('h');
+        const bool valid = NumberOf(part.substr(0, 2)) < (hours ? kHours : kMinutes) &&
+                           (check != "hhmi" || NumberOf(part.substr(2)) < kMinutes);
+        if (!valid) {
+            std::string form(check == "mi" ? "MM" : check);
+            std::transform(form.begin(), form.end(), form.begin(), [](char c) {
+                return static_cast<char>(c == 'i' ? 'M' : c - ('a' - 'A'));
+            });
+            return {QT_TRANSLATE_NOOP("Symbology", "(%1) %2 is no time of day (%3)"),
+                    {name, value, Literal(form)}};
+        }
+    } else if (check == "iso3166" || check == "iso3166999") {
+        if (!table.countries.at(NumberOf(part)) && (check == "iso3166" || part != "999")) {
+            return {QT_TRANSLATE_NOOP("Symbology", "(%1) %2 is no ISO 3166 country number"),
+                    {name, value}};
+        }
+    } else if (check == "iso3166alpha2") {
+        if (!std::binary_search(table.alpha2.begin(), table.alpha2.end(), part)) {
+            return {
+                QT_TRANSLATE_NOOP("Symbology", "(%1) %2 is no ISO 3166 two-letter country code"),
+                {name, value}};
+        }
+    } else if (check == "iso4217") {
+        if (!table.currencies.at(NumberOf(part))) {
+            return {QT_TRANSLATE_NOOP("Symbology", "(%1) %2 is no ISO 4217 currency number"),
+                    {name, value}};
+        }
+    } else if (check == "zero") {
+        passes = part == "0";
+    } else if (check == "nonzero") {
+        passes = NumberOf(part) > 0;
+    } else if (check == "yesno") {
+        passes = part == "0" || part == "1";
+    } else if (check == "hyphen") {
+        passes = part == "-";
+    } else if (check == "winding") {
+        passes = part == "0" || part == "1" || part == "9";
+    } else if (check == "iso5218") {
+        passes = part == "0" || part == "1" || part == "2" || part == "9";
+    } else if (check == "nozeroprefix") {
+        passes = part == "0" || !part.starts_with('0');
+    } else if (check == "hasnondigit") {
+        passes = !digits;
+    } else if (check == "pieceoftotal") {
+        const std::size_t piece = NumberOf(part.substr(0, part.size() / 2));
+        const std::size_t total = NumberOf(part.substr(part.size() / 2));
+        passes = piece > 0 && piece <= total;
+    } else if (check == "latitude" || check == "longitude") {
+        constexpr std::size_t kMostLatitude = 1800000000;
+        constexpr std::size_t kMostLongitude = 3600000000;
+        passes = NumberOf(part) <= (check == "latitude" ? kMostLatitude : kMostLongitude);
+    }
+    if (!passes) {
+        return {QT_TRANSLATE_NOOP("Symbology", "(%1) %2 does not pass its \"%3\" check"),
+                {name, value, Literal(std::string(check))}};
+    }
+    return {};
+}
+
+// The data's format as GS1 writes it: "N6 [N6]", "N3 X..9".
+std::string FormatOf(const Gs1Ai& rule) {
+    std::string format;
+    for (const Gs1Part& part : rule.parts) {
+        std::string piece = std::string(1, part.set) +
+                            (part.minLength == part.maxLength ? "" : "..") +
+                            std::to_string(part.maxLength);
+        format += (format.empty() ? "" : " ") + (part.optional ? "[" + piece + "]" : piece);
+    }
+    return format;
+}
+
+// Why the data of one AI is refused, or nothing.
+EngineMessage CheckData(const Gs1Ai& rule, std::string_view data) {
+    const EngineMessage name = AiName(rule.ai);
+    // Each part takes its length from the front of the data; a variable part
+    // comes last and takes the rest.
+    std::size_t at = 0;
+    std::vector<std::string_view> pieces;
+    bool fits = true;
+    for (const Gs1Part& part : rule.parts) {
+        if (at == data.size() && part.optional) {
+            break;
+        }
+        const std::size_t left = data.size() - at;
+        const std::size_t length = std::min(left, part.maxLength);
+        fits = fits && length >= part.minLength;
+        pieces.push_back(data.substr(at, length));
+        at += length;
+    }
+    fits = fits && at == data.size();
+    for (std::size_t p = 0, i = 0; p < pieces.size(); ++p) {
+        for (const char c : pieces[p]) {
+            ++i;
+            if (InSet(rule.parts[p].set, c)) {
+                continue;
+            }
+            switch (rule.parts[p].set) {
+            case 'N':
+                return {QT_TRANSLATE_NOOP("Symbology",
+                                          "(%1) takes digits only: %2 at position %3 of its data"),
+                        {name, Quoted(c), Number(i)}};
+            case 'Y':
+                return {QT_TRANSLATE_NOOP("Symbology", "(%1): %2 at position %3 of its data is not "
+                                                       "one of 0-9, A-Z, #, - and /"),
+                        {name, Quoted(c), Number(i)}};
+            default:
+                return {QT_TRANSLATE_NOOP("Symbology", "(%1): %2 at position %3 of its data is not "
+                                                       "in the GS1 character set"),
+                        {name, Quoted(c), Number(i)}};
+            }
+        }
+    }
+    if (!fits) {
+        const Gs1Part& only = rule.parts.front();
+        if (rule.parts.size() == 1 && only.minLength == only.maxLength) {
+            return {only.set == 'N'
+                        ? QT_TRANSLATE_NOOP("Symbology", "(%1) takes %2 digits, not %3")
+                        : QT_TRANSLATE_NOOP("Symbology", "(%1) takes %2 characters, not %3"),
+                    {name, Number(only.maxLength), Number(data.size())}};
+        }
+        if (rule.parts.size() == 1) {
+            return {QT_TRANSLATE_NOOP("Symbology", "(%1) takes %2 to %3 characters, not %4"),
+                    {name, Number(only.minLength), Number(only.maxLength), Number(data.size())}};
+        }
+        return {QT_TRANSLATE_NOOP("Symbology", "(%1) takes its data as %2, not %3 characters"),
+                {name, Literal(FormatOf(rule)), Number(data.size())}};
+    }
+    for (std::size_t p = 0; p < pieces.size(); ++p) {
+        for (const std::string& check : rule.parts[p].checks) {
+            if (EngineMessage why = CheckPart(rule.ai, check, pieces[p]); !why.Empty()) {
+                return why;
+            }
         }
     }
     return {};
+}
+
+bool Present(const std::vector<Gs1Element>& elements, std::string_view pattern) {
+    return std::any_of(elements.begin(), elements.end(), [pattern](const Gs1Element& element) {
+        return MatchesAiPattern(element.ai, pattern);
+    });
+}
+
+// "(01)", "(01) + (21)", one group after the other: "(01), (03) + (21)".
+std::string Groups(const std::vector<Gs1AiGroup>& need) {
+    std::string text;
+    for (const Gs1AiGroup& group : need) {
+        text += text.empty() ? "" : ", ";
+        for (std::size_t i = 0; i < group.size(); ++i) {
+            text += (i == 0 ? "(" : " + (") + group[i] + ")";
+        }
+    }
+    return text;
+}
+
+// Why the AIs may not stand together as given, or nothing: one needs another
+// that is missing, or excludes one that is there, or stands twice with other
+// data.
+EngineMessage CheckPairs(const std::vector<Gs1Element>& elements) {
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const Gs1Element& element = elements[i];
+        for (std::size_t j = 0; j < i; ++j) {
+            if (elements[j].ai == element.ai && elements[j].data != element.data) {
+                return {QT_TRANSLATE_NOOP("Symbology", "(%1) stands twice with other data"),
+                        {AiName(element.ai)}};
+            }
+        }
+        const Gs1Ai& rule = *FindGs1Ai(element.ai);
+        for (const std::string& pattern : rule.excluded) {
+            for (const Gs1Element& other : elements) {
+                if (other.ai != element.ai && MatchesAiPattern(other.ai, pattern)) {
+                    return {QT_TRANSLATE_NOOP("Symbology", "(%1) may not stand with (%2)"),
+                            {AiName(element.ai), AiName(other.ai)}};
+                }
+            }
+        }
+        for (const std::vector<Gs1AiGroup>& need : rule.required) {
+            const bool met = std::any_of(need.begin(), need.end(), [&elements](const auto& group) {
+                return std::all_of(group.begin(), group.end(), [&elements](const std::string& ai) {
+                    return Present(elements, ai);
+                });
+            });
+            if (!met) {
+                return {need.size() == 1
+                            ? QT_TRANSLATE_NOOP("Symbology", "(%1) needs %2 with it")
+                            : QT_TRANSLATE_NOOP("Symbology", "(%1) needs one of %2 with it"),
+                        {AiName(element.ai), Literal(Groups(need))}};
+            }
+        }
+    }
+    return {};
+}
+
+// The data after an AI up to the next AI: "\(" and "\)" stand for
+// parentheses; where it ends, or why a backslash is wrong.
+struct DataRun {
+    std::string data;
+    std::size_t next = 0;
+    EngineMessage why{};
+};
+DataRun ReadData(std::string_view ai, std::string_view text, std::size_t at) {
+    DataRun run;
+    for (; at < text.size() && text[at] != '('; ++at) {
+        if (text[at] == ')') {
+            run.why = {QT_TRANSLATE_NOOP("Symbology", "(%1): \")\" at position %2 of its data: "
+                                                      "write a parenthesis in data as \\( or \\)"),
+                       {AiName(ai), Number(run.data.size() + 1)}};
+            return run;
+        }
+        if (text[at] == '\\') {
+            if (at + 1 == text.size() || (text[at + 1] != '(' && text[at + 1] != ')')) {
+                run.why = {QT_TRANSLATE_NOOP("Symbology", "the backslash at position %1 stands "
+                                                          "only before a parenthesis of data"),
+                           {Number(at + 1)}};
+                return run;
+            }
+            ++at;
+        }
+        run.data += text[at];
+    }
+    run.next = at;
+    return run;
 }
 
 } // namespace
@@ -186,24 +366,30 @@ Gs1Data ParseGs1(std::string_view text) {
                          {Number(at + 1)}});
         }
         const std::string_view ai = text.substr(at + 1, close - at - 1);
-        const std::size_t next = std::min(text.find('(', close), text.size());
-        const std::string_view data = text.substr(close + 1, next - close - 1);
-        const AiRule* rule = IsAllDigits(ai) ? RuleOf(ai) : nullptr;
+        const Gs1Ai* rule = IsAllDigits(ai) ? FindGs1Ai(ai) : nullptr;
         if (rule == nullptr) {
-            return fail(
-                {QT_TRANSLATE_NOOP("Symbology", "(%1) is no Application Identifier known here"),
-                 {Literal(std::string(ai))}});
+            return fail({QT_TRANSLATE_NOOP("Symbology",
+                                           "the \"(\" at position %1 starts no Application "
+                                           "Identifier: there is no AI (%2) (write a parenthesis "
+                                           "in data as \\( or \\))"),
+                         {Number(at + 1), AiName(ai)}});
         }
-        if (data.empty()) {
-            return fail(
-                {QT_TRANSLATE_NOOP("Symbology", "(%1) has no data"), {Literal(std::string(ai))}});
+        DataRun run = ReadData(ai, text, close + 1);
+        if (!run.why.Empty()) {
+            return fail(std::move(run.why));
         }
-        if (EngineMessage why = CheckData(*rule, ai, data); !why.Empty()) {
+        if (run.data.empty()) {
+            return fail({QT_TRANSLATE_NOOP("Symbology", "(%1) has no data"), {AiName(ai)}});
+        }
+        if (EngineMessage why = CheckData(*rule, run.data); !why.Empty()) {
             return fail(std::move(why));
         }
-        parsed.elements.push_back({std::string(ai), std::string(data), HasPredefinedLength(ai)});
-        total += ai.size() + data.size();
-        at = next;
+        total += ai.size() + run.data.size();
+        parsed.elements.push_back({std::string(ai), std::move(run.data), rule->fixedLength});
+        at = run.next;
+    }
+    if (EngineMessage why = CheckPairs(parsed.elements); !why.Empty()) {
+        return fail(std::move(why));
     }
     if (total > kMaxDataCharacters) {
         return fail({QT_TRANSLATE_NOOP("Symbology", "the data is %1 characters long; a GS1-128 "

@@ -18,12 +18,12 @@ struct Gs1Element {
 };
 
 // The elements of a bracketed text, or why it is no valid GS1 data: an AI
-// outside the table of the common ones (00, 01, 02, 10, 11, 13, 15, 17, 20,
-// 21, 30, 37, 3100 to 3699, 400, 401, 410 to 414, 420, 421), data of the wrong
-// length, a character outside the GS1 set (or a non-digit where digits are
-// due), a wrong check digit (the right one named), a date that does not exist,
-// or more than 48 data characters in all. Parentheses inside data are refused:
-// they would open the next AI.
+// that does not exist (the table of Gs1Ais.txt), data of the wrong length or
+// with a character outside its set, a wrong check digit (the right one
+// named), a date or time that does not exist, a country or currency number
+// ISO does not list, an AI without one it needs or beside one it excludes,
+// or more than 48 data characters in all. "\(" and "\)" are parentheses of
+// data; any other parenthesis opens or closes an AI.
 struct Gs1Data {
     std::vector<Gs1Element> elements;
     std::string error; // empty when the text is valid

@@ -91,20 +91,19 @@ std::string Code128Reading(std::string_view data) {
 }
 
 // The shortest form as a reader reports it: its data bytes, FNC1 as GS after
-// the first position, FNC4 adding 128 to the next data byte; FNC2, FNC3 and
+// the first data byte, FNC4 adding 128 to the next data byte; FNC2, FNC3 and
 // the bytes the form leaves out report nothing.
 std::string ShortestReading(std::string_view data) {
     std::string reading;
     bool fnc4 = false;
-    bool first = true; // nothing read yet: a leading FNC1 only marks GS1-128
     for (const char c : data) {
         if (!CCode128::HasShortestValue(c)) {
             continue;
         }
         const int byte = static_cast<unsigned char>(c);
-        const bool leading = std::exchange(first, false);
+        // Before any data a reader takes FNC1 for the mark of GS1 data.
         if (byte == kFirstFunctionByte + CCode128::kFnc1 - kUnitSeparatorValue) {
-            if (!leading) {
+            if (!reading.empty()) {
                 reading += kGroupSeparator;
             }
             continue;

@@ -32,8 +32,9 @@ constexpr std::string_view kAnyTextRuleText =
 constexpr std::string_view kDigitsRuleText =
     QT_TRANSLATE_NOOP("Resources", "Numeric character ( 0~9) only.");
 
-// Printable ASCII outside the GS1 character set (parentheses enclose the AIs).
-constexpr std::string_view kGs1Excluded = " #$@[\\]^`{|}~";
+// Printable ASCII outside the GS1 character sets (parentheses enclose the AIs,
+// a backslash makes a parenthesis data, "#" belongs to one AI's set).
+constexpr std::string_view kGs1Excluded = " $@[]^`{|}~";
 constexpr std::string_view kGs1RuleText =
     QT_TRANSLATE_NOOP("Resources", "GS1 data: each Application Identifier in parentheses, then "
                                    "its data, e.g. (01)09501101530003(17)251231(10)AB-123");
@@ -41,8 +42,32 @@ constexpr std::string_view kItf14RuleText =
     QT_TRANSLATE_NOOP("Resources", "13 digits (0~9), or 14 with the check digit.");
 constexpr int kItf14Digits = 14;
 
-EngineMessage Gs1Refusal(std::string_view text) {
+EngineMessage Gs1Refusal(std::string_view text, CodeSetChoice /*codeSets*/) {
     return ParseGs1(text).why;
+}
+
+EngineMessage Itf14Refusal(std::string_view text, CodeSetChoice /*codeSets*/) {
+    return CItf14::RefusalMessage(text);
+}
+
+// The shortest form cannot make a reader report an FNC1 right after a first
+// letter (see CCode128::AimMarkAfter).
+EngineMessage Code128Refusal(std::string_view text, CodeSetChoice codeSets) {
+    if (codeSets != CodeSetChoice::Shortest) {
+        return {};
+    }
+    if (const std::optional<char> letter = CCode128::AimMarkAfter(text)) {
+        return {QT_TRANSLATE_NOOP("Symbology",
+                                  "an FNC1 right after the first letter %1 reads as an AIM mark, "
+                                  "not as a separator: put another character first"),
+                {Literal(std::string(1, *letter))}};
+    }
+    return {};
+}
+
+template <SymbologyId id>
+EngineMessage EanUpcRefusalOf(std::string_view text, CodeSetChoice /*codeSets*/) {
+    return EanUpcRefusal(id, text);
 }
 
 // The longest POSTNET data: ZIP code, ZIP+4 and the delivery point (5+4+2).
@@ -118,7 +143,7 @@ constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
      .ruleText = kAnyTextRuleText,
      .fixedBarLength = 0,
      .quietZone = kTenModules,
-     .refusal = nullptr,
+     .refusal = Code128Refusal,
      .reader = ReaderFamily::Code128,
      .reading = Code128Reading,
      .range = nullptr,
@@ -193,7 +218,7 @@ constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
      .ruleText = kDigitsRuleText,
      .fixedBarLength = 0,
      .quietZone = {9, 9, 0},
-     .refusal = nullptr,
+     .refusal = EanUpcRefusalOf<UpcA>,
      .reader = ReaderFamily::UpcA,
      .reading = CheckDigitReading,
      .range = &kEanUpcRange,
@@ -208,7 +233,7 @@ constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
      .ruleText = kDigitsRuleText,
      .fixedBarLength = 0,
      .quietZone = {9, 7, 0},
-     .refusal = nullptr,
+     .refusal = EanUpcRefusalOf<UpcE>,
      .reader = ReaderFamily::UpcE,
      .reading = UpcEReading,
      .range = &kEanUpcRange,
@@ -223,7 +248,7 @@ constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
      .ruleText = kDigitsRuleText,
      .fixedBarLength = 0,
      .quietZone = {11, 7, 0},
-     .refusal = nullptr,
+     .refusal = EanUpcRefusalOf<Ean13>,
      .reader = ReaderFamily::Ean13,
      .reading = CheckDigitReading,
      .range = &kEanUpcRange,
@@ -238,7 +263,7 @@ constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
      .ruleText = kDigitsRuleText,
      .fixedBarLength = 0,
      .quietZone = {7, 7, 0},
-     .refusal = nullptr,
+     .refusal = EanUpcRefusalOf<Ean8>,
      .reader = ReaderFamily::Ean8,
      .reading = CheckDigitReading,
      .range = &kEan8Range,
@@ -269,7 +294,7 @@ constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
      .ruleText = kItf14RuleText,
      .fixedBarLength = 0,
      .quietZone = kTenModules,
-     .refusal = CItf14::RefusalMessage,
+     .refusal = Itf14Refusal,
      .reader = ReaderFamily::Interleaved25,
      .reading = DataReading,
      .range = &kLogisticsRange,

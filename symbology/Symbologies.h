@@ -83,10 +83,11 @@ struct SymbologyFacts {
     // The least clear space on each side of the bars the symbology's
     // standard asks for.
     QuietZone quietZone;
-    // For data that must hold together as a whole (GS1 AIs, a check digit):
-    // why a text of accepted characters is still refused, or nothing. Null
-    // where the characters alone decide.
-    EngineMessage (*refusal)(std::string_view text);
+    // For data that must hold together as a whole (GS1 AIs, a check digit,
+    // function characters that a reader takes for marks): why a text of
+    // accepted characters is still refused when drawn with the code sets
+    // given, or nothing. Null where the characters alone decide.
+    EngineMessage (*refusal)(std::string_view text, CodeSetChoice codeSets);
     // The reader that reads it back.
     ReaderFamily reader;
     // What a scanner reports for a symbol true to its label (see ScanText.h).

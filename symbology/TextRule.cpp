@@ -46,7 +46,9 @@ CharFault CharFaultOf(SymbologyId id, char32_t c, CodeSetChoice codeSets) {
     if (const CharFault fault = FieldFault(facts, c); fault != CharFault::None) {
         return fault;
     }
-    if (facts.filter != TextFilter::Digits && facts.refusal == nullptr &&
+    // GS1 data holds together as a whole (one character alone is no AI) and
+    // is checked as a whole.
+    if (facts.filter != TextFilter::Digits && id != SymbologyId::Gs1128 &&
         EncodesNothing(id, static_cast<char>(c), codeSets)) {
         return CharFault::NoEncoding;
     }

@@ -92,7 +92,22 @@ QString CBarcodeOutput::TileMisfit(const DeviceMapping& page) const {
              inches(page.area.width(), page.dpiX), inches(page.area.height(), page.dpiY));
 }
 
+QString CBarcodeOutput::RefusalNow() const {
+    m_view.Document().Update();
+    const QString& refusal = m_view.Document().Refusal();
+    return refusal.isEmpty()
+               ? QString()
+               : QCoreApplication::translate("CBarcodeView", "Not drawn: %1").arg(refusal);
+}
+
 bool CBarcodeOutput::PrintPage(QPrinter& printer, QString* error) {
+    // A text the symbology refuses prints no blank page.
+    if (const QString refused = RefusalNow(); !refused.isEmpty()) {
+        if (error != nullptr) {
+            *error = refused;
+        }
+        return false;
+    }
     // The painter's origin is the printable area's top-left corner, and the
     // device's size is that area's.
     const DeviceMapping page =
@@ -210,6 +225,10 @@ bool CBarcodeOutput::SaveBitmap(const QImage& bitmap, const QString& path, QStri
 }
 
 void CBarcodeOutput::Copy() {
+    if (const QString refused = RefusalNow(); !refused.isEmpty()) {
+        QMessageBox::warning(m_view.window(), kTitle, refused);
+        return;
+    }
     if (!m_view.RequestOf(OutputFormat::Bmp, 1, 1)) {
         return;
     }
@@ -226,6 +245,10 @@ void CBarcodeOutput::Copy() {
 }
 
 void CBarcodeOutput::Save() {
+    if (const QString refused = RefusalNow(); !refused.isEmpty()) {
+        QMessageBox::warning(m_view.window(), kTitle, refused);
+        return;
+    }
     // The request is taken before asking for the name: the file is what was
     // on screen.
     std::optional<RenderRequest> request =

@@ -90,6 +90,9 @@ private:
     // Why a tiled page could not hold one whole cell; empty when it can, or
     // when the symbol is centred.
     QString TileMisfit(const DeviceMapping& page) const;
+    // "Not drawn: ..." for a text the symbology refuses, read from the fields
+    // now; empty when the symbol can be taken out.
+    QString RefusalNow() const;
     // Prints the page, or says why it could not.
     void PrintAndSay(QPrinter& printer);
     // Opens the dialog where the program's place says, with its name and the

@@ -65,7 +65,15 @@ void CBarcodeView::OnInitialUpdate() {
     Redraw();
 }
 
+namespace {
+// The refusal's text keeps this many pixels from the view's edges.
+constexpr int kRefusalMargin = 8;
+} // namespace
+
 QString CBarcodeView::StatusText() const {
+    if (!m_symbolRefusal.isEmpty()) {
+        return tr("Not drawn: %1").arg(m_symbolRefusal);
+    }
     if (!m_heightRefusal.isEmpty()) {
         return m_heightRefusal;
     }
@@ -113,6 +121,19 @@ void CBarcodeView::DrawSymbol(QPainter& painter, const DeviceMapping& mapping, T
     if (panel == nullptr || !Barcode()) {
         return; // no symbology selected: nothing drawn, Width left as it was
     }
+    if (const QString& refusal = m_pDoc->Refusal(); !refusal.isEmpty()) {
+        // Nothing the symbology refuses is drawn, and no length is shown.
+        panel->SetWidthText(QString());
+        const QRect area = painter.viewport().adjusted(kRefusalMargin, kRefusalMargin,
+                                                       -kRefusalMargin, -kRefusalMargin);
+        painter.save();
+        painter.setPen(Qt::black);
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap,
+                         tr("Not drawn: %1").arg(refusal));
+        painter.restore();
+        m_drawnCell = {};
+        return;
+    }
     SymbolScene scene = m_pDoc->Scene();
     // The length a ruler measures on the drawn bars.
     panel->SetWidthText(WidthText(ClampToInt32(scene.encoding.SymbolLength())));
@@ -132,8 +153,10 @@ void CBarcodeView::paintEvent(QPaintEvent* /*event*/) {
         DrawFocusFrame(painter, *this);
     }
     if (m_pDoc->InputValues() != nullptr) {
-        if (QString refusal = HeightRefusal(m_pDoc->Value().height); refusal != m_heightRefusal) {
+        QString refusal = HeightRefusal(m_pDoc->Value().height);
+        if (refusal != m_heightRefusal || m_pDoc->Refusal() != m_symbolRefusal) {
             m_heightRefusal = std::move(refusal);
+            m_symbolRefusal = m_pDoc->Refusal();
             emit StatusTextChanged(StatusText());
         }
     }

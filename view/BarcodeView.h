@@ -164,6 +164,7 @@ private:
     CSymbolDocument* m_pDoc = nullptr;
     QSize m_drawnCell;       // the last drawn symbol's tile cell, in device units
     QString m_heightRefusal; // why the last drawn Height gave no length, or ""
+    QString m_symbolRefusal; // why the last drawn text was not drawn, or ""
     CTextFilterSwitch m_filters;
     CBarcodeOutput m_output{*this};
 };

@@ -1,5 +1,6 @@
 #include "SymbolDocument.h"
 
+#include "EanUpc.h"
 #include "FieldValues.h"
 #include "InputValues.h"
 #include "Profile.h"
@@ -69,6 +70,18 @@ void CSymbolDocument::SetValue(const SymbolValue& value) {
                          ? CreateBarcode(*m_value.symbology, m_value.text, m_value.widths)
                          : nullptr;
         m_encoding = m_pBarcode ? m_pBarcode->Encode() : Encoding{};
+        // The text as the symbol keeps it (an EAN or UPC number already
+        // filled); the window shows the symbology, so the message is not led
+        // by its name.
+        // A retail number with a character that is no digit draws nothing
+        // in a cell of its size, as it always has.
+        const SymbologyFacts* facts = m_pBarcode ? &FactsOf(*m_value.symbology) : nullptr;
+        const bool undrawable =
+            facts != nullptr && IsEanUpc(facts->id) && !IsAllDigits(m_pBarcode->Data());
+        m_refusal = facts != nullptr && facts->refusal != nullptr && !undrawable
+                        ? TranslatedMessage(
+                              facts->refusal(m_pBarcode->Data(), m_pBarcode->Widths().codeSets))
+                        : QString();
         m_built = true;
     }
     if (changed) {
@@ -87,7 +100,7 @@ SymbolScene CSymbolDocument::Scene() const {
 
 std::optional<RenderRequest> CSymbolDocument::Request(OutputFormat format, int dpiX,
                                                       int dpiY) const {
-    if (!m_pBarcode || !m_value.symbology) {
+    if (!m_pBarcode || !m_value.symbology || !m_refusal.isEmpty()) {
         return std::nullopt;
     }
     RenderRequest request;

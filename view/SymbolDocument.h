@@ -61,6 +61,11 @@ public:
     const CBarcode* Barcode() const { return m_pBarcode.get(); }
     // Its encoding (empty without a symbol).
     const Encoding& Encoded() const { return m_encoding; }
+    // Why the symbology refuses the text as the symbol holds it (a GS1 check
+    // digit, an ITF-14 length, a UPC-E number not in its one form), in the
+    // user's language; empty when it is drawn. A short EAN or UPC number is
+    // no refusal here: the symbol fills it while the user types.
+    const QString& Refusal() const { return m_refusal; }
     // The bar length the symbol is drawn with: the Height field's, or the
     // symbology's own.
     std::int32_t DrawBarLength() const;
@@ -81,4 +86,5 @@ private:
     bool m_built = false; // m_pBarcode and m_encoding follow m_value
     std::unique_ptr<CBarcode> m_pBarcode;
     Encoding m_encoding;
+    QString m_refusal;
 };

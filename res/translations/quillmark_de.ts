@@ -162,6 +162,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>The symbol at its true size times the zoom. Copy, Print and Save take it out of the program; its menu holds them.</source>
         <translation>Das Symbol in seiner wahren Größe mal dem Zoom. Kopieren, Drucken und Speichern bringen es aus dem Programm; sein Menü enthält sie.</translation>
     </message>
+    <message>
+        <source>Not drawn: %1</source>
+        <translation>Nicht gezeichnet: %1</translation>
+    </message>
 </context>
 <context>
     <name>CInputPanel</name>
@@ -690,6 +694,10 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Height &quot;%1&quot; is not a number of inches: %2 in is used instead.</source>
         <translation>Höhe „%1“ ist keine Zahl von Zoll: Stattdessen werden %2 in verwendet.</translation>
     </message>
+    <message>
+        <source>Height &quot;%1&quot;: &quot;%2&quot; after the number is not read; %3 in is used.</source>
+        <translation>Höhe „%1“: „%2“ nach der Zahl wird nicht gelesen; %3 in werden verwendet.</translation>
+    </message>
 </context>
 <context>
     <name>FileCommit</name>
@@ -875,6 +883,13 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>the first label must be 1: %1 holds one label</source>
         <translation>das erste Etikett muss 1 sein: %1 fasst ein Etikett</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFormat</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
     </message>
 </context>
 <context>
@@ -1102,6 +1117,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>--output-paths takes below or any, not &quot;%1&quot;</source>
         <translation>--output-paths nimmt below oder any, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>Fills a short EAN or UPC number with zeros on the right instead of refusing it.</source>
+        <translation>Füllt eine zu kurze EAN- oder UPC-Nummer rechts mit Nullen auf, statt sie abzulehnen.</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1575,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <source>Not checked: the symbol readers cannot be loaded (%1)</source>
         <translation>Nicht geprüft: die Symbolleser lassen sich nicht laden (%1)</translation>
     </message>
+    <message>
+        <source>⚠ %1 of %2 digits: the symbol carries %3</source>
+        <translation>⚠ %1 von %2 Ziffern: das Symbol trägt %3</translation>
+    </message>
 </context>
 <context>
     <name>SheetLayout</name>
@@ -1598,6 +1621,18 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>%1 x %2 labels of %3 on %4</source>
         <translation>%1 x %2 Etiketten zu %3 auf %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a sheet has at most 1000 columns and 1000 rows</source>
+        <translation>„%1“: ein Bogen hat höchstens 1000 Spalten und 1000 Zeilen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a length passes the largest page, 200 inches (5080 mm)</source>
+        <translation>„%1“: eine Länge überschreitet die größte Seite, 200 Zoll (5080 mm)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>„%1“ ist zweimal angegeben</translation>
     </message>
 </context>
 <context>
@@ -1645,6 +1680,13 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>a sheet&apos;s pages are named with {page}; {n} and {text} name the files of a batch</source>
         <translation>die Seiten eines Bogens werden mit {page} benannt; {n} und {text} benennen die Dateien eines Stapels</translation>
+    </message>
+</context>
+<context>
+    <name>SheetText</name>
+    <message>
+        <source>the caption&apos;s character &quot;%1&quot; (U+%2): no font here has it</source>
+        <translation>die Beschriftung enthält das Zeichen „%1“ (U+%2): keine Schrift hier hat es</translation>
     </message>
 </context>
 <context>
@@ -1696,16 +1738,8 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>Byte 0x%1</translation>
     </message>
     <message>
-        <source>(%1) takes digits only in its country code: %2 at position %3 of its data</source>
-        <translation>(%1) nimmt im Ländercode nur Ziffern an: %2 an Position %3 seiner Daten</translation>
-    </message>
-    <message>
         <source>(%1) takes digits only: %2 at position %3 of its data</source>
         <translation>(%1) nimmt nur Ziffern an: %2 an Position %3 seiner Daten</translation>
-    </message>
-    <message>
-        <source>(%1): %2 at position %3 of its data is not in the GS1 character set as typed here</source>
-        <translation>(%1): %2 an Position %3 seiner Daten gehört so, wie hier eingegeben, nicht zum GS1-Zeichensatz</translation>
     </message>
     <message>
         <source>(%1): %2 at position %3 of its data is not in the GS1 character set</source>
@@ -1720,10 +1754,6 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>(%1) verlangt %2 bis %3 Zeichen, nicht %4</translation>
     </message>
     <message>
-        <source>(%1) %2 is no date (YYMMDD)</source>
-        <translation>(%1) %2 ist kein Datum (JJMMTT)</translation>
-    </message>
-    <message>
         <source>(%1) check digit %2 is wrong: it should be %3</source>
         <translation>(%1) Prüfziffer %2 ist falsch: richtig ist %3</translation>
     </message>
@@ -1734,10 +1764,6 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>the &quot;(&quot; at position %1 is never closed</source>
         <translation>die Klammer „(“ an Position %1 wird nie geschlossen</translation>
-    </message>
-    <message>
-        <source>(%1) is no Application Identifier known here</source>
-        <translation>(%1) ist kein hier bekannter Anwendungsbezeichner (AI)</translation>
     </message>
     <message>
         <source>(%1) has no data</source>
@@ -1754,6 +1780,86 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>ITF-14 check digit %1 is wrong: it should be %2</source>
         <translation>ITF-14-Prüfziffer %1 ist falsch: richtig ist %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 digits, or %3 with its check digit; &quot;%4&quot; has %5</source>
+        <translation>%1 verlangt %2 Ziffern, oder %3 mit der Prüfziffer; „%4“ hat %5</translation>
+    </message>
+    <message>
+        <source>%1 check digit %2 is wrong: it should be %3</source>
+        <translation>%1-Prüfziffer %2 ist falsch: richtig ist %3</translation>
+    </message>
+    <message>
+        <source>UPC E %1 stands for UPC-A %2, whose UPC-E form is %3</source>
+        <translation>UPC E %1 steht für UPC-A %2, dessen UPC-E-Form %3 ist</translation>
+    </message>
+    <message>
+        <source>(%1) %2 is no date (%3)</source>
+        <translation>(%1) %2 ist kein Datum (%3)</translation>
+    </message>
+    <message>
+        <source>(%1) %2 is no time of day (%3)</source>
+        <translation>(%1) %2 ist keine Uhrzeit (%3)</translation>
+    </message>
+    <message>
+        <source>(%1) %2 is no ISO 3166 country number</source>
+        <translation>(%1) %2 ist keine Ländernummer nach ISO 3166</translation>
+    </message>
+    <message>
+        <source>(%1) %2 is no ISO 3166 two-letter country code</source>
+        <translation>(%1) %2 ist kein zweibuchstabiger Ländercode nach ISO 3166</translation>
+    </message>
+    <message>
+        <source>(%1) %2 is no ISO 4217 currency number</source>
+        <translation>(%1) %2 ist keine Währungsnummer nach ISO 4217</translation>
+    </message>
+    <message>
+        <source>(%1) %2 does not pass its &quot;%3&quot; check</source>
+        <translation>(%1) %2 besteht seine Prüfung „%3“ nicht</translation>
+    </message>
+    <message>
+        <source>(%1): %2 at position %3 of its data is not one of 0-9, A-Z, #, - and /</source>
+        <translation>(%1): %2 an Position %3 seiner Daten ist keines von 0-9, A-Z, #, - und /</translation>
+    </message>
+    <message>
+        <source>(%1) takes %2 characters, not %3</source>
+        <translation>(%1) verlangt %2 Zeichen, nicht %3</translation>
+    </message>
+    <message>
+        <source>(%1) takes its data as %2, not %3 characters</source>
+        <translation>(%1) verlangt seine Daten als %2, nicht %3 Zeichen</translation>
+    </message>
+    <message>
+        <source>(%1) stands twice with other data</source>
+        <translation>(%1) steht zweimal mit anderen Daten</translation>
+    </message>
+    <message>
+        <source>(%1) may not stand with (%2)</source>
+        <translation>(%1) darf nicht zusammen mit (%2) stehen</translation>
+    </message>
+    <message>
+        <source>(%1) needs %2 with it</source>
+        <translation>(%1) braucht %2 dazu</translation>
+    </message>
+    <message>
+        <source>(%1) needs one of %2 with it</source>
+        <translation>(%1) braucht eines von %2 dazu</translation>
+    </message>
+    <message>
+        <source>(%1): &quot;)&quot; at position %2 of its data: write a parenthesis in data as \( or \)</source>
+        <translation>(%1): „)“ an Position %2 seiner Daten: eine Klammer in Daten wird als \( oder \) geschrieben</translation>
+    </message>
+    <message>
+        <source>the backslash at position %1 stands only before a parenthesis of data</source>
+        <translation>der umgekehrte Schrägstrich an Position %1 steht nur vor einer Klammer in Daten</translation>
+    </message>
+    <message>
+        <source>the &quot;(&quot; at position %1 starts no Application Identifier: there is no AI (%2) (write a parenthesis in data as \( or \))</source>
+        <translation>die Klammer „(“ an Position %1 beginnt keinen Anwendungsbezeichner: einen AI (%2) gibt es nicht (eine Klammer in Daten wird als \( oder \) geschrieben)</translation>
+    </message>
+    <message>
+        <source>an FNC1 right after the first letter %1 reads as an AIM mark, not as a separator: put another character first</source>
+        <translation>ein FNC1 direkt nach dem ersten Buchstaben %1 wird als AIM-Kennung gelesen, nicht als Trennzeichen: stellen Sie ein anderes Zeichen voran</translation>
     </message>
 </context>
 <context>
@@ -1799,13 +1905,6 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>%1 is not installed</source>
         <translation>%1 ist nicht installiert</translation>
-    </message>
-</context>
-<context>
-    <name>OutputFormat</name>
-    <message>
-        <source>%1 or %2</source>
-        <translation>%1 oder %2</translation>
     </message>
 </context>
 </TS>

@@ -162,6 +162,10 @@ Voulez-vous le remplacer ?</translation>
         <source>The symbol at its true size times the zoom. Copy, Print and Save take it out of the program; its menu holds them.</source>
         <translation>Le symbole à sa taille réelle multipliée par le zoom. Copier, Imprimer et Enregistrer le font sortir du programme ; son menu les propose.</translation>
     </message>
+    <message>
+        <source>Not drawn: %1</source>
+        <translation>Non dessiné : %1</translation>
+    </message>
 </context>
 <context>
     <name>CInputPanel</name>
@@ -690,6 +694,10 @@ Voulez-vous le remplacer ?</translation>
         <source>Height &quot;%1&quot; is not a number of inches: %2 in is used instead.</source>
         <translation>La hauteur « %1 » n’est pas un nombre de pouces : %2 po sont utilisés à la place.</translation>
     </message>
+    <message>
+        <source>Height &quot;%1&quot;: &quot;%2&quot; after the number is not read; %3 in is used.</source>
+        <translation>Hauteur « %1 » : « %2 » après le nombre n’est pas lu ; %3 in est utilisé.</translation>
+    </message>
 </context>
 <context>
     <name>FileCommit</name>
@@ -875,6 +883,13 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>the first label must be 1: %1 holds one label</source>
         <translation>la première étiquette doit être 1 : %1 ne contient qu’une étiquette</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFormat</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
     </message>
 </context>
 <context>
@@ -1102,6 +1117,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>--output-paths takes below or any, not &quot;%1&quot;</source>
         <translation>--output-paths attend below ou any, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>Fills a short EAN or UPC number with zeros on the right instead of refusing it.</source>
+        <translation>Complète à droite par des zéros un numéro EAN ou UPC trop court au lieu de le refuser.</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1575,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <source>Not checked: the symbol readers cannot be loaded (%1)</source>
         <translation>Non vérifié : les lecteurs de symboles ne peuvent pas être chargés (%1)</translation>
     </message>
+    <message>
+        <source>⚠ %1 of %2 digits: the symbol carries %3</source>
+        <translation>⚠ %1 chiffres sur %2 : le symbole porte %3</translation>
+    </message>
 </context>
 <context>
     <name>SheetLayout</name>
@@ -1598,6 +1621,18 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>%1 x %2 labels of %3 on %4</source>
         <translation>%1 x %2 étiquettes de %3 sur %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a sheet has at most 1000 columns and 1000 rows</source>
+        <translation>« %1 » : une planche a au plus 1000 colonnes et 1000 lignes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: a length passes the largest page, 200 inches (5080 mm)</source>
+        <translation>« %1 » : une longueur dépasse la plus grande page, 200 pouces (5080 mm)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>« %1 » est donné deux fois</translation>
     </message>
 </context>
 <context>
@@ -1645,6 +1680,13 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>a sheet&apos;s pages are named with {page}; {n} and {text} name the files of a batch</source>
         <translation>les pages d’une planche se nomment avec {page} ; {n} et {text} nomment les fichiers d’un lot</translation>
+    </message>
+</context>
+<context>
+    <name>SheetText</name>
+    <message>
+        <source>the caption&apos;s character &quot;%1&quot; (U+%2): no font here has it</source>
+        <translation>le caractère « %1 » (U+%2) de la légende : aucune police ici ne l’a</translation>
     </message>
 </context>
 <context>
@@ -1696,16 +1738,8 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>octet 0x%1</translation>
     </message>
     <message>
-        <source>(%1) takes digits only in its country code: %2 at position %3 of its data</source>
-        <translation>(%1) n’accepte que des chiffres dans son code pays : %2 en position %3 de ses données</translation>
-    </message>
-    <message>
         <source>(%1) takes digits only: %2 at position %3 of its data</source>
         <translation>(%1) n’accepte que des chiffres : %2 en position %3 de ses données</translation>
-    </message>
-    <message>
-        <source>(%1): %2 at position %3 of its data is not in the GS1 character set as typed here</source>
-        <translation>(%1) : %2 en position %3 de ses données n’est pas dans le jeu de caractères GS1 tel que saisi ici</translation>
     </message>
     <message>
         <source>(%1): %2 at position %3 of its data is not in the GS1 character set</source>
@@ -1720,10 +1754,6 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>(%1) attend de %2 à %3 caractères, pas %4</translation>
     </message>
     <message>
-        <source>(%1) %2 is no date (YYMMDD)</source>
-        <translation>(%1) %2 n’est pas une date (AAMMJJ)</translation>
-    </message>
-    <message>
         <source>(%1) check digit %2 is wrong: it should be %3</source>
         <translation>(%1) le chiffre de contrôle %2 est faux : il devrait être %3</translation>
     </message>
@@ -1734,10 +1764,6 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>the &quot;(&quot; at position %1 is never closed</source>
         <translation>la parenthèse « ( » en position %1 n’est jamais fermée</translation>
-    </message>
-    <message>
-        <source>(%1) is no Application Identifier known here</source>
-        <translation>(%1) n’est pas un identifiant d’application (AI) connu ici</translation>
     </message>
     <message>
         <source>(%1) has no data</source>
@@ -1754,6 +1780,86 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>ITF-14 check digit %1 is wrong: it should be %2</source>
         <translation>le chiffre de contrôle ITF-14 %1 est faux : il devrait être %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 digits, or %3 with its check digit; &quot;%4&quot; has %5</source>
+        <translation>%1 prend %2 chiffres, ou %3 avec son chiffre de contrôle ; « %4 » en a %5</translation>
+    </message>
+    <message>
+        <source>%1 check digit %2 is wrong: it should be %3</source>
+        <translation>le chiffre de contrôle %1 %2 est faux : il devrait être %3</translation>
+    </message>
+    <message>
+        <source>UPC E %1 stands for UPC-A %2, whose UPC-E form is %3</source>
+        <translation>UPC E %1 représente UPC-A %2, dont la forme UPC-E est %3</translation>
+    </message>
+    <message>
+        <source>(%1) %2 is no date (%3)</source>
+        <translation>(%1) %2 n’est pas une date (%3)</translation>
+    </message>
+    <message>
+        <source>(%1) %2 is no time of day (%3)</source>
+        <translation>(%1) %2 n’est pas une heure (%3)</translation>
+    </message>
+    <message>
+        <source>(%1) %2 is no ISO 3166 country number</source>
+        <translation>(%1) %2 n’est pas un numéro de pays ISO 3166</translation>
+    </message>
+    <message>
+        <source>(%1) %2 is no ISO 3166 two-letter country code</source>
+        <translation>(%1) %2 n’est pas un code de pays ISO 3166 à deux lettres</translation>
+    </message>
+    <message>
+        <source>(%1) %2 is no ISO 4217 currency number</source>
+        <translation>(%1) %2 n’est pas un numéro de devise ISO 4217</translation>
+    </message>
+    <message>
+        <source>(%1) %2 does not pass its &quot;%3&quot; check</source>
+        <translation>(%1) %2 ne passe pas son contrôle « %3 »</translation>
+    </message>
+    <message>
+        <source>(%1): %2 at position %3 of its data is not one of 0-9, A-Z, #, - and /</source>
+        <translation>(%1) : %2 à la position %3 de ses données n’est pas l’un de 0-9, A-Z, #, - et /</translation>
+    </message>
+    <message>
+        <source>(%1) takes %2 characters, not %3</source>
+        <translation>(%1) prend %2 caractères, pas %3</translation>
+    </message>
+    <message>
+        <source>(%1) takes its data as %2, not %3 characters</source>
+        <translation>(%1) prend ses données sous la forme %2, pas %3 caractères</translation>
+    </message>
+    <message>
+        <source>(%1) stands twice with other data</source>
+        <translation>(%1) figure deux fois avec d’autres données</translation>
+    </message>
+    <message>
+        <source>(%1) may not stand with (%2)</source>
+        <translation>(%1) ne peut pas figurer avec (%2)</translation>
+    </message>
+    <message>
+        <source>(%1) needs %2 with it</source>
+        <translation>(%1) exige %2 avec lui</translation>
+    </message>
+    <message>
+        <source>(%1) needs one of %2 with it</source>
+        <translation>(%1) exige l’un de %2 avec lui</translation>
+    </message>
+    <message>
+        <source>(%1): &quot;)&quot; at position %2 of its data: write a parenthesis in data as \( or \)</source>
+        <translation>(%1) : « ) » à la position %2 de ses données : une parenthèse dans les données s’écrit \( ou \)</translation>
+    </message>
+    <message>
+        <source>the backslash at position %1 stands only before a parenthesis of data</source>
+        <translation>la barre oblique inverse à la position %1 ne se place que devant une parenthèse de données</translation>
+    </message>
+    <message>
+        <source>the &quot;(&quot; at position %1 starts no Application Identifier: there is no AI (%2) (write a parenthesis in data as \( or \))</source>
+        <translation>la « ( » à la position %1 n’ouvre aucun identifiant d’application : l’AI (%2) n’existe pas (une parenthèse dans les données s’écrit \( ou \))</translation>
+    </message>
+    <message>
+        <source>an FNC1 right after the first letter %1 reads as an AIM mark, not as a separator: put another character first</source>
+        <translation>un FNC1 juste après la première lettre %1 se lit comme une marque AIM, pas comme un séparateur : placez un autre caractère devant</translation>
     </message>
 </context>
 <context>
@@ -1799,13 +1905,6 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>%1 is not installed</source>
         <translation>%1 n’est pas installé</translation>
-    </message>
-</context>
-<context>
-    <name>OutputFormat</name>
-    <message>
-        <source>%1 or %2</source>
-        <translation>%1 ou %2</translation>
     </message>
 </context>
 </TS>

@@ -252,6 +252,36 @@ TEST_F(PrintLabelsTest, PrintingWaitsUntilEveryLabelCanBeDrawnAndSaysWhy) {
     }
 }
 
+// A label file is read again at every check, and each CSV file keeps the
+// columns chosen for it when the user switches to another and back.
+TEST_F(PrintLabelsTest, LabelFilesAreReadAgainAndKeepTheirColumns) {
+    const QTemporaryDir folder;
+    const auto write = [&folder](const char* name, const char* text) {
+        QFile out(folder.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(text);
+        return out.fileName();
+    };
+    QSettings().clear();
+    CPrintLabelsDialog dialog(Symbol(), QString(), printer);
+    const Controls& ui = dialog.Widgets();
+    ui.fromFile->setChecked(true);
+    const QString first = write("a.csv", "text,note\nA1,x\n");
+    ui.file->setText(first);
+    dialog.Refresh();
+    ui.captionColumn->setCurrentText("note");
+    write("a.csv", "text,note\nA1,x\nB2,y\n"); // edited after it was chosen
+    dialog.Refresh();
+    EXPECT_EQ(dialog.Job().labels.size(), 2U);
+    ui.file->setText(write("b.csv", "text\nC3\n"));
+    dialog.Refresh();
+    ui.file->setText(first);
+    dialog.Refresh();
+    EXPECT_EQ(ui.captionColumn->currentText(), "note");
+    ASSERT_FALSE(dialog.Job().labels.empty());
+    EXPECT_EQ(dialog.Job().labels.front().caption, "x");
+}
+
 TEST_F(PrintLabelsTest, EachPrinterKeepsItsOwnOffset) {
     const std::pair<QString, PrinterOffset> printers[] = {
         {"Office Laser", {100, -50}},

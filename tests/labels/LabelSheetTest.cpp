@@ -1,7 +1,9 @@
 #include "LabelSheet.h"
 #include "SheetReading.h"
+#include "SheetText.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -145,10 +147,14 @@ TEST(LabelSheet, SymbolsThatDoNotFitTheirLabelAreNamed) {
 }
 
 // Every label of every page, as the printer and as the PDF document draw it,
-// reads back in its place and in order with both readers.
+// reads back in its place and in order with both readers; a caption in any
+// character is real text of the PDF, in a font it embeds.
 TEST(LabelSheet, EveryLabelOfEveryPageScansInItsPlace) {
     SheetJob job = NumberedJob("letter-3x10", 65);
-    job.labels[3].caption = "Bin 4";
+    job.labels[3].caption =
+        QString::fromUtf8("Bin 4: 5 \u20AC \u03A9\u03BC\u03AD\u03B3\u03B1 \u00DF");
+    EXPECT_EQ(CaptionFault(job.labels[3].caption), QString());
+    EXPECT_TRUE(CaptionFault(QString::fromUtf8("A\u0378")).contains("U+0378")); // unassigned
     for (const int dpi : {300, 600}) {
         for (int page = 0; page < SheetPageCount(job); ++page) {
             SCOPED_TRACE(testing::Message() << dpi << " dpi, page " << page + 1);
@@ -177,6 +183,15 @@ TEST(LabelSheet, EveryLabelOfEveryPageScansInItsPlace) {
             ExpectPageReads(job, page, image, dpi);
         }
     }
+    const auto run = [](const QString& tool, const QStringList& arguments) {
+        QProcess process;
+        process.start(QStandardPaths::findExecutable(tool), arguments);
+        process.waitForFinished();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    EXPECT_TRUE(run("pdftotext", {pdf.fileName(), "-"}).contains(job.labels[3].caption));
+    EXPECT_TRUE(
+        run("pdffonts", {pdf.fileName()}).contains(QRegularExpression(" yes +(yes|no) +yes")));
 }
 
 // The printer's offset moves every dot of the page by exactly its amount;

@@ -57,6 +57,10 @@ TEST(SheetLayout, CustomSheetsAreReadOrRefusedWithTheReason) {
         {"page=8.5x11in,grid=5x10,label=2x1in", "do not fit the page"},
         {"page=8.5x11in,grid=3x10,label=2x1in,pitch=1.5x1in", "overlap"},
         {"page=8.5x11in,grid=0x10,label=2x1in", "at least one column"},
+        {"page=8.5x11in,grid=1x1,label=1e308x1in", "passes the largest page"},
+        {"page=201x11in,grid=1x1,label=2x1in", "passes the largest page"},
+        {"page=8.5x11in,grid=-1e300x1,label=2x1in", "at most 1000 columns"},
+        {"page=8.5x11in,grid=1x1,label=2x1in,label=3x1in", "\"label\" is given twice"},
     };
     for (const Row& row : rows) {
         std::string error;

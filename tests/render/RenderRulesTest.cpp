@@ -34,7 +34,8 @@ TEST(BarLength, FromHeightText) {
         {"leading blanks and plus sign", " \t+2", 2000},
         {"exponent", "5e-1", 500},
         {"hexadecimal float", "0x1p-1", 500},
-        {"comma ends the number", "1,5", 1000},
+        {"decimal comma", "1,5", 1500},
+        {"comma after a point ends the number", "1.5,5", 1500},
         {"empty", "", 750},
         {"NUL ends the text",
          "2\0"
@@ -77,7 +78,7 @@ TEST(BarLength, DecimalPointWhateverTheUserLocale) {
         const char* height;
         std::int32_t mils;
     };
-    const Row rows[] = {{"1.5", 1500}, {"0.25", 250}, {"1,5", 1000}};
+    const Row rows[] = {{"1.5", 1500}, {"0.25", 250}, {"1,5", 1500}};
     std::int32_t read[std::size(rows)];
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         read[i] = BarLengthFromHeight(std::string_view(rows[i].height));

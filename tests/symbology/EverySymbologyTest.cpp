@@ -251,12 +251,15 @@ std::vector<RoundTrip> RoundTrips() {
          "]C1"
          "010950110153000317251231"
          "10AB-123"},
-        {"GS1 batch then serial: FNC1 between", Gs1128, "(10)abc12(21)4567",
+        {"GS1 batch then serial: FNC1 between", Gs1128, "(01)09501101530003(10)abc12(21)4567",
          "]C1"
+         "0109501101530003"
          "10abc12\x1D"
          "214567"},
-        {"GS1 country and postal code, weight", Gs1128, "(421)27612345(3103)001250",
+        {"GS1 country and postal code, weight", Gs1128,
+         "(01)09501101530003(421)27612345(3103)001250",
          "]C1"
+         "0109501101530003"
          "42127612345\x1D"
          "3103001250"},
         // ITF-14 (GS1 General Specifications examples), check digit computed

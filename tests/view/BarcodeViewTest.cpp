@@ -1,8 +1,11 @@
 #include "BarcodeView.h"
+#include "BarcodeOutput.h"
 #include "FakeInputValues.h"
+#include "ModalDialogs.h"
 #include "ResourceIds.h"
 
 #include <QFocusEvent>
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QResizeEvent>
 #include <QSignalSpy>
@@ -171,11 +174,53 @@ TEST(BarcodeView, HeightThatIsNoLengthIsSaid) {
     for (const auto& [typed, status] :
          {std::pair{"abc", "Height \"abc\" is not a number of inches: 0.75 in is used instead."},
           std::pair{"-2", "Height \"-2\" is less than 0.001 in: 0.75 in is used instead."},
-          std::pair{"1.5in", "Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)"}}) {
+          std::pair{"1.5in", "Height \"1.5in\": \"in\" after the number is not read; 1.50 in "
+                             "is used."},
+          std::pair{"1,5", "Alphanumeric characters(A-Z, 0-9, +-/%$*SPACE)"}}) {
         panel.height = typed;
         view.grab();
         ASSERT_FALSE(said.isEmpty()) << typed;
         EXPECT_EQ(said.takeLast().at(0).toString(), status) << typed;
+    }
+}
+
+// A text the symbology refuses is said in the status bar and in the view,
+// shows no width, and Save and Copy refuse it with the same words.
+TEST(BarcodeView, RefusedTextIsSaidAndNotTakenOut) {
+    const struct {
+        SymbologyId id;
+        const char* text;
+        const char* status;
+    } rows[] = {
+        {SymbologyId::Gs1128, "(00)009501234567890018",
+         "Not drawn: (00) check digit 8 is wrong: it should be 0"},
+        {SymbologyId::Itf14, "15400141288760",
+         "Not drawn: ITF-14 check digit 0 is wrong: it should be 3"},
+        {SymbologyId::UpcE, "120453",
+         "Not drawn: UPC E 120453 stands for UPC-A 012000000454, whose UPC-E form is 120450"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        FakeInputValues panel;
+        CBarcodeView view;
+        view.SetInputValues(&panel);
+        view.OnInitialUpdate();
+        QSignalSpy said(&view, &CBarcodeView::StatusTextChanged);
+        view.SetSymbology(static_cast<int>(row.id));
+        panel.data = row.text;
+        view.grab();
+        ASSERT_FALSE(said.isEmpty());
+        EXPECT_EQ(said.takeLast().at(0).toString(), row.status);
+        EXPECT_EQ(panel.width, "");
+        for (const auto take : {&CBarcodeOutput::Save, &CBarcodeOutput::Copy}) {
+            QString message;
+            WhenModalOpens([&message](QWidget& modal) {
+                message = qobject_cast<QMessageBox*>(&modal)->text();
+                modal.close();
+            });
+            (view.Output().*take)();
+            EXPECT_EQ(message, row.status);
+        }
     }
 }
 

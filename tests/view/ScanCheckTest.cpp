@@ -95,6 +95,8 @@ TEST(ScanCheck, ReportsWhatTheSymbolSaysAndWhatTheLabelSays) {
          "A" + codeC + "12" + fnc1 + "34", ScanVerdict::Scans, "\u2713 Scans: A12\u241D34"},
         {"Code 39 Extended in full ASCII", SymbologyId::Code39Extended, "a+b", ScanVerdict::Scans,
          "\u2713 Scans: a+b"},
+        {"a short EAN 13 number is filled", SymbologyId::Ean13, "45123", ScanVerdict::ShortNumber,
+         "\u26A0 5 of 12 digits: the symbol carries 4512300000001"},
     };
     for (const auto& row : rows) {
         const ScanResult result = CheckScan(JobFor(row.id, row.text, 0, kPrinterDpi));
