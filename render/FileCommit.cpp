@@ -1,5 +1,7 @@
 #include "FileCommit.h"
 
+#include "SystemFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -43,61 +45,6 @@ QString TemporaryPath(const QFileInfo& target) {
 }
 
 #if defined(QUILLMARK_POSIX_FILES)
-// The temporary files being written, for an interrupt to remove: plain
-// buffers and flags, all a signal handler may touch. Each writing thread has a
-// slot of its own (a thread past the last slot writes without one: a file it
-// leaves is removed by the next write into its folder).
-constexpr int kPendingSlots = 64;
-struct PendingSlot {
-    char name[PATH_MAX];
-    volatile std::sig_atomic_t set;
-};
-PendingSlot g_pending[kPendingSlots];
-std::atomic<int> g_slotsTaken{0};
-
-// This thread's slot, or none.
-PendingSlot* ThreadSlot() {
-    thread_local const int index = g_slotsTaken.fetch_add(1);
-    return index < kPendingSlots ? &g_pending[index] : nullptr;
-}
-
-// Names the temporary file an interrupt removes, or none (nullptr).
-void SetPending(const QByteArray* name) {
-    PendingSlot* const slot = ThreadSlot();
-    if (slot == nullptr) {
-        return;
-    }
-    slot->set = 0;
-    std::atomic_signal_fence(std::memory_order_seq_cst);
-    if (name != nullptr && name->size() < static_cast<qsizetype>(sizeof slot->name)) {
-        std::memcpy(slot->name, name->constData(), static_cast<std::size_t>(name->size()) + 1);
-        std::atomic_signal_fence(std::memory_order_seq_cst);
-        slot->set = 1;
-    }
-}
-
-// While alive, an interrupt removes the named temporary file.
-class PendingFile {
-public:
-    explicit PendingFile(const QByteArray& name) { SetPending(&name); }
-    ~PendingFile() { SetPending(nullptr); }
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
-};
-
-// A signal that ends the process (an interrupt, a closed terminal or pipe, a
-// quit): the file being written goes, then the process ends as
-// the signal ends it, so whoever sent it sees it in the exit status.
-extern "C" void RemovePendingAndEnd(int signal) {
-    for (PendingSlot& slot : g_pending) {
-        if (slot.set != 0) {
-            ::unlink(slot.name);
-        }
-    }
-    ::signal(signal, SIG_DFL);
-    ::raise(signal);
-}
-
 // A temporary file of this writer's naming whose process is gone (ended by
 // SIGKILL, or by a crash) is removed when a later write comes to its folder.
 // The folder's names are read straight from the system: a folder of many
@@ -167,25 +114,6 @@ NewName RenameToNewName(const QString& from, const QString& to, int* failure) {
 }
 
 #if defined(QUILLMARK_POSIX_FILES)
-// Writes every byte to an open file, again after a part was taken: 0, or
-// the system's reason why it stopped.
-int WriteAll(int fd, const QByteArray& bytes) {
-    const char* data = bytes.constData();
-    auto left = static_cast<std::size_t>(bytes.size());
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return written < 0 ? errno : EIO;
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return 0;
-}
-
 // Writes the producer's chunks to an open file: 0, or the system's reason
 // why a write stopped (the producer is then told to stop).
 int WriteProduced(int fd, const ByteProducer& produce) {
@@ -383,7 +311,7 @@ bool CFileCommitter::Write(const QString& path, const ByteProducer& produce, QSt
 #if defined(QUILLMARK_POSIX_FILES)
     const QByteArray pendingName = QFile::encodeName(temporary);
     // However the write ends, the temporary file is then no longer an interrupt's.
-    const PendingFile pending(pendingName);
+    const CPendingFile pending(pendingName);
 #endif
     QString reason;
     if (!WriteNewFile(temporary, produce, &reason)) {
@@ -483,23 +411,4 @@ bool CFileCommitter::Sync(QString* error) {
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error) {
     CFileCommitter files;
     return files.Write(path, bytes, error) && files.Sync(error);
-}
-
-void RemoveTemporaryFileOnInterrupt() {
-#if defined(QUILLMARK_POSIX_FILES)
-    constexpr std::array kEnding{SIGINT, SIGTERM, SIGHUP, SIGPIPE, SIGQUIT};
-    struct sigaction action {};
-    action.sa_handler = RemovePendingAndEnd;
-    sigemptyset(&action.sa_mask);
-    for (const int signal : kEnding) {
-        sigaddset(&action.sa_mask, signal);
-    }
-    for (const int signal : kEnding) {
-        // A signal the caller ignores (nohup, a background job) stays ignored.
-        struct sigaction before {};
-        if (::sigaction(signal, nullptr, &before) == 0 && before.sa_handler != SIG_IGN) {
-            ::sigaction(signal, &action, nullptr);
-        }
-    }
-#endif
 }

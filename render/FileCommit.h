@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PendingFile.h"
+
 #include <QByteArray>
 #include <QSet>
 #include <QString>
@@ -56,10 +58,3 @@ private:
 // One file written whole and flushed to the disk, as Save writes it: on
 // failure error says why (the system's own words) and the target is untouched.
 bool WriteWholeFile(const QString& path, const QByteArray& bytes, QString* error);
-
-// Makes SIGINT, SIGTERM, SIGHUP, SIGPIPE and SIGQUIT (those not ignored)
-// remove the temporary file being written, if any, before they end the
-// process as they would have: an interrupted run leaves
-// complete files and no temporary one. (A temporary file left by SIGKILL is
-// removed by the next write into its folder.)
-void RemoveTemporaryFileOnInterrupt();

@@ -1,5 +1,7 @@
 #include "LabelStore.h"
 
+#include "SystemFiles.h"
+
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -118,65 +120,6 @@ std::size_t MaskBytes(const PieceRecord& record) {
     return sized.RowStart(record.height) * ((record.flags & kInkOnly) != 0 ? 1U : 2U);
 }
 
-// Exactly size bytes at an offset, or false (a file cut short meanwhile).
-bool ReadExactly(int fd, void* into, std::size_t size, std::uint64_t at) {
-    auto* bytes = static_cast<char*>(into);
-    while (size > 0) {
-        const ssize_t got = ::pread(fd, bytes, size, static_cast<off_t>(at));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            return false;
-        }
-        bytes += got;
-        size -= static_cast<std::size_t>(got);
-        at += static_cast<std::uint64_t>(got);
-    }
-    return true;
-}
-
-bool WriteAll(int fd, const QByteArray& bytes) {
-    const char* from = bytes.constData();
-    auto left = static_cast<std::size_t>(bytes.size());
-    while (left > 0) {
-        const ssize_t put = ::write(fd, from, left);
-        if (put < 0 && errno == EINTR) {
-            continue;
-        }
-        if (put <= 0) {
-            return false;
-        }
-        from += put;
-        left -= static_cast<std::size_t>(put);
-    }
-    return true;
-}
-
-// The store's folder, opened without following a link, when it is this
-// user's and no one else may write in it; -1 otherwise. For writing, a
-// folder of this user's that others may write in (made under a umask of
-// 002) is first closed to them: its files are written afresh anyway.
-int OpenFolder(const QString& folder, bool forWriting = false) {
-    const int fd = ::open(QFile::encodeName(folder).constData(),
-                          O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    struct stat status {};
-    if (fd < 0) {
-        return -1;
-    }
-    const bool ours = ::fstat(fd, &status) == 0 && status.st_uid == ::geteuid();
-    const mode_t othersWrite = S_IWGRP | S_IWOTH;
-    if (ours && forWriting && (status.st_mode & othersWrite) != 0) {
-        ::fchmod(fd, status.st_mode & 07777 & ~othersWrite);
-        ::fstat(fd, &status);
-    }
-    if (!ours || (status.st_mode & othersWrite) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 } // namespace
 
 CLabelStore::OpenFile::~OpenFile() {
@@ -242,7 +185,7 @@ void CLabelStore::Load(const QString& fontKey, Entry& entry) const {
     // Only a regular file of this user's is read, never through a link, and
     // never one that could block (a pipe) or never end (a device). Its pieces
     // are read when asked for: a file cut short meanwhile only lacks them.
-    const int folder = OpenFolder(m_folder);
+    const int folder = OpenOwnFolder(m_folder);
     if (folder < 0) {
         return;
     }
@@ -445,7 +388,7 @@ bool CLabelStore::Save(QString* error) {
     }
     // The folder itself only this user may write in.
     ::mkdir(QFile::encodeName(m_folder).constData(), 0700);
-    const int folder = OpenFolder(m_folder, true);
+    const int folder = OpenOwnFolder(m_folder, true);
     if (folder < 0) {
         *error = QStringLiteral("%1 is not a folder of this user's alone").arg(m_folder);
         return false;
@@ -469,7 +412,7 @@ bool CLabelStore::Save(QString* error) {
             fd = ::openat(folder, temporary.constData(),
                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         }
-        const bool written = fd >= 0 && WriteAll(fd, bytes);
+        const bool written = fd >= 0 && WriteAll(fd, bytes) == 0;
         const int writeError = errno;
         const bool closed = fd >= 0 && ::close(fd) == 0;
         if (!written || !closed ||

@@ -40,6 +40,13 @@ public:
     // code-change and SHIFT bytes because the encoder chooses code sets itself.
     static bool HasShortestValue(char c);
 
+    // A data byte's value in code set A or B (its table of symbol
+    // characters); kNoValue where it has none.
+    static constexpr int kNoValue = -1;
+    static int ValueInSet(CodeSet set, char c);
+    // Code set B for A, A for B.
+    static CodeSet OtherSet(CodeSet set);
+
     // The first letter of a shortest-form text an FNC1 follows at once: a
     // reader takes that FNC1 for the mark of an AIM application and reports
     // nothing for it, so no symbol of the text reads as its label.
