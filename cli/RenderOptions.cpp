@@ -10,6 +10,9 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <array>
+#include <utility>
+
 namespace {
 
 // The zoom and the orientation take the values the desktop program's buttons
@@ -42,6 +45,59 @@ std::optional<int> IntegerOption(const QCommandLineParser& parser, const QString
         return std::nullopt;
     }
     return value;
+}
+
+// The options that take one word of a few, each standing for a value of
+// the options: one row each, with the message that names the words.
+struct ChoiceOption {
+    const char* name;
+    std::array<std::pair<const char*, int>, 3> words; // nullptr: no more words
+    bool anyCase;                                     // "ON" as well as "on"
+    void (*take)(RenderOptions& options, int value);
+    const char* refusal; // translated in context "RenderOptions"; %1 is the word given
+};
+
+const std::array<ChoiceOption, 4> kChoiceOptions{{
+    {"code-sets",
+     {{{"auto", static_cast<int>(CodeSetChoice::Shortest)},
+       {"typed", static_cast<int>(CodeSetChoice::AsTyped)},
+       {nullptr, 0}}},
+     false,
+     [](RenderOptions& o, int value) { o.codeSets = static_cast<CodeSetChoice>(value); },
+     QT_TRANSLATE_NOOP("RenderOptions", "--code-sets takes auto or typed, not \"%1\"")},
+    {"bearer-bars",
+     {{{"frame", static_cast<int>(BearerBars::Frame)},
+       {"top-bottom", static_cast<int>(BearerBars::TopAndBottom)},
+       {"none", static_cast<int>(BearerBars::None)}}},
+     false,
+     [](RenderOptions& o, int value) { o.bearers = static_cast<BearerBars>(value); },
+     QT_TRANSLATE_NOOP("RenderOptions",
+                       "--bearer-bars takes frame, top-bottom or none, not \"%1\"")},
+    {"quiet-zone-marks",
+     {{{"on", 1}, {"off", 0}, {nullptr, 0}}},
+     true,
+     [](RenderOptions& o, int value) { o.quietZoneMarks = value == 1; },
+     QT_TRANSLATE_NOOP("RenderOptions", "--quiet-zone-marks takes on or off, not \"%1\"")},
+    {"output-paths",
+     {{{"below", 0}, {"any", 1}, {nullptr, 0}}},
+     true,
+     [](RenderOptions& o, int value) { o.anyOutputPaths = value == 1; },
+     QT_TRANSLATE_NOOP("RenderOptions", "--output-paths takes below or any, not \"%1\"")},
+}};
+
+// Takes an option's word into the options; false, with the reason, for a
+// word it does not take.
+bool TakeChoice(const ChoiceOption& option, const QString& given, RenderOptions& options,
+                QString* error) {
+    const QString word = option.anyCase ? given.toLower() : given;
+    for (const auto& [name, value] : option.words) {
+        if (name != nullptr && word == QLatin1String(name)) {
+            option.take(options, value);
+            return true;
+        }
+    }
+    *error = QCoreApplication::translate("RenderOptions", option.refusal).arg(word);
+    return false;
 }
 
 ParsedCommandLine UsageError(const QString& message) {
@@ -380,31 +436,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
             *value.target = *number;
         }
     }
-    if (parser.isSet(QStringLiteral("code-sets"))) {
-        const QString choice = parser.value(QStringLiteral("code-sets"));
-        if (choice == QStringLiteral("auto")) {
-            o.codeSets = CodeSetChoice::Shortest;
-        } else if (choice == QStringLiteral("typed")) {
-            o.codeSets = CodeSetChoice::AsTyped;
-        } else {
-            return UsageError(QCoreApplication::translate(
-                                  "RenderOptions", "--code-sets takes auto or typed, not \"%1\"")
-                                  .arg(choice));
-        }
-    }
-    if (parser.isSet(QStringLiteral("bearer-bars"))) {
-        const QString choice = parser.value(QStringLiteral("bearer-bars"));
-        if (choice == QStringLiteral("frame")) {
-            o.bearers = BearerBars::Frame;
-        } else if (choice == QStringLiteral("top-bottom")) {
-            o.bearers = BearerBars::TopAndBottom;
-        } else if (choice == QStringLiteral("none")) {
-            o.bearers = BearerBars::None;
-        } else {
-            return UsageError(
-                QCoreApplication::translate(
-                    "RenderOptions", "--bearer-bars takes frame, top-bottom or none, not \"%1\"")
-                    .arg(choice));
+    for (const ChoiceOption& option : kChoiceOptions) {
+        const QString name = QString::fromLatin1(option.name);
+        if (parser.isSet(name) && !TakeChoice(option, parser.value(name), o, &error)) {
+            return UsageError(error);
         }
     }
     if (parser.isSet(QStringLiteral("height"))) {
@@ -429,24 +464,6 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     o.dropInvalid = parser.isSet(QStringLiteral("drop-invalid"));
     o.zeroFill = parser.isSet(QStringLiteral("zero-fill"));
     o.verify = parser.isSet(QStringLiteral("verify"));
-    if (parser.isSet(QStringLiteral("quiet-zone-marks"))) {
-        const QString value = parser.value(QStringLiteral("quiet-zone-marks")).toLower();
-        if (value != QStringLiteral("on") && value != QStringLiteral("off")) {
-            return UsageError(QCoreApplication::translate(
-                                  "RenderOptions", "--quiet-zone-marks takes on or off, not \"%1\"")
-                                  .arg(value));
-        }
-        o.quietZoneMarks = value == QStringLiteral("on");
-    }
-    if (parser.isSet(QStringLiteral("output-paths"))) {
-        const QString value = parser.value(QStringLiteral("output-paths")).toLower();
-        if (value != QStringLiteral("below") && value != QStringLiteral("any")) {
-            return UsageError(QCoreApplication::translate(
-                                  "RenderOptions", "--output-paths takes below or any, not \"%1\"")
-                                  .arg(value));
-        }
-        o.anyOutputPaths = value == QStringLiteral("any");
-    }
     o.caption = parser.value(QStringLiteral("caption"));
     o.outlines = parser.isSet(QStringLiteral("outlines"));
     parsed.action = CommandAction::Render;
