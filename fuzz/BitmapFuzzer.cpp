@@ -46,8 +46,8 @@ QSize ExpectedSize(CBarcodeView& view, const CBarcode& barcode, bool wholeView) 
     if (wholeView && view.IsTileMode()) {
         return view.rect().size();
     }
-    const CellSize cell = TileCellMils(barcode.Encode(), BarLengthFromHeight(view.HeightText()),
-                                       view.Orientation());
+    const CellSize cell = TileCellMils(
+        barcode.Encode(), BarLengthFromHeight(view.Document().Value().height), view.Orientation());
     const double perMilX = view.logicalDpiX() * view.Zoom() / 1000.0;
     const double perMilY = view.logicalDpiY() * view.Zoom() / 1000.0;
     const bool alongX = view.Orientation() % 2 == 0;
@@ -99,8 +99,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         view.DispatchMessage(tile);
     }
 
-    const std::unique_ptr<CBarcode> barcode = view.BuildSymbol();
-    if (!barcode) {
+    view.Document().Update();
+    const CBarcode* barcode = view.Barcode();
+    // No symbol, or a text the symbology refuses: no bitmap, never a blank one.
+    if (barcode == nullptr || !view.Document().Refusal().isEmpty()) {
         FUZZ_CHECK(view.Output().RenderBitmap(wholeView).isNull());
         return 0;
     }
