@@ -7,6 +7,7 @@
 #include <climits>
 #include <csignal>
 #include <cstring>
+#include <ctime>
 #include <unistd.h>
 
 namespace {
@@ -18,10 +19,16 @@ namespace {
 constexpr int kPendingSlots = 64;
 struct PendingSlot {
     char name[PATH_MAX];
-    volatile std::sig_atomic_t set;
+    std::atomic<int> set; // lock-free: read by a handler on another thread
 };
 PendingSlot g_pending[kPendingSlots];
 std::atomic<int> g_slotsTaken{0};
+// An ending signal is being handled: no thread names (and so creates) a
+// temporary file any more.
+std::atomic<int> g_ending{0};
+// How long the handler gives a thread that was already past its check to
+// finish creating its file, before removing the pending files once more.
+constexpr long kCreationGraceNs = 100'000'000; // 0.1 s
 
 // This thread's slot, or none.
 PendingSlot* ThreadSlot() {
@@ -35,12 +42,23 @@ void SetPending(const QByteArray* name) {
     if (slot == nullptr) {
         return;
     }
-    slot->set = 0;
-    std::atomic_signal_fence(std::memory_order_seq_cst);
+    slot->set.store(0);
     if (name != nullptr && name->size() < static_cast<qsizetype>(sizeof slot->name)) {
         std::memcpy(slot->name, name->constData(), static_cast<std::size_t>(name->size()) + 1);
-        std::atomic_signal_fence(std::memory_order_seq_cst);
-        slot->set = 1;
+        slot->set.store(1);
+        // Named first, checked after: either the handler sees the name, or
+        // this thread sees the handler and never creates the file.
+        while (g_ending.load() != 0) {
+            ::pause(); // the process is ending
+        }
+    }
+}
+
+void RemovePending() {
+    for (PendingSlot& slot : g_pending) {
+        if (slot.set.load() != 0) {
+            ::unlink(slot.name);
+        }
     }
 }
 
@@ -48,11 +66,14 @@ void SetPending(const QByteArray* name) {
 // quit): the file being written goes, then the process ends as
 // the signal ends it, so whoever sent it sees it in the exit status.
 extern "C" void RemovePendingAndEnd(int signal) {
-    for (PendingSlot& slot : g_pending) {
-        if (slot.set != 0) {
-            ::unlink(slot.name);
-        }
-    }
+    g_ending.store(1);
+    RemovePending();
+    // Other threads go on while this one handles the signal: one that named
+    // its file before the flag was up may still be creating it. It is given
+    // a moment, and its file removed too.
+    const timespec grace{0, kCreationGraceNs};
+    ::nanosleep(&grace, nullptr);
+    RemovePending();
     ::signal(signal, SIG_DFL);
     ::raise(signal);
 }
