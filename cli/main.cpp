@@ -106,6 +106,23 @@ bool IsGuiOption(const char* argument) {
     });
 }
 
+// Whether the command line asks for a label design (--design or -design, with
+// its file apart or after "=").
+bool NamesDesign(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--") {
+            return false;
+        }
+        for (const char* option : {"--design", "-design"}) {
+            if (argument == option || argument.startsWith(QByteArray(option) + '=')) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // Whether the run draws one bitmap file: the case a label store can serve
 // without fonts.
 bool DrawsOneBitmap(const RenderOptions& options) {
@@ -269,8 +286,11 @@ int main(int argc, char* argv[]) {
             }
         }
     }
-    // Only the label's face is looked up, not every font on the system.
-    UseLabelFaceOnly();
+    // Only the label's face is looked up, not every font on the system; a
+    // label design names its fonts, which the system's configuration finds.
+    if (!NamesDesign(argc, argv)) {
+        UseLabelFaceOnly();
+    }
     QGuiApplication application(argc, argv);
     if (QGuiApplication::platformName() != QStringLiteral("offscreen")) {
         // Another platform asked for with -platform: its glyphs are not the

@@ -1,0 +1,268 @@
+#include "DesignLayout.h"
+
+#include "Barcode.h"
+#include "FieldValues.h"
+#include "InputRule.h"
+#include "Placement.h"
+#include "VectorScene.h"
+
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QImage>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+// Sizes are compared to half a mil: millimetre stock is no whole mils.
+constexpr double kFitSlack = 0.5;
+constexpr double kPointsPerInch = 72;
+// The bar length a symbol is first built with to measure what its text adds.
+constexpr std::int32_t kTrialBarLength = 1000;
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("DesignLayout", text);
+}
+
+// Texts are measured on a device of 1000 dots per inch: its unit is the mil.
+const QPaintDevice& MilDevice() {
+    thread_local const QImage device = [] {
+        QImage image(1, 1, QImage::Format_Grayscale8);
+        constexpr int kDotsPerMetre = 39370; // 1000 dpi
+        image.setDotsPerMeterX(kDotsPerMetre);
+        image.setDotsPerMeterY(kDotsPerMetre);
+        return image;
+    }();
+    return device;
+}
+
+int AlignFlags(TextAlign align, bool wrap) {
+    const int across = align == TextAlign::Left    ? Qt::AlignLeft
+                       : align == TextAlign::Right ? Qt::AlignRight
+                                                   : Qt::AlignHCenter;
+    // Unwrapped, a text breaks only where it holds a line end.
+    return across | Qt::AlignVCenter | (wrap ? Qt::TextWordWrap : 0);
+}
+
+bool Fits(const QSizeF& extent, const QSizeF& box) {
+    return extent.width() <= box.width() + kFitSlack && extent.height() <= box.height() + kFitSlack;
+}
+
+VectorJob SymbolJob(const Encoding& encoding, std::int32_t barLength, bool showText, int turn) {
+    VectorJob job;
+    job.encoding = &encoding;
+    job.barLength = barLength;
+    job.showText = showText;
+    job.orientation = turn;
+    job.origin = SymbolOrigin(encoding, barLength, showText, turn);
+    return job;
+}
+
+ExtentSink Measure(const Encoding& encoding, std::int32_t barLength, bool showText, int turn) {
+    ExtentSink extent;
+    WalkVectorShapes(SymbolJob(encoding, barLength, showText, turn), extent);
+    return extent;
+}
+
+// "line 4" of the data, or "label 3" of a sequence.
+QString RecordName(const DesignRecord& record) {
+    return record.line > 0 ? Tr("line %1").arg(record.line) : Tr("label %1").arg(record.index + 1);
+}
+
+} // namespace
+
+QFont DesignFont(const QString& family, bool bold, bool italic, QString* used) {
+    QFont font(family);
+    font.setBold(bold);
+    font.setItalic(italic);
+    // Unhinted outlines scale with the size alone: a text measured in mils
+    // takes the same room on a page of any resolution.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(true);
+    // Letters stay apart (no "ff" or "fi" ligature): a PDF's text then says
+    // what the record says, to a search and to a copy. The spacing itself,
+    // a 64th of a unit, is nothing one sees.
+    constexpr double kLeastSpacing = 1.0 / 64;
+    font.setLetterSpacing(QFont::AbsoluteSpacing, kLeastSpacing);
+    *used = QFontInfo(font).family();
+    return font;
+}
+
+QSizeF TextExtent(const QFont& font, const QString& text, double width, int flags) {
+    const QFontMetricsF metrics(font, &MilDevice());
+    constexpr double kTall = 1e7;
+    return metrics.boundingRect(QRectF(0, 0, width, kTall), flags, text).size();
+}
+
+std::optional<double> FittingSize(QFont font, const QString& text, const QSizeF& box, int flags,
+                                  double size, double floor) {
+    const double least = floor > 0 ? floor : size;
+    for (double points = size; points >= least - 1e-9; points -= kShrinkStep) {
+        font.setPointSizeF(points);
+        if (Fits(TextExtent(font, text, box.width(), flags), box)) {
+            return points;
+        }
+    }
+    return std::nullopt;
+}
+
+CDesignRun::CDesignRun(LabelDesign design, const QStringList& columns, const QDate& today,
+                       const std::optional<SheetLayout>& stock)
+    : m_design(std::move(design)), m_today(today) {
+    std::string error;
+    if (stock) {
+        m_stock = *stock;
+    } else if (const auto layout = ParseSheetLayout(m_design.stock.toStdString(), &error)) {
+        m_stock = *layout;
+    } else {
+        m_fault = Tr("the stock \"%1\": %2").arg(m_design.stock, QString::fromStdString(error));
+        return;
+    }
+    for (std::size_t i = 0; i < m_design.objects.size(); ++i) {
+        const DesignObject& object = m_design.objects[i];
+        QString fault;
+        const QString& text = object.kind == ObjectKind::Barcode ? object.data : object.text;
+        std::optional<FieldTemplate> fields = ParseTemplate(text, &fault);
+        if (fields && !BindTemplate(*fields, columns, &fault)) {
+            fields.reset();
+        }
+        if (!fields) {
+            m_fault = QStringLiteral("%1: %2").arg(ObjectName(object, i), fault);
+            return;
+        }
+        m_templates.push_back(*fields);
+        QString used;
+        m_fonts.push_back(object.kind == ObjectKind::Text
+                              ? DesignFont(object.font, object.bold, object.italic, &used)
+                              : QFont());
+        if (object.kind == ObjectKind::Text &&
+            used.compare(object.font, Qt::CaseInsensitive) != 0) {
+            const QString note = Tr("the font \"%1\" is not on this system; \"%2\" is used instead")
+                                     .arg(object.font, used);
+            if (!m_notes.contains(note)) {
+                m_notes.append(note);
+            }
+        }
+    }
+}
+
+std::optional<LabelLayout> CDesignRun::LayOut(const DesignRecord& record,
+                                              QStringList* faults) const {
+    const double unit = MilsPer(m_design.unit);
+    const QString unitName =
+        m_design.unit == DesignUnit::Inch ? QStringLiteral("in") : QStringLiteral("mm");
+    const auto length = [unit, &unitName](double mils) {
+        return QStringLiteral("%1 %2").arg(MessageNumber(mils / unit, 2), unitName);
+    };
+    LabelLayout layout;
+    bool ok = true;
+    const auto fail = [&](std::size_t i, const QString& why) {
+        faults->append(QStringLiteral("%1, %2: %3")
+                           .arg(RecordName(record), ObjectName(m_design.objects[i], i), why));
+        ok = false;
+    };
+    for (std::size_t i = 0; i < m_design.objects.size(); ++i) {
+        const DesignObject& object = m_design.objects[i];
+        PlacedObject placed;
+        placed.kind = object.kind;
+        placed.box = QRectF(object.box.x * unit, object.box.y * unit, object.box.width * unit,
+                            object.box.height * unit);
+        const QString text = ExpandTemplate(m_templates[i], record, m_design.sequence, m_today);
+        switch (object.kind) {
+        case ObjectKind::Text: {
+            placed.flags = AlignFlags(object.align, object.wrap);
+            placed.text = text;
+            placed.font = m_fonts[i];
+            const std::optional<double> size = FittingSize(
+                placed.font, text, placed.box.size(), placed.flags, object.size, object.minSize);
+            if (!size) {
+                const double least = object.minSize > 0 ? object.minSize : object.size;
+                placed.font.setPointSizeF(least);
+                const QSizeF needs =
+                    TextExtent(placed.font, text, placed.box.width(), placed.flags);
+                fail(i, Tr("\"%1\" takes %2 x %3 at %4 pt; its box is %5 x %6")
+                            .arg(text, length(needs.width()), length(needs.height()),
+                                 MessageNumber(least, 2), length(placed.box.width()),
+                                 length(placed.box.height())));
+                continue;
+            }
+            placed.font.setPointSizeF(*size);
+            break;
+        }
+        case ObjectKind::Barcode: {
+            BarWidths widths;
+            widths.density = object.density;
+            widths.ratio = object.ratio;
+            widths.codeSets = CodeSetChoice::Shortest;
+            const CheckedText checked = CheckText(object.symbology, text, false, widths.codeSets);
+            if (checked.refusal) {
+                fail(i, checked.refusal->reason);
+                continue;
+            }
+            auto encoding = std::make_shared<Encoding>(
+                CreateBarcode(object.symbology, checked.engineText, widths)->Encode());
+            const bool alongX = object.turn % 2 == 0;
+            const double across = alongX ? placed.box.height() : placed.box.width();
+            double bars = object.barHeight * unit;
+            if (object.barHeight <= 0) {
+                // The bars take what the box leaves beside the human-readable text.
+                const ExtentSink trial =
+                    Measure(*encoding, kTrialBarLength, object.showText, object.turn);
+                const double extra =
+                    (alongX ? trial.ink.Height() : trial.ink.Width()) - kTrialBarLength;
+                bars = std::floor(across - extra);
+            }
+            if (bars < 1) {
+                fail(i, Tr("its box leaves no room for bars"));
+                continue;
+            }
+            placed.barLength = BarLengthOf(object.symbology, static_cast<std::int32_t>(bars));
+            const ExtentSink extent =
+                Measure(*encoding, placed.barLength, object.showText, object.turn);
+            // The bars with the clear space a scanner needs on each side.
+            InkExtent clear = extent.ink;
+            const double quiet = CellMarginAlong(*encoding);
+            if (!extent.bars.Empty()) {
+                clear.Add(alongX ? extent.bars.minX - quiet : extent.bars.minX,
+                          alongX ? extent.bars.minY : extent.bars.minY - quiet);
+                clear.Add(alongX ? extent.bars.maxX + quiet : extent.bars.maxX,
+                          alongX ? extent.bars.maxY : extent.bars.maxY + quiet);
+            }
+            if (!Fits(QSizeF(clear.Width(), clear.Height()), placed.box.size())) {
+                fail(i, Tr("the symbol of \"%1\" takes %2 x %3 with its quiet zones; its box is "
+                           "%4 x %5")
+                            .arg(text, length(clear.Width()), length(clear.Height()),
+                                 length(placed.box.width()), length(placed.box.height())));
+                continue;
+            }
+            placed.request.symbology = object.symbology;
+            placed.request.text = checked.engineText;
+            placed.request.heightMils = placed.barLength;
+            placed.request.widths = widths;
+            placed.request.orientation = object.turn;
+            placed.request.showText = object.showText;
+            placed.encoding = std::move(encoding);
+            placed.bars = extent.bars;
+            // The ink's centre on the box's centre (the ink frame's y is upward).
+            const QPointF middle = placed.box.center();
+            placed.centre = QPointF(middle.x() - (extent.ink.minX + extent.ink.maxX) / 2,
+                                    middle.y() + (extent.ink.minY + extent.ink.maxY) / 2);
+            placed.text = text;
+            break;
+        }
+        case ObjectKind::Line:
+        case ObjectKind::Rectangle:
+            placed.stroke = object.stroke * kMilsPerInch / kPointsPerInch;
+            placed.fill = object.fill;
+            break;
+        }
+        layout.objects.push_back(std::move(placed));
+    }
+    if (!ok) {
+        return std::nullopt;
+    }
+    return layout;
+}
