@@ -24,10 +24,6 @@ void Report(std::FILE* errors, const QString& message) {
                errors);
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("DesignRun", text);
-}
-
 // The run's data: the columns its fields may name and one record per label.
 struct DesignData {
     QStringList columns;
@@ -52,9 +48,12 @@ std::optional<DesignData> ReadData(const RenderOptions& options, QString* error)
     const QSet<int> badLines(notUtf8.cbegin(), notUtf8.cend());
     const auto take = [&](int line, const QStringList& values, const QString& fault) {
         if (!fault.isEmpty() || badLines.contains(line)) {
-            data.refused.append(Tr("line %1: %2")
-                                    .arg(line)
-                                    .arg(fault.isEmpty() ? Tr("bytes that are not UTF-8") : fault));
+            data.refused.append(
+                QCoreApplication::translate("DesignRun", "line %1: %2")
+                    .arg(line)
+                    .arg(fault.isEmpty()
+                             ? QCoreApplication::translate("DesignRun", "bytes that are not UTF-8")
+                             : fault));
             return;
         }
         data.records.push_back({static_cast<std::int64_t>(data.records.size()), line, values});
@@ -68,17 +67,19 @@ std::optional<DesignData> ReadData(const RenderOptions& options, QString* error)
     }
     const QList<CsvRecord> rows = ParseCsv(input);
     if (rows.isEmpty() || !rows.front().error.isEmpty()) {
-        *error = Tr("the CSV input has no header row naming its columns");
+        *error = QCoreApplication::translate("DesignRun",
+                                             "the CSV input has no header row naming its columns");
         return std::nullopt;
     }
     data.columns = rows.front().fields;
     for (qsizetype i = 1; i < rows.size(); ++i) {
         const CsvRecord& row = rows[i];
-        const QString fault = !row.error.isEmpty() || row.fields.size() == data.columns.size()
-                                  ? row.error
-                                  : Tr("%1 fields where the header names %2")
-                                        .arg(row.fields.size())
-                                        .arg(data.columns.size());
+        const QString fault =
+            !row.error.isEmpty() || row.fields.size() == data.columns.size()
+                ? row.error
+                : QCoreApplication::translate("DesignRun", "%1 fields where the header names %2")
+                      .arg(row.fields.size())
+                      .arg(data.columns.size());
         take(row.line, row.fields, fault);
     }
     return data;
@@ -90,11 +91,14 @@ void ReportFaults(std::FILE* errors, const QStringList& faults, qsizetype labels
         Report(errors, fault);
     }
     if (faults.size() > kShownFaults) {
-        Report(errors, Tr("%1 more faults like these").arg(faults.size() - kShownFaults));
+        Report(errors, QCoreApplication::translate("DesignRun", "%1 more faults like these")
+                           .arg(faults.size() - kShownFaults));
     }
-    Report(errors, Tr("%1 of %2 labels cannot be printed as designed; nothing was written")
-                       .arg(faults.size())
-                       .arg(labels));
+    Report(errors,
+           QCoreApplication::translate(
+               "DesignRun", "%1 of %2 labels cannot be printed as designed; nothing was written")
+               .arg(faults.size())
+               .arg(labels));
 }
 
 // The layouts of one page's places, laid out as the page needs them: copies
@@ -150,11 +154,12 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
     }
     const CDesignRun run(*design, data->columns, QDate::currentDate(), options.sheet);
     if (!run.Fault().isEmpty()) {
-        Report(errors, Tr("the design \"%1\": %2").arg(options.design, run.Fault()));
+        Report(errors, QCoreApplication::translate("DesignRun", "the design \"%1\": %2")
+                           .arg(options.design, run.Fault()));
         return kExitUsage;
     }
     for (const QString& note : run.Notes()) {
-        Report(errors, Tr("note: %1").arg(note));
+        Report(errors, QCoreApplication::translate("DesignRun", "note: %1").arg(note));
     }
     DesignPages pages;
     pages.stock = run.Stock();
@@ -163,9 +168,10 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
     pages.copies = options.copies;
     pages.outlines = options.outlines;
     if (options.startAt > pages.stock.LabelsPerSheet()) {
-        Report(errors, Tr("the first label must be 1 to %1 on %2")
-                           .arg(pages.stock.LabelsPerSheet())
-                           .arg(QString::fromStdString(pages.stock.name)));
+        Report(errors,
+               QCoreApplication::translate("DesignRun", "the first label must be 1 to %1 on %2")
+                   .arg(pages.stock.LabelsPerSheet())
+                   .arg(QString::fromStdString(pages.stock.name)));
         return kExitUsage;
     }
     // Every label is laid out before anything is drawn: the labels are
@@ -180,7 +186,7 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
         return kExitSomeFailed;
     }
     if (data->records.empty()) {
-        Report(errors, Tr("there are no labels to print"));
+        Report(errors, QCoreApplication::translate("DesignRun", "there are no labels to print"));
         return kExitUsage;
     }
 
@@ -196,14 +202,17 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
     case OutputFormat::Pdf:
         break;
     case OutputFormat::Svg:
-        Report(errors, Tr("designed labels are written as one PDF document, or as BMP or PNG "
-                          "pages"));
+        Report(errors,
+               QCoreApplication::translate(
+                   "DesignRun", "designed labels are written as one PDF document, or as BMP or PNG "
+                                "pages"));
         return kExitUsage;
     }
     if (raster && pageCount > 1 && !options.output.contains(QStringLiteral("{page}"))) {
-        Report(
-            errors,
-            Tr("the labels fill %1 pages: name the pages with {page} in --output").arg(pageCount));
+        Report(errors,
+               QCoreApplication::translate(
+                   "DesignRun", "the labels fill %1 pages: name the pages with {page} in --output")
+                   .arg(pageCount));
         return kExitUsage;
     }
     PageLayouts layouts(run, *data, pages);
@@ -212,9 +221,10 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
         const QImage image = RenderDesignPage(pages, layouts.Page(page), options.dpi, options.dpi);
         const QByteArray bytes = image.isNull() ? QByteArray() : EncodeBitmap(image, *format);
         if (bytes.isEmpty()) {
-            Report(
-                errors,
-                Tr("page %1 is too large for a bitmap at %2 dpi").arg(page + 1).arg(options.dpi));
+            Report(errors, QCoreApplication::translate(
+                               "DesignRun", "page %1 is too large for a bitmap at %2 dpi")
+                               .arg(page + 1)
+                               .arg(options.dpi));
             return kExitSomeFailed;
         }
         if (!files.Write(

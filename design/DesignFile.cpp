@@ -25,10 +25,6 @@ constexpr std::int64_t kMaxSequence = 1'000'000'000'000;
 constexpr int kMaxDigits = 18;
 constexpr int kMaxTurn = 3;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("DesignFile", text);
-}
-
 constexpr std::array<std::pair<ObjectKind, const char*>, 4> kKinds{{
     {ObjectKind::Barcode, "barcode"},
     {ObjectKind::Text, "text"},
@@ -85,7 +81,8 @@ public:
     void OnlyKeys(const QStringList& known) {
         for (const QString& key : m_object.keys()) {
             if (!known.contains(key)) {
-                Fail(key, Tr("is no key here (%1 are)").arg(known.join(QStringLiteral(", "))));
+                Fail(key, QCoreApplication::translate("DesignFile", "is no key here (%1 are)")
+                              .arg(known.join(QStringLiteral(", "))));
                 return;
             }
         }
@@ -94,7 +91,7 @@ public:
     QJsonValue Value(const char* key, bool required) {
         const QJsonValue value = m_object.value(QLatin1String(key));
         if (value.isUndefined() && required) {
-            Fail(QLatin1String(key), Tr("is missing"));
+            Fail(QLatin1String(key), QCoreApplication::translate("DesignFile", "is missing"));
         }
         return value;
     }
@@ -104,7 +101,8 @@ public:
         if (value.isString()) {
             target = value.toString();
         } else if (!value.isUndefined()) {
-            Fail(QLatin1String(key), Tr("takes a text in quotes"));
+            Fail(QLatin1String(key),
+                 QCoreApplication::translate("DesignFile", "takes a text in quotes"));
         }
     }
 
@@ -113,7 +111,8 @@ public:
         if (value.isBool()) {
             target = value.toBool();
         } else if (!value.isUndefined()) {
-            Fail(QLatin1String(key), Tr("takes true or false"));
+            Fail(QLatin1String(key),
+                 QCoreApplication::translate("DesignFile", "takes true or false"));
         }
     }
 
@@ -123,7 +122,10 @@ public:
             return;
         }
         if (!value.isDouble() || !(value.toDouble() >= low && value.toDouble() <= high)) {
-            Fail(QLatin1String(key), Tr("takes a number from %1 to %2").arg(low).arg(high));
+            Fail(QLatin1String(key),
+                 QCoreApplication::translate("DesignFile", "takes a number from %1 to %2")
+                     .arg(low)
+                     .arg(high));
             return;
         }
         target = value.toDouble();
@@ -134,7 +136,8 @@ public:
         double number = static_cast<double>(target);
         Number(key, number, static_cast<double>(low), static_cast<double>(high));
         if (m_ok && std::trunc(number) != number) {
-            Fail(QLatin1String(key), Tr("takes a whole number"));
+            Fail(QLatin1String(key),
+                 QCoreApplication::translate("DesignFile", "takes a whole number"));
         }
         target = static_cast<Int>(number);
     }
@@ -155,8 +158,8 @@ public:
                 return;
             }
         }
-        Fail(QLatin1String(key),
-             Tr("takes %1, not \"%2\"").arg(names.join(QStringLiteral(", ")), word));
+        Fail(QLatin1String(key), QCoreApplication::translate("DesignFile", "takes %1, not \"%2\"")
+                                     .arg(names.join(QStringLiteral(", ")), word));
     }
 
     void Fail(const QString& key, const QString& why) {
@@ -185,8 +188,10 @@ bool ReadBox(const QJsonValue& value, DesignBox& box, const QString& path, QStri
         *error =
             QStringLiteral("%1box: %2")
                 .arg(path,
-                     Tr("takes four numbers [x, y, width, height] in the design's unit, the width "
-                        "and height 0 or more"));
+                     QCoreApplication::translate(
+                         "DesignFile",
+                         "takes four numbers [x, y, width, height] in the design's unit, the width "
+                         "and height 0 or more"));
         return false;
     }
     box = {array[0].toDouble(), array[1].toDouble(), array[2].toDouble(), array[3].toDouble()};
@@ -196,7 +201,9 @@ bool ReadBox(const QJsonValue& value, DesignBox& box, const QString& path, QStri
 bool ReadObject(const QJsonValue& value, qsizetype index, DesignObject& object, QString* error) {
     const QString path = QStringLiteral("objects[%1].").arg(index + 1);
     if (!value.isObject()) {
-        *error = QStringLiteral("objects[%1]: %2").arg(index + 1).arg(Tr("takes an object { }"));
+        *error = QStringLiteral("objects[%1]: %2")
+                     .arg(index + 1)
+                     .arg(QCoreApplication::translate("DesignFile", "takes an object { }"));
         return false;
     }
     Reader reader(value.toObject(), path, error);
@@ -223,7 +230,9 @@ bool ReadObject(const QJsonValue& value, qsizetype index, DesignObject& object, 
             const std::optional<SymbologyId> id = FindSymbology(symbology.toStdString());
             if (!id) {
                 reader.Fail(QStringLiteral("symbology"),
-                            Tr("\"%1\" is no symbology this program draws").arg(symbology));
+                            QCoreApplication::translate("DesignFile",
+                                                        "\"%1\" is no symbology this program draws")
+                                .arg(symbology));
             } else {
                 object.symbology = *id;
             }
@@ -251,7 +260,8 @@ bool ReadObject(const QJsonValue& value, qsizetype index, DesignObject& object, 
         reader.Bool("wrap", object.wrap);
         if (reader.Ok() && object.minSize > object.size) {
             reader.Fail(QStringLiteral("shrink-to"),
-                        Tr("is larger than the size, %1 pt").arg(object.size));
+                        QCoreApplication::translate("DesignFile", "is larger than the size, %1 pt")
+                            .arg(object.size));
         }
         break;
     case ObjectKind::Line:
@@ -260,8 +270,10 @@ bool ReadObject(const QJsonValue& value, qsizetype index, DesignObject& object, 
         if (object.kind == ObjectKind::Rectangle) {
             reader.Bool("fill", object.fill);
         } else if (reader.Ok() && object.box.width != 0 && object.box.height != 0) {
-            reader.Fail(QStringLiteral("box"), Tr("a line runs across or down: its width or "
-                                                  "its height is 0"));
+            reader.Fail(QStringLiteral("box"),
+                        QCoreApplication::translate("DesignFile",
+                                                    "a line runs across or down: its width or "
+                                                    "its height is 0"));
         }
         break;
     }
@@ -279,11 +291,14 @@ std::optional<LabelDesign> ReadDesign(const QByteArray& text, QString* error) {
     QJsonParseError parse{};
     const QJsonDocument document = QJsonDocument::fromJson(text, &parse);
     if (parse.error != QJsonParseError::NoError) {
-        *error = Tr("line %1: %2").arg(LineAt(text, parse.offset)).arg(parse.errorString());
+        *error = QCoreApplication::translate("DesignFile", "line %1: %2")
+                     .arg(LineAt(text, parse.offset))
+                     .arg(parse.errorString());
         return std::nullopt;
     }
     if (!document.isObject()) {
-        *error = Tr("line 1: a design is one JSON object { }");
+        *error =
+            QCoreApplication::translate("DesignFile", "line 1: a design is one JSON object { }");
         return std::nullopt;
     }
     LabelDesign design;
@@ -293,12 +308,15 @@ std::optional<LabelDesign> ReadDesign(const QByteArray& text, QString* error) {
     int version = 0;
     reader.Whole("version", version, 1, 1'000'000);
     if (reader.Ok() && !reader.Has("version")) {
-        reader.Fail(QStringLiteral("version"), Tr("is missing"));
+        reader.Fail(QStringLiteral("version"),
+                    QCoreApplication::translate("DesignFile", "is missing"));
     }
     if (reader.Ok() && version > kDesignFileVersion) {
         reader.Fail(QStringLiteral("version"),
-                    Tr("is %1: the file is from a newer version of the program, which reads "
-                       "version %2")
+                    QCoreApplication::translate(
+                        "DesignFile",
+                        "is %1: the file is from a newer version of the program, which reads "
+                        "version %2")
                         .arg(version)
                         .arg(kDesignFileVersion));
     }
@@ -317,7 +335,8 @@ std::optional<LabelDesign> ReadDesign(const QByteArray& text, QString* error) {
     if (const QJsonValue sequence = reader.Value("sequence", false); !sequence.isUndefined()) {
         Reader numbers(sequence.toObject(), QStringLiteral("sequence."), error);
         if (!sequence.isObject()) {
-            numbers.Fail(QString(), Tr("takes an object { }"));
+            numbers.Fail(QString(),
+                         QCoreApplication::translate("DesignFile", "takes an object { }"));
         }
         numbers.OnlyKeys(
             {QStringLiteral("start"), QStringLiteral("step"), QStringLiteral("digits")});
@@ -330,7 +349,8 @@ std::optional<LabelDesign> ReadDesign(const QByteArray& text, QString* error) {
     }
     const QJsonValue objects = reader.Value("objects", true);
     if (reader.Ok() && !objects.isArray()) {
-        reader.Fail(QStringLiteral("objects"), Tr("takes a list [ ] of objects"));
+        reader.Fail(QStringLiteral("objects"),
+                    QCoreApplication::translate("DesignFile", "takes a list [ ] of objects"));
     }
     if (!reader.Ok()) {
         return std::nullopt;
@@ -405,13 +425,15 @@ QByteArray WriteDesign(const LabelDesign& design) {
 std::optional<LabelDesign> LoadDesignFile(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = Tr("cannot read the design \"%1\": %2").arg(path, file.errorString());
+        *error = QCoreApplication::translate("DesignFile", "cannot read the design \"%1\": %2")
+                     .arg(path, file.errorString());
         return std::nullopt;
     }
     QString fault;
     std::optional<LabelDesign> design = ReadDesign(file.readAll(), &fault);
     if (!design) {
-        *error = Tr("the design \"%1\": %2").arg(path, fault);
+        *error =
+            QCoreApplication::translate("DesignFile", "the design \"%1\": %2").arg(path, fault);
     }
     return design;
 }

@@ -23,10 +23,6 @@ constexpr double kPointsPerInch = 72;
 // The bar length a symbol is first built with to measure what its text adds.
 constexpr std::int32_t kTrialBarLength = 1000;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("DesignLayout", text);
-}
-
 // Texts are measured on a device of 1000 dots per inch: its unit is the mil.
 const QPaintDevice& MilDevice() {
     thread_local const QImage device = [] {
@@ -69,7 +65,9 @@ ExtentSink Measure(const Encoding& encoding, std::int32_t barLength, bool showTe
 
 // "line 4" of the data, or "label 3" of a sequence.
 QString RecordName(const DesignRecord& record) {
-    return record.line > 0 ? Tr("line %1").arg(record.line) : Tr("label %1").arg(record.index + 1);
+    return record.line > 0
+               ? QCoreApplication::translate("DesignLayout", "line %1").arg(record.line)
+               : QCoreApplication::translate("DesignLayout", "label %1").arg(record.index + 1);
 }
 
 } // namespace
@@ -118,7 +116,8 @@ CDesignRun::CDesignRun(LabelDesign design, const QStringList& columns, const QDa
     } else if (const auto layout = ParseSheetLayout(m_design.stock.toStdString(), &error)) {
         m_stock = *layout;
     } else {
-        m_fault = Tr("the stock \"%1\": %2").arg(m_design.stock, QString::fromStdString(error));
+        m_fault = QCoreApplication::translate("DesignLayout", "the stock \"%1\": %2")
+                      .arg(m_design.stock, QString::fromStdString(error));
         return;
     }
     for (std::size_t i = 0; i < m_design.objects.size(); ++i) {
@@ -130,7 +129,8 @@ CDesignRun::CDesignRun(LabelDesign design, const QStringList& columns, const QDa
             fields.reset();
         }
         if (!fields) {
-            m_fault = QStringLiteral("%1: %2").arg(ObjectName(object, i), fault);
+            m_fault = QCoreApplication::translate("DesignLayout", "%1: %2")
+                          .arg(ObjectName(object, i), fault);
             return;
         }
         m_templates.push_back(*fields);
@@ -140,8 +140,10 @@ CDesignRun::CDesignRun(LabelDesign design, const QStringList& columns, const QDa
                               : QFont());
         if (object.kind == ObjectKind::Text &&
             used.compare(object.font, Qt::CaseInsensitive) != 0) {
-            const QString note = Tr("the font \"%1\" is not on this system; \"%2\" is used instead")
-                                     .arg(object.font, used);
+            const QString note =
+                QCoreApplication::translate(
+                    "DesignLayout", "the font \"%1\" is not on this system; \"%2\" is used instead")
+                    .arg(object.font, used);
             if (!m_notes.contains(note)) {
                 m_notes.append(note);
             }
@@ -160,7 +162,7 @@ std::optional<LabelLayout> CDesignRun::LayOut(const DesignRecord& record,
     LabelLayout layout;
     bool ok = true;
     const auto fail = [&](std::size_t i, const QString& why) {
-        faults->append(QStringLiteral("%1, %2: %3")
+        faults->append(QCoreApplication::translate("DesignLayout", "%1, %2: %3")
                            .arg(RecordName(record), ObjectName(m_design.objects[i], i), why));
         ok = false;
     };
@@ -183,10 +185,11 @@ std::optional<LabelLayout> CDesignRun::LayOut(const DesignRecord& record,
                 placed.font.setPointSizeF(least);
                 const QSizeF needs =
                     TextExtent(placed.font, text, placed.box.width(), placed.flags);
-                fail(i, Tr("\"%1\" takes %2 x %3 at %4 pt; its box is %5 x %6")
+                fail(i, QCoreApplication::translate(
+                            "DesignLayout", "\"%1\" takes %2 x %3 at %4 pt; its box is %5 x %6")
                             .arg(text, length(needs.width()), length(needs.height()),
-                                 MessageNumber(least, 2), length(placed.box.width()),
-                                 length(placed.box.height())));
+                                 MessageNumber(least, least == std::round(least) ? 0 : 2),
+                                 length(placed.box.width()), length(placed.box.height())));
                 continue;
             }
             placed.font.setPointSizeF(*size);
@@ -216,7 +219,8 @@ std::optional<LabelLayout> CDesignRun::LayOut(const DesignRecord& record,
                 bars = std::floor(across - extra);
             }
             if (bars < 1) {
-                fail(i, Tr("its box leaves no room for bars"));
+                fail(i, QCoreApplication::translate("DesignLayout",
+                                                    "its box leaves no room for bars"));
                 continue;
             }
             placed.barLength = BarLengthOf(object.symbology, static_cast<std::int32_t>(bars));
@@ -232,8 +236,10 @@ std::optional<LabelLayout> CDesignRun::LayOut(const DesignRecord& record,
                           alongX ? extent.bars.maxY : extent.bars.maxY + quiet);
             }
             if (!Fits(QSizeF(clear.Width(), clear.Height()), placed.box.size())) {
-                fail(i, Tr("the symbol of \"%1\" takes %2 x %3 with its quiet zones; its box is "
-                           "%4 x %5")
+                fail(i, QCoreApplication::translate(
+                            "DesignLayout",
+                            "the symbol of \"%1\" takes %2 x %3 with its quiet zones; its box is "
+                            "%4 x %5")
                             .arg(text, length(clear.Width()), length(clear.Height()),
                                  length(placed.box.width()), length(placed.box.height())));
                 continue;
