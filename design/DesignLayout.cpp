@@ -120,8 +120,20 @@ CDesignRun::CDesignRun(LabelDesign design, const QStringList& columns, const QDa
                       .arg(m_design.stock, QString::fromStdString(error));
         return;
     }
+    const double unit = MilsPer(m_design.unit);
     for (std::size_t i = 0; i < m_design.objects.size(); ++i) {
         const DesignObject& object = m_design.objects[i];
+        const DesignBox& box = object.box;
+        if (box.x < -kFitSlack / unit || box.y < -kFitSlack / unit ||
+            (box.x + box.width) * unit > m_stock.labelWidth + kFitSlack ||
+            (box.y + box.height) * unit > m_stock.labelHeight + kFitSlack) {
+            m_fault =
+                QCoreApplication::translate("DesignLayout",
+                                            "%1: its box reaches past the label, %2 x %3 in")
+                    .arg(ObjectName(object, i), MessageNumber(m_stock.labelWidth / kMilsPerInch, 2),
+                         MessageNumber(m_stock.labelHeight / kMilsPerInch, 2));
+            return;
+        }
         QString fault;
         const QString& text = object.kind == ObjectKind::Barcode ? object.data : object.text;
         std::optional<FieldTemplate> fields = ParseTemplate(text, &fault);

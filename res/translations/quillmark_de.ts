@@ -1985,6 +1985,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 <context>
     <name>DesignLayout</name>
     <message>
+        <source>%1: its box reaches past the label, %2 x %3 in</source>
+        <translation>%1: sein Rahmen reicht über das Etikett hinaus, %2 x %3 in</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

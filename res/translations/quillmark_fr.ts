@@ -1985,6 +1985,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>DesignLayout</name>
     <message>
+        <source>%1: its box reaches past the label, %2 x %3 in</source>
+        <translation>%1 : son cadre dépasse l’étiquette, %2 x %3 in</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
