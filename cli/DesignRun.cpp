@@ -6,11 +6,16 @@
 #include "DesignPage.h"
 #include "FileCommit.h"
 #include "Inputs.h"
+#include "OrderedPool.h"
 #include "OutputFormat.h"
 #include "SheetRun.h"
 
 #include <QCoreApplication>
 #include <QSet>
+#include <QThread>
+
+#include <algorithm>
+#include <memory>
 
 #include <optional>
 #include <vector>
@@ -18,6 +23,8 @@
 namespace {
 
 constexpr qsizetype kShownFaults = 10;
+// Items handed to the workers but not yet written, per worker.
+constexpr std::size_t kQueuedPerWorker = 4;
 
 void Report(std::FILE* errors, const QString& message) {
     std::fputs(QStringLiteral("quillmark-render: %1\n").arg(message).toLocal8Bit().constData(),
@@ -101,42 +108,64 @@ void ReportFaults(std::FILE* errors, const QStringList& faults, qsizetype labels
                .arg(labels));
 }
 
-// The layouts of one page's places, laid out as the page needs them: copies
-// of one label follow each other, so the last one is kept.
-class PageLayouts {
-public:
-    PageLayouts(const CDesignRun& run, const DesignData& data, const DesignPages& pages)
-        : m_run(run), m_data(data), m_pages(pages) {}
-
-    std::vector<const LabelLayout*> Page(std::int64_t page) {
-        const int places = m_pages.stock.LabelsPerSheet();
-        m_layouts.assign(static_cast<std::size_t>(places), {});
-        std::vector<const LabelLayout*> pointers(static_cast<std::size_t>(places), nullptr);
-        std::int64_t last = -1;
-        for (int place = 0; place < places; ++place) {
-            const std::int64_t index = DesignLabelAt(m_pages, page, place);
-            if (index < 0) {
-                continue;
-            }
-            if (index != last || place == 0) {
-                QStringList faults;
-                m_layouts[place] =
-                    m_run.LayOut(m_data.records[static_cast<std::size_t>(index)], &faults);
-                last = index;
-                pointers[place] = m_layouts[place] ? &*m_layouts[place] : nullptr;
-            } else {
-                pointers[place] = pointers[place - 1];
-            }
-        }
-        return pointers;
-    }
-
-private:
-    const CDesignRun& m_run;
-    const DesignData& m_data;
-    const DesignPages& m_pages;
-    std::vector<std::optional<LabelLayout>> m_layouts;
+// One page's labels laid out, each place pointing at its label's layout:
+// copies of one label follow each other and share it.
+struct PageOfLabels {
+    std::vector<std::optional<LabelLayout>> layouts;
+    std::vector<const LabelLayout*> places;
 };
+
+std::shared_ptr<PageOfLabels> LayOutPage(const CDesignRun& run, const DesignData& data,
+                                         const DesignPages& pages, std::int64_t page) {
+    auto out = std::make_shared<PageOfLabels>();
+    const int count = pages.stock.LabelsPerSheet();
+    out->layouts.resize(static_cast<std::size_t>(count));
+    out->places.assign(static_cast<std::size_t>(count), nullptr);
+    std::int64_t last = -1;
+    for (int place = 0; place < count; ++place) {
+        const std::int64_t index = DesignLabelAt(pages, page, place);
+        if (index < 0) {
+            continue;
+        }
+        if (index != last) {
+            QStringList faults;
+            out->layouts[place] =
+                run.LayOut(data.records[static_cast<std::size_t>(index)], &faults);
+            last = index;
+            out->places[place] = out->layouts[place] ? &*out->layouts[place] : nullptr;
+        } else {
+            out->places[place] = out->places[place - 1];
+        }
+    }
+    return out;
+}
+
+// Threads that lay out labels beside the one that writes.
+std::size_t Workers(const RenderOptions& options) {
+    const int asked = options.jobs > 0 ? options.jobs : QThread::idealThreadCount();
+    return static_cast<std::size_t>(std::clamp(asked, 1, kMaxJobs));
+}
+
+// Lays out every record on the workers, a run of them per item: the faults
+// in record order.
+QStringList CheckEveryRecord(const CDesignRun& run, const DesignData& data, std::size_t workers) {
+    constexpr std::size_t kRecordsPerItem = 64;
+    QStringList faults = data.refused;
+    COrderedPool pool(workers, kQueuedPerWorker);
+    for (std::size_t first = 0; first < data.records.size(); first += kRecordsPerItem) {
+        auto found = std::make_shared<QStringList>();
+        const std::size_t end = std::min(first + kRecordsPerItem, data.records.size());
+        pool.Add(
+            [&run, &data, found, first, end] {
+                for (std::size_t i = first; i < end; ++i) {
+                    run.LayOut(data.records[i], found.get());
+                }
+            },
+            true, [&faults, found] { faults += *found; });
+    }
+    pool.Finish();
+    return faults;
+}
 
 } // namespace
 
@@ -174,22 +203,6 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
                    .arg(QString::fromStdString(pages.stock.name)));
         return kExitUsage;
     }
-    // Every label is laid out before anything is drawn: the labels are
-    // printed whole or not at all.
-    QStringList faults = data->refused;
-    for (const DesignRecord& record : data->records) {
-        run.LayOut(record, &faults);
-    }
-    if (!faults.isEmpty()) {
-        ReportFaults(errors, faults,
-                     static_cast<qsizetype>(data->records.size()) + data->refused.size());
-        return kExitSomeFailed;
-    }
-    if (data->records.empty()) {
-        Report(errors, QCoreApplication::translate("DesignRun", "there are no labels to print"));
-        return kExitUsage;
-    }
-
     const std::optional<OutputFormat> format =
         options.format ? options.format : FormatOfPath(options.output);
     const std::int64_t pageCount = DesignPageCount(pages);
@@ -215,42 +228,79 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
                    .arg(pageCount));
         return kExitUsage;
     }
-    PageLayouts layouts(run, *data, pages);
-    CFileCommitter files;
-    for (std::int64_t page = 0; raster && page < pageCount; ++page) {
-        const QImage image = RenderDesignPage(pages, layouts.Page(page), options.dpi, options.dpi);
-        const QByteArray bytes = image.isNull() ? QByteArray() : EncodeBitmap(image, *format);
-        if (bytes.isEmpty()) {
-            Report(errors, QCoreApplication::translate(
-                               "DesignRun", "page %1 is too large for a bitmap at %2 dpi")
-                               .arg(page + 1)
-                               .arg(options.dpi));
-            return kExitSomeFailed;
-        }
-        if (!files.Write(
-                PagePath(options.output, static_cast<int>(page), static_cast<int>(pageCount)),
-                bytes, &error)) {
-            Report(errors, error);
-            return kExitSomeFailed;
-        }
+    // Every label is laid out before anything is drawn: the labels are
+    // printed whole or not at all.
+    const std::size_t workers = Workers(options);
+    const QStringList faults = CheckEveryRecord(run, *data, workers);
+    if (!faults.isEmpty()) {
+        ReportFaults(errors, faults,
+                     static_cast<qsizetype>(data->records.size()) + data->refused.size());
+        return kExitSomeFailed;
     }
-    if (!raster) {
+    if (data->records.empty()) {
+        Report(errors, QCoreApplication::translate("DesignRun", "there are no labels to print"));
+        return kExitUsage;
+    }
+
+    // The workers lay out pages (and draw the bitmap ones) ahead of the
+    // writer, which takes them in order.
+    CFileCommitter files;
+    bool failed = false;
+    if (raster) {
+        COrderedPool pool(workers, kQueuedPerWorker);
+        for (std::int64_t page = 0; page < pageCount && !failed; ++page) {
+            auto bytes = std::make_shared<QByteArray>();
+            pool.Add(
+                [&, bytes, page] {
+                    const QImage image =
+                        RenderDesignPage(pages, LayOutPage(run, *data, pages, page)->places,
+                                         options.dpi, options.dpi);
+                    *bytes = image.isNull() ? QByteArray() : EncodeBitmap(image, *format);
+                },
+                true,
+                [&, bytes, page] {
+                    if (failed) {
+                        return;
+                    }
+                    if (bytes->isEmpty()) {
+                        Report(errors,
+                               QCoreApplication::translate(
+                                   "DesignRun", "page %1 is too large for a bitmap at %2 dpi")
+                                   .arg(page + 1)
+                                   .arg(options.dpi));
+                        failed = true;
+                    } else if (!files.Write(PagePath(options.output, static_cast<int>(page),
+                                                     static_cast<int>(pageCount)),
+                                            *bytes, &error)) {
+                        Report(errors, error);
+                        failed = true;
+                    }
+                });
+        }
+        pool.Finish();
+    } else {
         const bool written = files.Write(
             options.output,
             [&](const ByteSink& put) {
                 CDesignPdf pdf(pages, options.dpi, put);
-                for (std::int64_t page = 0; page < pageCount; ++page) {
-                    if (!pdf.AddPage(layouts.Page(page))) {
-                        return;
-                    }
+                COrderedPool pool(workers, kQueuedPerWorker);
+                bool stopped = false;
+                for (std::int64_t page = 0; page < pageCount && !stopped; ++page) {
+                    auto laid = std::make_shared<std::shared_ptr<PageOfLabels>>();
+                    pool.Add([&, laid, page] { *laid = LayOutPage(run, *data, pages, page); }, true,
+                             [&, laid] { stopped = stopped || !pdf.AddPage((*laid)->places); });
                 }
+                pool.Finish();
                 pdf.Finish();
             },
             &error);
         if (!written) {
             Report(errors, error);
-            return kExitSomeFailed;
+            failed = true;
         }
+    }
+    if (failed) {
+        return kExitSomeFailed;
     }
     if (!files.Sync(&error)) {
         Report(errors, error);

@@ -11,6 +11,7 @@
 #include "VersionReader.h"
 
 #include <QGuiApplication>
+#include <QHashFunctions>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -290,6 +291,11 @@ int main(int argc, char* argv[]) {
     // label design names its fonts, which the system's configuration finds.
     if (!NamesDesign(argc, argv)) {
         UseLabelFaceOnly();
+    } else {
+        // Qt's PDF engine writes a document's fonts in the order of a hash
+        // table; one seed for every run keeps a design's PDF the same bytes
+        // whenever it is written, as the tool's files always are.
+        QHashSeed::setDeterministicGlobalSeed();
     }
     QGuiApplication application(argc, argv);
     if (QGuiApplication::platformName() != QStringLiteral("offscreen")) {
