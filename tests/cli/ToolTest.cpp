@@ -775,6 +775,15 @@ TEST_F(Tool, SheetsWriteEveryPageOrNothing) {
                   .status,
               0);
     EXPECT_EQ(pages(QStringLiteral("l.pdf")), 3);
+    // Standard input is read to its end, not only the part a pipe holds.
+    QByteArray many;
+    for (int i = 0; i < 12000; ++i) {
+        many += QByteArray::number(1'000'000 + i) + "-ITEM\n";
+    }
+    EXPECT_EQ(Run({"-s", "code128", "--sheet", "letter-3x10", "--batch", "-", "-o", "in.pdf"}, many)
+                  .status,
+              0);
+    EXPECT_EQ(pages(QStringLiteral("in.pdf")), 400);
     const Result listed = Run({"--list-sheets"});
     EXPECT_EQ(listed.status, 0);
 }
