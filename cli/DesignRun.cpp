@@ -1,143 +1,33 @@
 #include "DesignRun.h"
 
-#include "Batch.h"
 #include "DesignFile.h"
+#include "DesignInput.h"
 #include "DesignLayout.h"
 #include "DesignPage.h"
 #include "FileCommit.h"
-#include "Inputs.h"
 #include "OrderedPool.h"
 #include "OutputFormat.h"
 #include "SheetRun.h"
 
 #include <QCoreApplication>
-#include <QSet>
 #include <QThread>
 
 #include <algorithm>
 #include <memory>
-
 #include <optional>
 #include <vector>
 
 namespace {
 
 constexpr qsizetype kShownFaults = 10;
-// Items handed to the workers but not yet written, per worker.
+// Items handed to the workers but not yet taken in order, per worker.
 constexpr std::size_t kQueuedPerWorker = 4;
+// Records laid out by one item of the check.
+constexpr std::size_t kRecordsPerItem = 64;
 
 void Report(std::FILE* errors, const QString& message) {
     std::fputs(QStringLiteral("quillmark-render: %1\n").arg(message).toLocal8Bit().constData(),
                errors);
-}
-
-// The run's data: the columns its fields may name and one record per label.
-struct DesignData {
-    QStringList columns;
-    std::vector<DesignRecord> records;
-    QStringList refused; // malformed records and lines of bytes that are no UTF-8
-};
-
-std::optional<DesignData> ReadData(const RenderOptions& options, QString* error) {
-    DesignData data;
-    if (options.mode == InputMode::Sequence) {
-        data.records.resize(static_cast<std::size_t>(options.count));
-        for (std::size_t i = 0; i < data.records.size(); ++i) {
-            data.records[i].index = static_cast<std::int64_t>(i);
-        }
-        return data;
-    }
-    QList<int> notUtf8;
-    const QString input = ReadInput(options.input, error, &notUtf8);
-    if (!error->isEmpty()) {
-        return std::nullopt;
-    }
-    const QSet<int> badLines(notUtf8.cbegin(), notUtf8.cend());
-    const auto take = [&](int line, const QStringList& values, const QString& fault) {
-        if (!fault.isEmpty() || badLines.contains(line)) {
-            data.refused.append(
-                QCoreApplication::translate("DesignRun", "line %1: %2")
-                    .arg(line)
-                    .arg(fault.isEmpty()
-                             ? QCoreApplication::translate("DesignRun", "bytes that are not UTF-8")
-                             : fault));
-            return;
-        }
-        data.records.push_back({static_cast<std::int64_t>(data.records.size()), line, values});
-    };
-    if (options.mode == InputMode::Batch) {
-        data.columns = {QStringLiteral("text")};
-        for (const BatchLine& line : SplitBatchLines(input)) {
-            take(line.line, {line.text}, {});
-        }
-        return data;
-    }
-    const QList<CsvRecord> rows = ParseCsv(input);
-    if (rows.isEmpty() || !rows.front().error.isEmpty()) {
-        *error = QCoreApplication::translate("DesignRun",
-                                             "the CSV input has no header row naming its columns");
-        return std::nullopt;
-    }
-    data.columns = rows.front().fields;
-    for (qsizetype i = 1; i < rows.size(); ++i) {
-        const CsvRecord& row = rows[i];
-        const QString fault =
-            !row.error.isEmpty() || row.fields.size() == data.columns.size()
-                ? row.error
-                : QCoreApplication::translate("DesignRun", "%1 fields where the header names %2")
-                      .arg(row.fields.size())
-                      .arg(data.columns.size());
-        take(row.line, row.fields, fault);
-    }
-    return data;
-}
-
-// Reports the first faults, a count of the rest, and that nothing was written.
-void ReportFaults(std::FILE* errors, const QStringList& faults, qsizetype labels) {
-    for (const QString& fault : faults.mid(0, kShownFaults)) {
-        Report(errors, fault);
-    }
-    if (faults.size() > kShownFaults) {
-        Report(errors, QCoreApplication::translate("DesignRun", "%1 more faults like these")
-                           .arg(faults.size() - kShownFaults));
-    }
-    Report(errors,
-           QCoreApplication::translate(
-               "DesignRun", "%1 of %2 labels cannot be printed as designed; nothing was written")
-               .arg(faults.size())
-               .arg(labels));
-}
-
-// One page's labels laid out, each place pointing at its label's layout:
-// copies of one label follow each other and share it.
-struct PageOfLabels {
-    std::vector<std::optional<LabelLayout>> layouts;
-    std::vector<const LabelLayout*> places;
-};
-
-std::shared_ptr<PageOfLabels> LayOutPage(const CDesignRun& run, const DesignData& data,
-                                         const DesignPages& pages, std::int64_t page) {
-    auto out = std::make_shared<PageOfLabels>();
-    const int count = pages.stock.LabelsPerSheet();
-    out->layouts.resize(static_cast<std::size_t>(count));
-    out->places.assign(static_cast<std::size_t>(count), nullptr);
-    std::int64_t last = -1;
-    for (int place = 0; place < count; ++place) {
-        const std::int64_t index = DesignLabelAt(pages, page, place);
-        if (index < 0) {
-            continue;
-        }
-        if (index != last) {
-            QStringList faults;
-            out->layouts[place] =
-                run.LayOut(data.records[static_cast<std::size_t>(index)], &faults);
-            last = index;
-            out->places[place] = out->layouts[place] ? &*out->layouts[place] : nullptr;
-        } else {
-            out->places[place] = out->places[place - 1];
-        }
-    }
-    return out;
 }
 
 // Threads that lay out labels beside the one that writes.
@@ -146,25 +36,146 @@ std::size_t Workers(const RenderOptions& options) {
     return static_cast<std::size_t>(std::clamp(asked, 1, kMaxJobs));
 }
 
-// Lays out every record on the workers, a run of them per item: the faults
-// in record order.
-QStringList CheckEveryRecord(const CDesignRun& run, const DesignData& data, std::size_t workers) {
-    constexpr std::size_t kRecordsPerItem = 64;
-    QStringList faults = data.refused;
+// What the check found: the first faults in input order, and how many
+// records have any.
+struct CheckResult {
+    QStringList shown;
+    std::int64_t failed = 0;
+    std::int64_t labels = 0;  // records that are labels
+    std::int64_t records = 0; // and those that are not
+    void Add(const QStringList& faults) {
+        ++failed;
+        shown += faults.mid(0, std::max<qsizetype>(0, kShownFaults - shown.size()));
+    }
+};
+
+// Reads every record once and lays it out on the workers, a run of records
+// per item, holding no more of them than the items in flight.
+CheckResult CheckEveryRecord(const CDesignRun& run, CDesignInput& input, std::size_t workers) {
+    CheckResult result;
     COrderedPool pool(workers, kQueuedPerWorker);
-    for (std::size_t first = 0; first < data.records.size(); first += kRecordsPerItem) {
-        auto found = std::make_shared<QStringList>();
-        const std::size_t end = std::min(first + kRecordsPerItem, data.records.size());
+    bool more = true;
+    while (more) {
+        auto records = std::make_shared<std::vector<DesignRecord>>();
+        auto faults = std::make_shared<std::vector<QStringList>>();
+        DesignRecord record;
+        QString fault;
+        while (records->size() < kRecordsPerItem && (more = input.Next(record, &fault))) {
+            if (!fault.isEmpty()) {
+                // A malformed record is named where it stands among the others.
+                records->push_back({-1, record.line, {fault}});
+            } else {
+                records->push_back(std::move(record));
+            }
+        }
         pool.Add(
-            [&run, &data, found, first, end] {
-                for (std::size_t i = first; i < end; ++i) {
-                    run.LayOut(data.records[i], found.get());
+            [&run, records, faults] {
+                faults->resize(records->size());
+                for (std::size_t i = 0; i < records->size(); ++i) {
+                    const DesignRecord& r = (*records)[i];
+                    if (r.index < 0) {
+                        (*faults)[i] = r.values;
+                    } else {
+                        run.LayOut(r, &(*faults)[i]);
+                    }
                 }
             },
-            true, [&faults, found] { faults += *found; });
+            true,
+            [&result, records, faults] {
+                for (std::size_t i = 0; i < records->size(); ++i) {
+                    result.labels += (*records)[i].index >= 0 ? 1 : 0;
+                    ++result.records;
+                    if (!(*faults)[i].isEmpty()) {
+                        result.Add((*faults)[i]);
+                    }
+                }
+            });
     }
     pool.Finish();
-    return faults;
+    return result;
+}
+
+void ReportFaults(std::FILE* errors, const CheckResult& check) {
+    for (const QString& fault : check.shown) {
+        Report(errors, fault);
+    }
+    if (check.failed > check.shown.size()) {
+        Report(errors, QCoreApplication::translate("DesignRun", "%1 more faults like these")
+                           .arg(check.failed - check.shown.size()));
+    }
+    Report(errors,
+           QCoreApplication::translate(
+               "DesignRun", "%1 of %2 labels cannot be printed as designed; nothing was written")
+               .arg(check.failed)
+               .arg(check.records));
+}
+
+// One page's records, and the labels laid out from them: each place points
+// at its label's layout (copies of one label share it), or is empty.
+struct PageOfLabels {
+    std::vector<DesignRecord> records;
+    std::vector<int> recordOfPlace; // -1: the place is left empty
+    std::vector<std::optional<LabelLayout>> layouts;
+    std::vector<const LabelLayout*> places;
+
+    void LayOut(const CDesignRun& run) {
+        layouts.resize(records.size());
+        QStringList faults;
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            layouts[i] = run.LayOut(records[i], &faults);
+        }
+        for (const int index : recordOfPlace) {
+            places.push_back(index >= 0 && layouts[static_cast<std::size_t>(index)]
+                                 ? &*layouts[static_cast<std::size_t>(index)]
+                                 : nullptr);
+        }
+    }
+};
+
+// Reads the records of the pages in turn: a label's copies may run on from
+// one page to the next, so the last record read is kept.
+class PageReader {
+public:
+    PageReader(CDesignInput& input, const DesignPages& pages) : m_input(input), m_pages(pages) {
+        m_input.Rewind();
+    }
+
+    std::shared_ptr<PageOfLabels> Page(std::int64_t page) {
+        auto out = std::make_shared<PageOfLabels>();
+        for (int place = 0; place < m_pages.stock.LabelsPerSheet(); ++place) {
+            const std::int64_t index = DesignLabelAt(m_pages, page, place);
+            if (index < 0) {
+                out->recordOfPlace.push_back(-1);
+                continue;
+            }
+            QString fault;
+            while (m_current.index < index && m_input.Next(m_current, &fault)) {
+            }
+            if (out->records.empty() || out->records.back().index != m_current.index) {
+                out->records.push_back(m_current);
+            }
+            out->recordOfPlace.push_back(static_cast<int>(out->records.size()) - 1);
+        }
+        return out;
+    }
+
+private:
+    CDesignInput& m_input;
+    const DesignPages& m_pages;
+    DesignRecord m_current{-1, 0, {}};
+};
+
+std::optional<bool> IsRaster(const std::optional<OutputFormat>& format) {
+    switch (format.value_or(OutputFormat::Svg)) {
+    case OutputFormat::Bmp:
+    case OutputFormat::Png:
+        return true;
+    case OutputFormat::Pdf:
+        return false;
+    case OutputFormat::Svg:
+        break;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -176,12 +187,12 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
         Report(errors, error);
         return kExitUsage;
     }
-    const std::optional<DesignData> data = ReadData(options, &error);
-    if (!data) {
+    CDesignInput input(options);
+    if (!input.Open(&error)) {
         Report(errors, error);
         return kExitUsage;
     }
-    const CDesignRun run(*design, data->columns, QDate::currentDate(), options.sheet);
+    const CDesignRun run(*design, input.Columns(), QDate::currentDate(), options.sheet);
     if (!run.Fault().isEmpty()) {
         Report(errors, QCoreApplication::translate("DesignRun", "the design \"%1\": %2")
                            .arg(options.design, run.Fault()));
@@ -192,7 +203,6 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
     }
     DesignPages pages;
     pages.stock = run.Stock();
-    pages.labels = static_cast<std::int64_t>(data->records.size());
     pages.startAt = options.startAt;
     pages.copies = options.copies;
     pages.outlines = options.outlines;
@@ -205,56 +215,52 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
     }
     const std::optional<OutputFormat> format =
         options.format ? options.format : FormatOfPath(options.output);
-    const std::int64_t pageCount = DesignPageCount(pages);
-    bool raster = false;
-    switch (format.value_or(OutputFormat::Svg)) {
-    case OutputFormat::Bmp:
-    case OutputFormat::Png:
-        raster = true;
-        break;
-    case OutputFormat::Pdf:
-        break;
-    case OutputFormat::Svg:
+    const std::optional<bool> raster = IsRaster(format);
+    if (!raster) {
         Report(errors,
                QCoreApplication::translate(
                    "DesignRun", "designed labels are written as one PDF document, or as BMP or PNG "
                                 "pages"));
         return kExitUsage;
     }
-    if (raster && pageCount > 1 && !options.output.contains(QStringLiteral("{page}"))) {
+
+    // Every label is laid out before anything is drawn: the labels are
+    // printed whole or not at all.
+    const std::size_t workers = Workers(options);
+    const CheckResult check = CheckEveryRecord(run, input, workers);
+    if (check.failed > 0) {
+        ReportFaults(errors, check);
+        return kExitSomeFailed;
+    }
+    if (check.labels == 0) {
+        Report(errors, QCoreApplication::translate("DesignRun", "there are no labels to print"));
+        return kExitUsage;
+    }
+    pages.labels = check.labels;
+    const std::int64_t pageCount = DesignPageCount(pages);
+    if (*raster && pageCount > 1 && !options.output.contains(QStringLiteral("{page}"))) {
         Report(errors,
                QCoreApplication::translate(
                    "DesignRun", "the labels fill %1 pages: name the pages with {page} in --output")
                    .arg(pageCount));
         return kExitUsage;
     }
-    // Every label is laid out before anything is drawn: the labels are
-    // printed whole or not at all.
-    const std::size_t workers = Workers(options);
-    const QStringList faults = CheckEveryRecord(run, *data, workers);
-    if (!faults.isEmpty()) {
-        ReportFaults(errors, faults,
-                     static_cast<qsizetype>(data->records.size()) + data->refused.size());
-        return kExitSomeFailed;
-    }
-    if (data->records.empty()) {
-        Report(errors, QCoreApplication::translate("DesignRun", "there are no labels to print"));
-        return kExitUsage;
-    }
 
-    // The workers lay out pages (and draw the bitmap ones) ahead of the
-    // writer, which takes them in order.
+    // The input is read again page by page; the workers lay out the pages
+    // (and draw the bitmap ones) ahead of the writer, which takes them in order.
+    PageReader reader(input, pages);
     CFileCommitter files;
     bool failed = false;
-    if (raster) {
+    if (*raster) {
         COrderedPool pool(workers, kQueuedPerWorker);
         for (std::int64_t page = 0; page < pageCount && !failed; ++page) {
+            auto labels = reader.Page(page);
             auto bytes = std::make_shared<QByteArray>();
             pool.Add(
-                [&, bytes, page] {
+                [&, labels, bytes] {
+                    labels->LayOut(run);
                     const QImage image =
-                        RenderDesignPage(pages, LayOutPage(run, *data, pages, page)->places,
-                                         options.dpi, options.dpi);
+                        RenderDesignPage(pages, labels->places, options.dpi, options.dpi);
                     *bytes = image.isNull() ? QByteArray() : EncodeBitmap(image, *format);
                 },
                 true,
@@ -286,9 +292,11 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
                 COrderedPool pool(workers, kQueuedPerWorker);
                 bool stopped = false;
                 for (std::int64_t page = 0; page < pageCount && !stopped; ++page) {
-                    auto laid = std::make_shared<std::shared_ptr<PageOfLabels>>();
-                    pool.Add([&, laid, page] { *laid = LayOutPage(run, *data, pages, page); }, true,
-                             [&, laid] { stopped = stopped || !pdf.AddPage((*laid)->places); });
+                    auto labels = reader.Page(page);
+                    pool.Add([&run, labels] { labels->LayOut(run); }, true,
+                             [&pdf, &stopped, labels] {
+                                 stopped = stopped || !pdf.AddPage(labels->places);
+                             });
                 }
                 pool.Finish();
                 pdf.Finish();
