@@ -12,6 +12,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -97,10 +98,35 @@ QSizeF TextExtent(const QFont& font, const QString& text, double width, int flag
 
 std::optional<double> FittingSize(QFont font, const QString& text, const QSizeF& box, int flags,
                                   double size, double floor) {
-    const double least = floor > 0 ? floor : size;
-    for (double points = size; points >= least - 1e-9; points -= kShrinkStep) {
+    const auto fits = [&](double points) {
         font.setPointSizeF(points);
-        if (Fits(TextExtent(font, text, box.width(), flags), box)) {
+        return Fits(TextExtent(font, text, box.width(), flags), box);
+    };
+    font.setPointSizeF(size);
+    const QSizeF full = TextExtent(font, text, box.width(), flags);
+    if (Fits(full, box)) {
+        return size;
+    }
+    const double least = floor > 0 ? floor : size;
+    if (least >= size) {
+        return std::nullopt;
+    }
+    // Unhinted, a one-line text's extent grows with its size: the size its
+    // width and height at full size point to is tried first, then the steps
+    // next to it, so that the largest step that fits is found in a few
+    // measurements (a wrapped text breaks otherwise, and is stepped through).
+    const double scale = std::min(full.width() > 0 ? box.width() / full.width() : 1.0,
+                                  full.height() > 0 ? box.height() / full.height() : 1.0);
+    const double steps = std::floor((size * scale - least) / kShrinkStep + 1e-9);
+    double points = std::clamp(least + steps * kShrinkStep, least, size - kShrinkStep);
+    if (fits(points)) {
+        while (points + kShrinkStep < size - 1e-9 && fits(points + kShrinkStep)) {
+            points += kShrinkStep;
+        }
+        return points;
+    }
+    for (points -= kShrinkStep; points >= least - 1e-9; points -= kShrinkStep) {
+        if (fits(points)) {
             return points;
         }
     }
