@@ -89,7 +89,7 @@ public:
     }
 
     QJsonValue Value(const char* key, bool required) {
-        const QJsonValue value = m_object.value(QLatin1String(key));
+        QJsonValue value = m_object.value(QLatin1String(key));
         if (value.isUndefined() && required) {
             Fail(QLatin1String(key), QCoreApplication::translate("DesignFile", "is missing"));
         }
