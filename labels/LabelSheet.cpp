@@ -353,26 +353,6 @@ QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY) {
     return image;
 }
 
-QImage RenderAlignmentPage(const SheetJob& job, int dpiX, int dpiY) {
-    QImage image = BlankPage(job, dpiX, dpiY);
-    if (image.isNull()) {
-        return image;
-    }
-    const int columns = job.layout.columns;
-    const int last = job.layout.LabelsPerSheet() - 1;
-    const int corners[] = {0, columns - 1, last - columns + 1, last};
-    for (int place = 0; place <= last; ++place) {
-        const QRect rect = LabelRectOnPage(job, place, dpiX, dpiY);
-        Outline(image, rect);
-        if (std::find(std::begin(corners), std::end(corners), place) != std::end(corners)) {
-            const QPoint centre = rect.center();
-            HorizontalLine(image, rect.left(), rect.right() + 1, centre.y());
-            VerticalLine(image, centre.x(), rect.top(), rect.bottom() + 1);
-        }
-    }
-    return image;
-}
-
 bool WriteSheetPdf(const SheetJob& job, int gridDpi,
                    const std::function<bool(const QByteArray&)>& write) {
     // Qt's PDF engine writes the pages as they are done and embeds the

@@ -57,8 +57,10 @@ QStringList LabelsThatDoNotFit(const SheetJob& job);
 // when the page cannot be allocated.
 QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY);
 
-// The alignment page: every label's outline, and a crosshair through the
-// centre of each corner label, moved by the job's offset.
+// The alignment page, moved by the job's offset: every label's outline and a
+// crosshair through the centre of each corner label in half-point lines,
+// rulers along the top (inches) and left (millimetres) edges, an arrow at the
+// edge that feeds first, and in words the stock and the offset in force.
 QImage RenderAlignmentPage(const SheetJob& job, int dpiX, int dpiY);
 
 // Label `place` of a page rendered at the resolution, with the job's offset

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AlignmentPage</name>
+    <message>
+        <source>Alignment page for %1: %2 x %3 in labels, %4 across, %5 down</source>
+        <translation>Ausrichtungsseite für %1: Etiketten %2 x %3 in, %4 nebeneinander, %5 untereinander</translation>
+    </message>
+    <message>
+        <source>Offset in force: %1 in right, %2 in down</source>
+        <translation>Eingestellter Versatz: %1 in nach rechts, %2 in nach unten</translation>
+    </message>
+    <message>
+        <source>The arrow&apos;s edge goes into the printer first.</source>
+        <translation>Die Kante mit dem Pfeil läuft zuerst in den Drucker.</translation>
+    </message>
+    <message>
+        <source>Hold this page over a sheet of labels against the light:</source>
+        <translation>Halten Sie diese Seite über einen Etikettenbogen gegen das Licht:</translation>
+    </message>
+    <message>
+        <source>every outline should lie on a label&apos;s edge.</source>
+        <translation>jeder Umriss sollte auf dem Rand eines Etiketts liegen.</translation>
+    </message>
+</context>
+<context>
     <name>AchievedSize</name>
     <message>
         <source>%1 dpi ×%2</source>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AlignmentPage</name>
+    <message>
+        <source>Alignment page for %1: %2 x %3 in labels, %4 across, %5 down</source>
+        <translation>Page d’alignement pour %1 : étiquettes de %2 x %3 po, %4 en largeur, %5 en hauteur</translation>
+    </message>
+    <message>
+        <source>Offset in force: %1 in right, %2 in down</source>
+        <translation>Décalage appliqué : %1 po vers la droite, %2 po vers le bas</translation>
+    </message>
+    <message>
+        <source>The arrow&apos;s edge goes into the printer first.</source>
+        <translation>Le bord de la flèche entre le premier dans l’imprimante.</translation>
+    </message>
+    <message>
+        <source>Hold this page over a sheet of labels against the light:</source>
+        <translation>Tenez cette page sur une planche d’étiquettes à contre-jour :</translation>
+    </message>
+    <message>
+        <source>every outline should lie on a label&apos;s edge.</source>
+        <translation>chaque contour doit tomber sur le bord d’une étiquette.</translation>
+    </message>
+</context>
+<context>
     <name>AchievedSize</name>
     <message>
         <source>%1 dpi ×%2</source>

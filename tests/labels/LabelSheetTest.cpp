@@ -194,8 +194,7 @@ TEST(LabelSheet, EveryLabelOfEveryPageScansInItsPlace) {
         run("pdffonts", {pdf.fileName()}).contains(QRegularExpression(" yes +(yes|no) +yes")));
 }
 
-// The printer's offset moves every dot of the page by exactly its amount;
-// the alignment page outlines every label, with a crosshair in each corner.
+// The printer's offset moves every dot of the page by exactly its amount.
 TEST(LabelSheet, OffsetMovesEveryLabelByItsAmount) {
     SheetJob job = NumberedJob("a4-3x8", 24);
     job.outlines = true;
@@ -205,12 +204,30 @@ TEST(LabelSheet, OffsetMovesEveryLabelByItsAmount) {
     const QImage moved = RenderSheetPage(job, 0, 300, 300);
     const QRect kept = plain.rect().adjusted(0, 0, -30, -15);
     EXPECT_EQ(moved.copy(kept.translated(30, 15)), plain.copy(kept));
+}
 
-    const QImage alignment = RenderAlignmentPage(job, 300, 300);
-    const QRect first = LabelRectOnPage(job, 0, 300, 300);
-    for (const QPoint dot : {first.topLeft(), first.bottomRight(), first.center()}) {
-        EXPECT_TRUE(IsInk(alignment, dot.x(), dot.y()));
+// The alignment page outlines every label in lines a printer shows (a quarter
+// point or more at every resolution), with a crosshair in each corner label
+// and the ruler's zero where the offset puts the page's corner.
+TEST(LabelSheet, AlignmentPageShowsEveryLabelInVisibleLines) {
+    SheetJob job = NumberedJob("a4-3x8", 24);
+    job.offsetX = 100;
+    job.offsetY = 50;
+    for (const int dpi : {203, 300, 600}) {
+        SCOPED_TRACE(dpi);
+        const QImage page = RenderAlignmentPage(job, dpi, dpi);
+        const QRect first = LabelRectOnPage(job, 0, dpi, dpi);
+        const int middle = first.center().y() + first.height() / 4; // off the crosshair
+        int width = 0;
+        while (IsInk(page, first.left() + width, middle)) {
+            ++width;
+        }
+        EXPECT_GE(width, std::ceil(0.25 * dpi / 72)) << "outline";
+        EXPECT_LT(width, first.width() / 10) << "outline";
+        EXPECT_TRUE(IsInk(page, first.center().x(), first.center().y())) << "crosshair";
+        const QPoint empty = LabelRectOnPage(job, 4, dpi, dpi).center();
+        EXPECT_FALSE(IsInk(page, empty.x(), empty.y()));
+        EXPECT_TRUE(IsInk(page, dpi / 10, dpi / 20)) << "ruler zero";
+        EXPECT_FALSE(IsInk(page, dpi / 10 - 1, dpi / 20 - 1));
     }
-    EXPECT_FALSE(IsInk(alignment, LabelRectOnPage(job, 4, 300, 300).center().x(),
-                       LabelRectOnPage(job, 4, 300, 300).center().y()));
 }
