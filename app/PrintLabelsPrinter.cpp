@@ -133,7 +133,13 @@ void PrintLabelsPrinter::Preview(QWidget* parent) {
     SetUpSheetPrinter(m_printer, m_job.layout);
     m_printer.setPrintRange(QPrinter::AllPages);
     QPrintPreviewDialog preview(&m_printer, parent);
-    preview.setWindowTitle(tr("Print Labels"));
+    const int pages = SheetPageCount(m_job);
+    const int shown = PlanPreview(m_job.layout, pages, m_printer.resolution()).sheets;
+    preview.setWindowTitle(
+        shown < pages ? tr("Print Labels: the first %1 of %2 sheets shown; Print prints all %2")
+                            .arg(shown)
+                            .arg(pages)
+                      : tr("Print Labels"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [this, &preview](QPrinter* target) {
                          FollowPrinter(); // the preview's own Print may choose another

@@ -331,6 +331,31 @@ TEST_F(PrintLabelsTest, ThePreviewLeavesTheProgramsPrinterAsItWas) {
     EXPECT_FALSE(printer.fullPage());
 }
 
+// A preview keeps its sheets in memory: a long run is drawn coarser to show
+// every sheet, and only one too long even at 100 dpi shows its first ones.
+TEST(PrintPreviewPlan, ShowsEverySheetItCanHold) {
+    const struct {
+        const char* stock;
+        int sheets;
+        int printerDpi;
+        PreviewPlan plan;
+    } rows[] = {
+        {"letter-3x10", 1, 600, {300, 1}},      {"letter-3x10", 1, 96, {96, 1}},
+        {"letter-3x10", 50, 300, {300, 50}},    {"letter-3x10", 334, 600, {131, 334}},
+        {"letter-3x10", 5000, 600, {100, 574}}, {"roll-4x6in", 10000, 203, {100, 2236}},
+    };
+    for (const auto& row : rows) {
+        const SheetLayout* stock = nullptr;
+        for (const SheetLayout& layout : BuiltInSheets()) {
+            stock = layout.name == row.stock ? &layout : stock;
+        }
+        ASSERT_NE(stock, nullptr) << row.stock;
+        const PreviewPlan plan = PlanPreview(*stock, row.sheets, row.printerDpi);
+        EXPECT_EQ(plan.dpi, row.plan.dpi) << row.stock << " " << row.sheets;
+        EXPECT_EQ(plan.sheets, row.plan.sheets) << row.stock << " " << row.sheets;
+    }
+}
+
 // Alt and a letter reach one control only, in each language.
 TEST_F(PrintLabelsTest, EachMnemonicReachesOneControl) {
     for (const QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French}) {
