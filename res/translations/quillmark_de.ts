@@ -1166,7 +1166,7 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>Drucker&amp;einrichtung...</translation>
+        <translation>Dr&amp;uckereinrichtung...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1433,8 +1433,8 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>Barcode-Einstellungen</translation>
     </message>
     <message>
-        <source>&amp;Height:</source>
-        <translation>&amp;Höhe:</translation>
+        <source>Hei&amp;ght:</source>
+        <translation>Höh&amp;e:</translation>
     </message>
     <message>
         <source>inches</source>
@@ -1442,7 +1442,7 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation>&amp;Breite:</translation>
+        <translation>B&amp;reite:</translation>
     </message>
     <message>
         <source>&amp;Symbology:</source>
@@ -1453,11 +1453,11 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>&amp;Text:</translation>
     </message>
     <message>
-        <source>S&amp;how Text</source>
+        <source>Show Te&amp;xt</source>
         <translation>&amp;Klartext</translation>
     </message>
     <message>
-        <source>&amp;Tile mode</source>
+        <source>T&amp;ile mode</source>
         <translation>Ka&amp;cheln</translation>
     </message>
     <message>

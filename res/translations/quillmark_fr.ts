@@ -644,7 +644,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Printed bar &amp;width reduction:</source>
-        <translation>Réduction de la la&amp;rgeur des barres imprimées :</translation>
+        <translation>Réduction de la lar&amp;geur des barres imprimées :</translation>
     </message>
     <message>
         <source>Preview at actual size</source>
@@ -1433,8 +1433,8 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>Paramètres du code-barres</translation>
     </message>
     <message>
-        <source>&amp;Height:</source>
-        <translation>&amp;Hauteur</translation>
+        <source>Hei&amp;ght:</source>
+        <translation>Ha&amp;uteur</translation>
     </message>
     <message>
         <source>inches</source>
@@ -1453,11 +1453,11 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>&amp;Texte</translation>
     </message>
     <message>
-        <source>S&amp;how Text</source>
+        <source>Show Te&amp;xt</source>
         <translation>Li&amp;bellé</translation>
     </message>
     <message>
-        <source>&amp;Tile mode</source>
+        <source>T&amp;ile mode</source>
         <translation>&amp;Mosaïque</translation>
     </message>
     <message>

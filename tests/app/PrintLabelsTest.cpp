@@ -356,27 +356,6 @@ TEST(PrintPreviewPlan, ShowsEverySheetItCanHold) {
     }
 }
 
-// Alt and a letter reach one control only, in each language.
-TEST_F(PrintLabelsTest, EachMnemonicReachesOneControl) {
-    for (const QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French}) {
-        const Translations translations{QLocale(language)};
-        const CPrintLabelsDialog dialog(Symbol(), QString(), printer);
-        std::map<QChar, QString> seen;
-        for (const QWidget* control : dialog.findChildren<QWidget*>()) {
-            const auto* label = qobject_cast<const QLabel*>(control);
-            const auto* button = qobject_cast<const QAbstractButton*>(control);
-            const QString text = label != nullptr    ? label->text()
-                                 : button != nullptr ? button->text()
-                                                     : QString();
-            const qsizetype mark = text.indexOf(QLatin1Char('&'));
-            if (mark >= 0 && mark + 1 < text.size()) {
-                const auto [first, fresh] = seen.emplace(text[mark + 1].toLower(), text);
-                EXPECT_TRUE(fresh) << text.toStdString() << " / " << first->second.toStdString();
-            }
-        }
-    }
-}
-
 // File > Print Labels takes the main window's symbol and Text field.
 class PrintLabelsCommandTest : public ShownAppTest {};
 
