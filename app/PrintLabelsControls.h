@@ -17,6 +17,7 @@ class QStackedWidget;
 struct PrintLabelsControls {
     QComboBox* layout = nullptr; // the built-in stock, then "Custom"
     QLineEdit* customLayout = nullptr;
+    QDoubleSpinBox* barHeight = nullptr; // inches
     QRadioButton* fromText = nullptr;
     QRadioButton* fromSequence = nullptr;
     QRadioButton* fromFile = nullptr;

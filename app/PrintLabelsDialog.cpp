@@ -1,5 +1,6 @@
 #include "PrintLabelsDialog.h"
 
+#include "DeviceMapping.h"
 #include "LabelSourceBox.h"
 #include "PrintLabelsChoices.h"
 #include "PrintLabelsPrinter.h"
@@ -8,8 +9,10 @@
 #include "ui_PrintLabelsDialog.h"
 
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QPushButton>
 
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -34,6 +37,7 @@ CPrintLabelsDialog::CPrintLabelsDialog(const RenderRequest& symbol, const QStrin
     m_form->setupUi(this);
     CompleteForm();
     m_source->SetFieldText(fieldText);
+    m_ui.barHeight->setValue(static_cast<double>(m_symbol.heightMils) / kMilsPerInch);
     m_printer = std::make_unique<PrintLabelsPrinter>(m_ui, printer, m_job);
     RestorePrintLabelsChoices(m_ui);
     m_printer->ShowOffset();
@@ -68,6 +72,7 @@ void CPrintLabelsDialog::CompleteForm() {
     print->setDefault(true);
     m_ui = Controls{.layout = form.layout,
                     .customLayout = form.customLayout,
+                    .barHeight = form.barHeight,
                     .fromText = source.fromText,
                     .fromSequence = source.fromSequence,
                     .fromFile = source.fromFile,
@@ -109,6 +114,7 @@ void CPrintLabelsDialog::Connect() {
     for (QSpinBox* spin : {m_ui.count, m_ui.digits, m_ui.startAt, m_ui.copies}) {
         connect(spin, &QSpinBox::valueChanged, this, refresh);
     }
+    connect(m_ui.barHeight, &QDoubleSpinBox::valueChanged, this, refresh);
     for (QComboBox* combo : {m_ui.layout, m_ui.textColumn, m_ui.captionColumn}) {
         connect(combo, &QComboBox::currentIndexChanged, this, refresh);
     }
@@ -167,6 +173,8 @@ void CPrintLabelsDialog::Refresh() {
     std::string layoutError;
     ApplyLayout(&layoutError);
     m_job.symbol = m_symbol;
+    m_job.symbol.heightMils =
+        static_cast<std::int32_t>(std::lround(m_ui.barHeight->value() * kMilsPerInch));
     m_job.startAt = m_ui.startAt->value();
     m_job.copies = m_ui.copies->value();
     m_job.outlines = m_ui.outlines->isChecked();

@@ -394,6 +394,18 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>CPrintLabelsDialog</name>
     <message>
+        <source>Bar &amp;height:</source>
+        <translation>Balkenh&amp;öhe:</translation>
+    </message>
+    <message>
+        <source>The bars&apos; height on the labels, in inches; the main window&apos;s Height to begin with</source>
+        <translation>Die Höhe der Balken auf den Etiketten in Zoll; zu Beginn die Höhe des Hauptfensters</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> in</translation>
+    </message>
+    <message>
         <source>Print Labels</source>
         <translation>Etiketten drucken</translation>
     </message>

@@ -394,6 +394,18 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>CPrintLabelsDialog</name>
     <message>
+        <source>Bar &amp;height:</source>
+        <translation>Hauteur des ba&amp;rres :</translation>
+    </message>
+    <message>
+        <source>The bars&apos; height on the labels, in inches; the main window&apos;s Height to begin with</source>
+        <translation>La hauteur des barres sur les étiquettes, en pouces ; au départ celle de la fenêtre principale</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> po</translation>
+    </message>
+    <message>
         <source>Print Labels</source>
         <translation>Imprimer des étiquettes</translation>
     </message>

@@ -217,6 +217,22 @@ TEST_F(PrintLabelsTest, PrintingWaitsUntilEveryLabelCanBeDrawnAndSaysWhy) {
              ChooseLayout(ui, "roll-2x1in");
          },
          "larger than its label: 10 of 10", "line 1: the symbol takes"},
+        {"a caption over bars too tall for letter-3x10",
+         [](const Controls& ui) {
+             ui.fromSequence->setChecked(true);
+             ui.caption->setText("Shelf 4");
+             ChooseLayout(ui, "letter-3x10");
+             ui.barHeight->setValue(0.75);
+         },
+         "larger than its label: 10 of 10", "line 1: the symbol takes"},
+        {"the same with the bars lowered",
+         [](const Controls& ui) {
+             ui.fromSequence->setChecked(true);
+             ui.caption->setText("Shelf 4");
+             ChooseLayout(ui, "letter-3x10");
+             ui.barHeight->setValue(0.5);
+         },
+         "", nullptr},
         {"a layout off its page",
          [](const Controls& ui) {
              ui.layout->setCurrentIndex(ui.layout->count() - 1);
