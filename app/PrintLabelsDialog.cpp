@@ -209,6 +209,7 @@ void CPrintLabelsDialog::Refresh() {
         CheckedLabels checked = CheckLabels(m_symbol.symbology, present, m_symbol.widths.codeSets);
         lines += checked.refused;
         m_job.labels = std::move(checked.labels);
+        FitContinuousLength(m_job);
         if (!lines.isEmpty()) {
             reason = tr("Nothing is printed while any label cannot be drawn: %1 of %2:")
                          .arg(lines.size())

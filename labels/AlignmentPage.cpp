@@ -5,7 +5,7 @@
 #include "DeviceMapping.h"
 #include "FieldValues.h"
 #include "LabelSheet.h"
-#include "MonoSurface.h"
+#include "MonoShapes.h"
 #include "SheetText.h"
 
 #include <QCoreApplication>
@@ -38,22 +38,6 @@ int LineDots(int dpi) {
     return std::max(1, static_cast<int>(std::ceil(kLinePoints * dpi / kPointsPerInch)));
 }
 
-// Sets (or clears) every dot of a rectangle that falls on the page.
-void Fill(QImage& page, const QRect& rect, bool black = true) {
-    const QRect visible = rect.intersected(page.rect());
-    for (int y = visible.top(); y <= visible.bottom(); ++y) {
-        FillMonoSpan(page.scanLine(y), visible.left(), visible.right() + 1, black);
-    }
-}
-
-// A rectangle's edges, `width` dots wide, inside it.
-void Outline(QImage& page, const QRect& rect, int width) {
-    Fill(page, QRect(rect.left(), rect.top(), rect.width(), width));
-    Fill(page, QRect(rect.left(), rect.bottom() - width + 1, rect.width(), width));
-    Fill(page, QRect(rect.left(), rect.top(), width, rect.height()));
-    Fill(page, QRect(rect.right() - width + 1, rect.top(), width, rect.height()));
-}
-
 // Lines of text, each centred on `centreX`, the first with its top at `top`,
 // on a white ground that clears what lies under them.
 void CentredLines(QImage& page, const QStringList& lines, int centreX, int top, int dpi) {
@@ -66,10 +50,10 @@ void CentredLines(QImage& page, const QStringList& lines, int centreX, int top, 
     }
     const int margin = lineHeight / 2;
     const int width = static_cast<int>(std::ceil(widest));
-    Fill(page,
-         QRect(centreX - width / 2 - margin, top - margin, width + 2 * margin,
-               lineHeight * static_cast<int>(lines.size()) + 2 * margin),
-         false);
+    FillMonoRect(page,
+                 QRect(centreX - width / 2 - margin, top - margin, width + 2 * margin,
+                       lineHeight * static_cast<int>(lines.size()) + 2 * margin),
+                 false);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const double left = centreX - metrics.horizontalAdvance(lines[i]) / 2;
         PaintCaption(page, QPointF(left, top + static_cast<double>(i) * lineHeight), em, lines[i]);
@@ -78,35 +62,39 @@ void CentredLines(QImage& page, const QStringList& lines, int centreX, int top, 
 
 // A ruler along the page's top edge in inches (ticks every tenth, numbers
 // every inch) and one along its left edge in millimetres (ticks every one,
-// numbers every ten), both moved by the offset like everything else.
-void Rulers(QImage& page, QPoint origin, int dpiX, int dpiY) {
+// numbers every ten), both placed with the printer's corrections like
+// everything else: the ruler printed shows what the correction does.
+void Rulers(QImage& page, const SheetJob& job, int dpiX, int dpiY) {
     const int line = std::max(1, LineDots(std::min(dpiX, dpiY)) / 2);
     const double em = kTextPoints * std::min(dpiX, dpiY) / kPointsPerInch;
+    const int top = Dots(PrintedY(job, 0), dpiY);
+    const int left = Dots(PrintedX(job, 0), dpiX);
+    const auto tick = [](int count, int per) {
+        return (count % per == 0         ? kLongTick
+                : count % (per / 2) == 0 ? kMiddleTick
+                                         : kShortTick) *
+               kMilsPerInch;
+    };
     for (int tenth = 0;; ++tenth) {
-        const int x = origin.x() + Dots(tenth * kMilsPerInch / 10, dpiX);
+        const int x = Dots(PrintedX(job, tenth * kMilsPerInch / 10.0), dpiX);
         if (x >= page.width()) {
             break;
         }
-        const double length = tenth % 10 == 0  ? kLongTick
-                              : tenth % 5 == 0 ? kMiddleTick
-                                               : kShortTick;
-        Fill(page, QRect(x, origin.y(), line, Dots(length * kMilsPerInch, dpiY)));
+        FillMonoRect(page, QRect(x, top, line, Dots(tick(tenth, 10), dpiY)));
         if (tenth % 10 == 0 && tenth > 0) {
-            PaintCaption(page,
-                         QPointF(x + line + 1, origin.y() + Dots(kShortTick * kMilsPerInch, dpiY)),
+            PaintCaption(page, QPointF(x + line + 1, top + Dots(kShortTick * kMilsPerInch, dpiY)),
                          em, tenth == 10 ? QStringLiteral("1 in") : QString::number(tenth / 10));
         }
     }
     for (int mm = 0;; ++mm) {
-        const int y = origin.y() + Dots(mm * kMilsPerInch / kMillimetresPerInch, dpiY);
+        const int y = Dots(PrintedY(job, mm * kMilsPerInch / kMillimetresPerInch), dpiY);
         if (y >= page.height()) {
             break;
         }
-        const double length = mm % 10 == 0 ? kLongTick : mm % 5 == 0 ? kMiddleTick : kShortTick;
-        Fill(page, QRect(origin.x(), y, Dots(length * kMilsPerInch, dpiX), line));
+        FillMonoRect(page, QRect(left, y, Dots(tick(mm, 10), dpiX), line));
         if (mm % 10 == 0 && mm > 0) {
-            PaintCaption(page, QPointF(origin.x() + Dots(kLongTick * kMilsPerInch, dpiX) + line, y),
-                         em, mm == 10 ? QStringLiteral("1 cm") : QString::number(mm / 10));
+            PaintCaption(page, QPointF(left + Dots(kLongTick * kMilsPerInch, dpiX) + line, y), em,
+                         mm == 10 ? QStringLiteral("1 cm") : QString::number(mm / 10));
         }
     }
 }
@@ -118,9 +106,9 @@ void FeedArrow(QImage& page, QPoint tip, int dpi) {
     const int shaft = Dots(kMilsPerInch / 4, dpi);
     const int line = LineDots(dpi);
     for (int row = 0; row < head; ++row) {
-        Fill(page, QRect(tip.x() - row, tip.y() + row, 2 * row + 1, 1));
+        FillMonoRect(page, QRect(tip.x() - row, tip.y() + row, 2 * row + 1, 1));
     }
-    Fill(page, QRect(tip.x() - line, tip.y() + head, 2 * line + 1, shaft));
+    FillMonoRect(page, QRect(tip.x() - line, tip.y() + head, 2 * line + 1, shaft));
 }
 
 QString Inches(double mils) {
@@ -138,8 +126,9 @@ QStringList Words(const SheetJob& job) {
                  Inches(layout.labelHeight))
             .arg(layout.columns)
             .arg(layout.rows),
-        tr("Offset in force: %1 in right, %2 in down")
-            .arg(Inches(job.offsetX), Inches(job.offsetY)),
+        tr("Correction in force: %1 in right, %2 in down; scale %3 % across, %4 % down")
+            .arg(Inches(job.offsetX), Inches(job.offsetY), MessageNumber(job.scaleX * 100, 2),
+                 MessageNumber(job.scaleY * 100, 2)),
         tr("The arrow's edge goes into the printer first."),
         tr("Hold this page over a sheet of labels against the light:"),
         tr("every outline should lie on a label's edge."),
@@ -161,15 +150,15 @@ QImage RenderAlignmentPage(const SheetJob& job, int dpiX, int dpiY) {
     const int corners[] = {0, columns - 1, last - columns + 1, last};
     for (int place = 0; place <= last; ++place) {
         const QRect rect = LabelRectOnPage(job, place, dpiX, dpiY);
-        Outline(page, rect, std::min(lineX, lineY));
+        OutlineMonoShape(page, rect, job.layout.shape, std::min(lineX, lineY));
         if (std::find(std::begin(corners), std::end(corners), place) != std::end(corners)) {
             const QPoint centre = rect.center();
-            Fill(page, QRect(rect.left(), centre.y() - lineY / 2, rect.width(), lineY));
-            Fill(page, QRect(centre.x() - lineX / 2, rect.top(), lineX, rect.height()));
+            FillMonoRect(page, QRect(rect.left(), centre.y() - lineY / 2, rect.width(), lineY));
+            FillMonoRect(page, QRect(centre.x() - lineX / 2, rect.top(), lineX, rect.height()));
         }
     }
-    const QPoint origin(Dots(job.offsetX, dpiX), Dots(job.offsetY, dpiY));
-    Rulers(page, origin, dpiX, dpiY);
+    Rulers(page, job, dpiX, dpiY);
+    const QPoint origin(Dots(PrintedX(job, 0), dpiX), Dots(PrintedY(job, 0), dpiY));
     const int quarterInch = Dots(kMilsPerInch / 4, dpiY);
     FeedArrow(page, QPoint(page.width() / 2, origin.y() + quarterInch), dpiX);
     CentredLines(page, Words(job), page.width() / 2, page.height() / 2 - 2 * quarterInch, dpiY);

@@ -2,14 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>LabelCatalog</name>
+    <message>
+        <source>%1 %2: its equivalent %3 is not in the catalog</source>
+        <translation>%1 %2: die Entsprechung %3 ist nicht im Katalog</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>the template has no label</source>
+        <translation>die Vorlage hat kein Etikett</translation>
+    </message>
+    <message>
+        <source>unknown element &lt;%1&gt;</source>
+        <translation>unbekanntes Element &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>more than one label shape</source>
+        <translation>mehr als eine Etikettenform</translation>
+    </message>
+    <message>
+        <source>unknown paper size &quot;%1&quot;</source>
+        <translation>unbekanntes Papierformat „%1“</translation>
+    </message>
+    <message>
+        <source>a template without a brand and a part number</source>
+        <translation>eine Vorlage ohne Marke und Teilenummer</translation>
+    </message>
+    <message>
+        <source>the label has no layout</source>
+        <translation>das Etikett hat keine Anordnung</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is no count of labels</source>
+        <translation>%1=„%2“ ist keine Anzahl von Etiketten</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is no length</source>
+        <translation>%1=„%2“ ist keine Länge</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentPage</name>
     <message>
         <source>Alignment page for %1: %2 x %3 in labels, %4 across, %5 down</source>
         <translation>Ausrichtungsseite für %1: Etiketten %2 x %3 in, %4 nebeneinander, %5 untereinander</translation>
     </message>
     <message>
-        <source>Offset in force: %1 in right, %2 in down</source>
-        <translation>Eingestellter Versatz: %1 in nach rechts, %2 in nach unten</translation>
+        <source>Correction in force: %1 in right, %2 in down; scale %3 % across, %4 % down</source>
+        <translation>Eingestellte Korrektur: %1 in nach rechts, %2 in nach unten; Maßstab %3 % quer, %4 % längs</translation>
     </message>
     <message>
         <source>The arrow&apos;s edge goes into the printer first.</source>
@@ -880,6 +923,30 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>LabelSheet</name>
     <message>
+        <source>%1 x %2 in</source>
+        <translation>%1 x %2 in</translation>
+    </message>
+    <message>
+        <source>it must stay inside the %1 label of %2, %3 in from its edge</source>
+        <translation>es muss innerhalb des %1 Etiketts von %2 bleiben, %3 in vom Rand</translation>
+    </message>
+    <message>
+        <source>rectangular</source>
+        <translation>rechteckigen</translation>
+    </message>
+    <message>
+        <source>elliptic</source>
+        <translation>ovalen</translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation>runden</translation>
+    </message>
+    <message>
+        <source>the label is %1</source>
+        <translation>das Etikett misst %1</translation>
+    </message>
+    <message>
         <source>the first label must be 1 to %1 on %2</source>
         <translation>das erste Etikett muss auf %2 zwischen 1 und %1 liegen</translation>
     </message>
@@ -896,8 +963,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>es gibt keine Etiketten zu drucken</translation>
     </message>
     <message>
-        <source>line %1: the symbol takes %2 x %3 in with its quiet zones%4; the label is %5 x %6 in</source>
-        <translation>Zeile %1: das Symbol braucht mit seinen Ruhezonen%4 %2 x %3 in; das Etikett misst %5 x %6 in</translation>
+        <source>line %1: the symbol takes %2 x %3 in with its quiet zones%4; </source>
+        <translation>Zeile %1: das Symbol braucht mit seinen Ruhezonen%4 %2 x %3 in; </translation>
     </message>
     <message>
         <source> and caption</source>
@@ -1050,12 +1117,12 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>Gleichzeitig gezeichnete Symbole, 1 bis %1 (Standard: eines pro Kern).</translation>
     </message>
     <message>
-        <source>Draws the symbols as labels on a sheet: a name --list-sheets shows, or page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with lengths in in or mm (8.5x11in).</source>
-        <translation>Zeichnet die Symbole als Etiketten auf einen Bogen: ein Name, den --list-sheets zeigt, oder page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] mit Längen in in oder mm (8.5x11in).</translation>
+        <source>Draws the symbols as labels on a sheet: a name --list-sheets shows (the system&apos;s label catalog by brand and part, &quot;Avery 5160&quot;), a continuous roll by its width (continuous-62mm), or page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with lengths in in or mm (8.5x11in).</source>
+        <translation>Zeichnet die Symbole als Etiketten auf einen Bogen: ein Name, den --list-sheets zeigt (den Etikettenkatalog des Systems nach Marke und Teilenummer, „Avery 5160“), eine Endlosrolle nach ihrer Breite (continuous-62mm) oder page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] mit Längen in in oder mm (8.5x11in).</translation>
     </message>
     <message>
-        <source>Lists the built-in label stock.</source>
-        <translation>Listet die eingebauten Etikettenbögen auf.</translation>
+        <source>Lists the built-in label stock and the system&apos;s label catalog; with words after it, only the stock whose name and description hold them all (5160, address).</source>
+        <translation>Listet die eingebauten Etiketten und den Etikettenkatalog des Systems auf; mit Wörtern dahinter nur die, deren Name und Beschreibung alle enthalten (5160, address).</translation>
     </message>
     <message>
         <source>The first label used on the first sheet, from 1 (default 1).</source>
@@ -1106,8 +1173,8 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>--%1 ist für Etikettenbögen: geben Sie --sheet an</translation>
     </message>
     <message>
-        <source>--sheet: %1; --list-sheets shows the built-in ones</source>
-        <translation>--sheet: %1; --list-sheets zeigt die eingebauten</translation>
+        <source>--sheet: %1; --list-sheets shows the stock there is</source>
+        <translation>--sheet: %1; --list-sheets zeigt die vorhandenen Etiketten</translation>
     </message>
     <message>
         <source>labels are drawn at true size: --zoom does not go with --sheet</source>
@@ -1617,6 +1684,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 </context>
 <context>
     <name>SheetLayout</name>
+    <message>
+        <source>&quot;%1&quot;: a continuous roll is named by its width, such as continuous-62mm or continuous-2in (at most 200 inches)</source>
+        <translation>„%1“: eine Endlosrolle wird nach ihrer Breite benannt, etwa continuous-62mm oder continuous-2in (höchstens 200 Zoll)</translation>
+    </message>
     <message>
         <source>a sheet needs at least one column and one row</source>
         <translation>ein Bogen braucht mindestens eine Spalte und eine Zeile</translation>

@@ -2,14 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>LabelCatalog</name>
+    <message>
+        <source>%1 %2: its equivalent %3 is not in the catalog</source>
+        <translation>%1 %2 : son équivalent %3 n’est pas dans le catalogue</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1 : ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>the template has no label</source>
+        <translation>le modèle n’a pas d’étiquette</translation>
+    </message>
+    <message>
+        <source>unknown element &lt;%1&gt;</source>
+        <translation>élément inconnu &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>more than one label shape</source>
+        <translation>plus d’une forme d’étiquette</translation>
+    </message>
+    <message>
+        <source>unknown paper size &quot;%1&quot;</source>
+        <translation>format de papier inconnu « %1 »</translation>
+    </message>
+    <message>
+        <source>a template without a brand and a part number</source>
+        <translation>un modèle sans marque ni référence</translation>
+    </message>
+    <message>
+        <source>the label has no layout</source>
+        <translation>l’étiquette n’a pas de disposition</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is no count of labels</source>
+        <translation>%1=« %2 » n’est pas un nombre d’étiquettes</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is no length</source>
+        <translation>%1=« %2 » n’est pas une longueur</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentPage</name>
     <message>
         <source>Alignment page for %1: %2 x %3 in labels, %4 across, %5 down</source>
         <translation>Page d’alignement pour %1 : étiquettes de %2 x %3 po, %4 en largeur, %5 en hauteur</translation>
     </message>
     <message>
-        <source>Offset in force: %1 in right, %2 in down</source>
-        <translation>Décalage appliqué : %1 po vers la droite, %2 po vers le bas</translation>
+        <source>Correction in force: %1 in right, %2 in down; scale %3 % across, %4 % down</source>
+        <translation>Correction appliquée : %1 po vers la droite, %2 po vers le bas ; échelle %3 % en largeur, %4 % en hauteur</translation>
     </message>
     <message>
         <source>The arrow&apos;s edge goes into the printer first.</source>
@@ -880,6 +923,30 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>LabelSheet</name>
     <message>
+        <source>%1 x %2 in</source>
+        <translation>%1 x %2 po</translation>
+    </message>
+    <message>
+        <source>it must stay inside the %1 label of %2, %3 in from its edge</source>
+        <translation>il doit rester dans l’étiquette %1 de %2, à %3 po du bord</translation>
+    </message>
+    <message>
+        <source>rectangular</source>
+        <translation>rectangulaire</translation>
+    </message>
+    <message>
+        <source>elliptic</source>
+        <translation>ovale</translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation>ronde</translation>
+    </message>
+    <message>
+        <source>the label is %1</source>
+        <translation>l’étiquette mesure %1</translation>
+    </message>
+    <message>
         <source>the first label must be 1 to %1 on %2</source>
         <translation>la première étiquette doit être comprise entre 1 et %1 sur %2</translation>
     </message>
@@ -896,8 +963,8 @@ Voulez-vous le remplacer ?</translation>
         <translation>il n’y a aucune étiquette à imprimer</translation>
     </message>
     <message>
-        <source>line %1: the symbol takes %2 x %3 in with its quiet zones%4; the label is %5 x %6 in</source>
-        <translation>ligne %1 : le symbole occupe %2 x %3 po avec ses zones de silence%4 ; l’étiquette mesure %5 x %6 po</translation>
+        <source>line %1: the symbol takes %2 x %3 in with its quiet zones%4; </source>
+        <translation>ligne %1 : le symbole occupe %2 x %3 po avec ses zones de silence%4 ; </translation>
     </message>
     <message>
         <source> and caption</source>
@@ -1050,12 +1117,12 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>Symboles tracés en même temps, de 1 à %1 (par défaut : un par cœur).</translation>
     </message>
     <message>
-        <source>Draws the symbols as labels on a sheet: a name --list-sheets shows, or page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with lengths in in or mm (8.5x11in).</source>
-        <translation>Trace les symboles comme étiquettes sur une feuille : un nom qu’affiche --list-sheets, ou page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] avec des longueurs en in ou mm (8.5x11in).</translation>
+        <source>Draws the symbols as labels on a sheet: a name --list-sheets shows (the system&apos;s label catalog by brand and part, &quot;Avery 5160&quot;), a continuous roll by its width (continuous-62mm), or page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with lengths in in or mm (8.5x11in).</source>
+        <translation>Trace les symboles comme étiquettes sur une feuille : un nom qu’affiche --list-sheets (le catalogue d’étiquettes du système par marque et référence, « Avery 5160 »), un rouleau continu par sa largeur (continuous-62mm), ou page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] avec des longueurs en in ou mm (8.5x11in).</translation>
     </message>
     <message>
-        <source>Lists the built-in label stock.</source>
-        <translation>Liste les supports d’étiquettes intégrés.</translation>
+        <source>Lists the built-in label stock and the system&apos;s label catalog; with words after it, only the stock whose name and description hold them all (5160, address).</source>
+        <translation>Liste les supports d’étiquettes intégrés et le catalogue d’étiquettes du système ; suivi de mots, seulement ceux dont le nom et la description les contiennent tous (5160, address).</translation>
     </message>
     <message>
         <source>The first label used on the first sheet, from 1 (default 1).</source>
@@ -1106,8 +1173,8 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>--%1 est pour les feuilles d’étiquettes : indiquez --sheet</translation>
     </message>
     <message>
-        <source>--sheet: %1; --list-sheets shows the built-in ones</source>
-        <translation>--sheet : %1 ; --list-sheets affiche ceux qui sont intégrés</translation>
+        <source>--sheet: %1; --list-sheets shows the stock there is</source>
+        <translation>--sheet : %1 ; --list-sheets affiche les supports disponibles</translation>
     </message>
     <message>
         <source>labels are drawn at true size: --zoom does not go with --sheet</source>
@@ -1617,6 +1684,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 </context>
 <context>
     <name>SheetLayout</name>
+    <message>
+        <source>&quot;%1&quot;: a continuous roll is named by its width, such as continuous-62mm or continuous-2in (at most 200 inches)</source>
+        <translation>« %1 » : un rouleau continu se nomme par sa largeur, comme continuous-62mm ou continuous-2in (au plus 200 pouces)</translation>
+    </message>
     <message>
         <source>a sheet needs at least one column and one row</source>
         <translation>une feuille doit avoir au moins une colonne et une ligne</translation>
