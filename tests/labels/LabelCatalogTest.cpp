@@ -1,6 +1,7 @@
 // Label stock from the system's label catalog, continuous rolls and the
 // printer's scale correction, read back as a scanner reads the page.
 #include "LabelCatalog.h"
+#include "Calibration.h"
 #include "SheetReading.h"
 
 #include <QDir>
@@ -201,6 +202,50 @@ TEST(LabelSheet, ContinuousRollsAndScaleCorrection) {
     EXPECT_NEAR(scaled.left() - plain.left(), 0.01 * last.x * kDpi / 1000, 1);
     EXPECT_NEAR(scaled.top() - plain.top(), -0.01 * last.y * kDpi / 1000, 1);
     ExpectPageReads(job, 0, RenderSheetPage(job, 0, kDpi, kDpi), kDpi);
+}
+
+} // namespace
+
+namespace {
+
+// A printer that draws every length 1.5 % short and the page 1.2 mm right
+// and 0.8 mm up: what is measured on its calibration page gives the
+// correction that puts each mark back where it belongs, in either unit;
+// measures a ruler cannot give are refused.
+TEST(Calibration, MeasuresGiveTheCorrectionThatUndoesThePrinter) {
+    std::string error;
+    const SheetLayout letter = *ParseSheetLayout("letter-3x10", &error);
+    const auto printed = [](double mils, double scale, double shift) {
+        return mils * scale + shift;
+    };
+    constexpr double kScale = 0.985;
+    const double shiftX = 1.2 * kMilsPerMm;
+    const double shiftY = -0.8 * kMilsPerMm;
+    for (const bool inches : {false, true}) {
+        const CalibrationMarks marks = CalibrationMarksFor(letter, inches);
+        EXPECT_NEAR(marks.across, inches ? 4000 : 100 * kMilsPerMm, 0.01);
+        const CalibrationMeasures measured{printed(marks.origin, kScale, shiftX),
+                                           printed(marks.origin, kScale, shiftY),
+                                           marks.across * kScale, marks.down * kScale};
+        const std::optional<PrintCorrection> correction = CorrectionFrom(marks, measured);
+        ASSERT_TRUE(correction);
+        for (const double x : {0.0, 1234.5, 8000.0}) {
+            const double there = x * correction->scaleX + correction->offsetX;
+            EXPECT_NEAR(printed(there, kScale, shiftX), x, 1e-6);
+            const double down = x * correction->scaleY + correction->offsetY;
+            EXPECT_NEAR(printed(down, kScale, shiftY), x, 1e-6);
+        }
+    }
+    const CalibrationMarks marks = CalibrationMarksFor(letter, false);
+    EXPECT_FALSE(CorrectionFrom(marks, {500, 500, marks.across * 0.8, marks.down}));
+    EXPECT_FALSE(CorrectionFrom(marks, {0, 500, marks.across, marks.down}));
+    // A small roll label gets shorter marks; the page shows the ones it has.
+    const CalibrationMarks small =
+        CalibrationMarksFor(*ParseSheetLayout("roll-2x1in", &error), true);
+    EXPECT_GT(small.down, 0);
+    const QImage page = RenderCalibrationPage(letter, 300, 300);
+    EXPECT_TRUE(IsInk(page, 150, 150)) << "the crosshair";
+    page.save("/tmp/calib.png");
 }
 
 } // namespace
