@@ -1,5 +1,6 @@
 #include "LabelPrinting.h"
 
+#include "Calibration.h"
 #include "LabelSheet.h"
 
 #include <QBitmap>
@@ -186,6 +187,15 @@ PrintRun PrintAlignmentPage(QPrinter& printer, const SheetJob& job) {
     return PaintOnPrinter(printer, [&job, dpi](QPainter& painter, const NextPage& nextPage) {
         return PaintPages(
             painter, 0, 0, [&job, dpi](int) { return RenderAlignmentPage(job, dpi, dpi); },
+            DrawPrinterPage, nextPage, nullptr);
+    });
+}
+
+PrintRun PrintCalibrationPage(QPrinter& printer, const SheetLayout& layout) {
+    const int dpi = printer.resolution();
+    return PaintOnPrinter(printer, [&layout, dpi](QPainter& painter, const NextPage& nextPage) {
+        return PaintPages(
+            painter, 0, 0, [&layout, dpi](int) { return RenderCalibrationPage(layout, dpi, dpi); },
             DrawPrinterPage, nextPage, nullptr);
     });
 }

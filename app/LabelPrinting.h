@@ -54,3 +54,6 @@ PrintRun PrintSheetJob(QPrinter& printer, const SheetJob& job, int first, int la
 
 // Prints the job's alignment page the same way.
 PrintRun PrintAlignmentPage(QPrinter& printer, const SheetJob& job);
+
+// Prints the stock's calibration page the same way, without any correction.
+PrintRun PrintCalibrationPage(QPrinter& printer, const SheetLayout& layout);

@@ -40,6 +40,7 @@ struct PrintLabelsControls {
     QDoubleSpinBox* offsetX = nullptr;
     QDoubleSpinBox* offsetY = nullptr;
     QComboBox* offsetUnit = nullptr; // mm, in
+    QPushButton* calibrate = nullptr;
     CSheetPreview* preview = nullptr;
     QLabel* summary = nullptr;
     QLabel* reason = nullptr;

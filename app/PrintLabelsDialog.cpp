@@ -95,6 +95,7 @@ void CPrintLabelsDialog::CompleteForm() {
                     .offsetX = form.offsetX,
                     .offsetY = form.offsetY,
                     .offsetUnit = form.offsetUnit,
+                    .calibrate = form.calibrate,
                     .preview = form.preview,
                     .summary = form.summary,
                     .reason = form.reason,
@@ -144,6 +145,12 @@ void CPrintLabelsDialog::Connect() {
             [this] { m_printer->OnOffsetEdited(false); });
     connect(m_ui.offsetUnit, &QComboBox::currentIndexChanged, this,
             [this] { m_printer->ShowOffset(); });
+    connect(m_ui.calibrate, &QPushButton::clicked, this, [this] {
+        Refresh();
+        if (m_layoutUsable) {
+            m_printer->Calibrate(this);
+        }
+    });
     connect(m_ui.print, &QPushButton::clicked, this, &CPrintLabelsDialog::Print);
     connect(m_ui.printPreview, &QPushButton::clicked, this, &CPrintLabelsDialog::PrintPreview);
     connect(m_ui.alignment, &QPushButton::clicked, this, &CPrintLabelsDialog::PrintAlignment);
@@ -178,8 +185,7 @@ void CPrintLabelsDialog::Refresh() {
     m_job.startAt = m_ui.startAt->value();
     m_job.copies = m_ui.copies->value();
     m_job.outlines = m_ui.outlines->isChecked();
-    m_job.offsetX = m_printer->Offset().x;
-    m_job.offsetY = m_printer->Offset().y;
+    m_printer->ApplyCorrection();
     m_job.labels.clear();
 
     QString reason;
@@ -245,6 +251,7 @@ void CPrintLabelsDialog::ShowProblems(const QString& reason, const QStringList& 
     m_ui.print->setEnabled(printable);
     m_ui.printPreview->setEnabled(printable);
     m_ui.alignment->setEnabled(m_layoutUsable);
+    m_ui.calibrate->setEnabled(m_layoutUsable);
     const QString why = reason.isEmpty() ? QString() : reason;
     m_ui.print->setToolTip(why);
     m_ui.printPreview->setToolTip(why);

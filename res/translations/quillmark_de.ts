@@ -2,6 +2,76 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Calibration</name>
+    <message>
+        <source>enter what you measured in Print Labels, Calibrate.</source>
+        <translation>geben Sie die Maße unter Etiketten drucken, Kalibrieren ein.</translation>
+    </message>
+    <message>
+        <source>then from the crosshair to the last mark across and down;</source>
+        <translation>dann vom Fadenkreuz bis zur letzten Marke quer und längs;</translation>
+    </message>
+    <message>
+        <source>Measure from the paper&apos;s left and top edges to the crosshair&apos;s lines,</source>
+        <translation>Messen Sie vom linken und oberen Rand des Papiers bis zu den Linien des Fadenkreuzes,</translation>
+    </message>
+    <message>
+        <source>Calibration page for %1, printed without correction.</source>
+        <translation>Kalibrierseite für %1, ohne Korrektur gedruckt.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalibrationDialog</name>
+    <message>
+        <source>These measures would have the printer draw lengths more than 10 % long or short: measure again from the crosshair.</source>
+        <translation>Nach diesen Maßen zeichnete der Drucker Längen um mehr als 10 % zu lang oder zu kurz: messen Sie noch einmal vom Fadenkreuz aus.</translation>
+    </message>
+    <message>
+        <source>Crosshair to the %1 mark &amp;down:</source>
+        <translation>Fadenkreuz bis zur Marke %1 läng&amp;s:</translation>
+    </message>
+    <message>
+        <source>Crosshair to the %1 mark &amp;across:</source>
+        <translation>Fadenkreuz bis zur Marke %1 &amp;quer:</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Top edge to the crosshair:</source>
+        <translation>&amp;Oberer Rand bis Fadenkreuz:</translation>
+    </message>
+    <message>
+        <source>&amp;Left edge to the crosshair:</source>
+        <translation>&amp;Linker Rand bis Fadenkreuz:</translation>
+    </message>
+    <message>
+        <source>Measured &amp;in:</source>
+        <translation>&amp;Gemessen in:</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>&amp;Print calibration page...</source>
+        <translation>Kalibrierseite &amp;drucken...</translation>
+    </message>
+    <message>
+        <source>Print the calibration page, then measure on the paper, as exactly as you can: from its left and top edges to the crosshair&apos;s lines, and from the crosshair to the last mark across and down.</source>
+        <translation>Drucken Sie die Kalibrierseite und messen Sie auf dem Papier so genau Sie können: von seinem linken und oberen Rand bis zu den Linien des Fadenkreuzes und vom Fadenkreuz bis zur letzten Marke quer und längs.</translation>
+    </message>
+    <message>
+        <source>Calibrate %1</source>
+        <translation>%1 kalibrieren</translation>
+    </message>
+</context>
+<context>
     <name>LabelCatalog</name>
     <message>
         <source>%1 %2: its equivalent %3 is not in the catalog</source>
@@ -436,6 +506,26 @@ Möchten Sie die Datei ersetzen?</translation>
 </context>
 <context>
     <name>CPrintLabelsDialog</name>
+    <message>
+        <source>The calibration page could not be printed.</source>
+        <translation>Die Kalibrierseite konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Print Calibration Page</source>
+        <translation>Kalibrierseite drucken</translation>
+    </message>
+    <message>
+        <source>Printer offset for %1 (scale %2 % across, %3 % down):</source>
+        <translation>Druckerversatz für %1 (Maßstab %2 % quer, %3 % längs):</translation>
+    </message>
+    <message>
+        <source>Print a page of rulers and type in what you measure: the offset and scale that put labels where they belong on this printer</source>
+        <translation>Eine Seite mit Linealen drucken und eingeben, was Sie messen: Versatz und Maßstab, die die Etiketten auf diesem Drucker an ihren Platz bringen</translation>
+    </message>
+    <message>
+        <source>Cali&amp;brate...</source>
+        <translation>Kal&amp;ibrieren...</translation>
+    </message>
     <message>
         <source>Bar &amp;height:</source>
         <translation>Balkenh&amp;öhe:</translation>

@@ -2,6 +2,76 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Calibration</name>
+    <message>
+        <source>enter what you measured in Print Labels, Calibrate.</source>
+        <translation>saisissez vos mesures dans Imprimer des étiquettes, Étalonner.</translation>
+    </message>
+    <message>
+        <source>then from the crosshair to the last mark across and down;</source>
+        <translation>puis de la croix jusqu’au dernier repère en largeur et en hauteur ;</translation>
+    </message>
+    <message>
+        <source>Measure from the paper&apos;s left and top edges to the crosshair&apos;s lines,</source>
+        <translation>Mesurez des bords gauche et haut du papier jusqu’aux lignes de la croix,</translation>
+    </message>
+    <message>
+        <source>Calibration page for %1, printed without correction.</source>
+        <translation>Page d’étalonnage pour %1, imprimée sans correction.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalibrationDialog</name>
+    <message>
+        <source>These measures would have the printer draw lengths more than 10 % long or short: measure again from the crosshair.</source>
+        <translation>Selon ces mesures, l’imprimante tracerait les longueurs plus de 10 % trop longues ou trop courtes : mesurez à nouveau depuis la croix.</translation>
+    </message>
+    <message>
+        <source>Crosshair to the %1 mark &amp;down:</source>
+        <translation>De la croix au repère %1 en hau&amp;teur :</translation>
+    </message>
+    <message>
+        <source>Crosshair to the %1 mark &amp;across:</source>
+        <translation>De la croix au repère %1 en &amp;largeur :</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Top edge to the crosshair:</source>
+        <translation>Bord &amp;haut jusqu’à la croix :</translation>
+    </message>
+    <message>
+        <source>&amp;Left edge to the crosshair:</source>
+        <translation>Bord &amp;gauche jusqu’à la croix :</translation>
+    </message>
+    <message>
+        <source>Measured &amp;in:</source>
+        <translation>&amp;Mesuré en :</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>po</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>&amp;Print calibration page...</source>
+        <translation>&amp;Imprimer la page d’étalonnage...</translation>
+    </message>
+    <message>
+        <source>Print the calibration page, then measure on the paper, as exactly as you can: from its left and top edges to the crosshair&apos;s lines, and from the crosshair to the last mark across and down.</source>
+        <translation>Imprimez la page d’étalonnage, puis mesurez sur le papier, aussi exactement que possible : de ses bords gauche et haut jusqu’aux lignes de la croix, et de la croix jusqu’au dernier repère en largeur et en hauteur.</translation>
+    </message>
+    <message>
+        <source>Calibrate %1</source>
+        <translation>Étalonner %1</translation>
+    </message>
+</context>
+<context>
     <name>LabelCatalog</name>
     <message>
         <source>%1 %2: its equivalent %3 is not in the catalog</source>
@@ -436,6 +506,26 @@ Voulez-vous le remplacer ?</translation>
 </context>
 <context>
     <name>CPrintLabelsDialog</name>
+    <message>
+        <source>The calibration page could not be printed.</source>
+        <translation>La page d’étalonnage n’a pas pu être imprimée.</translation>
+    </message>
+    <message>
+        <source>Print Calibration Page</source>
+        <translation>Imprimer la page d’étalonnage</translation>
+    </message>
+    <message>
+        <source>Printer offset for %1 (scale %2 % across, %3 % down):</source>
+        <translation>Décalage de l’imprimante pour %1 (échelle %2 % en largeur, %3 % en hauteur) :</translation>
+    </message>
+    <message>
+        <source>Print a page of rulers and type in what you measure: the offset and scale that put labels where they belong on this printer</source>
+        <translation>Imprimer une page de règles et saisir ce que vous mesurez : le décalage et l’échelle qui placent les étiquettes au bon endroit sur cette imprimante</translation>
+    </message>
+    <message>
+        <source>Cali&amp;brate...</source>
+        <translation>Étalo&amp;nner...</translation>
+    </message>
     <message>
         <source>Bar &amp;height:</source>
         <translation>Hauteur des ba&amp;rres :</translation>

@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 #include "AppFixture.h"
 #include "BarcodeOutput.h"
+#include "CalibrationDialog.h"
 #include "Mnemonics.h"
 #include "PrintLabelsDialog.h"
 #include "QuillmarkDoc.h"
@@ -97,9 +98,11 @@ TEST(Mnemonics, EachReachesOnePlaceInEveryLanguage) {
         QPrinter printer;
         printer.setOutputFormat(QPrinter::PdfFormat);
         CPrintLabelsDialog labels(RenderRequest{}, "ABC", printer, frame);
+        std::string error;
+        CCalibrationDialog calibration(*ParseSheetLayout("letter-3x10", &error), "PDF", frame);
         for (const QWidget* window :
              {frame, static_cast<QWidget*>(&settings), static_cast<QWidget*>(&about),
-              static_cast<QWidget*>(&labels)}) {
+              static_cast<QWidget*>(&labels), static_cast<QWidget*>(&calibration)}) {
             EXPECT_EQ(MnemonicClashes(*window), std::vector<std::string>{})
                 << window->windowTitle().toStdString();
         }

@@ -2,6 +2,7 @@
 // would, the printer's offset, the reasons printing is refused, each
 // printer's stored offset, and the dialog's mnemonics.
 #include "AppFixture.h"
+#include "CalibrationDialog.h"
 #include "LabelPrinting.h"
 #include "PrintLabelsDialog.h"
 #include "PrinterOffset.h"
@@ -329,6 +330,33 @@ TEST_F(PrintLabelsTest, EachPrinterKeepsItsOwnOffset) {
     EXPECT_DOUBLE_EQ(ui.offsetX->value(), 0.0125); // in
     ui.offsetY->setValue(-0.25);
     EXPECT_EQ(ReadPrinterOffset(store, QString()), (PrinterOffset{12.5, -250}));
+}
+
+// What is measured on the calibration page becomes the printer's offset and
+// scale, kept for it and shown beside its offset.
+TEST_F(PrintLabelsTest, CalibrationMeasuresBecomeThePrintersCorrection) {
+    CPrintLabelsDialog dialog(Symbol(), QStringLiteral("QM-7"), printer);
+    const Controls& ui = dialog.Widgets();
+    ChooseLayout(ui, "letter-3x10");
+    dialog.Refresh();
+    // Lengths drawn 1.5 % short across, the crosshair (12.7 mm in) at 13.5 mm.
+    WhenModalOpens([](QWidget& modal) {
+        auto& calibration = dynamic_cast<CCalibrationDialog&>(modal);
+        const double measures[] = {13.5, 12.7, 98.5, 100.0};
+        for (int field = 0; field < 4; ++field) {
+            calibration.Measure(field)->setValue(measures[field]);
+        }
+        calibration.accept();
+    });
+    ui.calibrate->click();
+    QSettings store;
+    const PrinterOffset stored = ReadPrinterOffset(store, QString());
+    EXPECT_NEAR(stored.scaleX, 1 / 0.985, 1e-6);
+    EXPECT_NEAR(stored.x, -(13.5 - 12.7 * 0.985) / 0.985 * 1000 / 25.4, 0.01); // mils
+    EXPECT_NEAR(stored.scaleY, 1, 1e-6);
+    EXPECT_NEAR(stored.y, 0, 0.1);
+    EXPECT_TRUE(ui.offsetPrinter->text().contains("101.52 %"))
+        << ui.offsetPrinter->text().toStdString();
 }
 
 TEST_F(PrintLabelsTest, ThePreviewLeavesTheProgramsPrinterAsItWas) {
