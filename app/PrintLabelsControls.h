@@ -17,6 +17,7 @@ class QStackedWidget;
 struct PrintLabelsControls {
     QComboBox* layout = nullptr; // the built-in stock, then "Custom"
     QLineEdit* customLayout = nullptr;
+    QDoubleSpinBox* barHeight = nullptr; // inches
     QRadioButton* fromText = nullptr;
     QRadioButton* fromSequence = nullptr;
     QRadioButton* fromFile = nullptr;
@@ -39,6 +40,7 @@ struct PrintLabelsControls {
     QDoubleSpinBox* offsetX = nullptr;
     QDoubleSpinBox* offsetY = nullptr;
     QComboBox* offsetUnit = nullptr; // mm, in
+    QPushButton* calibrate = nullptr;
     CSheetPreview* preview = nullptr;
     QLabel* summary = nullptr;
     QLabel* reason = nullptr;

@@ -1,5 +1,6 @@
 #include "PrintLabelsDialog.h"
 
+#include "DeviceMapping.h"
 #include "LabelSourceBox.h"
 #include "PrintLabelsChoices.h"
 #include "PrintLabelsPrinter.h"
@@ -8,8 +9,10 @@
 #include "ui_PrintLabelsDialog.h"
 
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QPushButton>
 
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -34,6 +37,7 @@ CPrintLabelsDialog::CPrintLabelsDialog(const RenderRequest& symbol, const QStrin
     m_form->setupUi(this);
     CompleteForm();
     m_source->SetFieldText(fieldText);
+    m_ui.barHeight->setValue(static_cast<double>(m_symbol.heightMils) / kMilsPerInch);
     m_printer = std::make_unique<PrintLabelsPrinter>(m_ui, printer, m_job);
     RestorePrintLabelsChoices(m_ui);
     m_printer->ShowOffset();
@@ -68,6 +72,7 @@ void CPrintLabelsDialog::CompleteForm() {
     print->setDefault(true);
     m_ui = Controls{.layout = form.layout,
                     .customLayout = form.customLayout,
+                    .barHeight = form.barHeight,
                     .fromText = source.fromText,
                     .fromSequence = source.fromSequence,
                     .fromFile = source.fromFile,
@@ -90,6 +95,7 @@ void CPrintLabelsDialog::CompleteForm() {
                     .offsetX = form.offsetX,
                     .offsetY = form.offsetY,
                     .offsetUnit = form.offsetUnit,
+                    .calibrate = form.calibrate,
                     .preview = form.preview,
                     .summary = form.summary,
                     .reason = form.reason,
@@ -109,6 +115,7 @@ void CPrintLabelsDialog::Connect() {
     for (QSpinBox* spin : {m_ui.count, m_ui.digits, m_ui.startAt, m_ui.copies}) {
         connect(spin, &QSpinBox::valueChanged, this, refresh);
     }
+    connect(m_ui.barHeight, &QDoubleSpinBox::valueChanged, this, refresh);
     for (QComboBox* combo : {m_ui.layout, m_ui.textColumn, m_ui.captionColumn}) {
         connect(combo, &QComboBox::currentIndexChanged, this, refresh);
     }
@@ -138,6 +145,12 @@ void CPrintLabelsDialog::Connect() {
             [this] { m_printer->OnOffsetEdited(false); });
     connect(m_ui.offsetUnit, &QComboBox::currentIndexChanged, this,
             [this] { m_printer->ShowOffset(); });
+    connect(m_ui.calibrate, &QPushButton::clicked, this, [this] {
+        Refresh();
+        if (m_layoutUsable) {
+            m_printer->Calibrate(this);
+        }
+    });
     connect(m_ui.print, &QPushButton::clicked, this, &CPrintLabelsDialog::Print);
     connect(m_ui.printPreview, &QPushButton::clicked, this, &CPrintLabelsDialog::PrintPreview);
     connect(m_ui.alignment, &QPushButton::clicked, this, &CPrintLabelsDialog::PrintAlignment);
@@ -167,11 +180,12 @@ void CPrintLabelsDialog::Refresh() {
     std::string layoutError;
     ApplyLayout(&layoutError);
     m_job.symbol = m_symbol;
+    m_job.symbol.heightMils =
+        static_cast<std::int32_t>(std::lround(m_ui.barHeight->value() * kMilsPerInch));
     m_job.startAt = m_ui.startAt->value();
     m_job.copies = m_ui.copies->value();
     m_job.outlines = m_ui.outlines->isChecked();
-    m_job.offsetX = m_printer->Offset().x;
-    m_job.offsetY = m_printer->Offset().y;
+    m_printer->ApplyCorrection();
     m_job.labels.clear();
 
     QString reason;
@@ -201,6 +215,7 @@ void CPrintLabelsDialog::Refresh() {
         CheckedLabels checked = CheckLabels(m_symbol.symbology, present, m_symbol.widths.codeSets);
         lines += checked.refused;
         m_job.labels = std::move(checked.labels);
+        FitContinuousLength(m_job);
         if (!lines.isEmpty()) {
             reason = tr("Nothing is printed while any label cannot be drawn: %1 of %2:")
                          .arg(lines.size())
@@ -236,6 +251,7 @@ void CPrintLabelsDialog::ShowProblems(const QString& reason, const QStringList& 
     m_ui.print->setEnabled(printable);
     m_ui.printPreview->setEnabled(printable);
     m_ui.alignment->setEnabled(m_layoutUsable);
+    m_ui.calibrate->setEnabled(m_layoutUsable);
     const QString why = reason.isEmpty() ? QString() : reason;
     m_ui.print->setToolTip(why);
     m_ui.printPreview->setToolTip(why);

@@ -147,6 +147,14 @@ CDesignRun::CDesignRun(LabelDesign design, const QStringList& columns, const QDa
         return;
     }
     const double unit = MilsPer(m_design.unit);
+    if (m_stock.continuous) {
+        // A continuous roll's label is as long as the design: its lowest box.
+        double bottom = 0;
+        for (const DesignObject& object : m_design.objects) {
+            bottom = std::max(bottom, (object.box.y + object.box.height) * unit);
+        }
+        m_stock.labelHeight = m_stock.pageHeight = m_stock.pitchY = std::ceil(bottom);
+    }
     for (std::size_t i = 0; i < m_design.objects.size(); ++i) {
         const DesignObject& object = m_design.objects[i];
         const DesignBox& box = object.box;
