@@ -2,6 +2,7 @@
 
 #include "Barcode.h"
 #include "Batch.h"
+#include "DesignOptions.h"
 #include "DeviceMapping.h"
 #include "FieldValues.h"
 #include "LabelSheet.h"
@@ -277,19 +278,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
          QStringLiteral("text")},
         {QStringLiteral("outlines"),
          QCoreApplication::translate("RenderOptions", "Draws each label's outline on the sheet.")},
-        {QStringLiteral("design"),
-         QCoreApplication::translate(
-             "RenderOptions", "Draws labels of a design file on its stock (or --sheet), one per "
-                              "record of --csv or line of --batch (its field {text}), or --count "
-                              "of them numbered by {n}."),
-         QStringLiteral("file")},
-        {QStringLiteral("count"),
-         QCoreApplication::translate("RenderOptions",
-                                     "With --design: this many labels, 1 to %1, numbered by {n}.")
-             .arg(kMaxCount),
-         QStringLiteral("n")},
     };
     parser.addOptions(options);
+    parser.addOptions(DesignOptionRows());
     parser.addPositionalArgument(
         QStringLiteral("text"),
         QCoreApplication::translate("RenderOptions", "The data text of a single symbol."));
@@ -331,17 +322,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     }
     if (design) {
         o.design = parser.value(QStringLiteral("design"));
-        if (!texts.isEmpty() || int(batch) + int(csv) + int(count) != 1) {
-            return UsageError(QCoreApplication::translate(
-                "RenderOptions", "a design takes one of --csv, --batch or --count"));
-        }
-        for (const char* name : {"symbology", "height", "no-text", "turn", "zoom", "caption"}) {
-            if (parser.isSet(QString::fromLatin1(name))) {
-                return UsageError(QCoreApplication::translate("RenderOptions",
-                                                              "--%1 does not go with --design: the "
-                                                              "design sets each object's own")
-                                      .arg(QString::fromLatin1(name)));
-            }
+        if (const QString fault = DesignOptionsFault(parser); !fault.isEmpty()) {
+            return UsageError(fault);
         }
         o.mode = InputMode::Sequence;
     } else if (int(batch) + int(csv) + int(!texts.isEmpty()) != 1) {

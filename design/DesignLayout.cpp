@@ -4,6 +4,7 @@
 #include "FieldValues.h"
 #include "InputRule.h"
 #include "Placement.h"
+#include "SheetText.h"
 #include "VectorScene.h"
 
 #include <QCoreApplication>
@@ -221,6 +222,11 @@ std::optional<LabelLayout> CDesignRun::LayOut(const DesignRecord& record,
         const QString text = ExpandTemplate(m_templates[i], record, m_design.sequence, m_today);
         switch (object.kind) {
         case ObjectKind::Text: {
+            // A character no font has would print as an empty box.
+            if (const QString fault = CaptionFault(text); !fault.isEmpty()) {
+                fail(i, fault);
+                continue;
+            }
             placed.flags = AlignFlags(object.align, object.wrap);
             placed.text = text;
             placed.font = m_fonts[i];

@@ -21,9 +21,6 @@ std::string Message(const QString& text) {
 
 constexpr double kMilsPerInch = 1000.0;
 constexpr double kMilsPerMillimetre = 1000.0 / 25.4;
-// Geometry is compared to a hundredth of a mil: the table's millimetres are
-// not whole mils.
-constexpr double kSlack = 0.01;
 
 enum class Unit { Inch, Millimetre };
 

@@ -2329,5 +2329,9 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <source>--%1 does not go with --design: the design sets each object&apos;s own</source>
         <translation>--%1 passt nicht zu --design: der Entwurf legt für jedes Objekt dessen eigenes fest</translation>
     </message>
+    <message>
+        <source>--%1 does not go with --design yet</source>
+        <translation>--%1 passt noch nicht zu --design</translation>
+    </message>
 </context>
 </TS>

@@ -2329,5 +2329,9 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <source>--%1 does not go with --design: the design sets each object&apos;s own</source>
         <translation>--%1 ne va pas avec --design : le modèle fixe celui de chaque objet</translation>
     </message>
+    <message>
+        <source>--%1 does not go with --design yet</source>
+        <translation>--%1 ne va pas encore avec --design</translation>
+    </message>
 </context>
 </TS>

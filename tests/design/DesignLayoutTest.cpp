@@ -146,6 +146,13 @@ TEST(DesignFit, ShrinksToTheLargestSizeThatFits) {
     EXPECT_TRUE(faults[1].startsWith(
         QStringLiteral("line 7, object \"sku\": the symbol of \"40170770\" takes ")))
         << faults[1].toStdString();
+    // A character no font has is refused, not printed as an empty box.
+    DesignRecord odd = Products()[0];
+    const char32_t unknown = 0x10FFFD;
+    odd.values[0] = QString::fromUcs4(&unknown, 1);
+    faults.clear();
+    EXPECT_FALSE(run.LayOut(odd, &faults));
+    EXPECT_TRUE(faults.join('\n').contains(QStringLiteral("(U+10FFFD): no font here has it")));
 }
 
 // The shelf example merged with its CSV: in the PDF every text is found by
