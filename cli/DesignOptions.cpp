@@ -1,7 +1,5 @@
 #include "DesignOptions.h"
 
-#include "RenderOptions.h"
-
 #include <QCoreApplication>
 
 QList<QCommandLineOption> DesignOptionRows() {

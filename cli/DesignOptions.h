@@ -5,6 +5,9 @@
 #include <QList>
 #include <QString>
 
+// The most labels --count asks for.
+inline constexpr int kMaxCount = 1'000'000;
+
 // The tool's options for label designs: --design and --count.
 QList<QCommandLineOption> DesignOptionRows();
 

@@ -85,8 +85,6 @@ inline constexpr int kDefaultDpi = 300;
 // The most dots --bar-reduction takes (the settings' own limit).
 inline constexpr int kMaxBarReductionDots = kMaxBarReduction;
 inline constexpr int kMaxJobs = 64;
-// The most labels --count asks for.
-inline constexpr int kMaxCount = 1'000'000;
 
 // Whether a Height text starts with a length above 0 (the Height field would
 // take the default length for anything else).
