@@ -65,6 +65,33 @@ ExtentSink Measure(const Encoding& encoding, std::int32_t barLength, bool showTe
     return extent;
 }
 
+// Whether a box (mils) lies inside what the label keeps clear of its edge:
+// its margin all round, and on a round or oval label the ellipse inside it.
+bool InsideLabel(const QRectF& box, const SheetLayout& stock) {
+    const double m = stock.margin;
+    const QRectF inner(m, m, stock.labelWidth - 2 * m, stock.labelHeight - 2 * m);
+    if (box.left() < inner.left() - kFitSlack || box.top() < inner.top() - kFitSlack ||
+        box.right() > inner.right() + kFitSlack || box.bottom() > inner.bottom() + kFitSlack) {
+        return false;
+    }
+    if (stock.shape == LabelShape::Rectangle) {
+        return true;
+    }
+    const double a = inner.width() / 2 + kFitSlack;
+    const double b =
+        (stock.shape == LabelShape::Round ? inner.width() : inner.height()) / 2 + kFitSlack;
+    const QPointF centre = inner.center();
+    for (const QPointF& corner :
+         {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+        const double x = (corner.x() - centre.x()) / a;
+        const double y = (corner.y() - centre.y()) / b;
+        if (x * x + y * y > 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // "line 4" of the data, or "label 3" of a sequence.
 QString RecordName(const DesignRecord& record) {
     return record.line > 0
@@ -159,9 +186,8 @@ CDesignRun::CDesignRun(LabelDesign design, const QStringList& columns, const QDa
     for (std::size_t i = 0; i < m_design.objects.size(); ++i) {
         const DesignObject& object = m_design.objects[i];
         const DesignBox& box = object.box;
-        if (box.x < -kFitSlack / unit || box.y < -kFitSlack / unit ||
-            (box.x + box.width) * unit > m_stock.labelWidth + kFitSlack ||
-            (box.y + box.height) * unit > m_stock.labelHeight + kFitSlack) {
+        if (!InsideLabel(QRectF(box.x * unit, box.y * unit, box.width * unit, box.height * unit),
+                         m_stock)) {
             m_fault =
                 QCoreApplication::translate("DesignLayout",
                                             "%1: its box reaches past the label, %2 x %3 in")

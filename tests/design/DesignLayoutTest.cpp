@@ -146,6 +146,15 @@ TEST(DesignFit, ShrinksToTheLargestSizeThatFits) {
     EXPECT_TRUE(faults[1].startsWith(
         QStringLiteral("line 7, object \"sku\": the symbol of \"40170770\" takes ")))
         << faults[1].toStdString();
+    // Boxes stay inside the label's outline: an oval label has no corners to print in.
+    std::string error;
+    std::optional<SheetLayout> oval = ParseSheetLayout("letter-3x10", &error);
+    ASSERT_TRUE(oval);
+    oval->shape = LabelShape::Ellipse;
+    const CDesignRun onOval(Example("shelf-label.qmd"), kColumns, kToday, oval);
+    EXPECT_TRUE(onOval.Fault().startsWith(
+        QStringLiteral("object \"name\": its box reaches past the label, 2.63 x 1.00 in")))
+        << onOval.Fault().toStdString();
     // A character no font has is refused, not printed as an empty box.
     DesignRecord odd = Products()[0];
     const char32_t unknown = 0x10FFFD;
