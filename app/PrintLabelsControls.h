@@ -15,7 +15,8 @@ class QStackedWidget;
 // The Print Labels dialog's controls, owned by the dialog; its parts and its
 // tests reach them through this.
 struct PrintLabelsControls {
-    QComboBox* layout = nullptr; // the built-in stock, then "Custom"
+    QLineEdit* findStock = nullptr; // words the stock listed must hold
+    QComboBox* layout = nullptr;    // the built-in stock, the catalog's, then "Custom"
     QLineEdit* customLayout = nullptr;
     QDoubleSpinBox* barHeight = nullptr; // inches
     QRadioButton* fromText = nullptr;

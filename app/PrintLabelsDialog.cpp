@@ -1,6 +1,7 @@
 #include "PrintLabelsDialog.h"
 
 #include "DeviceMapping.h"
+#include "LabelCatalog.h"
 #include "LabelSourceBox.h"
 #include "PrintLabelsChoices.h"
 #include "PrintLabelsPrinter.h"
@@ -10,8 +11,12 @@
 
 #include <QApplication>
 #include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -54,11 +59,14 @@ void CPrintLabelsDialog::CompleteForm() {
     Ui::CPrintLabelsDialog& form = *m_form;
     m_source = form.labelsBox;
     const Ui::CLabelSourceBox& source = m_source->Form();
-    for (const SheetLayout& sheet : BuiltInSheets()) {
-        form.layout->addItem(QString::fromStdString(sheet.name + ": " + DescribeSheet(sheet)),
-                             QString::fromStdString(sheet.name));
-    }
-    form.layout->addItem(tr("Custom"), QString());
+    // A search over the stock: the built-in and the system's label catalog.
+    m_findStock = new QLineEdit(this);
+    m_findStock->setPlaceholderText(tr("part number, brand or words: 5160, L7160, address"));
+    auto* findLabel = new QLabel(tr("Fi&nd stock:"), this);
+    findLabel->setBuddy(m_findStock);
+    form.stockForm->insertRow(0, findLabel, m_findStock);
+    setTabOrder(m_findStock, form.layout);
+    ListStock();
     form.copies->setMaximum(kMaxCopies);
     form.refused->setMaximumHeight(fontMetrics().height() * 6);
     // A form cannot put buttons of its own in a button box; made here, before
@@ -70,7 +78,8 @@ void CPrintLabelsDialog::CompleteForm() {
         form.buttons->addButton(tr("Print ali&gnment page"), QDialogButtonBox::ActionRole);
     QPushButton* close = form.buttons->addButton(QDialogButtonBox::Close);
     print->setDefault(true);
-    m_ui = Controls{.layout = form.layout,
+    m_ui = Controls{.findStock = m_findStock,
+                    .layout = form.layout,
                     .customLayout = form.customLayout,
                     .barHeight = form.barHeight,
                     .fromText = source.fromText,
@@ -125,6 +134,11 @@ void CPrintLabelsDialog::Connect() {
         ApplyLayout(&error);
     };
     connect(m_ui.layout, &QComboBox::currentIndexChanged, this, applyLayout);
+    connect(m_findStock, &QLineEdit::textChanged, this, [this] {
+        ListStock();
+        std::string error;
+        ApplyLayout(&error);
+    });
     connect(m_ui.customLayout, &QLineEdit::textChanged, this, applyLayout);
     connect(m_ui.outlines, &QCheckBox::toggled, this, refresh);
     for (QRadioButton* source : {m_ui.fromText, m_ui.fromSequence, m_ui.fromFile}) {
@@ -155,6 +169,37 @@ void CPrintLabelsDialog::Connect() {
     connect(m_ui.printPreview, &QPushButton::clicked, this, &CPrintLabelsDialog::PrintPreview);
     connect(m_ui.alignment, &QPushButton::clicked, this, &CPrintLabelsDialog::PrintAlignment);
     connect(m_ui.close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CPrintLabelsDialog::ListStock() {
+    QComboBox* list = m_form->layout;
+    const QString chosen = list->currentData().toString();
+    const bool custom = list->count() > 0 && list->currentIndex() == list->count() - 1;
+    const QStringList words = m_findStock->text().split(u' ', Qt::SkipEmptyParts);
+    const QSignalBlocker quiet(list);
+    list->clear();
+    for (const SheetLayout& sheet : BuiltInSheets()) {
+        const QString text = QString::fromStdString(sheet.name + ": " + DescribeSheet(sheet));
+        if (std::all_of(words.begin(), words.end(), [&text](const QString& word) {
+                return text.contains(word, Qt::CaseInsensitive);
+            })) {
+            list->addItem(text, QString::fromStdString(sheet.name));
+        }
+    }
+    for (const CatalogStock* stock : FindStock(SystemLabelCatalog(), words)) {
+        const QString name = QString::fromStdString(stock->layout.name);
+        list->addItem(QStringLiteral("%1: %2; %3")
+                          .arg(name, QString::fromStdString(DescribeSheet(stock->layout)),
+                               stock->description),
+                      name);
+    }
+    list->addItem(tr("Custom"), QString());
+    const int kept = custom ? list->count() - 1 : list->findData(chosen);
+    list->setCurrentIndex(kept >= 0 ? kept : 0);
+    if (list->currentData().toString() != chosen ||
+        (list->currentIndex() == list->count() - 1) != custom) {
+        ScheduleRefresh();
+    }
 }
 
 void CPrintLabelsDialog::ScheduleRefresh() {

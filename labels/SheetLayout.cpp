@@ -1,7 +1,5 @@
 #include "SheetLayout.h"
 
-#include "LabelCatalog.h"
-
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -337,11 +335,7 @@ std::optional<SheetLayout> ParseSheetLayout(std::string_view text, std::string* 
             }
         }
         if (!layout) {
-            const QString name =
-                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-            if (const CatalogStock* stock = StockNamed(SystemLabelCatalog(), name)) {
-                layout = stock->layout;
-            }
+            layout = CatalogSheetLayout(text);
         }
         if (!layout) {
             *error = Message(

@@ -507,6 +507,14 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>CPrintLabelsDialog</name>
     <message>
+        <source>part number, brand or words: 5160, L7160, address</source>
+        <translation>Teilenummer, Marke oder Wörter: 5160, L7160, address</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd stock:</source>
+        <translation>Etiketten &amp;finden:</translation>
+    </message>
+    <message>
         <source>The calibration page could not be printed.</source>
         <translation>Die Kalibrierseite konnte nicht gedruckt werden.</translation>
     </message>

@@ -507,6 +507,14 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>CPrintLabelsDialog</name>
     <message>
+        <source>part number, brand or words: 5160, L7160, address</source>
+        <translation>référence, marque ou mots : 5160, L7160, address</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd stock:</source>
+        <translation>&amp;Chercher :</translation>
+    </message>
+    <message>
         <source>The calibration page could not be printed.</source>
         <translation>La page d’étalonnage n’a pas pu être imprimée.</translation>
     </message>

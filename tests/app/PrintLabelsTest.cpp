@@ -3,6 +3,7 @@
 // printer's stored offset, and the dialog's mnemonics.
 #include "AppFixture.h"
 #include "CalibrationDialog.h"
+#include "LabelCatalog.h"
 #include "LabelPrinting.h"
 #include "PrintLabelsDialog.h"
 #include "PrinterOffset.h"
@@ -330,6 +331,36 @@ TEST_F(PrintLabelsTest, EachPrinterKeepsItsOwnOffset) {
     EXPECT_DOUBLE_EQ(ui.offsetX->value(), 0.0125); // in
     ui.offsetY->setValue(-0.25);
     EXPECT_EQ(ReadPrinterOffset(store, QString()), (PrinterOffset{12.5, -250}));
+}
+
+// The stock list finds the built-in stock and the system's catalog by any
+// words, and keeps the stock chosen while it is still found.
+TEST_F(PrintLabelsTest, FindStockByPartNumberOrWords) {
+    CPrintLabelsDialog dialog(Symbol(), QStringLiteral("QM-7"), printer);
+    const Controls& ui = dialog.Widgets();
+    ChooseLayout(ui, "a4-3x8");
+    const auto listed = [&ui] {
+        QStringList names;
+        for (int i = 0; i < ui.layout->count(); ++i) {
+            names << ui.layout->itemData(i).toString();
+        }
+        return names;
+    };
+    ui.findStock->setText("210 x 297 3 x 8");
+    EXPECT_EQ(listed().first(), "a4-3x8");
+    EXPECT_EQ(ui.layout->currentData().toString(), "a4-3x8");
+    EXPECT_EQ(listed().last(), QString()) << "Custom stays last";
+    if (SystemLabelCatalog().stock.empty()) {
+        GTEST_SKIP() << "no label catalog installed (Debian: glabels-data)";
+    }
+    ui.findStock->setText("avery 5160");
+    EXPECT_EQ(listed().first(), "Avery 5160");
+    ui.layout->setCurrentIndex(0);
+    dialog.Refresh();
+    EXPECT_EQ(dialog.Job().layout.name, "Avery 5160");
+    EXPECT_EQ(dialog.Job().layout.LabelsPerSheet(), 30);
+    ui.findStock->setText("L7160");
+    EXPECT_EQ(listed(), QStringList({"Avery L7160", QString()}));
 }
 
 // What is measured on the calibration page becomes the printer's offset and
