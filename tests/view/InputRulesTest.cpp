@@ -74,25 +74,32 @@ const QString kGs1Rule =
                    "(01)09501101530003(17)251231(10)AB-123");
 
 TEST(InputRules, ChoosingASymbologyShowsItsRuleText) {
-    const QString rules[] = {kCode39Rule,
-                             kCode39Rule,
-                             kAnyRule,
-                             kDigitsRule,
-                             kAnyRule,
-                             kCode39Rule,
-                             kDigitsRule,
-                             kDigitsRule,
-                             kDigitsRule,
-                             kDigitsRule,
-                             kDigitsRule,
-                             kGs1Rule,
-                             "13 digits (0~9), or 14 with the check digit."};
+    const QString rules[] = {
+        kCode39Rule,
+        kCode39Rule,
+        kAnyRule,
+        kDigitsRule,
+        kAnyRule,
+        kCode39Rule,
+        kDigitsRule,
+        kDigitsRule,
+        kDigitsRule,
+        kDigitsRule,
+        kDigitsRule,
+        kGs1Rule,
+        "13 digits (0~9), or 14 with the check digit.",
+        "ISBN-13 or ISBN-10, hyphens allowed, e.g. 978-1-56581-231-4; a space "
+        "or + and a 5-digit price add-on may follow.",
+        "ISSN, e.g. 0317-8471; then the sequence variant (00 if none) and a "
+        "2-digit issue add-on may follow, e.g. 0317-8471 00 05.",
+        "ISMN, e.g. 979-0-2600-0043-8 or M-2600-0043-8; an add-on may follow."};
     RulesFixture f;
     for (int id = 0; id < kSymbologyCount; ++id) {
         f.Select(id);
         EXPECT_EQ(f.view.Symbology(), id);
         EXPECT_EQ(f.window.status.value_or("(none)").toStdString(), rules[id].toStdString()) << id;
     }
+    f.Select(static_cast<int>(SymbologyId::Itf14));
     f.Select(-1); // the list without a selection: cleared, no filter changed
     EXPECT_EQ(f.window.status.value_or("(none)").toStdString(), "");
     EXPECT_TRUE(f.DigitsAttached());
