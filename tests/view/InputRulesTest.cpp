@@ -159,11 +159,29 @@ TEST(InputRules, SwitchingSymbologiesFiltersTheText) {
 }
 
 TEST(InputRules, TypingUnderTheDigitsFilter) {
+    const struct {
+        SymbologyId id;
+        const char* start;
+        const char* typed;
+        const char* text;
+    } rows[] = {
+        {SymbologyId::Postnet, "123", "-4a5 678 9012", "12345678901"}, // eleven digits
+        {SymbologyId::Ean8, "123", "-4a5 678", "12345 678"},           // a space leads an add-on
+        {SymbologyId::Ean13, "978156581231", " 522501", "978156581231 52250"}, // of 5 digits
+    };
+    for (const auto& row : rows) {
+        RulesFixture f;
+        f.Select(static_cast<int>(row.id));
+        f.field.setText(QString::fromLatin1(row.start));
+        QTest::keyClicks(&f.field, row.typed);
+        EXPECT_EQ(f.field.text().toStdString(), row.text);
+    }
+    // The add-on stays behind with the symbologies that take one.
     RulesFixture f;
-    f.Select(10); // EAN 8: seven digits
-    f.field.setText("123");
-    QTest::keyClicks(&f.field, "-4a5 678");
-    EXPECT_EQ(f.field.text().toStdString(), "1234567");
+    f.Select(static_cast<int>(SymbologyId::Ean13));
+    f.field.setText(QStringLiteral("978156581231 52250"));
+    f.Select(static_cast<int>(SymbologyId::Postnet));
+    EXPECT_EQ(f.field.text().toStdString(), "97815658123");
 }
 
 TEST(InputRules, DrawReadsTheFilteredText) {
