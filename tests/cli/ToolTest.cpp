@@ -1,8 +1,5 @@
 // The tool as a whole process: inputs, exit statuses, messages and the files
 // it leaves behind.
-#include "QtImages.h"
-#include "ZbarDecode.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -686,60 +683,6 @@ TEST_F(Tool, VerifyFailsTheEntriesThatDoNotScanAsTheirLabel) {
     EXPECT_TRUE(batch.errors.contains(QStringLiteral(": line 2: Does not scan")))
         << batch.errors.toStdString();
     EXPECT_EQ(batch.errors.count(QLatin1Char('\n')), 1) << batch.errors.toStdString();
-}
-
-// What zbar reads of an EAN/UPC symbol: the number, then a space and its
-// add-on, which zbar reports as a symbol of its own.
-QString ZbarRetailReading(const QImage& image) {
-    QString number;
-    QString addOn;
-    for (const QString& found : ZbarDecode(image)) {
-        const QString data = found.section(QLatin1Char(':'), 1);
-        if (found.startsWith(QLatin1String("EAN-5:")) ||
-            found.startsWith(QLatin1String("EAN-2:"))) {
-            addOn = QLatin1Char(' ') + data;
-        } else {
-            number = data;
-        }
-    }
-    return number + addOn;
-}
-
-// Add-ons and book numbers: both readers read the number and its add-on,
-// the line above the bars is text of the PDF, a wrong check digit is named.
-TEST_F(Tool, AddOnsAndBookNumbersReadBackUnderTheirLine) {
-    const struct {
-        const char* symbology;
-        const char* text;
-        const char* reading;
-        const char* line;
-    } rows[] = {
-        {"ean13", "978156581231 52250", "9781565812314 52250", "9 781565 812314"},
-        {"isbn", "1-56581-231-X", "9781565812314", "ISBN 978-1-56581-231-4"},
-        {"issn", "0317-8471 05", "9770317847001 05", "ISSN 0317-8471"},
-        {"ismn", "979-0-2600-0043-8", "9790260000438", "ISMN 979-0-2600-0043-8"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.text);
-        const QString symbology = QString::fromLatin1(row.symbology);
-        const QString text = QString::fromLatin1(row.text);
-        const Result png = Run({"-s", symbology, "-o", "book.png", "--verify", text});
-        ASSERT_EQ(png.status, 0) << png.errors.toStdString();
-        const QImage image(Path(QStringLiteral("book.png")));
-        EXPECT_EQ(DecodeImage(ToGray(image), Symbology::Ean13).text, row.reading);
-        EXPECT_EQ(ZbarRetailReading(image).toStdString(), row.reading);
-        ASSERT_EQ(Run({"-s", symbology, "-o", "book.pdf", text}).status, 0);
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {Path(QStringLiteral("book.pdf")), "-"});
-        ASSERT_TRUE(pdftotext.waitForFinished(60000));
-        EXPECT_TRUE(QString::fromUtf8(pdftotext.readAllStandardOutput())
-                        .contains(QString::fromLatin1(row.line)));
-    }
-    const Result wrong = Run({"-s", "isbn", "-o", "wrong.png", "1-56581-231-5"});
-    EXPECT_NE(wrong.status, 0);
-    EXPECT_TRUE(
-        wrong.errors.contains(QStringLiteral("ISBN check digit 5 is wrong: it should be X")))
-        << wrong.errors.toStdString();
 }
 
 } // namespace
