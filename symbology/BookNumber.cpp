@@ -39,13 +39,16 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') + 1 - first);
 }
 
-// The text without a leading "ISBN", "ISSN" or "ISMN" (any case, a colon
-// allowed after it).
+// The text without a leading "ISBN", "ISSN" or "ISMN" (any case, "-10" or
+// "-13" and a colon allowed after it).
 std::string_view WithoutName(BookForm form, std::string_view text) {
     text = Trimmed(text);
     const std::string_view name = NameOf(form);
     if (text.size() >= name.size() && UpperCaseAscii(text.substr(0, name.size())) == name) {
         text = text.substr(name.size());
+        if (text.starts_with("-10") || text.starts_with("-13")) {
+            text = text.substr(3);
+        }
         if (!text.empty() && text.front() == ':') {
             text = text.substr(1);
         }

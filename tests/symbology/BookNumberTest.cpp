@@ -30,7 +30,8 @@ TEST(BookNumbers, PublishedNumbersDrawTheirEanAndWrongOnesAreNamed) {
         const char* line;    // the line above the bars; null for a wrong number
         const char* source;
     } rows[] = {
-        {Isbn, "978-0-306-40615-7", "9780306406157", "ISBN 978-0-306-40615-7", "Wikipedia, ISBN"},
+        {Isbn, "ISBN-13: 978-0-306-40615-7", "9780306406157", "ISBN 978-0-306-40615-7",
+         "Wikipedia, ISBN"},
         {Isbn, "0-306-40615-2", "9780306406157", "ISBN 978-0-306-40615-7", "Wikipedia, ISBN-10"},
         {Isbn, "0306406152", "9780306406157", "ISBN 978-0-306-40615-7", "hyphens from the ranges"},
         {Isbn, "ISBN 1-55615-678-2", "9781556156786", "ISBN 978-1-55615-678-6",
