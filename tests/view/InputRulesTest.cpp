@@ -73,6 +73,13 @@ const QString kGs1Rule =
     QStringLiteral("GS1 data: each Application Identifier in parentheses, then its data, e.g. "
                    "(01)09501101530003(17)251231(10)AB-123");
 
+const QString kIsbnRule = QStringLiteral("ISBN-13 or ISBN-10, hyphens allowed, e.g. "
+                                         "978-1-56581-231-4; a space or + and a 5-digit price "
+                                         "add-on may follow.");
+const QString kIssnRule = QStringLiteral("ISSN, e.g. 0317-8471; then the sequence variant (00 if "
+                                         "none) and a 2-digit issue add-on may follow, e.g. "
+                                         "0317-8471 00 05.");
+
 TEST(InputRules, ChoosingASymbologyShowsItsRuleText) {
     const QString rules[] = {
         kCode39Rule,
@@ -88,10 +95,8 @@ TEST(InputRules, ChoosingASymbologyShowsItsRuleText) {
         kDigitsRule,
         kGs1Rule,
         "13 digits (0~9), or 14 with the check digit.",
-        "ISBN-13 or ISBN-10, hyphens allowed, e.g. 978-1-56581-231-4; a space "
-        "or + and a 5-digit price add-on may follow.",
-        "ISSN, e.g. 0317-8471; then the sequence variant (00 if none) and a "
-        "2-digit issue add-on may follow, e.g. 0317-8471 00 05.",
+        kIsbnRule,
+        kIssnRule,
         "ISMN, e.g. 979-0-2600-0043-8 or M-2600-0043-8; an add-on may follow."};
     RulesFixture f;
     for (int id = 0; id < kSymbologyCount; ++id) {
