@@ -254,8 +254,8 @@ Encoding CEanUpc::Encode() const {
     // span the main symbol, Courier's advance being 0.6 of its height; the
     // bars start below it.
     const auto spanModules = static_cast<std::int64_t>(
-        kNormalGuard.size() * 2 +
-        (groups.rightDigits.empty() ? kUpcEEndGuard.size() : kCentreGuard.size()) +
+        kNormalGuard.size() + groups.endGuard.size() +
+        (groups.rightDigits.empty() ? 0 : kCentreGuard.size()) +
         kModulesPerDigit * (groups.leftDigits.size() + groups.rightDigits.size()));
     const std::int64_t span = lead + spanModules * m_nDensity;
     const auto headline = static_cast<std::int64_t>(m_headline.size());
