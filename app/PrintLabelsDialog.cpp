@@ -65,6 +65,7 @@ void CPrintLabelsDialog::CompleteForm() {
     auto* findLabel = new QLabel(tr("Fi&nd stock:"), this);
     findLabel->setBuddy(m_findStock);
     form.stockForm->insertRow(0, findLabel, m_findStock);
+    setTabOrder(m_findStock, form.layout);
     ListStock();
     form.copies->setMaximum(kMaxCopies);
     form.refused->setMaximumHeight(fontMetrics().height() * 6);

@@ -102,8 +102,8 @@ void Rulers(QImage& page, const SheetJob& job, int dpiX, int dpiY) {
 // An arrow at the top edge's middle pointing off the page: the edge that
 // enters the printer first.
 void FeedArrow(QImage& page, QPoint tip, int dpi) {
-    const int head = Dots(kMilsPerInch / 8, dpi);
-    const int shaft = Dots(kMilsPerInch / 4, dpi);
+    const int head = Dots(kMilsPerInch / 8.0, dpi);
+    const int shaft = Dots(kMilsPerInch / 4.0, dpi);
     const int line = LineDots(dpi);
     for (int row = 0; row < head; ++row) {
         FillMonoRect(page, QRect(tip.x() - row, tip.y() + row, 2 * row + 1, 1));
@@ -159,7 +159,7 @@ QImage RenderAlignmentPage(const SheetJob& job, int dpiX, int dpiY) {
     }
     Rulers(page, job, dpiX, dpiY);
     const QPoint origin(Dots(PrintedX(job, 0), dpiX), Dots(PrintedY(job, 0), dpiY));
-    const int quarterInch = Dots(kMilsPerInch / 4, dpiY);
+    const int quarterInch = Dots(kMilsPerInch / 4.0, dpiY);
     FeedArrow(page, QPoint(page.width() / 2, origin.y() + quarterInch), dpiX);
     CentredLines(page, Words(job), page.width() / 2, page.height() / 2 - 2 * quarterInch, dpiY);
     return page;

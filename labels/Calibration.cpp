@@ -60,7 +60,7 @@ QString MarkName(double mils, bool inches) {
 void Ruler(QImage& page, const CalibrationMarks& marks, bool across, int dpiX, int dpiY) {
     const int dpi = across ? dpiX : dpiY;
     const int line = std::max(1, Dots(kLinePoints * kMilsPerInch / kPointsPerInch, dpi) / 2);
-    const double step = marks.inches ? kMilsPerInch / 10 : kMilsPerMm;
+    const double step = marks.inches ? kMilsPerInch / 10.0 : kMilsPerMm;
     const double length = across ? marks.across : marks.down;
     const int side = marks.inches ? 1 : -1; // inches below or right of the line
     const double em = kTextPoints * std::min(dpiX, dpiY) / kPointsPerInch;
@@ -158,8 +158,8 @@ QImage RenderCalibrationPage(const SheetLayout& layout, int dpiX, int dpiY) {
     const double em = kTextPoints * std::min(dpiX, dpiY) / kPointsPerInch;
     const QFontMetricsF metrics(SheetFont(std::max(1, static_cast<int>(std::lround(em)))));
     const double lineHeight = std::ceil(metrics.height());
-    const double left = Dots(origin + kMilsPerInch / 4, dpiX);
-    double top = Dots(origin + kMilsPerInch / 2, dpiY);
+    const double left = Dots(origin + kMilsPerInch / 4.0, dpiX);
+    double top = Dots(origin + kMilsPerInch / 2.0, dpiY);
     for (const QString& text : words) {
         PaintCaption(page, QPointF(left, top), em, text);
         top += lineHeight;

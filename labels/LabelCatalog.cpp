@@ -375,3 +375,9 @@ const CatalogStock* StockNamed(const LabelCatalog& catalog, const QString& name)
     }
     return nullptr;
 }
+
+std::optional<SheetLayout> CatalogSheetLayout(std::string_view name) {
+    const CatalogStock* stock = StockNamed(
+        SystemLabelCatalog(), QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    return stock != nullptr ? std::optional<SheetLayout>(stock->layout) : std::nullopt;
+}

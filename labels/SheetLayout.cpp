@@ -1,7 +1,5 @@
 #include "SheetLayout.h"
 
-#include "LabelCatalog.h"
-
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -21,9 +19,6 @@ std::string Message(const QString& text) {
 
 constexpr double kMilsPerInch = 1000.0;
 constexpr double kMilsPerMillimetre = 1000.0 / 25.4;
-// Geometry is compared to a hundredth of a mil: the table's millimetres are
-// not whole mils.
-constexpr double kSlack = 0.01;
 
 enum class Unit { Inch, Millimetre };
 
@@ -340,11 +335,7 @@ std::optional<SheetLayout> ParseSheetLayout(std::string_view text, std::string* 
             }
         }
         if (!layout) {
-            const QString name =
-                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-            if (const CatalogStock* stock = StockNamed(SystemLabelCatalog(), name)) {
-                layout = stock->layout;
-            }
+            layout = CatalogSheetLayout(text);
         }
         if (!layout) {
             *error = Message(

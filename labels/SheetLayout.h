@@ -82,6 +82,11 @@ std::span<const SheetLayout> BuiltInSheets();
 // layout, or one whose labels overlap or leave the page.
 std::optional<SheetLayout> ParseSheetLayout(std::string_view text, std::string* error);
 
+// The layout of the system's label catalog's stock of that brand and part
+// ("Avery 5160", any case), or none; the catalog is read on first use.
+// Defined with the catalog, in LabelCatalog.cpp.
+std::optional<SheetLayout> CatalogSheetLayout(std::string_view name);
+
 // Why the labels do not fit their page or overlap, or empty: lengths are
 // compared to `slack` mils (a hundredth of a mil unless given).
 std::string SheetLayoutFault(const SheetLayout& layout, double slack = 0.01);
