@@ -44,8 +44,6 @@ KNOWN_LOOPS = (
     "loop: view/BarcodeView -> view/BarcodeOutput -> view/BarcodeView",
     # The stock parser looks names up in the system's catalog, whose entries
     # are stock (found whichever unit the search reaches first).
-    "loop: labels/SheetLayout -> labels/LabelCatalog -> labels/SheetLayout",
-    "loop: labels/LabelCatalog -> labels/SheetLayout -> labels/LabelCatalog",
 )
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
