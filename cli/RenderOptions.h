@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OutputFormat.h"
+#include "PrinterProfile.h"
 #include "SheetLayout.h"
 #include "Symbologies.h"
 
@@ -58,6 +59,11 @@ struct RenderOptions {
     int copies = 1;
     QString caption; // above every label, unless a CSV caption column gives one
     bool outlines = false;
+    // Label printers: the CUPS queue a raw job goes to (--printer), and how
+    // the printer prints (its stored profile, with the command line's
+    // settings over it; its resolution is --dpi).
+    QString printerQueue;
+    PrinterProfile printer;
 };
 
 // What the command line asks the program to do.

@@ -24,16 +24,17 @@ ALLOWED = {
     "symbology": set(),
     "version": set(),
     "res": set(),
-    "render": {"symbology"},
+    "printers": set(),
+    "render": {"symbology", "printers"},
     "scan": {"render", "symbology"},
     "labels": {"scan", "render", "symbology"},
-    "settings": {"symbology"},
+    "settings": {"symbology", "printers"},
     "ui": {"res"},
     "panel": {"symbology", "ui"},
-    "view": {"scan", "render", "symbology", "panel", "ui", "res"},
+    "view": {"scan", "render", "symbology", "panel", "ui", "res", "printers"},
     "app": {"view", "labels", "scan", "render", "settings", "version", "symbology", "panel", "ui",
-            "res"},
-    "cli": {"labels", "scan", "render", "settings", "version", "symbology", "res"},
+            "res", "printers"},
+    "cli": {"labels", "scan", "render", "settings", "version", "symbology", "res", "printers"},
 }
 
 # Loops kept on purpose (see above), as the checker prints them.

@@ -284,7 +284,7 @@ void CBarcodeOutput::Save() {
     QStringList filters;
     QStringList suffixes;
     for (const FormatFacts& row : OutputFormats()) {
-        const bool raster = row.kind == FormatKind::Raster;
+        const bool raster = row.kind != FormatKind::Vector;
         if (raster && !bitmapFits) {
             continue;
         }
