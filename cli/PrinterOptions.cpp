@@ -12,10 +12,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("PrinterOptions", text);
-}
-
 const QString kPrinter = QStringLiteral("printer");
 const QString kProfile = QStringLiteral("printer-profile");
 const QString kSave = QStringLiteral("save-printer-profile");
@@ -30,7 +26,8 @@ std::optional<int> Whole(const QCommandLineParser& parser, const QString& name, 
     bool ok = false;
     const int value = parser.value(name).trimmed().toInt(&ok);
     if (!ok || value < low || value > high) {
-        *error = Tr("--%1 takes a whole number from %2 to %3, not \"%4\"")
+        *error = QCoreApplication::translate("PrinterOptions",
+                                             "--%1 takes a whole number from %2 to %3, not \"%4\"")
                      .arg(name)
                      .arg(low)
                      .arg(high)
@@ -56,7 +53,9 @@ bool TakeSettings(const QCommandLineParser& parser, PrinterProfile& profile, QSt
     if (parser.isSet(kMediaMode)) {
         const std::optional<MediaMode> mode = MediaModeByName(parser.value(kMediaMode));
         if (!mode) {
-            *error = Tr("--media-mode takes tear-off, peel, cutter or printer, not \"%1\"")
+            *error = QCoreApplication::translate(
+                         "PrinterOptions",
+                         "--media-mode takes tear-off, peel, cutter or printer, not \"%1\"")
                          .arg(parser.value(kMediaMode));
             return false;
         }
@@ -65,8 +64,10 @@ bool TakeSettings(const QCommandLineParser& parser, PrinterProfile& profile, QSt
     if (parser.isSet(kMediaType)) {
         const std::optional<MediaType> type = MediaTypeByName(parser.value(kMediaType));
         if (!type) {
-            *error = Tr("--media-type takes direct, transfer or printer, not \"%1\"")
-                         .arg(parser.value(kMediaType));
+            *error =
+                QCoreApplication::translate(
+                    "PrinterOptions", "--media-type takes direct, transfer or printer, not \"%1\"")
+                    .arg(parser.value(kMediaType));
             return false;
         }
         profile.mediaType = *type;
@@ -79,7 +80,9 @@ bool TakeSettings(const QCommandLineParser& parser, PrinterProfile& profile, QSt
         const int y = parts.value(1).trimmed().toInt(&okY);
         if (parts.size() != 2 || !okX || !okY || x < 0 || y < 0 || x > kMaxHomeOffsetDots ||
             y > kMaxHomeOffsetDots) {
-            *error = Tr("--label-home takes X,Y in dots, each from 0 to %1, not \"%2\"")
+            *error = QCoreApplication::translate(
+                         "PrinterOptions",
+                         "--label-home takes X,Y in dots, each from 0 to %1, not \"%2\"")
                          .arg(kMaxHomeOffsetDots)
                          .arg(parser.value(kHome));
             return false;
@@ -95,28 +98,45 @@ bool TakeSettings(const QCommandLineParser& parser, PrinterProfile& profile, QSt
 QList<QCommandLineOption> PrinterOptionList() {
     return {
         {kPrinter,
-         Tr("Sends the labels as a raw job to this CUPS queue (with --sheet; ZPL), printed as "
-            "the printer's stored profile says."),
+         QCoreApplication::translate(
+             "PrinterOptions",
+             "Sends the labels as a raw job to this CUPS queue (with --sheet; ZPL), printed as "
+             "the printer's stored profile says."),
          QStringLiteral("queue")},
         {kProfile,
-         Tr("Prints as this stored label printer profile says (for socket:// and file "
-            "outputs)."),
+         QCoreApplication::translate(
+             "PrinterOptions",
+             "Prints as this stored label printer profile says (for socket:// and file "
+             "outputs)."),
          QStringLiteral("name")},
-        {kSave, Tr("Stores the printer settings given as the profile of --printer or "
-                   "--printer-profile.")},
+        {kSave,
+         QCoreApplication::translate(
+             "PrinterOptions", "Stores the printer settings given as the profile of --printer or "
+                               "--printer-profile.")},
         {kDarkness,
-         Tr("The printer's darkness, 0 to %1 (default: the printer's).").arg(kMaxDarkness),
+         QCoreApplication::translate("PrinterOptions",
+                                     "The printer's darkness, 0 to %1 (default: the printer's).")
+             .arg(kMaxDarkness),
          QStringLiteral("n")},
         {kSpeed,
-         Tr("The print speed in inches a second, %1 to %2 (default: the printer's).")
+         QCoreApplication::translate(
+             "PrinterOptions",
+             "The print speed in inches a second, %1 to %2 (default: the printer's).")
              .arg(kMinPrintSpeed)
              .arg(kMaxPrintSpeed),
          QStringLiteral("n")},
-        {kMediaMode, Tr("After printing: tear-off, peel, cutter (default: the printer's)."),
+        {kMediaMode,
+         QCoreApplication::translate(
+             "PrinterOptions", "After printing: tear-off, peel, cutter (default: the printer's)."),
          QStringLiteral("mode")},
-        {kMediaType, Tr("direct (thermal) or transfer (ribbon) (default: the printer's)."),
+        {kMediaType,
+         QCoreApplication::translate(
+             "PrinterOptions", "direct (thermal) or transfer (ribbon) (default: the printer's)."),
          QStringLiteral("type")},
-        {kHome, Tr("Moves the label's image right and down by X,Y dots."), QStringLiteral("x,y")},
+        {kHome,
+         QCoreApplication::translate("PrinterOptions",
+                                     "Moves the label's image right and down by X,Y dots."),
+         QStringLiteral("x,y")},
     };
 }
 
@@ -142,24 +162,29 @@ bool TakePrinterOptions(const QCommandLineParser& parser, PrinterSettings& optio
     const std::optional<OutputFormat> format =
         options.format ? options.format : FormatOfPath(options.output);
     if (format != OutputFormat::Zpl || !options.sheet) {
-        *error = Tr("label printer options go with --sheet and --format zpl");
+        *error = QCoreApplication::translate(
+            "PrinterOptions", "label printer options go with --sheet and --format zpl");
         return false;
     }
     if (parser.isSet(kPrinter) && !options.output.isEmpty()) {
-        *error = Tr("--printer sends the labels to a queue: give no --output");
+        *error = QCoreApplication::translate(
+            "PrinterOptions", "--printer sends the labels to a queue: give no --output");
         return false;
     }
     options.queue = parser.value(kPrinter);
     const QString name = parser.isSet(kProfile) ? parser.value(kProfile) : options.queue;
     if (parser.isSet(kSave) && name.isEmpty()) {
-        *error = Tr("--save-printer-profile stores a profile under --printer or "
-                    "--printer-profile: give one");
+        *error = QCoreApplication::translate(
+            "PrinterOptions", "--save-printer-profile stores a profile under --printer or "
+                              "--printer-profile: give one");
         return false;
     }
     const std::unique_ptr<QSettings> store = OpenSettingsStore();
     const std::optional<PrinterProfile> stored = ReadLabelPrinter(*store, name);
     if (parser.isSet(kProfile) && !stored && !parser.isSet(kSave)) {
-        *error = Tr("there is no stored label printer profile \"%1\"").arg(name);
+        *error = QCoreApplication::translate("PrinterOptions",
+                                             "there is no stored label printer profile \"%1\"")
+                     .arg(name);
         return false;
     }
     PrinterProfile profile = stored.value_or(PrinterProfile{});
@@ -184,7 +209,9 @@ bool TakePrinterOptions(const QCommandLineParser& parser, PrinterSettings& optio
         WriteLabelPrinter(*store, profile);
         store->sync();
         if (store->status() != QSettings::NoError) {
-            *error = Tr("the printer profile \"%1\" could not be stored").arg(name);
+            *error = QCoreApplication::translate("PrinterOptions",
+                                                 "the printer profile \"%1\" could not be stored")
+                         .arg(name);
             return false;
         }
     }

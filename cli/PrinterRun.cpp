@@ -17,6 +17,11 @@ namespace {
 
 // Labels drawn ahead of the one being sent, per worker.
 constexpr std::size_t kLabelsAheadPerWorker = 16;
+// A thermal head of this resolution or less prints bars that run across the
+// direction of travel (the symbol turned a quarter, "ladder") unevenly when
+// the narrow bar has fewer dots than this.
+constexpr int kLadderDpi = 203;
+constexpr int kLadderDots = 3;
 
 void Report(std::FILE* errors, const QString& message) {
     std::fputs(QStringLiteral("quillmark-render: %1\n").arg(message).toLocal8Bit().constData(),
@@ -85,6 +90,17 @@ int SendSheetToPrinter(const SheetJob& job, const RenderOptions& options, std::F
                            .arg(QString::fromStdString(job.layout.name))
                            .arg(dpi));
         return kExitUsage;
+    }
+    const int moduleDots = static_cast<int>(std::lround(job.symbol.widths.density * dpi / 1000.0));
+    if (job.symbol.orientation % 2 == 1 && dpi <= kLadderDpi && moduleDots < kLadderDots) {
+        Report(errors, QCoreApplication::translate(
+                           "PrinterRun",
+                           "note: the bars run across the direction of travel with narrow bars of "
+                           "%1 dots at %2 dpi, which a thermal head prints unevenly below %3 "
+                           "dots: give a larger --density, or --turn 0")
+                           .arg(moduleDots)
+                           .arg(dpi)
+                           .arg(kLadderDots));
     }
     QStringList faults;
     QString failed;

@@ -20,10 +20,6 @@ namespace {
 
 const QString kSocketScheme = QStringLiteral("socket://");
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("PrinterLink", text);
-}
-
 QString AddressText(const SocketAddress& address) {
     const QString host = address.host.contains(QLatin1Char(':'))
                              ? QStringLiteral("[%1]").arg(address.host)
@@ -102,10 +98,12 @@ public:
 
 private:
     bool Fail(int cause, QString* error) const {
-        *error = Tr("sending to %1 failed: %2")
+        *error = QCoreApplication::translate("PrinterLink", "sending to %1 failed: %2")
                      .arg(AddressText(m_address),
                           cause == ETIMEDOUT
-                              ? Tr("the printer took nothing for %1 s").arg(m_timeoutMs / 1000.0)
+                              ? QCoreApplication::translate("PrinterLink",
+                                                            "the printer took nothing for %1 s")
+                                    .arg(m_timeoutMs / 1000.0)
                               : SystemCause(cause));
         return false;
     }
@@ -130,8 +128,9 @@ public:
     bool Write(const QByteArray& bytes, QString* error) override {
         if (cupsWriteRequestData(CUPS_HTTP_DEFAULT, bytes.constData(),
                                  static_cast<std::size_t>(bytes.size())) != HTTP_STATUS_CONTINUE) {
-            *error = Tr("sending to the queue %1 failed: %2")
-                         .arg(QString::fromUtf8(m_queue), QString::fromUtf8(cupsLastErrorString()));
+            *error =
+                QCoreApplication::translate("PrinterLink", "sending to the queue %1 failed: %2")
+                    .arg(QString::fromUtf8(m_queue), QString::fromUtf8(cupsLastErrorString()));
             return false;
         }
         return true;
@@ -141,8 +140,9 @@ public:
         const ipp_status_t status = cupsFinishDocument(CUPS_HTTP_DEFAULT, m_queue.constData());
         m_job = 0;
         if (status > IPP_STATUS_OK_CONFLICTING) {
-            *error = Tr("the queue %1 did not take the job: %2")
-                         .arg(QString::fromUtf8(m_queue), QString::fromUtf8(cupsLastErrorString()));
+            *error =
+                QCoreApplication::translate("PrinterLink", "the queue %1 did not take the job: %2")
+                    .arg(QString::fromUtf8(m_queue), QString::fromUtf8(cupsLastErrorString()));
             return false;
         }
         return true;
@@ -165,7 +165,9 @@ std::optional<SocketAddress> ParseSocketOutput(const QString& output, QString* e
     const bool bare = url.path().isEmpty() || url.path() == QLatin1String("/");
     if (!url.isValid() || url.host().isEmpty() || !bare || url.hasQuery() || url.hasFragment() ||
         !url.userInfo().isEmpty() || port <= 0) {
-        *error = Tr("\"%1\" is no printer address: give socket://HOST or socket://HOST:PORT")
+        *error = QCoreApplication::translate(
+                     "PrinterLink",
+                     "\"%1\" is no printer address: give socket://HOST or socket://HOST:PORT")
                      .arg(output);
         return std::nullopt;
     }
@@ -175,7 +177,8 @@ std::optional<SocketAddress> ParseSocketOutput(const QString& output, QString* e
 std::unique_ptr<CPrinterLink> ConnectToPrinter(const SocketAddress& address, QString* error,
                                                int timeoutMs) {
     const auto fail = [&](const QString& cause) {
-        *error = Tr("cannot connect to %1: %2").arg(AddressText(address), cause);
+        *error = QCoreApplication::translate("PrinterLink", "cannot connect to %1: %2")
+                     .arg(AddressText(address), cause);
         return nullptr;
     };
     addrinfo hints{};
@@ -213,8 +216,10 @@ std::unique_ptr<CPrinterLink> ConnectToPrinter(const SocketAddress& address, QSt
         ::close(socket);
     }
     freeaddrinfo(found);
-    return fail(cause == ETIMEDOUT ? Tr("no answer within %1 s").arg(timeoutMs / 1000.0)
-                                   : SystemCause(cause));
+    return fail(cause == ETIMEDOUT
+                    ? QCoreApplication::translate("PrinterLink", "no answer within %1 s")
+                          .arg(timeoutMs / 1000.0)
+                    : SystemCause(cause));
 }
 
 std::unique_ptr<CPrinterLink> StartQueueJob(const QString& queue, const QString& title,
@@ -222,7 +227,7 @@ std::unique_ptr<CPrinterLink> StartQueueJob(const QString& queue, const QString&
     const QByteArray name = queue.toUtf8();
     cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
     if (dest == nullptr) {
-        *error = Tr("there is no printer queue %1: %2")
+        *error = QCoreApplication::translate("PrinterLink", "there is no printer queue %1: %2")
                      .arg(queue, QString::fromUtf8(cupsLastErrorString()));
         return nullptr;
     }
@@ -233,7 +238,7 @@ std::unique_ptr<CPrinterLink> StartQueueJob(const QString& queue, const QString&
     if (job <= 0 ||
         cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), job, titleBytes.constData(),
                           CUPS_FORMAT_RAW, 1) != HTTP_STATUS_CONTINUE) {
-        *error = Tr("the queue %1 refused the job: %2")
+        *error = QCoreApplication::translate("PrinterLink", "the queue %1 refused the job: %2")
                      .arg(queue, QString::fromUtf8(cupsLastErrorString()));
         if (job > 0) {
             cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), job, 0);
