@@ -176,3 +176,50 @@ TEST_F(PrinterOutput, RefusedAndStalledConnectionsSayWhy) {
 }
 
 } // namespace
+
+namespace {
+
+// A profile stored once is what later runs print with; bad settings are
+// refused before anything is written.
+TEST_F(PrinterOutput, StoredProfileSetsTheLabels) {
+    QString errors;
+    ASSERT_EQ(Labels(300, Path("a.zpl"), &errors,
+                     {"--printer-profile", "dock 3", "--save-printer-profile", "--darkness", "12",
+                      "--print-speed", "4", "--media-mode", "cutter", "--label-home", "8,16"}),
+              0)
+        << errors.toStdString();
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path("config"));
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral(QUILLMARK_RENDER),
+               {"-s", "code128", "--sheet", "roll-2x1in", "--format", "zpl", "--batch",
+                Path("list.txt"), "-o", Path("b.zpl"), "--printer-profile", "dock 3"});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    QFile file(Path("b.zpl"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray zpl = file.readAll();
+    // 2 x 1 in at the stored 300 dpi.
+    for (const char* command : {"~SD12", "^PR4", "^MMC", "^LH8,16", "^PW600^LL300"}) {
+        EXPECT_TRUE(zpl.contains(command)) << command;
+    }
+
+    const struct {
+        QStringList arguments;
+        const char* says;
+    } refused[] = {
+        {{"--darkness", "31"}, "--darkness takes a whole number from 0 to 30"},
+        {{"--media-mode", "fold"}, "--media-mode takes"},
+        {{"--label-home", "-1,0"}, "--label-home takes X,Y"},
+        {{"--printer-profile", "nowhere"}, "no stored label printer profile \"nowhere\""},
+        {{"--dpi", "250"}, "203, 300 or 600 dpi"},
+    };
+    for (const auto& row : refused) {
+        EXPECT_EQ(Labels(203, Path("c.zpl"), &errors, row.arguments), 2) << row.says;
+        EXPECT_TRUE(errors.contains(QString::fromLatin1(row.says))) << errors.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(Path("c.zpl")));
+}
+
+} // namespace
