@@ -8,7 +8,7 @@ class QImage;
 
 // The largest label image sent as one graphic field, in bytes of dots: a
 // printer's image buffer holds no more.
-inline constexpr qsizetype kMaxZplGraphicBytes = 8 * 1024 * 1024;
+inline constexpr qsizetype kMaxZplGraphicBytes = qsizetype{8} * 1024 * 1024;
 
 // One label in ZPL II: a ^XA...^XZ block that sets the print width, label
 // length and home, the darkness, speed and media as the profile says (only

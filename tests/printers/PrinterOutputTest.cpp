@@ -162,7 +162,7 @@ TEST_F(PrinterOutput, RefusedAndStalledConnectionsSayWhy) {
     const std::unique_ptr<CPrinterLink> link =
         ConnectToPrinter({QStringLiteral("127.0.0.1"), port}, &error, 300);
     ASSERT_NE(link, nullptr) << error.toStdString();
-    const QByteArray job(64 * 1024 * 1024, '^');
+    const QByteArray job(qsizetype{64} * 1024 * 1024, '^');
     EXPECT_FALSE(link->Write(job, &error));
     EXPECT_EQ(error, QStringLiteral("sending to 127.0.0.1:%1 failed: the printer took nothing "
                                     "for 0.3 s")
