@@ -1,5 +1,6 @@
 #include "LabelPrinting.h"
 
+#include "Calibration.h"
 #include "LabelSheet.h"
 
 #include <QBitmap>
@@ -13,13 +14,19 @@
 #include <QProgressDialog>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
 
 constexpr double kMilsPerInch = 1000.0;
-// A preview's sheets are drawn at no more than a common printer's resolution.
+// A preview's sheets are drawn at no more than a common printer's resolution,
+// and no coarser than bars can still be told apart when zoomed in.
 constexpr int kPreviewDpi = 300;
+constexpr int kLeastPreviewDpi = 100;
+// What a preview's sheets may take together: 64 MiB of 1-bit dots, some fifty
+// letter sheets at 300 dpi.
+constexpr double kPreviewDots = 64.0 * 1024 * 1024 * 8;
 
 using PageImage = std::function<QImage(int page)>;
 using NextPage = std::function<bool()>;
@@ -114,14 +121,15 @@ PrintRun PaintOnPrinter(QPrinter& printer,
 // would be gone while it shows them): a stopped run keeps those painted.
 PrintRun PreviewSheetJob(QPrinter& printer, const SheetJob& job, int first, int last,
                          QWidget* progressParent) {
-    const int dpi = std::min(printer.resolution(), kPreviewDpi);
+    const PreviewPlan plan = PlanPreview(job.layout, last - first + 1, printer.resolution());
+    const int dpi = plan.dpi;
     const double scale = static_cast<double>(printer.resolution()) / dpi;
     QPainter painter;
     if (!painter.begin(&printer)) {
         return PrintRun::Failed;
     }
     const PrintRun run = PaintPages(
-        painter, first, std::min(last, first + kMaxPreviewSheets - 1),
+        painter, first, first + plan.sheets - 1,
         [&job, dpi](int page) { return RenderSheetPage(job, page, dpi, dpi); },
         [scale](QPainter& on, const QImage& page) { DrawPreviewPage(on, page, scale); },
         [&printer] { return printer.newPage(); }, progressParent);
@@ -130,6 +138,18 @@ PrintRun PreviewSheetJob(QPrinter& printer, const SheetJob& job, int first, int 
 }
 
 } // namespace
+
+PreviewPlan PlanPreview(const SheetLayout& layout, int sheets, int printerDpi) {
+    const double squareInches =
+        std::max(layout.pageWidth / kMilsPerInch * (layout.pageHeight / kMilsPerInch), 1e-6);
+    const int most = std::clamp(printerDpi, 1, kPreviewDpi);
+    const double fitting = std::sqrt(kPreviewDots / (squareInches * std::max(sheets, 1)));
+    PreviewPlan plan;
+    plan.dpi = std::clamp(static_cast<int>(fitting), std::min(kLeastPreviewDpi, most), most);
+    const double perSheet = squareInches * plan.dpi * plan.dpi;
+    plan.sheets = std::clamp(static_cast<int>(kPreviewDots / perSheet), 1, std::max(sheets, 1));
+    return plan;
+}
 
 void SetUpSheetPrinter(QPrinter& printer, const SheetLayout& layout) {
     // Inches, not points: a page of millimetre stock keeps its fraction of a
@@ -167,6 +187,15 @@ PrintRun PrintAlignmentPage(QPrinter& printer, const SheetJob& job) {
     return PaintOnPrinter(printer, [&job, dpi](QPainter& painter, const NextPage& nextPage) {
         return PaintPages(
             painter, 0, 0, [&job, dpi](int) { return RenderAlignmentPage(job, dpi, dpi); },
+            DrawPrinterPage, nextPage, nullptr);
+    });
+}
+
+PrintRun PrintCalibrationPage(QPrinter& printer, const SheetLayout& layout) {
+    const int dpi = printer.resolution();
+    return PaintOnPrinter(printer, [&layout, dpi](QPainter& painter, const NextPage& nextPage) {
+        return PaintPages(
+            painter, 0, 0, [&layout, dpi](int) { return RenderCalibrationPage(layout, dpi, dpi); },
             DrawPrinterPage, nextPage, nullptr);
     });
 }

@@ -8,10 +8,19 @@ class QWidget;
 struct SheetJob;
 struct SheetLayout;
 
+// How a print preview shows a run: the resolution its sheets are drawn at and
+// how many of them, the first ones, it shows. It keeps every sheet it shows in
+// memory as a 1-bit image, so a long run is drawn coarser (down to 100 dpi,
+// from at most 300) to show every sheet, and only a run too long even then
+// shows fewer than all.
+struct PreviewPlan {
+    int dpi = 0;
+    int sheets = 0;
+};
+PreviewPlan PlanPreview(const SheetLayout& layout, int sheets, int printerDpi);
+
 // Runs of more pages than this show their progress, with a way to stop.
 inline constexpr int kQuietPages = 3;
-// A print preview shows at most this many sheets, the first ones.
-inline constexpr int kMaxPreviewSheets = 50;
 
 // How a print run ended.
 enum class PrintRun {
@@ -38,10 +47,13 @@ PrintRun PaintSheetJob(QPainter& painter, const SheetJob& job, int dpi, int firs
 
 // Prints pages [first, last] of the job on the printer, already set up for
 // its stock, at the printer's resolution; a run that stops early is aborted,
-// so that nothing half-printed reaches the printer. Into a print preview at
-// most kMaxPreviewSheets pages go, drawn at no more than 300 dpi.
+// so that nothing half-printed reaches the printer. Into a print preview go
+// the pages PlanPreview says, at its resolution.
 PrintRun PrintSheetJob(QPrinter& printer, const SheetJob& job, int first, int last,
                        QWidget* progressParent);
 
 // Prints the job's alignment page the same way.
 PrintRun PrintAlignmentPage(QPrinter& printer, const SheetJob& job);
+
+// Prints the stock's calibration page the same way, without any correction.
+PrintRun PrintCalibrationPage(QPrinter& printer, const SheetLayout& layout);

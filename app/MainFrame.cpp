@@ -27,6 +27,13 @@ QString Caption() {
 // The fewest characters a status field keeps room for, "…" included.
 constexpr int kFewestShownCharacters = 4;
 
+// The most of the status bar's width the size field and the scan field may
+// take: a long reading or size advice ends in "…" there, the size itself
+// stays whole, and the message field keeps the rest (a fifth of the bar or
+// more beside the zoom).
+constexpr double kSizeFieldShare = 0.35;
+constexpr double kScanFieldShare = 0.27;
+
 } // namespace
 
 // A field of the status bar that asks for room for its whole text but gives
@@ -47,6 +54,13 @@ public:
     }
     const QString& Text() const { return m_text; }
 
+    // Caps the field at a share of the status bar's width, following the bar
+    // as the window is resized.
+    void KeepToShareOf(QWidget* bar, double share) {
+        m_share = share;
+        bar->installEventFilter(this);
+    }
+
     QSize sizeHint() const override {
         // The exact advance rounded up: eliding measures in fractions of a
         // pixel, and a text one fraction wider than its room loses its end.
@@ -65,6 +79,14 @@ protected:
         QLabel::resizeEvent(event);
         Fit();
     }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize) {
+            const int barWidth = static_cast<QResizeEvent*>(event)->size().width();
+            setMaximumWidth(
+                std::max(minimumSizeHint().width(), static_cast<int>(barWidth * m_share)));
+        }
+        return QLabel::eventFilter(watched, event);
+    }
 
 private:
     // What the label keeps clear either side of its text inside the frame. An
@@ -82,6 +104,7 @@ private:
     }
 
     QString m_text;
+    double m_share = 1.0;
 };
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
@@ -168,9 +191,11 @@ void CMainFrame::CreateStatusBar() {
     m_pSizePane = new CStatusField;
     m_pSizePane->setObjectName(QStringLiteral("sizeField"));
     statusBar()->addPermanentWidget(m_pSizePane);
+    m_pSizePane->KeepToShareOf(statusBar(), kSizeFieldShare);
     m_pScanPane = new CStatusField;
     m_pScanPane->setObjectName(QStringLiteral("scanField"));
     statusBar()->addPermanentWidget(m_pScanPane);
+    m_pScanPane->KeepToShareOf(statusBar(), kScanFieldShare);
     m_pZoomPane = new QLabel;
     statusBar()->addPermanentWidget(m_pZoomPane);
 }

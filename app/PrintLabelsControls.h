@@ -15,8 +15,10 @@ class QStackedWidget;
 // The Print Labels dialog's controls, owned by the dialog; its parts and its
 // tests reach them through this.
 struct PrintLabelsControls {
-    QComboBox* layout = nullptr; // the built-in stock, then "Custom"
+    QLineEdit* findStock = nullptr; // words the stock listed must hold
+    QComboBox* layout = nullptr;    // the built-in stock, the catalog's, then "Custom"
     QLineEdit* customLayout = nullptr;
+    QDoubleSpinBox* barHeight = nullptr; // inches
     QRadioButton* fromText = nullptr;
     QRadioButton* fromSequence = nullptr;
     QRadioButton* fromFile = nullptr;
@@ -39,6 +41,7 @@ struct PrintLabelsControls {
     QDoubleSpinBox* offsetX = nullptr;
     QDoubleSpinBox* offsetY = nullptr;
     QComboBox* offsetUnit = nullptr; // mm, in
+    QPushButton* calibrate = nullptr;
     CSheetPreview* preview = nullptr;
     QLabel* summary = nullptr;
     QLabel* reason = nullptr;

@@ -1,5 +1,7 @@
 #include "PrintLabelsDialog.h"
 
+#include "DeviceMapping.h"
+#include "LabelCatalog.h"
 #include "LabelSourceBox.h"
 #include "PrintLabelsChoices.h"
 #include "PrintLabelsPrinter.h"
@@ -8,8 +10,14 @@
 #include "ui_PrintLabelsDialog.h"
 
 #include <QApplication>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -34,6 +42,7 @@ CPrintLabelsDialog::CPrintLabelsDialog(const RenderRequest& symbol, const QStrin
     m_form->setupUi(this);
     CompleteForm();
     m_source->SetFieldText(fieldText);
+    m_ui.barHeight->setValue(static_cast<double>(m_symbol.heightMils) / kMilsPerInch);
     m_printer = std::make_unique<PrintLabelsPrinter>(m_ui, printer, m_job);
     RestorePrintLabelsChoices(m_ui);
     m_printer->ShowOffset();
@@ -50,11 +59,14 @@ void CPrintLabelsDialog::CompleteForm() {
     Ui::CPrintLabelsDialog& form = *m_form;
     m_source = form.labelsBox;
     const Ui::CLabelSourceBox& source = m_source->Form();
-    for (const SheetLayout& sheet : BuiltInSheets()) {
-        form.layout->addItem(QString::fromStdString(sheet.name + ": " + DescribeSheet(sheet)),
-                             QString::fromStdString(sheet.name));
-    }
-    form.layout->addItem(tr("Custom"), QString());
+    // A search over the stock: the built-in and the system's label catalog.
+    m_findStock = new QLineEdit(this);
+    m_findStock->setPlaceholderText(tr("part number, brand or words: 5160, L7160, address"));
+    auto* findLabel = new QLabel(tr("Fi&nd stock:"), this);
+    findLabel->setBuddy(m_findStock);
+    form.stockForm->insertRow(0, findLabel, m_findStock);
+    setTabOrder(m_findStock, form.layout);
+    ListStock();
     form.copies->setMaximum(kMaxCopies);
     form.refused->setMaximumHeight(fontMetrics().height() * 6);
     // A form cannot put buttons of its own in a button box; made here, before
@@ -66,8 +78,10 @@ void CPrintLabelsDialog::CompleteForm() {
         form.buttons->addButton(tr("Print ali&gnment page"), QDialogButtonBox::ActionRole);
     QPushButton* close = form.buttons->addButton(QDialogButtonBox::Close);
     print->setDefault(true);
-    m_ui = Controls{.layout = form.layout,
+    m_ui = Controls{.findStock = m_findStock,
+                    .layout = form.layout,
                     .customLayout = form.customLayout,
+                    .barHeight = form.barHeight,
                     .fromText = source.fromText,
                     .fromSequence = source.fromSequence,
                     .fromFile = source.fromFile,
@@ -90,6 +104,7 @@ void CPrintLabelsDialog::CompleteForm() {
                     .offsetX = form.offsetX,
                     .offsetY = form.offsetY,
                     .offsetUnit = form.offsetUnit,
+                    .calibrate = form.calibrate,
                     .preview = form.preview,
                     .summary = form.summary,
                     .reason = form.reason,
@@ -109,6 +124,7 @@ void CPrintLabelsDialog::Connect() {
     for (QSpinBox* spin : {m_ui.count, m_ui.digits, m_ui.startAt, m_ui.copies}) {
         connect(spin, &QSpinBox::valueChanged, this, refresh);
     }
+    connect(m_ui.barHeight, &QDoubleSpinBox::valueChanged, this, refresh);
     for (QComboBox* combo : {m_ui.layout, m_ui.textColumn, m_ui.captionColumn}) {
         connect(combo, &QComboBox::currentIndexChanged, this, refresh);
     }
@@ -118,6 +134,11 @@ void CPrintLabelsDialog::Connect() {
         ApplyLayout(&error);
     };
     connect(m_ui.layout, &QComboBox::currentIndexChanged, this, applyLayout);
+    connect(m_findStock, &QLineEdit::textChanged, this, [this] {
+        ListStock();
+        std::string error;
+        ApplyLayout(&error);
+    });
     connect(m_ui.customLayout, &QLineEdit::textChanged, this, applyLayout);
     connect(m_ui.outlines, &QCheckBox::toggled, this, refresh);
     for (QRadioButton* source : {m_ui.fromText, m_ui.fromSequence, m_ui.fromFile}) {
@@ -138,10 +159,47 @@ void CPrintLabelsDialog::Connect() {
             [this] { m_printer->OnOffsetEdited(false); });
     connect(m_ui.offsetUnit, &QComboBox::currentIndexChanged, this,
             [this] { m_printer->ShowOffset(); });
+    connect(m_ui.calibrate, &QPushButton::clicked, this, [this] {
+        Refresh();
+        if (m_layoutUsable) {
+            m_printer->Calibrate(this);
+        }
+    });
     connect(m_ui.print, &QPushButton::clicked, this, &CPrintLabelsDialog::Print);
     connect(m_ui.printPreview, &QPushButton::clicked, this, &CPrintLabelsDialog::PrintPreview);
     connect(m_ui.alignment, &QPushButton::clicked, this, &CPrintLabelsDialog::PrintAlignment);
     connect(m_ui.close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void CPrintLabelsDialog::ListStock() {
+    QComboBox* list = m_form->layout;
+    const QString chosen = list->currentData().toString();
+    const bool custom = list->count() > 0 && list->currentIndex() == list->count() - 1;
+    const QStringList words = m_findStock->text().split(u' ', Qt::SkipEmptyParts);
+    const QSignalBlocker quiet(list);
+    list->clear();
+    for (const SheetLayout& sheet : BuiltInSheets()) {
+        const QString text = QString::fromStdString(sheet.name + ": " + DescribeSheet(sheet));
+        if (std::all_of(words.begin(), words.end(), [&text](const QString& word) {
+                return text.contains(word, Qt::CaseInsensitive);
+            })) {
+            list->addItem(text, QString::fromStdString(sheet.name));
+        }
+    }
+    for (const CatalogStock* stock : FindStock(SystemLabelCatalog(), words)) {
+        const QString name = QString::fromStdString(stock->layout.name);
+        list->addItem(QStringLiteral("%1: %2; %3")
+                          .arg(name, QString::fromStdString(DescribeSheet(stock->layout)),
+                               stock->description),
+                      name);
+    }
+    list->addItem(tr("Custom"), QString());
+    const int kept = custom ? list->count() - 1 : list->findData(chosen);
+    list->setCurrentIndex(kept >= 0 ? kept : 0);
+    if (list->currentData().toString() != chosen ||
+        (list->currentIndex() == list->count() - 1) != custom) {
+        ScheduleRefresh();
+    }
 }
 
 void CPrintLabelsDialog::ScheduleRefresh() {
@@ -167,11 +225,12 @@ void CPrintLabelsDialog::Refresh() {
     std::string layoutError;
     ApplyLayout(&layoutError);
     m_job.symbol = m_symbol;
+    m_job.symbol.heightMils =
+        static_cast<std::int32_t>(std::lround(m_ui.barHeight->value() * kMilsPerInch));
     m_job.startAt = m_ui.startAt->value();
     m_job.copies = m_ui.copies->value();
     m_job.outlines = m_ui.outlines->isChecked();
-    m_job.offsetX = m_printer->Offset().x;
-    m_job.offsetY = m_printer->Offset().y;
+    m_printer->ApplyCorrection();
     m_job.labels.clear();
 
     QString reason;
@@ -201,6 +260,7 @@ void CPrintLabelsDialog::Refresh() {
         CheckedLabels checked = CheckLabels(m_symbol.symbology, present, m_symbol.widths.codeSets);
         lines += checked.refused;
         m_job.labels = std::move(checked.labels);
+        FitContinuousLength(m_job);
         if (!lines.isEmpty()) {
             reason = tr("Nothing is printed while any label cannot be drawn: %1 of %2:")
                          .arg(lines.size())
@@ -236,6 +296,7 @@ void CPrintLabelsDialog::ShowProblems(const QString& reason, const QStringList& 
     m_ui.print->setEnabled(printable);
     m_ui.printPreview->setEnabled(printable);
     m_ui.alignment->setEnabled(m_layoutUsable);
+    m_ui.calibrate->setEnabled(m_layoutUsable);
     const QString why = reason.isEmpty() ? QString() : reason;
     m_ui.print->setToolTip(why);
     m_ui.printPreview->setToolTip(why);

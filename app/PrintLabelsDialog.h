@@ -10,6 +10,8 @@
 #include <QTimer>
 
 #include <memory>
+
+class QLineEdit;
 #include <string>
 
 class CLabelSourceBox;
@@ -67,10 +69,14 @@ private:
     void ScheduleRefresh();
     // Takes the chosen layout, if it can be used; *error says why not.
     void ApplyLayout(std::string* error);
+    // Fills the stock list with what the search words find, Custom last,
+    // keeping the stock chosen where it is still listed.
+    void ListStock();
     void ShowProblems(const QString& reason, const QStringList& lines);
     void ShowPreview();
 
     std::unique_ptr<Ui::CPrintLabelsDialog> m_form;
+    QLineEdit* m_findStock = nullptr;
     Controls m_ui;
     RenderRequest m_symbol;
     SheetJob m_job;

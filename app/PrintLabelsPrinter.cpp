@@ -1,5 +1,6 @@
 #include "PrintLabelsPrinter.h"
 
+#include "CalibrationDialog.h"
 #include "LabelPrinting.h"
 #include "LabelSheet.h"
 #include "PrintLabelsChoices.h"
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -70,9 +72,13 @@ void PrintLabelsPrinter::FollowPrinter() {
 }
 
 void PrintLabelsPrinter::ShowOffset() {
-    m_ui.offsetPrinter->setText(
-        tr("Printer offset for %1:")
-            .arg(m_offsetPrinter.isEmpty() ? tr("PDF output") : m_offsetPrinter));
+    const QString printer = m_offsetPrinter.isEmpty() ? tr("PDF output") : m_offsetPrinter;
+    m_ui.offsetPrinter->setText(m_offset.scaleX == 1 && m_offset.scaleY == 1
+                                    ? tr("Printer offset for %1:").arg(printer)
+                                    : tr("Printer offset for %1 (scale %2 % across, %3 % down):")
+                                          .arg(printer,
+                                               QLocale().toString(m_offset.scaleX * 100, 'f', 2),
+                                               QLocale().toString(m_offset.scaleY * 100, 'f', 2)));
     const int unit = m_ui.offsetUnit->currentIndex();
     const double perUnit = MilsPer(unit);
     const auto show = [unit, perUnit](QDoubleSpinBox* spin, double mils) {
@@ -84,8 +90,14 @@ void PrintLabelsPrinter::ShowOffset() {
     };
     show(m_ui.offsetX, m_offset.x);
     show(m_ui.offsetY, m_offset.y);
+    ApplyCorrection();
+}
+
+void PrintLabelsPrinter::ApplyCorrection() {
     m_job.offsetX = m_offset.x;
     m_job.offsetY = m_offset.y;
+    m_job.scaleX = m_offset.scaleX;
+    m_job.scaleY = m_offset.scaleY;
 }
 
 void PrintLabelsPrinter::OnOffsetEdited(bool across) {
@@ -93,8 +105,7 @@ void PrintLabelsPrinter::OnOffsetEdited(bool across) {
     // field's decimals.
     const QDoubleSpinBox* spin = across ? m_ui.offsetX : m_ui.offsetY;
     (across ? m_offset.x : m_offset.y) = spin->value() * MilsPer(m_ui.offsetUnit->currentIndex());
-    m_job.offsetX = m_offset.x;
-    m_job.offsetY = m_offset.y;
+    ApplyCorrection();
     StorePrinterOffset(m_offsetPrinter, m_offset);
 }
 
@@ -133,7 +144,13 @@ void PrintLabelsPrinter::Preview(QWidget* parent) {
     SetUpSheetPrinter(m_printer, m_job.layout);
     m_printer.setPrintRange(QPrinter::AllPages);
     QPrintPreviewDialog preview(&m_printer, parent);
-    preview.setWindowTitle(tr("Print Labels"));
+    const int pages = SheetPageCount(m_job);
+    const int shown = PlanPreview(m_job.layout, pages, m_printer.resolution()).sheets;
+    preview.setWindowTitle(
+        shown < pages ? tr("Print Labels: the first %1 of %2 sheets shown; Print prints all %2")
+                            .arg(shown)
+                            .arg(pages)
+                      : tr("Print Labels"));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [this, &preview](QPrinter* target) {
                          FollowPrinter(); // the preview's own Print may choose another
@@ -157,4 +174,31 @@ void PrintLabelsPrinter::PrintAlignment(QWidget* parent) {
         QMessageBox::warning(parent, tr("Print Labels"),
                              tr("The alignment page could not be printed."));
     }
+}
+
+void PrintLabelsPrinter::Calibrate(QWidget* parent) {
+    CCalibrationDialog dialog(
+        m_job.layout, m_offsetPrinter.isEmpty() ? tr("PDF output") : m_offsetPrinter, parent);
+    QObject::connect(&dialog, &CCalibrationDialog::PrintPageRequested, &dialog, [this, &dialog] {
+        const PaperKeeper keeper(m_printer);
+        SetUpSheetPrinter(m_printer, m_job.layout);
+        m_printer.setPrintRange(QPrinter::AllPages);
+        QPrintDialog choose(&m_printer, &dialog);
+        choose.setWindowTitle(tr("Print Calibration Page"));
+        choose.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        if (choose.exec() == QDialog::Accepted &&
+            PrintCalibrationPage(m_printer, m_job.layout) == PrintRun::Failed) {
+            QMessageBox::warning(&dialog, tr("Print Labels"),
+                                 tr("The calibration page could not be printed."));
+        }
+    });
+    if (dialog.exec() != QDialog::Accepted || !dialog.Correction()) {
+        return;
+    }
+    FollowPrinter(); // the page may have gone to another printer
+    const PrintCorrection& correction = *dialog.Correction();
+    m_offset = {correction.offsetX, correction.offsetY, correction.scaleX, correction.scaleY};
+    StorePrinterOffset(m_offsetPrinter, m_offset);
+    m_offset = StoredPrinterOffset(m_offsetPrinter); // as bounded there
+    ShowOffset();
 }

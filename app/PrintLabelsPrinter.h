@@ -12,8 +12,8 @@ struct PrintLabelsControls;
 
 // Print Labels' printing: the job printed, previewed or its alignment page
 // printed on the program's printer, whose paper is set for the stock only
-// meanwhile; and the offset of the printer chosen, shown in the dialog's
-// offset fields, kept for each printer, and given to the job.
+// meanwhile; and the offset and scale of the printer chosen, shown in the
+// dialog's offset fields, kept for each printer, and given to the job.
 class PrintLabelsPrinter {
     Q_DECLARE_TR_FUNCTIONS(CPrintLabelsDialog)
 public:
@@ -27,11 +27,16 @@ public:
     void ShowOffset();
     // Takes the value typed across (true) or down, and stores it.
     void OnOffsetEdited(bool across);
+    // Gives the job the offset and scale of the printer last shown.
+    void ApplyCorrection();
 
     // Each asks for the printer first; false when nothing was printed.
     bool Print(QWidget* parent);
     void Preview(QWidget* parent);
     void PrintAlignment(QWidget* parent);
+    // The calibration dialog; what it measures becomes the printer's offset
+    // and scale.
+    void Calibrate(QWidget* parent);
 
 private:
     // Shows and uses the offset of the printer now chosen, should it have

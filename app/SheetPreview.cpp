@@ -75,6 +75,7 @@ void CSheetPreview::ShowFirstSheet(SheetJob& job) {
         labels.append(LabelRectOnPage(job, place, kPreviewDpi, kPreviewDpi));
     }
     SetSheet(RenderSheetPage(job, 0, kPreviewDpi, kPreviewDpi), labels);
+    m_round = job.layout.shape != LabelShape::Rectangle;
     job.offsetX = offsetX;
     job.offsetY = offsetY;
 }
@@ -99,7 +100,12 @@ void CSheetPreview::paintEvent(QPaintEvent* /*event*/) {
     painter.setPen(QPen(QColor(200, 200, 200), 0));
     painter.setBrush(Qt::NoBrush);
     for (const QRectF& label : std::as_const(m_labels)) {
-        painter.drawRect(QRectF(paper.topLeft() + label.topLeft() * scale, label.size() * scale));
+        const QRectF drawn(paper.topLeft() + label.topLeft() * scale, label.size() * scale);
+        if (m_round) {
+            painter.drawEllipse(drawn);
+        } else {
+            painter.drawRect(drawn);
+        }
     }
     painter.setPen(QPen(palette().color(QPalette::Dark), 0));
     painter.drawRect(paper);

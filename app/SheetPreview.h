@@ -30,4 +30,5 @@ protected:
 private:
     QImage m_sheet;         // the page at a fraction of its resolution, in grey
     QList<QRectF> m_labels; // in m_sheet's pixels
+    bool m_round = false;   // round and oval labels are outlined as ellipses
 };

@@ -252,12 +252,18 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         {QStringLiteral("sheet"),
          QCoreApplication::translate(
              "RenderOptions",
-             "Draws the symbols as labels on a sheet: a name --list-sheets shows, or "
+             "Draws the symbols as labels on a sheet: a name --list-sheets shows (the "
+             "system's label catalog by brand and part, \"Avery 5160\"), a continuous roll "
+             "by its width (continuous-62mm), or "
              "page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with "
              "lengths in in or mm (8.5x11in)."),
          QStringLiteral("layout")},
         {QStringLiteral("list-sheets"),
-         QCoreApplication::translate("RenderOptions", "Lists the built-in label stock.")},
+         QCoreApplication::translate(
+             "RenderOptions",
+             "Lists the built-in label stock and the system's label catalog; with words "
+             "after it, only the stock whose name and description hold them all (5160, "
+             "address).")},
         {QStringLiteral("start-at"),
          QCoreApplication::translate(
              "RenderOptions", "The first label used on the first sheet, from 1 (default 1)."),
@@ -298,6 +304,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     if (parser.isSet(QStringLiteral("list-sheets"))) {
         ParsedCommandLine parsed;
         parsed.action = CommandAction::ListSheets;
+        parsed.words = parser.positionalArguments();
         return parsed;
     }
 
@@ -365,7 +372,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         if (!o.sheet) {
             return UsageError(
                 QCoreApplication::translate("RenderOptions",
-                                            "--sheet: %1; --list-sheets shows the built-in ones")
+                                            "--sheet: %1; --list-sheets shows the stock there is")
                     .arg(QString::fromStdString(error)));
         }
         if (o.output.isEmpty() && !toQueue) {

@@ -73,6 +73,7 @@ struct ParsedCommandLine {
     CommandAction action = CommandAction::UsageError;
     RenderOptions options;
     QString message; // UsageError: the one-line reason; Help: the help text
+    QStringList words; // ListSheets: the words the stock listed must hold
 };
 
 // Parses the arguments (the program's name first). Every value is checked

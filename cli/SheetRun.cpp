@@ -96,6 +96,7 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const LabelS
         Report(errors, fault);
         return kExitUsage;
     }
+    FitContinuousLength(job);
     if (const QStringList tooLarge = LabelsThatDoNotFit(job); !tooLarge.isEmpty()) {
         // The first few lines say why; a long input that fails alike
         // throughout gets one count of the rest, not a line for each.

@@ -1,5 +1,6 @@
 // quillmark-render: the desktop program's symbols from the command line.
 #include "FileCommit.h"
+#include "LabelCatalog.h"
 #include "LabelFace.h"
 #include "LabelStore.h"
 #include "MonoSurface.h"
@@ -149,6 +150,35 @@ void PlugClosedStandardStreams() {
     }
 }
 
+// The built-in stock, then the system's label catalog, each line a name and
+// the layout in words; with words, only the stock whose name and description
+// hold every one. What the catalog could not read goes to standard error.
+void ListSheets(const QStringList& words) {
+    const auto holdsAll = [&words](const QString& text) {
+        return std::all_of(words.begin(), words.end(), [&text](const QString& word) {
+            return text.contains(word, Qt::CaseInsensitive);
+        });
+    };
+    for (const SheetLayout& sheet : BuiltInSheets()) {
+        const QString described = QString::fromStdString(DescribeSheet(sheet));
+        if (holdsAll(QString::fromStdString(sheet.name) + u' ' + described)) {
+            std::fprintf(stdout, "%-14s %s\n", sheet.name.c_str(),
+                         described.toLocal8Bit().constData());
+        }
+    }
+    const LabelCatalog& catalog = SystemLabelCatalog();
+    for (const CatalogStock* stock : FindStock(catalog, words)) {
+        const QString line =
+            QStringLiteral("%1  %2; %3")
+                .arg(QString::fromStdString(stock->layout.name),
+                     QString::fromStdString(DescribeSheet(stock->layout)), stock->description);
+        std::fprintf(stdout, "%s\n", line.toLocal8Bit().constData());
+    }
+    for (const QString& note : catalog.notes) {
+        std::fprintf(stderr, "quillmark-render: %s\n", note.toLocal8Bit().constData());
+    }
+}
+
 // Success when what was written to standard output reached it; else says
 // why (a full disk, a closed stream) and fails.
 int Written() {
@@ -178,10 +208,7 @@ int Act(const ParsedCommandLine& parsed, CLabelStore* store) {
         std::fprintf(stderr, "quillmark-render: %s\n", parsed.message.toLocal8Bit().constData());
         return kExitUsage;
     case CommandAction::ListSheets:
-        for (const SheetLayout& sheet : BuiltInSheets()) {
-            std::fprintf(stdout, "%-14s %s\n", sheet.name.c_str(),
-                         QString::fromStdString(DescribeSheet(sheet)).toLocal8Bit().constData());
-        }
+        ListSheets(parsed.words);
         return Written();
     case CommandAction::Render:
         break;

@@ -3,6 +3,7 @@
 #include "Barcode.h"
 #include "DeviceGrid.h"
 #include "FieldValues.h"
+#include "MonoShapes.h"
 #include "MonoSurface.h"
 #include "Placement.h"
 #include "SheetText.h"
@@ -24,6 +25,9 @@ namespace {
 
 // Between the caption's line and the symbol below it.
 constexpr double kCaptionGap = 20;
+// A continuous label's length beyond its content, at each end: a tenth of an
+// inch, which a roll printer's tear bar or cutter leaves clear.
+constexpr double kContinuousMargin = 100;
 // Sizes are compared to half a mil: millimetre stock is no whole mils.
 constexpr double kFitSlack = 0.5;
 
@@ -137,6 +141,43 @@ LabelPlan PlanLabel(const LabelPlace& place, const BuiltLabel& built, const QStr
     return plan;
 }
 
+// Whether a box of this size, centred in the label, stays inside its shape
+// and clear of its margin.
+bool FitsLabel(const SheetLayout& layout, double width, double height) {
+    const double across = layout.labelWidth - 2 * layout.margin + kFitSlack;
+    const double down = layout.labelHeight - 2 * layout.margin + kFitSlack;
+    if (width > across || height > down) {
+        return false;
+    }
+    if (layout.shape == LabelShape::Rectangle) {
+        return true;
+    }
+    // The box's corners on or inside the ellipse (a circle when round).
+    const double x = width / across;
+    const double y = height / down;
+    return x * x + y * y <= 1;
+}
+
+// The box a label's drawing takes, in mils: the bars with the clear space a
+// saved bitmap keeps on each side (their quiet zones), the text beyond them
+// if it reaches further, and the caption above.
+QSizeF ContentSize(const SheetJob& job, const SheetLabel& label) {
+    const BuiltLabel built = Build(job, label);
+    const double captionBlock = label.caption.isEmpty() ? 0 : CaptionHeight() + kCaptionGap;
+    InkExtent clear = built.ink;
+    const double quiet = CellMarginAlong(built.encoding);
+    if (!built.bars.Empty()) {
+        if (ReadsAlongX(job.symbol.orientation)) {
+            clear.Add(built.bars.minX - quiet, built.bars.minY);
+            clear.Add(built.bars.maxX + quiet, built.bars.maxY);
+        } else {
+            clear.Add(built.bars.minX, built.bars.minY - quiet);
+            clear.Add(built.bars.maxX, built.bars.maxY + quiet);
+        }
+    }
+    return {std::max(clear.Width(), CaptionWidth(label.caption)), clear.Height() + captionBlock};
+}
+
 // A length in mils as whole dots, rounded.
 int Dots(double mils, int dpi) {
     return static_cast<int>(std::lround(mils * dpi / kMilsPerInch));
@@ -161,33 +202,6 @@ private:
     BuiltLabel m_built;
 };
 
-void SetDot(QImage& image, int x, int y) {
-    if (x >= 0 && y >= 0 && x < image.width() && y < image.height()) {
-        uchar* line = image.scanLine(y);
-        line[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7));
-    }
-}
-
-void HorizontalLine(QImage& image, int left, int right, int y) {
-    if (y >= 0 && y < image.height()) {
-        FillMonoSpan(image.scanLine(y), std::max(left, 0), std::min(right, image.width()), true);
-    }
-}
-
-void VerticalLine(QImage& image, int x, int top, int bottom) {
-    for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y) {
-        SetDot(image, x, y);
-    }
-}
-
-// A rectangle's edges, one dot wide, inside it.
-void Outline(QImage& image, const QRect& rect) {
-    HorizontalLine(image, rect.left(), rect.right() + 1, rect.top());
-    HorizontalLine(image, rect.left(), rect.right() + 1, rect.bottom());
-    VerticalLine(image, rect.left(), rect.top(), rect.bottom() + 1);
-    VerticalLine(image, rect.right(), rect.top(), rect.bottom() + 1);
-}
-
 QImage BlankPage(const SheetJob& job, int dpiX, int dpiY) {
     return MakeMonoBitmap(
         QSize(Dots(job.layout.pageWidth, dpiX), Dots(job.layout.pageHeight, dpiY)), dpiX, dpiY);
@@ -203,6 +217,23 @@ void DrawCaption(QImage& page, const QTransform& pageToDevice, double left, doub
 
 QString Inches(double mils) {
     return MessageNumber(mils / kMilsPerInch, 2);
+}
+
+// The label's size, and its shape and margin where it has them.
+QString LabelInWords(const SheetLayout& layout) {
+    const QString size = QCoreApplication::translate("LabelSheet", "%1 x %2 in")
+                             .arg(Inches(layout.labelWidth), Inches(layout.labelHeight));
+    if (layout.shape == LabelShape::Rectangle && layout.margin <= 0) {
+        return QCoreApplication::translate("LabelSheet", "the label is %1").arg(size);
+    }
+    const QString shape = layout.shape == LabelShape::Round
+                              ? QCoreApplication::translate("LabelSheet", "round")
+                          : layout.shape == LabelShape::Ellipse
+                              ? QCoreApplication::translate("LabelSheet", "elliptic")
+                              : QCoreApplication::translate("LabelSheet", "rectangular");
+    return QCoreApplication::translate(
+               "LabelSheet", "it must stay inside the %1 label of %2, %3 in from its edge")
+        .arg(shape, size, Inches(layout.margin));
 }
 
 } // namespace
@@ -261,51 +292,42 @@ int LabelIndexAt(const SheetJob& job, int page, int place) {
 
 QStringList LabelsThatDoNotFit(const SheetJob& job) {
     QStringList faults;
-    const double labelWidth = job.layout.labelWidth;
-    const double labelHeight = job.layout.labelHeight;
-    const bool alongX = ReadsAlongX(job.symbol.orientation);
     for (const SheetLabel& label : job.labels) {
-        const BuiltLabel built = Build(job, label);
-        const double captionBlock = label.caption.isEmpty() ? 0 : CaptionHeight() + kCaptionGap;
-        // The bars with the clear space a saved bitmap keeps on each side
-        // (their quiet zones), and the text beyond them if it reaches further.
-        InkExtent clear = built.ink;
-        const double quiet = CellMarginAlong(built.encoding);
-        if (!built.bars.Empty()) {
-            if (alongX) {
-                clear.Add(built.bars.minX - quiet, built.bars.minY);
-                clear.Add(built.bars.maxX + quiet, built.bars.maxY);
-            } else {
-                clear.Add(built.bars.minX, built.bars.minY - quiet);
-                clear.Add(built.bars.maxX, built.bars.maxY + quiet);
-            }
-        }
-        const double width = clear.Width();
-        const double height = clear.Height() + captionBlock;
-        const double captionWidth = CaptionWidth(label.caption);
-        if (width > labelWidth + kFitSlack || height > labelHeight + kFitSlack ||
-            captionWidth > labelWidth + kFitSlack) {
-            faults.append(QCoreApplication::translate(
-                              "LabelSheet",
-                              "line %1: the symbol takes %2 x %3 in with its quiet zones%4; "
-                              "the label is %5 x %6 in")
-                              .arg(label.line)
-                              .arg(Inches(std::max(width, captionWidth)), Inches(height),
-                                   label.caption.isEmpty()
-                                       ? QString()
-                                       : QCoreApplication::translate("LabelSheet", " and caption"),
-                                   Inches(labelWidth), Inches(labelHeight)));
+        const QSizeF size = ContentSize(job, label);
+        if (!FitsLabel(job.layout, size.width(), size.height())) {
+            const QString takes =
+                QCoreApplication::translate("LabelSheet",
+                                            "line %1: the symbol takes %2 x %3 in with its quiet "
+                                            "zones%4; ")
+                    .arg(label.line)
+                    .arg(Inches(size.width()), Inches(size.height()),
+                         label.caption.isEmpty()
+                             ? QString()
+                             : QCoreApplication::translate("LabelSheet", " and caption"));
+            faults.append(takes + LabelInWords(job.layout));
         }
     }
     return faults;
 }
 
+void FitContinuousLength(SheetJob& job) {
+    if (!job.layout.continuous) {
+        return;
+    }
+    double longest = 0;
+    for (const SheetLabel& label : job.labels) {
+        longest = std::max(longest, ContentSize(job, label).height());
+    }
+    const double length = std::ceil(longest + 2 * kContinuousMargin);
+    job.layout.labelHeight = job.layout.pageHeight = job.layout.pitchY = length;
+}
+
 QRect LabelRectOnPage(const SheetJob& job, int place, int dpiX, int dpiY) {
     const LabelPlace label = LabelAt(job.layout, place);
-    const int left = Dots(label.x + job.offsetX, dpiX);
-    const int top = Dots(label.y + job.offsetY, dpiY);
-    return QRect(QPoint(left, top), QPoint(Dots(label.x + label.width + job.offsetX, dpiX) - 1,
-                                           Dots(label.y + label.height + job.offsetY, dpiY) - 1));
+    const int left = Dots(PrintedX(job, label.x), dpiX);
+    const int top = Dots(PrintedY(job, label.y), dpiY);
+    return QRect(QPoint(left, top), QPoint(Dots(PrintedX(job, label.x + label.width), dpiX) - 1,
+                                           Dots(PrintedY(job, label.y + label.height), dpiY) - 1));
 }
 
 QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY) {
@@ -313,13 +335,12 @@ QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY) {
     if (image.isNull()) {
         return image;
     }
-    const QTransform pageToDevice(dpiX / 1000.0, 0, 0, -dpiY / 1000.0, job.offsetX * dpiX / 1000.0,
-                                  job.offsetY * dpiY / 1000.0);
+    const QTransform pageToDevice(dpiX / 1000.0, 0, 0, -dpiY / 1000.0, 0, 0);
     LabelCache cache(job);
     for (int place = 0; place < job.layout.LabelsPerSheet(); ++place) {
         const QRect labelRect = LabelRectOnPage(job, place, dpiX, dpiY);
         if (job.outlines) {
-            Outline(image, labelRect);
+            OutlineMonoShape(image, labelRect, job.layout.shape, 1);
         }
         const int index = LabelIndexAt(job, page, place);
         if (index < 0) {
@@ -329,7 +350,8 @@ QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY) {
         const BuiltLabel& built = cache.Get(index);
         const LabelPlan plan = PlanLabel(LabelAt(job.layout, place), built, label.caption);
         if (!label.caption.isEmpty()) {
-            DrawCaption(image, pageToDevice, plan.captionLeft, plan.captionTop, label.caption);
+            DrawCaption(image, pageToDevice, PrintedX(job, plan.captionLeft),
+                        PrintedY(job, plan.captionTop), label.caption);
         }
         if (built.encoding.Empty()) {
             continue;
@@ -339,8 +361,8 @@ QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY) {
         const SymbolScene scene{built.encoding, built.barLength, job.symbol.showText,
                                 job.symbol.orientation, false};
         DeviceMapping mapping = PrepareMapping(1, dpiX, dpiY, labelRect);
-        mapping.viewportOrigin =
-            QPoint(Dots(plan.centreX + job.offsetX, dpiX), Dots(plan.centreY + job.offsetY, dpiY));
+        mapping.viewportOrigin = QPoint(Dots(PrintedX(job, plan.centreX), dpiX),
+                                        Dots(PrintedY(job, plan.centreY), dpiY));
         const DeviceMapping grid = OnDeviceGrid(mapping, scene);
         MonoSurface surface(image, SymbolToDevice(grid, scene), scene.orientation,
                             job.symbol.labels);
@@ -349,26 +371,6 @@ QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY) {
             SymbolOrigin(built.encoding, built.barLength, scene.showText, scene.orientation);
         CBarcode::DrawEncoding(built.encoding, surface, origin, built.barLength, scene.showText,
                                scene.orientation);
-    }
-    return image;
-}
-
-QImage RenderAlignmentPage(const SheetJob& job, int dpiX, int dpiY) {
-    QImage image = BlankPage(job, dpiX, dpiY);
-    if (image.isNull()) {
-        return image;
-    }
-    const int columns = job.layout.columns;
-    const int last = job.layout.LabelsPerSheet() - 1;
-    const int corners[] = {0, columns - 1, last - columns + 1, last};
-    for (int place = 0; place <= last; ++place) {
-        const QRect rect = LabelRectOnPage(job, place, dpiX, dpiY);
-        Outline(image, rect);
-        if (std::find(std::begin(corners), std::end(corners), place) != std::end(corners)) {
-            const QPoint centre = rect.center();
-            HorizontalLine(image, rect.left(), rect.right() + 1, centre.y());
-            VerticalLine(image, centre.x(), rect.top(), rect.bottom() + 1);
-        }
     }
     return image;
 }
@@ -411,8 +413,14 @@ bool WriteSheetPdf(const SheetJob& job, int gridDpi,
             if (job.outlines) {
                 painter.setPen(outline);
                 painter.setBrush(Qt::NoBrush);
-                painter.drawRect(QRectF(label.x + job.offsetX, label.y + job.offsetY, label.width,
-                                        label.height));
+                const QRectF box(QPointF(PrintedX(job, label.x), PrintedY(job, label.y)),
+                                 QPointF(PrintedX(job, label.x + label.width),
+                                         PrintedY(job, label.y + label.height)));
+                if (job.layout.shape == LabelShape::Rectangle) {
+                    painter.drawRect(box);
+                } else {
+                    painter.drawEllipse(box);
+                }
             }
             const int index = LabelIndexAt(job, page, place);
             if (index < 0) {
@@ -423,8 +431,8 @@ bool WriteSheetPdf(const SheetJob& job, int gridDpi,
             const LabelPlan plan = PlanLabel(label, built, data.caption);
             if (!data.caption.isEmpty()) {
                 VectorText caption;
-                caption.x = plan.captionLeft + job.offsetX;
-                caption.y = pageHeight - plan.captionTop - job.offsetY;
+                caption.x = PrintedX(job, plan.captionLeft);
+                caption.y = pageHeight - PrintedY(job, plan.captionTop);
                 caption.fontHeight = kLabelFontHeight;
                 caption.boxWidth = CaptionWidth(data.caption);
                 caption.boxHeight = CaptionHeight();
@@ -434,8 +442,8 @@ bool WriteSheetPdf(const SheetJob& job, int gridDpi,
                 continue;
             }
             VectorJob vector = VectorJobOf(job, built);
-            vector.shiftX = plan.centreX + job.offsetX;
-            vector.shiftY = pageHeight - plan.centreY - job.offsetY;
+            vector.shiftX = PrintedX(job, plan.centreX);
+            vector.shiftY = pageHeight - PrintedY(job, plan.centreY);
             // The bars' leading edge on the grid's dots, across the reading
             // direction left as it is.
             if (ReadsAlongX(vector.orientation)) {

@@ -26,7 +26,21 @@ struct SheetJob {
     // right and down (negative: left and up).
     double offsetX = 0;
     double offsetY = 0;
+    // The printer's scale correction: positions on the page are multiplied
+    // by these (a printer that draws 100 mm as 99 mm gets 100/99) before the
+    // offset is added. Symbols keep their size, on whole dots.
+    double scaleX = 1;
+    double scaleY = 1;
 };
+
+// Where a page position (mils from the top-left corner) is drawn once the
+// printer's scale and offset corrections are applied.
+inline double PrintedX(const SheetJob& job, double x) {
+    return x * job.scaleX + job.offsetX;
+}
+inline double PrintedY(const SheetJob& job, double y) {
+    return y * job.scaleY + job.offsetY;
+}
 
 inline constexpr int kMaxCopies = 1000;
 
@@ -50,6 +64,11 @@ int LabelIndexAt(const SheetJob& job, int page, int place);
 // while this holds anything, and nothing is ever cut.
 QStringList LabelsThatDoNotFit(const SheetJob& job);
 
+// On a continuous roll, makes the label (and its page) as long as the
+// longest label's drawing and a tenth of an inch at each end; other stock
+// stays as it is.
+void FitContinuousLength(SheetJob& job);
+
 // One page as the printer gets it: a white Format_Mono image of the whole
 // page at the resolution (colour 0 white, 1 black), each symbol drawn at its
 // true size on the device's grid of dots, centred in its label with its
@@ -57,8 +76,10 @@ QStringList LabelsThatDoNotFit(const SheetJob& job);
 // when the page cannot be allocated.
 QImage RenderSheetPage(const SheetJob& job, int page, int dpiX, int dpiY);
 
-// The alignment page: every label's outline, and a crosshair through the
-// centre of each corner label, moved by the job's offset.
+// The alignment page, moved by the job's offset: every label's outline and a
+// crosshair through the centre of each corner label in half-point lines,
+// rulers along the top (inches) and left (millimetres) edges, an arrow at the
+// edge that feeds first, and in words the stock and the offset in force.
 QImage RenderAlignmentPage(const SheetJob& job, int dpiX, int dpiY);
 
 // Label `place` of a page rendered at the resolution, with the job's offset

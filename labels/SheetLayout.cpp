@@ -19,9 +19,6 @@ std::string Message(const QString& text) {
 
 constexpr double kMilsPerInch = 1000.0;
 constexpr double kMilsPerMillimetre = 1000.0 / 25.4;
-// Geometry is compared to a hundredth of a mil: the table's millimetres are
-// not whole mils.
-constexpr double kSlack = 0.01;
 
 enum class Unit { Inch, Millimetre };
 
@@ -57,9 +54,19 @@ constexpr std::array<Stock, 10> kStock{{
 
 SheetLayout LayoutOf(const Stock& stock) {
     const auto mils = [&stock](double length) { return Mils(length, stock.unit); };
-    return {stock.name,       mils(stock.pageWidth),  mils(stock.pageHeight),  stock.columns,
-            stock.rows,       mils(stock.labelWidth), mils(stock.labelHeight), mils(stock.top),
-            mils(stock.left), mils(stock.pitchX),     mils(stock.pitchY)};
+    SheetLayout layout;
+    layout.name = stock.name;
+    layout.pageWidth = mils(stock.pageWidth);
+    layout.pageHeight = mils(stock.pageHeight);
+    layout.columns = stock.columns;
+    layout.rows = stock.rows;
+    layout.labelWidth = mils(stock.labelWidth);
+    layout.labelHeight = mils(stock.labelHeight);
+    layout.top = mils(stock.top);
+    layout.left = mils(stock.left);
+    layout.pitchX = mils(stock.pitchX);
+    layout.pitchY = mils(stock.pitchY);
+    return layout;
 }
 
 const std::vector<SheetLayout>& Sheets() {
@@ -74,8 +81,12 @@ const std::vector<SheetLayout>& Sheets() {
     return sheets;
 }
 
-// Why the labels do not fit their page or overlap, or nothing.
-std::string Fault(const SheetLayout& layout) {
+// The most columns or rows of one grid.
+constexpr int kMostCount = 1000;
+
+} // namespace
+
+std::string SheetLayoutFault(const SheetLayout& layout, double slack) {
     if (layout.columns < 1 || layout.rows < 1) {
         return Message(QCoreApplication::translate(
             "SheetLayout", "a sheet needs at least one column and one row"));
@@ -84,19 +95,37 @@ std::string Fault(const SheetLayout& layout) {
         return Message(
             QCoreApplication::translate("SheetLayout", "a label needs a width and a height"));
     }
-    if (layout.pitchX + kSlack < layout.labelWidth || layout.pitchY + kSlack < layout.labelHeight) {
+    // Labels of one column (or row) have no pitch across (or down) to keep.
+    if ((layout.columns > 1 && layout.pitchX + slack < layout.labelWidth) ||
+        (layout.rows > 1 && layout.pitchY + slack < layout.labelHeight)) {
         return Message(QCoreApplication::translate(
             "SheetLayout", "the pitch is smaller than the label: labels would overlap"));
     }
-    const LabelPlace last = LabelAt(layout, layout.LabelsPerSheet() - 1);
-    if (layout.left < -kSlack || layout.top < -kSlack ||
-        last.x + last.width > layout.pageWidth + kSlack ||
-        last.y + last.height > layout.pageHeight + kSlack) {
-        return Message(
-            QCoreApplication::translate("SheetLayout", "the labels do not fit the page"));
+    // Each grid's first and last labels bound it.
+    int first = 0;
+    std::vector<SheetGrid> grids{
+        {layout.columns, layout.rows, layout.top, layout.left, layout.pitchX, layout.pitchY}};
+    grids.insert(grids.end(), layout.moreGrids.begin(), layout.moreGrids.end());
+    for (const SheetGrid& grid : grids) {
+        if (grid.columns < 1 || grid.rows < 1 || grid.columns > kMostCount ||
+            grid.rows > kMostCount) {
+            return Message(QCoreApplication::translate(
+                "SheetLayout", "a sheet needs at least one column and one row"));
+        }
+        const LabelPlace corner = LabelAt(layout, first);
+        first += grid.columns * grid.rows;
+        const LabelPlace last = LabelAt(layout, first - 1);
+        if (corner.x < -slack || corner.y < -slack ||
+            last.x + last.width > layout.pageWidth + slack ||
+            last.y + last.height > layout.pageHeight + slack) {
+            return Message(
+                QCoreApplication::translate("SheetLayout", "the labels do not fit the page"));
+        }
     }
     return {};
 }
+
+namespace {
 
 std::optional<double> Number(std::string_view text) {
     double value = 0;
@@ -149,6 +178,36 @@ constexpr double kMostLabels = 1000;
 bool WithinLimits(const Pair& pair, bool lengths) {
     const double most = lengths ? kMostMils : kMostLabels;
     return std::abs(pair.first) <= most && std::abs(pair.second) <= most;
+}
+
+constexpr std::string_view kContinuous = "continuous-";
+// Before a continuous label's content sets its length: an inch.
+constexpr double kProvisionalLength = kMilsPerInch;
+
+// "continuous-62mm", "continuous-2in": a roll as wide as that, one label a page.
+std::optional<SheetLayout> ParseContinuous(std::string_view text, std::string* error) {
+    std::string_view width = text.substr(kContinuous.size());
+    const double scale = width.ends_with("in")   ? kMilsPerInch
+                         : width.ends_with("mm") ? kMilsPerMillimetre
+                                                 : 0;
+    if (scale > 0) {
+        width.remove_suffix(2);
+    }
+    const std::optional<double> value = Number(width);
+    if (scale == 0 || !value || !(*value > 0) || *value * scale > kMostMils) {
+        *error =
+            Message(QCoreApplication::translate(
+                        "SheetLayout", "\"%1\": a continuous roll is named by its width, such as "
+                                       "continuous-62mm or continuous-2in (at most 200 inches)")
+                        .arg(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));
+        return std::nullopt;
+    }
+    SheetLayout layout;
+    layout.name = std::string(text);
+    layout.pageWidth = layout.labelWidth = layout.pitchX = *value * scale;
+    layout.pageHeight = layout.labelHeight = layout.pitchY = kProvisionalLength;
+    layout.continuous = true;
+    return layout;
 }
 
 std::optional<SheetLayout> ParseCustom(std::string_view text, std::string* error) {
@@ -241,11 +300,20 @@ std::optional<SheetLayout> ParseCustom(std::string_view text, std::string* error
 } // namespace
 
 LabelPlace LabelAt(const SheetLayout& layout, int index) {
-    const int columns = layout.columns > 0 ? layout.columns : 1;
+    SheetGrid grid{layout.columns, layout.rows,   layout.top,
+                   layout.left,    layout.pitchX, layout.pitchY};
+    for (const SheetGrid& more : layout.moreGrids) {
+        if (index < grid.columns * grid.rows) {
+            break;
+        }
+        index -= grid.columns * grid.rows;
+        grid = more;
+    }
+    const int columns = grid.columns > 0 ? grid.columns : 1;
     const int column = index % columns;
     const int row = index / columns;
-    return {layout.left + column * layout.pitchX, layout.top + row * layout.pitchY,
-            layout.labelWidth, layout.labelHeight};
+    return {grid.left + column * grid.pitchX, grid.top + row * grid.pitchY, layout.labelWidth,
+            layout.labelHeight};
 }
 
 std::span<const SheetLayout> BuiltInSheets() {
@@ -260,6 +328,15 @@ std::optional<SheetLayout> ParseSheetLayout(std::string_view text, std::string* 
                 layout = sheet;
             }
         }
+        if (!layout && text.starts_with(kContinuous)) {
+            layout = ParseContinuous(text, error);
+            if (!layout) {
+                return std::nullopt;
+            }
+        }
+        if (!layout) {
+            layout = CatalogSheetLayout(text);
+        }
         if (!layout) {
             *error = Message(
                 QCoreApplication::translate("SheetLayout", "unknown sheet \"%1\"")
@@ -272,7 +349,7 @@ std::optional<SheetLayout> ParseSheetLayout(std::string_view text, std::string* 
             return std::nullopt;
         }
     }
-    if (std::string fault = Fault(*layout); !fault.empty()) {
+    if (std::string fault = SheetLayoutFault(*layout); !fault.empty()) {
         *error = std::move(fault);
         return std::nullopt;
     }

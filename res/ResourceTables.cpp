@@ -146,7 +146,7 @@ constexpr std::array kStrings{
 
 // Template 30727: the input panel strip.
 constexpr std::array kInputPanelItems{
-    DialogItem{-1, ControlKind::Static, QT_TRANSLATE_NOOP("Resources", "&Height:"), 0, 3, 28, 12},
+    DialogItem{-1, ControlKind::Static, QT_TRANSLATE_NOOP("Resources", "Hei&ght:"), 0, 3, 28, 12},
     DialogItem{kHeightEdit, ControlKind::Edit, {}, 30, 2, 45, 13},
     DialogItem{-1, ControlKind::Static, QT_TRANSLATE_NOOP("Resources", "inches"), 77, 3, 23, 12},
     DialogItem{-1, ControlKind::Static, QT_TRANSLATE_NOOP("Resources", "&Width:"), 1, 17, 28, 12},
@@ -163,9 +163,9 @@ constexpr std::array kInputPanelItems{
     DialogItem{kZoomOutButton, ControlKind::Button, "--", 298, 0, 16, 13},
     DialogItem{kTurnLeftButton, ControlKind::Button, "--", 315, 0, 16, 13},
     DialogItem{kTurnRightButton, ControlKind::Button, "--", 333, 0, 16, 13},
-    DialogItem{kShowTextCheck, ControlKind::CheckBox, QT_TRANSLATE_NOOP("Resources", "S&how Text"),
+    DialogItem{kShowTextCheck, ControlKind::CheckBox, QT_TRANSLATE_NOOP("Resources", "Show Te&xt"),
                279, 18, 48, 12},
-    DialogItem{kTileModeCheck, ControlKind::CheckBox, QT_TRANSLATE_NOOP("Resources", "&Tile mode"),
+    DialogItem{kTileModeCheck, ControlKind::CheckBox, QT_TRANSLATE_NOOP("Resources", "T&ile mode"),
                332, 18, 48, 12},
 };
 constexpr DialogTemplate kInputPanel{{}, 396, 31, "MS Shell Dlg", 8, kInputPanelItems};

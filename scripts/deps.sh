@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core fonts-liberation
     xvfb xauth
     locales
+    glabels-data
     desktop-file-utils appstream lintian dpkg-dev file
     libclang-rt-14-dev
     libcups2-dev cups-daemon cups-client nodejs npm

@@ -24,6 +24,18 @@ double ReadMils(QSettings& store, const QString& key) {
     return ok && std::isfinite(mils) && std::abs(mils) <= kMaxPrinterOffsetMils ? mils : 0;
 }
 
+double ReadScale(QSettings& store, const QString& key) {
+    bool ok = false;
+    const double scale = store.value(key, 1.0).toDouble(&ok);
+    return ok && std::isfinite(scale) && std::abs(scale - 1) <= kMaxPrinterScaleError ? scale : 1;
+}
+
+double BoundedScale(double scale) {
+    return std::isfinite(scale)
+               ? std::clamp(scale, 1 - kMaxPrinterScaleError, 1 + kMaxPrinterScaleError)
+               : 1;
+}
+
 double Bounded(double mils) {
     return std::isfinite(mils) ? std::clamp(mils, -kMaxPrinterOffsetMils, kMaxPrinterOffsetMils)
                                : 0;
@@ -33,11 +45,15 @@ double Bounded(double mils) {
 
 PrinterOffset ReadPrinterOffset(QSettings& store, const QString& printerName) {
     const QString group = GroupOf(printerName);
-    return {ReadMils(store, group + QLatin1Char('X')), ReadMils(store, group + QLatin1Char('Y'))};
+    return {ReadMils(store, group + QLatin1Char('X')), ReadMils(store, group + QLatin1Char('Y')),
+            ReadScale(store, group + QStringLiteral("ScaleX")),
+            ReadScale(store, group + QStringLiteral("ScaleY"))};
 }
 
 void WritePrinterOffset(QSettings& store, const QString& printerName, const PrinterOffset& offset) {
     const QString group = GroupOf(printerName);
     store.setValue(group + QLatin1Char('X'), Bounded(offset.x));
     store.setValue(group + QLatin1Char('Y'), Bounded(offset.y));
+    store.setValue(group + QStringLiteral("ScaleX"), BoundedScale(offset.scaleX));
+    store.setValue(group + QStringLiteral("ScaleY"), BoundedScale(offset.scaleY));
 }

@@ -2,6 +2,142 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Calibration</name>
+    <message>
+        <source>enter what you measured in Print Labels, Calibrate.</source>
+        <translation>geben Sie die Maße unter Etiketten drucken, Kalibrieren ein.</translation>
+    </message>
+    <message>
+        <source>then from the crosshair to the last mark across and down;</source>
+        <translation>dann vom Fadenkreuz bis zur letzten Marke quer und längs;</translation>
+    </message>
+    <message>
+        <source>Measure from the paper&apos;s left and top edges to the crosshair&apos;s lines,</source>
+        <translation>Messen Sie vom linken und oberen Rand des Papiers bis zu den Linien des Fadenkreuzes,</translation>
+    </message>
+    <message>
+        <source>Calibration page for %1, printed without correction.</source>
+        <translation>Kalibrierseite für %1, ohne Korrektur gedruckt.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalibrationDialog</name>
+    <message>
+        <source>These measures would have the printer draw lengths more than 10 % long or short: measure again from the crosshair.</source>
+        <translation>Nach diesen Maßen zeichnete der Drucker Längen um mehr als 10 % zu lang oder zu kurz: messen Sie noch einmal vom Fadenkreuz aus.</translation>
+    </message>
+    <message>
+        <source>Crosshair to the %1 mark &amp;down:</source>
+        <translation>Fadenkreuz bis zur Marke %1 läng&amp;s:</translation>
+    </message>
+    <message>
+        <source>Crosshair to the %1 mark &amp;across:</source>
+        <translation>Fadenkreuz bis zur Marke %1 &amp;quer:</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Top edge to the crosshair:</source>
+        <translation>&amp;Oberer Rand bis Fadenkreuz:</translation>
+    </message>
+    <message>
+        <source>&amp;Left edge to the crosshair:</source>
+        <translation>&amp;Linker Rand bis Fadenkreuz:</translation>
+    </message>
+    <message>
+        <source>Measured &amp;in:</source>
+        <translation>&amp;Gemessen in:</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>&amp;Print calibration page...</source>
+        <translation>Kalibrierseite &amp;drucken...</translation>
+    </message>
+    <message>
+        <source>Print the calibration page, then measure on the paper, as exactly as you can: from its left and top edges to the crosshair&apos;s lines, and from the crosshair to the last mark across and down.</source>
+        <translation>Drucken Sie die Kalibrierseite und messen Sie auf dem Papier so genau Sie können: von seinem linken und oberen Rand bis zu den Linien des Fadenkreuzes und vom Fadenkreuz bis zur letzten Marke quer und längs.</translation>
+    </message>
+    <message>
+        <source>Calibrate %1</source>
+        <translation>%1 kalibrieren</translation>
+    </message>
+</context>
+<context>
+    <name>LabelCatalog</name>
+    <message>
+        <source>%1 %2: its equivalent %3 is not in the catalog</source>
+        <translation>%1 %2: die Entsprechung %3 ist nicht im Katalog</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>the template has no label</source>
+        <translation>die Vorlage hat kein Etikett</translation>
+    </message>
+    <message>
+        <source>unknown element &lt;%1&gt;</source>
+        <translation>unbekanntes Element &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>more than one label shape</source>
+        <translation>mehr als eine Etikettenform</translation>
+    </message>
+    <message>
+        <source>unknown paper size &quot;%1&quot;</source>
+        <translation>unbekanntes Papierformat „%1“</translation>
+    </message>
+    <message>
+        <source>a template without a brand and a part number</source>
+        <translation>eine Vorlage ohne Marke und Teilenummer</translation>
+    </message>
+    <message>
+        <source>the label has no layout</source>
+        <translation>das Etikett hat keine Anordnung</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is no count of labels</source>
+        <translation>%1=„%2“ ist keine Anzahl von Etiketten</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is no length</source>
+        <translation>%1=„%2“ ist keine Länge</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentPage</name>
+    <message>
+        <source>Alignment page for %1: %2 x %3 in labels, %4 across, %5 down</source>
+        <translation>Ausrichtungsseite für %1: Etiketten %2 x %3 in, %4 nebeneinander, %5 untereinander</translation>
+    </message>
+    <message>
+        <source>Correction in force: %1 in right, %2 in down; scale %3 % across, %4 % down</source>
+        <translation>Eingestellte Korrektur: %1 in nach rechts, %2 in nach unten; Maßstab %3 % quer, %4 % längs</translation>
+    </message>
+    <message>
+        <source>The arrow&apos;s edge goes into the printer first.</source>
+        <translation>Die Kante mit dem Pfeil läuft zuerst in den Drucker.</translation>
+    </message>
+    <message>
+        <source>Hold this page over a sheet of labels against the light:</source>
+        <translation>Halten Sie diese Seite über einen Etikettenbogen gegen das Licht:</translation>
+    </message>
+    <message>
+        <source>every outline should lie on a label&apos;s edge.</source>
+        <translation>jeder Umriss sollte auf dem Rand eines Etiketts liegen.</translation>
+    </message>
+</context>
+<context>
     <name>AchievedSize</name>
     <message>
         <source>%1 dpi ×%2</source>
@@ -374,6 +510,46 @@ Möchten Sie die Datei ersetzen?</translation>
 </context>
 <context>
     <name>CPrintLabelsDialog</name>
+    <message>
+        <source>part number, brand or words: 5160, L7160, address</source>
+        <translation>Teilenummer, Marke oder Wörter: 5160, L7160, address</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd stock:</source>
+        <translation>Etiketten &amp;finden:</translation>
+    </message>
+    <message>
+        <source>The calibration page could not be printed.</source>
+        <translation>Die Kalibrierseite konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Print Calibration Page</source>
+        <translation>Kalibrierseite drucken</translation>
+    </message>
+    <message>
+        <source>Printer offset for %1 (scale %2 % across, %3 % down):</source>
+        <translation>Druckerversatz für %1 (Maßstab %2 % quer, %3 % längs):</translation>
+    </message>
+    <message>
+        <source>Print a page of rulers and type in what you measure: the offset and scale that put labels where they belong on this printer</source>
+        <translation>Eine Seite mit Linealen drucken und eingeben, was Sie messen: Versatz und Maßstab, die die Etiketten auf diesem Drucker an ihren Platz bringen</translation>
+    </message>
+    <message>
+        <source>Cali&amp;brate...</source>
+        <translation>Kal&amp;ibrieren...</translation>
+    </message>
+    <message>
+        <source>Bar &amp;height:</source>
+        <translation>Balkenh&amp;öhe:</translation>
+    </message>
+    <message>
+        <source>The bars&apos; height on the labels, in inches; the main window&apos;s Height to begin with</source>
+        <translation>Die Höhe der Balken auf den Etiketten in Zoll; zu Beginn die Höhe des Hauptfensters</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> in</translation>
+    </message>
     <message>
         <source>Print Labels</source>
         <translation>Etiketten drucken</translation>
@@ -849,6 +1025,30 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>LabelSheet</name>
     <message>
+        <source>%1 x %2 in</source>
+        <translation>%1 x %2 in</translation>
+    </message>
+    <message>
+        <source>it must stay inside the %1 label of %2, %3 in from its edge</source>
+        <translation>es muss innerhalb des %1 Etiketts von %2 bleiben, %3 in vom Rand</translation>
+    </message>
+    <message>
+        <source>rectangular</source>
+        <translation>rechteckigen</translation>
+    </message>
+    <message>
+        <source>elliptic</source>
+        <translation>ovalen</translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation>runden</translation>
+    </message>
+    <message>
+        <source>the label is %1</source>
+        <translation>das Etikett misst %1</translation>
+    </message>
+    <message>
         <source>the first label must be 1 to %1 on %2</source>
         <translation>das erste Etikett muss auf %2 zwischen 1 und %1 liegen</translation>
     </message>
@@ -865,8 +1065,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>es gibt keine Etiketten zu drucken</translation>
     </message>
     <message>
-        <source>line %1: the symbol takes %2 x %3 in with its quiet zones%4; the label is %5 x %6 in</source>
-        <translation>Zeile %1: das Symbol braucht mit seinen Ruhezonen%4 %2 x %3 in; das Etikett misst %5 x %6 in</translation>
+        <source>line %1: the symbol takes %2 x %3 in with its quiet zones%4; </source>
+        <translation>Zeile %1: das Symbol braucht mit seinen Ruhezonen%4 %2 x %3 in; </translation>
     </message>
     <message>
         <source> and caption</source>
@@ -1019,12 +1219,12 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>Gleichzeitig gezeichnete Symbole, 1 bis %1 (Standard: eines pro Kern).</translation>
     </message>
     <message>
-        <source>Draws the symbols as labels on a sheet: a name --list-sheets shows, or page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with lengths in in or mm (8.5x11in).</source>
-        <translation>Zeichnet die Symbole als Etiketten auf einen Bogen: ein Name, den --list-sheets zeigt, oder page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] mit Längen in in oder mm (8.5x11in).</translation>
+        <source>Draws the symbols as labels on a sheet: a name --list-sheets shows (the system&apos;s label catalog by brand and part, &quot;Avery 5160&quot;), a continuous roll by its width (continuous-62mm), or page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with lengths in in or mm (8.5x11in).</source>
+        <translation>Zeichnet die Symbole als Etiketten auf einen Bogen: ein Name, den --list-sheets zeigt (den Etikettenkatalog des Systems nach Marke und Teilenummer, „Avery 5160“), eine Endlosrolle nach ihrer Breite (continuous-62mm) oder page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] mit Längen in in oder mm (8.5x11in).</translation>
     </message>
     <message>
-        <source>Lists the built-in label stock.</source>
-        <translation>Listet die eingebauten Etikettenbögen auf.</translation>
+        <source>Lists the built-in label stock and the system&apos;s label catalog; with words after it, only the stock whose name and description hold them all (5160, address).</source>
+        <translation>Listet die eingebauten Etiketten und den Etikettenkatalog des Systems auf; mit Wörtern dahinter nur die, deren Name und Beschreibung alle enthalten (5160, address).</translation>
     </message>
     <message>
         <source>The first label used on the first sheet, from 1 (default 1).</source>
@@ -1075,8 +1275,8 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>--%1 ist für Etikettenbögen: geben Sie --sheet an</translation>
     </message>
     <message>
-        <source>--sheet: %1; --list-sheets shows the built-in ones</source>
-        <translation>--sheet: %1; --list-sheets zeigt die eingebauten</translation>
+        <source>--sheet: %1; --list-sheets shows the stock there is</source>
+        <translation>--sheet: %1; --list-sheets zeigt die vorhandenen Etiketten</translation>
     </message>
     <message>
         <source>labels are drawn at true size: --zoom does not go with --sheet</source>
@@ -1147,7 +1347,7 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation>Drucker&amp;einrichtung...</translation>
+        <translation>Dr&amp;uckereinrichtung...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -1414,8 +1614,8 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>Barcode-Einstellungen</translation>
     </message>
     <message>
-        <source>&amp;Height:</source>
-        <translation>&amp;Höhe:</translation>
+        <source>Hei&amp;ght:</source>
+        <translation>Höh&amp;e:</translation>
     </message>
     <message>
         <source>inches</source>
@@ -1423,7 +1623,7 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     </message>
     <message>
         <source>&amp;Width:</source>
-        <translation>&amp;Breite:</translation>
+        <translation>B&amp;reite:</translation>
     </message>
     <message>
         <source>&amp;Symbology:</source>
@@ -1434,11 +1634,11 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>&amp;Text:</translation>
     </message>
     <message>
-        <source>S&amp;how Text</source>
+        <source>Show Te&amp;xt</source>
         <translation>&amp;Klartext</translation>
     </message>
     <message>
-        <source>&amp;Tile mode</source>
+        <source>T&amp;ile mode</source>
         <translation>Ka&amp;cheln</translation>
     </message>
     <message>
@@ -1586,6 +1786,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 </context>
 <context>
     <name>SheetLayout</name>
+    <message>
+        <source>&quot;%1&quot;: a continuous roll is named by its width, such as continuous-62mm or continuous-2in (at most 200 inches)</source>
+        <translation>„%1“: eine Endlosrolle wird nach ihrer Breite benannt, etwa continuous-62mm oder continuous-2in (höchstens 200 Zoll)</translation>
+    </message>
     <message>
         <source>a sheet needs at least one column and one row</source>
         <translation>ein Bogen braucht mindestens eine Spalte und eine Zeile</translation>

@@ -2,6 +2,142 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Calibration</name>
+    <message>
+        <source>enter what you measured in Print Labels, Calibrate.</source>
+        <translation>saisissez vos mesures dans Imprimer des étiquettes, Étalonner.</translation>
+    </message>
+    <message>
+        <source>then from the crosshair to the last mark across and down;</source>
+        <translation>puis de la croix jusqu’au dernier repère en largeur et en hauteur ;</translation>
+    </message>
+    <message>
+        <source>Measure from the paper&apos;s left and top edges to the crosshair&apos;s lines,</source>
+        <translation>Mesurez des bords gauche et haut du papier jusqu’aux lignes de la croix,</translation>
+    </message>
+    <message>
+        <source>Calibration page for %1, printed without correction.</source>
+        <translation>Page d’étalonnage pour %1, imprimée sans correction.</translation>
+    </message>
+</context>
+<context>
+    <name>CCalibrationDialog</name>
+    <message>
+        <source>These measures would have the printer draw lengths more than 10 % long or short: measure again from the crosshair.</source>
+        <translation>Selon ces mesures, l’imprimante tracerait les longueurs plus de 10 % trop longues ou trop courtes : mesurez à nouveau depuis la croix.</translation>
+    </message>
+    <message>
+        <source>Crosshair to the %1 mark &amp;down:</source>
+        <translation>De la croix au repère %1 en hau&amp;teur :</translation>
+    </message>
+    <message>
+        <source>Crosshair to the %1 mark &amp;across:</source>
+        <translation>De la croix au repère %1 en &amp;largeur :</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>&amp;Top edge to the crosshair:</source>
+        <translation>Bord &amp;haut jusqu’à la croix :</translation>
+    </message>
+    <message>
+        <source>&amp;Left edge to the crosshair:</source>
+        <translation>Bord &amp;gauche jusqu’à la croix :</translation>
+    </message>
+    <message>
+        <source>Measured &amp;in:</source>
+        <translation>&amp;Mesuré en :</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>po</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>&amp;Print calibration page...</source>
+        <translation>&amp;Imprimer la page d’étalonnage...</translation>
+    </message>
+    <message>
+        <source>Print the calibration page, then measure on the paper, as exactly as you can: from its left and top edges to the crosshair&apos;s lines, and from the crosshair to the last mark across and down.</source>
+        <translation>Imprimez la page d’étalonnage, puis mesurez sur le papier, aussi exactement que possible : de ses bords gauche et haut jusqu’aux lignes de la croix, et de la croix jusqu’au dernier repère en largeur et en hauteur.</translation>
+    </message>
+    <message>
+        <source>Calibrate %1</source>
+        <translation>Étalonner %1</translation>
+    </message>
+</context>
+<context>
+    <name>LabelCatalog</name>
+    <message>
+        <source>%1 %2: its equivalent %3 is not in the catalog</source>
+        <translation>%1 %2 : son équivalent %3 n’est pas dans le catalogue</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1 : ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>the template has no label</source>
+        <translation>le modèle n’a pas d’étiquette</translation>
+    </message>
+    <message>
+        <source>unknown element &lt;%1&gt;</source>
+        <translation>élément inconnu &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>more than one label shape</source>
+        <translation>plus d’une forme d’étiquette</translation>
+    </message>
+    <message>
+        <source>unknown paper size &quot;%1&quot;</source>
+        <translation>format de papier inconnu « %1 »</translation>
+    </message>
+    <message>
+        <source>a template without a brand and a part number</source>
+        <translation>un modèle sans marque ni référence</translation>
+    </message>
+    <message>
+        <source>the label has no layout</source>
+        <translation>l’étiquette n’a pas de disposition</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is no count of labels</source>
+        <translation>%1=« %2 » n’est pas un nombre d’étiquettes</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is no length</source>
+        <translation>%1=« %2 » n’est pas une longueur</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentPage</name>
+    <message>
+        <source>Alignment page for %1: %2 x %3 in labels, %4 across, %5 down</source>
+        <translation>Page d’alignement pour %1 : étiquettes de %2 x %3 po, %4 en largeur, %5 en hauteur</translation>
+    </message>
+    <message>
+        <source>Correction in force: %1 in right, %2 in down; scale %3 % across, %4 % down</source>
+        <translation>Correction appliquée : %1 po vers la droite, %2 po vers le bas ; échelle %3 % en largeur, %4 % en hauteur</translation>
+    </message>
+    <message>
+        <source>The arrow&apos;s edge goes into the printer first.</source>
+        <translation>Le bord de la flèche entre le premier dans l’imprimante.</translation>
+    </message>
+    <message>
+        <source>Hold this page over a sheet of labels against the light:</source>
+        <translation>Tenez cette page sur une planche d’étiquettes à contre-jour :</translation>
+    </message>
+    <message>
+        <source>every outline should lie on a label&apos;s edge.</source>
+        <translation>chaque contour doit tomber sur le bord d’une étiquette.</translation>
+    </message>
+</context>
+<context>
     <name>AchievedSize</name>
     <message>
         <source>%1 dpi ×%2</source>
@@ -375,6 +511,46 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>CPrintLabelsDialog</name>
     <message>
+        <source>part number, brand or words: 5160, L7160, address</source>
+        <translation>référence, marque ou mots : 5160, L7160, address</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd stock:</source>
+        <translation>&amp;Chercher :</translation>
+    </message>
+    <message>
+        <source>The calibration page could not be printed.</source>
+        <translation>La page d’étalonnage n’a pas pu être imprimée.</translation>
+    </message>
+    <message>
+        <source>Print Calibration Page</source>
+        <translation>Imprimer la page d’étalonnage</translation>
+    </message>
+    <message>
+        <source>Printer offset for %1 (scale %2 % across, %3 % down):</source>
+        <translation>Décalage de l’imprimante pour %1 (échelle %2 % en largeur, %3 % en hauteur) :</translation>
+    </message>
+    <message>
+        <source>Print a page of rulers and type in what you measure: the offset and scale that put labels where they belong on this printer</source>
+        <translation>Imprimer une page de règles et saisir ce que vous mesurez : le décalage et l’échelle qui placent les étiquettes au bon endroit sur cette imprimante</translation>
+    </message>
+    <message>
+        <source>Cali&amp;brate...</source>
+        <translation>Étalo&amp;nner...</translation>
+    </message>
+    <message>
+        <source>Bar &amp;height:</source>
+        <translation>Hauteur des ba&amp;rres :</translation>
+    </message>
+    <message>
+        <source>The bars&apos; height on the labels, in inches; the main window&apos;s Height to begin with</source>
+        <translation>La hauteur des barres sur les étiquettes, en pouces ; au départ celle de la fenêtre principale</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> po</translation>
+    </message>
+    <message>
         <source>Print Labels</source>
         <translation>Imprimer des étiquettes</translation>
     </message>
@@ -625,7 +801,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Printed bar &amp;width reduction:</source>
-        <translation>Réduction de la la&amp;rgeur des barres imprimées :</translation>
+        <translation>Réduction de la lar&amp;geur des barres imprimées :</translation>
     </message>
     <message>
         <source>Preview at actual size</source>
@@ -849,6 +1025,30 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>LabelSheet</name>
     <message>
+        <source>%1 x %2 in</source>
+        <translation>%1 x %2 po</translation>
+    </message>
+    <message>
+        <source>it must stay inside the %1 label of %2, %3 in from its edge</source>
+        <translation>il doit rester dans l’étiquette %1 de %2, à %3 po du bord</translation>
+    </message>
+    <message>
+        <source>rectangular</source>
+        <translation>rectangulaire</translation>
+    </message>
+    <message>
+        <source>elliptic</source>
+        <translation>ovale</translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation>ronde</translation>
+    </message>
+    <message>
+        <source>the label is %1</source>
+        <translation>l’étiquette mesure %1</translation>
+    </message>
+    <message>
         <source>the first label must be 1 to %1 on %2</source>
         <translation>la première étiquette doit être comprise entre 1 et %1 sur %2</translation>
     </message>
@@ -865,8 +1065,8 @@ Voulez-vous le remplacer ?</translation>
         <translation>il n’y a aucune étiquette à imprimer</translation>
     </message>
     <message>
-        <source>line %1: the symbol takes %2 x %3 in with its quiet zones%4; the label is %5 x %6 in</source>
-        <translation>ligne %1 : le symbole occupe %2 x %3 po avec ses zones de silence%4 ; l’étiquette mesure %5 x %6 po</translation>
+        <source>line %1: the symbol takes %2 x %3 in with its quiet zones%4; </source>
+        <translation>ligne %1 : le symbole occupe %2 x %3 po avec ses zones de silence%4 ; </translation>
     </message>
     <message>
         <source> and caption</source>
@@ -1019,12 +1219,12 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>Symboles tracés en même temps, de 1 à %1 (par défaut : un par cœur).</translation>
     </message>
     <message>
-        <source>Draws the symbols as labels on a sheet: a name --list-sheets shows, or page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with lengths in in or mm (8.5x11in).</source>
-        <translation>Trace les symboles comme étiquettes sur une feuille : un nom qu’affiche --list-sheets, ou page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] avec des longueurs en in ou mm (8.5x11in).</translation>
+        <source>Draws the symbols as labels on a sheet: a name --list-sheets shows (the system&apos;s label catalog by brand and part, &quot;Avery 5160&quot;), a continuous roll by its width (continuous-62mm), or page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] with lengths in in or mm (8.5x11in).</source>
+        <translation>Trace les symboles comme étiquettes sur une feuille : un nom qu’affiche --list-sheets (le catalogue d’étiquettes du système par marque et référence, « Avery 5160 »), un rouleau continu par sa largeur (continuous-62mm), ou page=WxH,grid=CxR,label=WxH[,margins=TOPxLEFT][,pitch=XxY] avec des longueurs en in ou mm (8.5x11in).</translation>
     </message>
     <message>
-        <source>Lists the built-in label stock.</source>
-        <translation>Liste les supports d’étiquettes intégrés.</translation>
+        <source>Lists the built-in label stock and the system&apos;s label catalog; with words after it, only the stock whose name and description hold them all (5160, address).</source>
+        <translation>Liste les supports d’étiquettes intégrés et le catalogue d’étiquettes du système ; suivi de mots, seulement ceux dont le nom et la description les contiennent tous (5160, address).</translation>
     </message>
     <message>
         <source>The first label used on the first sheet, from 1 (default 1).</source>
@@ -1075,8 +1275,8 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>--%1 est pour les feuilles d’étiquettes : indiquez --sheet</translation>
     </message>
     <message>
-        <source>--sheet: %1; --list-sheets shows the built-in ones</source>
-        <translation>--sheet : %1 ; --list-sheets affiche ceux qui sont intégrés</translation>
+        <source>--sheet: %1; --list-sheets shows the stock there is</source>
+        <translation>--sheet : %1 ; --list-sheets affiche les supports disponibles</translation>
     </message>
     <message>
         <source>labels are drawn at true size: --zoom does not go with --sheet</source>
@@ -1414,8 +1614,8 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>Paramètres du code-barres</translation>
     </message>
     <message>
-        <source>&amp;Height:</source>
-        <translation>&amp;Hauteur</translation>
+        <source>Hei&amp;ght:</source>
+        <translation>Ha&amp;uteur</translation>
     </message>
     <message>
         <source>inches</source>
@@ -1434,11 +1634,11 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>&amp;Texte</translation>
     </message>
     <message>
-        <source>S&amp;how Text</source>
+        <source>Show Te&amp;xt</source>
         <translation>Li&amp;bellé</translation>
     </message>
     <message>
-        <source>&amp;Tile mode</source>
+        <source>T&amp;ile mode</source>
         <translation>&amp;Mosaïque</translation>
     </message>
     <message>
@@ -1586,6 +1786,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 </context>
 <context>
     <name>SheetLayout</name>
+    <message>
+        <source>&quot;%1&quot;: a continuous roll is named by its width, such as continuous-62mm or continuous-2in (at most 200 inches)</source>
+        <translation>« %1 » : un rouleau continu se nomme par sa largeur, comme continuous-62mm ou continuous-2in (au plus 200 pouces)</translation>
+    </message>
     <message>
         <source>a sheet needs at least one column and one row</source>
         <translation>une feuille doit avoir au moins une colonne et une ligne</translation>

@@ -1,10 +1,13 @@
 #include "AboutBox.h"
 #include "AppFixture.h"
 #include "BarcodeOutput.h"
+#include "CalibrationDialog.h"
+#include "Mnemonics.h"
 #include "PrintLabelsDialog.h"
 #include "QuillmarkDoc.h"
 #include "ResourceIds.h"
 #include "SettingsDialog.h"
+#include "Translations.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -78,6 +81,33 @@ TEST_F(AccessTest, EveryControlIsWholeAndNamed) {
         }
     }
     EXPECT_EQ(width->accessibleName(), "Width: 2.07 inches");
+}
+
+// Alt and a letter reach one place in each window and each menu, in every
+// language the program speaks.
+TEST(Mnemonics, EachReachesOnePlaceInEveryLanguage) {
+    for (const char* language : {"en", "de", "fr"}) {
+        SCOPED_TRACE(language);
+        const Translations translations{QLocale(QString::fromLatin1(language))};
+        QStandardPaths::setTestModeEnabled(true);
+        CQuillmarkApp app;
+        ASSERT_TRUE(app.InitInstance(true));
+        QWidget* frame = app.MainFrame();
+        CSettingsDialog settings(BarcodeSettings{}, app.MainView()->CurrentSample(), frame);
+        CAboutBox about(frame);
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        CPrintLabelsDialog labels(RenderRequest{}, "ABC", printer, frame);
+        std::string error;
+        CCalibrationDialog calibration(*ParseSheetLayout("letter-3x10", &error), "PDF", frame);
+        for (const QWidget* window :
+             {frame, static_cast<QWidget*>(&settings), static_cast<QWidget*>(&about),
+              static_cast<QWidget*>(&labels), static_cast<QWidget*>(&calibration)}) {
+            EXPECT_EQ(MnemonicClashes(*window), std::vector<std::string>{})
+                << window->windowTitle().toStdString();
+        }
+        frame->close();
+    }
 }
 
 // The view's name follows the drawn symbol; a frame shows its focus, inside

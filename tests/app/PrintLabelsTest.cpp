@@ -2,6 +2,8 @@
 // would, the printer's offset, the reasons printing is refused, each
 // printer's stored offset, and the dialog's mnemonics.
 #include "AppFixture.h"
+#include "CalibrationDialog.h"
+#include "LabelCatalog.h"
 #include "LabelPrinting.h"
 #include "PrintLabelsDialog.h"
 #include "PrinterOffset.h"
@@ -217,6 +219,22 @@ TEST_F(PrintLabelsTest, PrintingWaitsUntilEveryLabelCanBeDrawnAndSaysWhy) {
              ChooseLayout(ui, "roll-2x1in");
          },
          "larger than its label: 10 of 10", "line 1: the symbol takes"},
+        {"a caption over bars too tall for letter-3x10",
+         [](const Controls& ui) {
+             ui.fromSequence->setChecked(true);
+             ui.caption->setText("Shelf 4");
+             ChooseLayout(ui, "letter-3x10");
+             ui.barHeight->setValue(0.75);
+         },
+         "larger than its label: 10 of 10", "line 1: the symbol takes"},
+        {"the same with the bars lowered",
+         [](const Controls& ui) {
+             ui.fromSequence->setChecked(true);
+             ui.caption->setText("Shelf 4");
+             ChooseLayout(ui, "letter-3x10");
+             ui.barHeight->setValue(0.5);
+         },
+         "", nullptr},
         {"a layout off its page",
          [](const Controls& ui) {
              ui.layout->setCurrentIndex(ui.layout->count() - 1);
@@ -315,6 +333,63 @@ TEST_F(PrintLabelsTest, EachPrinterKeepsItsOwnOffset) {
     EXPECT_EQ(ReadPrinterOffset(store, QString()), (PrinterOffset{12.5, -250}));
 }
 
+// The stock list finds the built-in stock and the system's catalog by any
+// words, and keeps the stock chosen while it is still found.
+TEST_F(PrintLabelsTest, FindStockByPartNumberOrWords) {
+    CPrintLabelsDialog dialog(Symbol(), QStringLiteral("QM-7"), printer);
+    const Controls& ui = dialog.Widgets();
+    ChooseLayout(ui, "a4-3x8");
+    const auto listed = [&ui] {
+        QStringList names;
+        for (int i = 0; i < ui.layout->count(); ++i) {
+            names << ui.layout->itemData(i).toString();
+        }
+        return names;
+    };
+    ui.findStock->setText("210 x 297 3 x 8");
+    EXPECT_EQ(listed().first(), "a4-3x8");
+    EXPECT_EQ(ui.layout->currentData().toString(), "a4-3x8");
+    EXPECT_EQ(listed().last(), QString()) << "Custom stays last";
+    if (SystemLabelCatalog().stock.empty()) {
+        GTEST_SKIP() << "no label catalog installed (Debian: glabels-data)";
+    }
+    ui.findStock->setText("avery 5160");
+    EXPECT_EQ(listed().first(), "Avery 5160");
+    ui.layout->setCurrentIndex(0);
+    dialog.Refresh();
+    EXPECT_EQ(dialog.Job().layout.name, "Avery 5160");
+    EXPECT_EQ(dialog.Job().layout.LabelsPerSheet(), 30);
+    ui.findStock->setText("L7160");
+    EXPECT_EQ(listed(), QStringList({"Avery L7160", QString()}));
+}
+
+// What is measured on the calibration page becomes the printer's offset and
+// scale, kept for it and shown beside its offset.
+TEST_F(PrintLabelsTest, CalibrationMeasuresBecomeThePrintersCorrection) {
+    CPrintLabelsDialog dialog(Symbol(), QStringLiteral("QM-7"), printer);
+    const Controls& ui = dialog.Widgets();
+    ChooseLayout(ui, "letter-3x10");
+    dialog.Refresh();
+    // Lengths drawn 1.5 % short across, the crosshair (12.7 mm in) at 13.5 mm.
+    WhenModalOpens([](QWidget& modal) {
+        auto& calibration = dynamic_cast<CCalibrationDialog&>(modal);
+        const double measures[] = {13.5, 12.7, 98.5, 100.0};
+        for (int field = 0; field < 4; ++field) {
+            calibration.Measure(field)->setValue(measures[field]);
+        }
+        calibration.accept();
+    });
+    ui.calibrate->click();
+    QSettings store;
+    const PrinterOffset stored = ReadPrinterOffset(store, QString());
+    EXPECT_NEAR(stored.scaleX, 1 / 0.985, 1e-6);
+    EXPECT_NEAR(stored.x, -(13.5 - 12.7 * 0.985) / 0.985 * 1000 / 25.4, 0.01); // mils
+    EXPECT_NEAR(stored.scaleY, 1, 1e-6);
+    EXPECT_NEAR(stored.y, 0, 0.1);
+    EXPECT_TRUE(ui.offsetPrinter->text().contains("101.52 %"))
+        << ui.offsetPrinter->text().toStdString();
+}
+
 TEST_F(PrintLabelsTest, ThePreviewLeavesTheProgramsPrinterAsItWas) {
     printer.setPageSize(QPageSize(QPageSize::A5));
     const QPageLayout before = printer.pageLayout();
@@ -331,24 +406,28 @@ TEST_F(PrintLabelsTest, ThePreviewLeavesTheProgramsPrinterAsItWas) {
     EXPECT_FALSE(printer.fullPage());
 }
 
-// Alt and a letter reach one control only, in each language.
-TEST_F(PrintLabelsTest, EachMnemonicReachesOneControl) {
-    for (const QLocale::Language language : {QLocale::English, QLocale::German, QLocale::French}) {
-        const Translations translations{QLocale(language)};
-        const CPrintLabelsDialog dialog(Symbol(), QString(), printer);
-        std::map<QChar, QString> seen;
-        for (const QWidget* control : dialog.findChildren<QWidget*>()) {
-            const auto* label = qobject_cast<const QLabel*>(control);
-            const auto* button = qobject_cast<const QAbstractButton*>(control);
-            const QString text = label != nullptr    ? label->text()
-                                 : button != nullptr ? button->text()
-                                                     : QString();
-            const qsizetype mark = text.indexOf(QLatin1Char('&'));
-            if (mark >= 0 && mark + 1 < text.size()) {
-                const auto [first, fresh] = seen.emplace(text[mark + 1].toLower(), text);
-                EXPECT_TRUE(fresh) << text.toStdString() << " / " << first->second.toStdString();
-            }
+// A preview keeps its sheets in memory: a long run is drawn coarser to show
+// every sheet, and only one too long even at 100 dpi shows its first ones.
+TEST(PrintPreviewPlan, ShowsEverySheetItCanHold) {
+    const struct {
+        const char* stock;
+        int sheets;
+        int printerDpi;
+        PreviewPlan plan;
+    } rows[] = {
+        {"letter-3x10", 1, 600, {300, 1}},      {"letter-3x10", 1, 96, {96, 1}},
+        {"letter-3x10", 50, 300, {300, 50}},    {"letter-3x10", 334, 600, {131, 334}},
+        {"letter-3x10", 5000, 600, {100, 574}}, {"roll-4x6in", 10000, 203, {100, 2236}},
+    };
+    for (const auto& row : rows) {
+        const SheetLayout* stock = nullptr;
+        for (const SheetLayout& layout : BuiltInSheets()) {
+            stock = layout.name == row.stock ? &layout : stock;
         }
+        ASSERT_NE(stock, nullptr) << row.stock;
+        const PreviewPlan plan = PlanPreview(*stock, row.sheets, row.printerDpi);
+        EXPECT_EQ(plan.dpi, row.plan.dpi) << row.stock << " " << row.sheets;
+        EXPECT_EQ(plan.sheets, row.plan.sheets) << row.stock << " " << row.sheets;
     }
 }
 

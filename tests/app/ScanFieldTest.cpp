@@ -11,6 +11,8 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 
 class ScanFieldTest : public ShownAppTest {
@@ -93,33 +95,40 @@ TEST_F(ScanFieldTest, PrintPreviewChecksAtThePrintersResolution) {
 
 // At the window's first width the size and scan fields show as much of a
 // long text as fits, ending in "…", and hold all of it in their tips; texts
-// that fit are shown whole.
+// that fit are shown whole. A long reading neither squeezes the size field
+// nor leaves the message field a few letters.
 TEST_F(ScanFieldTest, LongTextsGiveWayWithAllOfItInTheTip) {
+    const QString size = "X 10.4 mil = 1 px @ 96 dpi, ratio 3";
+    const QString reading = "\u2713 Scans: ]C101095011015300031726123110ABC123\u241d21SERIAL0001";
     const struct {
         QString size;
         QString scan;
-        bool whole;
+        bool sizeWhole;
+        bool scanWhole;
     } rows[] = {
-        {"X 10.4 mil = 1 px @ 96 dpi, ratio 3 \u2014 1 mil cannot be drawn within 10 % at this "
-         "resolution",
-         "Scans as 987654AZ \u2014 the label shows {} that the bars leave out", false},
-        {"X 10.4 mil = 1 px @ 96 dpi, ratio 3", "\u2713 Scans: 21898623818", true},
+        {size + " \u2014 1 mil cannot be drawn within 10 % at this resolution",
+         "Scans as 987654AZ \u2014 the label shows {} that the bars leave out", false, false},
+        {size, "\u2713 Scans: 21898623818", true, true},
+        {size, reading, true, false},
     };
+    frame->SetStatusText("GS1 data: each Application Identifier is followed by its data");
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.size.toStdString());
+        SCOPED_TRACE(row.scan.toStdString());
         frame->SetAchievedSizeText(row.size);
         frame->SetScanField(row.scan, "checked for");
         frame->statusBar()->layout()->activate();
-        for (const auto& [name, text] :
-             {std::pair{"sizeField", row.size}, {"scanField", row.scan}}) {
+        for (const auto& [name, text, whole] : {std::tuple{"sizeField", row.size, row.sizeWhole},
+                                                {"scanField", row.scan, row.scanWhole}}) {
             const auto* field = frame->findChild<QLabel*>(name);
             const QString shown = field->text();
             EXPECT_LE(field->mapTo(frame, QPoint(field->width(), 0)).x(), frame->width()) << name;
             EXPECT_LE(field->fontMetrics().horizontalAdvance(shown), field->contentsRect().width());
             EXPECT_TRUE(
                 field->toolTip().startsWith(shown.endsWith(u'\u2026') ? shown.chopped(1) : shown));
-            EXPECT_EQ(shown == text, row.whole) << name << ": " << shown.toStdString();
+            EXPECT_EQ(shown == text, whole) << name << ": " << shown.toStdString();
         }
+        const auto* message = frame->statusBar()->findChildren<QLabel*>().constFirst();
+        EXPECT_GE(message->width(), frame->width() / 5) << message->text().toStdString();
         EXPECT_EQ(frame->findChild<QLabel*>("scanField")->toolTip(), row.scan + "\nchecked for");
         EXPECT_EQ(frame->AchievedSizeText(), row.size);
     }

@@ -635,17 +635,27 @@ TEST_F(Tool, HelpAndMessagesFollowTheLanguage) {
         const char* help;
         const char* error;
         const char* refusal; // the engine's own
+        const char* sheet;   // the language's decimal separator and "1 label"
     } rows[] = {
         {"de_DE", "Optionen:\n  -h, --help                   Zeigt diese Hilfe.",
          "quillmark-render: unbekannte Symbologie \u201enope\u201c; bekannt: code39",
-         "quillmark-render: ITF-14-Pr\u00fcfziffer 4 ist falsch: richtig ist 3"},
+         "quillmark-render: ITF-14-Pr\u00fcfziffer 4 ist falsch: richtig ist 3",
+         "quillmark-render: Zeile 1: das Symbol braucht mit seinen Ruhezonen 0,69 x 5,13 in; das "
+         "Etikett misst 2,63 x 1,00 in\nquillmark-render: 1 Etikett passt nicht auf letter-3x10; "
+         "es wurde nichts geschrieben\n"},
         {"fr:de", "Options :\n  -h, --help                   Affiche cette aide.",
          "quillmark-render: symbologie inconnue \u00ab nope \u00bb ; connues : code39",
          "quillmark-render: le chiffre de contr\u00f4le ITF-14 4 est faux : il devrait "
-         "\u00eatre 3"},
+         "\u00eatre 3",
+         "quillmark-render: ligne 1 : le symbole occupe 0,69 x 5,13 po avec ses zones de silence ; "
+         "l\u2019\u00e9tiquette mesure 2,63 x 1,00 po\nquillmark-render: 1 \u00e9tiquette ne tient "
+         "pas sur letter-3x10 ; rien n\u2019a \u00e9t\u00e9 \u00e9crit\n"},
         {"en_GB:de", "Options:\n  -h, --help                   Shows this help.",
          "quillmark-render: unknown symbology \"nope\"; known: code39",
-         "quillmark-render: ITF-14 check digit 4 is wrong: it should be 3"},
+         "quillmark-render: ITF-14 check digit 4 is wrong: it should be 3",
+         "quillmark-render: line 1: the symbol takes 0.69 x 5.13 in with its quiet zones; the "
+         "label is 2.63 x 1.00 in\nquillmark-render: 1 label does not fit letter-3x10; nothing "
+         "was written\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.language);
@@ -657,6 +667,10 @@ TEST_F(Tool, HelpAndMessagesFollowTheLanguage) {
             << refused.errors.toStdString();
         const QString check = Run({"-s", "itf14", "-o", "x.png", "15400141288764"}).errors;
         EXPECT_TRUE(check.startsWith(QString::fromUtf8(row.refusal))) << check.toStdString();
+        EXPECT_EQ(
+            Run({"-s", "code39", "--sheet", "letter-3x10", "--height", "5", "-o", "x.pdf", "1"})
+                .errors.toStdString(),
+            row.sheet);
     }
 }
 

@@ -19,42 +19,6 @@ QStringList Texts(const QList<LabelText>& labels) {
     return texts;
 }
 
-// A Code 128 job of `count` numbered labels on a sheet.
-SheetJob NumberedJob(const char* sheet, int count, int startAt = 1, int copies = 1) {
-    std::string error;
-    SheetJob job;
-    job.layout = *ParseSheetLayout(sheet, &error);
-    job.symbol.symbology = SymbologyId::Code128;
-    QString sequenceError;
-    const CheckedLabels checked = CheckLabels(
-        SymbologyId::Code128, SequenceLabels({"ITEM-", 1, 1, count, 3, {}}, &sequenceError),
-        CodeSetChoice::AsTyped);
-    job.labels = checked.labels;
-    job.startAt = startAt;
-    job.copies = copies;
-    return job;
-}
-
-std::vector<std::string> Expected(const SheetJob& job, int page) {
-    std::vector<std::string> texts;
-    for (int place = 0; place < job.layout.LabelsPerSheet(); ++place) {
-        if (const int index = LabelIndexAt(job, page, place); index >= 0) {
-            texts.push_back(job.labels[static_cast<std::size_t>(index)].text);
-        }
-    }
-    return texts;
-}
-
-void ExpectPageReads(const SheetJob& job, int page, const QImage& image, int dpi) {
-    const std::vector<std::string> expected = Expected(job, page);
-    const std::vector<LabelReading> read = ReadSheetPage(job, page, image, dpi, Symbology::Code128);
-    ASSERT_EQ(read.size(), expected.size());
-    for (std::size_t i = 0; i < read.size(); ++i) {
-        EXPECT_EQ(read[i].zxing, expected[i]) << "label " << i + 1;
-        EXPECT_EQ(read[i].zbar, expected[i]) << "label " << i + 1;
-    }
-}
-
 } // namespace
 
 TEST(LabelData, SequencesLinesAndCsvColumnsGiveTheirLabels) {
@@ -194,8 +158,7 @@ TEST(LabelSheet, EveryLabelOfEveryPageScansInItsPlace) {
         run("pdffonts", {pdf.fileName()}).contains(QRegularExpression(" yes +(yes|no) +yes")));
 }
 
-// The printer's offset moves every dot of the page by exactly its amount;
-// the alignment page outlines every label, with a crosshair in each corner.
+// The printer's offset moves every dot of the page by exactly its amount.
 TEST(LabelSheet, OffsetMovesEveryLabelByItsAmount) {
     SheetJob job = NumberedJob("a4-3x8", 24);
     job.outlines = true;
@@ -205,12 +168,30 @@ TEST(LabelSheet, OffsetMovesEveryLabelByItsAmount) {
     const QImage moved = RenderSheetPage(job, 0, 300, 300);
     const QRect kept = plain.rect().adjusted(0, 0, -30, -15);
     EXPECT_EQ(moved.copy(kept.translated(30, 15)), plain.copy(kept));
+}
 
-    const QImage alignment = RenderAlignmentPage(job, 300, 300);
-    const QRect first = LabelRectOnPage(job, 0, 300, 300);
-    for (const QPoint dot : {first.topLeft(), first.bottomRight(), first.center()}) {
-        EXPECT_TRUE(IsInk(alignment, dot.x(), dot.y()));
+// The alignment page outlines every label in lines a printer shows (a quarter
+// point or more at every resolution), with a crosshair in each corner label
+// and the ruler's zero where the offset puts the page's corner.
+TEST(LabelSheet, AlignmentPageShowsEveryLabelInVisibleLines) {
+    SheetJob job = NumberedJob("a4-3x8", 24);
+    job.offsetX = 100;
+    job.offsetY = 50;
+    for (const int dpi : {203, 300, 600}) {
+        SCOPED_TRACE(dpi);
+        const QImage page = RenderAlignmentPage(job, dpi, dpi);
+        const QRect first = LabelRectOnPage(job, 0, dpi, dpi);
+        const int middle = first.center().y() + first.height() / 4; // off the crosshair
+        int width = 0;
+        while (IsInk(page, first.left() + width, middle)) {
+            ++width;
+        }
+        EXPECT_GE(width, std::ceil(0.25 * dpi / 72)) << "outline";
+        EXPECT_LT(width, first.width() / 10) << "outline";
+        EXPECT_TRUE(IsInk(page, first.center().x(), first.center().y())) << "crosshair";
+        const QPoint empty = LabelRectOnPage(job, 4, dpi, dpi).center();
+        EXPECT_FALSE(IsInk(page, empty.x(), empty.y()));
+        EXPECT_TRUE(IsInk(page, dpi / 10, dpi / 20)) << "ruler zero";
+        EXPECT_FALSE(IsInk(page, dpi / 10 - 1, dpi / 20 - 1));
     }
-    EXPECT_FALSE(IsInk(alignment, LabelRectOnPage(job, 4, 300, 300).center().x(),
-                       LabelRectOnPage(job, 4, 300, 300).center().y()));
 }

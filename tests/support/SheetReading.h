@@ -1,9 +1,12 @@
 #pragma once
 
+#include "LabelData.h"
 #include "LabelSheet.h"
 #include "QtImages.h"
 
 #include <QPainter>
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -35,4 +38,40 @@ inline std::vector<LabelReading> ReadSheetPage(const SheetJob& job, int page, co
             {DecodeImage(grey, symbology).text, DecodeImageZbar(grey, symbology).text});
     }
     return readings;
+}
+
+// A Code 128 job of `count` numbered labels on a sheet.
+inline SheetJob NumberedJob(const char* sheet, int count, int startAt = 1, int copies = 1) {
+    std::string error;
+    SheetJob job;
+    job.layout = *ParseSheetLayout(sheet, &error);
+    job.symbol.symbology = SymbologyId::Code128;
+    QString sequenceError;
+    const CheckedLabels checked = CheckLabels(
+        SymbologyId::Code128, SequenceLabels({"ITEM-", 1, 1, count, 3, {}}, &sequenceError),
+        CodeSetChoice::AsTyped);
+    job.labels = checked.labels;
+    job.startAt = startAt;
+    job.copies = copies;
+    return job;
+}
+
+inline std::vector<std::string> Expected(const SheetJob& job, int page) {
+    std::vector<std::string> texts;
+    for (int place = 0; place < job.layout.LabelsPerSheet(); ++place) {
+        if (const int index = LabelIndexAt(job, page, place); index >= 0) {
+            texts.push_back(job.labels[static_cast<std::size_t>(index)].text);
+        }
+    }
+    return texts;
+}
+
+inline void ExpectPageReads(const SheetJob& job, int page, const QImage& image, int dpi) {
+    const std::vector<std::string> expected = Expected(job, page);
+    const std::vector<LabelReading> read = ReadSheetPage(job, page, image, dpi, Symbology::Code128);
+    ASSERT_EQ(read.size(), expected.size());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        EXPECT_EQ(read[i].zxing, expected[i]) << "label " << i + 1;
+        EXPECT_EQ(read[i].zbar, expected[i]) << "label " << i + 1;
+    }
 }
