@@ -220,6 +220,12 @@ TEST_F(PrinterOutput, StoredProfileSetsTheLabels) {
         EXPECT_TRUE(errors.contains(QString::fromLatin1(row.says))) << errors.toStdString();
     }
     EXPECT_FALSE(QFile::exists(Path("c.zpl")));
+
+    // Bars across the direction of travel, 2 dots narrow at 203 dpi: advice.
+    EXPECT_EQ(Labels(203, Path("d.zpl"), &errors, {"--turn", "1", "--verify"}), 0);
+    EXPECT_TRUE(errors.contains(QStringLiteral("across the direction of travel with narrow bars "
+                                               "of 2 dots at 203 dpi")))
+        << errors.toStdString();
 }
 
 } // namespace
