@@ -1,3 +1,5 @@
+#include "ZplRendering.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,6 +11,9 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+const QFileDevice::Permissions kReadable =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
 
 // A CUPS scheduler of the test's own, in a temporary folder: a raw queue
 // "labels" whose device is a backend that writes each job to a file.
@@ -47,7 +52,7 @@ public:
                   "\nLogLevel warn\nWebInterface No\nBrowsing Off\n"
                   "DefaultAuthType None\n<Location />\nOrder allow,deny\n"
                   "Allow all\n</Location>\n",
-              0644);
+              kReadable);
         QByteArray files;
         for (const char* line :
              {"ServerRoot root", "StateDir state", "CacheDir cache", "RequestRoot spool",
@@ -57,12 +62,12 @@ public:
             const qsizetype blank = entry.indexOf(' ');
             files += entry.left(blank + 1) + Path(entry.mid(blank + 1).constData()).toUtf8() + '\n';
         }
-        Write("root/cups-files.conf", files + "DataDir /usr/share/cups\n", 0644);
+        Write("root/cups-files.conf", files + "DataDir /usr/share/cups\n", kReadable);
         // Run as root only when it may be run by no one else.
         Write("bin/backend/capture",
               "#!/bin/sh\n[ $# -eq 0 ] && exit 0\nout=\"${DEVICE_URI#capture:}\"\n"
               "if [ -n \"$6\" ]; then cat \"$6\" > \"$out\"; else cat > \"$out\"; fi\n",
-              0700);
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                 QFile::ReadGroup | QFile::ExeGroup |
                                                 QFile::ReadOther | QFile::ExeOther);
@@ -108,31 +113,17 @@ public:
 private:
     QString Path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
 
-    void Write(const char* name, const QByteArray& bytes, int mode) const {
+    void Write(const char* name, const QByteArray& bytes, QFileDevice::Permissions mode) const {
         QFile file(Path(name));
         if (file.open(QIODevice::WriteOnly)) {
             file.write(bytes);
-            file.close();
         }
-        file.setPermissions(QFileDevice::Permissions(
-            (mode & 0700 ? QFile::ReadOwner | QFile::WriteOwner : QFileDevice::Permissions()) |
-            (mode & 0100 ? QFile::ExeOwner : QFileDevice::Permissions()) |
-            (mode & 0044 ? QFile::ReadGroup | QFile::ReadOther : QFileDevice::Permissions())));
+        file.setPermissions(mode);
     }
 
     QTemporaryDir m_dir;
     QProcess m_cupsd;
 };
-
-int RunTool(const QStringList& arguments, const QString& config) {
-    QProcess tool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    tool.setProcessEnvironment(environment);
-    tool.start(QStringLiteral(QUILLMARK_RENDER), arguments);
-    tool.waitForFinished(60000);
-    return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-}
 
 TEST(CupsQueue, RawJobReachesTheDeviceAsTheFileIs) {
     CupsScheduler cups;
@@ -148,13 +139,13 @@ TEST(CupsQueue, RawJobReachesTheDeviceAsTheFileIs) {
                              "zpl", "--dpi",   "203",     "--batch",    list.fileName()};
     const QString config = dir.filePath(QStringLiteral("config"));
     const QString file = dir.filePath(QStringLiteral("labels.zpl"));
-    ASSERT_EQ(RunTool(labels + QStringList{"-o", file}, config), 0);
-    ASSERT_EQ(RunTool(labels + QStringList{"--printer", "labels"}, config), 0);
+    ASSERT_EQ(RunRenderTool(labels + QStringList{"-o", file}, config), 0);
+    ASSERT_EQ(RunRenderTool(labels + QStringList{"--printer", "labels"}, config), 0);
     QFile written(file);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_EQ(cups.Job(), written.readAll());
     // A queue that is not there is named, and nothing is reported sent.
-    EXPECT_EQ(RunTool(labels + QStringList{"--printer", "no-such-queue"}, config), 1);
+    EXPECT_EQ(RunRenderTool(labels + QStringList{"--printer", "no-such-queue"}, config), 1);
 }
 
 } // namespace

@@ -35,20 +35,11 @@ protected:
     // Code 128 labels of the list on 4x6 in roll stock at `dpi`, to `output`.
     int Labels(int dpi, const QString& output, QString* errors = nullptr,
                const QStringList& more = {}) {
-        QProcess tool;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path("config"));
-        tool.setProcessEnvironment(environment);
-        tool.start(QStringLiteral(QUILLMARK_RENDER),
-                   QStringList{"-s", "code128", "--sheet", "roll-4x6in", "--format", "zpl",
-                               "--density", "10", "--dpi", QString::number(dpi), "--batch",
-                               Path("list.txt"), "-o", output} +
-                       more);
-        tool.waitForFinished(60000);
-        if (errors != nullptr) {
-            *errors = QString::fromLocal8Bit(tool.readAllStandardError());
-        }
-        return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+        return RunRenderTool(QStringList{"-s", "code128", "--sheet", "roll-4x6in", "--format",
+                                         "zpl", "--density", "10", "--dpi", QString::number(dpi),
+                                         "--batch", Path("list.txt"), "-o", output} +
+                                 more,
+                             Path("config"), errors);
     }
 
     QTemporaryDir m_dir;
@@ -188,15 +179,12 @@ TEST_F(PrinterOutput, StoredProfileSetsTheLabels) {
                       "--print-speed", "4", "--media-mode", "cutter", "--label-home", "8,16"}),
               0)
         << errors.toStdString();
-    QProcess tool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path("config"));
-    tool.setProcessEnvironment(environment);
-    tool.start(QStringLiteral(QUILLMARK_RENDER),
-               {"-s", "code128", "--sheet", "roll-2x1in", "--format", "zpl", "--batch",
-                Path("list.txt"), "-o", Path("b.zpl"), "--printer-profile", "dock 3"});
-    ASSERT_TRUE(tool.waitForFinished(60000));
-    ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    ASSERT_EQ(RunRenderTool(QStringList{"-s", "code128", "--sheet", "roll-2x1in", "--format", "zpl",
+                                        "--batch", Path("list.txt"), "-o", Path("b.zpl"),
+                                        "--printer-profile", "dock 3"},
+                            Path("config"), &errors),
+              0)
+        << errors.toStdString();
     QFile file(Path("b.zpl"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray zpl = file.readAll();

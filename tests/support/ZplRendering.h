@@ -8,6 +8,22 @@
 
 #include <vector>
 
+// Runs quillmark-render with settings of its own (in `config`): its exit
+// status, and what it said in `errors`.
+inline int RunRenderTool(const QStringList& arguments, const QString& config,
+                         QString* errors = nullptr) {
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral(QUILLMARK_RENDER), arguments);
+    tool.waitForFinished(60000);
+    if (errors != nullptr) {
+        *errors = QString::fromLocal8Bit(tool.readAllStandardError());
+    }
+    return tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+}
+
 // The labels of a ZPL file as the independent interpreter (scripts/zplcheck,
 // run with node) renders them, in the file's order; `why` says what was
 // missing when it could not run, so that a test skips with that reason.
