@@ -154,7 +154,11 @@ bool TakePrinterOptions(const QCommandLineParser& parser, PrinterSettings& optio
     if (!any) {
         options.profile.dpi = options.dpi;
         options.profile.barReduction = options.barReduction;
-        return true;
+        // A ZPL file is made for a print head, whatever else it is given.
+        const std::optional<OutputFormat> format =
+            options.format ? options.format : FormatOfPath(options.output);
+        *error = format == OutputFormat::Zpl ? ProfileFault(options.profile) : QString();
+        return error->isEmpty();
     }
     if (sends && !options.format) {
         options.format = OutputFormat::Zpl;
