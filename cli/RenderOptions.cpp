@@ -233,6 +233,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
              "RenderOptions", "EAN-13 and EAN-8 get their quiet zone marks (> and <): on or off "
                               "(default: the program's setting)."),
          QStringLiteral("on|off")},
+        {QStringLiteral("addon-gap"),
+         QCoreApplication::translate("RenderOptions",
+                                     "EAN and UPC add-ons: the modules between the symbol and its "
+                                     "add-on, 7 to 12 (default: the program's setting, 9)."),
+         QStringLiteral("modules")},
         {QStringLiteral("drop-invalid"),
          QCoreApplication::translate("RenderOptions",
                                      "Drops characters the symbology refuses instead of failing.")},
@@ -413,6 +418,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     } ranges[] = {
         {"density", kMinDensity, kMaxDensity, &o.density},
         {"ratio", kMinRatio, kMaxRatio, &o.ratio},
+        {"addon-gap", kMinAddOnGap, kMaxAddOnGap, &o.addOnGap},
     };
     for (const auto& range : ranges) {
         const QString name = QString::fromLatin1(range.name);

@@ -48,6 +48,7 @@ struct RenderOptions {
     int dpi = 300;
     int barReduction = 0;               // dots off every bar of a raster output
     std::optional<bool> quietZoneMarks; // the settings' when absent
+    std::optional<int> addOnGap;        // modules before an add-on; the settings' when absent
     bool dropInvalid = false;
     bool zeroFill = false; // fill a short EAN or UPC number with zeros
     bool verify = false;   // read every output back as a scanner would

@@ -466,12 +466,14 @@ private:
 } // namespace
 
 BarWidths ResolveWidthSettings(const RenderOptions& options) {
-    BarWidths widths{options.density.value_or(0), options.ratio.value_or(0),
+    BarWidths widths{options.density.value_or(0),
+                     options.ratio.value_or(0),
                      options.codeSets.value_or(CodeSetChoice::AsTyped),
                      options.bearers.value_or(BearerBars::Frame),
-                     options.quietZoneMarks.value_or(false)};
+                     options.quietZoneMarks.value_or(false),
+                     options.addOnGap.value_or(kDefaultAddOnGap)};
     if (!options.density || !options.ratio || !options.codeSets || !options.bearers ||
-        !options.quietZoneMarks) {
+        !options.quietZoneMarks || !options.addOnGap) {
         const std::unique_ptr<QSettings> store = OpenSettingsStore();
         const BarWidths stored = ReadBarcodeSettings(*store);
         widths.density = options.density.value_or(stored.density);
@@ -479,6 +481,7 @@ BarWidths ResolveWidthSettings(const RenderOptions& options) {
         widths.codeSets = options.codeSets.value_or(stored.codeSets);
         widths.bearers = options.bearers.value_or(stored.bearers);
         widths.quietZoneMarks = options.quietZoneMarks.value_or(stored.quietZoneMarks);
+        widths.addOnGap = options.addOnGap.value_or(stored.addOnGap);
     }
     return widths;
 }

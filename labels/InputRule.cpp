@@ -1,5 +1,6 @@
 #include "InputRule.h"
 
+#include "EanAddOn.h"
 #include "EanUpc.h"
 #include "FieldValues.h"
 #include "TextRule.h"
@@ -68,22 +69,27 @@ CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid, Cod
     }
     // EAN and UPC take their data digits and, after them, the check digit;
     // zeroFill fills a shorter number on the right as the Text field does.
+    // A space or "+" and an add-on may follow: the limits are the number's.
     const bool retail = IsEanUpc(id);
+    const NumberWithAddOn number = SplitAddOn(checked.engineText);
+    std::string main(retail ? number.main : std::string_view(checked.engineText));
+    const std::string addOn = retail && number.separated ? " " + std::string(number.addOn) : "";
     const std::size_t most = static_cast<std::size_t>(facts.digitLimit) + (retail ? 1 : 0);
-    if (facts.filter == TextFilter::Digits && checked.engineText.size() > most) {
+    if (facts.filter == TextFilter::Digits && main.size() > most) {
         if (!dropInvalid) {
             checked.refusal = TextRefusal{
                 QCoreApplication::translate("InputRule", "%1 digits: %2 takes at most %3")
-                    .arg(checked.engineText.size())
+                    .arg(main.size())
                     .arg(Name(id))
                     .arg(most)};
             return checked;
         }
-        checked.engineText.resize(most);
+        main.resize(most);
     }
-    if (retail && zeroFill && checked.engineText.size() < most - 1) {
-        checked.engineText.resize(most - 1, '0');
+    if (retail && zeroFill && main.size() < most - 1) {
+        main.resize(most - 1, '0');
     }
+    checked.engineText = main + addOn;
     // No dropped character mends AIs or a check digit: such a text is refused
     // even when invalid characters are dropped, as its symbol would be empty.
     if (QString why = SymbologyRefusal(id, checked.engineText, codeSets); !why.isEmpty()) {
@@ -92,7 +98,8 @@ CheckedText CheckText(SymbologyId id, const QString& text, bool dropInvalid, Cod
     }
     if (retail) {
         // The symbol adds its check digit itself.
-        checked.engineText.resize(static_cast<std::size_t>(facts.digitLimit));
+        main.resize(static_cast<std::size_t>(facts.digitLimit));
+        checked.engineText = main + addOn;
     }
     return checked;
 }

@@ -39,6 +39,7 @@ CNumericBehavior::CNumericBehavior(CFilterEdit& edit, int signedDigitLimit, int 
       m_nDecimals(std::max(decimals, 0)), m_bSignAllowed(signedDigitLimit >= 0) {
     m_negativeSign = FirstCharacter(locale.negativeSign(), m_negativeSign);
     m_decimalSeparator = FirstCharacter(locale.decimalPoint(), m_decimalSeparator);
+    m_localeSeparator = m_decimalSeparator;
     m_groupSeparator = FirstCharacter(locale.groupSeparator(), m_groupSeparator);
 }
 
@@ -50,6 +51,17 @@ void CNumericBehavior::SetDigitLimit(int signedDigitLimit) {
     }
     m_nDigitLimit = limit;
     m_bSignAllowed = signAllowed;
+    RequestRevalidate();
+}
+
+void CNumericBehavior::SetFraction(int decimals, QChar separator) {
+    decimals = std::max(decimals, 0);
+    separator = separator.isNull() ? m_localeSeparator : separator;
+    if (decimals == m_nDecimals && separator == m_decimalSeparator) {
+        return;
+    }
+    m_nDecimals = decimals;
+    m_decimalSeparator = separator;
     RequestRevalidate();
 }
 

@@ -26,6 +26,10 @@ public:
     QChar GroupSeparator() const { return m_groupSeparator; }
     // A different limit or sign setting is stored and the text revalidated.
     void SetDigitLimit(int signedDigitLimit);
+    // The digits after the number and the separator that leads them: an EAN
+    // or UPC add-on after a space; a null separator is the locale's decimal
+    // one. The text is revalidated when either changes.
+    void SetFraction(int decimals, QChar separator);
 
     // One scan: the sign only as the very first character, integer digits up
     // to the limit (further ones dropped), and at the first decimal separator
@@ -53,6 +57,7 @@ private:
     bool m_bSignAllowed = true;
     QChar m_negativeSign{u'-'};
     QChar m_decimalSeparator{u'.'};
+    QChar m_localeSeparator{u'.'};
     QChar m_groupSeparator{u','};
 };
 
@@ -66,6 +71,7 @@ public:
     bool IsSignAllowed() const { return m_behavior.IsSignAllowed(); }
     const CNumericBehavior& Behavior() const { return m_behavior; }
     void SetDigitLimit(int signedDigitLimit) { m_behavior.SetDigitLimit(signedDigitLimit); }
+    void SetFraction(int decimals, QChar separator) { m_behavior.SetFraction(decimals, separator); }
 
     QString GetValidText() const override { return m_behavior.GetValidText(); }
 

@@ -40,6 +40,8 @@ std::optional<std::string> ReadBars(const QImage& grey, ReaderFamily family) {
     hints.setTryHarder(true);
     hints.setTryRotate(true); // the symbol may be turned a quarter
     hints.setTryCode39ExtendedMode(family == ReaderFamily::Code39FullAscii);
+    // An EAN/UPC add-on reads after the number and a space.
+    hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read);
     const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
                                 ZXing::ImageFormat::Lum, static_cast<int>(grey.bytesPerLine()));
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);

@@ -1,6 +1,7 @@
 #include "ScanCheck.h"
 
 #include "DeviceMapping.h"
+#include "EanAddOn.h"
 #include "EanUpc.h"
 #include "Placement.h"
 #include "PostnetReader.h"
@@ -326,7 +327,7 @@ ScanResult CheckScan(const ScanJob& job, const std::function<bool()>& cancelled)
                                                           : ScanVerdict::ScansAs;
         // A number the symbol filled with zeros reads as its label, but
         // the label is not what was typed.
-        const auto typed = static_cast<int>(job.request.text.size());
+        const auto typed = static_cast<int>(SplitAddOn(job.request.text).main.size());
         if (result.verdict == ScanVerdict::Scans && IsEanUpc(id) &&
             typed < FactsOf(id).digitLimit) {
             result.verdict = ScanVerdict::ShortNumber;

@@ -16,6 +16,7 @@ constexpr std::string_view kCodeSetsKey = "CodeSets";
 constexpr std::string_view kBearerBarsKey = "BearerBars";
 constexpr std::string_view kBarReductionKey = "BarReduction";
 constexpr std::string_view kQuietZoneMarksKey = "QuietZoneMarks";
+constexpr std::string_view kAddOnGapKey = "AddOnGap";
 
 QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -36,7 +37,9 @@ BarcodeSettings ReadBarcodeSettings(QSettings& store) {
                                               static_cast<int>(CodeSetChoice::AsTyped))),
         BearerBarsOrDefault(ReadProfileInt(store, Latin1(kSection), Latin1(kBearerBarsKey),
                                            static_cast<int>(BearerBars::Frame))),
-        ReadProfileInt(store, Latin1(kSection), Latin1(kQuietZoneMarksKey), 0) == 1};
+        ReadProfileInt(store, Latin1(kSection), Latin1(kQuietZoneMarksKey), 0) == 1,
+        AddOnGapOrDefault(
+            ReadProfileInt(store, Latin1(kSection), Latin1(kAddOnGapKey), kDefaultAddOnGap))};
 }
 
 void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
@@ -55,6 +58,9 @@ void WriteBarcodeSettings(QSettings& store, const BarcodeSettings& before,
     }
     if (wanted.quietZoneMarks != before.quietZoneMarks) {
         store.setValue(StoreKey(kQuietZoneMarksKey), wanted.quietZoneMarks ? 1 : 0);
+    }
+    if (wanted.addOnGap != before.addOnGap) {
+        store.setValue(StoreKey(kAddOnGapKey), wanted.addOnGap);
     }
 }
 

@@ -51,7 +51,8 @@ Point LabelCorner(const LabelPiece& piece, Point entry, std::int32_t barLength,
     } else if (piece.align == LabelAlign::Centre) {
         along += (piece.span - textWidth) / 2;
     }
-    Point corner = MoveInFrame(entry, along, std::int64_t{barLength} - piece.inset, orientation);
+    const std::int64_t across = piece.top ? piece.inset : std::int64_t{barLength} - piece.inset;
+    Point corner = MoveInFrame(entry, along, across, orientation);
     if (piece.nudged) {
         const Point nudge = kLabelNudge[static_cast<std::size_t>(orientation)];
         corner = {ClampToInt32(std::int64_t{corner.x} + nudge.x),
@@ -60,8 +61,10 @@ Point LabelCorner(const LabelPiece& piece, Point entry, std::int32_t barLength,
     return corner;
 }
 
-void DrawPiece(Surface& surface, const Font& font, const LabelPiece& piece, Point entry,
+void DrawPiece(Surface& surface, const Font& labelFont, const LabelPiece& piece, Point entry,
                std::int32_t barLength, int orientation) {
+    Font font = labelFont;
+    font.height = piece.height > 0 ? piece.height : font.height;
     const std::int64_t width =
         piece.align == LabelAlign::Start ? 0 : surface.MeasureText(font, piece.text).cx;
     surface.DrawText(font, LabelCorner(piece, entry, barLength, width, orientation), piece.text);
@@ -137,13 +140,15 @@ BarWidths SettingsWidths() {
     widths.bearers = BearerBarsOrDefault(
         GetProfileInt("Barcode", "BearerBars", static_cast<int>(BearerBars::Frame)));
     widths.quietZoneMarks = GetProfileInt("Barcode", "QuietZoneMarks", 0) == 1;
+    widths.addOnGap = AddOnGapOrDefault(GetProfileInt("Barcode", "AddOnGap", kDefaultAddOnGap));
     return widths;
 }
 
 CBarcode::CBarcode(std::string text, const BarWidths& widths)
     : m_strData(std::move(text)), m_nDensity(DensityOrDefault(widths.density)),
       m_nRatio(RatioOrDefault(widths.ratio)), m_codeSets(widths.codeSets),
-      m_bearers(widths.bearers), m_quietZoneMarks(widths.quietZoneMarks) {}
+      m_bearers(widths.bearers), m_quietZoneMarks(widths.quietZoneMarks),
+      m_addOnGap(AddOnGapOrDefault(widths.addOnGap)) {}
 
 Encoding CBarcode::Unencodable() const {
     Encoding encoding;

@@ -27,6 +27,15 @@ constexpr int RatioOrDefault(int ratio) {
     return ratio < kMinRatio || ratio > kMaxRatio ? kDefaultRatio : ratio;
 }
 
+// Modules between an EAN/UPC symbol's end guard and its add-on (setting
+// "AddOnGap"): 7 to 12, 9 by default; a value outside reads as 9.
+inline constexpr int kMinAddOnGap = 7;
+inline constexpr int kMaxAddOnGap = 12;
+inline constexpr int kDefaultAddOnGap = 9;
+constexpr int AddOnGapOrDefault(int gap) {
+    return gap < kMinAddOnGap || gap > kMaxAddOnGap ? kDefaultAddOnGap : gap;
+}
+
 // How Code 128 chooses its code sets (setting "CodeSets"): as the typed
 // code-change characters say, upper-casing letters (the stored default), or by
 // itself for the fewest symbol characters, keeping lower case.
@@ -55,11 +64,13 @@ struct BarWidths {
     // EAN-13 and EAN-8: the quiet zone marks, ">" after the bars (and "<"
     // before EAN-8's), that keep other print out of the quiet zones.
     bool quietZoneMarks = false;
+    // EAN/UPC with an add-on: modules between the symbol and its add-on.
+    int addOnGap = kDefaultAddOnGap;
     friend bool operator==(const BarWidths&, const BarWidths&) = default;
 };
 
 // The widths as the settings hold them now (section "Barcode": Density,
-// Ratio, CodeSets, BearerBars, QuietZoneMarks), through the installed profile
+// Ratio, CodeSets, BearerBars, QuietZoneMarks, AddOnGap), through the installed profile
 // reader: what a symbol built without widths of its own is drawn with.
 BarWidths SettingsWidths();
 
@@ -136,7 +147,7 @@ public:
     void SetQuietZone(const QuietZone& zone) { m_quietZone = zone; }
     // Every setting the symbol was built with.
     BarWidths Widths() const {
-        return {m_nDensity, m_nRatio, m_codeSets, m_bearers, m_quietZoneMarks};
+        return {m_nDensity, m_nRatio, m_codeSets, m_bearers, m_quietZoneMarks, m_addOnGap};
     }
 
     // The one routine that turns an encoding into surface calls: elements in
@@ -165,6 +176,7 @@ protected:
     CodeSetChoice m_codeSets = CodeSetChoice::AsTyped;
     BearerBars m_bearers = BearerBars::Frame;
     bool m_quietZoneMarks = false;
+    int m_addOnGap = kDefaultAddOnGap;
 
     // The encoding of a text that cannot be encoded at all: no elements, and
     // the symbol's reported length, which still sizes its cell.

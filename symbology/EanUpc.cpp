@@ -1,5 +1,7 @@
 #include "EanUpc.h"
 
+#include "EanAddOn.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -29,6 +31,8 @@ constexpr std::int32_t kLeadSpace = 83;
 // The digits start this many mils before the far end of the bars, so their
 // opaque cells shorten the data bars they stand under.
 constexpr std::int32_t kTextInset = 60;
+// Mils between a text above the bars and the bars below it.
+constexpr std::int32_t kTopTextGap = 20;
 // The UPC-E digits end this many mils before the end guard.
 constexpr std::int32_t kUpcETextGap = 2;
 
@@ -167,7 +171,14 @@ int CheckDigitOf(SymbologyId id, std::string_view data) {
 
 } // namespace
 
-EngineMessage EanUpcRefusal(SymbologyId id, std::string_view digits) {
+EngineMessage EanUpcRefusal(SymbologyId id, std::string_view text) {
+    const NumberWithAddOn number = SplitAddOn(text);
+    if (number.separated) {
+        if (EngineMessage why = AddOnRefusal(number.addOn); !why.Empty()) {
+            return why;
+        }
+    }
+    const std::string_view digits = number.main;
     const std::size_t count = DataDigits(id);
     const std::string_view name = FactsOf(id).name;
     if (!IsAllDigits(digits) || (digits.size() != count && digits.size() != count + 1)) {
@@ -201,15 +212,34 @@ EngineMessage EanUpcRefusal(SymbologyId id, std::string_view digits) {
 
 CEanUpc::CEanUpc(SymbologyId id, std::string_view text, const BarWidths& widths,
                  std::int64_t widthModules, bool leadDigit)
-    : CBarcode(FitToDigitCount(text, DataDigits(id)), widths), m_widthModules(widthModules),
-      m_leadSpace(leadDigit ? kLeadSpace : 0), m_id(id) {}
+    : CBarcode(std::string(), widths), m_widthModules(widthModules),
+      m_leadSpace(leadDigit ? kLeadSpace : 0), m_id(id) {
+    const NumberWithAddOn number = SplitAddOn(text);
+    m_digits = FitToDigitCount(number.main, DataDigits(id));
+    m_addOn = number.addOn;
+    m_addOnGiven = number.separated;
+    m_strData = m_addOnGiven ? m_digits + ' ' + m_addOn : m_digits;
+}
+
+void CEanUpc::SetNumber(std::string digits, std::string addOn, std::string headline) {
+    m_addOnGiven = !addOn.empty();
+    m_digits = digits.empty() ? std::string(1, '?') : std::move(digits);
+    m_addOn = std::move(addOn);
+    m_headline = std::move(headline);
+}
+
+bool CEanUpc::AddOnDrawable() const {
+    return !m_addOnGiven || AddOnRefusal(m_addOn).Empty();
+}
 
 std::int32_t CEanUpc::TotalWidth() const {
-    return ClampToInt32(m_widthModules * m_nDensity + m_leadSpace);
+    const std::int64_t addOn =
+        m_addOnGiven && AddOnDrawable() ? m_addOnGap + AddOnModules(m_addOn.size()) : 0;
+    return ClampToInt32((m_widthModules + addOn) * m_nDensity + m_leadSpace);
 }
 
 Encoding CEanUpc::Encode() const {
-    if (!IsAllDigits(m_strData)) {
+    if (!IsAllDigits(m_digits) || !AddOnDrawable()) {
         return Unencodable();
     }
     const DigitGroups groups = Groups();
@@ -217,9 +247,28 @@ Encoding CEanUpc::Encode() const {
     // follows the leading digit after the lead space.
     const std::int32_t lead = groups.leadText.empty() ? 0 : kLeadSpace;
     EncodingBuilder builder = Builder();
+    if (!m_addOn.empty()) {
+        builder.QuietZone(m_quietZone.before, kAddOnQuietModules, m_quietZone.mils);
+    }
+    // A line above the bars (a book's number) in a font narrow enough to
+    // span the main symbol, Courier's advance being 0.6 of its height; the
+    // bars start below it.
+    const auto spanModules = static_cast<std::int64_t>(
+        kNormalGuard.size() + groups.endGuard.size() +
+        (groups.rightDigits.empty() ? 0 : kCentreGuard.size()) +
+        kModulesPerDigit * (groups.leftDigits.size() + groups.rightDigits.size()));
+    const std::int64_t span = lead + spanModules * m_nDensity;
+    const auto headline = static_cast<std::int64_t>(m_headline.size());
+    const std::int32_t headlineHeight =
+        headline == 0
+            ? 0
+            : ClampToInt32(std::min<std::int64_t>(kLabelFontHeight, span * 5 / (3 * headline)));
+    const std::int32_t barsLift = headline == 0 ? 0 : headlineHeight + kTopTextGap;
+    builder.TopLabel(m_headline, 0, span, headlineHeight);
+    builder.BarShape(-barsLift, barsLift);
     // At most four elements per digit, plus the guards; at most four texts.
     constexpr std::size_t kGuardElements = 11;
-    constexpr std::size_t kLabelPieces = 4;
+    constexpr std::size_t kLabelPieces = 6;
     builder.Reserve(4 * (groups.leftDigits.size() + groups.rightDigits.size()) + kGuardElements,
                     kLabelPieces);
     builder.Label(groups.leadText, 0, LabelAlign::Start, kTextInset);
@@ -239,12 +288,18 @@ Encoding CEanUpc::Encode() const {
         builder.Label(groups.rightText, rightHalf, LabelAlign::Start, kTextInset);
     }
     builder.Modules(groups.endGuard);
+    builder.BarShape(0, 0);
     builder.Label(groups.trailingText, lead + builder.Position(), LabelAlign::Start, kTextInset, 0,
                   true);
+    // The add-on's bars start below its digits and end where the main data
+    // bars' digits begin.
+    const std::int32_t addOnLift = std::max(barsLift, kLabelFontHeight + kTopTextGap);
+    AppendAddOn(builder, m_addOn, m_addOnGap, lead, addOnLift, kTextInset);
     if (m_quietZoneMarks && (m_id == SymbologyId::Ean13 || m_id == SymbologyId::Ean8)) {
         // The marks stand at the quiet zones' outer edges, seven modules from
-        // the guard bars, on the digits' line.
-        const std::int64_t quiet = std::int64_t{kQuietMarkModules} * m_nDensity;
+        // the guard bars (five from an add-on), on the digits' line.
+        const std::int64_t quiet =
+            std::int64_t{m_addOn.empty() ? kQuietMarkModules : kAddOnQuietModules} * m_nDensity;
         builder.Label(">", lead + builder.Position() + quiet, LabelAlign::End, kTextInset);
         if (m_id == SymbologyId::Ean8) {
             builder.Label("<", lead - quiet, LabelAlign::Start, kTextInset);
@@ -259,11 +314,11 @@ CUpcA::CUpcA(std::string_view text, const BarWidths& widths)
     : CEanUpc(SymbologyId::UpcA, text, widths, kUpcAWidthModules, true) {}
 
 int CUpcA::CheckDigit() const {
-    return ComputeCheckDigit(m_strData);
+    return ComputeCheckDigit(m_digits);
 }
 
 CEanUpc::DigitGroups CUpcA::Groups() const {
-    const std::string_view d = m_strData;
+    const std::string_view d = m_digits;
     // The number-system digit and the check digit are printed outside the
     // guards, so the texts of the halves leave out their bars.
     const std::string check(1, DigitChar(CheckDigit()));
@@ -285,13 +340,13 @@ CUpcE::CUpcE(std::string_view text, const BarWidths& widths)
     : CEanUpc(SymbologyId::UpcE, text, widths, kUpcEWidthModules, true) {}
 
 std::string CUpcE::Expansion() const {
-    const char last = m_strData.back();
+    const char last = m_digits.back();
     if (!IsDigit(last)) {
         return {};
     }
     std::string expansion;
     for (const char c : kUpcEExpansion[static_cast<std::size_t>(last - '0')]) {
-        expansion += c == '0' ? c : m_strData[static_cast<std::size_t>(c - kFirstDataDigit)];
+        expansion += c == '0' ? c : m_digits[static_cast<std::size_t>(c - kFirstDataDigit)];
     }
     return expansion;
 }
@@ -304,9 +359,9 @@ CEanUpc::DigitGroups CUpcE::Groups() const {
     const char check = DigitChar(CheckDigit());
     return {
         .leadText = std::string(kUpcENumberSystem),
-        .leftDigits = m_strData,
+        .leftDigits = m_digits,
         .leftParity = std::string(Row(kUpcEParity, check)),
-        .leftText = m_strData,
+        .leftText = m_digits,
         .leftTextGap = kUpcETextGap,
         .endGuard = kUpcEEndGuard,
         .trailingText = std::string(1, check),
@@ -320,11 +375,11 @@ CEan13::CEan13(std::string_view text, const BarWidths& widths)
 
 int CEan13::CheckDigit() const {
     // A leading "0" gives the last data digit the weight 3.
-    return ComputeCheckDigit("0" + m_strData);
+    return ComputeCheckDigit("0" + m_digits);
 }
 
 CEanUpc::DigitGroups CEan13::Groups() const {
-    const std::string_view d = m_strData;
+    const std::string_view d = m_digits;
     // The leading digit is carried by the parity of the 2nd to 7th digits; the
     // 2nd is always odd.
     const std::string right =
@@ -346,11 +401,11 @@ CEan8::CEan8(std::string_view text, const BarWidths& widths)
     : CEanUpc(SymbologyId::Ean8, text, widths, kEan8WidthModules, false) {}
 
 int CEan8::CheckDigit() const {
-    return ComputeCheckDigit(m_strData);
+    return ComputeCheckDigit(m_digits);
 }
 
 CEanUpc::DigitGroups CEan8::Groups() const {
-    const std::string_view d = m_strData;
+    const std::string_view d = m_digits;
     const std::string right = std::string(d.substr(kShortHalf)) + DigitChar(CheckDigit());
     return {
         .leftDigits = std::string(d.substr(0, kShortHalf)),

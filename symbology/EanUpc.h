@@ -53,8 +53,9 @@ bool IsEanUpc(SymbologyId id);
 
 // Why a text of digits is no whole number of the retail symbology, or nothing:
 // it must hold exactly the data digits, or those and their right check digit;
-// a UPC-E number must be the one compressed form of its UPC-A number.
-EngineMessage EanUpcRefusal(SymbologyId id, std::string_view digits);
+// a UPC-E number must be the one compressed form of its UPC-A number. A space
+// or "+" and an add-on of 2 or 5 digits may follow.
+EngineMessage EanUpcRefusal(SymbologyId id, std::string_view text);
 
 // The canonical UPC-E data digits of an 11-digit UPC-A number of number system
 // 0, or "" where the number has no UPC-E form.
@@ -78,12 +79,24 @@ public:
     Encoding Encode() const override;
     // The modulo-10 check digit of the data digits (-1 if one is not a digit).
     virtual int CheckDigit() const = 0;
+    // The main number's data digits (zero-filled), its add-on ("" for none)
+    // and the line printed above the bars ("" for none).
+    const std::string& Digits() const { return m_digits; }
+    const std::string& AddOn() const { return m_addOn; }
+    const std::string& Headline() const { return m_headline; }
 
 protected:
     // Keeps the symbology's number of data digits: the first ones of the text,
-    // zero-filled at the end.
+    // zero-filled at the end; a space or "+" after them leads the add-on. The
+    // data text is the digits and " " and the add-on.
     CEanUpc(SymbologyId id, std::string_view text, const BarWidths& widths,
             std::int64_t widthModules, bool leadDigit);
+    // A number typed in a form of its own (ISBN, ISSN, ISMN): the symbol
+    // draws these digits, add-on and line above; the data text stays as typed.
+    // Empty digits draw nothing.
+    void SetNumber(std::string digits, std::string addOn, std::string headline);
+
+    std::string m_digits;
 
     // What one symbol draws, in order, as digit strings and their texts.
     struct DigitGroups {
@@ -100,6 +113,12 @@ protected:
     virtual DigitGroups Groups() const = 0;
 
 private:
+    // Whether the add-on, if one was given, is 2 or 5 digits.
+    bool AddOnDrawable() const;
+
+    std::string m_addOn;
+    bool m_addOnGiven = false;
+    std::string m_headline;
     std::int64_t m_widthModules;
     std::int32_t m_leadSpace;
     SymbologyId m_id;

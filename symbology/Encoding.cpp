@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 std::int64_t Encoding::DrawnWidth() const {
     return std::accumulate(elements.begin(), elements.end(), std::int64_t{0},
@@ -33,7 +34,7 @@ EncodingBuilder::EncodingBuilder(std::int32_t narrow, std::int32_t wide)
 void EncodingBuilder::Elements(std::string_view pattern) {
     bool bar = true;
     for (const char element : pattern) {
-        Add({element == 'w' ? m_wide : m_narrow, bar});
+        Add({element == 'w' ? m_wide : m_narrow, bar, bar ? m_barLength : 0, bar ? m_barLift : 0});
         bar = !bar;
     }
 }
@@ -47,7 +48,8 @@ void EncodingBuilder::Modules(std::string_view pattern) {
             ++end;
         }
         // A run spans one symbol character at most (13 modules), far inside 32 bits.
-        Add({static_cast<std::int32_t>(end - start) * m_narrow, bar});
+        Add({static_cast<std::int32_t>(end - start) * m_narrow, bar, bar ? m_barLength : 0,
+             bar ? m_barLift : 0});
         start = end;
     }
 }
@@ -59,6 +61,18 @@ void EncodingBuilder::Label(std::string_view text, std::int64_t along, LabelAlig
     }
     m_encoding.label.push_back(
         {std::string(text), along, align, span, inset, m_encoding.elements.size(), nudged});
+}
+
+void EncodingBuilder::TopLabel(std::string_view text, std::int64_t along, std::int64_t span,
+                               std::int32_t height) {
+    if (text.empty()) {
+        return;
+    }
+    LabelPiece piece{std::string(text),         along, LabelAlign::Centre, span, 0,
+                     m_encoding.elements.size()};
+    piece.top = true;
+    piece.height = height;
+    m_encoding.label.push_back(std::move(piece));
 }
 
 Encoding EncodingBuilder::Finish(std::int32_t totalWidth, std::int32_t leadSpace) {

@@ -43,6 +43,11 @@ struct LabelPiece {
     // Moves the corner 1 mil right and, except in orientation 2, 1 mil up
     // (the EAN/UPC check digit after the end guard).
     bool nudged = false;
+    // The corner lies `inset` mils from the origin line instead, above bars
+    // that start lower (an add-on's digits, a book number's line).
+    bool top = false;
+    // The text's height in mils; 0 for the label font's.
+    std::int32_t height = 0;
     friend bool operator==(const LabelPiece&, const LabelPiece&) = default;
 };
 
@@ -107,6 +112,12 @@ public:
     void Elements(std::string_view pattern);
     // One-module elements: "b" a bar, anything else a space.
     void Modules(std::string_view pattern);
+    // Bars added from now on, by Elements and Modules, start `lift` mils
+    // from the origin line and have the given length (see Element).
+    void BarShape(std::int32_t length, std::int32_t lift) {
+        m_barLength = length;
+        m_barLift = lift;
+    }
     void Bar(std::int32_t width, std::int32_t length = 0, std::int32_t lift = 0) {
         Add({width, true, length, lift});
     }
@@ -115,6 +126,11 @@ public:
     // Adds a label piece to be drawn after the elements added so far.
     void Label(std::string_view text, std::int64_t along, LabelAlign align, std::int32_t inset = 0,
                std::int64_t span = 0, bool nudged = false);
+    // Adds a piece centred on `span` mils from `along`, its corner on the
+    // origin line (LabelPiece::top), of the given text height (0: the label
+    // font's).
+    void TopLabel(std::string_view text, std::int64_t along, std::int64_t span,
+                  std::int32_t height = 0);
 
     // Mils from the first element's start to the end of the last one added.
     std::int64_t Position() const { return m_position; }
@@ -153,4 +169,6 @@ private:
     std::int32_t m_wide;
     std::int32_t m_module;
     std::int64_t m_position = 0;
+    std::int32_t m_barLength = 0;
+    std::int32_t m_barLift = 0;
 };

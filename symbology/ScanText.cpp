@@ -122,9 +122,16 @@ char DigitChar(int digit) {
     return static_cast<char>('0' + digit);
 }
 
-std::string WithCheckDigit(const std::string& digits, const CBarcode& barcode) {
-    const int check = dynamic_cast<const CEanUpc&>(barcode).CheckDigit();
-    return check < 0 ? digits : digits + DigitChar(check);
+// The digits (after a lead), the check digit and, after a space, the add-on,
+// as ZXing and zbar report a symbol with one.
+std::string WithCheckDigit(std::string_view lead, const CBarcode& barcode) {
+    const auto& retail = dynamic_cast<const CEanUpc&>(barcode);
+    const int check = retail.CheckDigit();
+    std::string reading = std::string(lead) + retail.Digits();
+    if (check >= 0) {
+        reading += DigitChar(check);
+    }
+    return retail.AddOn().empty() ? reading : reading + ' ' + retail.AddOn();
 }
 
 } // namespace
@@ -143,11 +150,11 @@ std::string Code128Reading(const CBarcode& barcode) {
 }
 
 std::string CheckDigitReading(const CBarcode& barcode) {
-    return WithCheckDigit(barcode.Data(), barcode);
+    return WithCheckDigit("", barcode);
 }
 
 std::string UpcEReading(const CBarcode& barcode) {
-    return WithCheckDigit("0" + barcode.Data(), barcode); // number system 0 leads
+    return WithCheckDigit("0", barcode); // number system 0 leads
 }
 
 std::string Gs1Reading(const CBarcode& barcode) {

@@ -14,7 +14,8 @@ class CBarcode;
 //   2 of 5 and Postnet: the data text (upper-cased, zero-led, as the object
 //   keeps it); Code 39 with its mod-43 check character appended;
 // - UPC-A, EAN-13, EAN-8: the data digits and the check digit; UPC-E its
-//   number system 0, the six digits and the check digit;
+//   number system 0, the six digits and the check digit; then a space and
+//   the add-on, if there is one (ISBN, ISSN and ISMN as their EAN-13);
 // - GS1-128: "]C1" (the symbology identifier of GS1 data) and the element
 //   strings, GS after each variable-length field that is not last; ITF-14
 //   its fourteen digits;

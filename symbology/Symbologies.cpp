@@ -1,5 +1,6 @@
 #include "Symbologies.h"
 
+#include "BookNumber.h"
 #include "Code128.h"
 #include "Code39.h"
 #include "Code93.h"
@@ -69,6 +70,22 @@ template <SymbologyId id>
 EngineMessage EanUpcRefusalOf(std::string_view text, CodeSetChoice /*codeSets*/) {
     return EanUpcRefusal(id, text);
 }
+
+template <BookForm form>
+EngineMessage BookRefusalOf(std::string_view text, CodeSetChoice /*codeSets*/) {
+    return ParseBookNumber(form, text).why;
+}
+constexpr std::string_view kIsbnRuleText = QT_TRANSLATE_NOOP(
+    "Resources", "ISBN-13 or ISBN-10, hyphens allowed, e.g. 978-1-56581-231-4; a space or + "
+                 "and a 5-digit price add-on may follow.");
+constexpr std::string_view kIssnRuleText = QT_TRANSLATE_NOOP(
+    "Resources", "ISSN, e.g. 0317-8471; then the sequence variant (00 if none) and a 2-digit "
+                 "issue add-on may follow, e.g. 0317-8471 00 05.");
+constexpr std::string_view kIsmnRuleText = QT_TRANSLATE_NOOP(
+    "Resources", "ISMN, e.g. 979-0-2600-0043-8 or M-2600-0043-8; an add-on may follow.");
+// Printed on an EAN-13: its quiet zones with room for the add-on's five
+// clear modules after it.
+constexpr QuietZone kEan13Quiet{11, 7, 0};
 
 // The longest POSTNET data: ZIP code, ZIP+4 and the delivery point (5+4+2).
 constexpr int kPostnetDigitLimit = 11;
@@ -247,7 +264,7 @@ constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
      .excluded = "",
      .ruleText = kDigitsRuleText,
      .fixedBarLength = 0,
-     .quietZone = {11, 7, 0},
+     .quietZone = kEan13Quiet,
      .refusal = EanUpcRefusalOf<Ean13>,
      .reader = ReaderFamily::Ean13,
      .reading = CheckDigitReading,
@@ -298,6 +315,52 @@ constexpr std::array<SymbologyFacts, kSymbologyCount> kSymbologies{{
      .reader = ReaderFamily::Interleaved25,
      .reading = DataReading,
      .range = &kLogisticsRange,
+     .readerMinimum = 0},
+    // Book, serial and music numbers: any 8-bit text, judged as a whole.
+    {.id = Isbn,
+     .name = "ISBN",
+     .alias = "isbn",
+     .build = Build<CIsbn>,
+     .filter = Alphanumeric,
+     .digitLimit = 0,
+     .excluded = "",
+     .ruleText = kIsbnRuleText,
+     .fixedBarLength = 0,
+     .quietZone = kEan13Quiet,
+     .refusal = BookRefusalOf<BookForm::Isbn>,
+     .reader = ReaderFamily::Ean13,
+     .reading = CheckDigitReading,
+     .range = &kEanUpcRange,
+     .readerMinimum = 0},
+    {.id = Issn,
+     .name = "ISSN",
+     .alias = "issn",
+     .build = Build<CIssn>,
+     .filter = Alphanumeric,
+     .digitLimit = 0,
+     .excluded = "",
+     .ruleText = kIssnRuleText,
+     .fixedBarLength = 0,
+     .quietZone = kEan13Quiet,
+     .refusal = BookRefusalOf<BookForm::Issn>,
+     .reader = ReaderFamily::Ean13,
+     .reading = CheckDigitReading,
+     .range = &kEanUpcRange,
+     .readerMinimum = 0},
+    {.id = Ismn,
+     .name = "ISMN",
+     .alias = "ismn",
+     .build = Build<CIsmn>,
+     .filter = Alphanumeric,
+     .digitLimit = 0,
+     .excluded = "",
+     .ruleText = kIsmnRuleText,
+     .fixedBarLength = 0,
+     .quietZone = kEan13Quiet,
+     .refusal = BookRefusalOf<BookForm::Ismn>,
+     .reader = ReaderFamily::Ean13,
+     .reading = CheckDigitReading,
+     .range = &kEanUpcRange,
      .readerMinimum = 0},
 }};
 

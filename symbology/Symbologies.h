@@ -25,9 +25,12 @@ enum class SymbologyId : int {
     Ean8 = 10,
     Gs1128 = 11,
     Itf14 = 12,
+    Isbn = 13,
+    Issn = 14,
+    Ismn = 15,
 };
 
-inline constexpr int kSymbologyCount = 13;
+inline constexpr int kSymbologyCount = 16;
 
 // Which filter guards the Text field for a symbology.
 enum class TextFilter {

@@ -1,5 +1,7 @@
 #include "TextRule.h"
 
+#include "EanUpc.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -32,7 +34,9 @@ bool EncodesNothing(SymbologyId id, char c, CodeSetChoice codeSets) {
 
 CharFault FieldFault(const SymbologyFacts& facts, char32_t c) {
     if (facts.filter == TextFilter::Digits) {
-        return c >= '0' && c <= '9' ? CharFault::None : CharFault::NotADigit;
+        // EAN and UPC: a space or "+" leads an add-on.
+        const bool addOn = IsEanUpc(facts.id) && (c == ' ' || c == '+');
+        return (c >= '0' && c <= '9') || addOn ? CharFault::None : CharFault::NotADigit;
     }
     if (c > kLastLatin1) {
         return CharFault::BeyondLatin1;
@@ -46,9 +50,11 @@ CharFault CharFaultOf(SymbologyId id, char32_t c, CodeSetChoice codeSets) {
     if (const CharFault fault = FieldFault(facts, c); fault != CharFault::None) {
         return fault;
     }
-    // GS1 data holds together as a whole (one character alone is no AI) and
-    // is checked as a whole.
-    if (facts.filter != TextFilter::Digits && id != SymbologyId::Gs1128 &&
+    // GS1 data and book numbers hold together as a whole (one character
+    // alone is no AI, no ISBN) and are checked as a whole.
+    const bool whole = id == SymbologyId::Gs1128 || id == SymbologyId::Isbn ||
+                       id == SymbologyId::Issn || id == SymbologyId::Ismn;
+    if (facts.filter != TextFilter::Digits && !whole &&
         EncodesNothing(id, static_cast<char>(c), codeSets)) {
         return CharFault::NoEncoding;
     }

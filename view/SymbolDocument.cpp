@@ -1,5 +1,6 @@
 #include "SymbolDocument.h"
 
+#include "EanAddOn.h"
 #include "EanUpc.h"
 #include "FieldValues.h"
 #include "InputValues.h"
@@ -74,10 +75,10 @@ void CSymbolDocument::SetValue(const SymbolValue& value) {
         // filled); the window shows the symbology, so the message is not led
         // by its name.
         // A retail number with a character that is no digit draws nothing
-        // in a cell of its size, as it always has.
+        // in a cell of its size, as it always has; a wrong add-on is named.
         const SymbologyFacts* facts = m_pBarcode ? &FactsOf(*m_value.symbology) : nullptr;
-        const bool undrawable =
-            facts != nullptr && IsEanUpc(facts->id) && !IsAllDigits(m_pBarcode->Data());
+        const bool undrawable = facts != nullptr && IsEanUpc(facts->id) &&
+                                !IsAllDigits(SplitAddOn(m_pBarcode->Data()).main);
         m_refusal = facts != nullptr && facts->refusal != nullptr && !undrawable
                         ? TranslatedMessage(
                               facts->refusal(m_pBarcode->Data(), m_pBarcode->Widths().codeSets))

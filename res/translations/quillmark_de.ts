@@ -2263,4 +2263,57 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>Hinweis: die Striche laufen quer zur Druckrichtung, mit schmalen Strichen von %1 Punkten bei %2 dpi, die ein Thermokopf unter %3 Punkten ungleichmäßig druckt: geben Sie eine größere --density oder --turn 0 an</translation>
     </message>
 </context>
+<context>
+    <name>Symbology</name>
+    <message>
+        <source>an add-on takes 2 or 5 digits: &quot;%1&quot; is no add-on</source>
+        <translation>ein Add-on hat 2 oder 5 Ziffern: „%1“ ist kein Add-on</translation>
+    </message>
+    <message>
+        <source>%1 takes digits, hyphens and spaces: &quot;%2&quot; is none of them</source>
+        <translation>%1 nimmt Ziffern, Bindestriche und Leerzeichen: „%2“ ist nichts davon</translation>
+    </message>
+    <message>
+        <source>ISBN takes 10 digits (the last may be X) or 13: &quot;%1&quot; has %2</source>
+        <translation>ISBN hat 10 Ziffern (die letzte darf X sein) oder 13: „%1“ hat %2</translation>
+    </message>
+    <message>
+        <source>ISBN-13 starts with 978 or 979 (979-0 is ISMN): &quot;%1&quot;</source>
+        <translation>ISBN-13 beginnt mit 978 oder 979 (979-0 ist ISMN): „%1“</translation>
+    </message>
+    <message>
+        <source>ISSN takes 8 digits (the last may be X), as 0317-8471: &quot;%1&quot;</source>
+        <translation>ISSN hat 8 Ziffern (die letzte darf X sein), etwa 0317-8471: „%1“</translation>
+    </message>
+    <message>
+        <source>ISSN sequence variant takes 2 digits: &quot;%1&quot;</source>
+        <translation>die Variante der ISSN hat 2 Ziffern: „%1“</translation>
+    </message>
+    <message>
+        <source>ISMN takes 13 digits from 979-0, or M and 9 digits: &quot;%1&quot;</source>
+        <translation>ISMN hat 13 Ziffern ab 979-0, oder M und 9 Ziffern: „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <source>ISBN-13 or ISBN-10, hyphens allowed, e.g. 978-1-56581-231-4; a space or + and a 5-digit price add-on may follow.</source>
+        <translation>ISBN-13 oder ISBN-10, Bindestriche erlaubt, z. B. 978-1-56581-231-4; ein Leerzeichen oder + und ein fünfstelliges Preis-Add-on dürfen folgen.</translation>
+    </message>
+    <message>
+        <source>ISSN, e.g. 0317-8471; then the sequence variant (00 if none) and a 2-digit issue add-on may follow, e.g. 0317-8471 00 05.</source>
+        <translation>ISSN, z. B. 0317-8471; dann dürfen die Variante (00, wenn keine) und ein zweistelliges Ausgaben-Add-on folgen, z. B. 0317-8471 00 05.</translation>
+    </message>
+    <message>
+        <source>ISMN, e.g. 979-0-2600-0043-8 or M-2600-0043-8; an add-on may follow.</source>
+        <translation>ISMN, z. B. 979-0-2600-0043-8 oder M-2600-0043-8; ein Add-on darf folgen.</translation>
+    </message>
+</context>
+<context>
+    <name>RenderOptions</name>
+    <message>
+        <source>EAN and UPC add-ons: the modules between the symbol and its add-on, 7 to 12 (default: the program&apos;s setting, 9).</source>
+        <translation>Add-ons von EAN und UPC: die Module zwischen Symbol und Add-on, 7 bis 12 (Vorgabe: die Einstellung des Programms, 9).</translation>
+    </message>
+</context>
 </TS>

@@ -2263,4 +2263,57 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>remarque : les barres sont perpendiculaires au sens de défilement, avec des barres étroites de %1 points à %2 dpi, qu&apos;une tête thermique imprime inégalement sous %3 points : donnez une --density plus grande, ou --turn 0</translation>
     </message>
 </context>
+<context>
+    <name>Symbology</name>
+    <message>
+        <source>an add-on takes 2 or 5 digits: &quot;%1&quot; is no add-on</source>
+        <translation>un add-on a 2 ou 5 chiffres : « %1 » n’en est pas un</translation>
+    </message>
+    <message>
+        <source>%1 takes digits, hyphens and spaces: &quot;%2&quot; is none of them</source>
+        <translation>%1 prend des chiffres, des tirets et des espaces : « %2 » n’en est pas</translation>
+    </message>
+    <message>
+        <source>ISBN takes 10 digits (the last may be X) or 13: &quot;%1&quot; has %2</source>
+        <translation>un ISBN a 10 chiffres (le dernier peut être X) ou 13 : « %1 » en a %2</translation>
+    </message>
+    <message>
+        <source>ISBN-13 starts with 978 or 979 (979-0 is ISMN): &quot;%1&quot;</source>
+        <translation>un ISBN-13 commence par 978 ou 979 (979-0 est un ISMN) : « %1 »</translation>
+    </message>
+    <message>
+        <source>ISSN takes 8 digits (the last may be X), as 0317-8471: &quot;%1&quot;</source>
+        <translation>un ISSN a 8 chiffres (le dernier peut être X), comme 0317-8471 : « %1 »</translation>
+    </message>
+    <message>
+        <source>ISSN sequence variant takes 2 digits: &quot;%1&quot;</source>
+        <translation>la variante de l’ISSN a 2 chiffres : « %1 »</translation>
+    </message>
+    <message>
+        <source>ISMN takes 13 digits from 979-0, or M and 9 digits: &quot;%1&quot;</source>
+        <translation>un ISMN a 13 chiffres commençant par 979-0, ou M et 9 chiffres : « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <source>ISBN-13 or ISBN-10, hyphens allowed, e.g. 978-1-56581-231-4; a space or + and a 5-digit price add-on may follow.</source>
+        <translation>ISBN-13 ou ISBN-10, tirets admis, p. ex. 978-1-56581-231-4 ; une espace ou + et un add-on de prix à 5 chiffres peuvent suivre.</translation>
+    </message>
+    <message>
+        <source>ISSN, e.g. 0317-8471; then the sequence variant (00 if none) and a 2-digit issue add-on may follow, e.g. 0317-8471 00 05.</source>
+        <translation>ISSN, p. ex. 0317-8471 ; puis la variante (00 par défaut) et un add-on de numéro à 2 chiffres peuvent suivre, p. ex. 0317-8471 00 05.</translation>
+    </message>
+    <message>
+        <source>ISMN, e.g. 979-0-2600-0043-8 or M-2600-0043-8; an add-on may follow.</source>
+        <translation>ISMN, p. ex. 979-0-2600-0043-8 ou M-2600-0043-8 ; un add-on peut suivre.</translation>
+    </message>
+</context>
+<context>
+    <name>RenderOptions</name>
+    <message>
+        <source>EAN and UPC add-ons: the modules between the symbol and its add-on, 7 to 12 (default: the program&apos;s setting, 9).</source>
+        <translation>Add-ons EAN et UPC : les modules entre le symbole et son add-on, de 7 à 12 (par défaut : le réglage du programme, 9).</translation>
+    </message>
+</context>
 </TS>

@@ -15,6 +15,14 @@ QStringList ZbarDecode(const QImage& image) {
     scanner.scan(frame);
     QStringList found;
     for (auto symbol = frame.symbol_begin(); symbol != frame.symbol_end(); ++symbol) {
+        // A symbol and its add-on come as one composite of the two.
+        const zbar::SymbolSet parts = symbol->get_components();
+        if (symbol->get_type() == zbar::ZBAR_COMPOSITE && parts.get_size() > 0) {
+            for (auto part = parts.symbol_begin(); part != parts.symbol_end(); ++part) {
+                found << QString::fromStdString(part->get_type_name() + ":" + part->get_data());
+            }
+            continue;
+        }
         found << QString::fromStdString(symbol->get_type_name() + ":" + symbol->get_data());
     }
     return found;

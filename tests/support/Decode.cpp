@@ -132,6 +132,7 @@ Decoded DecodeImage(const GrayImage& image, Symbology symbology) {
     hints.setTryHarder(true);
     hints.setTryRotate(true);
     hints.setTryCode39ExtendedMode(symbology == Symbology::Code39Extended);
+    hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read); // "number addon" when there is one
     const ZXing::ImageView view(image.pixels.data(), image.width, image.height,
                                 ZXing::ImageFormat::Lum);
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);
@@ -194,6 +195,12 @@ Decoded DecodeImageZbar(const GrayImage& image, Symbology symbology) {
         // UPC-A is read by the EAN-13 decoder, then reported as itself.
         zbar_image_scanner_set_config(scanner, ZBAR_EAN13, ZBAR_CFG_ENABLE, 1);
     }
+    // EAN and UPC add-ons are reported as symbols of their own.
+    const bool retail =
+        type == ZBAR_UPCA || type == ZBAR_UPCE || type == ZBAR_EAN13 || type == ZBAR_EAN8;
+    for (const zbar_symbol_type_t addOn : {ZBAR_EAN2, ZBAR_EAN5}) {
+        zbar_image_scanner_set_config(scanner, addOn, ZBAR_CFG_ENABLE, retail ? 1 : 0);
+    }
     // Every line in both directions: the symbol may be turned.
     zbar_image_scanner_set_config(scanner, ZBAR_NONE, ZBAR_CFG_X_DENSITY, 1);
     zbar_image_scanner_set_config(scanner, ZBAR_NONE, ZBAR_CFG_Y_DENSITY, 1);
@@ -203,14 +210,23 @@ Decoded DecodeImageZbar(const GrayImage& image, Symbology symbology) {
                         static_cast<unsigned>(image.height));
     zbar_image_set_data(zimage, image.pixels.data(), image.pixels.size(), nullptr);
     Decoded decoded;
+    std::string addOn;
     if (zbar_scan_image(scanner, zimage) > 0) {
+        for (const zbar_symbol_t* symbol = zbar_image_first_symbol(zimage); symbol != nullptr;
+             symbol = zbar_symbol_next(symbol)) {
+            const zbar_symbol_type_t found = zbar_symbol_get_type(symbol);
+            if (found == ZBAR_EAN2 || found == ZBAR_EAN5) {
+                addOn = " " + std::string(zbar_symbol_get_data(symbol));
+            }
+        }
         for (const zbar_symbol_t* symbol = zbar_image_first_symbol(zimage); symbol != nullptr;
              symbol = zbar_symbol_next(symbol)) {
             if (zbar_symbol_get_type(symbol) == type) {
                 const bool gs1 = (zbar_symbol_get_modifiers(symbol) & (1u << ZBAR_MOD_GS1)) != 0;
                 decoded = {
                     true,
-                    std::string(zbar_symbol_get_data(symbol), zbar_symbol_get_data_length(symbol)),
+                    std::string(zbar_symbol_get_data(symbol), zbar_symbol_get_data_length(symbol)) +
+                        addOn,
                     gs1 ? "]C1" : ""};
                 break;
             }

@@ -39,7 +39,8 @@ Decoded DecodeImage(const GrayImage& image, Symbology symbology);
 
 // Reads the image with zbar, restricted to the one symbology. zbar returns
 // Code 39 without the full-ASCII decoding (the shift pairs as they are), and
-// UPC-A with its own twelve digits.
+// UPC-A with its own twelve digits. An EAN/UPC add-on follows the number
+// after a space, as ZXing reports it.
 Decoded DecodeImageZbar(const GrayImage& image, Symbology symbology);
 
 // Draws the barcode in the orientation onto a recorder, rasterises its bars at

@@ -39,6 +39,12 @@ inline constexpr std::array<SymbologySample, kSymbologyCount> kSymbologySamples{
      "10AB-123",
      false},
     {SymbologyId::Itf14, "1540014128876", Symbology::Itf, "15400141288763", "15400141288763", true},
+    // Book numbers: their EAN-13, an ISSN with its issue add-on.
+    {SymbologyId::Isbn, "1-56581-231-X", Symbology::Ean13, "9781565812314", "9781565812314", false},
+    {SymbologyId::Issn, "0317-8471 05", Symbology::Ean13, "9770317847001 05", "9770317847001 05",
+     false},
+    {SymbologyId::Ismn, "979-0-2600-0043-8", Symbology::Ean13, "9790260000438", "9790260000438",
+     false},
 }};
 
 // The samples whose readings the readers give as plain data (GS1-128 and

@@ -1,4 +1,5 @@
 #include "Barcode.h"
+#include "BookNumber.h"
 #include "Code128.h"
 #include "Code39.h"
 #include "Code93.h"
@@ -253,7 +254,7 @@ TEST(Symbologies, BuildTheClassOfEveryListPositionAndNothingOutsideTheList) {
         &typeid(CCode39),    &typeid(CCode93),      &typeid(CCode128), &typeid(CInterleaved25),
         &typeid(CCode39Ext), &typeid(CCode39Mod43), &typeid(CPostnet), &typeid(CUpcA),
         &typeid(CUpcE),      &typeid(CEan13),       &typeid(CEan8),    &typeid(CGs1128),
-        &typeid(CItf14),
+        &typeid(CItf14),     &typeid(CIsbn),        &typeid(CIssn),    &typeid(CIsmn),
     };
     for (int index = 0; index < kSymbologyCount; ++index) {
         const std::optional<SymbologyId> id = SymbologyAt(index);

@@ -198,6 +198,11 @@ TEST(BarcodeView, RefusedTextIsSaidAndNotTakenOut) {
          "Not drawn: ITF-14 check digit 0 is wrong: it should be 3"},
         {SymbologyId::UpcE, "120453",
          "Not drawn: UPC E 120453 stands for UPC-A 012000000454, whose UPC-E form is 120450"},
+        {SymbologyId::Ean8, "9638507 123",
+         "Not drawn: an add-on takes 2 or 5 digits: \"123\" is "
+         "no add-on"},
+        {SymbologyId::Isbn, "1-56581-231-5",
+         "Not drawn: ISBN check digit 5 is wrong: it should be X"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);

@@ -73,26 +73,38 @@ const QString kGs1Rule =
     QStringLiteral("GS1 data: each Application Identifier in parentheses, then its data, e.g. "
                    "(01)09501101530003(17)251231(10)AB-123");
 
+const QString kIsbnRule = QStringLiteral("ISBN-13 or ISBN-10, hyphens allowed, e.g. "
+                                         "978-1-56581-231-4; a space or + and a 5-digit price "
+                                         "add-on may follow.");
+const QString kIssnRule = QStringLiteral("ISSN, e.g. 0317-8471; then the sequence variant (00 if "
+                                         "none) and a 2-digit issue add-on may follow, e.g. "
+                                         "0317-8471 00 05.");
+
 TEST(InputRules, ChoosingASymbologyShowsItsRuleText) {
-    const QString rules[] = {kCode39Rule,
-                             kCode39Rule,
-                             kAnyRule,
-                             kDigitsRule,
-                             kAnyRule,
-                             kCode39Rule,
-                             kDigitsRule,
-                             kDigitsRule,
-                             kDigitsRule,
-                             kDigitsRule,
-                             kDigitsRule,
-                             kGs1Rule,
-                             "13 digits (0~9), or 14 with the check digit."};
+    const QString rules[] = {
+        kCode39Rule,
+        kCode39Rule,
+        kAnyRule,
+        kDigitsRule,
+        kAnyRule,
+        kCode39Rule,
+        kDigitsRule,
+        kDigitsRule,
+        kDigitsRule,
+        kDigitsRule,
+        kDigitsRule,
+        kGs1Rule,
+        "13 digits (0~9), or 14 with the check digit.",
+        kIsbnRule,
+        kIssnRule,
+        "ISMN, e.g. 979-0-2600-0043-8 or M-2600-0043-8; an add-on may follow."};
     RulesFixture f;
     for (int id = 0; id < kSymbologyCount; ++id) {
         f.Select(id);
         EXPECT_EQ(f.view.Symbology(), id);
         EXPECT_EQ(f.window.status.value_or("(none)").toStdString(), rules[id].toStdString()) << id;
     }
+    f.Select(static_cast<int>(SymbologyId::Itf14));
     f.Select(-1); // the list without a selection: cleared, no filter changed
     EXPECT_EQ(f.window.status.value_or("(none)").toStdString(), "");
     EXPECT_TRUE(f.DigitsAttached());
@@ -152,11 +164,29 @@ TEST(InputRules, SwitchingSymbologiesFiltersTheText) {
 }
 
 TEST(InputRules, TypingUnderTheDigitsFilter) {
+    const struct {
+        SymbologyId id;
+        const char* start;
+        const char* typed;
+        const char* text;
+    } rows[] = {
+        {SymbologyId::Postnet, "123", "-4a5 678 9012", "12345678901"}, // eleven digits
+        {SymbologyId::Ean8, "123", "-4a5 678", "12345 678"},           // a space leads an add-on
+        {SymbologyId::Ean13, "978156581231", " 522501", "978156581231 52250"}, // of 5 digits
+    };
+    for (const auto& row : rows) {
+        RulesFixture f;
+        f.Select(static_cast<int>(row.id));
+        f.field.setText(QString::fromLatin1(row.start));
+        QTest::keyClicks(&f.field, row.typed);
+        EXPECT_EQ(f.field.text().toStdString(), row.text);
+    }
+    // The add-on stays behind with the symbologies that take one.
     RulesFixture f;
-    f.Select(10); // EAN 8: seven digits
-    f.field.setText("123");
-    QTest::keyClicks(&f.field, "-4a5 678");
-    EXPECT_EQ(f.field.text().toStdString(), "1234567");
+    f.Select(static_cast<int>(SymbologyId::Ean13));
+    f.field.setText(QStringLiteral("978156581231 52250"));
+    f.Select(static_cast<int>(SymbologyId::Postnet));
+    EXPECT_EQ(f.field.text().toStdString(), "97815658123");
 }
 
 TEST(InputRules, DrawReadsTheFilteredText) {
