@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OutputFormat.h"
+#include "PrinterProfile.h"
 #include "SheetLayout.h"
 #include "Symbologies.h"
 
@@ -63,6 +64,11 @@ struct RenderOptions {
     // Label designs: the design file, and the labels of a sequence.
     QString design;
     int count = 0;
+    // Label printers: the CUPS queue a raw job goes to (--printer), and how
+    // the printer prints (its stored profile, with the command line's
+    // settings over it; its resolution is --dpi).
+    QString printerQueue;
+    PrinterProfile printer;
 };
 
 // What the command line asks the program to do.
@@ -71,7 +77,7 @@ enum class CommandAction { Render, Help, Version, ListSheets, UsageError };
 struct ParsedCommandLine {
     CommandAction action = CommandAction::UsageError;
     RenderOptions options;
-    QString message; // UsageError: the one-line reason; Help: the help text
+    QString message;   // UsageError: the one-line reason; Help: the help text
     QStringList words; // ListSheets: the words the stock listed must hold
 };
 
