@@ -14,7 +14,7 @@ packages=(
     glabels-data
     desktop-file-utils appstream lintian dpkg-dev file
     libclang-rt-14-dev
-    libcups2-dev cups-daemon cups-client nodejs npm
+    libcups2-dev cups-daemon cups-client
 )
 
 sudo_cmd=()
@@ -28,6 +28,12 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
+
+# Node.js with npm for the ZPL interpreter: Debian's, unless the machine has
+# its own (a NodeSource build, which bundles npm and conflicts with Debian's).
+if ! command -v npm >/dev/null 2>&1; then
+    missing+=(nodejs npm)
+fi
 
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
