@@ -49,5 +49,6 @@ struct PrintLabelsControls {
     QPushButton* print = nullptr;
     QPushButton* printPreview = nullptr;
     QPushButton* alignment = nullptr;
+    QPushButton* labelPrinter = nullptr; // to a thermal printer in its own language
     QPushButton* close = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "DeviceMapping.h"
 #include "LabelCatalog.h"
+#include "LabelPrinterDialog.h"
 #include "LabelSourceBox.h"
 #include "PrintLabelsChoices.h"
 #include "PrintLabelsPrinter.h"
@@ -76,6 +77,8 @@ void CPrintLabelsDialog::CompleteForm() {
         form.buttons->addButton(tr("Print Pre&view..."), QDialogButtonBox::ActionRole);
     QPushButton* alignment =
         form.buttons->addButton(tr("Print ali&gnment page"), QDialogButtonBox::ActionRole);
+    QPushButton* labelPrinter =
+        form.buttons->addButton(tr("To label p&rinter..."), QDialogButtonBox::ActionRole);
     QPushButton* close = form.buttons->addButton(QDialogButtonBox::Close);
     print->setDefault(true);
     m_ui = Controls{.findStock = m_findStock,
@@ -112,6 +115,7 @@ void CPrintLabelsDialog::CompleteForm() {
                     .print = print,
                     .printPreview = printPreview,
                     .alignment = alignment,
+                    .labelPrinter = labelPrinter,
                     .close = close};
 }
 
@@ -168,6 +172,12 @@ void CPrintLabelsDialog::Connect() {
     connect(m_ui.print, &QPushButton::clicked, this, &CPrintLabelsDialog::Print);
     connect(m_ui.printPreview, &QPushButton::clicked, this, &CPrintLabelsDialog::PrintPreview);
     connect(m_ui.alignment, &QPushButton::clicked, this, &CPrintLabelsDialog::PrintAlignment);
+    connect(m_ui.labelPrinter, &QPushButton::clicked, this, [this] {
+        Refresh();
+        if (m_ui.print->isEnabled()) {
+            CLabelPrinterDialog(m_job, this).exec();
+        }
+    });
     connect(m_ui.close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -295,6 +305,7 @@ void CPrintLabelsDialog::ShowProblems(const QString& reason, const QStringList& 
     const bool printable = reason.isEmpty() && !m_job.labels.empty();
     m_ui.print->setEnabled(printable);
     m_ui.printPreview->setEnabled(printable);
+    m_ui.labelPrinter->setEnabled(printable);
     m_ui.alignment->setEnabled(m_layoutUsable);
     m_ui.calibrate->setEnabled(m_layoutUsable);
     const QString why = reason.isEmpty() ? QString() : reason;

@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CLabelPrinterDialog</name>
+    <message>
+        <source>The labels could not be sent.</source>
+        <translation>Die Etiketten konnten nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Quillmark labels</source>
+        <translation>Quillmark-Etiketten</translation>
+    </message>
+    <message>
+        <source>Label %1 is too large for the printer at %2 dpi.</source>
+        <translation>Etikett %1 ist für den Drucker bei %2 dpi zu groß.</translation>
+    </message>
+    <message>
+        <source>Name the printer, its address or a file first.</source>
+        <translation>Nennen Sie zuerst den Drucker, seine Adresse oder eine Datei.</translation>
+    </message>
+    <message>
+        <source>a file, or a device such as /dev/usb/lp0</source>
+        <translation>eine Datei oder ein Gerät wie /dev/usb/lp0</translation>
+    </message>
+    <message>
+        <source>host or host:port (port 9100 unless given)</source>
+        <translation>Rechner oder Rechner:Port (Port 9100, wenn nicht angegeben)</translation>
+    </message>
+    <message>
+        <source>the CUPS queue of the label printer</source>
+        <translation>die CUPS-Warteschlange des Etikettendruckers</translation>
+    </message>
+    <message>
+        <source>S&amp;end labels</source>
+        <translation>Etiketten &amp;senden</translation>
+    </message>
+    <message>
+        <source>Test &amp;label</source>
+        <translation>Test&amp;etikett</translation>
+    </message>
+    <message>
+        <source>&amp;Media:</source>
+        <translation>&amp;Medium:</translation>
+    </message>
+    <message>
+        <source>&amp;Speed:</source>
+        <translation>&amp;Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Darkness:</source>
+        <translation>Sch&amp;wärzung:</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation>Au&amp;flösung:</translation>
+    </message>
+    <message>
+        <source>&amp;Printer:</source>
+        <translation>&amp;Drucker:</translation>
+    </message>
+    <message>
+        <source>Send &amp;to:</source>
+        <translation>Senden &amp;an:</translation>
+    </message>
+    <message>
+        <source>cutter</source>
+        <translation>Schneiden</translation>
+    </message>
+    <message>
+        <source>peel</source>
+        <translation>Ablösen</translation>
+    </message>
+    <message>
+        <source>tear-off</source>
+        <translation>Abreißen</translation>
+    </message>
+    <message>
+        <source> in/s</source>
+        <translation> in/s</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s own</source>
+        <translation>wie am Drucker eingestellt</translation>
+    </message>
+    <message>
+        <source>File or device</source>
+        <translation>Datei oder Gerät</translation>
+    </message>
+    <message>
+        <source>Network printer (raw port)</source>
+        <translation>Netzwerkdrucker (Rohdatenport)</translation>
+    </message>
+    <message>
+        <source>CUPS queue</source>
+        <translation>CUPS-Warteschlange</translation>
+    </message>
+    <message>
+        <source>Print to Label Printer</source>
+        <translation>An Etikettendrucker drucken</translation>
+    </message>
+</context>
+<context>
     <name>Calibration</name>
     <message>
         <source>enter what you measured in Print Labels, Calibrate.</source>
@@ -510,6 +609,10 @@ Möchten Sie die Datei ersetzen?</translation>
 </context>
 <context>
     <name>CPrintLabelsDialog</name>
+    <message>
+        <source>To label p&amp;rinter...</source>
+        <translation>An Etikettend&amp;rucker...</translation>
+    </message>
     <message>
         <source>part number, brand or words: 5160, L7160, address</source>
         <translation>Teilenummer, Marke oder Wörter: 5160, L7160, address</translation>

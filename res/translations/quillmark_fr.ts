@@ -2,6 +2,105 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CLabelPrinterDialog</name>
+    <message>
+        <source>The labels could not be sent.</source>
+        <translation>Les étiquettes n’ont pas pu être envoyées.</translation>
+    </message>
+    <message>
+        <source>Quillmark labels</source>
+        <translation>Étiquettes Quillmark</translation>
+    </message>
+    <message>
+        <source>Label %1 is too large for the printer at %2 dpi.</source>
+        <translation>L’étiquette %1 est trop grande pour l’imprimante à %2 ppp.</translation>
+    </message>
+    <message>
+        <source>Name the printer, its address or a file first.</source>
+        <translation>Indiquez d’abord l’imprimante, son adresse ou un fichier.</translation>
+    </message>
+    <message>
+        <source>a file, or a device such as /dev/usb/lp0</source>
+        <translation>un fichier, ou un périphérique comme /dev/usb/lp0</translation>
+    </message>
+    <message>
+        <source>host or host:port (port 9100 unless given)</source>
+        <translation>hôte ou hôte:port (port 9100 sauf indication)</translation>
+    </message>
+    <message>
+        <source>the CUPS queue of the label printer</source>
+        <translation>la file CUPS de l’imprimante d’étiquettes</translation>
+    </message>
+    <message>
+        <source>S&amp;end labels</source>
+        <translation>Envoyer &amp;les étiquettes</translation>
+    </message>
+    <message>
+        <source>Test &amp;label</source>
+        <translation>Étiquette de &amp;test</translation>
+    </message>
+    <message>
+        <source>&amp;Media:</source>
+        <translation>&amp;Média :</translation>
+    </message>
+    <message>
+        <source>&amp;Speed:</source>
+        <translation>&amp;Vitesse :</translation>
+    </message>
+    <message>
+        <source>&amp;Darkness:</source>
+        <translation>&amp;Densité :</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation>&amp;Résolution :</translation>
+    </message>
+    <message>
+        <source>&amp;Printer:</source>
+        <translation>&amp;Imprimante :</translation>
+    </message>
+    <message>
+        <source>Send &amp;to:</source>
+        <translation>&amp;Envoyer à :</translation>
+    </message>
+    <message>
+        <source>cutter</source>
+        <translation>coupe</translation>
+    </message>
+    <message>
+        <source>peel</source>
+        <translation>pelage</translation>
+    </message>
+    <message>
+        <source>tear-off</source>
+        <translation>détachement</translation>
+    </message>
+    <message>
+        <source> in/s</source>
+        <translation> po/s</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s own</source>
+        <translation>celle de l’imprimante</translation>
+    </message>
+    <message>
+        <source>File or device</source>
+        <translation>Fichier ou périphérique</translation>
+    </message>
+    <message>
+        <source>Network printer (raw port)</source>
+        <translation>Imprimante réseau (port brut)</translation>
+    </message>
+    <message>
+        <source>CUPS queue</source>
+        <translation>File CUPS</translation>
+    </message>
+    <message>
+        <source>Print to Label Printer</source>
+        <translation>Imprimer sur une imprimante d’étiquettes</translation>
+    </message>
+</context>
+<context>
     <name>Calibration</name>
     <message>
         <source>enter what you measured in Print Labels, Calibrate.</source>
@@ -510,6 +609,10 @@ Voulez-vous le remplacer ?</translation>
 </context>
 <context>
     <name>CPrintLabelsDialog</name>
+    <message>
+        <source>To label p&amp;rinter...</source>
+        <translation>Vers une imprimante d’étiq&amp;uettes...</translation>
+    </message>
     <message>
         <source>part number, brand or words: 5160, L7160, address</source>
         <translation>référence, marque ou mots : 5160, L7160, address</translation>

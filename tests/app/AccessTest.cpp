@@ -2,6 +2,7 @@
 #include "AppFixture.h"
 #include "BarcodeOutput.h"
 #include "CalibrationDialog.h"
+#include "LabelPrinterDialog.h"
 #include "Mnemonics.h"
 #include "PrintLabelsDialog.h"
 #include "QuillmarkDoc.h"
@@ -100,9 +101,11 @@ TEST(Mnemonics, EachReachesOnePlaceInEveryLanguage) {
         CPrintLabelsDialog labels(RenderRequest{}, "ABC", printer, frame);
         std::string error;
         CCalibrationDialog calibration(*ParseSheetLayout("letter-3x10", &error), "PDF", frame);
+        CLabelPrinterDialog labelPrinter(SheetJob{}, frame);
         for (const QWidget* window :
              {frame, static_cast<QWidget*>(&settings), static_cast<QWidget*>(&about),
-              static_cast<QWidget*>(&labels), static_cast<QWidget*>(&calibration)}) {
+              static_cast<QWidget*>(&labels), static_cast<QWidget*>(&calibration),
+              static_cast<QWidget*>(&labelPrinter)}) {
             EXPECT_EQ(MnemonicClashes(*window), std::vector<std::string>{})
                 << window->windowTitle().toStdString();
         }

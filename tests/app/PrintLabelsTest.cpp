@@ -4,6 +4,8 @@
 #include "AppFixture.h"
 #include "CalibrationDialog.h"
 #include "LabelCatalog.h"
+#include "LabelPrinterDialog.h"
+#include "LabelPrinterStore.h"
 #include "LabelPrinting.h"
 #include "PrintLabelsDialog.h"
 #include "PrinterOffset.h"
@@ -11,6 +13,7 @@
 #include "ResourceIds.h"
 #include "SettingsStore.h"
 #include "Translations.h"
+#include "ZplWriter.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -361,6 +364,51 @@ TEST_F(PrintLabelsTest, FindStockByPartNumberOrWords) {
     EXPECT_EQ(dialog.Job().layout.LabelsPerSheet(), 30);
     ui.findStock->setText("L7160");
     EXPECT_EQ(listed(), QStringList({"Avery L7160", QString()}));
+}
+
+// To label printer: every label's own dots in ZPL, the first alone and
+// outlined as a test label, the settings kept as that printer's profile.
+TEST_F(PrintLabelsTest, LabelPrinterGetsEachLabelsDotsInItsLanguage) {
+    CPrintLabelsDialog dialog(Symbol(), QStringLiteral("QM-7"), printer);
+    const Controls& ui = dialog.Widgets();
+    ui.fromSequence->setChecked(true);
+    ui.count->setValue(3);
+    ChooseLayout(ui, "roll-2x1in");
+    dialog.Refresh();
+    ASSERT_TRUE(ui.labelPrinter->isEnabled());
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("labels.zpl");
+    CLabelPrinterDialog send(dialog.Job(), nullptr);
+    send.DestinationKind()->setCurrentIndex(CLabelPrinterDialog::kFile);
+    send.Target()->setCurrentText("");
+    EXPECT_FALSE(send.Send(false));
+    EXPECT_TRUE(send.LastError().contains("Name the printer")) << send.LastError().toStdString();
+    send.Target()->setCurrentText(path);
+    send.Resolution()->setCurrentIndex(1); // 300 dpi
+    send.Darkness()->setValue(20);
+    const PrinterProfile profile = send.Profile();
+    for (const bool test : {false, true}) {
+        SCOPED_TRACE(test ? "test label" : "labels");
+        ASSERT_TRUE(send.Send(test)) << send.LastError().toStdString();
+        SheetJob job = dialog.Job();
+        if (test) {
+            job.labels.resize(1);
+            job.outlines = true;
+        }
+        QByteArray expected;
+        for (int page = 0; page < SheetPageCount(job); ++page) {
+            expected += ZplLabel(RenderSheetPage(job, page, 300, 300), profile);
+        }
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), expected);
+        EXPECT_EQ(expected.count("^XA"), test ? 1 : 3);
+    }
+    QSettings store;
+    const std::optional<PrinterProfile> kept = ReadLabelPrinter(store, path);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->dpi, 300);
+    EXPECT_EQ(kept->darkness, 20);
 }
 
 // What is measured on the calibration page becomes the printer's offset and
