@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <thread>
+#include <vector>
 
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -158,6 +159,24 @@ TEST_F(PrinterOutput, RefusedAndStalledConnectionsSayWhy) {
     EXPECT_EQ(error, QStringLiteral("sending to 127.0.0.1:%1 failed: the printer took nothing "
                                     "for 0.3 s")
                          .arg(port));
+    ::close(server);
+
+    // A printer that answers no connection: its queue of waiting
+    // connections is full, so the next one is never taken.
+    server = Listen(&port);
+    ASSERT_GE(server, 0);
+    ::listen(server, 0);
+    std::vector<std::unique_ptr<CPrinterLink>> waiting;
+    QString stalled;
+    for (int tries = 0; tries < 8 && stalled.isEmpty(); ++tries) {
+        std::unique_ptr<CPrinterLink> more =
+            ConnectToPrinter({QStringLiteral("127.0.0.1"), port}, &stalled, 300);
+        if (more != nullptr) {
+            waiting.push_back(std::move(more));
+        }
+    }
+    EXPECT_EQ(stalled,
+              QStringLiteral("cannot connect to 127.0.0.1:%1: no answer within 0.3 s").arg(port));
     ::close(server);
 
     for (const char* bad : {"socket://", "socket://host:0", "socket://host/queue"}) {
