@@ -7,12 +7,14 @@
 #include "FileCommit.h"
 #include "OrderedPool.h"
 #include "OutputFormat.h"
+#include "PrinterRun.h"
 #include "SheetRun.h"
 
 #include <QCoreApplication>
 #include <QThread>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -173,7 +175,7 @@ std::optional<bool> IsRaster(const std::optional<OutputFormat>& format) {
     case OutputFormat::Pdf:
         return false;
     case OutputFormat::Svg:
-    case OutputFormat::Zpl: // a design's pages do not go to a printer language yet
+    case OutputFormat::Zpl: // sent label by label, not as pages
         break;
     }
     return std::nullopt;
@@ -216,12 +218,13 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
     }
     const std::optional<OutputFormat> format =
         options.format ? options.format : FormatOfPath(options.output);
-    const std::optional<bool> raster = IsRaster(format);
+    // A label printer's language takes every label as its own image.
+    const bool toPrinter = format == OutputFormat::Zpl;
+    const std::optional<bool> raster = toPrinter ? std::optional<bool>(true) : IsRaster(format);
     if (!raster) {
-        Report(errors,
-               QCoreApplication::translate(
-                   "DesignRun", "designed labels are written as one PDF document, or as BMP or PNG "
-                                "pages"));
+        Report(errors, QCoreApplication::translate(
+                           "DesignRun", "designed labels are written as one PDF document, as BMP "
+                                        "or PNG pages, or in ZPL to a label printer"));
         return kExitUsage;
     }
 
@@ -239,6 +242,21 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
     }
     pages.labels = check.labels;
     const std::int64_t pageCount = DesignPageCount(pages);
+    if (toPrinter) {
+        // The input is read again label by label on this thread; the
+        // workers lay each out and draw it at the printer's dots.
+        PageReader labels(input, pages);
+        const int dots = options.printer.dpi;
+        return SendLabelsToPrinter(
+            static_cast<int>(std::min<std::int64_t>(pageCount, std::numeric_limits<int>::max())),
+            [&](int page) -> PrinterLabelWork {
+                return [&run, &pages, dots, placed = labels.Page(page)] {
+                    placed->LayOut(run);
+                    return PrinterLabel{RenderDesignPage(pages, placed->places, dots, dots), {}};
+                };
+            },
+            options, errors);
+    }
     if (*raster && pageCount > 1 && !options.output.contains(QStringLiteral("{page}"))) {
         Report(errors,
                QCoreApplication::translate(

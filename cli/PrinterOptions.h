@@ -22,7 +22,7 @@ bool SendsToPrinter(const QCommandLineParser& parser, const QString& output);
 // the queue and profile coming out.
 struct PrinterSettings {
     QString output;
-    bool sheet = false;
+    bool sheet = false; // labels on stock: --sheet, or a design
     std::optional<OutputFormat> format;
     int dpi = 0;
     int barReduction = 0;

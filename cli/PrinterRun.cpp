@@ -36,22 +36,19 @@ struct LabelSlot {
 
 // Draws every page as a label and hands each to `put` in order; false when a
 // label could not be drawn (`failed` says why) or `put` stopped the run.
-bool ProduceLabels(const SheetJob& job, const RenderOptions& options, const ByteSink& put,
-                   QStringList* faults, QString* failed) {
-    const int pages = SheetPageCount(job);
+bool ProduceLabels(int pages, const std::function<PrinterLabelWork(int)>& prepare,
+                   const RenderOptions& options, const ByteSink& put, QStringList* faults,
+                   QString* failed) {
     const int asked = options.jobs > 0 ? options.jobs : std::max(1, QThread::idealThreadCount());
     const auto workers = static_cast<std::size_t>(std::clamp(asked, 1, std::max(pages, 1)));
     bool going = true;
     COrderedPool pool(workers, kLabelsAheadPerWorker);
     for (int page = 0; page < pages && going; ++page) {
         auto slot = std::make_shared<LabelSlot>();
-        auto work = [&job, &options, page, slot] {
-            const int dpi = options.printer.dpi;
-            const QImage image = RenderSheetPage(job, page, dpi, dpi);
-            slot->bytes = ZplLabel(image, options.printer);
-            if (options.verify && !slot->bytes.isEmpty()) {
-                slot->faults = VerifySheetPage(job, page, image);
-            }
+        auto work = [&options, slot, label = prepare(page)] {
+            PrinterLabel drawn = label();
+            slot->bytes = ZplLabel(drawn.dots, options.printer);
+            slot->faults = std::move(drawn.faults);
         };
         pool.Add(work, true, [&, page, slot] {
             if (!going) {
@@ -102,6 +99,27 @@ int SendSheetToPrinter(const SheetJob& job, const RenderOptions& options, std::F
                            .arg(dpi)
                            .arg(kLadderDots));
     }
+    return SendLabelsToPrinter(
+        SheetPageCount(job),
+        [&job, &options](int page) -> PrinterLabelWork {
+            return [&job, &options, page] {
+                const int dots = options.printer.dpi;
+                PrinterLabel label{RenderSheetPage(job, page, dots, dots), {}};
+                if (options.verify && !label.dots.isNull()) {
+                    label.faults = VerifySheetPage(job, page, label.dots);
+                }
+                return label;
+            };
+        },
+        options, errors);
+}
+
+int SendLabelsToPrinter(int pages, const std::function<PrinterLabelWork(int page)>& prepare,
+                        const RenderOptions& options, std::FILE* errors) {
+    if (const QString fault = ProfileFault(options.printer); !fault.isEmpty()) {
+        Report(errors, fault);
+        return kExitUsage;
+    }
     QStringList faults;
     QString failed;
     QString error;
@@ -115,17 +133,19 @@ int SendSheetToPrinter(const SheetJob& job, const RenderOptions& options, std::F
                        ParseSocketOutput(options.output, &error)) {
             link = ConnectToPrinter(*address, &error);
         }
-        sent =
-            link != nullptr &&
-            ProduceLabels(
-                job, options, [&](const QByteArray& bytes) { return link->Write(bytes, &error); },
-                &faults, &failed) &&
-            link->Finish(&error);
+        sent = link != nullptr &&
+               ProduceLabels(
+                   pages, prepare, options,
+                   [&](const QByteArray& bytes) { return link->Write(bytes, &error); }, &faults,
+                   &failed) &&
+               link->Finish(&error);
     } else {
         CFileCommitter files;
         sent = files.Write(
                    options.output,
-                   [&](const ByteSink& put) { ProduceLabels(job, options, put, &faults, &failed); },
+                   [&](const ByteSink& put) {
+                       ProduceLabels(pages, prepare, options, put, &faults, &failed);
+                   },
                    &error) &&
                failed.isEmpty() && files.Sync(&error);
     }

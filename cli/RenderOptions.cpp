@@ -500,7 +500,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     o.verify = parser.isSet(QStringLiteral("verify"));
     o.caption = parser.value(QStringLiteral("caption"));
     o.outlines = parser.isSet(QStringLiteral("outlines"));
-    PrinterSettings printer{o.output, o.sheet.has_value(), o.format, o.dpi, o.barReduction, {}, {}};
+    // A design's labels go to a printer as a sheet's do.
+    PrinterSettings printer{
+        o.output, o.sheet.has_value() || !o.design.isEmpty(), o.format, o.dpi, o.barReduction, {},
+        {}};
     if (!TakePrinterOptions(parser, printer, &error)) {
         return UsageError(error);
     }

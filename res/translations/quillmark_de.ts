@@ -2379,8 +2379,8 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>es gibt keine Etiketten zu drucken</translation>
     </message>
     <message>
-        <source>designed labels are written as one PDF document, or as BMP or PNG pages</source>
-        <translation>entworfene Etiketten werden als ein PDF-Dokument oder als BMP- oder PNG-Seiten geschrieben</translation>
+        <source>designed labels are written as one PDF document, as BMP or PNG pages, or in ZPL to a label printer</source>
+        <translation>entworfene Etiketten werden als ein PDF-Dokument, als BMP- oder PNG-Seiten oder in ZPL an einen Etikettendrucker geschrieben</translation>
     </message>
     <message>
         <source>the labels fill %1 pages: name the pages with {page} in --output</source>

@@ -2379,8 +2379,8 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>il n’y a aucune étiquette à imprimer</translation>
     </message>
     <message>
-        <source>designed labels are written as one PDF document, or as BMP or PNG pages</source>
-        <translation>les étiquettes d’un modèle s’écrivent en un document PDF, ou en pages BMP ou PNG</translation>
+        <source>designed labels are written as one PDF document, as BMP or PNG pages, or in ZPL to a label printer</source>
+        <translation>les étiquettes conçues s’écrivent en un document PDF, en pages BMP ou PNG, ou en ZPL vers une imprimante d’étiquettes</translation>
     </message>
     <message>
         <source>the labels fill %1 pages: name the pages with {page} in --output</source>

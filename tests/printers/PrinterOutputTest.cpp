@@ -114,6 +114,31 @@ int Listen(std::uint16_t* port) {
     return server;
 }
 
+// A design's labels go to the printer label by label: the independent
+// interpreter prints each shipping label, whose SSCC both readers read.
+TEST_F(PrinterOutput, DesignedLabelsPrintLabelByLabel) {
+    const QString zpl = Path("shipping.zpl");
+    QString errors;
+    ASSERT_EQ(RunRenderTool({"--design", QUILLMARK_EXAMPLES "/shipping-label.qmd", "--csv",
+                             QUILLMARK_EXAMPLES "/shipments.csv", "--format", "zpl", "--dpi", "203",
+                             "-o", zpl},
+                            Path("config"), &errors),
+              0)
+        << errors.toStdString();
+    QString why;
+    const std::vector<QImage> labels = RenderZplIndependently(zpl, 101.6, 152.4, 8, &why);
+    if (!why.isEmpty()) {
+        GTEST_SKIP() << why.toStdString();
+    }
+    const std::string ssccs[] = {"009501234500000018", "009501234500000025", "009501234500000032"};
+    ASSERT_EQ(labels.size(), std::size(ssccs));
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const GrayImage grey = ToGray(labels[i]);
+        EXPECT_NE(DecodeImage(grey, Symbology::Code128).text.find(ssccs[i]), std::string::npos);
+        EXPECT_NE(DecodeImageZbar(grey, Symbology::Code128).text.find(ssccs[i]), std::string::npos);
+    }
+}
+
 TEST_F(PrinterOutput, SocketGetsExactlyTheFilesBytes) {
     ASSERT_EQ(Labels(203, Path("labels.zpl")), 0);
     QFile file(Path("labels.zpl"));
