@@ -267,6 +267,13 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
              "Lists the built-in label stock and the system's label catalog; with words "
              "after it, only the stock whose name and description hold them all (5160, "
              "address).")},
+        {QStringLiteral("grade"),
+         QCoreApplication::translate(
+             "RenderOptions",
+             "Grades the print quality of the symbol in an image (PNG or BMP, a module "
+             "at least 3 pixels wide), scan line by scan line; an estimate, not a "
+             "calibrated verifier's grade."),
+         QStringLiteral("image")},
         {QStringLiteral("start-at"),
          QCoreApplication::translate(
              "RenderOptions", "The first label used on the first sheet, from 1 (default 1)."),
@@ -307,6 +314,13 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         ParsedCommandLine parsed;
         parsed.action = CommandAction::ListSheets;
         parsed.words = parser.positionalArguments();
+        return parsed;
+    }
+
+    if (parser.isSet(QStringLiteral("grade"))) {
+        ParsedCommandLine parsed;
+        parsed.action = CommandAction::Grade;
+        parsed.gradeImage = parser.value(QStringLiteral("grade"));
         return parsed;
     }
 

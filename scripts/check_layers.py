@@ -26,6 +26,7 @@ ALLOWED = {
     "res": set(),
     "render": {"symbology"},
     "scan": {"render", "symbology"},
+    "grade": {"symbology"},
     "labels": {"scan", "render", "symbology"},
     "settings": {"symbology"},
     "ui": {"res"},
@@ -33,7 +34,7 @@ ALLOWED = {
     "view": {"scan", "render", "symbology", "panel", "ui", "res"},
     "app": {"view", "labels", "scan", "render", "settings", "version", "symbology", "panel", "ui",
             "res"},
-    "cli": {"labels", "scan", "render", "settings", "version", "symbology", "res"},
+    "cli": {"labels", "grade", "scan", "render", "settings", "version", "symbology", "res"},
 }
 
 # Loops kept on purpose (see above), as the checker prints them.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+// What the reference decode of one scan line found: the symbology, the data,
+// the narrowest margin a measurement left to its threshold, and the quiet
+// zones the symbology asks for.
+struct ReferenceDecoded {
+    bool decoded = false;
+    std::string symbology;   // "Code 128", "EAN-13", "UPC-A", "EAN-8"
+    std::string text;        // the data characters (Code 128: sets A, B and C)
+    double decodability = 0; // 0 to 1: the worst margin over the nominal half module
+    double module = 0;       // the mean module width, in samples
+    double quietLeft = 0;    // the quiet zones the symbology asks for, in modules
+    double quietRight = 0;
+};
+
+// Decodes the widths of the bars and spaces from the first bar to the last
+// (a bar first) by edge-to-similar-edge measurements, forwards or backwards.
+// Code 128, EAN-13, UPC-A and EAN-8; nothing decoded for anything else.
+ReferenceDecoded ReferenceDecode(std::span<const double> widths);

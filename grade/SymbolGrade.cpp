@@ -1,0 +1,159 @@
+#include "SymbolGrade.h"
+
+#include "GradeScale.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <numeric>
+
+namespace {
+
+// The number of dark-light changes along a row, around the middle of its
+// own darkest and lightest pixel, with some hysteresis so that noise on a
+// flat stretch counts nothing. A row of nearly one shade has none.
+int EdgesOf(const std::uint8_t* row, int width) {
+    const auto [low, high] = std::minmax_element(row, row + width);
+    const int span = *high - *low;
+    if (span < 10) {
+        return 0;
+    }
+    const int darkBelow = *low + span * 3 / 8;
+    const int lightAbove = *low + span * 5 / 8;
+    int edges = 0;
+    bool dark = row[0] < *low + span / 2;
+    for (int x = 1; x < width; ++x) {
+        if (dark ? row[x] > lightAbove : row[x] < darkBelow) {
+            dark = !dark;
+            ++edges;
+        }
+    }
+    return edges;
+}
+
+// The reflectance along row y, each sample the mean of the rows within
+// `half` of it (a scan line a few pixels tall, as a scanner's spot is).
+std::vector<double> LineAt(const GreyImage& image, int y, int half) {
+    const int from = std::max(0, y - half);
+    const int to = std::min(image.height - 1, y + half);
+    std::vector<double> line(static_cast<std::size_t>(image.width), 0.0);
+    for (int row = from; row <= to; ++row) {
+        const std::uint8_t* p = image.pixels + row * image.stride;
+        for (int x = 0; x < image.width; ++x) {
+            line[static_cast<std::size_t>(x)] += p[x];
+        }
+    }
+    const double scale = 100.0 / (255.0 * (to - from + 1));
+    for (double& r : line) {
+        r *= scale;
+    }
+    return line;
+}
+
+void Lowest(ProfileGrade& g, double grade, const char* name) {
+    if (grade < g.grade) {
+        g.grade = grade;
+        g.worst = name;
+    }
+}
+
+} // namespace
+
+ProfileGrade GradeProfile(std::span<const double> reflectance, bool symbolKnown) {
+    ProfileGrade g;
+    g.measures = MeasureProfile(reflectance);
+    const ProfileMeasures& m = g.measures;
+    g.contrastGrade = SymbolContrastGrade(m.symbolContrast);
+    g.rminGrade = MinimumReflectanceGrade(m.rmin, m.rmax);
+    g.edgeContrastGrade = EdgeContrastGrade(m.edgeContrastMin);
+    g.modulationGrade = ModulationGrade(m.modulation);
+    g.defectsGrade = DefectsGrade(m.defects);
+    const std::vector<double> widths = SymbolWidths(m);
+    g.decode = ReferenceDecode(widths);
+    if (g.decode.decoded && !m.elements.empty()) {
+        // The light on either side of the bars, as wide as the symbology asks?
+        const ProfileElement& first = m.elements.front();
+        const ProfileElement& last = m.elements.back();
+        g.quietLeft = first.bar ? 0.0 : first.Width() / g.decode.module;
+        g.quietRight = last.bar ? 0.0 : last.Width() / g.decode.module;
+        // Half a module of slack for where the first edge falls in its pixel.
+        const bool quiet =
+            g.quietLeft >= g.decode.quietLeft - 0.5 && g.quietRight >= g.decode.quietRight - 0.5;
+        g.decodeGrade = quiet ? 4.0 : 0.0;
+        g.decodabilityGrade = DecodabilityGrade(100.0 * g.decode.decodability);
+    } else if (symbolKnown) {
+        g.decodeGrade = 0.0;
+        g.decodabilityGrade = 0.0;
+    }
+    g.grade = 4.0;
+    Lowest(g, g.contrastGrade, "symbol contrast");
+    Lowest(g, g.rminGrade, "minimum reflectance");
+    Lowest(g, g.edgeContrastGrade, "minimum edge contrast");
+    Lowest(g, g.modulationGrade, "modulation");
+    Lowest(g, g.defectsGrade, "defects");
+    if (g.decodeGrade) {
+        Lowest(g, *g.decodeGrade, g.decode.decoded ? "quiet zone" : "decode");
+        Lowest(g, *g.decodabilityGrade, "decodability");
+    }
+    return g;
+}
+
+SymbolGrade GradeImage(const GreyImage& image) {
+    SymbolGrade s;
+    if (image.width < 2 || image.height < 1 || image.pixels == nullptr) {
+        return s;
+    }
+    std::vector<int> edges(static_cast<std::size_t>(image.height));
+    for (int y = 0; y < image.height; ++y) {
+        edges[static_cast<std::size_t>(y)] = EdgesOf(image.pixels + y * image.stride, image.width);
+    }
+    // The bars: the run of rows that cross the most edges over the most rows,
+    // each row about as many as the row before (a line of text may cross more
+    // edges, but never the same number row after row).
+    const auto steady = [&](int y) {
+        const int now = edges[static_cast<std::size_t>(y)];
+        const int before = edges[static_cast<std::size_t>(y - 1)];
+        return std::abs(now - before) <= std::max(2, before / 20);
+    };
+    constexpr int kFewestEdges = 4;
+    long best = 0;
+    int runStart = 0;
+    int runEdges = 0; // the fewest edges a row of the run crosses
+    for (int y = 0; y <= image.height; ++y) {
+        const bool crossing =
+            y < image.height && edges[static_cast<std::size_t>(y)] >= kFewestEdges;
+        if (crossing && y > runStart && steady(y)) {
+            runEdges = std::min(runEdges, edges[static_cast<std::size_t>(y)]);
+            continue;
+        }
+        if (const long score = static_cast<long>(y - runStart) * runEdges; score > best) {
+            best = score;
+            s.top = runStart;
+            s.bottom = y;
+        }
+        runStart = crossing ? y : y + 1;
+        runEdges = crossing ? edges[static_cast<std::size_t>(y)] : 0;
+    }
+    s.found = s.bottom > s.top;
+    const int height = s.bottom - s.top;
+    const int half = std::max(0, height / 40);
+    for (int i = 0; i < 10; ++i) {
+        s.rows.push_back(s.top + static_cast<int>(height * (0.1 + 0.8 * i / 9.0)));
+    }
+    std::vector<std::vector<double>> lines;
+    bool known = false;
+    for (const int y : s.rows) {
+        lines.push_back(LineAt(image, y, half));
+        s.profiles.push_back(GradeProfile(lines.back()));
+        known = known || s.profiles.back().decode.decoded;
+    }
+    // A line that does not decode a symbol the others decode fails decode.
+    for (std::size_t i = 0; known && i < lines.size(); ++i) {
+        if (!s.profiles[i].decode.decoded) {
+            s.profiles[i] = GradeProfile(lines[i], true);
+        }
+    }
+    s.grade = std::accumulate(s.profiles.begin(), s.profiles.end(), 0.0,
+                              [](double sum, const ProfileGrade& g) { return sum + g.grade; }) /
+              static_cast<double>(s.profiles.size());
+    return s;
+}
