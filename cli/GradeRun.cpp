@@ -8,6 +8,7 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,9 +23,15 @@ QString Number(double value) {
     return QString::number(value, 'f', 1);
 }
 
+// A grade to one decimal, cut rather than rounded, so that the number never
+// reaches a letter the grade does not (2.47 is 2.4, C, not 2.5).
+QString GradeNumber(double grade) {
+    return QString::number(std::floor(grade * 10.0 + 1e-6) / 10.0, 'f', 1);
+}
+
 // "value (grade)" of one parameter.
 QString Graded(const QString& value, double grade) {
-    return QStringLiteral("%1 (%2)").arg(value, Number(grade));
+    return QStringLiteral("%1 (%2)").arg(value, GradeNumber(grade));
 }
 
 // The image as reflectances see it: grey, anything transparent on white paper.
@@ -86,7 +93,7 @@ QString ProfileLine(int number, int row, const ProfileGrade& g) {
     } else {
         parts << Tr("decode passes, quiet zones %1 and %2 modules of %3 and %4 (%5)")
                      .arg(Number(g.quietLeft), Number(g.quietRight), Number(g.decode.quietLeft),
-                          Number(g.decode.quietRight), Number(*g.decodeGrade))
+                          Number(g.decode.quietRight), GradeNumber(*g.decodeGrade))
               << Tr("decodability %1")
                      .arg(Graded(QString::number(g.decode.decodability, 'f', 2),
                                  *g.decodabilityGrade));
@@ -94,7 +101,7 @@ QString ProfileLine(int number, int row, const ProfileGrade& g) {
     QString line = Tr("line %1 at row %2: %3; grade %4")
                        .arg(number)
                        .arg(row)
-                       .arg(parts.join(QStringLiteral(", ")), Number(g.grade));
+                       .arg(parts.join(QStringLiteral(", ")), GradeNumber(g.grade));
     if (g.grade < 4.0) {
         line += QStringLiteral(" (%1)").arg(ParameterName(g.worst));
     }
@@ -143,6 +150,6 @@ int RunGrade(const QString& path, std::FILE* out, std::FILE* errors) {
     // The last line stays the same in every language: scripts read it.
     Print(out, QStringLiteral("grade %1 (%2)")
                    .arg(QChar::fromLatin1(GradeLetter(graded.grade)))
-                   .arg(Number(graded.grade)));
+                   .arg(GradeNumber(graded.grade)));
     return kExitSuccess;
 }
