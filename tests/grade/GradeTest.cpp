@@ -60,7 +60,9 @@ TEST(GradeProfile, KnownLinesGradeToTheirParameters) {
     for (const auto& c : cases) {
         std::vector<double> line = ProfileOf(modules, c.look);
         for (int i = 0; c.spot > 0 && i < c.look.samples; ++i) {
-            line[static_cast<std::size_t>(c.look.quiet * c.look.samples / 2 + i)] -= c.spot;
+            line.at(static_cast<std::size_t>(c.look.quiet) *
+                        static_cast<std::size_t>(c.look.samples) / 2 +
+                    static_cast<std::size_t>(i)) -= c.spot;
         }
         const ProfileGrade g = GradeProfile(line);
         EXPECT_NEAR(g.measures.symbolContrast, c.contrast, 1e-9) << c.name;

@@ -4,6 +4,7 @@
 #include "Symbologies.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -60,7 +61,7 @@ inline std::vector<std::uint8_t> ImageRows(const std::vector<double>& profile, i
     std::vector<std::uint8_t> pixels;
     for (int y = 0; y < rows; ++y) {
         for (const double r : profile) {
-            pixels.push_back(static_cast<std::uint8_t>(r * 255.0 / 100.0 + 0.5));
+            pixels.push_back(static_cast<std::uint8_t>(std::lround(r * 255.0 / 100.0)));
         }
     }
     return pixels;
