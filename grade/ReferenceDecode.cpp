@@ -1,6 +1,7 @@
 #include "ReferenceDecode.h"
 
 #include "Code128.h"
+#include "Code93.h"
 #include "EanUpc.h"
 
 #include <algorithm>
@@ -39,25 +40,50 @@ Similar Measure(double e, double total, int n) {
     return {modules, 0.5 - std::abs(inModules - modules)};
 }
 
-// Code 128: the four edge-to-similar-edge sums of a character's first six
-// elements as the key, its value and the modules of its three bars.
-struct Code128Row {
+// A symbology of three bars and three spaces per character: the four
+// edge-to-similar-edge sums of a character's first six elements as the key,
+// its value and the modules of its three bars.
+struct SimilarRow {
     int value;
     int barModules;
 };
+using SimilarTable = std::map<std::array<int, 4>, SimilarRow>;
 
-const std::map<std::array<int, 4>, Code128Row>& Code128Table() {
-    static const std::map<std::array<int, 4>, Code128Row> table = [] {
-        std::map<std::array<int, 4>, Code128Row> rows;
-        const CCode128 code("0");
-        for (int value = 0; value <= 106; ++value) {
-            const std::vector<int> r = Runs(code.CharPattern(value));
-            rows[{r[0] + r[1], r[1] + r[2], r[2] + r[3], r[3] + r[4]}] = {value,
-                                                                          r[0] + r[2] + r[4]};
+template <typename PatternOf> SimilarTable MakeSimilarTable(int values, PatternOf patternOf) {
+    SimilarTable rows;
+    for (int value = 0; value < values; ++value) {
+        const std::vector<int> r = Runs(patternOf(value));
+        rows[{r[0] + r[1], r[1] + r[2], r[2] + r[3], r[3] + r[4]}] = {value, r[0] + r[2] + r[4]};
+    }
+    return rows;
+}
+
+// Reads `count` characters of six elements and n modules each from the
+// start of w; `worst` keeps the narrowest margin. Nothing where a sum falls
+// outside 2 to 7 modules or matches no character.
+std::optional<std::vector<SimilarRow>> ReadSimilar(std::span<const double> w, std::size_t count,
+                                                   int n, const SimilarTable& table,
+                                                   double& worst) {
+    std::vector<SimilarRow> rows;
+    for (std::size_t c = 0; c < count; ++c) {
+        const std::span<const double> e = w.subspan(c * 6, 6);
+        const double total = std::accumulate(e.begin(), e.end(), 0.0);
+        std::array<int, 4> key{};
+        for (std::size_t i = 0; i < 4; ++i) {
+            const Similar s = Measure(e[i] + e[i + 1], total, n);
+            if (s.modules < 2 || s.modules > 7) {
+                return std::nullopt;
+            }
+            key[i] = s.modules;
+            worst = std::min(worst, s.margin);
         }
-        return rows;
-    }();
-    return table;
+        const auto row = table.find(key);
+        if (row == table.end()) {
+            return std::nullopt;
+        }
+        rows.push_back(row->second);
+    }
+    return rows;
 }
 
 constexpr int kStartA = 103;
@@ -98,31 +124,24 @@ std::optional<ReferenceDecoded> DecodeCode128(std::span<const double> w) {
     if (w.size() < 19 || (w.size() - 7) % 6 != 0) {
         return std::nullopt;
     }
+    static const SimilarTable table =
+        MakeSimilarTable(kStop + 1, [code = CCode128("0")](int v) { return code.CharPattern(v); });
     const std::size_t characters = (w.size() - 7) / 6 + 1; // the stop's first six elements too
-    std::vector<int> values;
     double worst = 0.5;
+    const auto rows = ReadSimilar(w, characters, 11, table, worst);
+    if (!rows) {
+        return std::nullopt;
+    }
+    std::vector<int> values;
     for (std::size_t c = 0; c < characters; ++c) {
+        // The bars' sum catches a one-module edge error the sums of pairs miss.
         const std::span<const double> e = w.subspan(c * 6, 6);
         const double total = std::accumulate(e.begin(), e.end(), 0.0);
-        std::array<int, 4> key{};
-        for (std::size_t i = 0; i < 4; ++i) {
-            const Similar s = Measure(e[i] + e[i + 1], total, 11);
-            if (s.modules < 2 || s.modules > 7) {
-                return std::nullopt;
-            }
-            key[i] = s.modules;
-            worst = std::min(worst, s.margin);
-        }
-        const auto row = Code128Table().find(key);
-        if (row == Code128Table().end()) {
-            return std::nullopt;
-        }
-        // The bars' sum catches a one-module edge error the sums of pairs miss.
         const double bars = (e[0] + e[2] + e[4]) * 11.0 / total;
-        if (std::abs(bars - row->second.barModules) >= 1.75) {
+        if (std::abs(bars - (*rows)[c].barModules) >= 1.75) {
             return std::nullopt;
         }
-        values.push_back(row->second.value);
+        values.push_back((*rows)[c].value);
     }
     const int start = values.front();
     if (start < kStartA || start > kStartA + 2 || values.back() != kStop) {
@@ -143,6 +162,54 @@ std::optional<ReferenceDecoded> DecodeCode128(std::span<const double> w) {
     d.module =
         std::accumulate(w.begin(), w.end(), 0.0) / (11.0 * static_cast<double>(characters) + 2);
     d.decodability = worst / 0.5;
+    d.quietLeft = d.quietRight = 10;
+    return d;
+}
+
+// Code 93: start, data, the check characters C and K and the stop, nine
+// modules each, and the termination bar.
+std::optional<ReferenceDecoded> DecodeCode93(std::span<const double> w) {
+    if (w.size() < 25 || (w.size() - 1) % 6 != 0) {
+        return std::nullopt;
+    }
+    static const SimilarTable table =
+        MakeSimilarTable(CCode93::kStartStop + 1, [](int v) { return CCode93::Pattern(v); });
+    const std::size_t characters = (w.size() - 1) / 6;
+    double worst = 0.5;
+    const auto rows = ReadSimilar(w, characters, 9, table, worst);
+    if (!rows || rows->front().value != CCode93::kStartStop ||
+        rows->back().value != CCode93::kStartStop) {
+        return std::nullopt;
+    }
+    std::vector<int> data;
+    for (std::size_t c = 1; c + 3 < characters; ++c) {
+        data.push_back((*rows)[c].value);
+    }
+    const CCode93::CheckCharacters checks = CCode93::ChecksOf(data);
+    if ((*rows)[characters - 3].value != checks.c || (*rows)[characters - 2].value != checks.k) {
+        return std::nullopt;
+    }
+    // The text: each code's one or two values, as the encoder gives them.
+    std::map<std::vector<int>, char> codes;
+    for (int code = 0; code < 128; ++code) {
+        const std::span<const int> v = CCode93::FullAsciiValues(static_cast<char>(code));
+        codes[std::vector<int>(v.begin(), v.end())] = static_cast<char>(code);
+    }
+    ReferenceDecoded d;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        const bool shift = data[i] >= 43 && i + 1 < data.size();
+        const std::vector<int> key =
+            shift ? std::vector<int>{data[i], data[i + 1]} : std::vector<int>{data[i]};
+        if (const auto code = codes.find(key); code != codes.end()) {
+            d.text += code->second;
+        }
+        i += shift ? 1 : 0;
+    }
+    d.decoded = true;
+    d.symbology = "Code 93";
+    d.decodability = worst / 0.5;
+    d.module =
+        std::accumulate(w.begin(), w.end(), 0.0) / (9.0 * static_cast<double>(characters) + 1);
     d.quietLeft = d.quietRight = 10;
     return d;
 }
@@ -241,6 +308,46 @@ std::optional<ReferenceDecoded> DecodeEan(std::span<const double> w) {
     return d;
 }
 
+// UPC-E: six digits of the left-hand sets after the start guard, and the
+// six-element end guard. The parity of the six gives the number system (0
+// or its mirror, 1) and the check digit; nothing else checks them.
+std::optional<ReferenceDecoded> DecodeUpcE(std::span<const double> w) {
+    if (w.size() != 33) {
+        return std::nullopt;
+    }
+    double worst = 0.5;
+    std::string digits;
+    std::string parity;
+    for (std::size_t d = 0; d < 6; ++d) {
+        const std::optional<EanDigit> digit = DecodeEanDigit(w.subspan(3 + 4 * d, 4), false, worst);
+        if (!digit) {
+            return std::nullopt;
+        }
+        digits += static_cast<char>('0' + digit->digit);
+        parity += digit->set == 'A' ? 'O' : 'E';
+    }
+    std::string mirrored = parity;
+    std::replace(mirrored.begin(), mirrored.end(), 'O', 'e');
+    std::replace(mirrored.begin(), mirrored.end(), 'E', 'O');
+    std::replace(mirrored.begin(), mirrored.end(), 'e', 'E');
+    for (const auto& row : kUpcEParity) {
+        for (const char system : {'0', '1'}) {
+            if (row.substr(1) == (system == '0' ? parity : mirrored)) {
+                ReferenceDecoded d;
+                d.decoded = true;
+                d.symbology = "UPC-E";
+                d.text = system + digits + row[0];
+                d.decodability = worst / 0.5;
+                d.module = std::accumulate(w.begin(), w.end(), 0.0) / 51.0;
+                d.quietLeft = 9;
+                d.quietRight = 7;
+                return d;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 ReferenceDecoded ReferenceDecode(std::span<const double> widths) {
@@ -249,7 +356,13 @@ ReferenceDecoded ReferenceDecode(std::span<const double> widths) {
         if (auto d = DecodeCode128(w)) {
             return *d;
         }
+        if (auto d = DecodeCode93(w)) {
+            return *d;
+        }
         if (auto d = DecodeEan(w)) {
+            return *d;
+        }
+        if (auto d = DecodeUpcE(w)) {
             return *d;
         }
     }

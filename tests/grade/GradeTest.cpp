@@ -83,9 +83,11 @@ TEST(ReferenceDecode, ReadsOurSymbolsBothWaysWithTheirMargins) {
     } cases[] = {
         {SymbologyId::Code128, "Grade 38", "Code 128", "GRADE 38"},
         {SymbologyId::Code128, "123456", "Code 128", "123456"},
+        {SymbologyId::Code93, "Code 93", "Code 93", "Code 93"},
         {SymbologyId::Ean13, "400638133393", "EAN-13", "4006381333931"},
         {SymbologyId::UpcA, "21898623818", "UPC-A", "218986238182"},
         {SymbologyId::Ean8, "9638507", "EAN-8", "96385074"},
+        {SymbologyId::UpcE, "123456", "UPC-E", "01234565"},
     };
     for (const auto& c : cases) {
         const std::vector<int> runs = RunsOf(SymbolModules(c.id, c.text));
