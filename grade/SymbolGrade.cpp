@@ -3,6 +3,7 @@
 #include "GradeScale.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <numeric>
 
@@ -56,7 +57,64 @@ void Lowest(ProfileGrade& g, double grade, const char* name) {
     }
 }
 
+// The narrow element's width in samples: the module the reference decode
+// measured (the middle one of the lines), or where no line decoded the
+// tenth-narrowest of the lines' elements.
+double ModuleOf(const std::vector<ProfileGrade>& profiles) {
+    std::vector<double> modules;
+    for (const ProfileGrade& g : profiles) {
+        if (g.decode.decoded) {
+            modules.push_back(g.decode.module);
+        }
+    }
+    if (modules.empty()) {
+        for (const ProfileGrade& g : profiles) {
+            const std::vector<double> widths = SymbolWidths(g.measures);
+            modules.insert(modules.end(), widths.begin(), widths.end());
+        }
+        if (modules.empty()) {
+            return 0.0;
+        }
+        std::nth_element(modules.begin(),
+                         modules.begin() + static_cast<std::ptrdiff_t>(modules.size() / 10),
+                         modules.end());
+        return modules[modules.size() / 10];
+    }
+    std::nth_element(modules.begin(),
+                     modules.begin() + static_cast<std::ptrdiff_t>(modules.size() / 2),
+                     modules.end());
+    return modules[modules.size() / 2];
+}
+
 } // namespace
+
+// A round spot of the given diameter, in samples, moved along the line:
+// each sample the mean under the spot. The bars run across the line, so the
+// spot's mean is the line's, each sample weighted by the spot's chord there.
+std::vector<double> Aperture(const std::vector<double>& line, double diameter) {
+    const double radius = diameter / 2.0;
+    const int reach = static_cast<int>(radius);
+    if (reach < 1) {
+        return line;
+    }
+    std::vector<double> weights;
+    double total = 0;
+    for (int k = -reach; k <= reach; ++k) {
+        weights.push_back(std::sqrt(radius * radius - static_cast<double>(k * k)));
+        total += weights.back();
+    }
+    const int n = static_cast<int>(line.size());
+    std::vector<double> seen(line.size());
+    for (int i = 0; i < n; ++i) {
+        double sum = 0;
+        for (int k = -reach; k <= reach; ++k) {
+            sum += weights[static_cast<std::size_t>(k + reach)] *
+                   line[static_cast<std::size_t>(std::clamp(i + k, 0, n - 1))];
+        }
+        seen[static_cast<std::size_t>(i)] = sum / total;
+    }
+    return seen;
+}
 
 ProfileGrade GradeProfile(std::span<const double> reflectance, bool symbolKnown) {
     ProfileGrade g;
@@ -140,10 +198,17 @@ SymbolGrade GradeImage(const GreyImage& image) {
         s.rows.push_back(s.top + static_cast<int>(height * (0.1 + 0.8 * i / 9.0)));
     }
     std::vector<std::vector<double>> lines;
-    bool known = false;
     for (const int y : s.rows) {
         lines.push_back(LineAt(image, y, half));
         s.profiles.push_back(GradeProfile(lines.back()));
+    }
+    // Then as a verifier's spot of 0.8 modules sees them.
+    const double diameter = 0.8 * ModuleOf(s.profiles);
+    s.profiles.clear();
+    bool known = false;
+    for (std::vector<double>& line : lines) {
+        line = Aperture(line, diameter);
+        s.profiles.push_back(GradeProfile(line));
         known = known || s.profiles.back().decode.decoded;
     }
     // A line that does not decode a symbol the others decode fails decode.

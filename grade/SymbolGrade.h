@@ -51,6 +51,10 @@ struct SymbolGrade {
 // which fails to decode it grades 0 for decode.
 ProfileGrade GradeProfile(std::span<const double> reflectance, bool symbolKnown = false);
 
+// A line as a round spot `diameter` samples wide sees it.
+std::vector<double> Aperture(const std::vector<double>& line, double diameter);
+
 // Finds the symbol in an image (the longest run of rows crossing the most
-// edges) and grades ten scan lines across its bars' height.
+// edges) and grades ten scan lines across its bars' height, each seen through
+// a spot 0.8 modules wide.
 SymbolGrade GradeImage(const GreyImage& image);

@@ -23,13 +23,15 @@ inline std::string SymbolModules(SymbologyId id, std::string_view text) {
 
 // How a line across a printed symbol looks: samples per module, the bars'
 // and spaces' reflectance in percent, the light on either side in modules,
-// and a blur (a running mean over 2 x blur + 1 samples).
+// a blur (a running mean over 2 x blur + 1 samples) and the samples every
+// bar spreads into the space after it.
 struct PrintLook {
     int samples = 4;
     double bar = 5;
     double space = 90;
     int quiet = 12;
     int blur = 0;
+    int gain = 0;
 };
 
 inline std::vector<double> ProfileOf(std::string_view modules, const PrintLook& look) {
@@ -40,6 +42,11 @@ inline std::vector<double> ProfileOf(std::string_view modules, const PrintLook& 
     for (const char module : line) {
         r.insert(r.end(), static_cast<std::size_t>(look.samples),
                  module == 'b' ? look.bar : look.space);
+    }
+    for (std::size_t i = r.size() - 1; look.gain > 0 && i > 0; --i) {
+        if (r[i - 1] == look.bar && r[i] == look.space) {
+            std::fill_n(r.begin() + static_cast<std::ptrdiff_t>(i), look.gain, look.bar);
+        }
     }
     if (look.blur == 0) {
         return r;
