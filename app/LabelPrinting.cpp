@@ -137,6 +137,17 @@ PrintRun PreviewSheetJob(QPrinter& printer, const SheetJob& job, int first, int 
     return run;
 }
 
+// One page drawn at the printer's resolution and printed as PrintSheetJob
+// prints, whole, one image dot on one printer dot.
+PrintRun PrintOnePage(QPrinter& printer, const std::function<QImage(int dpi)>& page) {
+    const int dpi = printer.resolution();
+    return PaintOnPrinter(printer, [&page, dpi](QPainter& painter, const NextPage& nextPage) {
+        return PaintPages(
+            painter, 0, 0, [&page, dpi](int) { return page(dpi); }, DrawPrinterPage, nextPage,
+            nullptr);
+    });
+}
+
 } // namespace
 
 PreviewPlan PlanPreview(const SheetLayout& layout, int sheets, int printerDpi) {
@@ -183,19 +194,10 @@ PrintRun PrintSheetJob(QPrinter& printer, const SheetJob& job, int first, int la
 }
 
 PrintRun PrintAlignmentPage(QPrinter& printer, const SheetJob& job) {
-    const int dpi = printer.resolution();
-    return PaintOnPrinter(printer, [&job, dpi](QPainter& painter, const NextPage& nextPage) {
-        return PaintPages(
-            painter, 0, 0, [&job, dpi](int) { return RenderAlignmentPage(job, dpi, dpi); },
-            DrawPrinterPage, nextPage, nullptr);
-    });
+    return PrintOnePage(printer, [&job](int dpi) { return RenderAlignmentPage(job, dpi, dpi); });
 }
 
 PrintRun PrintCalibrationPage(QPrinter& printer, const SheetLayout& layout) {
-    const int dpi = printer.resolution();
-    return PaintOnPrinter(printer, [&layout, dpi](QPainter& painter, const NextPage& nextPage) {
-        return PaintPages(
-            painter, 0, 0, [&layout, dpi](int) { return RenderCalibrationPage(layout, dpi, dpi); },
-            DrawPrinterPage, nextPage, nullptr);
-    });
+    return PrintOnePage(printer,
+                        [&layout](int dpi) { return RenderCalibrationPage(layout, dpi, dpi); });
 }

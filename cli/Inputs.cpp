@@ -59,7 +59,16 @@ std::optional<QByteArray> ReadBytes(const QString& path, QString* error) {
     }
     // At most kMaxInputBytes and one more, so that an endless input (a
     // device, a FIFO fed forever) is refused rather than read without end.
-    QByteArray bytes = file.read(kMaxInputBytes + 1);
+    // A pipe gives what it holds at the time of each read: reading goes on
+    // until it gives nothing, its end, not only its first part.
+    QByteArray bytes;
+    while (bytes.size() <= kMaxInputBytes) {
+        const QByteArray part = file.read(kMaxInputBytes + 1 - bytes.size());
+        if (part.isEmpty()) {
+            break;
+        }
+        bytes += part;
+    }
     if (file.error() != QFileDevice::NoError) {
         *error = QCoreApplication::translate("Inputs", "cannot read %1: %2")
                      .arg(path, file.errorString());

@@ -2,6 +2,7 @@
 
 #include "Barcode.h"
 #include "Batch.h"
+#include "DesignOptions.h"
 #include "DeviceMapping.h"
 #include "FieldValues.h"
 #include "LabelSheet.h"
@@ -291,6 +292,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
          QCoreApplication::translate("RenderOptions", "Draws each label's outline on the sheet.")},
     };
     parser.addOptions(options);
+    parser.addOptions(DesignOptionRows());
     parser.addPositionalArgument(
         QStringLiteral("text"),
         QCoreApplication::translate("RenderOptions", "The data text of a single symbol."));
@@ -331,7 +333,19 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     const QStringList texts = parser.positionalArguments();
     const bool batch = parser.isSet(QStringLiteral("batch"));
     const bool csv = parser.isSet(QStringLiteral("csv"));
-    if (int(batch) + int(csv) + int(!texts.isEmpty()) != 1) {
+    const bool design = parser.isSet(QStringLiteral("design"));
+    const bool count = parser.isSet(QStringLiteral("count"));
+    if (count && !design) {
+        return UsageError(QCoreApplication::translate(
+            "RenderOptions", "--count is for label designs: give --design"));
+    }
+    if (design) {
+        o.design = parser.value(QStringLiteral("design"));
+        if (const QString fault = DesignOptionsFault(parser); !fault.isEmpty()) {
+            return UsageError(fault);
+        }
+        o.mode = InputMode::Sequence;
+    } else if (int(batch) + int(csv) + int(!texts.isEmpty()) != 1) {
         return UsageError(texts.size() > 1
                               ? QCoreApplication::translate(
                                     "RenderOptions", "one data text only; quote a text with blanks")
@@ -342,7 +356,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         return UsageError(QCoreApplication::translate(
             "RenderOptions", "one data text only; quote a text with blanks"));
     }
-    if (batch) {
+    if (count) {
+        // --count is read with the other numbers below.
+    } else if (batch) {
         o.mode = InputMode::Batch;
         o.input = parser.value(QStringLiteral("batch"));
     } else if (csv) {
@@ -364,16 +380,16 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                 QCoreApplication::translate("RenderOptions", "unknown symbology \"%1\"; known: %2")
                     .arg(name, SymbologyList()));
         }
-    } else if (o.mode != InputMode::Csv) {
+    } else if (o.mode != InputMode::Csv && !design) {
         return UsageError(QCoreApplication::translate("RenderOptions", "--symbology is missing"));
     }
 
     o.output = parser.value(QStringLiteral("output"));
-    if (o.output.isEmpty() && o.mode != InputMode::Csv) {
+    if (o.output.isEmpty() && (o.mode != InputMode::Csv || design)) {
         return UsageError(QCoreApplication::translate("RenderOptions", "--output is missing"));
     }
     const bool sheet = parser.isSet(QStringLiteral("sheet"));
-    if (!sheet) {
+    if (!sheet && !design) {
         for (const char* name : {"start-at", "copies", "caption", "outlines"}) {
             if (parser.isSet(QString::fromLatin1(name))) {
                 return UsageError(QCoreApplication::translate(
@@ -381,7 +397,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                                       .arg(QString::fromLatin1(name)));
             }
         }
-    } else {
+    } else if (sheet) {
         std::string error;
         o.sheet = ParseSheetLayout(parser.value(QStringLiteral("sheet")).toStdString(), &error);
         if (!o.sheet) {
@@ -399,7 +415,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                                  "with --sheet"));
         }
     }
-    if (!sheet && o.mode != InputMode::Single && !o.output.isEmpty() &&
+    if (!sheet && !design && o.mode != InputMode::Single && !o.output.isEmpty() &&
         !PatternNamesEachEntry(o.output)) {
         return UsageError(QCoreApplication::translate(
             "RenderOptions", "a batch needs {n} or {text} in --output, or every "
@@ -451,6 +467,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         {"start-at", 1, 1'000'000, &o.startAt},
         {"copies", 1, kMaxCopies, &o.copies},
         {"jobs", 1, kMaxJobs, &o.jobs},
+        {"count", 1, kMaxCount, &o.count},
     };
     for (const auto& value : values) {
         const QString name = QString::fromLatin1(value.name);

@@ -19,9 +19,10 @@ enum ExitStatus : int {
 
 // Where the data texts come from.
 enum class InputMode {
-    Single, // one text on the command line
-    Batch,  // one text per line of a file or of standard input
-    Csv,    // one record per row of a CSV file with a header row
+    Single,   // one text on the command line
+    Batch,    // one text per line of a file or of standard input
+    Csv,      // one record per row of a CSV file with a header row
+    Sequence, // a design's labels numbered by {n}, as many as --count asks
 };
 
 // Everything the command line asks for, checked.
@@ -59,6 +60,9 @@ struct RenderOptions {
     int copies = 1;
     QString caption; // above every label, unless a CSV caption column gives one
     bool outlines = false;
+    // Label designs: the design file, and the labels of a sequence.
+    QString design;
+    int count = 0;
 };
 
 // What the command line asks the program to do.

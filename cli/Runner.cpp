@@ -2,6 +2,7 @@
 
 #include "BarcodeSettings.h"
 #include "Batch.h"
+#include "DesignRun.h"
 #include "FieldValues.h"
 #include "FileCommit.h"
 #include "InputRule.h"
@@ -487,6 +488,9 @@ BarWidths ResolveWidthSettings(const RenderOptions& options) {
 }
 
 int RunRender(const RenderOptions& options, const LabelSource& labels, std::FILE* errors) {
+    if (!options.design.isEmpty()) {
+        return RunDesign(options, errors);
+    }
     if (!options.density || !options.ratio) {
         if (const QString irregular = IrregularStoreFile(); !irregular.isEmpty()) {
             const QString note = QCoreApplication::translate(

@@ -19,16 +19,14 @@ void Report(std::FILE* errors, const QString& message) {
                errors);
 }
 
-// The output name of one page: the pattern with every "{page}" replaced by the
-// page's number (from 1), zero-padded to the digits of the last.
+} // namespace
+
 QString PagePath(const QString& pattern, int page, int pages) {
     QString path = pattern;
     return path.replace(kPageField,
                         QString::number(page + 1).rightJustified(
                             static_cast<int>(QString::number(pages).size()), QLatin1Char('0')));
 }
-
-} // namespace
 
 int RunSheet(const RenderOptions& options, const BarWidths& widths, const LabelSource& labels,
              const QList<Entry>& entries, std::FILE* errors) {

@@ -13,3 +13,7 @@
 // exit status.
 int RunSheet(const RenderOptions& options, const BarWidths& widths, const LabelSource& labels,
              const QList<Entry>& entries, std::FILE* errors);
+
+// The output name of one page: the pattern with every "{page}" replaced by the
+// page's number (from 1), zero-padded to the digits of the last.
+QString PagePath(const QString& pattern, int page, int pages);

@@ -13,6 +13,7 @@
 #include "VersionReader.h"
 
 #include <QGuiApplication>
+#include <QHashFunctions>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -106,6 +107,23 @@ bool IsGuiOption(const char* argument) {
     return std::any_of(kGuiOptions.begin(), kGuiOptions.end(), [&](const char* option) {
         return std::strlen(option) == length && std::strncmp(option, name, length) == 0;
     });
+}
+
+// Whether the command line asks for a label design (--design or -design, with
+// its file apart or after "=").
+bool NamesDesign(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--") {
+            return false;
+        }
+        for (const char* option : {"--design", "-design"}) {
+            if (argument == option || argument.startsWith(QByteArray(option) + '=')) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 // Whether the run draws one bitmap file: the case a label store can serve
@@ -303,8 +321,16 @@ int main(int argc, char* argv[]) {
             }
         }
     }
-    // Only the label's face is looked up, not every font on the system.
-    UseLabelFaceOnly();
+    // Only the label's face is looked up, not every font on the system; a
+    // label design names its fonts, which the system's configuration finds.
+    if (!NamesDesign(argc, argv)) {
+        UseLabelFaceOnly();
+    } else {
+        // Qt's PDF engine writes a document's fonts in the order of a hash
+        // table; one seed for every run keeps a design's PDF the same bytes
+        // whenever it is written, as the tool's files always are.
+        QHashSeed::setDeterministicGlobalSeed();
+    }
     QGuiApplication application(argc, argv);
     if (QGuiApplication::platformName() != QStringLiteral("offscreen")) {
         // Another platform asked for with -platform: its glyphs are not the

@@ -17,13 +17,7 @@
 
 namespace {
 
-constexpr double kPointsPerInch = 72;
 constexpr double kMillimetresPerInch = 25.4;
-// Outlines and crosshairs: half a point, twice the thinnest line a printer is
-// asked to show, at least one dot.
-constexpr double kLinePoints = 0.5;
-// The words, in points.
-constexpr double kTextPoints = 9;
 // Ruler ticks, in inches: a tenth, half and whole inch along the top; a
 // millimetre, five and ten along the left.
 constexpr double kShortTick = 0.06;
@@ -34,14 +28,10 @@ int Dots(double mils, int dpi) {
     return static_cast<int>(std::lround(mils * dpi / kMilsPerInch));
 }
 
-int LineDots(int dpi) {
-    return std::max(1, static_cast<int>(std::ceil(kLinePoints * dpi / kPointsPerInch)));
-}
-
 // Lines of text, each centred on `centreX`, the first with its top at `top`,
 // on a white ground that clears what lies under them.
 void CentredLines(QImage& page, const QStringList& lines, int centreX, int top, int dpi) {
-    const double em = kTextPoints * dpi / kPointsPerInch;
+    const double em = kMarkTextPoints * dpi / kPointsPerInch;
     const QFontMetricsF metrics(SheetFont(std::max(1, static_cast<int>(std::lround(em)))));
     const int lineHeight = static_cast<int>(std::ceil(metrics.height()));
     double widest = 0;
@@ -65,8 +55,8 @@ void CentredLines(QImage& page, const QStringList& lines, int centreX, int top, 
 // numbers every ten), both placed with the printer's corrections like
 // everything else: the ruler printed shows what the correction does.
 void Rulers(QImage& page, const SheetJob& job, int dpiX, int dpiY) {
-    const int line = std::max(1, LineDots(std::min(dpiX, dpiY)) / 2);
-    const double em = kTextPoints * std::min(dpiX, dpiY) / kPointsPerInch;
+    const int line = std::max(1, MarkLineDots(std::min(dpiX, dpiY)) / 2);
+    const double em = kMarkTextPoints * std::min(dpiX, dpiY) / kPointsPerInch;
     const int top = Dots(PrintedY(job, 0), dpiY);
     const int left = Dots(PrintedX(job, 0), dpiX);
     const auto tick = [](int count, int per) {
@@ -104,7 +94,7 @@ void Rulers(QImage& page, const SheetJob& job, int dpiX, int dpiY) {
 void FeedArrow(QImage& page, QPoint tip, int dpi) {
     const int head = Dots(kMilsPerInch / 8.0, dpi);
     const int shaft = Dots(kMilsPerInch / 4.0, dpi);
-    const int line = LineDots(dpi);
+    const int line = MarkLineDots(dpi);
     for (int row = 0; row < head; ++row) {
         FillMonoRect(page, QRect(tip.x() - row, tip.y() + row, 2 * row + 1, 1));
     }
@@ -143,8 +133,8 @@ QImage RenderAlignmentPage(const SheetJob& job, int dpiX, int dpiY) {
     if (page.isNull()) {
         return page;
     }
-    const int lineX = LineDots(dpiX);
-    const int lineY = LineDots(dpiY);
+    const int lineX = MarkLineDots(dpiX);
+    const int lineY = MarkLineDots(dpiY);
     const int columns = job.layout.columns;
     const int last = job.layout.LabelsPerSheet() - 1;
     const int corners[] = {0, columns - 1, last - columns + 1, last};

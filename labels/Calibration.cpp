@@ -14,10 +14,6 @@
 namespace {
 
 constexpr double kMilsPerMm = kMilsPerInch / 25.4;
-constexpr double kPointsPerInch = 72;
-// Lines of half a point, the words in 9 points, as the alignment page has.
-constexpr double kLinePoints = 0.5;
-constexpr double kTextPoints = 9;
 // The crosshair's distance from the paper's edges: half an inch, less on a
 // label too small for it.
 constexpr double kOrigin = 500;
@@ -59,11 +55,11 @@ QString MarkName(double mils, bool inches) {
 // longer at every fifth and tenth, and the end mark long and named.
 void Ruler(QImage& page, const CalibrationMarks& marks, bool across, int dpiX, int dpiY) {
     const int dpi = across ? dpiX : dpiY;
-    const int line = std::max(1, Dots(kLinePoints * kMilsPerInch / kPointsPerInch, dpi) / 2);
+    const int line = std::max(1, MarkLineDots(dpi) / 2);
     const double step = marks.inches ? kMilsPerInch / 10.0 : kMilsPerMm;
     const double length = across ? marks.across : marks.down;
     const int side = marks.inches ? 1 : -1; // inches below or right of the line
-    const double em = kTextPoints * std::min(dpiX, dpiY) / kPointsPerInch;
+    const double em = kMarkTextPoints * std::min(dpiX, dpiY) / kPointsPerInch;
     const int steps = static_cast<int>(std::lround(length / step));
     for (int i = 0; i <= steps; ++i) {
         // The end mark reaches furthest, but for the millimetres down, whose
@@ -125,8 +121,8 @@ QImage RenderCalibrationPage(const SheetLayout& layout, int dpiX, int dpiY) {
     }
     const CalibrationMarks millimetres = CalibrationMarksFor(layout, false);
     const CalibrationMarks inches = CalibrationMarksFor(layout, true);
-    const int lineX = std::max(1, Dots(kLinePoints * kMilsPerInch / kPointsPerInch, dpiX));
-    const int lineY = std::max(1, Dots(kLinePoints * kMilsPerInch / kPointsPerInch, dpiY));
+    const int lineX = MarkLineDots(dpiX);
+    const int lineY = MarkLineDots(dpiY);
     const double origin = millimetres.origin;
     // The crosshair, and the lines the rulers stand on.
     const int x0 = Dots(origin, dpiX);
@@ -155,7 +151,7 @@ QImage RenderCalibrationPage(const SheetLayout& layout, int dpiX, int dpiY) {
         tr("then from the crosshair to the last mark across and down;"),
         tr("enter what you measured in Print Labels, Calibrate."),
     };
-    const double em = kTextPoints * std::min(dpiX, dpiY) / kPointsPerInch;
+    const double em = kMarkTextPoints * std::min(dpiX, dpiY) / kPointsPerInch;
     const QFontMetricsF metrics(SheetFont(std::max(1, static_cast<int>(std::lround(em)))));
     const double lineHeight = std::ceil(metrics.height());
     const double left = Dots(origin + kMilsPerInch / 4.0, dpiX);

@@ -10,7 +10,19 @@
 #include <cmath>
 
 // Shapes drawn straight into a 1-bit page (colour 1 black): label outlines
-// and the marks of the alignment page. What falls off the page is left out.
+// and the marks of the alignment and calibration pages. What falls off the
+// page is left out.
+
+// The marks of those pages: lines of half a point (twice the thinnest line a
+// printer is asked to show), words in 9 points.
+inline constexpr double kPointsPerInch = 72;
+inline constexpr double kMarkLinePoints = 0.5;
+inline constexpr double kMarkTextPoints = 9;
+
+// A mark line's width in dots at the resolution, at least one.
+inline int MarkLineDots(int dpi) {
+    return std::max(1, static_cast<int>(std::ceil(kMarkLinePoints * dpi / kPointsPerInch)));
+}
 
 // Sets (or clears) every dot of a rectangle that falls on the page.
 inline void FillMonoRect(QImage& page, const QRect& rect, bool black = true) {

@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libzxing-dev libzbar-dev poppler-utils
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev libfontconfig-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    fonts-dejavu-core fonts-liberation
+    fonts-dejavu-core fonts-liberation tesseract-ocr
     xvfb xauth
     locales
     glabels-data

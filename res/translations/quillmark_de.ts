@@ -2112,6 +2112,210 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     </message>
 </context>
 <context>
+    <name>DesignFile</name>
+    <message>
+        <source>is no key here (%1 are)</source>
+        <translation>ist hier kein Schlüssel (Schlüssel sind %1)</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>takes a text in quotes</source>
+        <translation>nimmt einen Text in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>takes true or false</source>
+        <translation>nimmt true oder false</translation>
+    </message>
+    <message>
+        <source>takes a number from %1 to %2</source>
+        <translation>nimmt eine Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>takes a whole number</source>
+        <translation>nimmt eine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>takes %1, not &quot;%2&quot;</source>
+        <translation>nimmt %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>takes four numbers [x, y, width, height] in the design&apos;s unit, the width and height 0 or more</source>
+        <translation>nimmt vier Zahlen [x, y, Breite, Höhe] in der Einheit des Entwurfs, Breite und Höhe 0 oder mehr</translation>
+    </message>
+    <message>
+        <source>takes an object { }</source>
+        <translation>nimmt ein Objekt { }</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no symbology this program draws</source>
+        <translation>„%1“ ist keine Symbologie, die dieses Programm zeichnet</translation>
+    </message>
+    <message>
+        <source>is larger than the size, %1 pt</source>
+        <translation>ist größer als die Schriftgröße, %1 pt</translation>
+    </message>
+    <message>
+        <source>a line runs across or down: its width or its height is 0</source>
+        <translation>eine Linie läuft waagerecht oder senkrecht: ihre Breite oder ihre Höhe ist 0</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line 1: a design is one JSON object { }</source>
+        <translation>Zeile 1: ein Entwurf ist ein JSON-Objekt { }</translation>
+    </message>
+    <message>
+        <source>is %1: the file is from a newer version of the program, which reads version %2</source>
+        <translation>ist %1: die Datei stammt aus einer neueren Version des Programms, diese liest Version %2</translation>
+    </message>
+    <message>
+        <source>takes a list [ ] of objects</source>
+        <translation>nimmt eine Liste [ ] von Objekten</translation>
+    </message>
+    <message>
+        <source>cannot read the design &quot;%1&quot;: %2</source>
+        <translation>der Entwurf „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the design &quot;%1&quot;: %2</source>
+        <translation>der Entwurf „%1“: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesignLayout</name>
+    <message>
+        <source>%1: its box reaches past the label, %2 x %3 in</source>
+        <translation>%1: sein Rahmen reicht über das Etikett hinaus, %2 x %3 in</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>label %1</source>
+        <translation>Etikett %1</translation>
+    </message>
+    <message>
+        <source>the stock &quot;%1&quot;: %2</source>
+        <translation>das Etikettenmaterial „%1“: %2</translation>
+    </message>
+    <message>
+        <source>the font &quot;%1&quot; is not on this system; &quot;%2&quot; is used instead</source>
+        <translation>die Schrift „%1“ ist auf diesem System nicht vorhanden; stattdessen wird „%2“ verwendet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes %2 x %3 at %4 pt; its box is %5 x %6</source>
+        <translation>„%1“ braucht %2 x %3 bei %4 pt; sein Rahmen ist %5 x %6</translation>
+    </message>
+    <message>
+        <source>its box leaves no room for bars</source>
+        <translation>sein Rahmen lässt keinen Platz für Striche</translation>
+    </message>
+    <message>
+        <source>the symbol of &quot;%1&quot; takes %2 x %3 with its quiet zones; its box is %4 x %5</source>
+        <translation>das Symbol von „%1“ braucht mit seinen Ruhezonen %2 x %3; sein Rahmen ist %4 x %5</translation>
+    </message>
+</context>
+<context>
+    <name>DesignRun</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>bytes that are not UTF-8</source>
+        <translation>Bytes, die kein UTF-8 sind</translation>
+    </message>
+    <message>
+        <source>the CSV input has no header row naming its columns</source>
+        <translation>die CSV-Eingabe hat keine Kopfzeile, die ihre Spalten benennt</translation>
+    </message>
+    <message>
+        <source>%1 fields where the header names %2</source>
+        <translation>%1 Felder, wo die Kopfzeile %2 nennt</translation>
+    </message>
+    <message>
+        <source>%1 more faults like these</source>
+        <translation>%1 weitere solche Fehler</translation>
+    </message>
+    <message>
+        <source>%1 of %2 labels cannot be printed as designed; nothing was written</source>
+        <translation>%1 von %2 Etiketten können nicht wie entworfen gedruckt werden; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>the design &quot;%1&quot;: %2</source>
+        <translation>der Entwurf „%1“: %2</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
+    <message>
+        <source>the first label must be 1 to %1 on %2</source>
+        <translation>das erste Etikett muss 1 bis %1 auf %2 sein</translation>
+    </message>
+    <message>
+        <source>there are no labels to print</source>
+        <translation>es gibt keine Etiketten zu drucken</translation>
+    </message>
+    <message>
+        <source>designed labels are written as one PDF document, or as BMP or PNG pages</source>
+        <translation>entworfene Etiketten werden als ein PDF-Dokument oder als BMP- oder PNG-Seiten geschrieben</translation>
+    </message>
+    <message>
+        <source>the labels fill %1 pages: name the pages with {page} in --output</source>
+        <translation>die Etiketten füllen %1 Seiten: benennen Sie die Seiten mit {page} in --output</translation>
+    </message>
+    <message>
+        <source>page %1 is too large for a bitmap at %2 dpi</source>
+        <translation>Seite %1 ist zu groß für eine Bitmap mit %2 dpi</translation>
+    </message>
+</context>
+<context>
+    <name>LabelDesign</name>
+    <message>
+        <source>object %1</source>
+        <translation>Objekt %1</translation>
+    </message>
+    <message>
+        <source>object &quot;%1&quot;</source>
+        <translation>Objekt „%1“</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; at character %1 closes no field (write &quot;}}&quot; for the brace itself)</source>
+        <translation>ein „}“ bei Zeichen %1 schließt kein Feld (schreiben Sie „}}“ für die Klammer selbst)</translation>
+    </message>
+    <message>
+        <source>the field begun at character %1 is not closed with &quot;}&quot; (write &quot;{{&quot; for the brace itself)</source>
+        <translation>das bei Zeichen %1 begonnene Feld wird nicht mit „}“ geschlossen (schreiben Sie „{{“ für die Klammer selbst)</translation>
+    </message>
+    <message>
+        <source>the field at character %1 names nothing</source>
+        <translation>das Feld bei Zeichen %1 nennt nichts</translation>
+    </message>
+    <message>
+        <source>the field {%1} needs a column, and the data has none</source>
+        <translation>das Feld {%1} braucht eine Spalte, und die Daten haben keine</translation>
+    </message>
+    <message>
+        <source>the field {%1} names no column of the data (%2)</source>
+        <translation>das Feld {%1} nennt keine Spalte der Daten (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Symbology</name>
     <message>
         <source>an add-on takes 2 or 5 digits: &quot;%1&quot; is no add-on</source>
@@ -2155,6 +2359,33 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>ISMN, e.g. 979-0-2600-0043-8 or M-2600-0043-8; an add-on may follow.</source>
         <translation>ISMN, z. B. 979-0-2600-0043-8 oder M-2600-0043-8; ein Add-on darf folgen.</translation>
+    </message>
+</context>
+<context>
+    <name>RenderOptions</name>
+    <message>
+        <source>Draws labels of a design file on its stock (or --sheet), one per record of --csv or line of --batch (its field {text}), or --count of them numbered by {n}.</source>
+        <translation>Zeichnet Etiketten einer Entwurfsdatei auf ihr Etikettenmaterial (oder --sheet), eines je Datensatz von --csv oder Zeile von --batch (ihr Feld {text}), oder --count davon, nummeriert mit {n}.</translation>
+    </message>
+    <message>
+        <source>With --design: this many labels, 1 to %1, numbered by {n}.</source>
+        <translation>Mit --design: so viele Etiketten, 1 bis %1, nummeriert mit {n}.</translation>
+    </message>
+    <message>
+        <source>--count is for label designs: give --design</source>
+        <translation>--count ist für Etikettenentwürfe: geben Sie --design an</translation>
+    </message>
+    <message>
+        <source>a design takes one of --csv, --batch or --count</source>
+        <translation>ein Entwurf nimmt eines von --csv, --batch oder --count</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with --design: the design sets each object&apos;s own</source>
+        <translation>--%1 passt nicht zu --design: der Entwurf legt für jedes Objekt dessen eigenes fest</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with --design yet</source>
+        <translation>--%1 passt noch nicht zu --design</translation>
     </message>
 </context>
 <context>

@@ -2112,6 +2112,210 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     </message>
 </context>
 <context>
+    <name>DesignFile</name>
+    <message>
+        <source>is no key here (%1 are)</source>
+        <translation>n’est pas une clé ici (les clés sont %1)</translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation>manque</translation>
+    </message>
+    <message>
+        <source>takes a text in quotes</source>
+        <translation>prend un texte entre guillemets</translation>
+    </message>
+    <message>
+        <source>takes true or false</source>
+        <translation>prend true ou false</translation>
+    </message>
+    <message>
+        <source>takes a number from %1 to %2</source>
+        <translation>prend un nombre de %1 à %2</translation>
+    </message>
+    <message>
+        <source>takes a whole number</source>
+        <translation>prend un nombre entier</translation>
+    </message>
+    <message>
+        <source>takes %1, not &quot;%2&quot;</source>
+        <translation>prend %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>takes four numbers [x, y, width, height] in the design&apos;s unit, the width and height 0 or more</source>
+        <translation>prend quatre nombres [x, y, largeur, hauteur] dans l’unité du modèle, largeur et hauteur de 0 ou plus</translation>
+    </message>
+    <message>
+        <source>takes an object { }</source>
+        <translation>prend un objet { }</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no symbology this program draws</source>
+        <translation>« %1 » n’est pas une symbologie que ce programme dessine</translation>
+    </message>
+    <message>
+        <source>is larger than the size, %1 pt</source>
+        <translation>est plus grand que la taille, %1 pt</translation>
+    </message>
+    <message>
+        <source>a line runs across or down: its width or its height is 0</source>
+        <translation>une ligne est horizontale ou verticale : sa largeur ou sa hauteur vaut 0</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>line 1: a design is one JSON object { }</source>
+        <translation>ligne 1 : un modèle est un objet JSON { }</translation>
+    </message>
+    <message>
+        <source>is %1: the file is from a newer version of the program, which reads version %2</source>
+        <translation>vaut %1 : le fichier vient d’une version plus récente du programme, celle-ci lit la version %2</translation>
+    </message>
+    <message>
+        <source>takes a list [ ] of objects</source>
+        <translation>prend une liste [ ] d’objets</translation>
+    </message>
+    <message>
+        <source>cannot read the design &quot;%1&quot;: %2</source>
+        <translation>impossible de lire le modèle « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>the design &quot;%1&quot;: %2</source>
+        <translation>le modèle « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesignLayout</name>
+    <message>
+        <source>%1: its box reaches past the label, %2 x %3 in</source>
+        <translation>%1 : son cadre dépasse l’étiquette, %2 x %3 in</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>label %1</source>
+        <translation>étiquette %1</translation>
+    </message>
+    <message>
+        <source>the stock &quot;%1&quot;: %2</source>
+        <translation>le support « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>the font &quot;%1&quot; is not on this system; &quot;%2&quot; is used instead</source>
+        <translation>la police « %1 » n’est pas sur ce système ; « %2 » est utilisée à la place</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes %2 x %3 at %4 pt; its box is %5 x %6</source>
+        <translation>« %1 » occupe %2 x %3 à %4 pt ; son cadre fait %5 x %6</translation>
+    </message>
+    <message>
+        <source>its box leaves no room for bars</source>
+        <translation>son cadre ne laisse pas de place aux barres</translation>
+    </message>
+    <message>
+        <source>the symbol of &quot;%1&quot; takes %2 x %3 with its quiet zones; its box is %4 x %5</source>
+        <translation>le symbole de « %1 » occupe %2 x %3 avec ses zones de silence ; son cadre fait %4 x %5</translation>
+    </message>
+</context>
+<context>
+    <name>DesignRun</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>bytes that are not UTF-8</source>
+        <translation>des octets qui ne sont pas de l’UTF-8</translation>
+    </message>
+    <message>
+        <source>the CSV input has no header row naming its columns</source>
+        <translation>l’entrée CSV n’a pas de ligne d’en-tête nommant ses colonnes</translation>
+    </message>
+    <message>
+        <source>%1 fields where the header names %2</source>
+        <translation>%1 champs là où l’en-tête en nomme %2</translation>
+    </message>
+    <message>
+        <source>%1 more faults like these</source>
+        <translation>%1 autres erreurs de ce genre</translation>
+    </message>
+    <message>
+        <source>%1 of %2 labels cannot be printed as designed; nothing was written</source>
+        <translation>%1 étiquettes sur %2 ne peuvent pas être imprimées comme prévu ; rien n’a été écrit</translation>
+    </message>
+    <message>
+        <source>the design &quot;%1&quot;: %2</source>
+        <translation>le modèle « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>remarque : %1</translation>
+    </message>
+    <message>
+        <source>the first label must be 1 to %1 on %2</source>
+        <translation>la première étiquette doit être de 1 à %1 sur %2</translation>
+    </message>
+    <message>
+        <source>there are no labels to print</source>
+        <translation>il n’y a aucune étiquette à imprimer</translation>
+    </message>
+    <message>
+        <source>designed labels are written as one PDF document, or as BMP or PNG pages</source>
+        <translation>les étiquettes d’un modèle s’écrivent en un document PDF, ou en pages BMP ou PNG</translation>
+    </message>
+    <message>
+        <source>the labels fill %1 pages: name the pages with {page} in --output</source>
+        <translation>les étiquettes remplissent %1 pages : nommez les pages avec {page} dans --output</translation>
+    </message>
+    <message>
+        <source>page %1 is too large for a bitmap at %2 dpi</source>
+        <translation>la page %1 est trop grande pour une image bitmap à %2 ppp</translation>
+    </message>
+</context>
+<context>
+    <name>LabelDesign</name>
+    <message>
+        <source>object %1</source>
+        <translation>objet %1</translation>
+    </message>
+    <message>
+        <source>object &quot;%1&quot;</source>
+        <translation>objet « %1 »</translation>
+    </message>
+    <message>
+        <source>a &quot;}&quot; at character %1 closes no field (write &quot;}}&quot; for the brace itself)</source>
+        <translation>un « } » au caractère %1 ne ferme aucun champ (écrivez « }} » pour l’accolade elle-même)</translation>
+    </message>
+    <message>
+        <source>the field begun at character %1 is not closed with &quot;}&quot; (write &quot;{{&quot; for the brace itself)</source>
+        <translation>le champ commencé au caractère %1 n’est pas fermé par « } » (écrivez « {{ » pour l’accolade elle-même)</translation>
+    </message>
+    <message>
+        <source>the field at character %1 names nothing</source>
+        <translation>le champ au caractère %1 ne nomme rien</translation>
+    </message>
+    <message>
+        <source>the field {%1} needs a column, and the data has none</source>
+        <translation>le champ {%1} demande une colonne, et les données n’en ont aucune</translation>
+    </message>
+    <message>
+        <source>the field {%1} names no column of the data (%2)</source>
+        <translation>le champ {%1} ne nomme aucune colonne des données (%2)</translation>
+    </message>
+</context>
+<context>
     <name>Symbology</name>
     <message>
         <source>an add-on takes 2 or 5 digits: &quot;%1&quot; is no add-on</source>
@@ -2155,6 +2359,33 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>ISMN, e.g. 979-0-2600-0043-8 or M-2600-0043-8; an add-on may follow.</source>
         <translation>ISMN, p. ex. 979-0-2600-0043-8 ou M-2600-0043-8 ; un add-on peut suivre.</translation>
+    </message>
+</context>
+<context>
+    <name>RenderOptions</name>
+    <message>
+        <source>Draws labels of a design file on its stock (or --sheet), one per record of --csv or line of --batch (its field {text}), or --count of them numbered by {n}.</source>
+        <translation>Dessine les étiquettes d’un fichier de modèle sur son support (ou --sheet), une par enregistrement de --csv ou ligne de --batch (son champ {text}), ou --count d’entre elles numérotées par {n}.</translation>
+    </message>
+    <message>
+        <source>With --design: this many labels, 1 to %1, numbered by {n}.</source>
+        <translation>Avec --design : ce nombre d’étiquettes, de 1 à %1, numérotées par {n}.</translation>
+    </message>
+    <message>
+        <source>--count is for label designs: give --design</source>
+        <translation>--count sert aux modèles d’étiquettes : donnez --design</translation>
+    </message>
+    <message>
+        <source>a design takes one of --csv, --batch or --count</source>
+        <translation>un modèle prend l’une des options --csv, --batch ou --count</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with --design: the design sets each object&apos;s own</source>
+        <translation>--%1 ne va pas avec --design : le modèle fixe celui de chaque objet</translation>
+    </message>
+    <message>
+        <source>--%1 does not go with --design yet</source>
+        <translation>--%1 ne va pas encore avec --design</translation>
     </message>
 </context>
 <context>

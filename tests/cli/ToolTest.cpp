@@ -704,6 +704,7 @@ TEST_F(Tool, VerifyFailsTheEntriesThatDoNotScanAsTheirLabel) {
 // Label sheets: one PDF of every page, or PNG pages; refused lines and labels
 // too small are named before anything is written.
 TEST_F(Tool, SheetsWriteEveryPageOrNothing) {
+    const char* const kShelf = QUILLMARK_EXAMPLES "/shelf-label.qmd";
     QByteArray lines;
     for (int i = 1; i <= 65; ++i) {
         lines += QByteArray("ITEM-") + QByteArray::number(i) + '\n';
@@ -751,6 +752,23 @@ TEST_F(Tool, SheetsWriteEveryPageOrNothing) {
          {}},
         {{"-s", "code128", "--copies", "2", "-o", "s.pdf", "X"}, 2, "give --sheet", {}},
         {{"-s", "code128", "--sheet", "a5-2x2", "-o", "s.pdf", "X"}, 2, "--list-sheets", {}},
+        {{"--design", kShelf, "--csv", QUILLMARK_EXAMPLES "/products.csv", "-o", "d{page}.png"},
+         0,
+         "",
+         {"d1.png"}},
+        {{"--design", kShelf, "--batch", "list.txt", "-o", "d.pdf"},
+         2,
+         "column of the data (text)",
+         {}},
+        {{"--design", kShelf, "--count", "3", "--sheet", "letter-4x20", "-o", "d.pdf"},
+         2,
+         "object \"name\": its box reaches past the label, 1.75 x 0.50 in",
+         {}},
+        {{"--design", kShelf, "--batch", "list.txt", "-s", "code39", "-o", "d.pdf"},
+         2,
+         "--symbology does not go with --design",
+         {}},
+        {{"--count", "3", "-o", "d.pdf"}, 2, "give --design", {}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());
@@ -771,6 +789,15 @@ TEST_F(Tool, SheetsWriteEveryPageOrNothing) {
                   .status,
               0);
     EXPECT_EQ(pages(QStringLiteral("l.pdf")), 3);
+    // Standard input is read to its end, not only the part a pipe holds.
+    QByteArray many;
+    for (int i = 0; i < 12000; ++i) {
+        many += QByteArray::number(1'000'000 + i) + "-ITEM\n";
+    }
+    EXPECT_EQ(Run({"-s", "code128", "--sheet", "letter-3x10", "--batch", "-", "-o", "in.pdf"}, many)
+                  .status,
+              0);
+    EXPECT_EQ(pages(QStringLiteral("in.pdf")), 400);
     const Result listed = Run({"--list-sheets"});
     EXPECT_EQ(listed.status, 0);
 }
