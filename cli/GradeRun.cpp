@@ -114,6 +114,16 @@ void Print(std::FILE* out, const QString& line) {
 
 } // namespace
 
+QCommandLineOption GradeOption() {
+    return {QStringLiteral("grade"),
+            QCoreApplication::translate(
+                "RenderOptions",
+                "Grades the print quality of the symbol in an image (PNG or BMP, a module "
+                "at least 3 pixels wide), scan line by scan line; an estimate, not a "
+                "calibrated verifier's grade."),
+            QStringLiteral("image")};
+}
+
 int RunGrade(const QString& path, std::FILE* out, std::FILE* errors) {
     QImageReader reader(path);
     const QImage image = reader.read();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCommandLineOption>
 #include <QString>
 
 #include <cstdio>
@@ -9,3 +10,6 @@
 // last line "grade L (N.N)". 0 when a symbol was found and graded; 1 with a
 // message on `errors` when the file cannot be read or holds no bars.
 int RunGrade(const QString& path, std::FILE* out, std::FILE* errors);
+
+// The tool's --grade option, with its help text.
+QCommandLineOption GradeOption();

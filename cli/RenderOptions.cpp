@@ -5,6 +5,7 @@
 #include "DesignOptions.h"
 #include "DeviceMapping.h"
 #include "FieldValues.h"
+#include "GradeRun.h"
 #include "LabelSheet.h"
 
 #include <QCommandLineParser>
@@ -268,13 +269,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
              "Lists the built-in label stock and the system's label catalog; with words "
              "after it, only the stock whose name and description hold them all (5160, "
              "address).")},
-        {QStringLiteral("grade"),
-         QCoreApplication::translate(
-             "RenderOptions",
-             "Grades the print quality of the symbol in an image (PNG or BMP, a module "
-             "at least 3 pixels wide), scan line by scan line; an estimate, not a "
-             "calibrated verifier's grade."),
-         QStringLiteral("image")},
+        GradeOption(),
         {QStringLiteral("start-at"),
          QCoreApplication::translate(
              "RenderOptions", "The first label used on the first sheet, from 1 (default 1)."),
@@ -320,10 +315,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     }
 
     if (parser.isSet(QStringLiteral("grade"))) {
-        ParsedCommandLine parsed;
-        parsed.action = CommandAction::Grade;
-        parsed.gradeImage = parser.value(QStringLiteral("grade"));
-        return parsed;
+        return {CommandAction::Grade, {}, {}, {}, parser.value(QStringLiteral("grade"))};
     }
 
     ParsedCommandLine parsed;

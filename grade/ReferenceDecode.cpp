@@ -255,9 +255,21 @@ std::optional<EanDigit> DecodeEanDigit(std::span<const double> e, bool right, do
     return found;
 }
 
+// Whether the guard elements from `at` on are one module each (between half
+// a module and one and a half) of a symbol `modules` wide.
+bool OneModuleGuards(std::span<const double> w, std::size_t at, std::size_t count, double modules) {
+    const double module = std::accumulate(w.begin(), w.end(), 0.0) / modules;
+    return std::all_of(w.begin() + static_cast<std::ptrdiff_t>(at),
+                       w.begin() + static_cast<std::ptrdiff_t>(at + count),
+                       [module](double e) { return e > 0.5 * module && e < 1.5 * module; });
+}
+
 std::optional<ReferenceDecoded> DecodeEan(std::span<const double> w) {
     const std::size_t half = w.size() == 59 ? 6 : w.size() == 43 ? 4 : 0;
-    if (half == 0) {
+    const double modules = half == 6 ? 95.0 : 67.0;
+    if (half == 0 || !OneModuleGuards(w, 0, 3, modules) ||
+        !OneModuleGuards(w, 3 + 4 * half, 5, modules) ||
+        !OneModuleGuards(w, w.size() - 3, 3, modules)) {
         return std::nullopt;
     }
     double worst = 0.5;
@@ -304,7 +316,7 @@ std::optional<ReferenceDecoded> DecodeEan(std::span<const double> w) {
     d.decoded = true;
     d.text = d.symbology == "UPC-A" ? digits.substr(1) : digits;
     d.decodability = worst / 0.5;
-    d.module = std::accumulate(w.begin(), w.end(), 0.0) / (half == 6 ? 95.0 : 67.0);
+    d.module = std::accumulate(w.begin(), w.end(), 0.0) / modules;
     return d;
 }
 
@@ -312,7 +324,7 @@ std::optional<ReferenceDecoded> DecodeEan(std::span<const double> w) {
 // six-element end guard. The parity of the six gives the number system (0
 // or its mirror, 1) and the check digit; nothing else checks them.
 std::optional<ReferenceDecoded> DecodeUpcE(std::span<const double> w) {
-    if (w.size() != 33) {
+    if (w.size() != 33 || !OneModuleGuards(w, 0, 3, 51) || !OneModuleGuards(w, 27, 6, 51)) {
         return std::nullopt;
     }
     double worst = 0.5;

@@ -50,6 +50,59 @@ std::vector<double> LineAt(const GreyImage& image, int y, int half) {
     return line;
 }
 
+// Where the symbol lies among a line's elements (its first and one past its
+// last) and what its reference decode read. The line from its first bar to
+// its last is tried first; then each stretch between spaces wider than five
+// narrow elements, as an add-on, a border or other print in the same rows
+// stands apart from the symbol.
+struct FoundSymbol {
+    std::size_t first = 0;
+    std::size_t end = 0;
+    ReferenceDecoded decode;
+};
+
+FoundSymbol FindSymbol(const std::vector<ProfileElement>& elements) {
+    FoundSymbol found;
+    const auto isBar = [](const ProfileElement& e) { return e.bar; };
+    const auto firstBar = std::find_if(elements.begin(), elements.end(), isBar);
+    if (firstBar == elements.end()) {
+        return found;
+    }
+    const auto fb = static_cast<std::size_t>(firstBar - elements.begin());
+    const auto lb = static_cast<std::size_t>(
+        std::find_if(elements.rbegin(), elements.rend(), isBar).base() - elements.begin() - 1);
+    const auto decodes = [&](std::size_t first, std::size_t end) {
+        std::vector<double> widths;
+        for (std::size_t i = first; i < end; ++i) {
+            widths.push_back(elements[i].Width());
+        }
+        found = {first, end, ReferenceDecode(widths)};
+        return found.decode.decoded;
+    };
+    if (decodes(fb, lb + 1)) {
+        return found;
+    }
+    std::vector<double> widths;
+    for (std::size_t i = fb; i <= lb; ++i) {
+        widths.push_back(elements[i].Width());
+    }
+    std::nth_element(widths.begin(),
+                     widths.begin() + static_cast<std::ptrdiff_t>(widths.size() / 10),
+                     widths.end());
+    const double gap = 5.0 * widths[widths.size() / 10];
+    std::size_t start = fb;
+    for (std::size_t i = fb + 1; i <= lb + 1; ++i) {
+        if (i == lb + 1 || (!elements[i].bar && elements[i].Width() > gap)) {
+            const bool whole = start == fb && i == lb + 1; // tried already
+            if (!whole && decodes(start, i)) {
+                return found;
+            }
+            start = i + 1;
+        }
+    }
+    return {};
+}
+
 void Lowest(ProfileGrade& g, double grade, const char* name) {
     if (grade < g.grade) {
         g.grade = grade;
@@ -125,14 +178,15 @@ ProfileGrade GradeProfile(std::span<const double> reflectance, bool symbolKnown)
     g.edgeContrastGrade = EdgeContrastGrade(m.edgeContrastMin);
     g.modulationGrade = ModulationGrade(m.modulation);
     g.defectsGrade = DefectsGrade(m.defects);
-    const std::vector<double> widths = SymbolWidths(m);
-    g.decode = ReferenceDecode(widths);
-    if (g.decode.decoded && !m.elements.empty()) {
+    const FoundSymbol found = FindSymbol(m.elements);
+    g.decode = found.decode;
+    if (g.decode.decoded) {
         // The light on either side of the bars, as wide as the symbology asks?
-        const ProfileElement& first = m.elements.front();
-        const ProfileElement& last = m.elements.back();
-        g.quietLeft = first.bar ? 0.0 : first.Width() / g.decode.module;
-        g.quietRight = last.bar ? 0.0 : last.Width() / g.decode.module;
+        const auto lightWidth = [&](std::size_t i, bool inside) {
+            return inside && !m.elements[i].bar ? m.elements[i].Width() / g.decode.module : 0.0;
+        };
+        g.quietLeft = lightWidth(found.first - 1, found.first > 0);
+        g.quietRight = lightWidth(found.end, found.end < m.elements.size());
         // Half a module of slack for where the first edge falls in its pixel.
         const bool quiet =
             g.quietLeft >= g.decode.quietLeft - 0.5 && g.quietRight >= g.decode.quietRight - 0.5;

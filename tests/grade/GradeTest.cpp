@@ -74,6 +74,26 @@ TEST(GradeProfile, KnownLinesGradeToTheirParameters) {
     }
 }
 
+TEST(GradeProfile, FindsTheSymbolBesideOtherPrint) {
+    const std::string code128 = SymbolModules(SymbologyId::Code128, "38");
+    const struct {
+        std::string modules;
+        const char* text;
+        double grade;
+    } cases[] = {
+        // An add-on 9 modules after the main symbol: its trailing quiet zone.
+        {SymbolModules(SymbologyId::Issn, "0317-8471 05"), "9770317847001", 4.0},
+        // A border 11 modules before the symbol, a mark 6 modules after it.
+        {"bbb" + std::string(11, 's') + code128, "38", 4.0},
+        {code128 + std::string(6, 's') + "bb", "38", 0.0},
+    };
+    for (const auto& c : cases) {
+        const ProfileGrade g = GradeProfile(ProfileOf(c.modules, {}));
+        EXPECT_EQ(g.decode.text, c.text);
+        EXPECT_EQ(g.grade, c.grade) << c.text << g.worst;
+    }
+}
+
 TEST(ReferenceDecode, ReadsOurSymbolsBothWaysWithTheirMargins) {
     const struct {
         SymbologyId id;
