@@ -246,6 +246,9 @@ SymbolGrade GradeImage(const GreyImage& image) {
         runEdges = crossing ? edges[static_cast<std::size_t>(y)] : 0;
     }
     s.found = s.bottom > s.top;
+    if (!s.found) {
+        return s;
+    }
     const int height = s.bottom - s.top;
     const int half = std::max(0, height / 40);
     for (int i = 0; i < 10; ++i) {
