@@ -94,9 +94,11 @@ QString ProfileLine(int number, int row, const ProfileGrade& g) {
         parts << Tr("decode passes, quiet zones %1 and %2 modules of %3 and %4 (%5)")
                      .arg(Number(g.quietLeft), Number(g.quietRight), Number(g.decode.quietLeft),
                           Number(g.decode.quietRight), GradeNumber(*g.decodeGrade))
-              << Tr("decodability %1")
-                     .arg(Graded(QString::number(g.decode.decodability, 'f', 2),
-                                 *g.decodabilityGrade));
+              << (g.decodabilityGrade
+                      ? Tr("decodability %1")
+                            .arg(Graded(QString::number(g.decode.decodability, 'f', 2),
+                                        *g.decodabilityGrade))
+                      : Tr("decodability not graded"));
     }
     QString line = Tr("line %1 at row %2: %3; grade %4")
                        .arg(number)

@@ -3,6 +3,7 @@
 #include "Code128.h"
 #include "Code93.h"
 #include "EanUpc.h"
+#include "TwoWidthDecode.h"
 
 #include <algorithm>
 #include <array>
@@ -375,6 +376,12 @@ ReferenceDecoded ReferenceDecode(std::span<const double> widths) {
             return *d;
         }
         if (auto d = DecodeUpcE(w)) {
+            return *d;
+        }
+        if (auto d = DecodeCode39(w)) {
+            return *d;
+        }
+        if (auto d = DecodeInterleaved25(w)) {
             return *d;
         }
     }

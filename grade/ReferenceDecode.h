@@ -8,16 +8,19 @@
 // zones the symbology asks for.
 struct ReferenceDecoded {
     bool decoded = false;
-    std::string symbology;   // "Code 128", "Code 93", "EAN-13", "UPC-A", "UPC-E", "EAN-8"
-    std::string text;        // the data characters (Code 128: sets A, B and C)
-    double decodability = 0; // 0 to 1: the worst margin over the nominal half module
-    double module = 0;       // the mean module width, in samples
-    double quietLeft = 0;    // the quiet zones the symbology asks for, in modules
+    // "Code 128", "Code 93", "EAN-13", "UPC-A", "UPC-E", "EAN-8", "Code 39" or
+    // "Interleaved 2 of 5".
+    std::string symbology;
+    std::string text;               // the data characters (Code 128: sets A, B and C)
+    double decodability = 0;        // 0 to 1: the worst margin over the nominal half module
+    bool decodabilityGraded = true; // false: the decode measures no margins
+    double module = 0;              // the mean module width, in samples
+    double quietLeft = 0;           // the quiet zones the symbology asks for, in modules
     double quietRight = 0;
 };
 
 // Decodes the widths of the bars and spaces from the first bar to the last
 // (a bar first) by edge-to-similar-edge measurements, forwards or backwards.
-// Code 128, Code 93, EAN-13, UPC-A, UPC-E and EAN-8; nothing decoded for
-// anything else.
+// Code 128, Code 93, EAN-13, UPC-A, UPC-E and EAN-8; Code 39 and Interleaved
+// 2 of 5 by their wide and narrow elements; nothing decoded for anything else.
 ReferenceDecoded ReferenceDecode(std::span<const double> widths);

@@ -191,7 +191,9 @@ ProfileGrade GradeProfile(std::span<const double> reflectance, bool symbolKnown)
         const bool quiet =
             g.quietLeft >= g.decode.quietLeft - 0.5 && g.quietRight >= g.decode.quietRight - 0.5;
         g.decodeGrade = quiet ? 4.0 : 0.0;
-        g.decodabilityGrade = DecodabilityGrade(100.0 * g.decode.decodability);
+        if (g.decode.decodabilityGraded) {
+            g.decodabilityGrade = DecodabilityGrade(100.0 * g.decode.decodability);
+        }
     } else if (symbolKnown) {
         g.decodeGrade = 0.0;
         g.decodabilityGrade = 0.0;
@@ -204,6 +206,8 @@ ProfileGrade GradeProfile(std::span<const double> reflectance, bool symbolKnown)
     Lowest(g, g.defectsGrade, "defects");
     if (g.decodeGrade) {
         Lowest(g, *g.decodeGrade, g.decode.decoded ? "quiet zone" : "decode");
+    }
+    if (g.decodabilityGrade) {
         Lowest(g, *g.decodabilityGrade, "decodability");
     }
     return g;

@@ -2434,6 +2434,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>Decodierbarkeit %1</translation>
     </message>
     <message>
+        <source>decodability not graded</source>
+        <translation>Decodierbarkeit nicht bewertet</translation>
+    </message>
+    <message>
         <source>line %1 at row %2: %3; grade %4</source>
         <translation>Linie %1 in Zeile %2: %3; Note %4</translation>
     </message>

@@ -2434,6 +2434,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>décodabilité %1</translation>
     </message>
     <message>
+        <source>decodability not graded</source>
+        <translation>décodabilité non évaluée</translation>
+    </message>
+    <message>
         <source>line %1 at row %2: %3; grade %4</source>
         <translation>ligne %1 à la rangée %2 : %3 ; note %4</translation>
     </message>

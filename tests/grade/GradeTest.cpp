@@ -118,6 +118,7 @@ TEST(ReferenceDecode, ReadsOurSymbolsBothWaysWithTheirMargins) {
             EXPECT_EQ(d.symbology, c.symbology);
             EXPECT_EQ(d.text, c.decoded);
             EXPECT_NEAR(d.decodability, 1.0, 1e-9);
+            EXPECT_TRUE(d.decodabilityGraded);
             std::reverse(widths.begin(), widths.end());
         }
         // Bars a fifth of a module wider leave every edge-to-similar-edge
@@ -132,6 +133,39 @@ TEST(ReferenceDecode, ReadsOurSymbolsBothWaysWithTheirMargins) {
         EXPECT_NEAR(ReferenceDecode(widths).decodability, 0.6, 1e-9) << c.text;
     }
     EXPECT_FALSE(ReferenceDecode(std::vector<double>{1, 1, 1}).decoded);
+}
+
+TEST(ReferenceDecode, ReadsTwoWidthSymbolsWithoutGradingDecodability) {
+    const struct {
+        SymbologyId id;
+        const char* text;
+        const char* symbology;
+        const char* decoded;
+    } cases[] = {
+        {SymbologyId::Code39, "CODE-39", "Code 39", "CODE-39"},
+        {SymbologyId::Code39Mod43, "CODE39", "Code 39", "CODE39W"},
+        {SymbologyId::Interleaved25, "123456", "Interleaved 2 of 5", "123456"},
+    };
+    for (const auto& c : cases) {
+        for (const int ratio : {2, 3}) {
+            const BarWidths widths{10, ratio};
+            const auto barcode = CreateBarcode(c.id, c.text, widths);
+            std::vector<double> w;
+            for (const Element& e : barcode->Encode().elements) {
+                w.push_back(e.width / 10.0);
+            }
+            while (!w.empty() && w.size() % 2 == 0) {
+                w.pop_back(); // the gap after the stop character
+            }
+            std::reverse(w.begin(), w.end());
+            const ReferenceDecoded d = ReferenceDecode(w);
+            EXPECT_TRUE(d.decoded) << c.text << ratio;
+            EXPECT_EQ(d.symbology, c.symbology);
+            EXPECT_EQ(d.text, c.decoded);
+            EXPECT_FALSE(d.decodabilityGraded);
+            EXPECT_NEAR(d.module, 1.0, 1e-9);
+        }
+    }
 }
 
 TEST(GradeImage, FindsTheBarsAndGradesTenLines) {
