@@ -160,9 +160,9 @@ std::vector<double> Aperture(const std::vector<double>& line, double diameter) {
     std::vector<double> seen(line.size());
     for (int i = 0; i < n; ++i) {
         double sum = 0;
-        for (int k = -reach; k <= reach; ++k) {
-            sum += weights[static_cast<std::size_t>(k + reach)] *
-                   line[static_cast<std::size_t>(std::clamp(i + k, 0, n - 1))];
+        for (std::size_t w = 0; w < weights.size(); ++w) {
+            const int at = std::clamp(i + static_cast<int>(w) - reach, 0, n - 1);
+            sum += weights[w] * line[static_cast<std::size_t>(at)];
         }
         seen[static_cast<std::size_t>(i)] = sum / total;
     }
