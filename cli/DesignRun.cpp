@@ -173,6 +173,7 @@ std::optional<bool> IsRaster(const std::optional<OutputFormat>& format) {
     case OutputFormat::Pdf:
         return false;
     case OutputFormat::Svg:
+    case OutputFormat::Zpl: // a design's pages do not go to a printer language yet
         break;
     }
     return std::nullopt;

@@ -1,7 +1,6 @@
 #include "GradeRun.h"
 
 #include "GradeScale.h"
-#include "RenderOptions.h"
 #include "SymbolGrade.h"
 
 #include <QCoreApplication>
@@ -14,6 +13,10 @@
 #include <vector>
 
 namespace {
+
+// The tool's exit statuses: graded, and nothing graded (as a failed entry).
+constexpr int kGraded = 0;
+constexpr int kNotGraded = 1;
 
 QString Tr(const char* text) {
     return QCoreApplication::translate("GradeRun", text);
@@ -132,7 +135,7 @@ int RunGrade(const QString& path, std::FILE* out, std::FILE* errors) {
     if (image.isNull()) {
         Print(errors, QStringLiteral("quillmark-render: ") +
                           Tr("cannot read the image \"%1\": %2").arg(path, reader.errorString()));
-        return kExitSomeFailed;
+        return kNotGraded;
     }
     const std::vector<std::uint8_t> grey = GreyPixels(image);
     const GreyImage view{image.width(), image.height(), grey.data(), image.width()};
@@ -140,7 +143,7 @@ int RunGrade(const QString& path, std::FILE* out, std::FILE* errors) {
     if (!graded.found) {
         Print(errors, QStringLiteral("quillmark-render: ") +
                           Tr("no bars found in \"%1\" to grade").arg(path));
-        return kExitSomeFailed;
+        return kNotGraded;
     }
     const auto decoded = std::find_if(graded.profiles.begin(), graded.profiles.end(),
                                       [](const ProfileGrade& g) { return g.decode.decoded; });
@@ -163,5 +166,5 @@ int RunGrade(const QString& path, std::FILE* out, std::FILE* errors) {
     Print(out, QStringLiteral("grade %1 (%2)")
                    .arg(QChar::fromLatin1(GradeLetter(graded.grade)))
                    .arg(GradeNumber(graded.grade)));
-    return kExitSuccess;
+    return kGraded;
 }

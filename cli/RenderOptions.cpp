@@ -7,6 +7,8 @@
 #include "FieldValues.h"
 #include "GradeRun.h"
 #include "LabelSheet.h"
+#include "PrinterLink.h"
+#include "PrinterOptions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -288,6 +290,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     };
     parser.addOptions(options);
     parser.addOptions(DesignOptionRows());
+    parser.addOptions(PrinterOptionList());
     parser.addPositionalArgument(
         QStringLiteral("text"),
         QCoreApplication::translate("RenderOptions", "The data text of a single symbol."));
@@ -377,7 +380,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     }
 
     o.output = parser.value(QStringLiteral("output"));
-    if (o.output.isEmpty() && (o.mode != InputMode::Csv || design)) {
+    const bool toQueue = parser.isSet(QStringLiteral("printer"));
+    if (o.output.isEmpty() && (o.mode != InputMode::Csv || design) && !toQueue) {
         return UsageError(QCoreApplication::translate("RenderOptions", "--output is missing"));
     }
     const bool sheet = parser.isSet(QStringLiteral("sheet"));
@@ -398,7 +402,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                                             "--sheet: %1; --list-sheets shows the stock there is")
                     .arg(QString::fromStdString(error)));
         }
-        if (o.output.isEmpty()) {
+        if (o.output.isEmpty() && !toQueue) {
             return UsageError(QCoreApplication::translate("RenderOptions", "--output is missing"));
         }
         if (parser.isSet(QStringLiteral("zoom"))) {
@@ -421,7 +425,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                 QCoreApplication::translate("RenderOptions", "--format takes %1, not \"%2\"")
                     .arg(FormatNameList(), parser.value(QStringLiteral("format"))));
         }
-    } else if (!o.output.isEmpty() && !FormatOfPath(o.output)) {
+    } else if (!o.output.isEmpty() && !FormatOfPath(o.output) && !IsSocketOutput(o.output)) {
         return UsageError(
             QCoreApplication::translate("RenderOptions",
                                         "cannot tell the format of \"%1\"; name it %2, or give "
@@ -502,6 +506,15 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     o.verify = parser.isSet(QStringLiteral("verify"));
     o.caption = parser.value(QStringLiteral("caption"));
     o.outlines = parser.isSet(QStringLiteral("outlines"));
+    PrinterSettings printer{o.output, o.sheet.has_value(), o.format, o.dpi, o.barReduction, {}, {}};
+    if (!TakePrinterOptions(parser, printer, &error)) {
+        return UsageError(error);
+    }
+    o.format = printer.format;
+    o.dpi = printer.dpi;
+    o.barReduction = printer.barReduction;
+    o.printerQueue = printer.queue;
+    o.printer = printer.profile;
     parsed.action = CommandAction::Render;
     return parsed;
 }

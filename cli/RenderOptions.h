@@ -1,6 +1,7 @@
 #pragma once
 
 #include "OutputFormat.h"
+#include "PrinterProfile.h"
 #include "SheetLayout.h"
 #include "Symbologies.h"
 
@@ -63,6 +64,11 @@ struct RenderOptions {
     // Label designs: the design file, and the labels of a sequence.
     QString design;
     int count = 0;
+    // Label printers: the CUPS queue a raw job goes to (--printer), and how
+    // the printer prints (its stored profile, with the command line's
+    // settings over it; its resolution is --dpi).
+    QString printerQueue;
+    PrinterProfile printer;
 };
 
 // What the command line asks the program to do.

@@ -4,6 +4,7 @@
 #include "InputRule.h"
 #include "LabelSheet.h"
 #include "OutputFormat.h"
+#include "PrinterRun.h"
 #include "SheetText.h"
 #include "SheetVerify.h"
 
@@ -136,6 +137,8 @@ int RunSheet(const RenderOptions& options, const BarWidths& widths, const LabelS
         break;
     case OutputFormat::Pdf:
         break;
+    case OutputFormat::Zpl:
+        return SendSheetToPrinter(job, options, errors);
     case OutputFormat::Svg:
         Report(errors, QCoreApplication::translate(
                            "SheetRun", "a sheet is written as one PDF document, or as BMP or PNG "

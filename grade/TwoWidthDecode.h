@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReferenceDecode.h"
+#include "Decoded.h"
 
 #include <optional>
 #include <span>

@@ -1,5 +1,7 @@
 #include "OutputFormat.h"
 
+#include "ZplWriter.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -70,7 +72,7 @@ QByteArray MonoBmp(const QImage& image) {
     return bytes;
 }
 
-constexpr std::array<FormatFacts, 4> kFormats{{
+constexpr std::array<FormatFacts, 5> kFormats{{
     {OutputFormat::Bmp, "bmp", QT_TRANSLATE_NOOP("CBarcodeOutput", "Graphics Files (*.bmp)"),
      FormatKind::Raster},
     {OutputFormat::Png, "png", QT_TRANSLATE_NOOP("CBarcodeOutput", "PNG Files (*.png)"),
@@ -79,6 +81,9 @@ constexpr std::array<FormatFacts, 4> kFormats{{
      FormatKind::Vector},
     {OutputFormat::Pdf, "pdf", QT_TRANSLATE_NOOP("CBarcodeOutput", "PDF Files%1 (*.pdf)"),
      FormatKind::Vector},
+    {OutputFormat::Zpl, "zpl",
+     QT_TRANSLATE_NOOP("CBarcodeOutput", "ZPL Label Printer Files (*.zpl)"),
+     FormatKind::PrinterLanguage},
 }};
 
 constexpr bool RowsFollowFormatOrder() {
@@ -111,7 +116,7 @@ std::optional<OutputFormat> FormatOfPath(const QString& path) {
     return suffix.isEmpty() ? std::nullopt : FormatByName(suffix);
 }
 
-const std::array<FormatFacts, 4>& OutputFormats() {
+const std::array<FormatFacts, 5>& OutputFormats() {
     return kFormats;
 }
 
@@ -134,7 +139,7 @@ QString ExtensionOf(OutputFormat format) {
 }
 
 bool IsRaster(OutputFormat format) {
-    return FactsOf(format).kind == FormatKind::Raster;
+    return FactsOf(format).kind != FormatKind::Vector;
 }
 
 QByteArray EncodeBitmap(const QImage& bitmap, OutputFormat format) {
@@ -152,6 +157,9 @@ QByteArray EncodeBitmap(const QImage& bitmap, OutputFormat format) {
     case OutputFormat::Png:
         encoder = "PNG";
         break;
+    case OutputFormat::Zpl:
+        return bitmap.format() == QImage::Format_Mono ? ZplLabel(bitmap, PrinterProfile{})
+                                                      : QByteArray();
     case OutputFormat::Svg:
     case OutputFormat::Pdf:
         return {}; // shapes, not dots

@@ -16,11 +16,12 @@ enum class OutputFormat {
     Png, // 1-bit PNG
     Svg, // vector, true size
     Pdf, // vector, true size
+    Zpl, // ZPL II for thermal label printers: the dots of each label
 };
 
-// How a format holds a symbol: dots at the device's resolution, or shapes at
-// true size.
-enum class FormatKind { Raster, Vector };
+// How a format holds a symbol: dots at the device's resolution, shapes at
+// true size, or a label printer's language carrying the dots of each label.
+enum class FormatKind { Raster, Vector, PrinterLanguage };
 
 // Everything the program knows of a format: one row per format, in
 // OutputFormat order, for the Save dialog, the tool's options and messages.
@@ -33,10 +34,10 @@ struct FormatFacts {
     FormatKind kind;
 };
 
-const std::array<FormatFacts, 4>& OutputFormats();
+const std::array<FormatFacts, 5>& OutputFormats();
 const FormatFacts& FactsOf(OutputFormat format);
 
-// The format names as a list for messages: "bmp, png, svg or pdf", each
+// The format names as a list for messages: "bmp, png, svg, pdf or zpl", each
 // name after `prefix` (".bmp, .png, .svg or .pdf" with "."), in the user's
 // language.
 QString FormatNameList(const QString& prefix = {});
@@ -47,8 +48,11 @@ std::optional<OutputFormat> FormatByName(const QString& name);
 std::optional<OutputFormat> FormatOfPath(const QString& path);
 // The extension of a format, without the dot.
 QString ExtensionOf(OutputFormat format);
+// Whether the format holds dots at the device's resolution: a bitmap, or a
+// printer language.
 bool IsRaster(OutputFormat format);
 
-// A monochrome bitmap as the bytes of a BMP or PNG file; empty when the image
-// cannot be encoded (or the format is not a raster one).
+// A monochrome bitmap as the bytes of a BMP, PNG or ZPL file (one label of
+// the bitmap's size, as the printer is set up); empty when the image cannot
+// be encoded (or the format holds no dots).
 QByteArray EncodeBitmap(const QImage& bitmap, OutputFormat format);

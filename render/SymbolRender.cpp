@@ -136,6 +136,7 @@ RenderResult RenderSymbol(const RenderRequest& request) {
         break;
     case OutputFormat::Bmp:
     case OutputFormat::Png:
+    case OutputFormat::Zpl:
         break; // written above
     }
     return result;

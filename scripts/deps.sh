@@ -14,6 +14,7 @@ packages=(
     glabels-data
     desktop-file-utils appstream lintian dpkg-dev file
     libclang-rt-14-dev
+    libcups2-dev cups-daemon cups-client
 )
 
 sudo_cmd=()
@@ -28,6 +29,12 @@ for p in "${packages[@]}"; do
     fi
 done
 
+# Node.js with npm for the ZPL interpreter: Debian's, unless the machine has
+# its own (a NodeSource build, which bundles npm and conflicts with Debian's).
+if ! command -v npm >/dev/null 2>&1; then
+    missing+=(nodejs npm)
+fi
+
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
     "${sudo_cmd[@]}" apt-get update
@@ -39,4 +46,11 @@ fi
 if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
     echo "Generating the de_DE.UTF-8 locale"
     "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi
+
+# The independent ZPL interpreter the label printer tests render with, at the
+# version its lock file names.
+if [ ! -d "$(dirname "$0")/zplcheck/node_modules/zpl-renderer-js" ]; then
+    echo "Installing the ZPL interpreter (npm ci in scripts/zplcheck)"
+    npm ci --prefix "$(dirname "$0")/zplcheck" --no-audit --no-fund
 fi

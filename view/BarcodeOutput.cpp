@@ -284,6 +284,11 @@ void CBarcodeOutput::Save() {
     QStringList filters;
     QStringList suffixes;
     for (const FormatFacts& row : OutputFormats()) {
+        // A printer's language is written at the printer's own dots, when
+        // printing to it, never at the screen's.
+        if (row.kind == FormatKind::PrinterLanguage) {
+            continue;
+        }
         const bool raster = row.kind == FormatKind::Raster;
         if (raster && !bitmapFits) {
             continue;

@@ -268,6 +268,10 @@
         <translation>PDF-Dateien%1 (*.pdf)</translation>
     </message>
     <message>
+        <source>ZPL Label Printer Files (*.zpl)</source>
+        <translation>ZPL-Etikettendruckerdateien (*.zpl)</translation>
+    </message>
+    <message>
         <source>Cannot save the barcode to %1:
 %2</source>
         <translation>Der Barcode kann nicht in %1 gespeichert werden:
@@ -2313,6 +2317,154 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>the field {%1} names no column of the data (%2)</source>
         <translation>das Feld {%1} nennt keine Spalte der Daten (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterLink</name>
+    <message>
+        <source>sending to %1 failed: %2</source>
+        <translation>Senden an %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>the printer took nothing for %1 s</source>
+        <translation>der Drucker hat %1 s lang nichts angenommen</translation>
+    </message>
+    <message>
+        <source>sending to the queue %1 failed: %2</source>
+        <translation>Senden an die Warteschlange %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>the queue %1 did not take the job: %2</source>
+        <translation>die Warteschlange %1 hat den Auftrag nicht angenommen: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no printer address: give socket://HOST or socket://HOST:PORT</source>
+        <translation>„%1“ ist keine Druckeradresse: geben Sie socket://HOST oder socket://HOST:PORT an</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1: %2</source>
+        <translation>keine Verbindung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>keine Antwort innerhalb von %1 s</translation>
+    </message>
+    <message>
+        <source>there is no printer queue %1: %2</source>
+        <translation>es gibt keine Druckerwarteschlange %1: %2</translation>
+    </message>
+    <message>
+        <source>the queue %1 refused the job: %2</source>
+        <translation>die Warteschlange %1 hat den Auftrag abgelehnt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterOptions</name>
+    <message>
+        <source>--%1 takes a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation>--%1 nimmt eine ganze Zahl von %2 bis %3, nicht „%4“</translation>
+    </message>
+    <message>
+        <source>--media-mode takes tear-off, peel, cutter or printer, not &quot;%1&quot;</source>
+        <translation>--media-mode nimmt tear-off, peel, cutter oder printer, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--media-type takes direct, transfer or printer, not &quot;%1&quot;</source>
+        <translation>--media-type nimmt direct, transfer oder printer, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--label-home takes X,Y in dots, each from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--label-home nimmt X,Y in Punkten, jeweils von 0 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>Sends the labels as a raw job to this CUPS queue (with --sheet; ZPL), printed as the printer&apos;s stored profile says.</source>
+        <translation>Sendet die Etiketten als Rohdaten-Auftrag an diese CUPS-Warteschlange (mit --sheet; ZPL), gedruckt wie das gespeicherte Profil des Druckers es sagt.</translation>
+    </message>
+    <message>
+        <source>Prints as this stored label printer profile says (for socket:// and file outputs).</source>
+        <translation>Druckt wie dieses gespeicherte Etikettendrucker-Profil es sagt (für socket://- und Dateiausgaben).</translation>
+    </message>
+    <message>
+        <source>Stores the printer settings given as the profile of --printer or --printer-profile.</source>
+        <translation>Speichert die angegebenen Druckereinstellungen als Profil von --printer oder --printer-profile.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s darkness, 0 to %1 (default: the printer&apos;s).</source>
+        <translation>Die Schwärzung des Druckers, 0 bis %1 (Vorgabe: die des Druckers).</translation>
+    </message>
+    <message>
+        <source>The print speed in inches a second, %1 to %2 (default: the printer&apos;s).</source>
+        <translation>Die Druckgeschwindigkeit in Zoll pro Sekunde, %1 bis %2 (Vorgabe: die des Druckers).</translation>
+    </message>
+    <message>
+        <source>After printing: tear-off, peel, cutter (default: the printer&apos;s).</source>
+        <translation>Nach dem Druck: tear-off (Abreißen), peel (Spenden), cutter (Schneiden) (Vorgabe: die des Druckers).</translation>
+    </message>
+    <message>
+        <source>direct (thermal) or transfer (ribbon) (default: the printer&apos;s).</source>
+        <translation>direct (Thermodirekt) oder transfer (Farbband) (Vorgabe: die des Druckers).</translation>
+    </message>
+    <message>
+        <source>Moves the label&apos;s image right and down by X,Y dots.</source>
+        <translation>Verschiebt das Bild des Etiketts um X,Y Punkte nach rechts und unten.</translation>
+    </message>
+    <message>
+        <source>label printer options go with --sheet and --format zpl</source>
+        <translation>Etikettendrucker-Optionen gehören zu --sheet und --format zpl</translation>
+    </message>
+    <message>
+        <source>--printer sends the labels to a queue: give no --output</source>
+        <translation>--printer sendet die Etiketten an eine Warteschlange: geben Sie kein --output an</translation>
+    </message>
+    <message>
+        <source>--save-printer-profile stores a profile under --printer or --printer-profile: give one</source>
+        <translation>--save-printer-profile speichert ein Profil unter --printer oder --printer-profile: geben Sie eines an</translation>
+    </message>
+    <message>
+        <source>there is no stored label printer profile &quot;%1&quot;</source>
+        <translation>es gibt kein gespeichertes Etikettendrucker-Profil „%1“</translation>
+    </message>
+    <message>
+        <source>the printer profile &quot;%1&quot; could not be stored</source>
+        <translation>das Druckerprofil „%1“ konnte nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterProfile</name>
+    <message>
+        <source>a label printer prints at 203, 300 or 600 dpi, not at %1</source>
+        <translation>ein Etikettendrucker druckt mit 203, 300 oder 600 dpi, nicht mit %1</translation>
+    </message>
+    <message>
+        <source>the darkness is from 0 to %1, not %2</source>
+        <translation>die Schwärzung reicht von 0 bis %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>the print speed is from %1 to %2 inches a second, not %3</source>
+        <translation>die Druckgeschwindigkeit reicht von %1 bis %2 Zoll pro Sekunde, nicht %3</translation>
+    </message>
+    <message>
+        <source>the bar width reduction is from 0 to %1 dots, not %2</source>
+        <translation>die Strichbreitenreduzierung reicht von 0 bis %1 Punkten, nicht %2</translation>
+    </message>
+    <message>
+        <source>the label home moves from 0 to %1 dots right and down</source>
+        <translation>der Etikettenursprung verschiebt sich um 0 bis %1 Punkte nach rechts und unten</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterRun</name>
+    <message>
+        <source>label %1 is too large for the printer at %2 dpi</source>
+        <translation>Etikett %1 ist zu groß für den Drucker mit %2 dpi</translation>
+    </message>
+    <message>
+        <source>a %1 label at %2 dpi is larger than a printer takes</source>
+        <translation>ein Etikett %1 mit %2 dpi ist größer, als ein Drucker annimmt</translation>
+    </message>
+    <message>
+        <source>note: the bars run across the direction of travel with narrow bars of %1 dots at %2 dpi, which a thermal head prints unevenly below %3 dots: give a larger --density, or --turn 0</source>
+        <translation>Hinweis: die Striche laufen quer zur Druckrichtung, mit schmalen Strichen von %1 Punkten bei %2 dpi, die ein Thermokopf unter %3 Punkten ungleichmäßig druckt: geben Sie eine größere --density oder --turn 0 an</translation>
     </message>
 </context>
 <context>

@@ -268,6 +268,10 @@
         <translation>Fichiers PDF%1 (*.pdf)</translation>
     </message>
     <message>
+        <source>ZPL Label Printer Files (*.zpl)</source>
+        <translation>Fichiers d&apos;imprimante d&apos;étiquettes ZPL (*.zpl)</translation>
+    </message>
+    <message>
         <source>Cannot save the barcode to %1:
 %2</source>
         <translation>Impossible d’enregistrer le code-barres dans %1 :
@@ -2313,6 +2317,154 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>the field {%1} names no column of the data (%2)</source>
         <translation>le champ {%1} ne nomme aucune colonne des données (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterLink</name>
+    <message>
+        <source>sending to %1 failed: %2</source>
+        <translation>l&apos;envoi à %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>the printer took nothing for %1 s</source>
+        <translation>l&apos;imprimante n&apos;a rien pris pendant %1 s</translation>
+    </message>
+    <message>
+        <source>sending to the queue %1 failed: %2</source>
+        <translation>l&apos;envoi à la file %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>the queue %1 did not take the job: %2</source>
+        <translation>la file %1 n&apos;a pas pris la tâche : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no printer address: give socket://HOST or socket://HOST:PORT</source>
+        <translation>« %1 » n&apos;est pas une adresse d&apos;imprimante : donnez socket://HÔTE ou socket://HÔTE:PORT</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1: %2</source>
+        <translation>connexion à %1 impossible : %2</translation>
+    </message>
+    <message>
+        <source>no answer within %1 s</source>
+        <translation>aucune réponse en %1 s</translation>
+    </message>
+    <message>
+        <source>there is no printer queue %1: %2</source>
+        <translation>il n&apos;y a pas de file d&apos;impression %1 : %2</translation>
+    </message>
+    <message>
+        <source>the queue %1 refused the job: %2</source>
+        <translation>la file %1 a refusé la tâche : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterOptions</name>
+    <message>
+        <source>--%1 takes a whole number from %2 to %3, not &quot;%4&quot;</source>
+        <translation>--%1 prend un nombre entier de %2 à %3, pas « %4 »</translation>
+    </message>
+    <message>
+        <source>--media-mode takes tear-off, peel, cutter or printer, not &quot;%1&quot;</source>
+        <translation>--media-mode prend tear-off, peel, cutter ou printer, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--media-type takes direct, transfer or printer, not &quot;%1&quot;</source>
+        <translation>--media-type prend direct, transfer ou printer, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--label-home takes X,Y in dots, each from 0 to %1, not &quot;%2&quot;</source>
+        <translation>--label-home prend X,Y en points, chacun de 0 à %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>Sends the labels as a raw job to this CUPS queue (with --sheet; ZPL), printed as the printer&apos;s stored profile says.</source>
+        <translation>Envoie les étiquettes en tâche brute à cette file CUPS (avec --sheet ; ZPL), imprimées selon le profil enregistré de l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>Prints as this stored label printer profile says (for socket:// and file outputs).</source>
+        <translation>Imprime selon ce profil d&apos;imprimante d&apos;étiquettes enregistré (pour les sorties socket:// et fichier).</translation>
+    </message>
+    <message>
+        <source>Stores the printer settings given as the profile of --printer or --printer-profile.</source>
+        <translation>Enregistre les réglages d&apos;imprimante donnés comme profil de --printer ou --printer-profile.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s darkness, 0 to %1 (default: the printer&apos;s).</source>
+        <translation>Le contraste de l&apos;imprimante, de 0 à %1 (par défaut : celui de l&apos;imprimante).</translation>
+    </message>
+    <message>
+        <source>The print speed in inches a second, %1 to %2 (default: the printer&apos;s).</source>
+        <translation>La vitesse d&apos;impression en pouces par seconde, de %1 à %2 (par défaut : celle de l&apos;imprimante).</translation>
+    </message>
+    <message>
+        <source>After printing: tear-off, peel, cutter (default: the printer&apos;s).</source>
+        <translation>Après l&apos;impression : tear-off (détacher), peel (décoller), cutter (couper) (par défaut : celui de l&apos;imprimante).</translation>
+    </message>
+    <message>
+        <source>direct (thermal) or transfer (ribbon) (default: the printer&apos;s).</source>
+        <translation>direct (thermique direct) ou transfer (ruban) (par défaut : celui de l&apos;imprimante).</translation>
+    </message>
+    <message>
+        <source>Moves the label&apos;s image right and down by X,Y dots.</source>
+        <translation>Déplace l&apos;image de l&apos;étiquette de X,Y points vers la droite et le bas.</translation>
+    </message>
+    <message>
+        <source>label printer options go with --sheet and --format zpl</source>
+        <translation>les options d&apos;imprimante d&apos;étiquettes vont avec --sheet et --format zpl</translation>
+    </message>
+    <message>
+        <source>--printer sends the labels to a queue: give no --output</source>
+        <translation>--printer envoie les étiquettes à une file : ne donnez pas --output</translation>
+    </message>
+    <message>
+        <source>--save-printer-profile stores a profile under --printer or --printer-profile: give one</source>
+        <translation>--save-printer-profile enregistre un profil sous --printer ou --printer-profile : donnez-en un</translation>
+    </message>
+    <message>
+        <source>there is no stored label printer profile &quot;%1&quot;</source>
+        <translation>il n&apos;y a pas de profil d&apos;imprimante d&apos;étiquettes enregistré « %1 »</translation>
+    </message>
+    <message>
+        <source>the printer profile &quot;%1&quot; could not be stored</source>
+        <translation>le profil d&apos;imprimante « %1 » n&apos;a pas pu être enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterProfile</name>
+    <message>
+        <source>a label printer prints at 203, 300 or 600 dpi, not at %1</source>
+        <translation>une imprimante d&apos;étiquettes imprime à 203, 300 ou 600 dpi, pas à %1</translation>
+    </message>
+    <message>
+        <source>the darkness is from 0 to %1, not %2</source>
+        <translation>le contraste va de 0 à %1, pas %2</translation>
+    </message>
+    <message>
+        <source>the print speed is from %1 to %2 inches a second, not %3</source>
+        <translation>la vitesse d&apos;impression va de %1 à %2 pouces par seconde, pas %3</translation>
+    </message>
+    <message>
+        <source>the bar width reduction is from 0 to %1 dots, not %2</source>
+        <translation>la réduction de largeur des barres va de 0 à %1 points, pas %2</translation>
+    </message>
+    <message>
+        <source>the label home moves from 0 to %1 dots right and down</source>
+        <translation>l&apos;origine de l&apos;étiquette se déplace de 0 à %1 points vers la droite et le bas</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterRun</name>
+    <message>
+        <source>label %1 is too large for the printer at %2 dpi</source>
+        <translation>l&apos;étiquette %1 est trop grande pour l&apos;imprimante à %2 dpi</translation>
+    </message>
+    <message>
+        <source>a %1 label at %2 dpi is larger than a printer takes</source>
+        <translation>une étiquette %1 à %2 dpi est plus grande que ce qu&apos;une imprimante accepte</translation>
+    </message>
+    <message>
+        <source>note: the bars run across the direction of travel with narrow bars of %1 dots at %2 dpi, which a thermal head prints unevenly below %3 dots: give a larger --density, or --turn 0</source>
+        <translation>remarque : les barres sont perpendiculaires au sens de défilement, avec des barres étroites de %1 points à %2 dpi, qu&apos;une tête thermique imprime inégalement sous %3 points : donnez une --density plus grande, ou --turn 0</translation>
     </message>
 </context>
 <context>
