@@ -5,6 +5,7 @@
 #include "DesignOptions.h"
 #include "DeviceMapping.h"
 #include "FieldValues.h"
+#include "GradeRun.h"
 #include "LabelSheet.h"
 #include "PrinterLink.h"
 #include "PrinterOptions.h"
@@ -270,6 +271,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
              "Lists the built-in label stock and the system's label catalog; with words "
              "after it, only the stock whose name and description hold them all (5160, "
              "address).")},
+        GradeOption(),
         {QStringLiteral("start-at"),
          QCoreApplication::translate(
              "RenderOptions", "The first label used on the first sheet, from 1 (default 1)."),
@@ -313,6 +315,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         parsed.action = CommandAction::ListSheets;
         parsed.words = parser.positionalArguments();
         return parsed;
+    }
+
+    if (parser.isSet(QStringLiteral("grade"))) {
+        return {CommandAction::Grade, {}, {}, {}, parser.value(QStringLiteral("grade"))};
     }
 
     ParsedCommandLine parsed;

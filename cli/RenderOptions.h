@@ -72,13 +72,14 @@ struct RenderOptions {
 };
 
 // What the command line asks the program to do.
-enum class CommandAction { Render, Help, Version, ListSheets, UsageError };
+enum class CommandAction { Render, Help, Version, ListSheets, Grade, UsageError };
 
 struct ParsedCommandLine {
     CommandAction action = CommandAction::UsageError;
     RenderOptions options;
-    QString message;   // UsageError: the one-line reason; Help: the help text
-    QStringList words; // ListSheets: the words the stock listed must hold
+    QString message;    // UsageError: the one-line reason; Help: the help text
+    QStringList words;  // ListSheets: the words the stock listed must hold
+    QString gradeImage; // Grade: the image file whose symbol is graded
 };
 
 // Parses the arguments (the program's name first). Every value is checked

@@ -1,5 +1,6 @@
 // quillmark-render: the desktop program's symbols from the command line.
 #include "FileCommit.h"
+#include "GradeRun.h"
 #include "LabelCatalog.h"
 #include "LabelFace.h"
 #include "LabelStore.h"
@@ -227,6 +228,12 @@ int Act(const ParsedCommandLine& parsed, CLabelStore* store) {
         return kExitUsage;
     case CommandAction::ListSheets:
         ListSheets(parsed.words);
+        return Written();
+    case CommandAction::Grade:
+        if (const int status = RunGrade(parsed.gradeImage, stdout, stderr);
+            status != kExitSuccess) {
+            return status;
+        }
         return Written();
     case CommandAction::Render:
         break;

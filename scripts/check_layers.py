@@ -28,6 +28,7 @@ ALLOWED = {
     "printers": set(),
     "render": {"symbology", "printers"},
     "scan": {"render", "symbology"},
+    "grade": {"symbology"},
     "labels": {"scan", "render", "symbology"},
     "design": {"labels", "scan", "render", "symbology"},
     "settings": {"symbology", "printers"},
@@ -36,7 +37,7 @@ ALLOWED = {
     "view": {"scan", "render", "symbology", "panel", "ui", "res", "printers"},
     "app": {"view", "labels", "scan", "render", "settings", "version", "symbology", "panel", "ui",
             "res", "printers"},
-    "cli": {"design", "labels", "scan", "render", "settings", "version", "symbology", "res",
+    "cli": {"design", "grade", "labels", "scan", "render", "settings", "version", "symbology", "res",
             "printers"},
 }
 

@@ -17,7 +17,7 @@ seconds=${1:-20}
 shift || true
 fuzzers=("$@")
 if [ ${#fuzzers[@]} -eq 0 ]; then
-    fuzzers=(engine height settings bitmap commandline vector inputs labelstore design)
+    fuzzers=(engine height settings bitmap commandline vector inputs labelstore design grade)
 fi
 
 cmake --preset fuzz >/dev/null

@@ -2650,4 +2650,106 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>Add-ons von EAN und UPC: die Module zwischen Symbol und Add-on, 7 bis 12 (Vorgabe: die Einstellung des Programms, 9).</translation>
     </message>
 </context>
+<context>
+    <name>GradeRun</name>
+    <message>
+        <source>SC %1</source>
+        <translation>SC %1</translation>
+    </message>
+    <message>
+        <source>Rmin %1 of Rmax %2</source>
+        <translation>Rmin %1 von Rmax %2</translation>
+    </message>
+    <message>
+        <source>ECmin %1</source>
+        <translation>ECmin %1</translation>
+    </message>
+    <message>
+        <source>MOD %1</source>
+        <translation>MOD %1</translation>
+    </message>
+    <message>
+        <source>defects %1</source>
+        <translation>Defekte %1</translation>
+    </message>
+    <message>
+        <source>decode not graded</source>
+        <translation>Decodierung nicht bewertet</translation>
+    </message>
+    <message>
+        <source>decode fails (0.0)</source>
+        <translation>Decodierung scheitert (0.0)</translation>
+    </message>
+    <message>
+        <source>decode passes, quiet zones %1 and %2 modules of %3 and %4 (%5)</source>
+        <translation>Decodierung gelingt, Ruhezonen %1 und %2 Module von %3 und %4 (%5)</translation>
+    </message>
+    <message>
+        <source>decodability %1</source>
+        <translation>Decodierbarkeit %1</translation>
+    </message>
+    <message>
+        <source>decodability not graded</source>
+        <translation>Decodierbarkeit nicht bewertet</translation>
+    </message>
+    <message>
+        <source>line %1 at row %2: %3; grade %4</source>
+        <translation>Linie %1 in Zeile %2: %3; Note %4</translation>
+    </message>
+    <message>
+        <source>symbol contrast</source>
+        <translation>Symbolkontrast</translation>
+    </message>
+    <message>
+        <source>minimum reflectance</source>
+        <translation>minimale Reflexion</translation>
+    </message>
+    <message>
+        <source>minimum edge contrast</source>
+        <translation>minimaler Kantenkontrast</translation>
+    </message>
+    <message>
+        <source>modulation</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>defects</source>
+        <translation>Defekte</translation>
+    </message>
+    <message>
+        <source>quiet zone</source>
+        <translation>Ruhezone</translation>
+    </message>
+    <message>
+        <source>decode</source>
+        <translation>Decodierung</translation>
+    </message>
+    <message>
+        <source>decodability</source>
+        <translation>Decodierbarkeit</translation>
+    </message>
+    <message>
+        <source>cannot read the image &quot;%1&quot;: %2</source>
+        <translation>kann das Bild „%1“ nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>no bars found in &quot;%1&quot; to grade</source>
+        <translation>keine Balken in „%1“ zu bewerten gefunden</translation>
+    </message>
+    <message>
+        <source>symbol: %1 &quot;%2&quot;, bars in rows %3 to %4, module %5 pixels</source>
+        <translation>Symbol: %1 „%2“, Balken in den Zeilen %3 bis %4, Modul %5 Pixel</translation>
+    </message>
+    <message>
+        <source>symbol: not decoded (decode not graded), bars in rows %1 to %2</source>
+        <translation>Symbol: nicht decodiert (Decodierung nicht bewertet), Balken in den Zeilen %1 bis %2</translation>
+    </message>
+</context>
+<context>
+    <name>RenderOptions</name>
+    <message>
+        <source>Grades the print quality of the symbol in an image (PNG or BMP, a module at least 3 pixels wide), scan line by scan line; an estimate, not a calibrated verifier&apos;s grade.</source>
+        <translation>Bewertet die Druckqualität des Symbols in einem Bild (PNG oder BMP, ein Modul mindestens 3 Pixel breit), Scanlinie für Scanlinie; eine Schätzung, nicht die Note eines kalibrierten Prüfgeräts.</translation>
+    </message>
+</context>
 </TS>

@@ -2650,4 +2650,106 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>Add-ons EAN et UPC : les modules entre le symbole et son add-on, de 7 à 12 (par défaut : le réglage du programme, 9).</translation>
     </message>
 </context>
+<context>
+    <name>GradeRun</name>
+    <message>
+        <source>SC %1</source>
+        <translation>SC %1</translation>
+    </message>
+    <message>
+        <source>Rmin %1 of Rmax %2</source>
+        <translation>Rmin %1 sur Rmax %2</translation>
+    </message>
+    <message>
+        <source>ECmin %1</source>
+        <translation>ECmin %1</translation>
+    </message>
+    <message>
+        <source>MOD %1</source>
+        <translation>MOD %1</translation>
+    </message>
+    <message>
+        <source>defects %1</source>
+        <translation>défauts %1</translation>
+    </message>
+    <message>
+        <source>decode not graded</source>
+        <translation>décodage non évalué</translation>
+    </message>
+    <message>
+        <source>decode fails (0.0)</source>
+        <translation>décodage en échec (0.0)</translation>
+    </message>
+    <message>
+        <source>decode passes, quiet zones %1 and %2 modules of %3 and %4 (%5)</source>
+        <translation>décodage réussi, zones de silence %1 et %2 modules sur %3 et %4 (%5)</translation>
+    </message>
+    <message>
+        <source>decodability %1</source>
+        <translation>décodabilité %1</translation>
+    </message>
+    <message>
+        <source>decodability not graded</source>
+        <translation>décodabilité non évaluée</translation>
+    </message>
+    <message>
+        <source>line %1 at row %2: %3; grade %4</source>
+        <translation>ligne %1 à la rangée %2 : %3 ; note %4</translation>
+    </message>
+    <message>
+        <source>symbol contrast</source>
+        <translation>contraste du symbole</translation>
+    </message>
+    <message>
+        <source>minimum reflectance</source>
+        <translation>réflectance minimale</translation>
+    </message>
+    <message>
+        <source>minimum edge contrast</source>
+        <translation>contraste de bord minimal</translation>
+    </message>
+    <message>
+        <source>modulation</source>
+        <translation>modulation</translation>
+    </message>
+    <message>
+        <source>defects</source>
+        <translation>défauts</translation>
+    </message>
+    <message>
+        <source>quiet zone</source>
+        <translation>zone de silence</translation>
+    </message>
+    <message>
+        <source>decode</source>
+        <translation>décodage</translation>
+    </message>
+    <message>
+        <source>decodability</source>
+        <translation>décodabilité</translation>
+    </message>
+    <message>
+        <source>cannot read the image &quot;%1&quot;: %2</source>
+        <translation>impossible de lire l’image « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>no bars found in &quot;%1&quot; to grade</source>
+        <translation>aucune barre à évaluer dans « %1 »</translation>
+    </message>
+    <message>
+        <source>symbol: %1 &quot;%2&quot;, bars in rows %3 to %4, module %5 pixels</source>
+        <translation>symbole : %1 « %2 », barres dans les rangées %3 à %4, module %5 pixels</translation>
+    </message>
+    <message>
+        <source>symbol: not decoded (decode not graded), bars in rows %1 to %2</source>
+        <translation>symbole : non décodé (décodage non évalué), barres dans les rangées %1 à %2</translation>
+    </message>
+</context>
+<context>
+    <name>RenderOptions</name>
+    <message>
+        <source>Grades the print quality of the symbol in an image (PNG or BMP, a module at least 3 pixels wide), scan line by scan line; an estimate, not a calibrated verifier&apos;s grade.</source>
+        <translation>Évalue la qualité d’impression du symbole d’une image (PNG ou BMP, un module d’au moins 3 pixels de large), ligne de balayage par ligne de balayage ; une estimation, pas la note d’un vérificateur étalonné.</translation>
+    </message>
+</context>
 </TS>
