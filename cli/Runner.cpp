@@ -467,24 +467,16 @@ private:
 } // namespace
 
 BarWidths ResolveWidthSettings(const RenderOptions& options) {
-    BarWidths widths{options.density.value_or(0),
-                     options.ratio.value_or(0),
-                     options.codeSets.value_or(CodeSetChoice::AsTyped),
-                     options.bearers.value_or(BearerBars::Frame),
-                     options.quietZoneMarks.value_or(false),
-                     options.addOnGap.value_or(kDefaultAddOnGap)};
-    if (!options.density || !options.ratio || !options.codeSets || !options.bearers ||
-        !options.quietZoneMarks || !options.addOnGap) {
-        const std::unique_ptr<QSettings> store = OpenSettingsStore();
-        const BarWidths stored = ReadBarcodeSettings(*store);
-        widths.density = options.density.value_or(stored.density);
-        widths.ratio = options.ratio.value_or(stored.ratio);
-        widths.codeSets = options.codeSets.value_or(stored.codeSets);
-        widths.bearers = options.bearers.value_or(stored.bearers);
-        widths.quietZoneMarks = options.quietZoneMarks.value_or(stored.quietZoneMarks);
-        widths.addOnGap = options.addOnGap.value_or(stored.addOnGap);
-    }
-    return widths;
+    // The settings store is read only for what the command line leaves out.
+    const bool given = options.density && options.ratio && options.codeSets && options.bearers &&
+                       options.quietZoneMarks && options.addOnGap;
+    const BarWidths stored = given ? BarWidths{} : ReadBarcodeSettings(*OpenSettingsStore());
+    return {options.density.value_or(stored.density),
+            options.ratio.value_or(stored.ratio),
+            options.codeSets.value_or(stored.codeSets),
+            options.bearers.value_or(stored.bearers),
+            options.quietZoneMarks.value_or(stored.quietZoneMarks),
+            options.addOnGap.value_or(stored.addOnGap)};
 }
 
 int RunRender(const RenderOptions& options, const LabelSource& labels, std::FILE* errors) {
