@@ -2,7 +2,6 @@
 
 #include "GradeRun.h"
 #include "OutputFormat.h"
-#include "RenderOptions.h"
 
 #include <QCoreApplication>
 

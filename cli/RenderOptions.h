@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OptionRows.h"
 #include "OutputFormat.h"
 #include "PrinterProfile.h"
 #include "SheetLayout.h"
@@ -86,13 +87,6 @@ struct ParsedCommandLine {
 // here, so that a bad one stops the run before any file is written.
 ParsedCommandLine ParseCommandLine(const QStringList& arguments);
 
-// The range of the resolution a raster output takes, in dots per inch.
-inline constexpr int kMinDpi = 10;
-inline constexpr int kMaxDpi = 4800;
-inline constexpr int kDefaultDpi = 300;
-// The most dots --bar-reduction takes (the settings' own limit).
-inline constexpr int kMaxBarReductionDots = kMaxBarReduction;
-inline constexpr int kMaxJobs = 64;
 
 // Whether a Height text starts with a length above 0 (the Height field would
 // take the default length for anything else).
