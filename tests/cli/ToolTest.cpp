@@ -705,6 +705,7 @@ TEST_F(Tool, VerifyFailsTheEntriesThatDoNotScanAsTheirLabel) {
 // too small are named before anything is written.
 TEST_F(Tool, SheetsWriteEveryPageOrNothing) {
     const char* const kShelf = QUILLMARK_EXAMPLES "/shelf-label.qmd";
+    const char* const kProducts = QUILLMARK_EXAMPLES "/products.csv";
     QByteArray lines;
     for (int i = 1; i <= 65; ++i) {
         lines += QByteArray("ITEM-") + QByteArray::number(i) + '\n';
@@ -752,10 +753,7 @@ TEST_F(Tool, SheetsWriteEveryPageOrNothing) {
          {}},
         {{"-s", "code128", "--copies", "2", "-o", "s.pdf", "X"}, 2, "give --sheet", {}},
         {{"-s", "code128", "--sheet", "a5-2x2", "-o", "s.pdf", "X"}, 2, "--list-sheets", {}},
-        {{"--design", kShelf, "--csv", QUILLMARK_EXAMPLES "/products.csv", "-o", "d{page}.png"},
-         0,
-         "",
-         {"d1.png"}},
+        {{"--design", kShelf, "--csv", kProducts, "-o", "d{page}.png"}, 0, "", {"d1.png"}},
         {{"--design", kShelf, "--batch", "list.txt", "-o", "d.pdf"},
          2,
          "column of the data (text)",

@@ -119,9 +119,10 @@ int Listen(std::uint16_t* port) {
 TEST_F(PrinterOutput, DesignedLabelsPrintLabelByLabel) {
     const QString zpl = Path("shipping.zpl");
     QString errors;
-    ASSERT_EQ(RunRenderTool({"--design", QUILLMARK_EXAMPLES "/shipping-label.qmd", "--csv",
-                             QUILLMARK_EXAMPLES "/shipments.csv", "--format", "zpl", "--dpi", "203",
-                             "-o", zpl},
+    const char* const design = QUILLMARK_EXAMPLES "/shipping-label.qmd";
+    const char* const records = QUILLMARK_EXAMPLES "/shipments.csv";
+    ASSERT_EQ(RunRenderTool({"--design", design, "--csv", records, "--format", "zpl", "--dpi",
+                             "203", "-o", zpl},
                             Path("config"), &errors),
               0)
         << errors.toStdString();
