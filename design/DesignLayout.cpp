@@ -278,6 +278,13 @@ std::optional<LabelLayout> CDesignRun::LayOut(const DesignRecord& record,
             widths.density = object.density;
             widths.ratio = object.ratio;
             widths.codeSets = CodeSetChoice::Shortest;
+            // A record without the barcode's data would print its label
+            // without the barcode, looking whole.
+            if (text.isEmpty()) {
+                fail(i, QCoreApplication::translate("DesignLayout", "there is no data for the "
+                                                                    "barcode"));
+                continue;
+            }
             const CheckedText checked = CheckText(object.symbology, text, false, widths.codeSets);
             if (checked.refusal) {
                 fail(i, checked.refusal->reason);

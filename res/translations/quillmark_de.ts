@@ -2296,6 +2296,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 <context>
     <name>DesignLayout</name>
     <message>
+        <source>there is no data for the barcode</source>
+        <translation>für den Strichcode gibt es keine Daten</translation>
+    </message>
+    <message>
         <source>%1: its box reaches past the label, %2 x %3 in</source>
         <translation>%1: sein Rahmen reicht über das Etikett hinaus, %2 x %3 in</translation>
     </message>

@@ -2296,6 +2296,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>DesignLayout</name>
     <message>
+        <source>there is no data for the barcode</source>
+        <translation>le code-barres n’a pas de données</translation>
+    </message>
+    <message>
         <source>%1: its box reaches past the label, %2 x %3 in</source>
         <translation>%1 : son cadre dépasse l’étiquette, %2 x %3 in</translation>
     </message>

@@ -162,6 +162,13 @@ TEST(DesignFit, ShrinksToTheLargestSizeThatFits) {
     faults.clear();
     EXPECT_FALSE(run.LayOut(odd, &faults));
     EXPECT_TRUE(faults.join('\n').contains(QStringLiteral("(U+10FFFD): no font here has it")));
+    // A record without the barcode's data is refused, not printed without it.
+    DesignRecord bare = Products()[0];
+    bare.values[2].clear(); // sku
+    faults.clear();
+    EXPECT_FALSE(run.LayOut(bare, &faults));
+    EXPECT_TRUE(faults.join('\n').contains(QStringLiteral("there is no data for the barcode")))
+        << faults.join('\n').toStdString();
 }
 
 // The shelf example merged with its CSV: in the PDF every text is found by
