@@ -1,0 +1,210 @@
+#include "AppFixture.h"
+#include "DesignCanvas.h"
+#include "DesignDataPanel.h"
+#include "DesignFile.h"
+#include "DesignProperties.h"
+#include "DesignerWindow.h"
+#include "LabelPrinting.h"
+#include "PdfWords.h"
+#include "RecentDesigns.h"
+#include "SheetReading.h"
+
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+const QString kShelfDesign = QStringLiteral(QUILLMARK_EXAMPLES "/shelf-label.qmd");
+const QString kProducts = QStringLiteral(QUILLMARK_EXAMPLES "/products.csv");
+
+using DesignerTest = ShownAppTest;
+
+// A designer on the shelf example with its products, shown; its changes are
+// never asked about when it closes.
+struct ShelfDesigner {
+    ShelfDesigner() {
+        DesignerStart start;
+        start.design = *LoadDesignFile(kShelfDesign, nullptr);
+        start.path = kShelfDesign;
+        start.source = DesignSourceKind::Csv;
+        start.dataFile = kProducts;
+        window = std::make_unique<CDesignerWindow>(start);
+        window->show();
+        QApplication::processEvents();
+    }
+    ~ShelfDesigner() { window->Undo().setClean(); }
+    std::unique_ptr<CDesignerWindow> window;
+};
+
+// The centre of a box, or its bottom-right corner, on the canvas.
+QPoint CentreOf(const CDesignCanvas& canvas, const DesignObject& object) {
+    return canvas.BoxRect(object.box).center().toPoint();
+}
+QPoint CornerOf(const CDesignCanvas& canvas, const DesignObject& object) {
+    return canvas.BoxRect(object.box).bottomRight().toPoint();
+}
+
+void Drag(CDesignCanvas& canvas, QPoint from, QPoint by) {
+    QTest::mousePress(&canvas, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&canvas, from + by / 2);
+    QTest::mouseMove(&canvas, from + by);
+    QTest::mouseRelease(&canvas, Qt::LeftButton, {}, from + by);
+}
+
+// Each edit through the designer changes what it should; all of them undo to
+// the design opened and redo to the edited one, which is saved and reopened
+// equal.
+TEST_F(DesignerTest, EditsUndoRedoSaveAndReopen) {
+    ShelfDesigner shelf;
+    CDesignerWindow& designer = *shelf.window;
+    CDesignCanvas& canvas = *designer.Canvas();
+    const LabelDesign original = designer.Design();
+    using Check = std::function<bool(const LabelDesign& before, const LabelDesign& after)>;
+    const auto box = [](const LabelDesign& d, std::size_t i) { return d.objects.at(i).box; };
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        Check changed;
+    } steps[] = {
+        {"click and drag the barcode",
+         [&] {
+             Drag(canvas, CentreOf(canvas, designer.Design().objects[3]), {-30, 0});
+         },
+         [&](const LabelDesign& b, const LabelDesign& a) {
+             return canvas.Selected() == 3 && box(a, 3).x < box(b, 3).x &&
+                    box(a, 3).y == box(b, 3).y;
+         }},
+        {"add a text", [&] { designer.AddObject(ObjectKind::Text); },
+         [](const LabelDesign& b, const LabelDesign& a) {
+             return a.objects.size() == b.objects.size() + 1 &&
+                    a.objects.back().kind == ObjectKind::Text;
+         }},
+        {"Right", [&] { QTest::keyClick(&canvas, Qt::Key_Right); },
+         [&](const LabelDesign& b, const LabelDesign& a) {
+             return qFuzzyCompare(box(a, 4).x, box(b, 4).x + 0.01);
+         }},
+        {"Shift+Down", [&] { QTest::keyClick(&canvas, Qt::Key_Down, Qt::ShiftModifier); },
+         [&](const LabelDesign& b, const LabelDesign& a) {
+             return qFuzzyCompare(box(a, 4).y, box(b, 4).y + 0.1);
+         }},
+        {"resize by the corner",
+         [&] {
+             Drag(canvas, CornerOf(canvas, designer.Design().objects[4]), {40, 20});
+         },
+         [&](const LabelDesign& b, const LabelDesign& a) {
+             return box(a, 4).x == box(b, 4).x && box(a, 4).width > box(b, 4).width &&
+                    box(a, 4).height > box(b, 4).height;
+         }},
+        {"size in the panel", [&] { designer.Properties()->Widgets().size->setValue(14); },
+         [](const LabelDesign&, const LabelDesign& a) { return a.objects[4].size == 14; }},
+    };
+    for (const auto& step : steps) {
+        const LabelDesign before = designer.Design();
+        step.act();
+        EXPECT_TRUE(step.changed(before, designer.Design())) << step.name;
+    }
+    const LabelDesign edited = designer.Design();
+    EXPECT_EQ(designer.Undo().count(), 5); // the two key moves are one edit
+    EXPECT_TRUE(designer.isWindowModified());
+    while (designer.Undo().canUndo()) {
+        designer.Undo().undo();
+    }
+    EXPECT_EQ(designer.Design(), original);
+    while (designer.Undo().canRedo()) {
+        designer.Undo().redo();
+    }
+    EXPECT_EQ(designer.Design(), edited);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("edited.qmd");
+    ASSERT_TRUE(designer.Save(path));
+    EXPECT_FALSE(designer.isWindowModified());
+    EXPECT_EQ(LoadDesignFile(path, nullptr), edited);
+    CDesignerWindow reopened(DesignerStart{});
+    ASSERT_TRUE(reopened.OpenFile(path));
+    EXPECT_EQ(reopened.Design(), edited);
+}
+
+// What the designer prints and exports: every label's barcode read by both
+// readers from the printed page, every product's name found in the PDF; the
+// record stepper shows each record's label.
+TEST_F(DesignerTest, PrintedPagesReadBack) {
+    ShelfDesigner shelf;
+    CDesignerWindow& designer = *shelf.window;
+    designer.DataPanel()->SetRecord(1);
+    EXPECT_EQ(designer.DataPanel()->Widgets().position->text(), "2/8");
+    EXPECT_EQ(designer.Faults(), QStringList());
+    const DesignJob job = designer.Job();
+    ASSERT_NE(job.run, nullptr);
+
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    printer.setResolution(300);
+    SetUpSheetPrinter(printer, job.pages.stock);
+    ASSERT_EQ(PrintPageImages(
+                  printer, job.pages.stock, 0, 0,
+                  [&job](int page, int dpi) { return DesignJobPage(job, page, dpi); }, nullptr),
+              PrintRun::Printed);
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty()) {
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    }
+    ASSERT_EQ(QProcess::execute(pdftoppm, {"-r", "300", "-mono", "-png", "-singlefile",
+                                           dir.filePath("printed.pdf"), dir.filePath("page")}),
+              0);
+    const QImage page(dir.filePath("page.png"));
+    ASSERT_FALSE(page.isNull());
+    ASSERT_TRUE(designer.ExportPdf(dir.filePath("exported.pdf")));
+    const std::vector<PdfWord> words = PdfWords(dir.filePath("exported.pdf"));
+    for (std::size_t i = 0; i < job.records->size(); ++i) {
+        const DesignRecord& record = (*job.records)[i];
+        SCOPED_TRACE(record.values[0].toStdString());
+        const LabelPlace at = LabelAt(job.pages.stock, static_cast<int>(i));
+        const QRect rect = QRectF(at.x * 0.3, at.y * 0.3, at.width * 0.3, at.height * 0.3).toRect();
+        const LabelReading read = ReadLabelAt(page, rect, 300, Symbology::Code128);
+        EXPECT_EQ(read.zxing, record.values[2].toStdString());
+        EXPECT_EQ(read.zbar, record.values[2].toStdString());
+        for (const QString& word : record.values[0].split(' ', Qt::SkipEmptyParts)) {
+            EXPECT_TRUE(std::any_of(words.begin(), words.end(), [&](const PdfWord& w) {
+                return w.text == word;
+            })) << word.toStdString();
+        }
+    }
+}
+
+// Designs saved are listed newest first in the File menu, and one chosen
+// there opens in a designer; Save Label Design acts on the designer open.
+TEST_F(DesignerTest, RecentDesignsInTheFileMenu) {
+    QTemporaryDir dir;
+    ShelfDesigner shelf;
+    ASSERT_TRUE(shelf.window->Save(dir.filePath("a.qmd")));
+    ASSERT_TRUE(shelf.window->Save(dir.filePath("b.qmd")));
+    EXPECT_EQ(RecentDesigns(), QStringList({dir.filePath("b.qmd"), dir.filePath("a.qmd")}));
+
+    QMenu* file = frame->menuBar()->actions().first()->menu();
+    QMenu* recent = file->findChild<QMenu*>("recentDesigns");
+    ASSERT_NE(recent, nullptr);
+    emit file->aboutToShow();
+    EXPECT_TRUE(file->findChild<QAction*>("saveLabelDesign")->isEnabled());
+    ASSERT_EQ(recent->actions().size(), 2);
+    EXPECT_TRUE(recent->actions()[0]->text().endsWith("b.qmd"));
+    recent->actions()[1]->trigger();
+    Settle();
+    const auto designers = frame->findChildren<CDesignerWindow*>();
+    ASSERT_EQ(designers.size(), 1);
+    EXPECT_EQ(designers[0]->Path(), dir.filePath("a.qmd"));
+    EXPECT_EQ(designers[0]->Design(), shelf.window->Design());
+    designers[0]->close();
+}
+
+} // namespace
