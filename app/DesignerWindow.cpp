@@ -46,7 +46,13 @@ CDesignerWindow::CDesignerWindow(const DesignerStart& start, QWidget* parent)
     auto* splitter = new QSplitter(this);
     splitter->addWidget(m_canvas);
     splitter->addWidget(CreateSidePanel());
-    splitter->setStretchFactor(0, 1);
+    // The first sheet beside the panel: a page is taller than it is wide.
+    m_sheet = new CSheetPreview(splitter);
+    m_sheet->setMinimumWidth(180);
+    m_sheet->setAccessibleName(tr("First sheet"));
+    splitter->addWidget(m_sheet);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(2, 1);
     setCentralWidget(splitter);
     CreateMenus();
     m_data->SetSource(start.source, start.dataFile, start.count);
@@ -81,7 +87,7 @@ CDesignerWindow::CDesignerWindow(const DesignerStart& start, QWidget* parent)
     connect(m_data, &CDesignDataPanel::RecordChanged, this, &CDesignerWindow::Refresh);
     connect(&m_undo, &QUndoStack::cleanChanged, this, &CDesignerWindow::ShowTitle);
     m_printer.setOutputFormat(QPrinter::NativeFormat);
-    resize(1000, 640);
+    resize(1180, 680);
     Refresh();
 }
 
@@ -116,10 +122,7 @@ QWidget* CDesignerWindow::CreateSidePanel() {
     m_faultText->setTextFormat(Qt::PlainText);
     m_faultText->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_faultText);
-    m_sheet = new CSheetPreview(panel);
-    m_sheet->setMinimumHeight(200);
-    m_sheet->setAccessibleName(tr("First sheet"));
-    layout->addWidget(m_sheet, 1);
+    layout->addStretch(1);
     scroll->setWidget(panel);
     scroll->setMinimumWidth(340);
     return scroll;

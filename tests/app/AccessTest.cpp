@@ -2,6 +2,9 @@
 #include "AppFixture.h"
 #include "BarcodeOutput.h"
 #include "CalibrationDialog.h"
+#include "DesignCanvas.h"
+#include "DesignFile.h"
+#include "DesignerWindow.h"
 #include "LabelPrinterDialog.h"
 #include "Mnemonics.h"
 #include "PrintLabelsDialog.h"
@@ -108,6 +111,14 @@ TEST(Mnemonics, EachReachesOnePlaceInEveryLanguage) {
               static_cast<QWidget*>(&labelPrinter)}) {
             EXPECT_EQ(MnemonicClashes(*window), std::vector<std::string>{})
                 << window->windowTitle().toStdString();
+        }
+        // The designer, with nothing selected and with each kind of object.
+        DesignerStart shelf;
+        shelf.design = *LoadDesignFile(QUILLMARK_EXAMPLES "/shelf-label.qmd", nullptr);
+        CDesignerWindow designer(shelf, frame);
+        for (const int selected : {-1, 0, 1, 3}) {
+            designer.Canvas()->Select(selected);
+            EXPECT_EQ(MnemonicClashes(designer), std::vector<std::string>{}) << selected;
         }
         frame->close();
     }

@@ -208,3 +208,18 @@ TEST_F(DesignerTest, RecentDesignsInTheFileMenu) {
 }
 
 } // namespace
+
+namespace {
+
+// No check: makes README's picture of the designer, docs/designer.png
+// (app_tests --gtest_also_run_disabled_tests --gtest_filter=*Picture).
+TEST_F(DesignerTest, DISABLED_Picture) {
+    ShelfDesigner shelf;
+    shelf.window->resize(1180, 760);
+    shelf.window->DataPanel()->SetRecord(1);
+    shelf.window->Canvas()->Select(0);
+    Settle();
+    ASSERT_TRUE(shelf.window->grab().save(QStringLiteral(QUILLMARK_EXAMPLES "/../docs/designer.png")));
+}
+
+} // namespace
