@@ -53,6 +53,7 @@ CDesignerWindow::CDesignerWindow(const DesignerStart& start, QWidget* parent)
     splitter->addWidget(m_sheet);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(2, 1);
+    splitter->setSizes({560, 360, 280});
     setCentralWidget(splitter);
     CreateMenus();
     m_data->SetSource(start.source, start.dataFile, start.count);
@@ -87,7 +88,7 @@ CDesignerWindow::CDesignerWindow(const DesignerStart& start, QWidget* parent)
     connect(m_data, &CDesignDataPanel::RecordChanged, this, &CDesignerWindow::Refresh);
     connect(&m_undo, &QUndoStack::cleanChanged, this, &CDesignerWindow::ShowTitle);
     m_printer.setOutputFormat(QPrinter::NativeFormat);
-    resize(1180, 680);
+    resize(1200, 700);
     Refresh();
 }
 

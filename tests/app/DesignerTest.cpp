@@ -6,15 +6,21 @@
 #include "DesignerWindow.h"
 #include "LabelPrinting.h"
 #include "PdfWords.h"
+#include "PrintLabelsDialog.h"
 #include "RecentDesigns.h"
 #include "SheetReading.h"
 
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -131,6 +137,16 @@ TEST_F(DesignerTest, EditsUndoRedoSaveAndReopen) {
     CDesignerWindow reopened(DesignerStart{});
     ASSERT_TRUE(reopened.OpenFile(path));
     EXPECT_EQ(reopened.Design(), edited);
+
+    // Closing with changes asks first: Cancel keeps the window, Save keeps the edit.
+    designer.DeleteSelected();
+    for (const auto answer : {QMessageBox::Cancel, QMessageBox::Save}) {
+        WhenModalOpens(
+            [answer](QWidget& box) { static_cast<QMessageBox&>(box).button(answer)->click(); });
+        EXPECT_EQ(designer.close(), answer == QMessageBox::Save);
+    }
+    EXPECT_EQ(LoadDesignFile(path, nullptr), designer.Design());
+    EXPECT_EQ(designer.Design().objects.size(), edited.objects.size() - 1);
 }
 
 // What the designer prints and exports: every label's barcode read by both
@@ -207,6 +223,65 @@ TEST_F(DesignerTest, RecentDesignsInTheFileMenu) {
     designers[0]->close();
 }
 
+// Design... in Print Labels goes on in the designer with the dialog's
+// stock, symbol, data and caption, and the label it makes prints as it is.
+TEST_F(DesignerTest, PrintLabelsSeedsTheDesigner) {
+    using Controls = CPrintLabelsDialog::Controls;
+    const struct {
+        const char* name;
+        std::function<void(CPrintLabelsDialog&)> choose;
+        const char* data;
+        const char* caption; // none: no text object
+        DesignSourceKind source;
+    } rows[] = {
+        {"the Text field", [](CPrintLabelsDialog& d) { d.Widgets().caption->setText("Bin {3}"); },
+         "QM-7", "Bin {{3}}", DesignSourceKind::Sequence},
+        {"a sequence",
+         [](CPrintLabelsDialog& d) {
+             const Controls& ui = d.Widgets();
+             ui.fromSequence->setChecked(true);
+             ui.prefix->setText("ITEM-");
+             ui.caption->clear(); // kept from the row before
+         },
+         "ITEM-{n}", nullptr, DesignSourceKind::Sequence},
+        {"a CSV file",
+         [](CPrintLabelsDialog& d) {
+             const Controls& ui = d.Widgets();
+             ui.fromFile->setChecked(true);
+             ui.file->setText(kProducts);
+             d.Refresh(); // reads the file's columns
+             ui.textColumn->setCurrentText("sku");
+             ui.captionColumn->setCurrentText("name");
+         },
+         "{sku}", "{name}", DesignSourceKind::Csv},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        RenderRequest symbol;
+        symbol.symbology = SymbologyId::Code128;
+        CPrintLabelsDialog dialog(symbol, "QM-7", printer);
+        const Controls& ui = dialog.Widgets();
+        ui.layout->setCurrentIndex(ui.layout->findData(QStringLiteral("letter-3x10")));
+        row.choose(dialog);
+        dialog.Refresh();
+        ui.design->click();
+        ASSERT_TRUE(dialog.DesignerWanted());
+        const DesignerStart& start = *dialog.DesignerWanted();
+        EXPECT_EQ(start.design.stock, "letter-3x10");
+        EXPECT_EQ(start.source, row.source);
+        ASSERT_EQ(start.design.objects.size(), row.caption != nullptr ? 2U : 1U);
+        EXPECT_EQ(start.design.objects[0].symbology, SymbologyId::Code128);
+        EXPECT_EQ(start.design.objects[0].data, row.data);
+        if (row.caption != nullptr) {
+            EXPECT_EQ(start.design.objects[1].text, row.caption);
+        }
+        CDesignerWindow designer(start);
+        EXPECT_EQ(designer.Faults(), QStringList());
+    }
+}
+
 } // namespace
 
 namespace {
@@ -215,11 +290,12 @@ namespace {
 // (app_tests --gtest_also_run_disabled_tests --gtest_filter=*Picture).
 TEST_F(DesignerTest, DISABLED_Picture) {
     ShelfDesigner shelf;
-    shelf.window->resize(1180, 760);
+    shelf.window->resize(1280, 720);
     shelf.window->DataPanel()->SetRecord(1);
     shelf.window->Canvas()->Select(0);
     Settle();
-    ASSERT_TRUE(shelf.window->grab().save(QStringLiteral(QUILLMARK_EXAMPLES "/../docs/designer.png")));
+    ASSERT_TRUE(
+        shelf.window->grab().save(QStringLiteral(QUILLMARK_EXAMPLES "/../docs/designer.png")));
 }
 
 } // namespace
