@@ -105,6 +105,7 @@ CDesignerWindow* CDesignerWindow::Open(const DesignerStart& start, QWidget* pare
 QWidget* CDesignerWindow::CreateSidePanel() {
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
+    scroll->setAccessibleName(tr("Object and data"));
     auto* panel = new QWidget(scroll);
     auto* layout = new QVBoxLayout(panel);
     auto* stockForm = new QFormLayout;
@@ -170,8 +171,9 @@ void CDesignerWindow::CreateMenus() {
         {ObjectKind::Line, tr("&Line")},
         {ObjectKind::Rectangle, tr("&Rectangle")},
     };
-    for (const auto& [kind, text] : kinds) {
-        QAction* action = insert->addAction(text, this, [this, kind] { AddObject(kind); });
+    for (const auto& entry : kinds) {
+        const ObjectKind kind = entry.first;
+        QAction* action = insert->addAction(entry.second, this, [this, kind] { AddObject(kind); });
         tools->addAction(action);
     }
     tools->addSeparator();

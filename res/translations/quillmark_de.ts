@@ -2759,6 +2759,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 <context>
     <name>CDesignerWindow</name>
     <message>
+        <source>Object and data</source>
+        <translation>Objekt und Daten</translation>
+    </message>
+    <message>
         <source>Label designs (*.qmd);;All files (*)</source>
         <translation>Etikettendesigns (*.qmd);;Alle Dateien (*)</translation>
     </message>

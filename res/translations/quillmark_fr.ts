@@ -2759,6 +2759,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>CDesignerWindow</name>
     <message>
+        <source>Object and data</source>
+        <translation>Objet et données</translation>
+    </message>
+    <message>
         <source>Label designs (*.qmd);;All files (*)</source>
         <translation>Maquettes d’étiquette (*.qmd);;Tous les fichiers (*)</translation>
     </message>

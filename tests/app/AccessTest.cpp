@@ -69,9 +69,16 @@ TEST_F(AccessTest, EveryControlIsWholeAndNamed) {
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     CPrintLabelsDialog labels(RenderRequest{}, "ABC", printer, frame);
+    DesignerStart shelf;
+    shelf.design = *LoadDesignFile(QUILLMARK_EXAMPLES "/shelf-label.qmd", nullptr);
+    CDesignerWindow designer(shelf); // a window of its own, not among the frame's children
+    designer.show();
+    designer.Canvas()->Select(3);
+    Settle();
     const QWidget* width = panel->WidthDisplay();
     for (QWidget* window : {static_cast<QWidget*>(frame), static_cast<QWidget*>(&settings),
-                            static_cast<QWidget*>(&about), static_cast<QWidget*>(&labels)}) {
+                            static_cast<QWidget*>(&about), static_cast<QWidget*>(&labels),
+                            static_cast<QWidget*>(&designer)}) {
         QList<QWidget*> controls = Controls(*window);
         if (window == frame) {
             controls << panel->WidthDisplay();
