@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -53,6 +54,32 @@ void ListRecent(QMenu& menu, QMainWindow& frame) {
     }
     menu.setEnabled(!recent.isEmpty());
 }
+
+// Closing the main window closes its designers first, each asking about its
+// unsaved changes; one kept open keeps the main window open too, so that no
+// design is lost with the program.
+class DesignersCloseFirst : public QObject {
+public:
+    explicit DesignersCloseFirst(QMainWindow& frame) : QObject(&frame), m_frame(frame) {
+        frame.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &m_frame && event->type() == QEvent::Close) {
+            for (CDesignerWindow* designer : m_frame.findChildren<CDesignerWindow*>()) {
+                if (designer->isVisible() && !designer->close()) {
+                    event->ignore();
+                    return true;
+                }
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QMainWindow& m_frame;
+};
 
 } // namespace
 
@@ -111,4 +138,5 @@ void AddDesignMenuItems(QMainWindow& frame) {
     ListRecent(*recent, frame);
     save->setEnabled(false);
     saveAs->setEnabled(false);
+    new DesignersCloseFirst(frame); // owned by the frame
 }

@@ -220,7 +220,15 @@ TEST_F(DesignerTest, RecentDesignsInTheFileMenu) {
     ASSERT_EQ(designers.size(), 1);
     EXPECT_EQ(designers[0]->Path(), dir.filePath("a.qmd"));
     EXPECT_EQ(designers[0]->Design(), shelf.window->Design());
-    designers[0]->close();
+
+    // Closing the main window closes its designers first; one kept open keeps it open.
+    designers[0]->Canvas()->Select(0);
+    designers[0]->DeleteSelected();
+    for (const auto answer : {QMessageBox::Cancel, QMessageBox::Discard}) {
+        WhenModalOpens(
+            [answer](QWidget& box) { static_cast<QMessageBox&>(box).button(answer)->click(); });
+        EXPECT_EQ(frame->close(), answer == QMessageBox::Discard);
+    }
 }
 
 // Design... in Print Labels goes on in the designer with the dialog's
