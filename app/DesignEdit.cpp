@@ -1,5 +1,6 @@
 #include "DesignEdit.h"
 
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -30,4 +31,22 @@ bool CDesignEdit::mergeWith(const QUndoCommand* other) {
     }
     m_after = next->m_after;
     return true;
+}
+
+LabelDesign InUnit(const LabelDesign& design, DesignUnit unit) {
+    LabelDesign out = design;
+    out.unit = unit;
+    const double factor = MilsPer(design.unit) / MilsPer(unit);
+    const double places = unit == DesignUnit::Inch ? 1000.0 : 100.0;
+    const auto convert = [factor, places](double& length) {
+        length = std::round(length * factor * places) / places;
+    };
+    for (DesignObject& object : out.objects) {
+        convert(object.box.x);
+        convert(object.box.y);
+        convert(object.box.width);
+        convert(object.box.height);
+        convert(object.barHeight);
+    }
+    return out;
 }

@@ -31,3 +31,7 @@ private:
     Apply m_apply;
     Kind m_kind;
 };
+
+// The design with every box and bar height in another unit, kept to the
+// places that unit's fields show (3 for inches, 2 for millimetres).
+LabelDesign InUnit(const LabelDesign& design, DesignUnit unit);

@@ -9,6 +9,7 @@
 #include "SheetPreview.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -84,6 +85,8 @@ CDesignerWindow::CDesignerWindow(const DesignerStart& start, QWidget* parent)
             Edit(tr("Change Stock"), after, m_canvas->Selected());
         }
     });
+    connect(m_unit, &QComboBox::activated, this,
+            [this](int index) { SetUnit(index == 0 ? DesignUnit::Inch : DesignUnit::Millimetre); });
     connect(m_data, &CDesignDataPanel::DataChanged, this, &CDesignerWindow::Refresh);
     connect(m_data, &CDesignDataPanel::RecordChanged, this, &CDesignerWindow::Refresh);
     connect(&m_undo, &QUndoStack::cleanChanged, this, &CDesignerWindow::ShowTitle);
@@ -114,6 +117,9 @@ QWidget* CDesignerWindow::CreateSidePanel() {
     auto* stockLabel = new QLabel(tr("Stoc&k:"), panel);
     stockLabel->setBuddy(m_stock);
     stockForm->addRow(stockLabel, m_stock);
+    m_unit = new QComboBox(panel);
+    m_unit->addItems({tr("inches"), tr("millimetres")});
+    stockForm->addRow(tr("Unit:"), m_unit);
     layout->addLayout(stockForm);
     m_properties = new CDesignProperties(panel);
     layout->addWidget(m_properties);
@@ -249,6 +255,12 @@ void CDesignerWindow::DeleteSelected() {
     Edit(tr("Delete %1").arg(name), after, -1);
 }
 
+void CDesignerWindow::SetUnit(DesignUnit unit) {
+    if (unit != m_design.unit) {
+        Edit(tr("Change Unit"), InUnit(m_design, unit), m_canvas->Selected());
+    }
+}
+
 void CDesignerWindow::Refresh() {
     const DesignData& data = m_data->Data();
     m_run = std::make_unique<CDesignRun>(m_design, data.columns, QDate::currentDate());
@@ -283,6 +295,7 @@ void CDesignerWindow::Refresh() {
     m_canvas->Show(m_design, m_run->Stock(), std::move(layout));
     m_properties->SetColumns(data.columns);
     m_stock->setText(m_design.stock);
+    m_unit->setCurrentIndex(m_design.unit == DesignUnit::Inch ? 0 : 1);
     m_faultText->setText(m_faults.isEmpty() ? tr("This record prints as designed.")
                                             : m_faults.join(u'\n'));
     ShowSheet();

@@ -16,6 +16,7 @@ class CDesignDataPanel;
 class CDesignProperties;
 class CSheetPreview;
 class QAction;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -49,6 +50,8 @@ public:
     // Adds an object of the kind in the middle of the label, selected.
     void AddObject(ObjectKind kind);
     void DeleteSelected();
+    // Gives every length of the design in the unit.
+    void SetUnit(DesignUnit unit);
     // Saves to the path (asked for when empty); false when nothing was saved.
     bool Save(const QString& path = QString());
     bool SaveAs();
@@ -88,5 +91,6 @@ private:
     CDesignDataPanel* m_data = nullptr;
     CSheetPreview* m_sheet = nullptr;
     QLineEdit* m_stock = nullptr;
+    QComboBox* m_unit = nullptr; // in, mm
     QLabel* m_faultText = nullptr;
 };

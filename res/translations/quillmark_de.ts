@@ -2759,6 +2759,22 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 <context>
     <name>CDesignerWindow</name>
     <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Einheit:</translation>
+    </message>
+    <message>
+        <source>Change Unit</source>
+        <translation>Einheit ändern</translation>
+    </message>
+    <message>
         <source>Object and data</source>
         <translation>Objekt und Daten</translation>
     </message>

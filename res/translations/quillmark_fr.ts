@@ -2759,6 +2759,22 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>CDesignerWindow</name>
     <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimètres</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Unité :</translation>
+    </message>
+    <message>
+        <source>Change Unit</source>
+        <translation>Changer d’unité</translation>
+    </message>
+    <message>
         <source>Object and data</source>
         <translation>Objet et données</translation>
     </message>

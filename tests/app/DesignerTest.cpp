@@ -111,6 +111,11 @@ TEST_F(DesignerTest, EditsUndoRedoSaveAndReopen) {
          }},
         {"size in the panel", [&] { designer.Properties()->Widgets().size->setValue(14); },
          [](const LabelDesign&, const LabelDesign& a) { return a.objects[4].size == 14; }},
+        {"millimetres", [&] { designer.SetUnit(DesignUnit::Millimetre); },
+         [&](const LabelDesign& b, const LabelDesign& a) {
+             return a.unit == DesignUnit::Millimetre &&
+                    std::abs(box(a, 4).width - box(b, 4).width * 25.4) < 0.006;
+         }},
     };
     for (const auto& step : steps) {
         const LabelDesign before = designer.Design();
@@ -118,7 +123,7 @@ TEST_F(DesignerTest, EditsUndoRedoSaveAndReopen) {
         EXPECT_TRUE(step.changed(before, designer.Design())) << step.name;
     }
     const LabelDesign edited = designer.Design();
-    EXPECT_EQ(designer.Undo().count(), 5); // the two key moves are one edit
+    EXPECT_EQ(designer.Undo().count(), 6); // the two key moves are one edit
     EXPECT_TRUE(designer.isWindowModified());
     while (designer.Undo().canUndo()) {
         designer.Undo().undo();
