@@ -295,6 +295,45 @@ TEST_F(DesignerTest, PrintLabelsSeedsTheDesigner) {
     }
 }
 
+// The designer's records: a CSV's header names the columns, a file's lines
+// are one column "text"; a file that gives none says why, naming the line.
+TEST(DesignData, RecordsOrWhyThereAreNone) {
+    QTemporaryDir dir;
+    const struct {
+        DesignSourceKind kind;
+        QByteArray bytes;
+        const char* columns;
+        int records;
+        const char* error; // what the message holds; none: no error
+    } rows[] = {
+        {DesignSourceKind::Csv, "a,b\n1,2\n3,4\n", "a|b", 2, nullptr},
+        {DesignSourceKind::Lines, "one\n\ntwo\n", "text", 2, nullptr},
+        {DesignSourceKind::Csv, "a,b\n1,2\n3\n", "a|b", 0,
+         "line 3: 1 fields where the header names 2"},
+        {DesignSourceKind::Csv, "a,b\n\"1,2\n", "a|b", 0, "line 2: "},
+        {DesignSourceKind::Csv, "", "", 0, "has no header row"},
+        {DesignSourceKind::Lines, "caf\xe9\n", "", 0, "is not UTF-8 text"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.bytes.toStdString());
+        QFile file(dir.filePath("data"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(row.bytes);
+        file.close();
+        const DesignData data = LoadDesignData(row.kind, file.fileName(), 1);
+        EXPECT_EQ(data.records.size(), static_cast<std::size_t>(row.records));
+        if (row.error == nullptr) {
+            EXPECT_EQ(data.columns.join('|'), row.columns);
+            EXPECT_EQ(data.error, QString());
+        } else {
+            EXPECT_TRUE(data.error.contains(row.error)) << data.error.toStdString();
+        }
+    }
+    EXPECT_EQ(LoadDesignData(DesignSourceKind::Sequence, {}, 5).records.size(), 5U);
+    EXPECT_TRUE(LoadDesignData(DesignSourceKind::Csv, dir.filePath("none"), 1)
+                    .error.contains("cannot be read"));
+}
+
 } // namespace
 
 namespace {
