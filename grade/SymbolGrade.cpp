@@ -213,7 +213,7 @@ ProfileGrade GradeProfile(std::span<const double> reflectance, bool symbolKnown)
     return g;
 }
 
-SymbolGrade GradeImage(const GreyImage& image) {
+SymbolGrade GradeImage(const GreyImage& image, const ApertureRule& aperture, bool symbolExpected) {
     SymbolGrade s;
     if (image.width < 2 || image.height < 1 || image.pixels == nullptr) {
         return s;
@@ -263,10 +263,16 @@ SymbolGrade GradeImage(const GreyImage& image) {
         lines.push_back(LineAt(image, y, half));
         s.profiles.push_back(GradeProfile(lines.back()));
     }
-    // Then as a verifier's spot of 0.8 modules sees them.
-    const double diameter = 0.8 * ModuleOf(s.profiles);
+    // Then as a verifier's spot sees them.
+    const double module = ModuleOf(s.profiles);
+    const auto decoded = std::find_if(s.profiles.begin(), s.profiles.end(),
+                                      [](const ProfileGrade& g) { return g.decode.decoded; });
+    const double diameter =
+        aperture
+            ? aperture(decoded != s.profiles.end() ? decoded->decode : ReferenceDecoded{}, module)
+            : 0.8 * module;
     s.profiles.clear();
-    bool known = false;
+    bool known = symbolExpected;
     for (std::vector<double>& line : lines) {
         line = Aperture(line, diameter);
         s.profiles.push_back(GradeProfile(line));
@@ -278,6 +284,7 @@ SymbolGrade GradeImage(const GreyImage& image) {
             s.profiles[i] = GradeProfile(lines[i], true);
         }
     }
+    s.lines = std::move(lines);
     s.grade = std::accumulate(s.profiles.begin(), s.profiles.end(), 0.0,
                               [](double sum, const ProfileGrade& g) { return sum + g.grade; }) /
               static_cast<double>(s.profiles.size());
