@@ -60,6 +60,10 @@ double ReferenceApertureMils(double moduleMils, bool eanUpc) {
     return mm < 0.180 ? 3.0 : mm < 0.330 ? 5.0 : mm < 0.635 ? 10.0 : 20.0;
 }
 
+int SamplesPerDot(int dpi) {
+    return std::max(1, static_cast<int>(std::ceil(1000.0 / std::max(dpi, 1))));
+}
+
 PrintedImage PrintDots(const GreyImage& dots, const PrintModel& model) {
     PrintedImage printed;
     if (dots.width < 1 || dots.height < 1 || dots.pixels == nullptr || model.dpi < 1) {
@@ -68,7 +72,7 @@ PrintedImage PrintDots(const GreyImage& dots, const PrintModel& model) {
     const int w = dots.width;
     const int h = dots.height;
     const double gainDots = model.gainMils * model.dpi / 1000.0;
-    printed.samplesPerDot = std::max(1, static_cast<int>(std::ceil(1000.0 / model.dpi)));
+    printed.samplesPerDot = SamplesPerDot(model.dpi);
     const int s = printed.samplesPerDot;
     printed.width = w * s;
     printed.height = h;

@@ -29,6 +29,9 @@ struct PrintModel {
 // symbols are measured with 6 mils whatever their size.
 double ReferenceApertureMils(double moduleMils, bool eanUpc);
 
+// The samples a printer dot is cut into across: a sample at most a mil wide.
+int SamplesPerDot(int dpi);
+
 // The printed symbol as grey levels, each printer dot `samplesPerDot`
 // samples across (a sample at most a mil wide) and one row down.
 struct PrintedImage {

@@ -271,6 +271,7 @@ SymbolGrade GradeImage(const GreyImage& image, const ApertureRule& aperture, boo
         aperture
             ? aperture(decoded != s.profiles.end() ? decoded->decode : ReferenceDecoded{}, module)
             : 0.8 * module;
+    s.aperture = diameter;
     s.profiles.clear();
     bool known = symbolExpected;
     for (std::vector<double>& line : lines) {

@@ -45,6 +45,7 @@ struct SymbolGrade {
     std::vector<ProfileGrade> profiles;
     // Each scan line's reflectances (0 to 100 %) as the spot saw them.
     std::vector<std::vector<double>> lines;
+    double aperture = 0; // the spot's diameter, in samples
     double grade = 0;
 };
 
