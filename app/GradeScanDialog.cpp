@@ -84,7 +84,7 @@ CGradeScanDialog::CGradeScanDialog(const SymbolGrade& graded, const QString& pat
     m_heading = fault.isEmpty() ? GradeVerdict(graded.grade)
                                 : tr("%1, held down by %2").arg(GradeVerdict(graded.grade), fault);
     auto* heading = new QLabel(QStringLiteral("<b>%1</b><br>%2<br>%3")
-                                   .arg(m_heading.toHtmlEscaped(),
+                                   .arg(tr("Estimated %1").arg(m_heading).toHtmlEscaped(),
                                         SymbolLine(graded).toHtmlEscaped(), path.toHtmlEscaped()),
                                this);
     heading->setObjectName(QStringLiteral("heading"));
