@@ -147,7 +147,7 @@ CGradeScanDialog::CGradeScanDialog(const SymbolGrade& graded, const QString& pat
         if (row < 0 || static_cast<std::size_t>(row) >= m_graded.lines.size()) {
             return;
         }
-        chartTitle->setText(tr("Scan reflectance profile of the line at row %1 (%), with the "
+        chartTitle->setText(tr("Reflectance in percent along the scan line at row %1, the "
                                "global threshold dashed")
                                 .arg(m_graded.rows[static_cast<std::size_t>(row)]));
         m_pChart->Show(m_graded.lines[static_cast<std::size_t>(row)],

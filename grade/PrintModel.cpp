@@ -88,8 +88,17 @@ PrintedImage PrintDots(const GreyImage& dots, const PrintModel& model) {
     printed.pixels.reserve(static_cast<std::size_t>(printed.width) * static_cast<std::size_t>(h));
     std::vector<double> cover(static_cast<std::size_t>(printed.width));
     for (int y = 0; y < h; ++y) {
-        std::fill(cover.begin(), cover.end(), 0.0);
         const std::uint8_t* row = ink.data() + static_cast<std::ptrdiff_t>(y) * w;
+        // A row inked as the one above prints as it did: most of a symbol's.
+        if (y > 0 && std::equal(row, row + w, row - w)) {
+            const std::size_t at = printed.pixels.size();
+            const auto rowWidth = static_cast<std::size_t>(printed.width);
+            printed.pixels.resize(at + rowWidth);
+            std::copy_n(printed.pixels.begin() + static_cast<std::ptrdiff_t>(at - rowWidth),
+                        rowWidth, printed.pixels.begin() + static_cast<std::ptrdiff_t>(at));
+            continue;
+        }
+        std::fill(cover.begin(), cover.end(), 0.0);
         // Each run widened by half the gain on either side; runs that meet
         // merge, runs that shrink to nothing vanish.
         bool open = false;
