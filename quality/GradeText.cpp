@@ -82,6 +82,9 @@ QString ProfileLine(int number, int row, const ProfileGrade& g) {
         parts << Tr("decode not graded");
     } else if (!g.decode.decoded) {
         parts << Tr("decode fails (0.0)");
+    } else if (g.decode.quietLeft == 0 && g.decode.quietRight == 0) {
+        parts << Tr("decode passes (%1)").arg(GradeNumber(*g.decodeGrade))
+              << Tr("decodability not graded"); // Postnet, by its bars' heights
     } else {
         parts << Tr("decode passes, quiet zones %1 and %2 modules of %3 and %4 (%5)")
                      .arg(Number(g.quietLeft), Number(g.quietRight), Number(g.decode.quietLeft),

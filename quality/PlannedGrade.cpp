@@ -20,8 +20,6 @@ SymbolGrade GradePlannedPrint(const RenderRequest& request, double gainMils, dou
     PrintModel model;
     model.dpi = request.dpiX;
     model.gainMils = gainMils;
-    // Postnet is told by its bars' heights: no line across it decodes.
-    model.decodable = request.symbology != SymbologyId::Postnet;
     SymbolGrade graded =
         GradePrint({dots.width(), dots.height(), grey.data(), dots.width()}, model);
     if (apertureMils != nullptr) {

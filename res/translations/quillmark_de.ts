@@ -2772,6 +2772,13 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     </message>
 </context>
 <context>
+    <name>GradeRun</name>
+    <message>
+        <source>decode passes (%1)</source>
+        <translation>Decodierung gelingt (%1)</translation>
+    </message>
+</context>
+<context>
     <name>PlannedGrade</name>
     <message>
         <source>bars as drawn</source>

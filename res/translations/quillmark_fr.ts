@@ -2772,6 +2772,13 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     </message>
 </context>
 <context>
+    <name>GradeRun</name>
+    <message>
+        <source>decode passes (%1)</source>
+        <translation>décodage réussi (%1)</translation>
+    </message>
+</context>
+<context>
     <name>PlannedGrade</name>
     <message>
         <source>bars as drawn</source>

@@ -128,11 +128,15 @@ TEST(GradeRun, PlannedPrintNamesTheParameterAtFault) {
          "down by decode"},
         {SymbologyId::Code128, 7, 1, "bars 7 mils wider, 5-mil aperture: grade A (4.0)"},
         {SymbologyId::Ean13, -1.5, 0, "bars 1.5 mils narrower, 6-mil aperture: grade A (4.0)"},
+        // Decoded by its bars' heights, or it would fail decode.
+        {SymbologyId::Postnet, 0, 0, "bars as drawn, 10-mil aperture: grade A (4.0)"},
     };
     for (const auto& c : cases) {
         RenderRequest request;
         request.symbology = c.id;
-        request.text = c.id == SymbologyId::Ean13 ? "400638133393" : "Grade 38";
+        request.text = c.id == SymbologyId::Ean13     ? "400638133393"
+                       : c.id == SymbologyId::Postnet ? "12345"
+                                                      : "Grade 38";
         request.widths = {10, 3};
         request.barReduction = c.reduction;
         EXPECT_EQ(PlannedGradeText(request, c.gain).toStdString(),
