@@ -79,7 +79,7 @@ inline std::vector<std::uint8_t> ImageRows(const std::vector<double>& profile, i
 // `reduction` dots narrower and the space after it as much wider.
 inline std::vector<std::uint8_t> DotRows(std::string_view modules, int dots, int reduction,
                                          int rows, int& width) {
-    std::vector<std::uint8_t> row(static_cast<std::size_t>(12 * dots), 255);
+    std::vector<std::uint8_t> row(12 * static_cast<std::size_t>(dots), 255);
     bool bar = true;
     for (const int run : RunsOf(modules)) {
         const int cut = bar ? reduction : -reduction;
@@ -87,7 +87,7 @@ inline std::vector<std::uint8_t> DotRows(std::string_view modules, int dots, int
                    bar ? 0 : 255);
         bar = !bar;
     }
-    row.insert(row.end(), static_cast<std::size_t>(12 * dots), 255);
+    row.insert(row.end(), 12 * static_cast<std::size_t>(dots), 255);
     width = static_cast<int>(row.size());
     std::vector<std::uint8_t> pixels;
     for (int y = 0; y < rows; ++y) {
