@@ -1,7 +1,7 @@
 #include "DesignFile.h"
 
 #include "Barcode.h"
-#include "SheetLayout.h"
+#include "LabelCatalog.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -328,7 +328,7 @@ std::optional<LabelDesign> ReadDesign(const QByteArray& text, QString* error) {
         return std::nullopt;
     }
     std::string stockError;
-    if (!ParseSheetLayout(design.stock.toStdString(), &stockError)) {
+    if (!ParseStock(design.stock.toStdString(), &stockError)) {
         reader.Fail(QStringLiteral("stock"), QString::fromStdString(stockError));
         return std::nullopt;
     }

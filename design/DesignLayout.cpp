@@ -3,6 +3,7 @@
 #include "Barcode.h"
 #include "FieldValues.h"
 #include "InputRule.h"
+#include "LabelCatalog.h"
 #include "Placement.h"
 #include "SheetText.h"
 #include "VectorScene.h"
@@ -167,7 +168,7 @@ CDesignRun::CDesignRun(LabelDesign design, const QStringList& columns, const QDa
     std::string error;
     if (stock) {
         m_stock = *stock;
-    } else if (const auto layout = ParseSheetLayout(m_design.stock.toStdString(), &error)) {
+    } else if (const auto layout = ParseStock(m_design.stock.toStdString(), &error)) {
         m_stock = *layout;
     } else {
         m_fault = QCoreApplication::translate("DesignLayout", "the stock \"%1\": %2")
