@@ -1835,6 +1835,18 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 <context>
     <name>ScanCheck</name>
     <message>
+        <source>⚠ Scans: %1, but not with every reader</source>
+        <translation>⚠ Lesbar: %1, aber nicht mit jedem Leser</translation>
+    </message>
+    <message>
+        <source>⚠ Scans: %1, but not with every reader; Density %2 reads with both</source>
+        <translation>⚠ Lesbar: %1, aber nicht mit jedem Leser; mit Modulbreite %2 lesen beide</translation>
+    </message>
+    <message>
+        <source>⚠ Scans: %1, but not with every reader; zoom %2 reads with both</source>
+        <translation>⚠ Lesbar: %1, aber nicht mit jedem Leser; bei Zoom %2 lesen beide</translation>
+    </message>
+    <message>
         <source>✓ Scans: %1</source>
         <translation>✓ Lesbar: %1</translation>
     </message>

@@ -1835,6 +1835,18 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>ScanCheck</name>
     <message>
+        <source>⚠ Scans: %1, but not with every reader</source>
+        <translation>⚠ Se lit : %1, mais pas avec tous les lecteurs</translation>
+    </message>
+    <message>
+        <source>⚠ Scans: %1, but not with every reader; Density %2 reads with both</source>
+        <translation>⚠ Se lit : %1, mais pas avec tous les lecteurs ; avec une densité de %2 les deux le lisent</translation>
+    </message>
+    <message>
+        <source>⚠ Scans: %1, but not with every reader; zoom %2 reads with both</source>
+        <translation>⚠ Se lit : %1, mais pas avec tous les lecteurs ; au zoom %2 les deux le lisent</translation>
+    </message>
+    <message>
         <source>✓ Scans: %1</source>
         <translation>✓ Se lit : %1</translation>
     </message>
