@@ -2410,6 +2410,18 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 <context>
     <name>LabelDesign</name>
     <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>it takes a start, a step and digits, no more</source>
+        <translation>es nimmt Start, Schritt und Stellen, nicht mehr</translation>
+    </message>
+    <message>
+        <source>the field at character %1 numbers with &quot;%2&quot;: %3</source>
+        <translation>das Feld an Zeichen %1 zählt mit „%2“: %3</translation>
+    </message>
+    <message>
         <source>object %1</source>
         <translation>Objekt %1</translation>
     </message>

@@ -2410,6 +2410,18 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>LabelDesign</name>
     <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>it takes a start, a step and digits, no more</source>
+        <translation>il prend un début, un pas et des chiffres, pas plus</translation>
+    </message>
+    <message>
+        <source>the field at character %1 numbers with &quot;%2&quot;: %3</source>
+        <translation>le champ au caractère %1 numérote avec « %2 » : %3</translation>
+    </message>
+    <message>
         <source>object %1</source>
         <translation>objet %1</translation>
     </message>
