@@ -94,13 +94,13 @@ bool InsideLabel(const QRectF& box, const SheetLayout& stock) {
 }
 
 // "line 4" of the data, or "label 3" of a sequence.
+} // namespace
+
 QString RecordName(const DesignRecord& record) {
     return record.line > 0
                ? QCoreApplication::translate("DesignLayout", "line %1").arg(record.line)
                : QCoreApplication::translate("DesignLayout", "label %1").arg(record.index + 1);
 }
-
-} // namespace
 
 QFont DesignFont(const QString& family, bool bold, bool italic, QString* used) {
     QFont font(family);

@@ -2,10 +2,12 @@
 
 #include "Barcode.h"
 #include "MonoSurface.h"
+#include "ScanCheck.h"
 #include "SheetText.h"
 #include "SymbolPainter.h"
 #include "VectorScene.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -101,7 +103,8 @@ void TextDots(QImage& page, const PlacedObject& text, QPointF labelOrigin, int d
 
 // A barcode on the device grid, as every sheet draws it: its centre on a
 // whole dot, its module whole dots, its first edge on one.
-void SymbolDots(QImage& page, const PlacedObject& symbol, QPointF labelOrigin, int dpiX, int dpiY) {
+void SymbolDots(QImage& page, const PlacedObject& symbol, QPointF labelOrigin, int dpiX, int dpiY,
+                int barReduction) {
     const SymbolScene scene{*symbol.encoding, symbol.barLength, symbol.request.showText,
                             symbol.request.orientation, false};
     DeviceMapping mapping = PrepareMapping(1, dpiX, dpiY, page.rect());
@@ -110,6 +113,7 @@ void SymbolDots(QImage& page, const PlacedObject& symbol, QPointF labelOrigin, i
     const DeviceMapping grid = OnDeviceGrid(mapping, scene);
     MonoSurface surface(page, SymbolToDevice(grid, scene), scene.orientation,
                         symbol.request.labels);
+    surface.SetBarReduction(barReduction);
     Point origin =
         SymbolOrigin(*symbol.encoding, symbol.barLength, scene.showText, scene.orientation);
     CBarcode::DrawEncoding(*symbol.encoding, surface, origin, symbol.barLength, scene.showText,
@@ -164,7 +168,7 @@ QImage RenderDesignPage(const DesignPages& pages, const std::vector<const LabelL
                 break;
             case ObjectKind::Barcode:
                 if (object.encoding && !object.encoding->Empty()) {
-                    SymbolDots(page, object, origin, dpiX, dpiY);
+                    SymbolDots(page, object, origin, dpiX, dpiY, pages.barReduction);
                 }
                 break;
             case ObjectKind::Line:
@@ -177,6 +181,53 @@ QImage RenderDesignPage(const DesignPages& pages, const std::vector<const LabelL
         }
     }
     return page;
+}
+
+QStringList VerifyDesignPage(const DesignPages& pages,
+                             const std::vector<const LabelLayout*>& labels,
+                             const QStringList& names, const LabelDesign& design, std::int64_t page,
+                             const QImage& image) {
+    QStringList faults;
+    const int dpiX = qRound(image.dotsPerMeterX() / kDotsPerMetrePerDpi);
+    const int dpiY = qRound(image.dotsPerMeterY() / kDotsPerMetrePerDpi);
+    const int quiet = dpiX / 4; // a quarter inch of white around the box
+    for (std::size_t place = 0; place < labels.size() && place < std::size_t(names.size());
+         ++place) {
+        const std::vector<PlacedObject>& objects =
+            labels[place] != nullptr ? labels[place]->objects : std::vector<PlacedObject>{};
+        const QPointF origin = LabelOrigin(pages, static_cast<int>(place));
+        for (std::size_t i = 0; i < objects.size() && i < design.objects.size(); ++i) {
+            const PlacedObject& object = objects[i];
+            if (object.kind != ObjectKind::Barcode || !object.encoding ||
+                object.encoding->Empty()) {
+                continue;
+            }
+            const QRect box =
+                DotRect(object.box.translated(origin), dpiX, dpiY).intersected(image.rect());
+            QImage field(box.width() + 2 * quiet, box.height() + 2 * quiet,
+                         QImage::Format_Grayscale8);
+            field.fill(Qt::white);
+            {
+                QPainter painter(&field);
+                painter.drawImage(QPoint(quiet, quiet), image.copy(box));
+            }
+            const std::string expected = MakeScanJob(object.request).expected;
+            const std::optional<std::string> read = ReadSymbol(field, object.request.symbology);
+            if (read && *read == expected) {
+                continue;
+            }
+            faults.append(
+                QCoreApplication::translate("DesignPage", "%1 (page %2, label %3), %4: %5")
+                    .arg(names[static_cast<qsizetype>(place)])
+                    .arg(page + 1)
+                    .arg(place + 1)
+                    .arg(ObjectName(design.objects[i], i),
+                         read ? QCoreApplication::translate("DesignPage", "reads as \"%1\"")
+                                    .arg(QString::fromLatin1(read->c_str()))
+                              : QCoreApplication::translate("DesignPage", "does not scan")));
+        }
+    }
+    return faults;
 }
 
 struct CDesignPdf::State {

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>DesignPage</name>
+    <message>
+        <source>%1 (page %2, label %3), %4: %5</source>
+        <translation>%1 (page %2, étiquette %3), %4 : %5</translation>
+    </message>
+</context>
+<context>
     <name>CLabelPrinterDialog</name>
     <message>
         <source>The labels could not be sent.</source>
