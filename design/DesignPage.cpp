@@ -1,6 +1,7 @@
 #include "DesignPage.h"
 
 #include "Barcode.h"
+#include "MonoShapes.h"
 #include "MonoSurface.h"
 #include "ScanCheck.h"
 #include "SheetText.h"
@@ -16,8 +17,6 @@
 
 namespace {
 
-constexpr double kPointsPerInch = 72;
-constexpr double kOutlinePoints = 0.5;
 constexpr double kDotsPerMetrePerDpi = 39.3701;
 constexpr int kHalfGrey = 128;
 
@@ -52,20 +51,6 @@ std::vector<QRectF> ShapeBands(const PlacedObject& shape) {
             QRectF(box.left(), box.bottom() - s, box.width(), s),
             QRectF(box.left(), box.top() + s, s, box.height() - 2 * s),
             QRectF(box.right() - s, box.top() + s, s, box.height() - 2 * s)};
-}
-
-void FillDots(QImage& page, const QRect& rect) {
-    const QRect visible = rect.intersected(page.rect());
-    for (int y = visible.top(); y <= visible.bottom(); ++y) {
-        FillMonoSpan(page.scanLine(y), visible.left(), visible.right() + 1, true);
-    }
-}
-
-void OutlineDots(QImage& page, const QRect& rect) {
-    FillDots(page, QRect(rect.left(), rect.top(), rect.width(), 1));
-    FillDots(page, QRect(rect.left(), rect.bottom(), rect.width(), 1));
-    FillDots(page, QRect(rect.left(), rect.top(), 1, rect.height()));
-    FillDots(page, QRect(rect.right(), rect.top(), 1, rect.height()));
 }
 
 // A text drawn grey into a scratch image of its box (with room for glyphs
@@ -155,8 +140,10 @@ QImage RenderDesignPage(const DesignPages& pages, const std::vector<const LabelL
         const QPointF origin = LabelOrigin(pages, place);
         if (pages.outlines) {
             const LabelPlace label = LabelAt(pages.stock, place);
-            OutlineDots(page,
-                        DotRect(QRectF(origin, QSizeF(label.width, label.height)), dpiX, dpiY));
+            // A one-dot outline, as a sheet's, of the label's own shape.
+            OutlineMonoShape(page,
+                             DotRect(QRectF(origin, QSizeF(label.width, label.height)), dpiX, dpiY),
+                             pages.stock.shape, 1);
         }
         const LabelLayout* layout =
             static_cast<std::size_t>(place) < labels.size() ? labels[place] : nullptr;
@@ -174,7 +161,7 @@ QImage RenderDesignPage(const DesignPages& pages, const std::vector<const LabelL
             case ObjectKind::Line:
             case ObjectKind::Rectangle:
                 for (const QRectF& band : ShapeBands(object)) {
-                    FillDots(page, DotRect(band.translated(origin), dpiX, dpiY));
+                    FillMonoRect(page, DotRect(band.translated(origin), dpiX, dpiY));
                 }
                 break;
             }
@@ -287,9 +274,8 @@ bool CDesignPdf::AddPage(const std::vector<const LabelLayout*>& labels) {
         const QPointF origin = LabelOrigin(s.pages, place);
         if (s.pages.outlines) {
             const LabelPlace label = LabelAt(s.pages.stock, place);
-            painter.setPen(QPen(Qt::black, kOutlinePoints * kMilsPerInch / kPointsPerInch));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(QRectF(origin, QSizeF(label.width, label.height)));
+            PaintLabelOutline(painter, QRectF(origin, QSizeF(label.width, label.height)),
+                              s.pages.stock.shape);
         }
         const LabelLayout* layout =
             static_cast<std::size_t>(place) < labels.size() ? labels[place] : nullptr;
