@@ -8,6 +8,7 @@
 #include "DeviceMapping.h"
 #include "FieldValues.h"
 #include "GradeRun.h"
+#include "LabelCatalog.h"
 #include "LabelSheet.h"
 #include "PrinterLink.h"
 #include "PrinterOptions.h"
@@ -267,7 +268,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         }
     } else if (sheet) {
         std::string error;
-        o.sheet = ParseSheetLayout(parser.value(QStringLiteral("sheet")).toStdString(), &error);
+        o.sheet = ParseStock(parser.value(QStringLiteral("sheet")).toStdString(), &error);
         if (!o.sheet) {
             return UsageError(
                 QCoreApplication::translate("RenderOptions",

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>DesignPage</name>
+    <message>
+        <source>%1 (page %2, label %3), %4: %5</source>
+        <translation>%1 (Seite %2, Etikett %3), %4: %5</translation>
+    </message>
+</context>
+<context>
     <name>CLabelPrinterDialog</name>
     <message>
         <source>The labels could not be sent.</source>
@@ -1835,6 +1842,18 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 <context>
     <name>ScanCheck</name>
     <message>
+        <source>⚠ Scans: %1, but not with every reader</source>
+        <translation>⚠ Lesbar: %1, aber nicht mit jedem Leser</translation>
+    </message>
+    <message>
+        <source>⚠ Scans: %1, but not with every reader; Density %2 reads with both</source>
+        <translation>⚠ Lesbar: %1, aber nicht mit jedem Leser; mit Modulbreite %2 lesen beide</translation>
+    </message>
+    <message>
+        <source>⚠ Scans: %1, but not with every reader; zoom %2 reads with both</source>
+        <translation>⚠ Lesbar: %1, aber nicht mit jedem Leser; bei Zoom %2 lesen beide</translation>
+    </message>
+    <message>
         <source>✓ Scans: %1</source>
         <translation>✓ Lesbar: %1</translation>
     </message>
@@ -2397,6 +2416,18 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 </context>
 <context>
     <name>LabelDesign</name>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>it takes a start, a step and digits, no more</source>
+        <translation>es nimmt Start, Schritt und Stellen, nicht mehr</translation>
+    </message>
+    <message>
+        <source>the field at character %1 numbers with &quot;%2&quot;: %3</source>
+        <translation>das Feld an Zeichen %1 zählt mit „%2“: %3</translation>
+    </message>
     <message>
         <source>object %1</source>
         <translation>Objekt %1</translation>

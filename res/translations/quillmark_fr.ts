@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>DesignPage</name>
+    <message>
+        <source>%1 (page %2, label %3), %4: %5</source>
+        <translation>%1 (page %2, étiquette %3), %4 : %5</translation>
+    </message>
+</context>
+<context>
     <name>CLabelPrinterDialog</name>
     <message>
         <source>The labels could not be sent.</source>
@@ -1835,6 +1842,18 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>ScanCheck</name>
     <message>
+        <source>⚠ Scans: %1, but not with every reader</source>
+        <translation>⚠ Se lit : %1, mais pas avec tous les lecteurs</translation>
+    </message>
+    <message>
+        <source>⚠ Scans: %1, but not with every reader; Density %2 reads with both</source>
+        <translation>⚠ Se lit : %1, mais pas avec tous les lecteurs ; avec une densité de %2 les deux le lisent</translation>
+    </message>
+    <message>
+        <source>⚠ Scans: %1, but not with every reader; zoom %2 reads with both</source>
+        <translation>⚠ Se lit : %1, mais pas avec tous les lecteurs ; au zoom %2 les deux le lisent</translation>
+    </message>
+    <message>
         <source>✓ Scans: %1</source>
         <translation>✓ Se lit : %1</translation>
     </message>
@@ -2397,6 +2416,18 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 </context>
 <context>
     <name>LabelDesign</name>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>it takes a start, a step and digits, no more</source>
+        <translation>il prend un début, un pas et des chiffres, pas plus</translation>
+    </message>
+    <message>
+        <source>the field at character %1 numbers with &quot;%2&quot;: %3</source>
+        <translation>le champ au caractère %1 numérote avec « %2 » : %3</translation>
+    </message>
     <message>
         <source>object %1</source>
         <translation>objet %1</translation>
