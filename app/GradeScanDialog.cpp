@@ -199,7 +199,7 @@ void CGradeScanDialog::GradeFile(QWidget* parent, const QString& path) {
 void CGradeScanDialog::AddToMenuBar(QMainWindow* window) {
     QMenuBar* bar = window->menuBar();
     const QList<QAction*> menus = bar->actions();
-    auto* tools = new QMenu(tr("&Tools"), bar);
+    auto* tools = new QMenu(tr("T&ools"), bar);
     tools->setObjectName(QStringLiteral("toolsMenu"));
     QAction* grade = tools->addAction(tr("&Grade a Scan..."));
     grade->setObjectName(QStringLiteral("gradeScan"));

@@ -71,6 +71,14 @@ bool TakeGradePrint(const QCommandLineParser& parser, bool verify, std::optional
             "GradeRun", "--grade-print grades the symbols --verify reads back: give --verify");
         return false;
     }
+    for (const QString& whole : {QStringLiteral("sheet"), QStringLiteral("design")}) {
+        if (parser.isSet(whole)) {
+            *error = QCoreApplication::translate(
+                         "GradeRun", "--grade-print grades a file's one symbol: not with --%1")
+                         .arg(whole);
+            return false;
+        }
+    }
     gain = mils;
     return true;
 }

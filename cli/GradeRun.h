@@ -25,6 +25,7 @@ inline constexpr double kMinPrintGainMils = -10.0;
 inline constexpr double kMaxPrintGainMils = 10.0;
 
 // Takes --grade-print's gain into `gain` when given. False with the reason
-// in `error` when it is no number within the limits or comes without --verify.
+// in `error` when it is no number within the limits, comes without --verify,
+// or with --sheet or --design (whose labels it does not grade).
 bool TakeGradePrint(const QCommandLineParser& parser, bool verify, std::optional<double>& gain,
                     QString* error);

@@ -2810,6 +2810,13 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     </message>
 </context>
 <context>
+    <name>GradeRun</name>
+    <message>
+        <source>--grade-print grades a file&apos;s one symbol: not with --%1</source>
+        <translation>--grade-print bewertet das eine Symbol einer Datei: nicht mit --%1</translation>
+    </message>
+</context>
+<context>
     <name>PlannedGrade</name>
     <message>
         <source>bars as drawn</source>
@@ -2919,7 +2926,7 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>In „%1“ wurden keine Striche zum Bewerten gefunden: Das Bild sollte das Symbol mit aufrechten Strichen zeigen, ein Modul mindestens 3 Pixel breit.</translation>
     </message>
     <message>
-        <source>&amp;Tools</source>
+        <source>T&amp;ools</source>
         <translation>E&amp;xtras</translation>
     </message>
     <message>

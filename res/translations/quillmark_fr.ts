@@ -2810,6 +2810,13 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     </message>
 </context>
 <context>
+    <name>GradeRun</name>
+    <message>
+        <source>--grade-print grades a file&apos;s one symbol: not with --%1</source>
+        <translation>--grade-print note le symbole unique d’un fichier : pas avec --%1</translation>
+    </message>
+</context>
+<context>
     <name>PlannedGrade</name>
     <message>
         <source>bars as drawn</source>
@@ -2919,7 +2926,7 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>Aucune barre à noter dans « %1 » : l&apos;image doit montrer le symbole aux barres verticales, un module d&apos;au moins 3 pixels de large.</translation>
     </message>
     <message>
-        <source>&amp;Tools</source>
+        <source>T&amp;ools</source>
         <translation>&amp;Outils</translation>
     </message>
     <message>
