@@ -155,10 +155,7 @@ void CBarcodeMainView::TitlePreview(QWidget& preview) {
         return;
     }
     request->barReduction = m_pBarcodeView->BarReduction(); // as the printer gets it
-    const QString planned = PlannedGradeText(*request, 0.0);
-    if (!planned.isEmpty()) {
-        preview.setWindowTitle(tr("Print Preview: %1").arg(planned));
-    }
+    preview.setWindowTitle(tr("Print Preview: %1").arg(PlannedGradeText(*request, 0.0)));
 }
 
 PreviewSample CBarcodeMainView::CurrentSample() const {

@@ -16,10 +16,6 @@ namespace {
 constexpr int kGraded = 0;
 constexpr int kNotGraded = 1;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("GradeRun", text);
-}
-
 void Print(std::FILE* out, const QString& line) {
     std::fprintf(out, "%s\n", line.toLocal8Bit().constData());
 }
@@ -87,16 +83,20 @@ int RunGrade(const QString& path, std::FILE* out, std::FILE* errors) {
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {
-        Print(errors, QStringLiteral("quillmark-render: ") +
-                          Tr("cannot read the image \"%1\": %2").arg(path, reader.errorString()));
+        Print(errors,
+              QStringLiteral("quillmark-render: ") +
+                  QCoreApplication::translate("GradeRun", "cannot read the image \"%1\": %2")
+                      .arg(path, reader.errorString()));
         return kNotGraded;
     }
     const std::vector<std::uint8_t> grey = GreyPixels(image);
     const GreyImage view{image.width(), image.height(), grey.data(), image.width()};
     const SymbolGrade graded = GradeImage(view);
     if (!graded.found) {
-        Print(errors, QStringLiteral("quillmark-render: ") +
-                          Tr("no bars found in \"%1\" to grade").arg(path));
+        Print(errors,
+              QStringLiteral("quillmark-render: ") +
+                  QCoreApplication::translate("GradeRun", "no bars found in \"%1\" to grade")
+                      .arg(path));
         return kNotGraded;
     }
     Print(out, SymbolLine(graded));

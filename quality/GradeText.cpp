@@ -10,10 +10,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("GradeRun", text);
-}
-
 QString Number(double value) {
     return QString::number(value, 'f', 1);
 }
@@ -55,7 +51,7 @@ QString ParameterName(const std::string& worst) {
     };
     for (const auto& entry : kNames) {
         if (worst == entry.name) {
-            return Tr(entry.text);
+            return QCoreApplication::translate("GradeRun", entry.text);
         }
     }
     return QString::fromStdString(worst);
@@ -72,30 +68,38 @@ QString ParameterAtFault(const SymbolGrade& graded) {
 QString ProfileLine(int number, int row, const ProfileGrade& g) {
     const ProfileMeasures& m = g.measures;
     QStringList parts{
-        Tr("SC %1").arg(Graded(Percent(m.symbolContrast), g.contrastGrade)),
-        Tr("Rmin %1 of Rmax %2").arg(Percent(m.rmin), Graded(Percent(m.rmax), g.rminGrade)),
-        Tr("ECmin %1").arg(Graded(Percent(m.edgeContrastMin), g.edgeContrastGrade)),
-        Tr("MOD %1").arg(Graded(Percent(m.modulation), g.modulationGrade)),
-        Tr("defects %1").arg(Graded(Percent(m.defects), g.defectsGrade)),
+        QCoreApplication::translate("GradeRun", "SC %1")
+            .arg(Graded(Percent(m.symbolContrast), g.contrastGrade)),
+        QCoreApplication::translate("GradeRun", "Rmin %1 of Rmax %2")
+            .arg(Percent(m.rmin), Graded(Percent(m.rmax), g.rminGrade)),
+        QCoreApplication::translate("GradeRun", "ECmin %1")
+            .arg(Graded(Percent(m.edgeContrastMin), g.edgeContrastGrade)),
+        QCoreApplication::translate("GradeRun", "MOD %1")
+            .arg(Graded(Percent(m.modulation), g.modulationGrade)),
+        QCoreApplication::translate("GradeRun", "defects %1")
+            .arg(Graded(Percent(m.defects), g.defectsGrade)),
     };
     if (!g.decodeGrade) {
-        parts << Tr("decode not graded");
+        parts << QCoreApplication::translate("GradeRun", "decode not graded");
     } else if (!g.decode.decoded) {
-        parts << Tr("decode fails (0.0)");
+        parts << QCoreApplication::translate("GradeRun", "decode fails (0.0)");
     } else if (g.decode.quietLeft == 0 && g.decode.quietRight == 0) {
-        parts << Tr("decode passes (%1)").arg(GradeNumber(*g.decodeGrade))
-              << Tr("decodability not graded"); // Postnet, by its bars' heights
+        parts << QCoreApplication::translate("GradeRun", "decode passes (%1)")
+                     .arg(GradeNumber(*g.decodeGrade))
+              << QCoreApplication::translate(
+                     "GradeRun", "decodability not graded"); // Postnet, by its bars' heights
     } else {
-        parts << Tr("decode passes, quiet zones %1 and %2 modules of %3 and %4 (%5)")
+        parts << QCoreApplication::translate(
+                     "GradeRun", "decode passes, quiet zones %1 and %2 modules of %3 and %4 (%5)")
                      .arg(Number(g.quietLeft), Number(g.quietRight), Number(g.decode.quietLeft),
                           Number(g.decode.quietRight), GradeNumber(*g.decodeGrade))
               << (g.decodabilityGrade
-                      ? Tr("decodability %1")
+                      ? QCoreApplication::translate("GradeRun", "decodability %1")
                             .arg(Graded(QString::number(g.decode.decodability, 'f', 2),
                                         *g.decodabilityGrade))
-                      : Tr("decodability not graded"));
+                      : QCoreApplication::translate("GradeRun", "decodability not graded"));
     }
-    QString line = Tr("line %1 at row %2: %3; grade %4")
+    QString line = QCoreApplication::translate("GradeRun", "line %1 at row %2: %3; grade %4")
                        .arg(number)
                        .arg(row)
                        .arg(parts.join(QStringLiteral(", ")), GradeNumber(g.grade));
@@ -109,11 +113,13 @@ QString SymbolLine(const SymbolGrade& graded) {
     const auto decoded = std::find_if(graded.profiles.begin(), graded.profiles.end(),
                                       [](const ProfileGrade& g) { return g.decode.decoded; });
     if (decoded == graded.profiles.end()) {
-        return Tr("symbol: not decoded (decode not graded), bars in rows %1 to %2")
+        return QCoreApplication::translate(
+                   "GradeRun", "symbol: not decoded (decode not graded), bars in rows %1 to %2")
             .arg(graded.top)
             .arg(graded.bottom - 1);
     }
-    return Tr("symbol: %1 \"%2\", bars in rows %3 to %4, module %5 pixels")
+    return QCoreApplication::translate("GradeRun",
+                                       "symbol: %1 \"%2\", bars in rows %3 to %4, module %5 pixels")
         .arg(QString::fromStdString(decoded->decode.symbology),
              QString::fromStdString(decoded->decode.text))
         .arg(graded.top)

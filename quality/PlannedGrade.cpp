@@ -32,7 +32,10 @@ QString PlannedGradeText(const RenderRequest& request, double gainMils) {
     double aperture = 0;
     const SymbolGrade graded = GradePlannedPrint(request, gainMils, &aperture);
     if (!graded.found) {
-        return {};
+        return QCoreApplication::translate(
+                   "PlannedGrade", "planned print at %1 dpi: no bars to grade (none drawn, or too "
+                                   "large a bitmap)")
+            .arg(request.dpiX);
     }
     const QString spread =
         gainMils == 0  ? QCoreApplication::translate("PlannedGrade", "bars as drawn")

@@ -14,5 +14,5 @@ SymbolGrade GradePlannedPrint(const RenderRequest& request, double gainMils,
 
 // The planned grade in one line, with the parameter at fault: "planned print
 // at 300 dpi, bars 1.5 mils wider, 5-mil aperture: grade B (3.2), held down
-// by modulation". Empty when nothing is drawn or no bars are found.
+// by modulation", or that there are no bars to grade.
 QString PlannedGradeText(const RenderRequest& request, double gainMils);

@@ -2819,6 +2819,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 <context>
     <name>PlannedGrade</name>
     <message>
+        <source>planned print at %1 dpi: no bars to grade (none drawn, or too large a bitmap)</source>
+        <translation>geplanter Druck mit %1 dpi: keine Striche zu bewerten (keine gezeichnet, oder eine zu große Bitmap)</translation>
+    </message>
+    <message>
         <source>bars as drawn</source>
         <translation>Striche wie gezeichnet</translation>
     </message>

@@ -2819,6 +2819,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>PlannedGrade</name>
     <message>
+        <source>planned print at %1 dpi: no bars to grade (none drawn, or too large a bitmap)</source>
+        <translation>impression prévue à %1 dpi : aucune barre à noter (aucune dessinée, ou image trop grande)</translation>
+    </message>
+    <message>
         <source>bars as drawn</source>
         <translation>barres telles que dessinées</translation>
     </message>
