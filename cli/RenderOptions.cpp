@@ -377,6 +377,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     o.dropInvalid = parser.isSet(QStringLiteral("drop-invalid"));
     o.zeroFill = parser.isSet(QStringLiteral("zero-fill"));
     o.verify = parser.isSet(QStringLiteral("verify"));
+    if (!TakeGradePrint(parser, o.verify, o.gradePrintGain, &error)) {
+        return UsageError(error);
+    }
     o.caption = parser.value(QStringLiteral("caption"));
     o.outlines = parser.isSet(QStringLiteral("outlines"));
     // A design's labels go to a printer as a sheet's do.

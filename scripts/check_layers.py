@@ -28,16 +28,17 @@ ALLOWED = {
     "render": {"symbology", "printers"},
     "scan": {"render", "symbology"},
     "grade": {"symbology"},
+    "quality": {"grade", "scan", "render", "symbology"},
     "labels": {"scan", "render", "symbology"},
     "design": {"labels", "scan", "render", "symbology"},
     "settings": {"symbology", "printers"},
     "ui": {"res"},
     "panel": {"symbology", "ui"},
     "view": {"scan", "render", "symbology", "panel", "ui", "res", "printers"},
-    "app": {"view", "labels", "scan", "render", "settings", "version", "symbology", "panel", "ui",
-            "res", "printers"},
-    "cli": {"design", "grade", "labels", "scan", "render", "settings", "version", "symbology", "res",
-            "printers"},
+    "app": {"view", "grade", "quality", "labels", "scan", "render", "settings", "version",
+            "symbology", "panel", "ui", "res", "printers"},
+    "cli": {"design", "grade", "quality", "labels", "scan", "render", "settings", "version",
+            "symbology", "res", "printers"},
 }
 
 # Loops kept on purpose (see above), as the checker prints them.
