@@ -6,6 +6,7 @@
 #include "DeviceMapping.h"
 #include "FieldValues.h"
 #include "InputPanel.h"
+#include "PlannedGrade.h"
 #include "PrintLabelsDialog.h"
 #include "ResourceIds.h"
 #include "SettingsDialog.h"
@@ -140,8 +141,22 @@ bool CBarcodeMainView::eventFilter(QObject* watched, QEvent* event) {
             m_bPreviewOpen = previewOpen;
             StartScanCheck();
         }
+        if (previewOpen) {
+            TitlePreview(*qobject_cast<QWidget*>(watched));
+        }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void CBarcodeMainView::TitlePreview(QWidget& preview) {
+    const DeviceMapping resolution = PrepareMapping(1, m_pBarcodeView->Output().Printer(), QRect());
+    std::optional<RenderRequest> request =
+        m_pBarcodeView->RequestOf(OutputFormat::Bmp, resolution.dpiX, resolution.dpiY, false);
+    if (!request) {
+        return;
+    }
+    request->barReduction = m_pBarcodeView->BarReduction(); // as the printer gets it
+    preview.setWindowTitle(tr("Print Preview: %1").arg(PlannedGradeText(*request, 0.0)));
 }
 
 PreviewSample CBarcodeMainView::CurrentSample() const {

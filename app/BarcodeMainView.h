@@ -73,6 +73,10 @@ private:
     // File > Print Labels: the symbol's settings on label stock.
     void OnPrintLabels();
     void OnScanChecked(const QString& text);
+    // The print preview's title tells the planned print's grade at the
+    // printer's resolution, its bars as the printer gets them, no spread
+    // assumed.
+    void TitlePreview(QWidget& preview);
 
     CBarcodeView* m_pBarcodeView = nullptr;
     CInputPanel* m_pPanel = nullptr;

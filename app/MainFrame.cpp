@@ -1,5 +1,6 @@
 #include "MainFrame.h"
 
+#include "GradeScanDialog.h"
 #include "ResourceIds.h"
 #include "ResourceTables.h"
 
@@ -111,6 +112,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(Caption());
     resize(kInitialWidth, kInitialHeight);
     CreateMenus();
+    CGradeScanDialog::AddToMenuBar(this);
     CreateToolBar();
     CreateStatusBar();
     LoadAccelerators();

@@ -230,7 +230,7 @@ void CPrintLabelsDialog::ApplyLayout(std::string* error) {
     const QString name = m_ui.layout->currentData().toString();
     m_ui.customLayout->setEnabled(name.isEmpty());
     const std::optional<SheetLayout> layout =
-        ParseSheetLayout((name.isEmpty() ? m_ui.customLayout->text() : name).toStdString(), error);
+        ParseStock((name.isEmpty() ? m_ui.customLayout->text() : name).toStdString(), error);
     m_layoutUsable = layout.has_value();
     if (layout) {
         m_job.layout = *layout;

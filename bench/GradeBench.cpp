@@ -1,5 +1,6 @@
 // Cost of one print-quality grade: a Code 128 symbol of 10-mil modules,
 // 0.75 inches tall, as a 600-dpi grey image with white above and below.
+#include "PrintModel.h"
 #include "SymbolGrade.h"
 #include "Symbologies.h"
 
@@ -47,5 +48,21 @@ void BM_GradeCode128At600Dpi(benchmark::State& state) {
     state.counters["pixels"] = static_cast<double>(width) * height;
 }
 BENCHMARK(BM_GradeCode128At600Dpi)->Unit(benchmark::kMillisecond);
+
+// The planned print's grade of the same symbol as 1-bit dots at 600 dpi:
+// printed with 1.5 mils of gain, each dot cut in two samples, and graded.
+void BM_GradePlannedPrintAt600Dpi(benchmark::State& state) {
+    int width = 0;
+    int height = 0;
+    const std::vector<std::uint8_t> pixels = Code128Image(width, height);
+    const GreyImage dots{width, height, pixels.data(), width};
+    double grade = 0;
+    for (auto _ : state) {
+        grade = GradePrint(dots, {kDpi, 1.5}).grade;
+        benchmark::DoNotOptimize(grade);
+    }
+    state.counters["grade"] = grade;
+}
+BENCHMARK(BM_GradePlannedPrintAt600Dpi)->Unit(benchmark::kMillisecond);
 
 } // namespace

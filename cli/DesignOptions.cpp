@@ -35,8 +35,7 @@ QString DesignOptionsFault(const QCommandLineParser& parser) {
                 .arg(QString::fromLatin1(name));
         }
     }
-    for (const char* name :
-         {"verify", "bar-reduction", "output-paths", "drop-invalid", "zero-fill"}) {
+    for (const char* name : {"output-paths", "drop-invalid", "zero-fill"}) {
         if (parser.isSet(QString::fromLatin1(name))) {
             return QCoreApplication::translate("RenderOptions",
                                                "--%1 does not go with --design yet")

@@ -130,8 +130,18 @@ struct PageOfLabels {
             places.push_back(index >= 0 && layouts[static_cast<std::size_t>(index)]
                                  ? &*layouts[static_cast<std::size_t>(index)]
                                  : nullptr);
+            names.append(index >= 0 ? RecordName(records[static_cast<std::size_t>(index)])
+                                    : QString());
         }
     }
+
+    // --verify: the page drawn at a resolution read back barcode by barcode.
+    QStringList Verify(const CDesignRun& run, const DesignPages& pages, std::int64_t page,
+                       const QImage& image) const {
+        return image.isNull() ? QStringList()
+                              : VerifyDesignPage(pages, places, names, run.Design(), page, image);
+    }
+    QStringList names; // how each place's record is named
 };
 
 // Reads the records of the pages in turn: a label's copies may run on from
@@ -209,6 +219,7 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
     pages.startAt = options.startAt;
     pages.copies = options.copies;
     pages.outlines = options.outlines;
+    pages.barReduction = options.barReduction;
     if (options.startAt > pages.stock.LabelsPerSheet()) {
         Report(errors,
                QCoreApplication::translate("DesignRun", "the first label must be 1 to %1 on %2")
@@ -250,9 +261,13 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
         return SendLabelsToPrinter(
             static_cast<int>(std::min<std::int64_t>(pageCount, std::numeric_limits<int>::max())),
             [&](int page) -> PrinterLabelWork {
-                return [&run, &pages, dots, placed = labels.Page(page)] {
+                return [&run, &pages, &options, dots, page, placed = labels.Page(page)] {
                     placed->LayOut(run);
-                    return PrinterLabel{RenderDesignPage(pages, placed->places, dots, dots), {}};
+                    PrinterLabel label{RenderDesignPage(pages, placed->places, dots, dots), {}};
+                    if (options.verify) {
+                        label.faults = placed->Verify(run, pages, page, label.dots);
+                    }
+                    return label;
                 };
             },
             options, errors);
@@ -270,23 +285,35 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
     PageReader reader(input, pages);
     CFileCommitter files;
     bool failed = false;
+    bool unreadable = false; // --verify found a barcode that does not scan
+    const auto reportUnread = [&](const QStringList& faults) {
+        for (const QString& fault : faults) {
+            Report(errors, fault);
+            unreadable = true;
+        }
+    };
     if (*raster) {
         COrderedPool pool(workers, kQueuedPerWorker);
         for (std::int64_t page = 0; page < pageCount && !failed; ++page) {
             auto labels = reader.Page(page);
             auto bytes = std::make_shared<QByteArray>();
+            auto unread = std::make_shared<QStringList>();
             pool.Add(
-                [&, labels, bytes] {
+                [&, labels, bytes, unread, page] {
                     labels->LayOut(run);
                     const QImage image =
                         RenderDesignPage(pages, labels->places, options.dpi, options.dpi);
                     *bytes = image.isNull() ? QByteArray() : EncodeBitmap(image, *format);
+                    if (options.verify) {
+                        *unread = labels->Verify(run, pages, page, image);
+                    }
                 },
                 true,
-                [&, bytes, page] {
+                [&, bytes, unread, page] {
                     if (failed) {
                         return;
                     }
+                    reportUnread(*unread);
                     if (bytes->isEmpty()) {
                         Report(errors,
                                QCoreApplication::translate(
@@ -312,10 +339,23 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
                 bool stopped = false;
                 for (std::int64_t page = 0; page < pageCount && !stopped; ++page) {
                     auto labels = reader.Page(page);
-                    pool.Add([&run, labels] { labels->LayOut(run); }, true,
-                             [&pdf, &stopped, labels] {
-                                 stopped = stopped || !pdf.AddPage(labels->places);
-                             });
+                    auto unread = std::make_shared<QStringList>();
+                    pool.Add(
+                        [&, labels, unread, page] {
+                            labels->LayOut(run);
+                            // The page as a printer of --dpi draws it.
+                            if (options.verify) {
+                                *unread =
+                                    labels->Verify(run, pages, page,
+                                                   RenderDesignPage(pages, labels->places,
+                                                                    options.dpi, options.dpi));
+                            }
+                        },
+                        true,
+                        [&, labels, unread] {
+                            reportUnread(*unread);
+                            stopped = stopped || !pdf.AddPage(labels->places);
+                        });
                 }
                 pool.Finish();
                 pdf.Finish();
@@ -333,5 +373,5 @@ int RunDesign(const RenderOptions& options, std::FILE* errors) {
         Report(errors, error);
         return kExitSomeFailed;
     }
-    return kExitSuccess;
+    return unreadable ? kExitSomeFailed : kExitSuccess;
 }

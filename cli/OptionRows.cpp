@@ -120,6 +120,7 @@ QList<QCommandLineOption> SymbolOptionRows() {
              "after it, only the stock whose name and description hold them all (5160, "
              "address).")},
         GradeOption(),
+        GradePrintOption(),
         {QStringLiteral("start-at"),
          QCoreApplication::translate(
              "RenderOptions", "The first label used on the first sheet, from 1 (default 1)."),

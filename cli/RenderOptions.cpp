@@ -8,6 +8,7 @@
 #include "DeviceMapping.h"
 #include "FieldValues.h"
 #include "GradeRun.h"
+#include "LabelCatalog.h"
 #include "LabelSheet.h"
 #include "PrinterLink.h"
 #include "PrinterOptions.h"
@@ -267,7 +268,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         }
     } else if (sheet) {
         std::string error;
-        o.sheet = ParseSheetLayout(parser.value(QStringLiteral("sheet")).toStdString(), &error);
+        o.sheet = ParseStock(parser.value(QStringLiteral("sheet")).toStdString(), &error);
         if (!o.sheet) {
             return UsageError(
                 QCoreApplication::translate("RenderOptions",
@@ -376,6 +377,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     o.dropInvalid = parser.isSet(QStringLiteral("drop-invalid"));
     o.zeroFill = parser.isSet(QStringLiteral("zero-fill"));
     o.verify = parser.isSet(QStringLiteral("verify"));
+    if (!TakeGradePrint(parser, o.verify, o.gradePrintGain, &error)) {
+        return UsageError(error);
+    }
     o.caption = parser.value(QStringLiteral("caption"));
     o.outlines = parser.isSet(QStringLiteral("outlines"));
     // A design's labels go to a printer as a sheet's do.

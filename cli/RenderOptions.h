@@ -54,7 +54,9 @@ struct RenderOptions {
     bool dropInvalid = false;
     bool zeroFill = false; // fill a short EAN or UPC number with zeros
     bool verify = false;   // read every output back as a scanner would
-    int jobs = 0;          // symbols drawn at once; 0: one per core
+    // With verify: the planned print's grade for bars spread by this many mils.
+    std::optional<double> gradePrintGain;
+    int jobs = 0; // symbols drawn at once; 0: one per core
     // Label sheets: the layout as given (a built-in name or a custom one),
     // parsed once; nothing for one file per symbol.
     std::optional<SheetLayout> sheet;
@@ -86,7 +88,6 @@ struct ParsedCommandLine {
 // Parses the arguments (the program's name first). Every value is checked
 // here, so that a bad one stops the run before any file is written.
 ParsedCommandLine ParseCommandLine(const QStringList& arguments);
-
 
 // Whether a Height text starts with a length above 0 (the Height field would
 // take the default length for anything else).

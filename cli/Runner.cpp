@@ -9,6 +9,7 @@
 #include "Inputs.h"
 #include "OrderedPool.h"
 #include "Placement.h"
+#include "PlannedGrade.h"
 #include "Progress.h"
 #include "ScanCheck.h"
 #include "SheetRun.h"
@@ -31,8 +32,7 @@ namespace {
 // The achieved narrow element is reported when it is off by more than this.
 constexpr double kModuleTolerance = 0.10;
 
-// Whether a path from the data stays below the current folder: relative, and
-// never climbing with "..".
+// Whether a path from the data stays below the current folder: relative, never climbing with "..".
 bool StaysBelow(const QString& path) {
     return !QDir::isAbsolutePath(path) &&
            !path.split(QLatin1Char('/')).contains(QStringLiteral(".."));
@@ -208,9 +208,8 @@ private:
         ++outcome.failures;
     }
 
-    // Workers for a batch: as many as --jobs asks (one per core by default),
-    // never more than the entries (-1: not known); none when one draws them
-    // all.
+    // Workers for a batch: as many as --jobs asks (one per core by default), never
+    // more than the entries (-1: not known); none when one draws them all.
     std::size_t Workers(qsizetype entries) const {
         const int asked =
             m_options.jobs > 0 ? m_options.jobs : std::max(1, QThread::idealThreadCount());
@@ -385,6 +384,9 @@ private:
         if (m_options.verify) {
             Verify(job, outcome);
             AdviseOnStandard(job, outcome);
+            if (m_options.gradePrintGain) {
+                Say(outcome, job.line, PlannedGradeText(job.request, *m_options.gradePrintGain));
+            }
         }
     }
 

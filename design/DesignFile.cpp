@@ -1,7 +1,7 @@
 #include "DesignFile.h"
 
 #include "Barcode.h"
-#include "SheetLayout.h"
+#include "LabelCatalog.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,8 +21,6 @@ namespace {
 // The longest length in either unit: 200 inches in millimetres.
 constexpr double kMaxLength = 200 * 25.4;
 constexpr double kMaxPoints = 1000;
-constexpr std::int64_t kMaxSequence = 1'000'000'000'000;
-constexpr int kMaxDigits = 18;
 constexpr int kMaxTurn = 3;
 
 constexpr std::array<std::pair<ObjectKind, const char*>, 4> kKinds{{
@@ -328,7 +326,7 @@ std::optional<LabelDesign> ReadDesign(const QByteArray& text, QString* error) {
         return std::nullopt;
     }
     std::string stockError;
-    if (!ParseSheetLayout(design.stock.toStdString(), &stockError)) {
+    if (!ParseStock(design.stock.toStdString(), &stockError)) {
         reader.Fail(QStringLiteral("stock"), QString::fromStdString(stockError));
         return std::nullopt;
     }
@@ -342,7 +340,7 @@ std::optional<LabelDesign> ReadDesign(const QByteArray& text, QString* error) {
             {QStringLiteral("start"), QStringLiteral("step"), QStringLiteral("digits")});
         numbers.Whole("start", design.sequence.start, -kMaxSequence, kMaxSequence);
         numbers.Whole("step", design.sequence.step, -kMaxSequence, kMaxSequence);
-        numbers.Whole("digits", design.sequence.digits, 0, kMaxDigits);
+        numbers.Whole("digits", design.sequence.digits, 0, kMaxSequenceDigits);
         if (!numbers.Ok()) {
             return std::nullopt;
         }

@@ -3,6 +3,7 @@
 #include "Barcode.h"
 #include "FieldValues.h"
 #include "InputRule.h"
+#include "LabelCatalog.h"
 #include "Placement.h"
 #include "SheetText.h"
 #include "VectorScene.h"
@@ -93,13 +94,13 @@ bool InsideLabel(const QRectF& box, const SheetLayout& stock) {
 }
 
 // "line 4" of the data, or "label 3" of a sequence.
+} // namespace
+
 QString RecordName(const DesignRecord& record) {
     return record.line > 0
                ? QCoreApplication::translate("DesignLayout", "line %1").arg(record.line)
                : QCoreApplication::translate("DesignLayout", "label %1").arg(record.index + 1);
 }
-
-} // namespace
 
 QFont DesignFont(const QString& family, bool bold, bool italic, QString* used) {
     QFont font(family);
@@ -167,7 +168,7 @@ CDesignRun::CDesignRun(LabelDesign design, const QStringList& columns, const QDa
     std::string error;
     if (stock) {
         m_stock = *stock;
-    } else if (const auto layout = ParseSheetLayout(m_design.stock.toStdString(), &error)) {
+    } else if (const auto layout = ParseStock(m_design.stock.toStdString(), &error)) {
         m_stock = *layout;
     } else {
         m_fault = QCoreApplication::translate("DesignLayout", "the stock \"%1\": %2")

@@ -74,6 +74,9 @@ private:
     QStringList m_notes;
 };
 
+// How messages name a record: "line 3" of a file, "label 5" of a sequence.
+QString RecordName(const DesignRecord& record);
+
 // The font a design names, as the system's fonts give it: the family, bold
 // and italic. *used is the family drawn with (another when it lacks it).
 QFont DesignFont(const QString& family, bool bold, bool italic, QString* used);

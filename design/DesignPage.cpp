@@ -1,11 +1,14 @@
 #include "DesignPage.h"
 
 #include "Barcode.h"
+#include "MonoShapes.h"
 #include "MonoSurface.h"
+#include "ScanCheck.h"
 #include "SheetText.h"
 #include "SymbolPainter.h"
 #include "VectorScene.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -14,8 +17,6 @@
 
 namespace {
 
-constexpr double kPointsPerInch = 72;
-constexpr double kOutlinePoints = 0.5;
 constexpr double kDotsPerMetrePerDpi = 39.3701;
 constexpr int kHalfGrey = 128;
 
@@ -50,20 +51,6 @@ std::vector<QRectF> ShapeBands(const PlacedObject& shape) {
             QRectF(box.left(), box.bottom() - s, box.width(), s),
             QRectF(box.left(), box.top() + s, s, box.height() - 2 * s),
             QRectF(box.right() - s, box.top() + s, s, box.height() - 2 * s)};
-}
-
-void FillDots(QImage& page, const QRect& rect) {
-    const QRect visible = rect.intersected(page.rect());
-    for (int y = visible.top(); y <= visible.bottom(); ++y) {
-        FillMonoSpan(page.scanLine(y), visible.left(), visible.right() + 1, true);
-    }
-}
-
-void OutlineDots(QImage& page, const QRect& rect) {
-    FillDots(page, QRect(rect.left(), rect.top(), rect.width(), 1));
-    FillDots(page, QRect(rect.left(), rect.bottom(), rect.width(), 1));
-    FillDots(page, QRect(rect.left(), rect.top(), 1, rect.height()));
-    FillDots(page, QRect(rect.right(), rect.top(), 1, rect.height()));
 }
 
 // A text drawn grey into a scratch image of its box (with room for glyphs
@@ -101,7 +88,8 @@ void TextDots(QImage& page, const PlacedObject& text, QPointF labelOrigin, int d
 
 // A barcode on the device grid, as every sheet draws it: its centre on a
 // whole dot, its module whole dots, its first edge on one.
-void SymbolDots(QImage& page, const PlacedObject& symbol, QPointF labelOrigin, int dpiX, int dpiY) {
+void SymbolDots(QImage& page, const PlacedObject& symbol, QPointF labelOrigin, int dpiX, int dpiY,
+                int barReduction) {
     const SymbolScene scene{*symbol.encoding, symbol.barLength, symbol.request.showText,
                             symbol.request.orientation, false};
     DeviceMapping mapping = PrepareMapping(1, dpiX, dpiY, page.rect());
@@ -110,6 +98,7 @@ void SymbolDots(QImage& page, const PlacedObject& symbol, QPointF labelOrigin, i
     const DeviceMapping grid = OnDeviceGrid(mapping, scene);
     MonoSurface surface(page, SymbolToDevice(grid, scene), scene.orientation,
                         symbol.request.labels);
+    surface.SetBarReduction(barReduction);
     Point origin =
         SymbolOrigin(*symbol.encoding, symbol.barLength, scene.showText, scene.orientation);
     CBarcode::DrawEncoding(*symbol.encoding, surface, origin, symbol.barLength, scene.showText,
@@ -151,8 +140,10 @@ QImage RenderDesignPage(const DesignPages& pages, const std::vector<const LabelL
         const QPointF origin = LabelOrigin(pages, place);
         if (pages.outlines) {
             const LabelPlace label = LabelAt(pages.stock, place);
-            OutlineDots(page,
-                        DotRect(QRectF(origin, QSizeF(label.width, label.height)), dpiX, dpiY));
+            // A one-dot outline, as a sheet's, of the label's own shape.
+            OutlineMonoShape(page,
+                             DotRect(QRectF(origin, QSizeF(label.width, label.height)), dpiX, dpiY),
+                             pages.stock.shape, 1);
         }
         const LabelLayout* layout =
             static_cast<std::size_t>(place) < labels.size() ? labels[place] : nullptr;
@@ -164,19 +155,66 @@ QImage RenderDesignPage(const DesignPages& pages, const std::vector<const LabelL
                 break;
             case ObjectKind::Barcode:
                 if (object.encoding && !object.encoding->Empty()) {
-                    SymbolDots(page, object, origin, dpiX, dpiY);
+                    SymbolDots(page, object, origin, dpiX, dpiY, pages.barReduction);
                 }
                 break;
             case ObjectKind::Line:
             case ObjectKind::Rectangle:
                 for (const QRectF& band : ShapeBands(object)) {
-                    FillDots(page, DotRect(band.translated(origin), dpiX, dpiY));
+                    FillMonoRect(page, DotRect(band.translated(origin), dpiX, dpiY));
                 }
                 break;
             }
         }
     }
     return page;
+}
+
+QStringList VerifyDesignPage(const DesignPages& pages,
+                             const std::vector<const LabelLayout*>& labels,
+                             const QStringList& names, const LabelDesign& design, std::int64_t page,
+                             const QImage& image) {
+    QStringList faults;
+    const int dpiX = qRound(image.dotsPerMeterX() / kDotsPerMetrePerDpi);
+    const int dpiY = qRound(image.dotsPerMeterY() / kDotsPerMetrePerDpi);
+    const int quiet = dpiX / 4; // a quarter inch of white around the box
+    for (std::size_t place = 0; place < labels.size() && place < std::size_t(names.size());
+         ++place) {
+        const std::vector<PlacedObject>& objects =
+            labels[place] != nullptr ? labels[place]->objects : std::vector<PlacedObject>{};
+        const QPointF origin = LabelOrigin(pages, static_cast<int>(place));
+        for (std::size_t i = 0; i < objects.size() && i < design.objects.size(); ++i) {
+            const PlacedObject& object = objects[i];
+            if (object.kind != ObjectKind::Barcode || !object.encoding ||
+                object.encoding->Empty()) {
+                continue;
+            }
+            const QRect box =
+                DotRect(object.box.translated(origin), dpiX, dpiY).intersected(image.rect());
+            QImage field(box.width() + 2 * quiet, box.height() + 2 * quiet,
+                         QImage::Format_Grayscale8);
+            field.fill(Qt::white);
+            {
+                QPainter painter(&field);
+                painter.drawImage(QPoint(quiet, quiet), image.copy(box));
+            }
+            const std::string expected = MakeScanJob(object.request).expected;
+            const std::optional<std::string> read = ReadSymbol(field, object.request.symbology);
+            if (read && *read == expected) {
+                continue;
+            }
+            faults.append(
+                QCoreApplication::translate("DesignPage", "%1 (page %2, label %3), %4: %5")
+                    .arg(names[static_cast<qsizetype>(place)])
+                    .arg(page + 1)
+                    .arg(place + 1)
+                    .arg(ObjectName(design.objects[i], i),
+                         read ? QCoreApplication::translate("DesignPage", "reads as \"%1\"")
+                                    .arg(QString::fromLatin1(read->c_str()))
+                              : QCoreApplication::translate("DesignPage", "does not scan")));
+        }
+    }
+    return faults;
 }
 
 struct CDesignPdf::State {
@@ -236,9 +274,8 @@ bool CDesignPdf::AddPage(const std::vector<const LabelLayout*>& labels) {
         const QPointF origin = LabelOrigin(s.pages, place);
         if (s.pages.outlines) {
             const LabelPlace label = LabelAt(s.pages.stock, place);
-            painter.setPen(QPen(Qt::black, kOutlinePoints * kMilsPerInch / kPointsPerInch));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawRect(QRectF(origin, QSizeF(label.width, label.height)));
+            PaintLabelOutline(painter, QRectF(origin, QSizeF(label.width, label.height)),
+                              s.pages.stock.shape);
         }
         const LabelLayout* layout =
             static_cast<std::size_t>(place) < labels.size() ? labels[place] : nullptr;

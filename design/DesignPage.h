@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -25,6 +26,8 @@ struct DesignPages {
     bool outlines = false;
     double offsetX = 0;
     double offsetY = 0;
+    // Dots taken off every bar of a bitmap page, for printers that spread ink.
+    int barReduction = 0;
 };
 
 std::int64_t DesignPageCount(const DesignPages& pages);
@@ -37,6 +40,15 @@ std::int64_t DesignLabelAt(const DesignPages& pages, std::int64_t page, int plac
 // place is left empty). Null when the page cannot be allocated.
 QImage RenderDesignPage(const DesignPages& pages, const std::vector<const LabelLayout*>& labels,
                         int dpiX, int dpiY);
+
+// Reads every barcode of a page drawn by RenderDesignPage back as a scanner
+// would, each alone on white, and compares it with what its label says: one
+// message per barcode that does not scan as it should, naming its record
+// (`names`, one per place), page, place and object.
+QStringList VerifyDesignPage(const DesignPages& pages,
+                             const std::vector<const LabelLayout*>& labels,
+                             const QStringList& names, const LabelDesign& design, std::int64_t page,
+                             const QImage& image);
 
 // A PDF document of the stock's pages at true size, handed to `write` a page
 // at a time; each barcode's first bar edge on the grid of `gridDpi` dots per

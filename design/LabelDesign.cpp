@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <limits>
+
 namespace {
 
 constexpr double kMilsPerInch = 1000;
@@ -19,21 +21,61 @@ void AddLiteral(FieldTemplate& parts, const QString& text) {
     if (!parts.empty() && parts.back().kind == TemplatePart::Kind::Literal) {
         parts.back().text += text;
     } else {
-        parts.push_back({TemplatePart::Kind::Literal, text, -1});
+        parts.push_back({TemplatePart::Kind::Literal, text, -1, {}, {}, {}});
     }
+}
+
+// {n:START,STEP,DIGITS}: each part empty or a whole number in its range.
+std::optional<TemplatePart> NumberPart(const QString& inside, qsizetype at, QString* error) {
+    TemplatePart part{TemplatePart::Kind::Number, {}, -1, {}, {}, {}};
+    const QStringList values = inside.mid(kNumberField.size() + 1).split(QLatin1Char(','));
+    const auto fault = [&](const QString& value, const QString& what) {
+        *error = QCoreApplication::translate("LabelDesign",
+                                             "the field at character %1 numbers with \"%2\": %3")
+                     .arg(at)
+                     .arg(value, what);
+        return std::nullopt;
+    };
+    if (values.size() > 3) {
+        return fault(inside, QCoreApplication::translate(
+                                 "LabelDesign", "it takes a start, a step and digits, no more"));
+    }
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const QString value = values[i].trimmed();
+        if (value.isEmpty()) {
+            continue;
+        }
+        bool ok = false;
+        const qlonglong number = value.toLongLong(&ok);
+        const qlonglong limit = i == 2 ? kMaxSequenceDigits : kMaxSequence;
+        if (!ok || number > limit || number < (i == 2 ? 0 : -limit)) {
+            return fault(value,
+                         QCoreApplication::translate("LabelDesign", "a whole number from %1 to %2")
+                             .arg(i == 2 ? 0 : -limit)
+                             .arg(limit));
+        }
+        if (i == 0) {
+            part.start = number;
+        } else if (i == 1) {
+            part.step = number;
+        } else {
+            part.digits = static_cast<int>(number);
+        }
+    }
+    return part;
 }
 
 TemplatePart FieldPart(const QString& inside) {
     if (inside == kNumberField) {
-        return {TemplatePart::Kind::Number, {}, -1};
+        return {TemplatePart::Kind::Number, {}, -1, {}, {}, {}};
     }
     if (inside == kDateField) {
-        return {TemplatePart::Kind::Date, kDefaultDateFormat, -1};
+        return {TemplatePart::Kind::Date, kDefaultDateFormat, -1, {}, {}, {}};
     }
     if (inside.startsWith(kDateField + QLatin1Char(':'))) {
-        return {TemplatePart::Kind::Date, inside.mid(kDateField.size() + 1), -1};
+        return {TemplatePart::Kind::Date, inside.mid(kDateField.size() + 1), -1, {}, {}, {}};
     }
-    return {TemplatePart::Kind::Column, inside, -1};
+    return {TemplatePart::Kind::Column, inside, -1, {}, {}, {}};
 }
 
 } // namespace
@@ -88,7 +130,15 @@ std::optional<FieldTemplate> ParseTemplate(const QString& text, QString* error) 
         }
         AddLiteral(parts, literal);
         literal.clear();
-        parts.push_back(FieldPart(inside));
+        if (inside.startsWith(kNumberField + QLatin1Char(':'))) {
+            std::optional<TemplatePart> number = NumberPart(inside, i + 1, error);
+            if (!number) {
+                return std::nullopt;
+            }
+            parts.push_back(*number);
+        } else {
+            parts.push_back(FieldPart(inside));
+        }
         i = end;
     }
     AddLiteral(parts, literal);
@@ -117,7 +167,14 @@ bool BindTemplate(FieldTemplate& fields, const QStringList& columns, QString* er
 }
 
 QString SequenceNumber(const DesignSequence& sequence, std::int64_t index) {
-    const std::int64_t number = sequence.start + index * sequence.step;
+    // A run long enough to leave the 64-bit range stays at its edge.
+    constexpr std::int64_t kEdge = std::numeric_limits<std::int64_t>::max();
+    std::int64_t offset = 0;
+    std::int64_t number = 0;
+    if (__builtin_mul_overflow(index, sequence.step, &offset) ||
+        __builtin_add_overflow(sequence.start, offset, &number) || number < -kEdge) {
+        number = (index < 0) == (sequence.step < 0) ? kEdge : -kEdge;
+    }
     const QString digits = QString::number(number < 0 ? -number : number)
                                .rightJustified(sequence.digits, QLatin1Char('0'));
     return number < 0 ? QLatin1Char('-') + digits : digits;
@@ -137,7 +194,10 @@ QString ExpandTemplate(const FieldTemplate& fields, const DesignRecord& record,
             }
             break;
         case TemplatePart::Kind::Number:
-            text += SequenceNumber(sequence, record.index);
+            text += SequenceNumber({part.start.value_or(sequence.start),
+                                    part.step.value_or(sequence.step),
+                                    part.digits.value_or(sequence.digits)},
+                                   record.index);
             break;
         case TemplatePart::Kind::Date:
             text += QLocale::c().toString(today, part.text);

@@ -85,13 +85,23 @@ QString ObjectName(const DesignObject& object, std::size_t index);
 
 // A template cut into literal text and fields: {column}, {n}, {date} or
 // {date:FORMAT} (Qt's date format, yyyy-MM-dd when none); "{{" and "}}" are
-// braces themselves.
+// braces themselves. {n:START,STEP,DIGITS} numbers on its own, each part
+// left out (or empty) taken from the design's sequence: {n:1000},
+// {n:,10}, {n:1,1,6}.
 struct TemplatePart {
     enum class Kind { Literal, Column, Number, Date };
     Kind kind = Kind::Literal;
     QString text;    // Literal: the text; Column: the column's name; Date: the format
     int column = -1; // Column: its index among the data's columns, once bound
+    // Number: what the field sets of the design's sequence.
+    std::optional<std::int64_t> start;
+    std::optional<std::int64_t> step;
+    std::optional<int> digits;
 };
+
+// The bounds of a sequence's start and step, and of its padding.
+inline constexpr std::int64_t kMaxSequence = 1'000'000'000'000;
+inline constexpr int kMaxSequenceDigits = 18;
 using FieldTemplate = std::vector<TemplatePart>;
 
 // The template's parts, or nothing with *error naming the fault (a brace left
@@ -110,7 +120,8 @@ struct DesignRecord {
     QStringList values;
 };
 
-// The number {n} gives the record.
+// The number {n} gives the record (held within the 64-bit range however
+// long the run).
 QString SequenceNumber(const DesignSequence& sequence, std::int64_t index);
 
 // The template filled in for one record; a column the record lacks gives "".

@@ -3,6 +3,7 @@
 #include "FuzzInput.h"
 
 #include "GradeScale.h"
+#include "PrintModel.h"
 #include "SymbolGrade.h"
 
 #include <vector>
@@ -10,6 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzInput input(data, size);
     const int width = input.Byte() + 1;
+    // A printer of 100 to 2650 dpi whose bars spread or shrink by up to 10 mils.
+    const PrintModel model{input.Byte() * 10 + 100, (input.Byte() - 128) / 12.8};
     const std::string_view rest = input.Rest();
     const int height = static_cast<int>(rest.size() / static_cast<std::size_t>(width));
     const GreyImage image{width, height, reinterpret_cast<const std::uint8_t*>(rest.data()), width};
@@ -17,6 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(!graded.found || graded.profiles.size() == 10);
     FUZZ_CHECK(graded.grade >= 0.0 && graded.grade <= 4.0);
     FUZZ_CHECK(GradeLetter(graded.grade) != 0);
+
+    // The same image as the printer's dots.
+    const SymbolGrade printed = GradePrint(image, model);
+    FUZZ_CHECK(printed.grade >= 0.0 && printed.grade <= 4.0);
 
     // The bytes as element widths, a quarter sample each.
     std::vector<double> widths;

@@ -7,8 +7,8 @@
 // zones the symbology asks for.
 struct ReferenceDecoded {
     bool decoded = false;
-    // "Code 128", "Code 93", "EAN-13", "UPC-A", "UPC-E", "EAN-8", "Code 39" or
-    // "Interleaved 2 of 5".
+    // "Code 128", "Code 93", "EAN-13", "UPC-A", "UPC-E", "EAN-8", "Code 39",
+    // "Interleaved 2 of 5" or "POSTNET" (by its bars' heights).
     std::string symbology;
     std::string text;               // the data characters (Code 128: sets A, B and C)
     double decodability = 0;        // 0 to 1: the worst margin over the nominal half module

@@ -1,6 +1,7 @@
 #include "SymbolGrade.h"
 
 #include "GradeScale.h"
+#include "PostnetReader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -139,6 +140,53 @@ double ModuleOf(const std::vector<ProfileGrade>& profiles) {
     return modules[modules.size() / 2];
 }
 
+// Postnet, told by its bars' heights rather than their widths: each bar the
+// line crosses measured up and down from the line's row, as far as the image
+// stays darker than the line's threshold, and read as full and half bars
+// standing on a common line. Its decodability and quiet zones are not graded.
+std::optional<ReferenceDecoded> DecodeByHeights(const GreyImage& image, int row,
+                                                const ProfileMeasures& line) {
+    const double dark = line.threshold * 255.0 / 100.0;
+    std::vector<PostnetBar> bars;
+    double widths = 0;
+    for (const ProfileElement& e : line.elements) {
+        if (!e.bar) {
+            continue;
+        }
+        const double centre = (e.start + e.end) / 2.0;
+        const int x = std::clamp(static_cast<int>(centre), 0, image.width - 1);
+        const auto inked = [&](int y) { return image.pixels[y * image.stride + x] < dark; };
+        if (!inked(row)) {
+            return std::nullopt;
+        }
+        int top = row;
+        while (top > 0 && inked(top - 1)) {
+            --top;
+        }
+        int bottom = row;
+        while (bottom + 1 < image.height && inked(bottom + 1)) {
+            ++bottom;
+        }
+        bars.push_back(
+            {centre, static_cast<double>(bottom + 1), static_cast<double>(bottom + 1 - top)});
+        widths += e.Width();
+    }
+    if (bars.size() < 7) {
+        return std::nullopt;
+    }
+    const PostnetReading reading = ReadPostnet(bars);
+    if (!reading.Valid()) {
+        return std::nullopt;
+    }
+    ReferenceDecoded d;
+    d.decoded = true;
+    d.symbology = "POSTNET";
+    d.text = reading.digits + static_cast<char>('0' + reading.check);
+    d.decodabilityGraded = false;
+    d.module = widths / static_cast<double>(bars.size());
+    return d;
+}
+
 } // namespace
 
 // A round spot of the given diameter, in samples, moved along the line:
@@ -213,7 +261,7 @@ ProfileGrade GradeProfile(std::span<const double> reflectance, bool symbolKnown)
     return g;
 }
 
-SymbolGrade GradeImage(const GreyImage& image) {
+SymbolGrade GradeImage(const GreyImage& image, const ApertureRule& aperture, bool symbolExpected) {
     SymbolGrade s;
     if (image.width < 2 || image.height < 1 || image.pixels == nullptr) {
         return s;
@@ -263,8 +311,15 @@ SymbolGrade GradeImage(const GreyImage& image) {
         lines.push_back(LineAt(image, y, half));
         s.profiles.push_back(GradeProfile(lines.back()));
     }
-    // Then as a verifier's spot of 0.8 modules sees them.
-    const double diameter = 0.8 * ModuleOf(s.profiles);
+    // Then as a verifier's spot sees them.
+    const double module = ModuleOf(s.profiles);
+    const auto decoded = std::find_if(s.profiles.begin(), s.profiles.end(),
+                                      [](const ProfileGrade& g) { return g.decode.decoded; });
+    const double diameter =
+        aperture
+            ? aperture(decoded != s.profiles.end() ? decoded->decode : ReferenceDecoded{}, module)
+            : 0.8 * module;
+    s.aperture = diameter;
     s.profiles.clear();
     bool known = false;
     for (std::vector<double>& line : lines) {
@@ -272,12 +327,26 @@ SymbolGrade GradeImage(const GreyImage& image) {
         s.profiles.push_back(GradeProfile(line));
         known = known || s.profiles.back().decode.decoded;
     }
+    for (std::size_t i = 0; !known && i < lines.size(); ++i) {
+        if (auto byHeights = DecodeByHeights(image, s.rows[i], s.profiles[i].measures)) {
+            for (std::size_t j = i; j < lines.size(); ++j) {
+                ProfileGrade& g = s.profiles[j];
+                g.decode = j == i
+                               ? *byHeights
+                               : DecodeByHeights(image, s.rows[j], g.measures).value_or(g.decode);
+                g.decodeGrade = g.decode.decoded ? std::optional(4.0) : std::nullopt;
+            }
+            known = true;
+        }
+    }
+    known = known || symbolExpected;
     // A line that does not decode a symbol the others decode fails decode.
     for (std::size_t i = 0; known && i < lines.size(); ++i) {
         if (!s.profiles[i].decode.decoded) {
             s.profiles[i] = GradeProfile(lines[i], true);
         }
     }
+    s.lines = std::move(lines);
     s.grade = std::accumulate(s.profiles.begin(), s.profiles.end(), 0.0,
                               [](double sum, const ProfileGrade& g) { return sum + g.grade; }) /
               static_cast<double>(s.profiles.size());

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -42,8 +43,16 @@ struct SymbolGrade {
     int bottom = 0;
     std::vector<int> rows; // the scan lines, from 10 % to 90 % of the bars' height
     std::vector<ProfileGrade> profiles;
+    // Each scan line's reflectances (0 to 100 %) as the spot saw them.
+    std::vector<std::vector<double>> lines;
+    double aperture = 0; // the spot's diameter, in samples
     double grade = 0;
 };
+
+// The measuring spot's diameter in samples for a symbol the reference decode
+// read (or did not: `decode.decoded` false) whose narrow element is `module`
+// samples wide.
+using ApertureRule = std::function<double(const ReferenceDecoded& decode, double module)>;
 
 // Grades one scan line of reflectances (0 to 100 %). Where no reference
 // decode knows the symbol, decode and decodability are not graded;
@@ -56,5 +65,8 @@ std::vector<double> Aperture(const std::vector<double>& line, double diameter);
 
 // Finds the symbol in an image (the longest run of rows crossing the most
 // edges) and grades ten scan lines across its bars' height, each seen through
-// a spot 0.8 modules wide.
-SymbolGrade GradeImage(const GreyImage& image);
+// the spot `aperture` gives (by default 0.8 modules wide). `symbolExpected`:
+// the image holds a symbol with a reference decode, so that lines which do
+// not decode it fail decode even when no line does.
+SymbolGrade GradeImage(const GreyImage& image, const ApertureRule& aperture = {},
+                       bool symbolExpected = false);

@@ -376,8 +376,25 @@ const CatalogStock* StockNamed(const LabelCatalog& catalog, const QString& name)
     return nullptr;
 }
 
-std::optional<SheetLayout> CatalogSheetLayout(std::string_view name) {
-    const CatalogStock* stock = StockNamed(
-        SystemLabelCatalog(), QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    return stock != nullptr ? std::optional<SheetLayout>(stock->layout) : std::nullopt;
+std::optional<SheetLayout> ParseStock(std::string_view text, std::string* error) {
+    std::string parseError;
+    if (std::optional<SheetLayout> layout = ParseSheetLayout(text, &parseError)) {
+        return layout;
+    }
+    // A catalog name never holds '=' and never starts like a continuous roll,
+    // so the parser's own message stands for those.
+    const CatalogStock* stock =
+        text.find('=') == std::string_view::npos
+            ? StockNamed(SystemLabelCatalog(),
+                         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())))
+            : nullptr;
+    if (stock == nullptr) {
+        *error = std::move(parseError);
+        return std::nullopt;
+    }
+    if (std::string fault = SheetLayoutFault(stock->layout); !fault.empty()) {
+        *error = std::move(fault);
+        return std::nullopt;
+    }
+    return stock->layout;
 }

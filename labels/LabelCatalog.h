@@ -45,3 +45,8 @@ std::vector<const CatalogStock*> FindStock(const LabelCatalog& catalog, const QS
 
 // The stock named "brand part" (any case, spaces between), or none.
 const CatalogStock* StockNamed(const LabelCatalog& catalog, const QString& name);
+
+// Stock the user names: whatever ParseSheetLayout takes, or the system's
+// catalog's stock of that brand and part ("Avery 5160", any case; the catalog
+// is read on first use). Nothing, with *error saying why, otherwise.
+std::optional<SheetLayout> ParseStock(std::string_view text, std::string* error);

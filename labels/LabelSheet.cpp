@@ -357,9 +357,6 @@ bool WriteSheetPdf(const SheetJob& job, int gridDpi,
     const auto snap = [grid](double mils) {
         return grid > 0 ? std::round(mils / grid) * grid - mils : 0.0;
     };
-    constexpr double kOutlinePoints = 0.5;
-    constexpr double kPointsPerInch = 72;
-    const QPen outline(Qt::black, kOutlinePoints * kMilsPerInch / kPointsPerInch);
     LabelCache cache(job);
     PainterShapeSink sink(painter, pageHeight);
     for (int page = 0; page < pages && !device.Failed(); ++page) {
@@ -369,16 +366,11 @@ bool WriteSheetPdf(const SheetJob& job, int gridDpi,
         for (int place = 0; place < job.layout.LabelsPerSheet(); ++place) {
             const LabelPlace label = LabelAt(job.layout, place);
             if (job.outlines) {
-                painter.setPen(outline);
-                painter.setBrush(Qt::NoBrush);
-                const QRectF box(QPointF(PrintedX(job, label.x), PrintedY(job, label.y)),
-                                 QPointF(PrintedX(job, label.x + label.width),
-                                         PrintedY(job, label.y + label.height)));
-                if (job.layout.shape == LabelShape::Rectangle) {
-                    painter.drawRect(box);
-                } else {
-                    painter.drawEllipse(box);
-                }
+                PaintLabelOutline(painter,
+                                  QRectF(QPointF(PrintedX(job, label.x), PrintedY(job, label.y)),
+                                         QPointF(PrintedX(job, label.x + label.width),
+                                                 PrintedY(job, label.y + label.height))),
+                                  job.layout.shape);
             }
             const int index = LabelIndexAt(job, page, place);
             if (index < 0) {

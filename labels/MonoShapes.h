@@ -1,9 +1,11 @@
 #pragma once
 
+#include "DeviceMapping.h"
 #include "MonoSurface.h"
 #include "SheetLayout.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 
 #include <algorithm>
@@ -67,5 +69,17 @@ inline void OutlineMonoShape(QImage& page, const QRect& rect, LabelShape shape, 
         }
         FillMonoRect(page, QRect(QPoint(dot(cx - outer), y), QPoint(dot(cx - inner) - 1, y)));
         FillMonoRect(page, QRect(QPoint(dot(cx + inner), y), QPoint(dot(cx + outer) - 1, y)));
+    }
+}
+
+// A label's outline on a painter in mils (a PDF page): a mark line around
+// the box of a rectangular label, inside the box of a round or oval one.
+inline void PaintLabelOutline(QPainter& painter, const QRectF& box, LabelShape shape) {
+    painter.setPen(QPen(Qt::black, kMarkLinePoints * kMilsPerInch / kPointsPerInch));
+    painter.setBrush(Qt::NoBrush);
+    if (shape == LabelShape::Rectangle) {
+        painter.drawRect(box);
+    } else {
+        painter.drawEllipse(box);
     }
 }

@@ -335,9 +335,6 @@ std::optional<SheetLayout> ParseSheetLayout(std::string_view text, std::string* 
             }
         }
         if (!layout) {
-            layout = CatalogSheetLayout(text);
-        }
-        if (!layout) {
             *error = Message(
                 QCoreApplication::translate("SheetLayout", "unknown sheet \"%1\"")
                     .arg(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))));

@@ -72,8 +72,7 @@ LabelPlace LabelAt(const SheetLayout& layout, int index);
 std::span<const SheetLayout> BuiltInSheets();
 
 // A built-in sheet by its name (letter-3x10, a4-2x7, roll-57x32mm, ...); a
-// continuous roll by its width ("continuous-62mm", "continuous-2in"); stock of
-// the system's label catalog by brand and part ("Avery 5160", any case); or a
+// continuous roll by its width ("continuous-62mm", "continuous-2in"); or a
 // custom one:
 //   page=8.5x11in,grid=3x10,label=2.625x1in,margins=0.5x0.1875in,pitch=2.75x1in
 // ("margins" is top x left; every pair in "in" or "mm"; "margins" and
@@ -81,11 +80,6 @@ std::span<const SheetLayout> BuiltInSheets();
 // with *error saying what is wrong, for an unknown name, a malformed custom
 // layout, or one whose labels overlap or leave the page.
 std::optional<SheetLayout> ParseSheetLayout(std::string_view text, std::string* error);
-
-// The layout of the system's label catalog's stock of that brand and part
-// ("Avery 5160", any case), or none; the catalog is read on first use.
-// Defined with the catalog, in LabelCatalog.cpp.
-std::optional<SheetLayout> CatalogSheetLayout(std::string_view name);
 
 // Why the labels do not fit their page or overlap, or empty: lengths are
 // compared to `slack` mils (a hundredth of a mil unless given).

@@ -1,4 +1,7 @@
-// The readers module: ZXing and Qt's SVG renderer behind SymbolReaders.
+// The readers module: ZXing, zbar and Qt's SVG renderer behind SymbolReaders.
+// zbar's C++ wrappers come first: macros of the other headers break them.
+#include <zbar.h>
+
 #include "SymbolReaders.h"
 
 #include <ZXing/ReadBarcode.h>
@@ -54,6 +57,89 @@ std::optional<std::string> ReadBars(const QImage& grey, ReaderFamily family) {
     return prefix + std::string(bytes.begin(), bytes.end());
 }
 
+zbar::zbar_symbol_type_t ZbarTypeOf(ReaderFamily family) {
+    switch (family) {
+    case ReaderFamily::Code39:
+    case ReaderFamily::Code39FullAscii:
+        return zbar::ZBAR_CODE39;
+    case ReaderFamily::Code93:
+        return zbar::ZBAR_CODE93;
+    case ReaderFamily::Code128:
+    case ReaderFamily::Gs1128:
+        return zbar::ZBAR_CODE128;
+    case ReaderFamily::Interleaved25:
+        return zbar::ZBAR_I25;
+    case ReaderFamily::UpcA:
+        return zbar::ZBAR_UPCA;
+    case ReaderFamily::UpcE:
+        return zbar::ZBAR_UPCE;
+    case ReaderFamily::Ean13:
+        return zbar::ZBAR_EAN13;
+    case ReaderFamily::Ean8:
+        return zbar::ZBAR_EAN8;
+    case ReaderFamily::Postnet:
+        break;
+    }
+    return zbar::ZBAR_NONE;
+}
+
+std::optional<std::string> ReadBarsZbar(const QImage& grey, ReaderFamily family) {
+    const zbar::zbar_symbol_type_t type = ZbarTypeOf(family);
+    if (type == zbar::ZBAR_NONE) {
+        return std::nullopt;
+    }
+    zbar::zbar_image_scanner_t* scanner = zbar::zbar_image_scanner_create();
+    zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_ENABLE, 0);
+    zbar::zbar_image_scanner_set_config(scanner, type, zbar::ZBAR_CFG_ENABLE, 1);
+    if (type == zbar::ZBAR_UPCA) {
+        // UPC-A is found by the EAN-13 decoder, then reported as itself.
+        zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_EAN13, zbar::ZBAR_CFG_ENABLE, 1);
+    }
+    // Add-ons are symbols of their own to zbar: asked for after the number.
+    const bool retail = family == ReaderFamily::UpcA || family == ReaderFamily::UpcE ||
+                        family == ReaderFamily::Ean13 || family == ReaderFamily::Ean8;
+    for (const zbar::zbar_symbol_type_t addOn : {zbar::ZBAR_EAN2, zbar::ZBAR_EAN5}) {
+        zbar::zbar_image_scanner_set_config(scanner, addOn, zbar::ZBAR_CFG_ENABLE, retail ? 1 : 0);
+    }
+    // Every line both ways: the symbol may be turned.
+    zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_X_DENSITY, 1);
+    zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_Y_DENSITY, 1);
+    // zbar wants the rows packed: copied when the image pads them.
+    QByteArray packed;
+    packed.reserve(static_cast<qsizetype>(grey.width()) * grey.height());
+    for (int y = 0; y < grey.height(); ++y) {
+        packed.append(reinterpret_cast<const char*>(grey.constScanLine(y)), grey.width());
+    }
+    zbar::zbar_image_t* image = zbar::zbar_image_create();
+    zbar::zbar_image_set_format(image, zbar_fourcc('Y', '8', '0', '0'));
+    zbar::zbar_image_set_size(image, static_cast<unsigned>(grey.width()),
+                              static_cast<unsigned>(grey.height()));
+    zbar::zbar_image_set_data(image, packed.constData(), static_cast<unsigned long>(packed.size()),
+                              nullptr);
+    std::optional<std::string> read;
+    if (zbar::zbar_scan_image(scanner, image) > 0) {
+        std::string addOn;
+        const zbar::zbar_symbol_t* main = nullptr;
+        for (const zbar::zbar_symbol_t* symbol = zbar::zbar_image_first_symbol(image);
+             symbol != nullptr; symbol = zbar::zbar_symbol_next(symbol)) {
+            const zbar::zbar_symbol_type_t found = zbar::zbar_symbol_get_type(symbol);
+            if (found == zbar::ZBAR_EAN2 || found == zbar::ZBAR_EAN5) {
+                addOn = " " + std::string(zbar::zbar_symbol_get_data(symbol));
+            } else if (found == type && main == nullptr) {
+                main = symbol;
+            }
+        }
+        if (main != nullptr) {
+            read = std::string(zbar::zbar_symbol_get_data(main),
+                               zbar::zbar_symbol_get_data_length(main)) +
+                   addOn;
+        }
+    }
+    zbar::zbar_image_destroy(image);
+    zbar::zbar_image_scanner_destroy(scanner);
+    return read;
+}
+
 QRectF SvgViewBox(const QByteArray& svg) {
     const QSvgRenderer renderer(svg);
     return renderer.isValid() ? renderer.viewBoxF() : QRectF();
@@ -67,6 +153,6 @@ void PaintSvg(const QByteArray& svg, QPainter& painter, const QRectF& target) {
 } // namespace
 
 extern "C" Q_DECL_EXPORT const SymbolReaders* QuillmarkSymbolReaders() {
-    static const SymbolReaders readers{ReadBars, SvgViewBox, PaintSvg};
+    static const SymbolReaders readers{ReadBars, ReadBarsZbar, SvgViewBox, PaintSvg};
     return &readers;
 }

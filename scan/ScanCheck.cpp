@@ -235,9 +235,28 @@ ScanImage RenderScanImage(const RenderRequest& request, bool trueSize) {
     return scan;
 }
 
-bool Reads(const RenderRequest& request, SymbologyId id, bool trueSize) {
+// zbar misses a symbol ZXing read as expected: it finds no symbol of the
+// family, or the number without the add-on the label carries. A reading that
+// differs otherwise is zbar's own (it decodes no FNC4 and no full-ASCII
+// pairs) and says nothing of the bars.
+bool SecondReaderMisses(const QImage& grey, SymbologyId id, const std::string& expected) {
+    const ReaderFamily family = FactsOf(id).reader;
+    const SymbolReaders* readers = LoadSymbolReaders(nullptr);
+    if (family == ReaderFamily::Postnet || readers == nullptr) {
+        return false;
+    }
+    const std::optional<std::string> read = readers->readBarsSecond(Grey(grey), family);
+    const bool addOn = expected.find(' ') != std::string::npos;
+    return !read || (addOn && read->find(' ') == std::string::npos);
+}
+
+bool Reads(const RenderRequest& request, SymbologyId id, bool trueSize, bool byBoth) {
     const QImage image = RenderForScan(request, trueSize);
-    return !image.isNull() && ReadSymbol(image, id).has_value();
+    if (image.isNull()) {
+        return false;
+    }
+    const std::optional<std::string> read = ReadSymbol(image, id);
+    return read && (!byBoth || !SecondReaderMisses(image, id, *read));
 }
 
 QString Visible(const std::string& bytes) {
@@ -290,6 +309,48 @@ std::optional<std::string> ReadSymbol(const QImage& image, SymbologyId id) {
     return readers != nullptr ? readers->readBars(grey, FactsOf(id).reader) : std::nullopt;
 }
 
+namespace {
+
+// The smallest larger zoom at the same resolution, else the smallest larger
+// Density, at which the symbol reads (byBoth: with both readers), into result.
+void FindLargerSize(const ScanJob& job, double module, bool byBoth,
+                    const std::function<bool()>& stop, ScanResult& result) {
+    const SymbologyId id = job.request.symbology;
+    RenderRequest larger = job.request;
+    // A file saved at true size has no zoom.
+    const int lastZoom = job.trueSize ? job.request.zoom : kMaxZoom;
+    for (int zoom = job.request.zoom + 1; zoom <= lastZoom; ++zoom) {
+        if (stop()) {
+            return;
+        }
+        larger.zoom = zoom;
+        if (Reads(larger, id, job.trueSize, byBoth)) {
+            result.scansAtZoom = zoom;
+            return;
+        }
+    }
+    if (module <= 0) {
+        return; // fixed sizes of its own: Density plays no part
+    }
+    // The Density the symbol was built with: one out of range reads as the default.
+    const std::int32_t density = DensityOrDefault(job.request.widths.density);
+    const std::int32_t lastDensity =
+        std::min(kMaxDensity, std::max(density * kDensityGrowth, density + kMinDensitySteps));
+    larger.zoom = job.request.zoom;
+    for (std::int32_t candidate = density + 1; candidate <= lastDensity; ++candidate) {
+        if (stop()) {
+            return;
+        }
+        larger.widths.density = candidate;
+        if (Reads(larger, id, job.trueSize, byBoth)) {
+            result.scansAtDensity = candidate;
+            return;
+        }
+    }
+}
+
+} // namespace
+
 ScanResult CheckScan(const ScanJob& job, const std::function<bool()>& cancelled) {
     const auto stop = [&] { return cancelled && cancelled(); };
     const SymbologyId id = job.request.symbology;
@@ -334,45 +395,19 @@ ScanResult CheckScan(const ScanJob& job, const std::function<bool()>& cancelled)
             result.typedDigits = typed;
             result.dataDigits = FactsOf(id).digitLimit;
         }
-        return result;
+        if (result.verdict == ScanVerdict::Scans && SecondReaderMisses(shown.grey, id, *read)) {
+            result.verdict = ScanVerdict::OneReader;
+            FindLargerSize(job, shown.module, true, stop, result);
+        }
+        return stop() ? ScanResult{} : result;
     }
     if (job.barsCarryNothing) {
         result.verdict = ScanVerdict::LeftOut;
         return result;
     }
     result.verdict = ScanVerdict::DoesNotScan;
-    RenderRequest larger = job.request;
-    // A file saved at true size has no zoom.
-    const int lastZoom = job.trueSize ? job.request.zoom : kMaxZoom;
-    for (int zoom = job.request.zoom + 1; zoom <= lastZoom; ++zoom) {
-        if (stop()) {
-            return {};
-        }
-        larger.zoom = zoom;
-        if (Reads(larger, id, job.trueSize)) {
-            result.scansAtZoom = zoom;
-            return result;
-        }
-    }
-    if (shown.module <= 0) {
-        return result; // fixed sizes of its own: Density plays no part
-    }
-    // The Density the symbol was built with: one out of range reads as the default.
-    const std::int32_t density = DensityOrDefault(job.request.widths.density);
-    const std::int32_t lastDensity =
-        std::min(kMaxDensity, std::max(density * kDensityGrowth, density + kMinDensitySteps));
-    larger.zoom = job.request.zoom;
-    for (std::int32_t candidate = density + 1; candidate <= lastDensity; ++candidate) {
-        if (stop()) {
-            return {};
-        }
-        larger.widths.density = candidate;
-        if (Reads(larger, id, job.trueSize)) {
-            result.scansAtDensity = candidate;
-            return result;
-        }
-    }
-    return result;
+    FindLargerSize(job, shown.module, false, stop, result);
+    return stop() ? ScanResult{} : result;
 }
 
 QString ScanStatusText(const ScanResult& result) {
@@ -419,6 +454,24 @@ QString ScanStatusText(const ScanResult& result) {
                    "ScanCheck", "Not checked: the reader used here takes %1 digits or more, not %2")
             .arg(result.readerMinimum)
             .arg(result.expected.size());
+    case ScanVerdict::OneReader:
+        if (result.scansAtZoom > 0) {
+            return QCoreApplication::translate(
+                       "ScanCheck", "\u26A0 Scans: %1, but not with every reader; zoom %2 reads "
+                                    "with both")
+                .arg(Visible(result.read))
+                .arg(result.scansAtZoom);
+        }
+        if (result.scansAtDensity > 0) {
+            return QCoreApplication::translate(
+                       "ScanCheck", "\u26A0 Scans: %1, but not with every reader; Density %2 "
+                                    "reads with both")
+                .arg(Visible(result.read))
+                .arg(result.scansAtDensity);
+        }
+        return QCoreApplication::translate("ScanCheck",
+                                           "\u26A0 Scans: %1, but not with every reader")
+            .arg(Visible(result.read));
     case ScanVerdict::DoesNotScan:
         if (result.scansAtZoom > 0) {
             return QCoreApplication::translate("ScanCheck",

@@ -12,8 +12,8 @@
 
 // The scan check: the symbol rendered at an output's resolution, exactly as
 // the bitmap that output gets, and read back as a scanner would (ZXing for
-// the bar-and-space symbologies, the bar-height reader for Postnet), compared
-// with what its label says.
+// the bar-and-space symbologies, with zbar's second opinion; the bar-height
+// reader for Postnet), compared with what its label says.
 
 // One symbol on one output, everything the check needs and nothing that
 // lives on the user-interface thread.
@@ -40,6 +40,7 @@ ScanJob MakeScanJob(const RenderRequest& request);
 enum class ScanVerdict {
     NotChecked,    // nothing drawn, or too large to render for the check
     Scans,         // reads as the label says
+    OneReader,     // reads as the label says with ZXing, but zbar misses it
     ScansAs,       // reads, but as something else
     DoesNotScan,   // no reading at all
     NoData,        // the text is empty: read holds what the symbol reads, if anything
@@ -54,7 +55,7 @@ struct ScanResult {
     ScanVerdict verdict = ScanVerdict::NotChecked;
     std::string read;     // what the reader returned
     std::string expected; // what the label says
-    // When the symbol does not scan: the smallest larger zoom, else the
+    // When the symbol does not scan (or not with both readers): the smallest larger zoom, else the
     // smallest larger Density, at which it does (0: none found).
     int scansAtZoom = 0;
     std::int32_t scansAtDensity = 0;

@@ -13,9 +13,9 @@
 class QPainter;
 
 // What the scan check reads symbols back with: ZXing's reader for the
-// bar-and-space symbologies and Qt's SVG renderer for a file that keeps true
-// size. They live in a module of their own (quillmark-readers), loaded the
-// first time a symbol is read back, so that a program that only draws (a
+// bar-and-space symbologies, zbar's as a second opinion on them, and Qt's SVG
+// renderer for a file that keeps true size. They live in a module of their own (quillmark-readers),
+// loaded the first time a symbol is read back, so that a program that only draws (a
 // quillmark-render run without --verify) loads neither library.
 struct SymbolReaders {
     // Reads a grey (Format_Grayscale8) image with a family's reader: what
@@ -23,6 +23,11 @@ struct SymbolReaders {
     // full-ASCII mode decodes its pairs; GS1-128 keeps its symbology
     // identifier in front.
     std::optional<std::string> (*readBars)(const QImage& grey, ReaderFamily family);
+    // The same with zbar, a second opinion: its data as zbar gives it (Code 39
+    // pairs undecoded, no FNC4, no identifier), an add-on after a space.
+    // Two readers' edge finders differ most at one dot a module, where a
+    // symbol one reads the other may miss.
+    std::optional<std::string> (*readBarsSecond)(const QImage& grey, ReaderFamily family);
     // An SVG file's view box; empty when the bytes are no SVG.
     QRectF (*svgViewBox)(const QByteArray& svg);
     // Paints an SVG file into a rectangle of the painter's device.

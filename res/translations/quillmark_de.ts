@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>DesignPage</name>
+    <message>
+        <source>%1 (page %2, label %3), %4: %5</source>
+        <translation>%1 (Seite %2, Etikett %3), %4: %5</translation>
+    </message>
+</context>
+<context>
     <name>CLabelPrinterDialog</name>
     <message>
         <source>The labels could not be sent.</source>
@@ -1835,6 +1842,18 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 <context>
     <name>ScanCheck</name>
     <message>
+        <source>⚠ Scans: %1, but not with every reader</source>
+        <translation>⚠ Lesbar: %1, aber nicht mit jedem Leser</translation>
+    </message>
+    <message>
+        <source>⚠ Scans: %1, but not with every reader; Density %2 reads with both</source>
+        <translation>⚠ Lesbar: %1, aber nicht mit jedem Leser; mit Modulbreite %2 lesen beide</translation>
+    </message>
+    <message>
+        <source>⚠ Scans: %1, but not with every reader; zoom %2 reads with both</source>
+        <translation>⚠ Lesbar: %1, aber nicht mit jedem Leser; bei Zoom %2 lesen beide</translation>
+    </message>
+    <message>
         <source>✓ Scans: %1</source>
         <translation>✓ Lesbar: %1</translation>
     </message>
@@ -2397,6 +2416,18 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 </context>
 <context>
     <name>LabelDesign</name>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>it takes a start, a step and digits, no more</source>
+        <translation>es nimmt Start, Schritt und Stellen, nicht mehr</translation>
+    </message>
+    <message>
+        <source>the field at character %1 numbers with &quot;%2&quot;: %3</source>
+        <translation>das Feld an Zeichen %1 zählt mit „%2“: %3</translation>
+    </message>
     <message>
         <source>object %1</source>
         <translation>Objekt %1</translation>
@@ -3264,6 +3295,168 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>&amp;Design...</source>
         <translation>Ent&amp;werfen...</translation>
+    </message>
+</context>
+<context>
+    <name>GradeRun</name>
+    <message>
+        <source>With --verify: grades each symbol as the printer is to print it, at --dpi with --bar-reduction, its bars spread by this many mils (%1 to %2; negative: narrower), measured with the reference aperture for its narrow element; names the parameter at fault.</source>
+        <translation>Mit --verify: bewertet jedes Symbol, wie der Drucker es drucken wird, bei --dpi mit --bar-reduction, seine Striche um so viele mils verbreitert (%1 bis %2; negativ: schmaler), gemessen mit der Referenzblende für sein schmales Element; nennt den Parameter, der die Note senkt.</translation>
+    </message>
+    <message>
+        <source>--grade-print takes a gain in mils from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--grade-print nimmt eine Verbreiterung in mils von %1 bis %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>--grade-print grades the symbols --verify reads back: give --verify</source>
+        <translation>--grade-print bewertet die Symbole, die --verify zurückliest: geben Sie --verify an</translation>
+    </message>
+</context>
+<context>
+    <name>GradeRun</name>
+    <message>
+        <source>decode passes (%1)</source>
+        <translation>Decodierung gelingt (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>GradeRun</name>
+    <message>
+        <source>--grade-print grades a file&apos;s one symbol: not with --%1</source>
+        <translation>--grade-print bewertet das eine Symbol einer Datei: nicht mit --%1</translation>
+    </message>
+</context>
+<context>
+    <name>PlannedGrade</name>
+    <message>
+        <source>planned print at %1 dpi: no bars to grade (none drawn, or too large a bitmap)</source>
+        <translation>geplanter Druck mit %1 dpi: keine Striche zu bewerten (keine gezeichnet, oder eine zu große Bitmap)</translation>
+    </message>
+    <message>
+        <source>bars as drawn</source>
+        <translation>Striche wie gezeichnet</translation>
+    </message>
+    <message>
+        <source>bars %1 mils wider</source>
+        <translation>Striche %1 mils breiter</translation>
+    </message>
+    <message>
+        <source>bars %1 mils narrower</source>
+        <translation>Striche %1 mils schmaler</translation>
+    </message>
+    <message>
+        <source>planned print at %1 dpi, %2, %3-mil aperture: %4</source>
+        <translation>geplanter Druck mit %1 dpi, %2, Blende %3 mils: %4</translation>
+    </message>
+    <message>
+        <source>, held down by %1</source>
+        <translation>, gesenkt durch %1</translation>
+    </message>
+</context>
+<context>
+    <name>CGradeScanDialog</name>
+    <message>
+        <source>Grade of a Scan</source>
+        <translation>Note eines Scans</translation>
+    </message>
+    <message>
+        <source>%1, held down by %2</source>
+        <translation>%1, gesenkt durch %2</translation>
+    </message>
+    <message>
+        <source>Estimated %1</source>
+        <translation>Geschätzt: %1</translation>
+    </message>
+    <message>
+        <source>An estimate: a scanner is not a calibrated verifier. Its light, its optics and its reflectance scale are not a verifier&apos;s, so the grade of a scan may differ from a verifier&apos;s grade of the same label.</source>
+        <translation>Eine Schätzung: Ein Scanner ist kein kalibriertes Prüfgerät. Sein Licht, seine Optik und seine Reflexionsskala sind nicht die eines Prüfgeräts; die Note eines Scans kann daher von der Note abweichen, die ein Prüfgerät demselben Etikett gibt.</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Symbol contrast</source>
+        <translation>Symbolkontrast</translation>
+    </message>
+    <message>
+        <source>Rmin / Rmax</source>
+        <translation>Rmin / Rmax</translation>
+    </message>
+    <message>
+        <source>Edge contrast</source>
+        <translation>Kantenkontrast</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>Defects</source>
+        <translation>Defekte</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Decodierung</translation>
+    </message>
+    <message>
+        <source>Decodability</source>
+        <translation>Decodierbarkeit</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>not graded</source>
+        <translation>nicht bewertet</translation>
+    </message>
+    <message>
+        <source>fails (0.0)</source>
+        <translation>misslingt (0.0)</translation>
+    </message>
+    <message>
+        <source>passes (%1)</source>
+        <translation>gelingt (%1)</translation>
+    </message>
+    <message>
+        <source>Reflectance in percent along the scan line at row %1, the global threshold dashed</source>
+        <translation>Reflexion in Prozent entlang der Scanlinie in Zeile %1, die globale Schwelle gestrichelt</translation>
+    </message>
+    <message>
+        <source>Grade a Scan</source>
+        <translation>Scan bewerten</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp);;All files (*)</source>
+        <translation>Bilder (*.png *.bmp);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Cannot read the image &quot;%1&quot;: %2</source>
+        <translation>Das Bild „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>No bars found in &quot;%1&quot; to grade: the image should show the symbol with its bars upright, a module at least 3 pixels wide.</source>
+        <translation>In „%1“ wurden keine Striche zum Bewerten gefunden: Das Bild sollte das Symbol mit aufrechten Strichen zeigen, ein Modul mindestens 3 Pixel breit.</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Grade a Scan...</source>
+        <translation>Scan &amp;bewerten...</translation>
+    </message>
+    <message>
+        <source>Grades the print quality of a barcode in a scanned image (an estimate)</source>
+        <translation>Bewertet die Druckqualität eines Strichcodes in einem gescannten Bild (eine Schätzung)</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeMainView</name>
+    <message>
+        <source>Print Preview: %1</source>
+        <translation>Druckvorschau: %1</translation>
     </message>
 </context>
 </TS>

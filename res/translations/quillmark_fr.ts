@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>DesignPage</name>
+    <message>
+        <source>%1 (page %2, label %3), %4: %5</source>
+        <translation>%1 (page %2, étiquette %3), %4 : %5</translation>
+    </message>
+</context>
+<context>
     <name>CLabelPrinterDialog</name>
     <message>
         <source>The labels could not be sent.</source>
@@ -1835,6 +1842,18 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>ScanCheck</name>
     <message>
+        <source>⚠ Scans: %1, but not with every reader</source>
+        <translation>⚠ Se lit : %1, mais pas avec tous les lecteurs</translation>
+    </message>
+    <message>
+        <source>⚠ Scans: %1, but not with every reader; Density %2 reads with both</source>
+        <translation>⚠ Se lit : %1, mais pas avec tous les lecteurs ; avec une densité de %2 les deux le lisent</translation>
+    </message>
+    <message>
+        <source>⚠ Scans: %1, but not with every reader; zoom %2 reads with both</source>
+        <translation>⚠ Se lit : %1, mais pas avec tous les lecteurs ; au zoom %2 les deux le lisent</translation>
+    </message>
+    <message>
         <source>✓ Scans: %1</source>
         <translation>✓ Se lit : %1</translation>
     </message>
@@ -2397,6 +2416,18 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 </context>
 <context>
     <name>LabelDesign</name>
+    <message>
+        <source>a whole number from %1 to %2</source>
+        <translation>un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>it takes a start, a step and digits, no more</source>
+        <translation>il prend un début, un pas et des chiffres, pas plus</translation>
+    </message>
+    <message>
+        <source>the field at character %1 numbers with &quot;%2&quot;: %3</source>
+        <translation>le champ au caractère %1 numérote avec « %2 » : %3</translation>
+    </message>
     <message>
         <source>object %1</source>
         <translation>objet %1</translation>
@@ -3264,6 +3295,168 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>&amp;Design...</source>
         <translation>Mise en page et st&amp;yle...</translation>
+    </message>
+</context>
+<context>
+    <name>GradeRun</name>
+    <message>
+        <source>With --verify: grades each symbol as the printer is to print it, at --dpi with --bar-reduction, its bars spread by this many mils (%1 to %2; negative: narrower), measured with the reference aperture for its narrow element; names the parameter at fault.</source>
+        <translation>Avec --verify : note chaque symbole tel que l&apos;imprimante l&apos;imprimera, à --dpi avec --bar-reduction, ses barres élargies de ce nombre de mils (%1 à %2 ; négatif : plus étroites), mesuré avec l&apos;ouverture de référence pour son élément étroit ; nomme le paramètre en cause.</translation>
+    </message>
+    <message>
+        <source>--grade-print takes a gain in mils from %1 to %2, not &quot;%3&quot;</source>
+        <translation>--grade-print prend un élargissement en mils de %1 à %2, pas « %3 »</translation>
+    </message>
+    <message>
+        <source>--grade-print grades the symbols --verify reads back: give --verify</source>
+        <translation>--grade-print note les symboles que --verify relit : indiquez --verify</translation>
+    </message>
+</context>
+<context>
+    <name>GradeRun</name>
+    <message>
+        <source>decode passes (%1)</source>
+        <translation>décodage réussi (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>GradeRun</name>
+    <message>
+        <source>--grade-print grades a file&apos;s one symbol: not with --%1</source>
+        <translation>--grade-print note le symbole unique d’un fichier : pas avec --%1</translation>
+    </message>
+</context>
+<context>
+    <name>PlannedGrade</name>
+    <message>
+        <source>planned print at %1 dpi: no bars to grade (none drawn, or too large a bitmap)</source>
+        <translation>impression prévue à %1 dpi : aucune barre à noter (aucune dessinée, ou image trop grande)</translation>
+    </message>
+    <message>
+        <source>bars as drawn</source>
+        <translation>barres telles que dessinées</translation>
+    </message>
+    <message>
+        <source>bars %1 mils wider</source>
+        <translation>barres plus larges de %1 mils</translation>
+    </message>
+    <message>
+        <source>bars %1 mils narrower</source>
+        <translation>barres plus étroites de %1 mils</translation>
+    </message>
+    <message>
+        <source>planned print at %1 dpi, %2, %3-mil aperture: %4</source>
+        <translation>impression prévue à %1 dpi, %2, ouverture de %3 mils : %4</translation>
+    </message>
+    <message>
+        <source>, held down by %1</source>
+        <translation>, abaissée par %1</translation>
+    </message>
+</context>
+<context>
+    <name>CGradeScanDialog</name>
+    <message>
+        <source>Grade of a Scan</source>
+        <translation>Note d&apos;un scan</translation>
+    </message>
+    <message>
+        <source>%1, held down by %2</source>
+        <translation>%1, abaissée par %2</translation>
+    </message>
+    <message>
+        <source>Estimated %1</source>
+        <translation>Estimation : %1</translation>
+    </message>
+    <message>
+        <source>An estimate: a scanner is not a calibrated verifier. Its light, its optics and its reflectance scale are not a verifier&apos;s, so the grade of a scan may differ from a verifier&apos;s grade of the same label.</source>
+        <translation>Une estimation : un scanner n&apos;est pas un vérificateur étalonné. Sa lumière, son optique et son échelle de réflectance ne sont pas celles d&apos;un vérificateur ; la note d&apos;un scan peut donc différer de celle qu&apos;un vérificateur donne à la même étiquette.</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Symbol contrast</source>
+        <translation>Contraste du symbole</translation>
+    </message>
+    <message>
+        <source>Rmin / Rmax</source>
+        <translation>Rmin / Rmax</translation>
+    </message>
+    <message>
+        <source>Edge contrast</source>
+        <translation>Contraste des bords</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>Defects</source>
+        <translation>Défauts</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Décodage</translation>
+    </message>
+    <message>
+        <source>Decodability</source>
+        <translation>Décodabilité</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>not graded</source>
+        <translation>non noté</translation>
+    </message>
+    <message>
+        <source>fails (0.0)</source>
+        <translation>échoue (0.0)</translation>
+    </message>
+    <message>
+        <source>passes (%1)</source>
+        <translation>réussit (%1)</translation>
+    </message>
+    <message>
+        <source>Reflectance in percent along the scan line at row %1, the global threshold dashed</source>
+        <translation>Réflectance en pour cent le long de la ligne de balayage à la ligne %1, le seuil global en tirets</translation>
+    </message>
+    <message>
+        <source>Grade a Scan</source>
+        <translation>Noter un scan</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp);;All files (*)</source>
+        <translation>Images (*.png *.bmp);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Cannot read the image &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire l&apos;image « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>No bars found in &quot;%1&quot; to grade: the image should show the symbol with its bars upright, a module at least 3 pixels wide.</source>
+        <translation>Aucune barre à noter dans « %1 » : l&apos;image doit montrer le symbole aux barres verticales, un module d&apos;au moins 3 pixels de large.</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Grade a Scan...</source>
+        <translation>&amp;Noter un scan...</translation>
+    </message>
+    <message>
+        <source>Grades the print quality of a barcode in a scanned image (an estimate)</source>
+        <translation>Note la qualité d&apos;impression d&apos;un code-barres dans une image scannée (une estimation)</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeMainView</name>
+    <message>
+        <source>Print Preview: %1</source>
+        <translation>Aperçu avant impression : %1</translation>
     </message>
 </context>
 </TS>

@@ -197,9 +197,10 @@ TEST_F(AppTest, CommandsWithoutHandlerAreDisabled) {
 
 TEST_F(AppTest, MainMenuAcceleratorsAndToolbar) {
     const QList<QAction*> menus = frame->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 4);
+    ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[0]->text(), "&File");
-    EXPECT_EQ(menus[3]->text(), "&Help");
+    EXPECT_EQ(menus[3]->text(), "T&ools");
+    EXPECT_EQ(menus[4]->text(), "&Help");
     const QList<QAction*> file = menus[0]->menu()->actions();
     ASSERT_EQ(file.size(), 14); // the label design items first, then the program's own
     EXPECT_EQ(file[0]->text(), "New Label &Design");

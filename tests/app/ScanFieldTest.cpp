@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
 
@@ -81,14 +82,19 @@ TEST_F(ScanFieldTest, PrintPreviewChecksAtThePrintersResolution) {
     EXPECT_EQ(screen.rfind("Does not scan at this size", 0), 0u) << screen;
 
     std::string inPreview;
+    QString title; // with the planned print's grade
     WhenModalOpens([&](QWidget& dialog) {
         host->ScanRunner().WaitForChecks(); // started as the preview showed
         Settle();
         inPreview = Field();
+        title = dialog.windowTitle();
         dialog.close();
     });
     frame->RouteCommand(ids::kFilePrintPreview);
     EXPECT_EQ(inPreview, "\u2713 Scans: 21898623818");
+    EXPECT_TRUE(title.contains(QRegularExpression("^Print Preview: planned print at \\d+ dpi, bars "
+                                                  "as drawn, 5-mil aperture: grade A \\(4.0\\)$")))
+        << title.toStdString();
     SettleCheck();
     EXPECT_EQ(Field(), screen);
 }

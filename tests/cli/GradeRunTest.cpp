@@ -2,6 +2,7 @@
 // nothing could be.
 #include "GradeRun.h"
 #include "GradeProfiles.h"
+#include "PlannedGrade.h"
 #include "Runner.h"
 
 #include <QImage>
@@ -109,6 +110,37 @@ TEST(GradeRun, SaysWhyNothingWasGraded) {
         EXPECT_EQ(graded.status, 1);
         EXPECT_TRUE(graded.out.empty());
         EXPECT_NE(graded.errors.find(c.reason), std::string::npos) << graded.errors;
+    }
+}
+
+// --grade-print: the planned print at 300 dpi of 10-mil modules; the gain
+// closes the narrow spaces, a dot of bar reduction opens them again.
+TEST(GradeRun, PlannedPrintNamesTheParameterAtFault) {
+    const struct {
+        SymbologyId id;
+        double gain;
+        int reduction;
+        const char* text;
+    } cases[] = {
+        {SymbologyId::Code128, 0, 0, "bars as drawn, 5-mil aperture: grade A (4.0)"},
+        {SymbologyId::Code128, 7, 0,
+         "bars 7 mils wider, 3-mil aperture: grade F (0.0), held "
+         "down by decode"},
+        {SymbologyId::Code128, 7, 1, "bars 7 mils wider, 5-mil aperture: grade A (4.0)"},
+        {SymbologyId::Ean13, -1.5, 0, "bars 1.5 mils narrower, 6-mil aperture: grade A (4.0)"},
+        // Decoded by its bars' heights, or it would fail decode.
+        {SymbologyId::Postnet, 0, 0, "bars as drawn, 10-mil aperture: grade A (4.0)"},
+    };
+    for (const auto& c : cases) {
+        RenderRequest request;
+        request.symbology = c.id;
+        request.text = c.id == SymbologyId::Ean13     ? "400638133393"
+                       : c.id == SymbologyId::Postnet ? "12345"
+                                                      : "Grade 38";
+        request.widths = {10, 3};
+        request.barReduction = c.reduction;
+        EXPECT_EQ(PlannedGradeText(request, c.gain).toStdString(),
+                  std::string("planned print at 300 dpi, ") + c.text);
     }
 }
 

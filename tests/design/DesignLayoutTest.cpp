@@ -65,6 +65,9 @@ TEST(DesignFields, ExpandPerRecord) {
         {"{date}", {}, 0, "2026-12-09"},
         {"best before {date:dd.MM.yyyy}", {}, 0, "best before 09.12.2026"},
         {"{{n}} is { n }", {7, 1, 0}, 1, "{n} is 8"},
+        {"{n:1000} {n:,10} {n:,,4} {n}", {1, 1, 0}, 3, "1003 31 0004 4"},
+        {"{n: 5 , -1 , 2 }", {}, 7, "-02"},
+        {"{n:1000000000000,1000000000000}", {}, 9'300'000, "9223372036854775807"},
         {"", {}, 0, ""},
     };
     for (const auto& c : cases) {
@@ -78,6 +81,9 @@ TEST(DesignFields, ExpandPerRecord) {
         {"a}b", "a \"}\" at character 2 closes no field"},
         {"x{ }", "the field at character 2 names nothing"},
         {"{colour}", "the field {colour} names no column of the data (name, price, sku)"},
+        {"#{n:1,2,3,4}", "at character 2 numbers with \"n:1,2,3,4\": it takes a start"},
+        {"{n:x}", "numbers with \"x\": a whole number from -1000000000000 to 1000000000000"},
+        {"{n:1,1,19}", "numbers with \"19\": a whole number from 0 to 18"},
     };
     for (const auto& [text, expected] : faults) {
         SCOPED_TRACE(text);

@@ -2,6 +2,7 @@
 // are known by construction, the reference decodes and whole images.
 #include "GradeProfiles.h"
 #include "GradeScale.h"
+#include "PrintModel.h"
 #include "SymbolGrade.h"
 
 #include <gtest/gtest.h>
@@ -205,6 +206,47 @@ TEST(GradeImage, FindsTheBarsAndGradesTenLines) {
         EXPECT_EQ(GradeLetter(s.grade), c.letter) << s.grade;
         EXPECT_TRUE(&c == cases || s.grade < 4.0) << "below the clean symbol";
     }
+}
+
+TEST(PrintModel, GainAndBlurLowerTheGradeAndBarReductionRestoresIt) {
+    // Code 128 of 10-mil modules at 300 dpi: 3 dots a module, 1 dot 3.3 mils.
+    const std::string modules = SymbolModules(SymbologyId::Code128, "Grade 38");
+    const struct {
+        double gain, aperture; // mils; aperture 0: the reference one, 5 mils
+        int reduction;         // dots
+        double grade;
+        const char* worst;
+    } cases[] = {
+        {0, 0, 0, 4.0, ""},
+        // Edge to similar edge a spread measures nothing: the 5-mil spot
+        // sees the narrow spaces whole until they close up.
+        {5, 0, 0, 4.0, ""},
+        {7, 0, 0, 0.0, "decode"},
+        {7, 0, 1, 4.0, ""},
+        // A wider spot (a blurred print) no longer sees the narrowed spaces'
+        // paper.
+        {3, 10, 0, 4.0, ""},
+        {5, 10, 0, 3.0 + (62.3 - 60) / 10, "modulation"},
+        {5, 15, 0, 0.0, "defects"},
+        {5, 15, 1, 2.667, "modulation"},
+        {7, 10, 0, 0.0, "defects"},
+        {7, 10, 1, 4.0, ""},
+    };
+    for (const auto& c : cases) {
+        int width = 0;
+        const std::vector<std::uint8_t> dots = DotRows(modules, 3, c.reduction, 40, width);
+        const SymbolGrade s =
+            GradePrint({width, 40, dots.data(), width}, {300, c.gain, c.aperture});
+        ASSERT_EQ(s.profiles.size(), 10U);
+        EXPECT_NEAR(s.grade, c.grade, 0.01) << c.gain << " " << c.aperture << " " << c.reduction;
+        EXPECT_EQ(s.profiles[4].worst, c.worst) << c.gain << " " << c.aperture;
+    }
+    // The reference apertures by narrow element, and EAN/UPC's own.
+    EXPECT_EQ(ReferenceApertureMils(4, false), 3.0);
+    EXPECT_EQ(ReferenceApertureMils(7.2, false), 5.0);
+    EXPECT_EQ(ReferenceApertureMils(13.1, false), 10.0);
+    EXPECT_EQ(ReferenceApertureMils(25.1, false), 20.0);
+    EXPECT_EQ(ReferenceApertureMils(13, true), 6.0);
 }
 
 } // namespace

@@ -66,7 +66,7 @@ TEST(LabelCatalog, StockKeepsItsPublishedLayout) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         std::string error;
-        const std::optional<SheetLayout> layout = ParseSheetLayout(row.name, &error);
+        const std::optional<SheetLayout> layout = ParseStock(row.name, &error);
         ASSERT_TRUE(layout) << error;
         EXPECT_EQ(layout->shape, row.shape);
         EXPECT_EQ(layout->columns, row.columns);

@@ -73,3 +73,25 @@ inline std::vector<std::uint8_t> ImageRows(const std::vector<double>& profile, i
     }
     return pixels;
 }
+
+// A symbol's modules as a printer's dots (0 ink, 255 paper), `rows` high with
+// 12 modules of paper on either side: each module `dots` wide, every bar
+// `reduction` dots narrower and the space after it as much wider.
+inline std::vector<std::uint8_t> DotRows(std::string_view modules, int dots, int reduction,
+                                         int rows, int& width) {
+    std::vector<std::uint8_t> row(12 * static_cast<std::size_t>(dots), 255);
+    bool bar = true;
+    for (const int run : RunsOf(modules)) {
+        const int cut = bar ? reduction : -reduction;
+        row.insert(row.end(), static_cast<std::size_t>(std::max(0, run * dots - cut)),
+                   bar ? 0 : 255);
+        bar = !bar;
+    }
+    row.insert(row.end(), 12 * static_cast<std::size_t>(dots), 255);
+    width = static_cast<int>(row.size());
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < rows; ++y) {
+        pixels.insert(pixels.end(), row.begin(), row.end());
+    }
+    return pixels;
+}
