@@ -38,7 +38,8 @@ QString FileFilter() {
 } // namespace
 
 CDesignerWindow::CDesignerWindow(const DesignerStart& start, QWidget* parent)
-    : QMainWindow(parent, Qt::Window), m_design(start.design), m_path(start.path) {
+    : QMainWindow(parent, Qt::Window), m_design(start.design), m_path(start.path),
+      m_unsavedStart(start.path.isEmpty() && !start.design.objects.empty()) {
     setObjectName(QStringLiteral("labelDesigner"));
     if (m_design.stock.isEmpty()) {
         m_design.stock = QStringLiteral("letter-3x10");
@@ -320,7 +321,7 @@ void CDesignerWindow::ShowSheet() {
 void CDesignerWindow::ShowTitle() {
     const QString name = m_path.isEmpty() ? tr("Untitled") : QFileInfo(m_path).fileName();
     setWindowTitle(tr("%1[*] - Label Designer").arg(name));
-    setWindowModified(!m_undo.isClean());
+    setWindowModified(Modified());
 }
 
 void CDesignerWindow::Warn(const QString& message) {
@@ -340,6 +341,7 @@ bool CDesignerWindow::Save(const QString& path) {
     }
     m_path = target;
     m_undo.setClean();
+    m_unsavedStart = false;
     NoteRecentDesign(target);
     ShowTitle();
     return true;
@@ -369,13 +371,14 @@ bool CDesignerWindow::OpenFile(const QString& path) {
     }
     m_path = path;
     m_undo.clear();
+    m_unsavedStart = false;
     NoteRecentDesign(path);
     Apply(*design, -1);
     return true;
 }
 
 bool CDesignerWindow::MaybeSave() {
-    if (m_undo.isClean()) {
+    if (!Modified()) {
         return true;
     }
     const auto answer = QMessageBox::question(

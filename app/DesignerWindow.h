@@ -60,6 +60,9 @@ public:
     bool ExportPdf(const QString& path = QString());
     void Print();
     void PrintPreview();
+    // Whether the design holds what no file has: edits since it was last
+    // saved or opened, or a design made elsewhere (Print Labels) not saved yet.
+    bool Modified() const { return !m_undo.isClean() || m_unsavedStart; }
     // Asks what to do with unsaved changes; false: keep the window open.
     bool MaybeSave();
 
@@ -83,6 +86,7 @@ private:
     LabelDesign m_design;
     QString m_path;
     QUndoStack m_undo;
+    bool m_unsavedStart = false;
     std::unique_ptr<CDesignRun> m_run;
     QStringList m_faults;
     QPrinter m_printer;

@@ -292,6 +292,7 @@ TEST_F(DesignerTest, PrintLabelsSeedsTheDesigner) {
         }
         CDesignerWindow designer(start);
         EXPECT_EQ(designer.Faults(), QStringList());
+        EXPECT_TRUE(designer.Modified()); // in no file yet: closing asks
     }
 }
 
