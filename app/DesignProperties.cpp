@@ -1,5 +1,6 @@
 #include "DesignProperties.h"
 
+#include "Barcode.h"
 #include "Symbologies.h"
 
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -106,6 +108,11 @@ QWidget* CDesignProperties::MakeBarcodePage() {
     m_ui.turn = new QComboBox(page);
     m_ui.turn->addItems({tr("None"), tr("90° left"), tr("180°"), tr("90° right")});
     AddRow(form, tr("Turn:"), m_ui.turn);
+    m_ui.density = new QSpinBox(page);
+    m_ui.density->setKeyboardTracking(false);
+    m_ui.density->setRange(kMinDensity, kMaxDensity);
+    m_ui.density->setSuffix(tr(" mil"));
+    AddRow(form, tr("Narrow bar:"), m_ui.density);
     return page;
 }
 
@@ -164,6 +171,7 @@ void CDesignProperties::Connect() {
                              m_ui.shrink, m_ui.shapeFill}) {
         connect(check, &QCheckBox::toggled, this, take);
     }
+    connect(m_ui.density, &QSpinBox::valueChanged, this, take);
     for (QComboBox* combo : {m_ui.symbology, m_ui.turn, m_ui.align}) {
         connect(combo, &QComboBox::currentIndexChanged, this, take);
     }
@@ -211,6 +219,7 @@ void CDesignProperties::SetObject(int index, const DesignObject* object, DesignU
     m_ui.barHeight->setEnabled(o.barHeight > 0);
     m_ui.showText->setChecked(o.showText);
     m_ui.turn->setCurrentIndex(((o.turn % 4) + 4) % 4);
+    m_ui.density->setValue(o.density);
     m_ui.text->setText(o.text);
     m_ui.font->setCurrentFont(QFont(o.font));
     m_shownFont = m_ui.font->currentFont().family();
@@ -250,6 +259,7 @@ void CDesignProperties::Take() {
                           : (m_ui.barHeight->value() > 0 ? m_ui.barHeight->value() : o.box.height);
         o.showText = m_ui.showText->isChecked();
         o.turn = m_ui.turn->currentIndex();
+        o.density = m_ui.density->value();
     } else if (o.kind == ObjectKind::Text) {
         o.text = m_ui.text->text();
         // A family the system lacks stays as the design names it until

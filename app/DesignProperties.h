@@ -43,6 +43,7 @@ public:
         QDoubleSpinBox* barHeight = nullptr;
         QCheckBox* showText = nullptr;
         QComboBox* turn = nullptr;
+        QSpinBox* density = nullptr; // the narrow bar in mils
         QLineEdit* text = nullptr;
         QFontComboBox* font = nullptr;
         QDoubleSpinBox* size = nullptr;

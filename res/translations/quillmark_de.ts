@@ -2995,6 +2995,14 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 <context>
     <name>CDesignProperties</name>
     <message>
+        <source> mil</source>
+        <translation> mil</translation>
+    </message>
+    <message>
+        <source>Narrow bar:</source>
+        <translation>Schmaler Balken:</translation>
+    </message>
+    <message>
         <source>Click an object on the label, or add one from the Insert menu.</source>
         <translation>Klicken Sie auf ein Objekt des Etiketts oder fügen Sie eines über das Menü Einfügen hinzu.</translation>
     </message>

@@ -2995,6 +2995,14 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>CDesignProperties</name>
     <message>
+        <source> mil</source>
+        <translation> mil</translation>
+    </message>
+    <message>
+        <source>Narrow bar:</source>
+        <translation>Barre étroite :</translation>
+    </message>
+    <message>
         <source>Click an object on the label, or add one from the Insert menu.</source>
         <translation>Cliquez sur un objet de l’étiquette, ou ajoutez-en un depuis le menu Insertion.</translation>
     </message>

@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -111,6 +112,12 @@ TEST_F(DesignerTest, EditsUndoRedoSaveAndReopen) {
          }},
         {"size in the panel", [&] { designer.Properties()->Widgets().size->setValue(14); },
          [](const LabelDesign&, const LabelDesign& a) { return a.objects[4].size == 14; }},
+        {"the barcode's narrow bar",
+         [&] {
+             canvas.Select(3);
+             designer.Properties()->Widgets().density->setValue(13);
+         },
+         [](const LabelDesign&, const LabelDesign& a) { return a.objects[3].density == 13; }},
         {"millimetres", [&] { designer.SetUnit(DesignUnit::Millimetre); },
          [&](const LabelDesign& b, const LabelDesign& a) {
              return a.unit == DesignUnit::Millimetre &&
@@ -123,7 +130,7 @@ TEST_F(DesignerTest, EditsUndoRedoSaveAndReopen) {
         EXPECT_TRUE(step.changed(before, designer.Design())) << step.name;
     }
     const LabelDesign edited = designer.Design();
-    EXPECT_EQ(designer.Undo().count(), 6); // the two key moves are one edit
+    EXPECT_EQ(designer.Undo().count(), 7); // the two key moves are one edit
     EXPECT_TRUE(designer.isWindowModified());
     while (designer.Undo().canUndo()) {
         designer.Undo().undo();
