@@ -292,13 +292,16 @@ void CDesignerWindow::Refresh() {
     if (!data.error.isEmpty()) {
         m_faults.prepend(data.error);
     }
-    m_faults += m_run->Notes();
     m_canvas->Show(m_design, m_run->Stock(), std::move(layout));
     m_properties->SetColumns(data.columns);
     m_stock->setText(m_design.stock);
     m_unit->setCurrentIndex(m_design.unit == DesignUnit::Inch ? 0 : 1);
-    m_faultText->setText(m_faults.isEmpty() ? tr("This record prints as designed.")
-                                            : m_faults.join(u'\n'));
+    // What keeps the record from printing, or that it prints; then what is
+    // said although it prints (a font the system lacks, and the one used).
+    const QStringList said =
+        (m_faults.isEmpty() ? QStringList{tr("This record prints as designed.")} : m_faults) +
+        m_run->Notes();
+    m_faultText->setText(said.join(u'\n'));
     ShowSheet();
     ShowTitle();
 }

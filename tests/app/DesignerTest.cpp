@@ -170,10 +170,19 @@ TEST_F(DesignerTest, PrintedPagesReadBack) {
     designer.DataPanel()->SetRecord(1);
     EXPECT_EQ(designer.DataPanel()->Widgets().position->text(), "2/8");
     EXPECT_EQ(designer.Faults(), QStringList());
+    // A record whose name cannot fit its box is named, and nothing is exported.
+    designer.Canvas()->Select(0);
+    designer.Properties()->Widgets().width->setValue(0.3);
+    EXPECT_TRUE(designer.Faults().join('\n').startsWith("line 3, object \"name\""))
+        << designer.Faults().join('\n').toStdString();
+    QTemporaryDir dir;
+    WhenModalOpens([](QWidget& box) { box.close(); });
+    EXPECT_FALSE(designer.ExportPdf(dir.filePath("refused.pdf")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("refused.pdf")));
+    designer.Undo().undo();
     const DesignJob job = designer.Job();
     ASSERT_NE(job.run, nullptr);
 
-    QTemporaryDir dir;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("printed.pdf"));
