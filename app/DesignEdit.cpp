@@ -1,10 +1,14 @@
 #include "DesignEdit.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
 namespace {
 constexpr int kKeyMoveId = 0x5145; // any id of our own; -1 would never merge
+// The farthest a box reaches, in the design's unit, as the side panel's
+// fields take it (well within what a design file takes).
+constexpr double kFarthest = 1000;
 } // namespace
 
 CDesignEdit::CDesignEdit(const QString& text, LabelDesign before, LabelDesign after, int selected,
@@ -49,4 +53,24 @@ LabelDesign InUnit(const LabelDesign& design, DesignUnit unit) {
         convert(object.barHeight);
     }
     return out;
+}
+
+LabelDesign Writable(LabelDesign after, const LabelDesign& before) {
+    for (std::size_t i = 0; i < after.objects.size(); ++i) {
+        DesignBox& box = after.objects[i].box;
+        box.x = std::clamp(box.x, -kFarthest, kFarthest);
+        box.y = std::clamp(box.y, -kFarthest, kFarthest);
+        box.width = std::clamp(box.width, 0.0, kFarthest);
+        box.height = std::clamp(box.height, 0.0, kFarthest);
+        if (after.objects[i].kind != ObjectKind::Line || box.width == 0 || box.height == 0) {
+            continue;
+        }
+        const bool known = i < before.objects.size() && before.objects[i].kind == ObjectKind::Line;
+        const DesignBox was = known ? before.objects[i].box : DesignBox{};
+        const bool down = was.width == 0 && was.height != 0;
+        // Only the length across the line's direction set: it turns.
+        const bool turns = down ? box.height == was.height : box.width == was.width;
+        ((down != turns) ? box.width : box.height) = 0;
+    }
+    return after;
 }

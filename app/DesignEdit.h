@@ -35,3 +35,9 @@ private:
 // The design with every box and bar height in another unit, kept to the
 // places that unit's fields show (3 for inches, 2 for millimetres).
 LabelDesign InUnit(const LabelDesign& design, DesignUnit unit);
+
+// The edited design as its file can hold it: every box within the lengths
+// the designer's fields take, and a line's box across or down. A line keeps
+// its direction unless only its other length was set (a height typed for a
+// line across turns it down, that long).
+LabelDesign Writable(LabelDesign after, const LabelDesign& before);

@@ -200,9 +200,14 @@ DesignJob CDesignerWindow::Job() const {
     return job;
 }
 
-void CDesignerWindow::Edit(const QString& what, const LabelDesign& after, int selected,
+void CDesignerWindow::Edit(const QString& what, const LabelDesign& edited, int selected,
                            bool keyMove) {
+    const LabelDesign after = Writable(edited, m_design);
     if (after == m_design) {
+        m_properties->SetObject(
+            selected,
+            selected >= 0 ? &m_design.objects[static_cast<std::size_t>(selected)] : nullptr,
+            m_design.unit); // the panel shows what was kept
         return;
     }
     m_undo.push(new CDesignEdit(

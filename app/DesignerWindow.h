@@ -73,7 +73,7 @@ private:
     void CreateMenus();
     QWidget* CreateSidePanel();
     // Applies a design as an undoable edit.
-    void Edit(const QString& what, const LabelDesign& after, int selected, bool keyMove = false);
+    void Edit(const QString& what, const LabelDesign& edited, int selected, bool keyMove = false);
     // Makes the design current (from an edit, undo or redo) and shows it.
     void Apply(const LabelDesign& design, int selected);
     // Lays the design out for the record shown and shows it everywhere.

@@ -112,6 +112,19 @@ TEST_F(DesignerTest, EditsUndoRedoSaveAndReopen) {
          }},
         {"size in the panel", [&] { designer.Properties()->Widgets().size->setValue(14); },
          [](const LabelDesign&, const LabelDesign& a) { return a.objects[4].size == 14; }},
+        {"a line stays across",
+         [&] {
+             canvas.Select(1);
+             Drag(canvas, CornerOf(canvas, designer.Design().objects[1]), {-40, 20});
+         },
+         [&](const LabelDesign& b, const LabelDesign& a) {
+             return box(a, 1).height == 0 && box(a, 1).width < box(b, 1).width;
+         }},
+        {"and turns down for a height typed",
+         [&] { designer.Properties()->Widgets().height->setValue(0.5); },
+         [&](const LabelDesign&, const LabelDesign& a) {
+             return box(a, 1).width == 0 && box(a, 1).height == 0.5;
+         }},
         {"the barcode's narrow bar",
          [&] {
              canvas.Select(3);
@@ -130,7 +143,7 @@ TEST_F(DesignerTest, EditsUndoRedoSaveAndReopen) {
         EXPECT_TRUE(step.changed(before, designer.Design())) << step.name;
     }
     const LabelDesign edited = designer.Design();
-    EXPECT_EQ(designer.Undo().count(), 7); // the two key moves are one edit
+    EXPECT_EQ(designer.Undo().count(), 9); // the two key moves are one edit
     EXPECT_TRUE(designer.isWindowModified());
     while (designer.Undo().canUndo()) {
         designer.Undo().undo();
