@@ -5,6 +5,7 @@
 #include "DesignEdit.h"
 #include "DesignFile.h"
 #include "DesignProperties.h"
+#include "LabelCatalog.h"
 #include "RecentDesigns.h"
 #include "SheetPreview.h"
 
@@ -80,11 +81,21 @@ CDesignerWindow::CDesignerWindow(const DesignerStart& start, QWidget* parent)
                      after, index);
             });
     connect(m_stock, &QLineEdit::editingFinished, this, [this] {
-        if (m_stock->text().trimmed() != m_design.stock) {
-            LabelDesign after = m_design;
-            after.stock = m_stock->text().trimmed();
-            Edit(tr("Change Stock"), after, m_canvas->Selected());
+        const QString stock = m_stock->text().trimmed();
+        if (stock == m_design.stock) {
+            return;
         }
+        // A design file takes only stock that can be read: another is refused here.
+        std::string error;
+        if (!ParseStock(stock.toStdString(), &error)) {
+            m_stock->setText(m_design.stock);
+            Warn(tr("The stock \"%1\" cannot be used: %2")
+                     .arg(stock, QString::fromStdString(error)));
+            return;
+        }
+        LabelDesign after = m_design;
+        after.stock = stock;
+        Edit(tr("Change Stock"), after, m_canvas->Selected());
     });
     connect(m_unit, &QComboBox::activated, this,
             [this](int index) { SetUnit(index == 0 ? DesignUnit::Inch : DesignUnit::Millimetre); });
@@ -114,6 +125,7 @@ QWidget* CDesignerWindow::CreateSidePanel() {
     auto* layout = new QVBoxLayout(panel);
     auto* stockForm = new QFormLayout;
     m_stock = new QLineEdit(panel);
+    m_stock->setObjectName(QStringLiteral("stock"));
     m_stock->setToolTip(tr("A stock name such as letter-3x10 or roll-4x6in, or a custom layout"));
     auto* stockLabel = new QLabel(tr("Stoc&k:"), panel);
     stockLabel->setBuddy(m_stock);
@@ -341,9 +353,15 @@ bool CDesignerWindow::Save(const QString& path) {
     if (target.isEmpty()) {
         return SaveAs();
     }
+    // Never a file that does not open again: what it holds is read back first.
+    const QByteArray text = WriteDesign(m_design);
+    QString why;
+    if (!ReadDesign(text, &why)) {
+        Warn(tr("The design cannot be saved as it is: %1").arg(why));
+        return false;
+    }
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(WriteDesign(m_design)) < 0 ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) < 0 || !file.commit()) {
         Warn(tr("The design could not be saved in %1: %2").arg(target, file.errorString()));
         return false;
     }

@@ -2790,6 +2790,14 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 <context>
     <name>CDesignerWindow</name>
     <message>
+        <source>The stock &quot;%1&quot; cannot be used: %2</source>
+        <translation>Das Material „%1“ kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>The design cannot be saved as it is: %1</source>
+        <translation>Das Design kann so nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
         <source>inches</source>
         <translation>Zoll</translation>
     </message>

@@ -2790,6 +2790,14 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>CDesignerWindow</name>
     <message>
+        <source>The stock &quot;%1&quot; cannot be used: %2</source>
+        <translation>Le support « %1 » ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>The design cannot be saved as it is: %1</source>
+        <translation>La maquette ne peut pas être enregistrée telle quelle : %1</translation>
+    </message>
+    <message>
         <source>inches</source>
         <translation>pouces</translation>
     </message>

@@ -154,6 +154,14 @@ TEST_F(DesignerTest, EditsUndoRedoSaveAndReopen) {
     }
     EXPECT_EQ(designer.Design(), edited);
 
+    // A stock no design file takes is refused where it is typed.
+    auto* stock = designer.findChild<QLineEdit*>("stock");
+    stock->setText("no-such-stock");
+    WhenModalOpens([](QWidget& box) { box.close(); });
+    emit stock->editingFinished();
+    EXPECT_EQ(designer.Design(), edited);
+    EXPECT_EQ(stock->text(), "letter-3x10");
+
     QTemporaryDir dir;
     const QString path = dir.filePath("edited.qmd");
     ASSERT_TRUE(designer.Save(path));
