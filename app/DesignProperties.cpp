@@ -18,6 +18,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 enum Page { kBarcodePage, kTextPage, kShapePage };
@@ -177,6 +179,11 @@ void CDesignProperties::Connect() {
     }
     connect(m_ui.font, &QFontComboBox::currentFontChanged, this, take);
     connect(m_ui.insertField, &QPushButton::clicked, this, &CDesignProperties::InsertField);
+}
+
+QSize CDesignProperties::minimumSizeHint() const {
+    const QSize own = QWidget::minimumSizeHint();
+    return {std::max(own.width(), m_group->minimumSizeHint().width()), own.height()};
 }
 
 void CDesignProperties::SetColumns(const QStringList& columns) {

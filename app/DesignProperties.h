@@ -60,6 +60,10 @@ public:
     };
     const Controls& Widgets() const { return m_ui; }
 
+    // As wide as the object's controls, shown or not: the panel keeps its
+    // width as objects are selected.
+    QSize minimumSizeHint() const override;
+
 signals:
     void ObjectEdited(int index, const DesignObject& object);
 

@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QSaveFile>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -145,7 +146,12 @@ QWidget* CDesignerWindow::CreateSidePanel() {
     layout->addWidget(m_faultText);
     layout->addStretch(1);
     scroll->setWidget(panel);
-    scroll->setMinimumWidth(340);
+    // As wide as the panel's longest row in the language shown: it scrolls
+    // down, never across.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(panel->minimumSizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width() +
+                            2 * scroll->frameWidth());
     return scroll;
 }
 
