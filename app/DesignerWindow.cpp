@@ -186,6 +186,12 @@ void CDesignerWindow::CreateMenus() {
     edit->addSeparator();
     QAction* remove = edit->addAction(tr("&Delete"), this, &CDesignerWindow::DeleteSelected);
     remove->setShortcut(QKeySequence::Delete);
+    // From the keyboard alone: each object in turn, then the arrow keys move it.
+    edit->addAction(tr("Select &Next Object"), this, [this] {
+        const auto count = static_cast<int>(m_design.objects.size());
+        m_canvas->Select(count == 0 ? -1 : (m_canvas->Selected() + 1) % count);
+        m_canvas->setFocus(Qt::OtherFocusReason);
+    });
 
     QMenu* insert = menuBar()->addMenu(tr("&Insert"));
     QToolBar* tools = addToolBar(tr("Objects"));

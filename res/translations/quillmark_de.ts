@@ -2790,6 +2790,10 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 <context>
     <name>CDesignerWindow</name>
     <message>
+        <source>Select &amp;Next Object</source>
+        <translation>&amp;Nächstes Objekt wählen</translation>
+    </message>
+    <message>
         <source>The stock &quot;%1&quot; cannot be used: %2</source>
         <translation>Das Material „%1“ kann nicht verwendet werden: %2</translation>
     </message>

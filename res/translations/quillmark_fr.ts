@@ -2790,6 +2790,10 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>CDesignerWindow</name>
     <message>
+        <source>Select &amp;Next Object</source>
+        <translation>Sélectionner l’objet suivan&amp;t</translation>
+    </message>
+    <message>
         <source>The stock &quot;%1&quot; cannot be used: %2</source>
         <translation>Le support « %1 » ne peut pas être utilisé : %2</translation>
     </message>

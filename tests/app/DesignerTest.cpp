@@ -94,7 +94,13 @@ TEST_F(DesignerTest, EditsUndoRedoSaveAndReopen) {
              return a.objects.size() == b.objects.size() + 1 &&
                     a.objects.back().kind == ObjectKind::Text;
          }},
-        {"Right", [&] { QTest::keyClick(&canvas, Qt::Key_Right); },
+        {"Right, after Select Next Object from the keyboard",
+         [&] {
+             canvas.Select(3);
+             QTest::keyClick(&designer, Qt::Key_E, Qt::AltModifier);
+             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_N);
+             QTest::keyClick(&canvas, Qt::Key_Right);
+         },
          [&](const LabelDesign& b, const LabelDesign& a) {
              return qFuzzyCompare(box(a, 4).x, box(b, 4).x + 0.01);
          }},
