@@ -34,34 +34,30 @@ std::vector<std::uint8_t> Code128Image(int& width, int& height) {
     return pixels;
 }
 
-void BM_GradeCode128At600Dpi(benchmark::State& state) {
+// Times one grade of the symbol's image, with what it graded and its size.
+template <typename Grade> void TimeGrade(benchmark::State& state, Grade grade) {
     int width = 0;
     int height = 0;
     const std::vector<std::uint8_t> pixels = Code128Image(width, height);
     const GreyImage image{width, height, pixels.data(), width};
-    double grade = 0;
+    double graded = 0;
     for (auto _ : state) {
-        grade = GradeImage(image).grade;
-        benchmark::DoNotOptimize(grade);
+        graded = grade(image).grade;
+        benchmark::DoNotOptimize(graded);
     }
-    state.counters["grade"] = grade;
+    state.counters["grade"] = graded;
     state.counters["pixels"] = static_cast<double>(width) * height;
+}
+
+void BM_GradeCode128At600Dpi(benchmark::State& state) {
+    TimeGrade(state, [](const GreyImage& image) { return GradeImage(image); });
 }
 BENCHMARK(BM_GradeCode128At600Dpi)->Unit(benchmark::kMillisecond);
 
 // The planned print's grade of the same symbol as 1-bit dots at 600 dpi:
 // printed with 1.5 mils of gain, each dot cut in two samples, and graded.
 void BM_GradePlannedPrintAt600Dpi(benchmark::State& state) {
-    int width = 0;
-    int height = 0;
-    const std::vector<std::uint8_t> pixels = Code128Image(width, height);
-    const GreyImage dots{width, height, pixels.data(), width};
-    double grade = 0;
-    for (auto _ : state) {
-        grade = GradePrint(dots, {kDpi, 1.5}).grade;
-        benchmark::DoNotOptimize(grade);
-    }
-    state.counters["grade"] = grade;
+    TimeGrade(state, [](const GreyImage& dots) { return GradePrint(dots, {kDpi, 1.5}); });
 }
 BENCHMARK(BM_GradePlannedPrintAt600Dpi)->Unit(benchmark::kMillisecond);
 

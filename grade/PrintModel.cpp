@@ -148,8 +148,9 @@ SymbolGrade GradePrint(const GreyImage& dots, const PrintModel& model) {
         printed.View(),
         [&](const ReferenceDecoded& decode, double module) {
             const double mils =
-                model.apertureMils > 0
-                    ? model.apertureMils
+                model.apertureMils > 0 ? model.apertureMils
+                : model.moduleMils > 0
+                    ? ReferenceApertureMils(model.moduleMils, model.eanUpc)
                     : ReferenceApertureMils(module / samplesPerMil, IsEanUpc(decode.symbology));
             return mils * samplesPerMil;
         },

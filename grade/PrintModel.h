@@ -17,6 +17,12 @@ struct PrintModel {
     // The measuring aperture's diameter in mils; 0: the reference aperture
     // for the symbol's narrow element (ReferenceApertureMils).
     double apertureMils = 0;
+    // The narrow element as the printer draws it, in mils, and whether the
+    // symbol is EAN/UPC: what the reference aperture is chosen by. 0: the
+    // module measured from the scan lines (a symbol whose bars have closed
+    // measures narrower than it was drawn).
+    double moduleMils = 0;
+    bool eanUpc = false;
     double substrate = 0.85; // the paper's reflectance, 0 to 1
     double ink = 0.05;       // the ink's
     // The symbol drawn has a reference decode: a scan line that does not

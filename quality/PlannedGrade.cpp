@@ -1,10 +1,14 @@
 #include "PlannedGrade.h"
 
+#include "Barcode.h"
+#include "DeviceGrid.h"
+#include "EanUpc.h"
 #include "GradeText.h"
 #include "ScanCheck.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 
 SymbolGrade GradePlannedPrint(const RenderRequest& request, double gainMils, double* apertureMils) {
@@ -20,6 +24,15 @@ SymbolGrade GradePlannedPrint(const RenderRequest& request, double gainMils, dou
     PrintModel model;
     model.dpi = request.dpiX;
     model.gainMils = gainMils;
+    // The aperture follows the narrow element drawn, not one the gain has
+    // narrowed past decoding.
+    if (const auto barcode = CreateBarcode(request.symbology, request.text, request.widths)) {
+        if (const Encoding encoding = barcode->Encode(); encoding.module > 0) {
+            model.moduleMils = AchievedModuleMils(
+                encoding.module, static_cast<double>(request.dpiX) * std::max(request.zoom, 1));
+        }
+    }
+    model.eanUpc = IsEanUpc(request.symbology);
     SymbolGrade graded =
         GradePrint({dots.width(), dots.height(), grey.data(), dots.width()}, model);
     if (apertureMils != nullptr) {

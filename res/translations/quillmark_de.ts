@@ -4,12 +4,24 @@
 <context>
     <name>DesignPage</name>
     <message>
+        <source>does not scan</source>
+        <translation>ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>reads as &quot;%1&quot;</source>
+        <translation>liest sich als „%1“</translation>
+    </message>
+    <message>
         <source>%1 (page %2, label %3), %4: %5</source>
         <translation>%1 (Seite %2, Etikett %3), %4: %5</translation>
     </message>
 </context>
 <context>
     <name>CLabelPrinterDialog</name>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
     <message>
         <source>The labels could not be sent.</source>
         <translation>Die Etiketten konnten nicht gesendet werden.</translation>
@@ -128,6 +140,10 @@
 </context>
 <context>
     <name>CCalibrationDialog</name>
+    <message>
+        <source> in</source>
+        <translation> in</translation>
+    </message>
     <message>
         <source>These measures would have the printer draw lengths more than 10 % long or short: measure again from the crosshair.</source>
         <translation>Nach diesen Maßen zeichnete der Drucker Längen um mehr als 10 % zu lang oder zu kurz: messen Sie noch einmal vom Fadenkreuz aus.</translation>
@@ -616,6 +632,10 @@ Möchten Sie die Datei ersetzen?</translation>
 </context>
 <context>
     <name>CPrintLabelsDialog</name>
+    <message>
+        <source>Print Labels: the first %1 of %2 sheets shown; Print prints all %2</source>
+        <translation>Etiketten drucken: die ersten %1 von %2 Bogen gezeigt; Drucken druckt alle %2</translation>
+    </message>
     <message>
         <source>To label p&amp;rinter...</source>
         <translation>An Etikettend&amp;rucker...</translation>

@@ -4,12 +4,24 @@
 <context>
     <name>DesignPage</name>
     <message>
+        <source>does not scan</source>
+        <translation>ne se lit pas</translation>
+    </message>
+    <message>
+        <source>reads as &quot;%1&quot;</source>
+        <translation>se lit « %1 »</translation>
+    </message>
+    <message>
         <source>%1 (page %2, label %3), %4: %5</source>
         <translation>%1 (page %2, étiquette %3), %4 : %5</translation>
     </message>
 </context>
 <context>
     <name>CLabelPrinterDialog</name>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 ppp</translation>
+    </message>
     <message>
         <source>The labels could not be sent.</source>
         <translation>Les étiquettes n’ont pas pu être envoyées.</translation>
@@ -128,6 +140,10 @@
 </context>
 <context>
     <name>CCalibrationDialog</name>
+    <message>
+        <source> in</source>
+        <translation> po</translation>
+    </message>
     <message>
         <source>These measures would have the printer draw lengths more than 10 % long or short: measure again from the crosshair.</source>
         <translation>Selon ces mesures, l’imprimante tracerait les longueurs plus de 10 % trop longues ou trop courtes : mesurez à nouveau depuis la croix.</translation>
@@ -616,6 +632,10 @@ Voulez-vous le remplacer ?</translation>
 </context>
 <context>
     <name>CPrintLabelsDialog</name>
+    <message>
+        <source>Print Labels: the first %1 of %2 sheets shown; Print prints all %2</source>
+        <translation>Imprimer des étiquettes : les %1 premières des %2 feuilles affichées ; Imprimer imprime les %2</translation>
+    </message>
     <message>
         <source>To label p&amp;rinter...</source>
         <translation>Vers une imprimante d’étiq&amp;uettes...</translation>

@@ -124,7 +124,7 @@ TEST(GradeRun, PlannedPrintNamesTheParameterAtFault) {
     } cases[] = {
         {SymbologyId::Code128, 0, 0, "bars as drawn, 5-mil aperture: grade A (4.0)"},
         {SymbologyId::Code128, 7, 0,
-         "bars 7 mils wider, 3-mil aperture: grade F (0.0), held "
+         "bars 7 mils wider, 5-mil aperture: grade F (0.0), held "
          "down by decode"},
         {SymbologyId::Code128, 7, 1, "bars 7 mils wider, 5-mil aperture: grade A (4.0)"},
         {SymbologyId::Ean13, -1.5, 0, "bars 1.5 mils narrower, 6-mil aperture: grade A (4.0)"},

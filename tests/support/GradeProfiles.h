@@ -11,9 +11,9 @@
 #include <vector>
 
 // The modules of one of our symbols ("b" and "s", from its first bar to its
-// last), as the engine draws it at 10 mils.
-inline std::string SymbolModules(SymbologyId id, std::string_view text) {
-    const BarWidths widths{10, 3};
+// last), as the engine draws it at 10 mils and the ratio.
+inline std::string SymbolModules(SymbologyId id, std::string_view text, int ratio = 3) {
+    const BarWidths widths{10, ratio};
     const auto barcode = CreateBarcode(id, text, widths);
     std::string modules = ModulesOf(DrawAt(*barcode, 0, false), widths.density);
     modules.erase(0, modules.find('b'));
