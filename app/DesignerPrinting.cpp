@@ -7,6 +7,7 @@
 #include "PrinterOffset.h"
 #include "SettingsStore.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -37,7 +38,10 @@ std::optional<DesignJob> CDesignerWindow::PrintableJob() {
         Warn(tr("There are no labels to print: %1").arg(m_data->Data().error));
         return std::nullopt;
     }
+    // Every record is laid out before anything prints; a long run takes a while.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     const QStringList faults = CheckDesignJob(job, kListedFaults);
+    QApplication::restoreOverrideCursor();
     if (!faults.isEmpty()) {
         Warn(tr("Nothing was printed:\n%1").arg(faults.join(u'\n')));
         return std::nullopt;
