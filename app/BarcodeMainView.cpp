@@ -2,6 +2,7 @@
 
 #include "BarcodeSettings.h"
 #include "BarcodeView.h"
+#include "DesignerWindow.h"
 #include "DeviceMapping.h"
 #include "FieldValues.h"
 #include "InputPanel.h"
@@ -190,6 +191,9 @@ void CBarcodeMainView::OnPrintLabels() {
     symbol->barReduction = m_pBarcodeView->BarReduction(); // every sheet is printed
     CPrintLabelsDialog dialog(*symbol, m_pPanel->DataText(), printer, window());
     dialog.exec();
+    if (dialog.DesignerWanted()) {
+        CDesignerWindow::Open(*dialog.DesignerWanted(), window());
+    }
 }
 
 void CBarcodeMainView::OnBarcodeSettings() {

@@ -29,6 +29,7 @@ constexpr int kLeastPreviewDpi = 100;
 constexpr double kPreviewDots = 64.0 * 1024 * 1024 * 8;
 
 using PageImage = std::function<QImage(int page)>;
+using PageAtDpi = std::function<QImage(int page, int dpi)>;
 using NextPage = std::function<bool()>;
 using DrawPage = std::function<void(QPainter&, const QImage&)>;
 
@@ -119,9 +120,9 @@ PrintRun PaintOnPrinter(QPrinter& printer,
 
 // The pages into a print preview. A preview cannot be aborted (its pages
 // would be gone while it shows them): a stopped run keeps those painted.
-PrintRun PreviewSheetJob(QPrinter& printer, const SheetJob& job, int first, int last,
-                         QWidget* progressParent) {
-    const PreviewPlan plan = PlanPreview(job.layout, last - first + 1, printer.resolution());
+PrintRun PreviewPages(QPrinter& printer, const SheetLayout& layout, int first, int last,
+                      const PageAtDpi& pageImage, QWidget* progressParent) {
+    const PreviewPlan plan = PlanPreview(layout, last - first + 1, printer.resolution());
     const int dpi = plan.dpi;
     const double scale = static_cast<double>(printer.resolution()) / dpi;
     QPainter painter;
@@ -130,7 +131,7 @@ PrintRun PreviewSheetJob(QPrinter& printer, const SheetJob& job, int first, int 
     }
     const PrintRun run = PaintPages(
         painter, first, first + plan.sheets - 1,
-        [&job, dpi](int page) { return RenderSheetPage(job, page, dpi, dpi); },
+        [&pageImage, dpi](int page) { return pageImage(page, dpi); },
         [scale](QPainter& on, const QImage& page) { DrawPreviewPage(on, page, scale); },
         [&printer] { return printer.newPage(); }, progressParent);
     painter.end();
@@ -181,16 +182,25 @@ PrintRun PaintSheetJob(QPainter& painter, const SheetJob& job, int dpi, int firs
         nextPage, progressParent);
 }
 
-PrintRun PrintSheetJob(QPrinter& printer, const SheetJob& job, int first, int last,
-                       QWidget* progressParent) {
+PrintRun PrintPageImages(QPrinter& printer, const SheetLayout& layout, int first, int last,
+                         const PageAtDpi& pageImage, QWidget* progressParent) {
     if (printer.paintEngine() != nullptr &&
         printer.paintEngine()->type() == QPaintEngine::Picture) {
-        return PreviewSheetJob(printer, job, first, last, progressParent);
+        return PreviewPages(printer, layout, first, last, pageImage, progressParent);
     }
     return PaintOnPrinter(printer, [&](QPainter& painter, const NextPage& nextPage) {
-        return PaintSheetJob(painter, job, printer.resolution(), first, last, nextPage,
-                             progressParent);
+        const int dpi = printer.resolution();
+        return PaintPages(
+            painter, first, last, [&pageImage, dpi](int page) { return pageImage(page, dpi); },
+            DrawPrinterPage, nextPage, progressParent);
     });
+}
+
+PrintRun PrintSheetJob(QPrinter& printer, const SheetJob& job, int first, int last,
+                       QWidget* progressParent) {
+    return PrintPageImages(
+        printer, job.layout, first, last,
+        [&job](int page, int dpi) { return RenderSheetPage(job, page, dpi, dpi); }, progressParent);
 }
 
 PrintRun PrintAlignmentPage(QPrinter& printer, const SheetJob& job) {

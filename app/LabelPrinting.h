@@ -2,6 +2,7 @@
 
 #include <functional>
 
+class QImage;
 class QPainter;
 class QPrinter;
 class QWidget;
@@ -51,6 +52,12 @@ PrintRun PaintSheetJob(QPainter& painter, const SheetJob& job, int dpi, int firs
 // the pages PlanPreview says, at its resolution.
 PrintRun PrintSheetJob(QPrinter& printer, const SheetJob& job, int first, int last,
                        QWidget* progressParent);
+
+// Prints pages [first, last] of any run on the printer, set up for the stock,
+// the same way: each page as pageImage draws it at the dots per inch asked.
+PrintRun PrintPageImages(QPrinter& printer, const SheetLayout& layout, int first, int last,
+                         const std::function<QImage(int page, int dpi)>& pageImage,
+                         QWidget* progressParent);
 
 // Prints the job's alignment page the same way.
 PrintRun PrintAlignmentPage(QPrinter& printer, const SheetJob& job);

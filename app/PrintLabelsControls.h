@@ -50,5 +50,6 @@ struct PrintLabelsControls {
     QPushButton* printPreview = nullptr;
     QPushButton* alignment = nullptr;
     QPushButton* labelPrinter = nullptr; // to a thermal printer in its own language
+    QPushButton* design = nullptr;       // goes on in the label designer
     QPushButton* close = nullptr;
 };

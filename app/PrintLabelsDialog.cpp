@@ -1,5 +1,6 @@
 #include "PrintLabelsDialog.h"
 
+#include "DesignSeed.h"
 #include "DeviceMapping.h"
 #include "LabelCatalog.h"
 #include "LabelPrinterDialog.h"
@@ -43,6 +44,7 @@ CPrintLabelsDialog::CPrintLabelsDialog(const RenderRequest& symbol, const QStrin
     m_form->setupUi(this);
     CompleteForm();
     m_source->SetFieldText(fieldText);
+    m_fieldText = fieldText;
     m_ui.barHeight->setValue(static_cast<double>(m_symbol.heightMils) / kMilsPerInch);
     m_printer = std::make_unique<PrintLabelsPrinter>(m_ui, printer, m_job);
     RestorePrintLabelsChoices(m_ui);
@@ -79,6 +81,7 @@ void CPrintLabelsDialog::CompleteForm() {
         form.buttons->addButton(tr("Print ali&gnment page"), QDialogButtonBox::ActionRole);
     QPushButton* labelPrinter =
         form.buttons->addButton(tr("To label p&rinter..."), QDialogButtonBox::ActionRole);
+    QPushButton* design = form.buttons->addButton(tr("&Design..."), QDialogButtonBox::ActionRole);
     QPushButton* close = form.buttons->addButton(QDialogButtonBox::Close);
     print->setDefault(true);
     m_ui = Controls{.findStock = m_findStock,
@@ -116,6 +119,7 @@ void CPrintLabelsDialog::CompleteForm() {
                     .printPreview = printPreview,
                     .alignment = alignment,
                     .labelPrinter = labelPrinter,
+                    .design = design,
                     .close = close};
 }
 
@@ -170,6 +174,12 @@ void CPrintLabelsDialog::Connect() {
         }
     });
     connect(m_ui.print, &QPushButton::clicked, this, &CPrintLabelsDialog::Print);
+    // The designer goes on from what the dialog shows; the dialog closes.
+    connect(m_ui.design, &QPushButton::clicked, this, [this] {
+        Refresh();
+        m_designer = SeedDesign(m_ui, m_job, m_fieldText);
+        done(QDialog::Rejected);
+    });
     connect(m_ui.printPreview, &QPushButton::clicked, this, &CPrintLabelsDialog::PrintPreview);
     connect(m_ui.alignment, &QPushButton::clicked, this, &CPrintLabelsDialog::PrintAlignment);
     connect(m_ui.labelPrinter, &QPushButton::clicked, this, [this] {

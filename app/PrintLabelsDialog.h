@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignData.h"
 #include "LabelSheet.h"
 #include "PrintLabelsControls.h"
 #include "SymbolRender.h"
@@ -10,6 +11,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 class QLineEdit;
 #include <string>
@@ -54,6 +56,10 @@ public:
     // label's line.
     QStringList Problems() const;
 
+    // What the designer starts with once Design... closed the dialog; nothing
+    // when the dialog closed otherwise.
+    const std::optional<DesignerStart>& DesignerWanted() const { return m_designer; }
+
     void Print();
     void PrintPreview();
     void PrintAlignment();
@@ -86,4 +92,6 @@ private:
     QString m_reason;
     QStringList m_refusedLines;
     QTimer m_refreshTimer;
+    QString m_fieldText;
+    std::optional<DesignerStart> m_designer;
 };

@@ -4,6 +4,7 @@
 #include "BarcodeMainView.h"
 #include "BarcodeSettings.h"
 #include "BarcodeView.h"
+#include "DesignMenu.h"
 #include "MainFrame.h"
 #include "PrintSetup.h"
 #include "Profile.h"
@@ -66,6 +67,7 @@ bool CQuillmarkApp::InitInstance(bool show) {
         return false;
     }
     ConnectToFrame(*m_pFrame, *m_pMainView, *barcodeView);
+    AddDesignMenuItems(*m_pFrame);
     barcodeView->SetPrinter(&m_printer);
     KeepSavePlace(*barcodeView);
     m_pDoc->AddView(m_pMainView);

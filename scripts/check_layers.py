@@ -35,7 +35,7 @@ ALLOWED = {
     "ui": {"res"},
     "panel": {"symbology", "ui"},
     "view": {"scan", "render", "symbology", "panel", "ui", "res", "printers"},
-    "app": {"view", "grade", "quality", "labels", "scan", "render", "settings", "version",
+    "app": {"design", "view", "grade", "quality", "labels", "scan", "render", "settings", "version",
             "symbology", "panel", "ui", "res", "printers"},
     "cli": {"design", "grade", "quality", "labels", "scan", "render", "settings", "version",
             "symbology", "res", "printers"},

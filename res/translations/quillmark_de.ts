@@ -2808,6 +2808,536 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     </message>
 </context>
 <context>
+    <name>CDesignerWindow</name>
+    <message>
+        <source>Select &amp;Next Object</source>
+        <translation>&amp;Nächstes Objekt wählen</translation>
+    </message>
+    <message>
+        <source>The stock &quot;%1&quot; cannot be used: %2</source>
+        <translation>Das Material „%1“ kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>The design cannot be saved as it is: %1</source>
+        <translation>Das Design kann so nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Einheit:</translation>
+    </message>
+    <message>
+        <source>Change Unit</source>
+        <translation>Einheit ändern</translation>
+    </message>
+    <message>
+        <source>Object and data</source>
+        <translation>Objekt und Daten</translation>
+    </message>
+    <message>
+        <source>Label designs (*.qmd);;All files (*)</source>
+        <translation>Etikettendesigns (*.qmd);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>First sheet</source>
+        <translation>Erstes Blatt</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Größe ändern</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Verschieben</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Change Stock</source>
+        <translation>Material ändern</translation>
+    </message>
+    <message>
+        <source>A stock name such as letter-3x10 or roll-4x6in, or a custom layout</source>
+        <translation>Ein Materialname wie letter-3x10 oder roll-4x6in oder ein eigenes Layout</translation>
+    </message>
+    <message>
+        <source>Stoc&amp;k:</source>
+        <translation>&amp;Material:</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>Dat&amp;ei</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open Label Design</source>
+        <translation>Etikettendesign öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>Als PDF e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>Ei&amp;nfügen</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objekte</translation>
+    </message>
+    <message>
+        <source>&amp;Barcode</source>
+        <translation>&amp;Strichcode</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Text</translation>
+    </message>
+    <message>
+        <source>&amp;Line</source>
+        <translation>&amp;Linie</translation>
+    </message>
+    <message>
+        <source>&amp;Rectangle</source>
+        <translation>&amp;Rechteck</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>%1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>This record prints as designed.</source>
+        <translation>Dieser Datensatz wird wie entworfen gedruckt.</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>%1[*] - Label Designer</source>
+        <translation>%1[*] – Etikettendesigner</translation>
+    </message>
+    <message>
+        <source>Label Designer</source>
+        <translation>Etikettendesigner</translation>
+    </message>
+    <message>
+        <source>The design could not be saved in %1: %2</source>
+        <translation>Das Design konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Save Label Design</source>
+        <translation>Etikettendesign speichern</translation>
+    </message>
+    <message>
+        <source>Save the changes to the design before closing it?</source>
+        <translation>Die Änderungen am Design vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>Nothing can be printed: %1</source>
+        <translation>Nichts kann gedruckt werden: %1</translation>
+    </message>
+    <message>
+        <source>There are no labels to print: %1</source>
+        <translation>Es gibt keine Etiketten zu drucken: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was printed:
+%1</source>
+        <translation>Nichts wurde gedruckt:
+%1</translation>
+    </message>
+    <message>
+        <source>Print Designed Labels</source>
+        <translation>Entworfene Etiketten drucken</translation>
+    </message>
+    <message>
+        <source>The labels could not be printed.</source>
+        <translation>Die Etiketten konnten nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Label Designer: the first %1 of %2 sheets shown; Print prints all %2</source>
+        <translation>Etikettendesigner: die ersten %1 von %2 Blättern gezeigt; Drucken druckt alle %2</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>CDesignProperties</name>
+    <message>
+        <source> mil</source>
+        <translation> mil</translation>
+    </message>
+    <message>
+        <source>Narrow bar:</source>
+        <translation>Schmaler Balken:</translation>
+    </message>
+    <message>
+        <source>Click an object on the label, or add one from the Insert menu.</source>
+        <translation>Klicken Sie auf ein Objekt des Etiketts oder fügen Sie eines über das Menü Einfügen hinzu.</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>N&amp;ame:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Links:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Oben:</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>B&amp;reite:</translation>
+    </message>
+    <message>
+        <source>Hei&amp;ght:</source>
+        <translation>&amp;Höhe:</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Insert fiel&amp;d</source>
+        <translation>&amp;Feld einfügen</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbology:</source>
+        <translation>&amp;Symbologie:</translation>
+    </message>
+    <message>
+        <source>D&amp;ata:</source>
+        <translation>Da&amp;ten:</translation>
+    </message>
+    <message>
+        <source>Bars fill the box</source>
+        <translation>Balken füllen den Rahmen</translation>
+    </message>
+    <message>
+        <source>Bar height:</source>
+        <translation>Balkenhöhe:</translation>
+    </message>
+    <message>
+        <source>Show text</source>
+        <translation>Text anzeigen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>90° left</source>
+        <translation>90° links</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>90° right</source>
+        <translation>90° rechts</translation>
+    </message>
+    <message>
+        <source>Turn:</source>
+        <translation>Drehung:</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt:</source>
+        <translation>Te&amp;xt:</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Schrift:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Fett</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Kursiv</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Alignment:</source>
+        <translation>Ausrichtung:</translation>
+    </message>
+    <message>
+        <source>Wrap lines</source>
+        <translation>Zeilen umbrechen</translation>
+    </message>
+    <message>
+        <source>Shrink to fit, down to</source>
+        <translation>Verkleinern bis zum Passen, höchstens auf</translation>
+    </message>
+    <message>
+        <source>Least size</source>
+        <translation>Kleinste Größe</translation>
+    </message>
+    <message>
+        <source>Thickness:</source>
+        <translation>Stärke:</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>Gefüllt</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> in</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+</context>
+<context>
+    <name>CDesignDataPanel</name>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>Numbered sequence</source>
+        <translation>Nummernfolge</translation>
+    </message>
+    <message>
+        <source>Lines of a file</source>
+        <translation>Zeilen einer Datei</translation>
+    </message>
+    <message>
+        <source>CSV file</source>
+        <translation>CSV-Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Records from:</source>
+        <translation>Datensät&amp;ze aus:</translation>
+    </message>
+    <message>
+        <source>Data file</source>
+        <translation>Datendatei</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>D&amp;urchsuchen...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Etiketten:</translation>
+    </message>
+    <message>
+        <source>First record</source>
+        <translation>Erster Datensatz</translation>
+    </message>
+    <message>
+        <source>Previous record</source>
+        <translation>Vorheriger Datensatz</translation>
+    </message>
+    <message>
+        <source>Next record</source>
+        <translation>Nächster Datensatz</translation>
+    </message>
+    <message>
+        <source>Last record</source>
+        <translation>Letzter Datensatz</translation>
+    </message>
+    <message>
+        <source>Records from a file</source>
+        <translation>Datensätze aus einer Datei</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>no records</source>
+        <translation>keine Datensätze</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Record %1 of %2</source>
+        <translation>Datensatz %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>CDesignCanvas</name>
+    <message>
+        <source>Label</source>
+        <translation>Etikett</translation>
+    </message>
+</context>
+<context>
+    <name>DesignMenu</name>
+    <message>
+        <source>New Label &amp;Design</source>
+        <translation>&amp;Neues Etikettendesign</translation>
+    </message>
+    <message>
+        <source>&amp;Open Label Design...</source>
+        <translation>Etikettendesign ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open Label Design</source>
+        <translation>Etikettendesign öffnen</translation>
+    </message>
+    <message>
+        <source>Label designs (*.qmd);;All files (*)</source>
+        <translation>Etikettendesigns (*.qmd);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Recent Desi&amp;gns</source>
+        <translation>&amp;Zuletzt verwendete Designs</translation>
+    </message>
+    <message>
+        <source>Save Label Desig&amp;n</source>
+        <translation>Etikettendesign spe&amp;ichern</translation>
+    </message>
+    <message>
+        <source>Save Label Design &amp;As...</source>
+        <translation>Etikettendesign speichern unte&amp;r...</translation>
+    </message>
+</context>
+<context>
+    <name>DesignData</name>
+    <message>
+        <source>Choose the file the records come from.</source>
+        <translation>Wählen Sie die Datei, aus der die Datensätze kommen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text.</source>
+        <translation>%1 ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3 fields where the header names %4</source>
+        <translation>%1, Zeile %2: %3 Felder, wo die Kopfzeile %4 nennt</translation>
+    </message>
+    <message>
+        <source>%1 has no header row naming its columns.</source>
+        <translation>%1 hat keine Kopfzeile, die ihre Spalten benennt.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignJob</name>
+    <message>
+        <source>%1 of %2 labels cannot be printed as designed.</source>
+        <translation>%1 von %2 Etiketten können nicht wie entworfen gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintLabelsDialog</name>
+    <message>
+        <source>&amp;Design...</source>
+        <translation>Ent&amp;werfen...</translation>
+    </message>
+</context>
+<context>
     <name>GradeRun</name>
     <message>
         <source>With --verify: grades each symbol as the printer is to print it, at --dpi with --bar-reduction, its bars spread by this many mils (%1 to %2; negative: narrower), measured with the reference aperture for its narrow element; names the parameter at fault.</source>

@@ -2808,6 +2808,536 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     </message>
 </context>
 <context>
+    <name>CDesignerWindow</name>
+    <message>
+        <source>Select &amp;Next Object</source>
+        <translation>Sélectionner l’objet suivan&amp;t</translation>
+    </message>
+    <message>
+        <source>The stock &quot;%1&quot; cannot be used: %2</source>
+        <translation>Le support « %1 » ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>The design cannot be saved as it is: %1</source>
+        <translation>La maquette ne peut pas être enregistrée telle quelle : %1</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimètres</translation>
+    </message>
+    <message>
+        <source>Unit:</source>
+        <translation>Unité :</translation>
+    </message>
+    <message>
+        <source>Change Unit</source>
+        <translation>Changer d’unité</translation>
+    </message>
+    <message>
+        <source>Object and data</source>
+        <translation>Objet et données</translation>
+    </message>
+    <message>
+        <source>Label designs (*.qmd);;All files (*)</source>
+        <translation>Maquettes d’étiquette (*.qmd);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>First sheet</source>
+        <translation>Première feuille</translation>
+    </message>
+    <message>
+        <source>Resize</source>
+        <translation>Redimensionner</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Déplacer</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Change Stock</source>
+        <translation>Changer de support</translation>
+    </message>
+    <message>
+        <source>A stock name such as letter-3x10 or roll-4x6in, or a custom layout</source>
+        <translation>Un nom de support comme letter-3x10 ou roll-4x6in, ou une disposition personnalisée</translation>
+    </message>
+    <message>
+        <source>Stoc&amp;k:</source>
+        <translation>&amp;Support :</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>Fic&amp;hier</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Open Label Design</source>
+        <translation>Ouvrir une maquette d’étiquette</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>E&amp;xporter en PDF...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Aperçu avant impression...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Insert</source>
+        <translation>&amp;Insertion</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objets</translation>
+    </message>
+    <message>
+        <source>&amp;Barcode</source>
+        <translation>&amp;Code-barres</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Texte</translation>
+    </message>
+    <message>
+        <source>&amp;Line</source>
+        <translation>&amp;Ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Rectangle</source>
+        <translation>&amp;Rectangle</translation>
+    </message>
+    <message>
+        <source>Add %1</source>
+        <translation>Ajouter %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Supprimer %1</translation>
+    </message>
+    <message>
+        <source>This record prints as designed.</source>
+        <translation>Cet enregistrement s’imprime comme conçu.</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>%1[*] - Label Designer</source>
+        <translation>%1[*] – Concepteur d’étiquettes</translation>
+    </message>
+    <message>
+        <source>Label Designer</source>
+        <translation>Concepteur d’étiquettes</translation>
+    </message>
+    <message>
+        <source>The design could not be saved in %1: %2</source>
+        <translation>La maquette n’a pas pu être enregistrée dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Save Label Design</source>
+        <translation>Enregistrer la maquette d’étiquette</translation>
+    </message>
+    <message>
+        <source>Save the changes to the design before closing it?</source>
+        <translation>Enregistrer les modifications de la maquette avant de la fermer ?</translation>
+    </message>
+    <message>
+        <source>Nothing can be printed: %1</source>
+        <translation>Rien ne peut être imprimé : %1</translation>
+    </message>
+    <message>
+        <source>There are no labels to print: %1</source>
+        <translation>Il n’y a aucune étiquette à imprimer : %1</translation>
+    </message>
+    <message>
+        <source>Nothing was printed:
+%1</source>
+        <translation>Rien n’a été imprimé :
+%1</translation>
+    </message>
+    <message>
+        <source>Print Designed Labels</source>
+        <translation>Imprimer les étiquettes conçues</translation>
+    </message>
+    <message>
+        <source>The labels could not be printed.</source>
+        <translation>Les étiquettes n’ont pas pu être imprimées.</translation>
+    </message>
+    <message>
+        <source>Label Designer: the first %1 of %2 sheets shown; Print prints all %2</source>
+        <translation>Concepteur d’étiquettes : les %1 premières feuilles sur %2 affichées ; Imprimer imprime les %2</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>CDesignProperties</name>
+    <message>
+        <source> mil</source>
+        <translation> mil</translation>
+    </message>
+    <message>
+        <source>Narrow bar:</source>
+        <translation>Barre étroite :</translation>
+    </message>
+    <message>
+        <source>Click an object on the label, or add one from the Insert menu.</source>
+        <translation>Cliquez sur un objet de l’étiquette, ou ajoutez-en un depuis le menu Insertion.</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <source>Na&amp;me:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <translation>Gauche :</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <translation>Haut :</translation>
+    </message>
+    <message>
+        <source>&amp;Width:</source>
+        <translation>&amp;Largeur :</translation>
+    </message>
+    <message>
+        <source>Hei&amp;ght:</source>
+        <translation>Ha&amp;uteur :</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Insert fiel&amp;d</source>
+        <translation>Insérer un &amp;champ</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbology:</source>
+        <translation>S&amp;ymbologie :</translation>
+    </message>
+    <message>
+        <source>D&amp;ata:</source>
+        <translation>&amp;Données :</translation>
+    </message>
+    <message>
+        <source>Bars fill the box</source>
+        <translation>Les barres remplissent le cadre</translation>
+    </message>
+    <message>
+        <source>Bar height:</source>
+        <translation>Hauteur des barres :</translation>
+    </message>
+    <message>
+        <source>Show text</source>
+        <translation>Afficher le texte</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>90° left</source>
+        <translation>90° à gauche</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>90° right</source>
+        <translation>90° à droite</translation>
+    </message>
+    <message>
+        <source>Turn:</source>
+        <translation>Rotation :</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt:</source>
+        <translation>&amp;Texte :</translation>
+    </message>
+    <message>
+        <source>Font:</source>
+        <translation>Police :</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Gras</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Italique</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Alignment:</source>
+        <translation>Alignement :</translation>
+    </message>
+    <message>
+        <source>Wrap lines</source>
+        <translation>Retour à la ligne</translation>
+    </message>
+    <message>
+        <source>Shrink to fit, down to</source>
+        <translation>Réduire pour tenir, jusqu’à</translation>
+    </message>
+    <message>
+        <source>Least size</source>
+        <translation>Taille minimale</translation>
+    </message>
+    <message>
+        <source>Thickness:</source>
+        <translation>Épaisseur :</translation>
+    </message>
+    <message>
+        <source>Filled</source>
+        <translation>Rempli</translation>
+    </message>
+    <message>
+        <source> in</source>
+        <translation> po</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+</context>
+<context>
+    <name>CDesignDataPanel</name>
+    <message>
+        <source>Data</source>
+        <translation>Données</translation>
+    </message>
+    <message>
+        <source>Numbered sequence</source>
+        <translation>Suite numérotée</translation>
+    </message>
+    <message>
+        <source>Lines of a file</source>
+        <translation>Lignes d’un fichier</translation>
+    </message>
+    <message>
+        <source>CSV file</source>
+        <translation>Fichier CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Records from:</source>
+        <translation>&amp;Enregistrements de :</translation>
+    </message>
+    <message>
+        <source>Data file</source>
+        <translation>Fichier de données</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>Labels:</source>
+        <translation>Étiquettes :</translation>
+    </message>
+    <message>
+        <source>First record</source>
+        <translation>Premier enregistrement</translation>
+    </message>
+    <message>
+        <source>Previous record</source>
+        <translation>Enregistrement précédent</translation>
+    </message>
+    <message>
+        <source>Next record</source>
+        <translation>Enregistrement suivant</translation>
+    </message>
+    <message>
+        <source>Last record</source>
+        <translation>Dernier enregistrement</translation>
+    </message>
+    <message>
+        <source>Records from a file</source>
+        <translation>Enregistrements d’un fichier</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>no records</source>
+        <translation>aucun enregistrement</translation>
+    </message>
+    <message>
+        <source>%1/%2</source>
+        <translation>%1/%2</translation>
+    </message>
+    <message>
+        <source>Record %1 of %2</source>
+        <translation>Enregistrement %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>CDesignCanvas</name>
+    <message>
+        <source>Label</source>
+        <translation>Étiquette</translation>
+    </message>
+</context>
+<context>
+    <name>DesignMenu</name>
+    <message>
+        <source>New Label &amp;Design</source>
+        <translation>&amp;Nouvelle maquette d’étiquette</translation>
+    </message>
+    <message>
+        <source>&amp;Open Label Design...</source>
+        <translation>&amp;Ouvrir une maquette d’étiquette...</translation>
+    </message>
+    <message>
+        <source>Open Label Design</source>
+        <translation>Ouvrir une maquette d’étiquette</translation>
+    </message>
+    <message>
+        <source>Label designs (*.qmd);;All files (*)</source>
+        <translation>Maquettes d’étiquette (*.qmd);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Recent Desi&amp;gns</source>
+        <translation>Maquettes &amp;récentes</translation>
+    </message>
+    <message>
+        <source>Save Label Desig&amp;n</source>
+        <translation>Enregistrer la &amp;maquette</translation>
+    </message>
+    <message>
+        <source>Save Label Design &amp;As...</source>
+        <translation>Enregistrer la maquette &amp;sous...</translation>
+    </message>
+</context>
+<context>
+    <name>DesignData</name>
+    <message>
+        <source>Choose the file the records come from.</source>
+        <translation>Choisissez le fichier d’où viennent les enregistrements.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not UTF-8 text.</source>
+        <translation>%1 n’est pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3 fields where the header names %4</source>
+        <translation>%1, ligne %2 : %3 champs là où l’en-tête en nomme %4</translation>
+    </message>
+    <message>
+        <source>%1 has no header row naming its columns.</source>
+        <translation>%1 n’a pas de ligne d’en-tête nommant ses colonnes.</translation>
+    </message>
+</context>
+<context>
+    <name>DesignJob</name>
+    <message>
+        <source>%1 of %2 labels cannot be printed as designed.</source>
+        <translation>%1 étiquettes sur %2 ne peuvent pas être imprimées comme conçues.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintLabelsDialog</name>
+    <message>
+        <source>&amp;Design...</source>
+        <translation>Mise en page et st&amp;yle...</translation>
+    </message>
+</context>
+<context>
     <name>GradeRun</name>
     <message>
         <source>With --verify: grades each symbol as the printer is to print it, at --dpi with --bar-reduction, its bars spread by this many mils (%1 to %2; negative: narrower), measured with the reference aperture for its narrow element; names the parameter at fault.</source>

@@ -2,6 +2,9 @@
 #include "AppFixture.h"
 #include "BarcodeOutput.h"
 #include "CalibrationDialog.h"
+#include "DesignCanvas.h"
+#include "DesignFile.h"
+#include "DesignerWindow.h"
 #include "LabelPrinterDialog.h"
 #include "Mnemonics.h"
 #include "PrintLabelsDialog.h"
@@ -66,9 +69,16 @@ TEST_F(AccessTest, EveryControlIsWholeAndNamed) {
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     CPrintLabelsDialog labels(RenderRequest{}, "ABC", printer, frame);
+    DesignerStart shelf;
+    shelf.design = *LoadDesignFile(QUILLMARK_EXAMPLES "/shelf-label.qmd", nullptr);
+    CDesignerWindow designer(shelf); // a window of its own, not among the frame's children
+    designer.show();
+    designer.Canvas()->Select(3);
+    Settle();
     const QWidget* width = panel->WidthDisplay();
     for (QWidget* window : {static_cast<QWidget*>(frame), static_cast<QWidget*>(&settings),
-                            static_cast<QWidget*>(&about), static_cast<QWidget*>(&labels)}) {
+                            static_cast<QWidget*>(&about), static_cast<QWidget*>(&labels),
+                            static_cast<QWidget*>(&designer)}) {
         QList<QWidget*> controls = Controls(*window);
         if (window == frame) {
             controls << panel->WidthDisplay();
@@ -108,6 +118,14 @@ TEST(Mnemonics, EachReachesOnePlaceInEveryLanguage) {
               static_cast<QWidget*>(&labelPrinter)}) {
             EXPECT_EQ(MnemonicClashes(*window), std::vector<std::string>{})
                 << window->windowTitle().toStdString();
+        }
+        // The designer, with nothing selected and with each kind of object.
+        DesignerStart shelf;
+        shelf.design = *LoadDesignFile(QUILLMARK_EXAMPLES "/shelf-label.qmd", nullptr);
+        CDesignerWindow designer(shelf, frame);
+        for (const int selected : {-1, 0, 1, 3}) {
+            designer.Canvas()->Select(selected);
+            EXPECT_EQ(MnemonicClashes(designer), std::vector<std::string>{}) << selected;
         }
         frame->close();
     }

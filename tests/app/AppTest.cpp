@@ -202,11 +202,13 @@ TEST_F(AppTest, MainMenuAcceleratorsAndToolbar) {
     EXPECT_EQ(menus[3]->text(), "T&ools");
     EXPECT_EQ(menus[4]->text(), "&Help");
     const QList<QAction*> file = menus[0]->menu()->actions();
-    ASSERT_EQ(file.size(), 8);
-    EXPECT_EQ(file[0]->text(), "&Save\tCtrl+S");
-    EXPECT_TRUE(file[1]->isSeparator());
-    EXPECT_EQ(file[4], frame->Action(ids::kFilePrintLabels)); // after Print Preview
-    EXPECT_EQ(file[7]->text(), "E&xit");
+    ASSERT_EQ(file.size(), 14); // the label design items first, then the program's own
+    EXPECT_EQ(file[0]->text(), "New Label &Design");
+    EXPECT_TRUE(file[5]->isSeparator());
+    EXPECT_EQ(file[6]->text(), "&Save\tCtrl+S");
+    EXPECT_TRUE(file[7]->isSeparator());
+    EXPECT_EQ(file[10], frame->Action(ids::kFilePrintLabels)); // after Print Preview
+    EXPECT_EQ(file[13]->text(), "E&xit");
 
     EXPECT_EQ(frame->Action(ids::kEditCopy)->shortcut(), QKeySequence("Ctrl+C"));
     EXPECT_EQ(frame->Action(ids::kHelpTopics)->shortcut(), QKeySequence("F1"));

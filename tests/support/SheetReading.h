@@ -17,6 +17,21 @@ struct LabelReading {
     std::string zbar;
 };
 
+// What both readers make of one label of a page image: the label's part of
+// the image, one dot inside its edges, on a quarter inch of white.
+inline LabelReading ReadLabelAt(const QImage& image, const QRect& label, int dpi,
+                                Symbology symbology) {
+    const QRect rect = label.adjusted(1, 1, -1, -1);
+    QImage field(rect.size() + QSize(dpi / 2, dpi / 2), QImage::Format_Grayscale8);
+    field.fill(Qt::white);
+    {
+        QPainter painter(&field);
+        painter.drawImage(QPoint(dpi / 4, dpi / 4), image.copy(rect));
+    }
+    const GrayImage grey = ToGray(field);
+    return {DecodeImage(grey, symbology).text, DecodeImageZbar(grey, symbology).text};
+}
+
 // Reads every place of a page that holds a label, in order: the label's part
 // of the image, one dot inside its edges, on a quarter inch of white.
 inline std::vector<LabelReading> ReadSheetPage(const SheetJob& job, int page, const QImage& image,
@@ -26,16 +41,8 @@ inline std::vector<LabelReading> ReadSheetPage(const SheetJob& job, int page, co
         if (LabelIndexAt(job, page, place) < 0) {
             continue;
         }
-        const QRect rect = LabelRectOnPage(job, place, dpi, dpi).adjusted(1, 1, -1, -1);
-        QImage field(rect.size() + QSize(dpi / 2, dpi / 2), QImage::Format_Grayscale8);
-        field.fill(Qt::white);
-        {
-            QPainter painter(&field);
-            painter.drawImage(QPoint(dpi / 4, dpi / 4), image.copy(rect));
-        }
-        const GrayImage grey = ToGray(field);
         readings.push_back(
-            {DecodeImage(grey, symbology).text, DecodeImageZbar(grey, symbology).text});
+            ReadLabelAt(image, LabelRectOnPage(job, place, dpi, dpi), dpi, symbology));
     }
     return readings;
 }
