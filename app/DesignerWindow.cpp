@@ -12,9 +12,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -22,6 +24,8 @@
 #include <QSaveFile>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -118,6 +122,51 @@ CDesignerWindow* CDesignerWindow::Open(const DesignerStart& start, QWidget* pare
     return window;
 }
 
+QWidget* CDesignerWindow::CreateSequenceRow(QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const auto number = [row](double limit, const QString& name, const QString& spoken,
+                              const QString& tip) {
+        auto* box = new QDoubleSpinBox(row);
+        box->setDecimals(0);
+        box->setRange(-limit, limit);
+        box->setObjectName(name);
+        box->setAccessibleName(spoken);
+        box->setToolTip(tip);
+        box->setKeyboardTracking(false);
+        return box;
+    };
+    const auto limit = static_cast<double>(kMaxSequence);
+    m_start = number(limit, QStringLiteral("sequenceStart"), tr("Numbers start at"),
+                     tr("The first label's number"));
+    m_step = number(limit, QStringLiteral("sequenceStep"), tr("Numbers step"),
+                    tr("Added for each next label"));
+    m_digits = new QSpinBox(row);
+    m_digits->setRange(0, kMaxSequenceDigits);
+    m_digits->setObjectName(QStringLiteral("sequenceDigits"));
+    m_digits->setAccessibleName(tr("Numbers' digits"));
+    m_digits->setToolTip(tr("Zeros pad the number to this many digits (0: none)"));
+    m_digits->setKeyboardTracking(false);
+    layout->addWidget(m_start, 2);
+    layout->addWidget(new QLabel(tr("step"), row));
+    layout->addWidget(m_step, 1);
+    layout->addWidget(new QLabel(tr("digits"), row));
+    layout->addWidget(m_digits, 1);
+    const auto changed = [this] {
+        LabelDesign after = m_design;
+        after.sequence = {static_cast<std::int64_t>(m_start->value()),
+                          static_cast<std::int64_t>(m_step->value()), m_digits->value()};
+        if (after.sequence != m_design.sequence) {
+            Edit(tr("Change Numbers"), after, m_canvas->Selected());
+        }
+    };
+    connect(m_start, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(m_step, &QDoubleSpinBox::valueChanged, this, changed);
+    connect(m_digits, &QSpinBox::valueChanged, this, changed);
+    return row;
+}
+
 QWidget* CDesignerWindow::CreateSidePanel() {
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
@@ -134,6 +183,7 @@ QWidget* CDesignerWindow::CreateSidePanel() {
     m_unit = new QComboBox(panel);
     m_unit->addItems({tr("inches"), tr("millimetres")});
     stockForm->addRow(tr("Unit:"), m_unit);
+    stockForm->addRow(tr("Numbers {n}:"), CreateSequenceRow(panel));
     layout->addLayout(stockForm);
     m_properties = new CDesignProperties(panel);
     layout->addWidget(m_properties);
@@ -325,6 +375,14 @@ void CDesignerWindow::Refresh() {
     m_properties->SetColumns(data.columns);
     m_stock->setText(m_design.stock);
     m_unit->setCurrentIndex(m_design.unit == DesignUnit::Inch ? 0 : 1);
+    {
+        const QSignalBlocker start(m_start);
+        const QSignalBlocker step(m_step);
+        const QSignalBlocker digits(m_digits);
+        m_start->setValue(static_cast<double>(m_design.sequence.start));
+        m_step->setValue(static_cast<double>(m_design.sequence.step));
+        m_digits->setValue(m_design.sequence.digits);
+    }
     // What keeps the record from printing, or that it prints; then what is
     // said although it prints (a font the system lacks, and the one used).
     const QStringList said =

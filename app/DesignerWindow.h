@@ -17,6 +17,8 @@ class CDesignProperties;
 class CSheetPreview;
 class QAction;
 class QComboBox;
+class QDoubleSpinBox;
+class QSpinBox;
 class QLabel;
 class QLineEdit;
 
@@ -72,6 +74,7 @@ protected:
 private:
     void CreateMenus();
     QWidget* CreateSidePanel();
+    QWidget* CreateSequenceRow(QWidget* parent);
     // Applies a design as an undoable edit.
     void Edit(const QString& what, const LabelDesign& edited, int selected, bool keyMove = false);
     // Makes the design current (from an edit, undo or redo) and shows it.
@@ -96,5 +99,9 @@ private:
     CSheetPreview* m_sheet = nullptr;
     QLineEdit* m_stock = nullptr;
     QComboBox* m_unit = nullptr; // in, mm
+    // What {n} counts from, by and pads to when its field sets none.
+    QDoubleSpinBox* m_start = nullptr;
+    QDoubleSpinBox* m_step = nullptr;
+    QSpinBox* m_digits = nullptr;
     QLabel* m_faultText = nullptr;
 };

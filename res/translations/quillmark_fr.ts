@@ -2810,6 +2810,46 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>CDesignerWindow</name>
     <message>
+        <source>Change Numbers</source>
+        <translation>Modifier les numéros</translation>
+    </message>
+    <message>
+        <source>Zeros pad the number to this many digits (0: none)</source>
+        <translation>Des zéros complètent le numéro à ce nombre de chiffres (0 : aucun)</translation>
+    </message>
+    <message>
+        <source>Added for each next label</source>
+        <translation>Ajouté pour chaque étiquette suivante</translation>
+    </message>
+    <message>
+        <source>The first label&apos;s number</source>
+        <translation>Le numéro de la première étiquette</translation>
+    </message>
+    <message>
+        <source>Numbers&apos; digits</source>
+        <translation>Chiffres des numéros</translation>
+    </message>
+    <message>
+        <source>Numbers step</source>
+        <translation>Pas des numéros</translation>
+    </message>
+    <message>
+        <source>Numbers start at</source>
+        <translation>Les numéros commencent à</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>chiffres</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>pas</translation>
+    </message>
+    <message>
+        <source>Numbers {n}:</source>
+        <translation>Numéros {n} :</translation>
+    </message>
+    <message>
         <source>Select &amp;Next Object</source>
         <translation>Sélectionner l’objet suivan&amp;t</translation>
     </message>

@@ -142,6 +142,9 @@ TEST_F(DesignerTest, EditsUndoRedoSaveAndReopen) {
              return a.unit == DesignUnit::Millimetre &&
                     std::abs(box(a, 4).width - box(b, 4).width * 25.4) < 0.006;
          }},
+        {"the numbers' start",
+         [&] { designer.findChild<QDoubleSpinBox*>("sequenceStart")->setValue(1000); },
+         [](const LabelDesign&, const LabelDesign& a) { return a.sequence.start == 1000; }},
     };
     for (const auto& step : steps) {
         const LabelDesign before = designer.Design();
@@ -149,7 +152,7 @@ TEST_F(DesignerTest, EditsUndoRedoSaveAndReopen) {
         EXPECT_TRUE(step.changed(before, designer.Design())) << step.name;
     }
     const LabelDesign edited = designer.Design();
-    EXPECT_EQ(designer.Undo().count(), 9); // the two key moves are one edit
+    EXPECT_EQ(designer.Undo().count(), 10); // the two key moves are one edit
     EXPECT_TRUE(designer.isWindowModified());
     // Ctrl+Z undoes; Ctrl+Shift+Z and Ctrl+Y redo.
     designer.activateWindow();
