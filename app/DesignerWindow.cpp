@@ -135,6 +135,11 @@ QWidget* CDesignerWindow::CreateSequenceRow(QWidget* parent) {
         box->setAccessibleName(spoken);
         box->setToolTip(tip);
         box->setKeyboardTracking(false);
+        // Room for seven digits, not the thirteen the range could take: the
+        // panel keeps its width.
+        box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
+                             box->sizeHint().height());
         return box;
     };
     const auto limit = static_cast<double>(kMaxSequence);
@@ -183,7 +188,7 @@ QWidget* CDesignerWindow::CreateSidePanel() {
     m_unit = new QComboBox(panel);
     m_unit->addItems({tr("inches"), tr("millimetres")});
     stockForm->addRow(tr("Unit:"), m_unit);
-    stockForm->addRow(tr("Numbers {n}:"), CreateSequenceRow(panel));
+    stockForm->addRow(tr("{n} from:"), CreateSequenceRow(panel));
     layout->addLayout(stockForm);
     m_properties = new CDesignProperties(panel);
     layout->addWidget(m_properties);

@@ -2846,8 +2846,8 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
         <translation>Schritt</translation>
     </message>
     <message>
-        <source>Numbers {n}:</source>
-        <translation>Nummern {n}:</translation>
+        <source>{n} from:</source>
+        <translation>{n} ab:</translation>
     </message>
     <message>
         <source>Select &amp;Next Object</source>

@@ -2846,8 +2846,8 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
         <translation>pas</translation>
     </message>
     <message>
-        <source>Numbers {n}:</source>
-        <translation>Numéros {n} :</translation>
+        <source>{n} from:</source>
+        <translation>{n} depuis :</translation>
     </message>
     <message>
         <source>Select &amp;Next Object</source>
