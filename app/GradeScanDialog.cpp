@@ -15,6 +15,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -99,7 +101,8 @@ CGradeScanDialog::CGradeScanDialog(const SymbolGrade& graded, const QString& pat
 
     const QStringList columns{tr("Row"),           tr("Symbol contrast"), tr("Rmin / Rmax"),
                               tr("Edge contrast"), tr("Modulation"),      tr("Defects"),
-                              tr("Decode"),        tr("Decodability"),    tr("Grade")};
+                              tr("Decode"),        tr("Quiet zones"),     tr("Decodability"),
+                              tr("Grade")};
     m_pTable = new QTableWidget(static_cast<int>(graded.profiles.size()),
                                 static_cast<int>(columns.size()), this);
     m_pTable->setHorizontalHeaderLabels(columns);
@@ -130,6 +133,7 @@ CGradeScanDialog::CGradeScanDialog(const SymbolGrade& graded, const QString& pat
                                 Cell(m.modulation, g.modulationGrade),
                                 Cell(m.defects, g.defectsGrade),
                                 decode,
+                                QuietZones(g),
                                 decodability,
                                 grade};
         for (int column = 0; column < cells.size(); ++column) {
@@ -158,7 +162,26 @@ CGradeScanDialog::CGradeScanDialog(const SymbolGrade& graded, const QString& pat
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(760, 560);
+    // Wide enough for every column of the table, within the screen.
+    const int tableWidth =
+        m_pTable->verticalHeader()->width() + m_pTable->horizontalHeader()->length() +
+        m_pTable->verticalScrollBar()->sizeHint().width() + 2 * m_pTable->frameWidth() +
+        layout->contentsMargins().left() + layout->contentsMargins().right();
+    const QRect screen = this->screen() != nullptr ? this->screen()->availableGeometry() : QRect();
+    resize(screen.isEmpty() ? std::max(760, tableWidth)
+                            : std::clamp(tableWidth, 760, screen.width()),
+           560);
+}
+
+QString CGradeScanDialog::QuietZones(const ProfileGrade& g) {
+    // The light each side in modules, against what the symbology asks once decoded.
+    const auto modules = [](double value) { return QString::number(value, 'f', 1); };
+    const QString found =
+        QStringLiteral("%1 / %2").arg(modules(g.quietLeft), modules(g.quietRight));
+    return g.decode.decoded && (g.decode.quietLeft > 0 || g.decode.quietRight > 0)
+               ? tr("%1 of %2 / %3")
+                     .arg(found, modules(g.decode.quietLeft), modules(g.decode.quietRight))
+               : found;
 }
 
 QString CGradeScanDialog::Heading() const {

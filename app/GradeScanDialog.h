@@ -34,6 +34,9 @@ public:
     static void AddToMenuBar(QMainWindow* window);
 
 private:
+    // A scan line's quiet zones: "11.0 / 11.0 of 10.0 / 10.0" modules.
+    static QString QuietZones(const ProfileGrade& g);
+
     SymbolGrade m_graded;
     QString m_heading;
     QTableWidget* m_pTable = nullptr;

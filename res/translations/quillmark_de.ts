@@ -3436,6 +3436,14 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
 <context>
     <name>CGradeScanDialog</name>
     <message>
+        <source>%1 of %2 / %3</source>
+        <translation>%1 von %2 / %3</translation>
+    </message>
+    <message>
+        <source>Quiet zones</source>
+        <translation>Ruhezonen</translation>
+    </message>
+    <message>
         <source>Grade of a Scan</source>
         <translation>Note eines Scans</translation>
     </message>

@@ -3436,6 +3436,14 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
 <context>
     <name>CGradeScanDialog</name>
     <message>
+        <source>%1 of %2 / %3</source>
+        <translation>%1 sur %2 / %3</translation>
+    </message>
+    <message>
+        <source>Quiet zones</source>
+        <translation>Zones de silence</translation>
+    </message>
+    <message>
         <source>Grade of a Scan</source>
         <translation>Note d&apos;un scan</translation>
     </message>

@@ -40,11 +40,13 @@ TEST_F(ShownAppTest, GradeAScanShowsTheGradeOrWhyNot) {
     };
     for (const auto& c : cases) {
         QString shown;
+        QString quiet; // the first line's quiet zones, against what Code 128 asks
         int lines = 0;
         WhenModalOpens([&](QWidget& modal) {
             if (auto* dialog = qobject_cast<CGradeScanDialog*>(&modal)) {
                 shown = dialog->Heading();
                 lines = dialog->Table()->rowCount();
+                quiet = dialog->Table()->item(0, 7)->text();
                 const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
                 EXPECT_TRUE(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
                     return label->text().startsWith("An estimate");
@@ -57,6 +59,7 @@ TEST_F(ShownAppTest, GradeAScanShowsTheGradeOrWhyNot) {
         CGradeScanDialog::GradeFile(frame, folder.filePath(c.file));
         EXPECT_TRUE(shown.startsWith(c.shown)) << c.file << ": " << shown.toStdString();
         EXPECT_EQ(lines, c.file == std::string("scan.png") ? 10 : 0);
+        EXPECT_EQ(quiet.endsWith("of 10.0 / 10.0"), lines > 0) << quiet.toStdString();
     }
 }
 
