@@ -5,6 +5,8 @@
 #include "DesignEdit.h"
 #include "DesignFile.h"
 #include "DesignProperties.h"
+#include "DesignSequenceRow.h"
+#include "DesignerPrinting.h"
 #include "LabelCatalog.h"
 #include "RecentDesigns.h"
 #include "SheetPreview.h"
@@ -12,11 +14,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -24,8 +24,6 @@
 #include <QSaveFile>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSignalBlocker>
-#include <QSpinBox>
 #include <QSplitter>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -102,6 +100,13 @@ CDesignerWindow::CDesignerWindow(const DesignerStart& start, QWidget* parent)
         after.stock = stock;
         Edit(tr("Change Stock"), after, m_canvas->Selected());
     });
+    connect(m_sequence, &CDesignSequenceRow::Changed, this, [this](const DesignSequence& sequence) {
+        if (sequence != m_design.sequence) {
+            LabelDesign after = m_design;
+            after.sequence = sequence;
+            Edit(tr("Change Numbers"), after, m_canvas->Selected());
+        }
+    });
     connect(m_unit, &QComboBox::activated, this,
             [this](int index) { SetUnit(index == 0 ? DesignUnit::Inch : DesignUnit::Millimetre); });
     connect(m_data, &CDesignDataPanel::DataChanged, this, &CDesignerWindow::Refresh);
@@ -122,56 +127,6 @@ CDesignerWindow* CDesignerWindow::Open(const DesignerStart& start, QWidget* pare
     return window;
 }
 
-QWidget* CDesignerWindow::CreateSequenceRow(QWidget* parent) {
-    auto* row = new QWidget(parent);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    const auto number = [row](double limit, const QString& name, const QString& spoken,
-                              const QString& tip) {
-        auto* box = new QDoubleSpinBox(row);
-        box->setDecimals(0);
-        box->setRange(-limit, limit);
-        box->setObjectName(name);
-        box->setAccessibleName(spoken);
-        box->setToolTip(tip);
-        box->setKeyboardTracking(false);
-        // Room for seven digits, not the thirteen the range could take: the
-        // panel keeps its width.
-        box->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
-                             box->sizeHint().height());
-        return box;
-    };
-    const auto limit = static_cast<double>(kMaxSequence);
-    m_start = number(limit, QStringLiteral("sequenceStart"), tr("Numbers start at"),
-                     tr("The first label's number"));
-    m_step = number(limit, QStringLiteral("sequenceStep"), tr("Numbers step"),
-                    tr("Added for each next label"));
-    m_digits = new QSpinBox(row);
-    m_digits->setRange(0, kMaxSequenceDigits);
-    m_digits->setObjectName(QStringLiteral("sequenceDigits"));
-    m_digits->setAccessibleName(tr("Numbers' digits"));
-    m_digits->setToolTip(tr("Zeros pad the number to this many digits (0: none)"));
-    m_digits->setKeyboardTracking(false);
-    layout->addWidget(m_start, 2);
-    layout->addWidget(new QLabel(tr("step"), row));
-    layout->addWidget(m_step, 1);
-    layout->addWidget(new QLabel(tr("digits"), row));
-    layout->addWidget(m_digits, 1);
-    const auto changed = [this] {
-        LabelDesign after = m_design;
-        after.sequence = {static_cast<std::int64_t>(m_start->value()),
-                          static_cast<std::int64_t>(m_step->value()), m_digits->value()};
-        if (after.sequence != m_design.sequence) {
-            Edit(tr("Change Numbers"), after, m_canvas->Selected());
-        }
-    };
-    connect(m_start, &QDoubleSpinBox::valueChanged, this, changed);
-    connect(m_step, &QDoubleSpinBox::valueChanged, this, changed);
-    connect(m_digits, &QSpinBox::valueChanged, this, changed);
-    return row;
-}
-
 QWidget* CDesignerWindow::CreateSidePanel() {
     auto* scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
@@ -188,7 +143,8 @@ QWidget* CDesignerWindow::CreateSidePanel() {
     m_unit = new QComboBox(panel);
     m_unit->addItems({tr("inches"), tr("millimetres")});
     stockForm->addRow(tr("Unit:"), m_unit);
-    stockForm->addRow(tr("{n} from:"), CreateSequenceRow(panel));
+    m_sequence = new CDesignSequenceRow(panel);
+    stockForm->addRow(tr("{n} from:"), m_sequence);
     layout->addLayout(stockForm);
     m_properties = new CDesignProperties(panel);
     layout->addWidget(m_properties);
@@ -380,14 +336,7 @@ void CDesignerWindow::Refresh() {
     m_properties->SetColumns(data.columns);
     m_stock->setText(m_design.stock);
     m_unit->setCurrentIndex(m_design.unit == DesignUnit::Inch ? 0 : 1);
-    {
-        const QSignalBlocker start(m_start);
-        const QSignalBlocker step(m_step);
-        const QSignalBlocker digits(m_digits);
-        m_start->setValue(static_cast<double>(m_design.sequence.start));
-        m_step->setValue(static_cast<double>(m_design.sequence.step));
-        m_digits->setValue(m_design.sequence.digits);
-    }
+    m_sequence->Show(m_design.sequence);
     // What keeps the record from printing, or that it prints; then what is
     // said although it prints (a font the system lacks, and the one used).
     const QStringList said =
@@ -497,4 +446,37 @@ void CDesignerWindow::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+void CDesignerWindow::Print() {
+    QString why;
+    const std::optional<DesignJob> job =
+        PrintableDesignJob(Job(), m_faults, m_data->Data().error, &why);
+    if (!job || !PrintDesignJob(m_printer, *job, this, &why)) {
+        Warn(why);
+    }
+}
+
+void CDesignerWindow::PrintPreview() {
+    QString why;
+    if (const auto job = PrintableDesignJob(Job(), m_faults, m_data->Data().error, &why)) {
+        PreviewDesignJob(m_printer, *job, this);
+    } else {
+        Warn(why);
+    }
+}
+
+bool CDesignerWindow::ExportPdf(const QString& path) {
+    QString why;
+    const std::optional<DesignJob> job =
+        PrintableDesignJob(Job(), m_faults, m_data->Data().error, &why);
+    const QString target = !job || !path.isEmpty() ? path : AskPdfPath(this, m_path);
+    if (job && target.isEmpty()) {
+        return false; // cancelled
+    }
+    if (!job || !ExportDesignPdf(*job, target, &why)) {
+        Warn(why);
+        return false;
+    }
+    return true;
 }

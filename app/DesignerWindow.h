@@ -14,11 +14,10 @@
 class CDesignCanvas;
 class CDesignDataPanel;
 class CDesignProperties;
+class CDesignSequenceRow;
 class CSheetPreview;
 class QAction;
 class QComboBox;
-class QDoubleSpinBox;
-class QSpinBox;
 class QLabel;
 class QLineEdit;
 
@@ -74,7 +73,6 @@ protected:
 private:
     void CreateMenus();
     QWidget* CreateSidePanel();
-    QWidget* CreateSequenceRow(QWidget* parent);
     // Applies a design as an undoable edit.
     void Edit(const QString& what, const LabelDesign& edited, int selected, bool keyMove = false);
     // Makes the design current (from an edit, undo or redo) and shows it.
@@ -84,7 +82,6 @@ private:
     void ShowSheet();
     void ShowTitle();
     void Warn(const QString& message);
-    std::optional<DesignJob> PrintableJob();
 
     LabelDesign m_design;
     QString m_path;
@@ -98,10 +95,7 @@ private:
     CDesignDataPanel* m_data = nullptr;
     CSheetPreview* m_sheet = nullptr;
     QLineEdit* m_stock = nullptr;
-    QComboBox* m_unit = nullptr; // in, mm
-    // What {n} counts from, by and pads to when its field sets none.
-    QDoubleSpinBox* m_start = nullptr;
-    QDoubleSpinBox* m_step = nullptr;
-    QSpinBox* m_digits = nullptr;
+    QComboBox* m_unit = nullptr;              // in, mm
+    CDesignSequenceRow* m_sequence = nullptr; // what {n} counts from, by and pads to
     QLabel* m_faultText = nullptr;
 };

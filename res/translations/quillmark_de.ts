@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CDesignSequenceRow</name>
+    <message>
+        <source>Zeros pad the number to this many digits (0: none)</source>
+        <translation>Nullen füllen die Nummer auf so viele Stellen auf (0: keine)</translation>
+    </message>
+    <message>
+        <source>Added for each next label</source>
+        <translation>Wird für jedes weitere Etikett addiert</translation>
+    </message>
+    <message>
+        <source>The first label&apos;s number</source>
+        <translation>Die Nummer des ersten Etiketts</translation>
+    </message>
+    <message>
+        <source>Numbers&apos; digits</source>
+        <translation>Stellen der Nummern</translation>
+    </message>
+    <message>
+        <source>Numbers step</source>
+        <translation>Schritt der Nummern</translation>
+    </message>
+    <message>
+        <source>Numbers start at</source>
+        <translation>Nummern beginnen bei</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>Stellen</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>Schritt</translation>
+    </message>
+</context>
+<context>
     <name>DesignPage</name>
     <message>
         <source>does not scan</source>
@@ -2812,38 +2847,6 @@ Mit --sheet werden die Symbole in wahrer Größe auf Etikettenbögen gezeichnet,
     <message>
         <source>Change Numbers</source>
         <translation>Nummern ändern</translation>
-    </message>
-    <message>
-        <source>Zeros pad the number to this many digits (0: none)</source>
-        <translation>Nullen füllen die Nummer auf so viele Stellen auf (0: keine)</translation>
-    </message>
-    <message>
-        <source>Added for each next label</source>
-        <translation>Wird für jedes weitere Etikett addiert</translation>
-    </message>
-    <message>
-        <source>The first label&apos;s number</source>
-        <translation>Die Nummer des ersten Etiketts</translation>
-    </message>
-    <message>
-        <source>Numbers&apos; digits</source>
-        <translation>Stellen der Nummern</translation>
-    </message>
-    <message>
-        <source>Numbers step</source>
-        <translation>Schritt der Nummern</translation>
-    </message>
-    <message>
-        <source>Numbers start at</source>
-        <translation>Nummern beginnen bei</translation>
-    </message>
-    <message>
-        <source>digits</source>
-        <translation>Stellen</translation>
-    </message>
-    <message>
-        <source>step</source>
-        <translation>Schritt</translation>
     </message>
     <message>
         <source>{n} from:</source>

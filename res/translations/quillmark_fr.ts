@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CDesignSequenceRow</name>
+    <message>
+        <source>Zeros pad the number to this many digits (0: none)</source>
+        <translation>Des zéros complètent le numéro à ce nombre de chiffres (0 : aucun)</translation>
+    </message>
+    <message>
+        <source>Added for each next label</source>
+        <translation>Ajouté pour chaque étiquette suivante</translation>
+    </message>
+    <message>
+        <source>The first label&apos;s number</source>
+        <translation>Le numéro de la première étiquette</translation>
+    </message>
+    <message>
+        <source>Numbers&apos; digits</source>
+        <translation>Chiffres des numéros</translation>
+    </message>
+    <message>
+        <source>Numbers step</source>
+        <translation>Pas des numéros</translation>
+    </message>
+    <message>
+        <source>Numbers start at</source>
+        <translation>Les numéros commencent à</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>chiffres</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>pas</translation>
+    </message>
+</context>
+<context>
     <name>DesignPage</name>
     <message>
         <source>does not scan</source>
@@ -2812,38 +2847,6 @@ Avec --sheet, les symboles sont tracés à taille réelle sur un support d’ét
     <message>
         <source>Change Numbers</source>
         <translation>Modifier les numéros</translation>
-    </message>
-    <message>
-        <source>Zeros pad the number to this many digits (0: none)</source>
-        <translation>Des zéros complètent le numéro à ce nombre de chiffres (0 : aucun)</translation>
-    </message>
-    <message>
-        <source>Added for each next label</source>
-        <translation>Ajouté pour chaque étiquette suivante</translation>
-    </message>
-    <message>
-        <source>The first label&apos;s number</source>
-        <translation>Le numéro de la première étiquette</translation>
-    </message>
-    <message>
-        <source>Numbers&apos; digits</source>
-        <translation>Chiffres des numéros</translation>
-    </message>
-    <message>
-        <source>Numbers step</source>
-        <translation>Pas des numéros</translation>
-    </message>
-    <message>
-        <source>Numbers start at</source>
-        <translation>Les numéros commencent à</translation>
-    </message>
-    <message>
-        <source>digits</source>
-        <translation>chiffres</translation>
-    </message>
-    <message>
-        <source>step</source>
-        <translation>pas</translation>
     </message>
     <message>
         <source>{n} from:</source>
