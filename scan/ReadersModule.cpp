@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 namespace {
 
 ZXing::BarcodeFormat FormatOf(ReaderFamily family) {
@@ -83,6 +85,34 @@ zbar::zbar_symbol_type_t ZbarTypeOf(ReaderFamily family) {
     return zbar::ZBAR_NONE;
 }
 
+// The smallest rectangle holding every dark pixel (none: empty).
+QRect InkBounds(const QImage& grey) {
+    constexpr uchar kDark = 128;
+    int left = grey.width();
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* line = grey.constScanLine(y);
+        int first = 0;
+        while (first < grey.width() && line[first] >= kDark) {
+            ++first;
+        }
+        if (first == grey.width()) {
+            continue;
+        }
+        int last = grey.width() - 1;
+        while (line[last] >= kDark) {
+            --last;
+        }
+        left = std::min(left, first);
+        right = std::max(right, last);
+        top = top < 0 ? y : top;
+        bottom = y;
+    }
+    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
 std::optional<std::string> ReadBarsZbar(const QImage& grey, ReaderFamily family) {
     const zbar::zbar_symbol_type_t type = ZbarTypeOf(family);
     if (type == zbar::ZBAR_NONE) {
@@ -101,9 +131,15 @@ std::optional<std::string> ReadBarsZbar(const QImage& grey, ReaderFamily family)
     for (const zbar::zbar_symbol_type_t addOn : {zbar::ZBAR_EAN2, zbar::ZBAR_EAN5}) {
         zbar::zbar_image_scanner_set_config(scanner, addOn, zbar::ZBAR_CFG_ENABLE, retail ? 1 : 0);
     }
-    // Every line both ways: the symbol may be turned.
-    zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_X_DENSITY, 1);
-    zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_Y_DENSITY, 1);
+    // Lines both ways (the symbol may be turned), about 32 across the ink
+    // each way: every line of a large bitmap cost four times the whole
+    // check for nothing, but lines wider apart than short bars miss them.
+    constexpr int kLinesEachWay = 32;
+    const QRect ink = InkBounds(grey);
+    zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_X_DENSITY,
+                                        std::max(1, ink.width() / kLinesEachWay));
+    zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_Y_DENSITY,
+                                        std::max(1, ink.height() / kLinesEachWay));
     // zbar wants the rows packed: copied when the image pads them.
     QByteArray packed;
     packed.reserve(static_cast<qsizetype>(grey.width()) * grey.height());
